@@ -1,0 +1,63 @@
+# Native (Linux) build: the core, the command-line tool, unit tests, benchmarks, and the
+# Windows build as a sub-build whose programs the Wine tests run.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SQLITE REQUIRED IMPORTED_TARGET sqlite3)
+find_package(Threads REQUIRED)
+target_link_libraries(core PUBLIC PkgConfig::SQLITE Threads::Threads)
+
+file(GLOB cli_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/cli/*.cpp)
+add_executable(birthday-memo-cli ${cli_sources})
+target_link_libraries(birthday-memo-cli PRIVATE core)
+
+enable_testing()
+find_package(GTest REQUIRED)
+include(GoogleTest)
+file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit-tests ${unit_sources})
+target_link_libraries(unit-tests PRIVATE core GTest::gtest GTest::gtest_main GTest::gmock)
+target_compile_definitions(unit-tests PRIVATE
+  SOURCE_DIR="${CMAKE_SOURCE_DIR}" CLI_PATH="$<TARGET_FILE:birthday-memo-cli>")
+gtest_discover_tests(unit-tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
+
+# Tools that only tests and generators use.
+file(GLOB tool_dirs CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
+foreach(dir IN LISTS tool_dirs)
+  if(IS_DIRECTORY ${dir} AND EXISTS ${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endforeach()
+
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+  if(bench_sources)
+    add_executable(benchmarks ${bench_sources})
+    target_link_libraries(benchmarks PRIVATE core benchmark::benchmark benchmark::benchmark_main)
+  endif()
+endif()
+
+if(DEFINED ENV{BIRTHDAY_MEMO_CACHE})
+  set(default_cache $ENV{BIRTHDAY_MEMO_CACHE})
+else()
+  set(default_cache $ENV{HOME}/.cache/birthday-memo)
+endif()
+set(SQLITE_MINGW_DIR ${default_cache}/sqlite-mingw CACHE PATH "SQLite amalgamation built for MinGW by scripts/setup")
+
+# The Windows programs, cross-built with MinGW-w64, unless switched off.
+option(BUILD_WINDOWS "Cross-build the Windows programs and run them under Wine" ON)
+if(BUILD_WINDOWS)
+  include(ExternalProject)
+  set(win_dir ${CMAKE_BINARY_DIR}/windows)
+  ExternalProject_Add(windows
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${win_dir}
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-toolchain.cmake
+               -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+               -DPUBLISHER_HOST=${PUBLISHER_HOST}
+               -DSQLITE_MINGW_DIR=${SQLITE_MINGW_DIR}
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND "")
+  add_dependencies(windows birthday-memo-cli)
+  set(BIRTHDAY_MEMO_EXE ${win_dir}/birthday-memo.exe)
+  include(${CMAKE_SOURCE_DIR}/tests/wine/tests.cmake)
+endif()

@@ -1,0 +1,35 @@
+# Windows build (MinGW-w64): one static GUI program, the command-line tool as a console
+# program, and the test driver that the Wine tests run.
+set(static_flags -static -static-libgcc -static-libstdc++)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE _WIN32_WINNT=0x0601)
+
+# SQLite: the amalgamation that scripts/setup compiled from Debian's source package.
+target_sources(core PRIVATE ${SQLITE_MINGW_DIR}/sqlite3.o)
+target_include_directories(core PUBLIC ${SQLITE_MINGW_DIR})
+
+file(GLOB cli_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/cli/*.cpp)
+add_executable(birthday-memo-cli ${cli_sources})
+target_link_libraries(birthday-memo-cli PRIVATE core shell32 ${static_flags})
+
+file(GLOB_RECURSE gui_sources CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/app/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/lunar/win32/*.cpp)
+add_executable(birthday-memo WIN32 ${gui_sources} ${CMAKE_SOURCE_DIR}/res/birthday-memo.rc)
+target_include_directories(birthday-memo PRIVATE ${CMAKE_SOURCE_DIR}/res)
+target_link_libraries(birthday-memo PRIVATE core
+  comctl32 shell32 gdi32 user32 advapi32 ole32 oleaut32 uuid wininet msimg32 windowscodecs
+  ${static_flags})
+target_link_options(birthday-memo PRIVATE -municode)
+
+# The Wine test driver: GoogleTest from Debian's sources, built for Windows.
+if(EXISTS /usr/src/googletest/googletest/CMakeLists.txt)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  file(GLOB driver_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
+  add_executable(wine-tests ${driver_sources})
+  target_link_libraries(wine-tests PRIVATE core gtest gtest_main user32 gdi32 comctl32 advapi32
+    shell32 ${static_flags})
+endif()

@@ -1,0 +1,61 @@
+#include "datetime/clock.h"
+
+#include "datetime/civil_date.h"
+
+#include <ctime>
+#include <string>
+#include <mutex>
+
+namespace memo {
+namespace {
+
+std::mutex clockMutex;
+ClockFunction installedClock;
+
+}  // namespace
+
+DateTime SystemNow() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  return MakeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                      local.tm_min, local.tm_sec);
+}
+
+void SetClock(ClockFunction clock) {
+  std::lock_guard<std::mutex> lock(clockMutex);
+  installedClock = std::move(clock);
+}
+
+void FixClock(DateTime moment) {
+  SetClock([moment] { return moment; });
+}
+
+DateTime Now() {
+  ClockFunction clock;
+  {
+    std::lock_guard<std::mutex> lock(clockMutex);
+    clock = installedClock;
+  }
+  return clock ? clock() : SystemNow();
+}
+
+DateTime ParseIsoDate(const std::string& text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return MinDateTime;
+  for (size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u}) {
+    if (text[i] < '0' || text[i] > '9') return MinDateTime;
+  }
+  int year = std::stoi(text.substr(0, 4)), month = std::stoi(text.substr(5, 2));
+  int day = std::stoi(text.substr(8, 2));
+  CivilDate back = CivilFromDays(DaysFromCivil(year, month, day));
+  if (year < 100 || month < 1 || month > 12 || back.month != month || back.day != day) {
+    return MinDateTime;
+  }
+  return MakeDateTime(year, month, day);
+}
+
+}  // namespace memo

@@ -1,0 +1,39 @@
+// DateTime: days since 1899-12-30 as a double, the fraction being the time of day.
+// All texts are GBK. The forms written and read here are the ones the birthday table holds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace memo {
+
+using DateTime = double;
+
+constexpr DateTime EmptyDateTime = 0.0;        // 1899-12-30, "1899年12月30日"
+constexpr DateTime MinDateTime = -657434.0;    // 0100-01-01, "100年1月1日"
+constexpr DateTime MaxDateTime = 2958465.0;    // 9999-12-31
+
+// The current local date and time, to the second, as the clock seam reports it.
+DateTime Now();
+
+DateTime DatePart(DateTime value);
+int YearOf(DateTime value);
+int MonthOf(DateTime value);
+int DayOf(DateTime value);
+double DaysBetween(DateTime a, DateTime b);
+DateTime DateFromText(const std::string& text);
+std::string DateToText(DateTime value);
+DateTime ClampDateTime(DateTime value);
+int64_t TruncateToInteger(double value);
+
+std::string NumberToText(int64_t value);
+std::string NumberToText(int value);
+std::string NumberToText(double value);
+std::string NumberToText(float value);
+double TextToNumber(const std::string& text);
+
+// Builds the DateTime of a civil date and time without any range check; callers that
+// need validation go through DateFromText.
+DateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+}  // namespace memo

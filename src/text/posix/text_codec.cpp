@@ -1,0 +1,77 @@
+// Text conversion through iconv (native builds).
+#include "text/text_codec.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace memo {
+namespace {
+
+// Converts `input` from one encoding to another; an unconvertible input unit becomes
+// `replacement` (already in the target encoding) and conversion goes on after it.
+std::string Convert(const char* to, const char* from, const char* input, size_t inputBytes,
+                    size_t inputUnit, const std::string& replacement,
+                    bool skipContinuation = false) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string();
+  std::string out;
+  std::vector<char> buffer(4 * inputBytes + 16);
+  char* in = const_cast<char*>(input);
+  size_t inLeft = inputBytes;
+  while (inLeft > 0) {
+    char* outPtr = buffer.data();
+    size_t outLeft = buffer.size();
+    size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    out.append(buffer.data(), outPtr - buffer.data());
+    if (result != static_cast<size_t>(-1)) break;
+    if (errno == E2BIG) continue;
+    // EILSEQ or EINVAL: skip one unit of the input and mark the spot.
+    size_t skip = inLeft < inputUnit ? inLeft : inputUnit;
+    in += skip;
+    inLeft -= skip;
+    // In UTF-8 a whole sequence is one character: skip its continuation bytes too.
+    while (skipContinuation && inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
+      ++in;
+      --inLeft;
+    }
+    out += replacement;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  iconv_close(cd);
+  return out;
+}
+
+}  // namespace
+
+std::u16string GbkToUtf16(const std::string& gbk) {
+  std::string bytes =
+      Convert("UTF-16LE", "GBK", gbk.data(), gbk.size(), 1, std::string("\xFD\xFF", 2));
+  std::u16string out(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < out.size(); ++i) {
+    out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                   static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+  }
+  return out;
+}
+
+std::string Utf16ToGbk(const std::u16string& utf16) {
+  std::string bytes(utf16.size() * 2, '\0');
+  for (size_t i = 0; i < utf16.size(); ++i) {
+    bytes[2 * i] = static_cast<char>(utf16[i] & 0xFF);
+    bytes[2 * i + 1] = static_cast<char>(utf16[i] >> 8);
+  }
+  return Convert("GBK", "UTF-16LE", bytes.data(), bytes.size(), 2, "?");
+}
+
+std::string GbkToUtf8(const std::string& gbk) {
+  return Convert("UTF-8", "GBK", gbk.data(), gbk.size(), 1, "\xEF\xBF\xBD");
+}
+
+std::string Utf8ToGbk(const std::string& utf8) {
+  return Convert("GBK", "UTF-8", utf8.data(), utf8.size(), 1, "?", true);
+}
+
+}  // namespace memo

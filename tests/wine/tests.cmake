@@ -1,0 +1,15 @@
+# Registers every test of the Windows test driver as a CTest test that runs under Wine.
+# The driver lists its tests with --gtest_list_tests; the list is fixed at configure time
+# from the sources, by the TEST( lines, so that configuring needs no Wine.
+set(driver ${win_dir}/wine-tests.exe)
+file(GLOB wine_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
+foreach(source IN LISTS wine_sources)
+  file(STRINGS ${source} lines REGEX "^TEST(_F)?\\(")
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^TEST(_F)?\\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+)\\).*" "\\2.\\3" name "${line}")
+    add_test(NAME wine.${name}
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/run-wine-test ${CMAKE_BINARY_DIR} ${driver} ${name})
+    set_tests_properties(wine.${name} PROPERTIES LABELS wine RESOURCE_LOCK wine-prefix TIMEOUT 330
+      ENVIRONMENT "BIRTHDAY_MEMO_EXE_DIR=${win_dir}")
+  endforeach()
+endforeach()

@@ -1,0 +1,110 @@
+// birthday-memo-cli: the portable core on the command line.
+//   birthday-memo-cli [--today YYYY-MM-DD] COMMAND ARGS...
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "cli.h"
+#include "cli_platform.h"
+#include "datetime/clock.h"
+#include "text/text_codec.h"
+
+namespace memo::cli {
+namespace {
+
+struct Command {
+  const char* usage;
+  CommandFunction function;
+};
+
+std::map<std::string, Command>& Commands() {
+  static std::map<std::string, Command> commands;
+  return commands;
+}
+
+const char* runningUsage = nullptr;
+
+void PrintAllUsage() {
+  std::fputs("usage: birthday-memo-cli [--today YYYY-MM-DD] COMMAND ARGS...\n", stderr);
+  for (const auto& [name, command] : Commands()) {
+    std::fprintf(stderr, "  birthday-memo-cli %s\n", command.usage);
+  }
+}
+
+}  // namespace
+
+CommandRegistrar::CommandRegistrar(const char* name, const char* usage,
+                                   CommandFunction function) {
+  Commands()[name] = Command{usage, function};
+}
+
+void PrintLine(const std::string& gbk) {
+  std::string utf8 = GbkToUtf8(gbk);
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
+void PrintError(const std::string& gbk) {
+  std::string utf8 = GbkToUtf8(gbk);
+  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+  std::fputc('\n', stderr);
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: birthday-memo-cli %s\n", runningUsage ? runningUsage : "");
+  return 2;
+}
+
+std::string TakeOption(Arguments& args, const std::string& name, const std::string& fallback,
+                       bool& ok) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != name) continue;
+    if (i + 1 >= args.size()) {
+      ok = false;
+      return fallback;
+    }
+    std::string value = args[i + 1];
+    args.erase(args.begin() + i, args.begin() + i + 2);
+    return value;
+  }
+  return fallback;
+}
+
+bool TakeFlag(Arguments& args, const std::string& name) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == name) {
+      args.erase(args.begin() + i);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace memo::cli
+
+int main(int argc, char** argv) {
+  using namespace memo::cli;
+  Arguments args = GbkArguments(argc, argv);
+  PrepareOutput();
+  if (args.size() >= 2 && args[0] == "--today") {
+    memo::DateTime today = memo::ParseIsoDate(args[1]);
+    if (today == memo::MinDateTime) {
+      PrintAllUsage();
+      return 2;
+    }
+    memo::FixClock(today);
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.empty()) {
+    PrintAllUsage();
+    return 2;
+  }
+  auto found = Commands().find(args[0]);
+  if (found == Commands().end()) {
+    PrintAllUsage();
+    return 2;
+  }
+  runningUsage = found->second.usage;
+  args.erase(args.begin());
+  return found->second.function(args);
+}
