@@ -17,6 +17,10 @@ add_executable(unit-tests ${unit_sources})
 target_link_libraries(unit-tests PRIVATE core GTest::gtest GTest::gtest_main GTest::gmock)
 target_compile_definitions(unit-tests PRIVATE
   SOURCE_DIR="${CMAKE_SOURCE_DIR}" CLI_PATH="$<TARGET_FILE:birthday-memo-cli>")
+# ICU's Chinese calendar is an independent check of the lunar engine, in tests and
+# benchmarks only; the program never uses it.
+pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-i18n icu-uc)
+target_link_libraries(unit-tests PRIVATE PkgConfig::ICU)
 gtest_discover_tests(unit-tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 
 # Tools that only tests and generators use.
@@ -32,7 +36,8 @@ if(benchmark_FOUND)
   file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
   if(bench_sources)
     add_executable(benchmarks ${bench_sources})
-    target_link_libraries(benchmarks PRIVATE core benchmark::benchmark benchmark::benchmark_main)
+    target_link_libraries(benchmarks PRIVATE core benchmark::benchmark benchmark::benchmark_main
+      PkgConfig::ICU)
   endif()
 endif()
 
