@@ -1,0 +1,35 @@
+#include "app/main_window_setup.h"
+
+#include "app/settings_names.h"
+
+namespace memo {
+
+std::string CaptionFromTitle(const std::string& storedTitle) {
+  return storedTitle.empty() ? std::string(DefaultTitle) : storedTitle;
+}
+
+std::string RecordCountText(int rowCount) {
+  return "当前记录数：" + NumberToText(rowCount);
+}
+
+std::string TodayText(DateTime today, DateTime todayLunar) {
+  return "今天是：公历" + DateToText(today) + "   农历" + DateToText(todayLunar);
+}
+
+void ShowRecordCount(const TextRows& friendList, StatusBar& status) {
+  status.SetPartText(RecordCountPart, RecordCountText(friendList.RowCount()));
+}
+
+void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
+                     const SetUpSteps& steps) {
+  parts.view.SetCaption(CaptionFromTitle(settings.ReadText(TitleSetting)));
+  int sortCode = settings.ReadNumber(SortSetting);
+  if (steps.loadFriendList) steps.loadFriendList(sortCode);
+  ShowRecordCount(parts.friendList, parts.status);
+  if (settings.ReadNumber(TraySetting) == 0) parts.view.ShowTrayIcon();
+  // The upcoming pass reads the friend list, so it starts only once the list is filled.
+  if (steps.startUpcomingPass) steps.startUpcomingPass();
+  if (steps.showAdvertisement) steps.showAdvertisement();
+}
+
+}  // namespace memo

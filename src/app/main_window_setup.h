@@ -1,0 +1,53 @@
+// Start-up's work on the main window once it exists: the caption from the title setting,
+// the friend list, the status-bar texts and the tray icon, then the upcoming pass and the
+// advertisement picture. It runs on the background worker; the parts it is handed apply
+// their window changes on the user-interface thread.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/settings_store.h"
+#include "datetime/date_time.h"
+#include "records/status_bar.h"
+#include "records/text_rows.h"
+
+namespace memo {
+
+// Status-bar parts of the main window.
+constexpr int GreetingPart = 0;
+constexpr int RecordCountPart = 1;
+constexpr int TodayPart = 2;
+
+// What the set-up changes on the main window besides its lists and status bar.
+class MainWindowView {
+ public:
+  virtual ~MainWindowView() = default;
+  virtual void SetCaption(const std::string& text) = 0;
+  virtual void ShowTrayIcon() = 0;
+};
+
+// The steps that other modules own; an empty one is skipped.
+struct SetUpSteps {
+  std::function<void(int sortCode)> loadFriendList;  // fills the friend list
+  std::function<void()> startUpcomingPass;           // queued behind the set-up
+  std::function<void()> showAdvertisement;
+};
+
+struct MainWindowParts {
+  MainWindowView& view;
+  TextRows& friendList;
+  StatusBar& status;
+};
+
+// An empty stored title gives the default one; any other text stays as it is.
+std::string CaptionFromTitle(const std::string& storedTitle);
+std::string RecordCountText(int rowCount);
+// "今天是：公历" today "   农历" today's lunar date, both in the 年月日 form.
+std::string TodayText(DateTime today, DateTime todayLunar);
+
+void ShowRecordCount(const TextRows& friendList, StatusBar& status);
+void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
+                     const SetUpSteps& steps);
+
+}  // namespace memo

@@ -1,0 +1,65 @@
+// What the settings window does with its controls and the stored settings: loading them,
+// checking the days value while it is typed, stepping it with the arrows, and saving each
+// page. The window itself only wires its controls to these operations.
+#pragma once
+
+#include <string>
+
+#include "app/settings_store.h"
+
+namespace memo {
+
+// The settings window's controls as the operations see them. All texts are GBK.
+class SettingsForm {
+ public:
+  virtual ~SettingsForm() = default;
+  virtual std::string DaysText() const = 0;
+  // Setting the text is a change like typing: the window runs the days check again.
+  virtual void SetDaysText(const std::string& text) = 0;
+  virtual void SelectAllDays() = 0;
+  virtual void FocusDays() = 0;
+  virtual bool TrayBoxChecked() const = 0;
+  virtual void SetTrayBoxChecked(bool checked) = 0;
+  virtual bool PopUpBoxChecked() const = 0;
+  virtual void SetPopUpBoxChecked(bool checked) = 0;
+  virtual void EnablePopUpBox(bool enabled) = 0;
+  virtual std::string TitleText() const = 0;
+  virtual void SetTitleText(const std::string& text) = 0;
+  virtual void Close() = 0;
+};
+
+// What saving changes outside the settings window.
+class SettingsEffects {
+ public:
+  virtual ~SettingsEffects() = default;
+  virtual void SetMainCaption(const std::string& text) = 0;
+  // Shows the tray icon with its default tip, or sets its image and tip again when shown.
+  virtual void ShowTrayIcon() = 0;
+  virtual void RemoveTrayIcon() = 0;
+};
+
+// The days box's arrows step within 0..355 and wrap: the leading whole number of the text
+// plus the step; out of range, the down arrow gives 355 and the up arrow 0.
+constexpr int DaysArrowMaximum = 355;
+int SteppedDays(const std::string& text, int step);
+
+class SettingsWindowLogic {
+ public:
+  SettingsWindowLogic(SettingsForm& form, SettingsStore& settings, SettingsEffects& effects)
+      : form_(form), settings_(settings), effects_(effects) {}
+
+  void Load();
+  void CheckDays();
+  void TrayBoxClicked();
+  // step +1 for the up arrow, -1 for the down arrow.
+  void StepDays(int step);
+  void SaveReminderPage();
+  void SavePersonalisationPage();
+
+ private:
+  SettingsForm& form_;
+  SettingsStore& settings_;
+  SettingsEffects& effects_;
+};
+
+}  // namespace memo

@@ -1,0 +1,111 @@
+// The notification-area icon: one shell record shared by every caller, the hook on the main
+// window that receives the icon's clicks, the tip and the balloons. The platform does the
+// shell and window calls; this module decides what goes into the record and when.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace memo {
+
+constexpr uint32_t TrayIconId = 1;
+constexpr uint32_t TrayCallbackMessage = 123456;
+constexpr uint32_t BalloonTimerId = 741852;
+
+// Window messages the hook looks at, in the platform's numbering.
+constexpr uint32_t DestroyWindowMessage = 2;  // WM_DESTROY
+constexpr int LeftButtonDownMessage = 513;    // WM_LBUTTONDOWN
+
+// Longest texts the shell record holds, in GBK bytes, before its terminating zero.
+constexpr size_t TipByteLimit = 127;
+constexpr size_t BalloonTextByteLimit = 255;
+constexpr size_t BalloonTitleByteLimit = 63;
+
+constexpr uint32_t TrayMessageFlag = 1, TrayIconFlag = 2, TrayTipFlag = 4, TrayInfoFlag = 16;
+constexpr uint32_t TrayIconFlags = TrayMessageFlag | TrayIconFlag | TrayTipFlag;
+
+constexpr uint32_t InformationBalloonIcon = 1;
+extern const char* const DefaultTrayTip;  // "寿辰备忘录！"
+
+using IconHandle = uintptr_t;
+
+// The shell's notification record as this program fills it; texts are GBK, already cut.
+struct TrayRecord {
+  uint32_t id = 0;
+  uint32_t flags = 0;
+  uint32_t callbackMessage = 0;
+  IconHandle icon = 0;
+  std::string tip;
+  std::string balloonText;
+  std::string balloonTitle;
+  uint32_t balloonIcon = 0;
+};
+
+enum class TrayCommand { Add = 0, Modify = 1, Delete = 2 };
+
+// The shell and window calls, all about the one main window.
+class TrayPlatform {
+ public:
+  virtual ~TrayPlatform() = default;
+  virtual void Notify(TrayCommand command, const TrayRecord& record) = 0;
+  // An icon from the first image of an ICO file; 0 when none can be made.
+  virtual IconHandle MakeIcon(const std::string& icoFile) = 0;
+  // The window's own small icon; 0 when it has none.
+  virtual IconHandle WindowSmallIcon() = 0;
+  virtual void InstallHook() = 0;
+  virtual void RemoveHook() = 0;
+  virtual void StartTimer(uint32_t id, int milliseconds) = 0;
+  virtual void StopTimer(uint32_t id) = 0;
+  virtual void EndProcess(int exitCode) = 0;
+};
+
+// Receives the mouse message of a click on the icon (WM_LBUTTONDOWN and the like).
+using TrayClickHandler = std::function<void(int mouseMessage)>;
+
+class TrayIcon {
+ public:
+  TrayIcon(TrayPlatform& platform, uint32_t taskbarCreatedMessage)
+      : platform_(platform), taskbarCreatedMessage_(taskbarCreatedMessage) {}
+
+  // Adds the icon and installs the hook; when they already are, only sets the image and the
+  // tip that are given. Without an image the window's small icon serves; without one of
+  // those nothing is added.
+  void Show(const std::optional<std::string>& icoFile, const std::optional<std::string>& tip,
+            TrayClickHandler handler);
+  void SetIconImage(const std::string& icoFile);
+  void SetTip(const std::string& text);
+  void ShowBalloon(const std::string& title, const std::string& text, uint32_t balloonIcon,
+                   int timeoutMs, bool hideAfterTimeout);
+  // The balloon timer has run out: the balloon is taken away.
+  void OnBalloonTimer();
+  // Removes the icon and the hook; nothing at all when the icon is not shown.
+  void Remove();
+  bool IsShown() const;
+
+  enum class HookOutcome { PassOn, Consumed };
+  // The hook procedure's decision for one message of the main window.
+  HookOutcome OnWindowMessage(uint32_t message, intptr_t lParam);
+
+  TrayRecord Record() const;
+
+ private:
+  void SetIconImageLocked(const std::string& icoFile);
+  void SetTipLocked(const std::string& text);
+  void ShowBalloonLocked(const std::string& title, const std::string& text, uint32_t balloonIcon);
+  void RemoveLocked();
+
+  TrayPlatform& platform_;
+  const uint32_t taskbarCreatedMessage_;
+  mutable std::mutex mutex_;  // one fill-and-call step at a time on the shared record
+  TrayRecord record_;
+  bool hooked_ = false;
+  TrayClickHandler handler_;
+};
+
+// The longest start of a GBK text that fits into maxBytes without splitting a character.
+std::string CutGbkText(const std::string& text, size_t maxBytes);
+
+}  // namespace memo

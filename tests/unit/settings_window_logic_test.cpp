@@ -1,0 +1,209 @@
+// The settings window's load, days check, arrows and saves, over a form that behaves like
+// the real controls (setting the days text raises the change event) and the in-memory store.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/settings_names.h"
+#include "app/settings_window_logic.h"
+
+namespace memo {
+namespace {
+
+class FakeSettingsForm : public SettingsForm {
+ public:
+  std::string DaysText() const override { return days; }
+  void SetDaysText(const std::string& text) override {
+    days = text;
+    wholeDaysSelected = false;
+    if (logic) logic->CheckDays();
+  }
+  void SelectAllDays() override { wholeDaysSelected = true; }
+  void FocusDays() override { daysFocused = true; }
+  bool TrayBoxChecked() const override { return trayChecked; }
+  void SetTrayBoxChecked(bool checked) override { trayChecked = checked; }
+  bool PopUpBoxChecked() const override { return popUpChecked; }
+  void SetPopUpBoxChecked(bool checked) override { popUpChecked = checked; }
+  void EnablePopUpBox(bool enabled) override { popUpEnabled = enabled; }
+  std::string TitleText() const override { return title; }
+  void SetTitleText(const std::string& text) override { title = text; }
+  void Close() override { closed = true; }
+
+  // Typing replaces the text through the same change event.
+  void Type(const std::string& text) { SetDaysText(text); }
+
+  SettingsWindowLogic* logic = nullptr;
+  // The window as designed: "10", both boxes unchecked, the pop-up box disabled.
+  std::string days = "10";
+  bool wholeDaysSelected = false;
+  bool daysFocused = false;
+  bool trayChecked = false;
+  bool popUpChecked = false;
+  bool popUpEnabled = false;
+  std::string title;
+  bool closed = false;
+};
+
+class RecordingEffects : public SettingsEffects {
+ public:
+  void SetMainCaption(const std::string& text) override { calls.push_back("caption:" + text); }
+  void ShowTrayIcon() override { calls.push_back("show-icon"); }
+  void RemoveTrayIcon() override { calls.push_back("remove-icon"); }
+  std::vector<std::string> calls;
+};
+
+struct SettingsWindowFixture {
+  SettingsWindowFixture() { form.logic = &logic; }
+  MemorySettingsStore store;
+  FakeSettingsForm form;
+  RecordingEffects effects;
+  SettingsWindowLogic logic{form, store, effects};
+};
+
+TEST(SettingsWindow, FirstStartShowsTheDefaults) {
+  SettingsWindowFixture window;
+  window.logic.Load();
+  EXPECT_EQ(window.form.days, "10");
+  EXPECT_TRUE(window.form.wholeDaysSelected);
+  EXPECT_TRUE(window.form.trayChecked);
+  EXPECT_TRUE(window.form.popUpEnabled);
+  EXPECT_TRUE(window.form.popUpChecked);
+  EXPECT_EQ(window.form.title, "寿辰备忘录");
+}
+
+TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAsTenAndOutOfRangeReplaced) {
+  struct Case {
+    int stored;
+    std::string shown;
+  } cases[] = {{0, "10"}, {25, "25"}, {360, "360"}, {400, "10"}, {361, "10"}, {-1, "10"}};
+  for (const Case& c : cases) {
+    SettingsWindowFixture window;
+    window.store.WriteNumber(DaysSetting, c.stored);
+    window.logic.Load();
+    EXPECT_EQ(window.form.days, c.shown) << c.stored;
+    EXPECT_TRUE(window.form.wholeDaysSelected) << c.stored;
+  }
+
+  SettingsWindowFixture window;
+  window.store.WriteNumber(TraySetting, 1);
+  window.store.WriteNumber(PopUpSetting, 7);
+  window.store.WriteText(TitleSetting, "我的备忘");
+  window.logic.Load();
+  EXPECT_FALSE(window.form.trayChecked);
+  EXPECT_FALSE(window.form.popUpEnabled);  // stays disabled as designed
+  EXPECT_FALSE(window.form.popUpChecked);
+  EXPECT_EQ(window.form.title, "我的备忘");
+
+  // A tray value of the wrong kind reads as 0: the icon is shown.
+  SettingsWindowFixture textual;
+  textual.store.WriteText(TraySetting, "1");
+  textual.logic.Load();
+  EXPECT_TRUE(textual.form.trayChecked);
+  EXPECT_TRUE(textual.form.popUpEnabled);
+}
+
+TEST(SettingsWindow, DaysCheckKeepsZeroToThreeSixtyAndOtherwiseSetsTenSelected) {
+  SettingsWindowFixture window;
+  window.logic.Load();
+  struct Case {
+    std::string typed;
+    bool replaced;
+  } cases[] = {
+      {"-1", true},          {"360", false},    {"361", true},
+      {"0", false},          {"", false},       {"-", false},
+      {"12abc", false},      {"360.001", true}, {"-0.00000001", false},
+      {"99999999999", true}, {"-0.001", true},
+  };
+  for (const Case& c : cases) {
+    window.form.wholeDaysSelected = false;
+    window.form.Type(c.typed);
+    EXPECT_EQ(window.form.days, c.replaced ? "10" : c.typed) << c.typed;
+    EXPECT_EQ(window.form.wholeDaysSelected, c.replaced) << c.typed;
+  }
+}
+
+TEST(SettingsWindow, ArrowsStepWithinZeroToThreeFiftyFiveAndWrap) {
+  EXPECT_EQ(SteppedDays("10", +1), 11);
+  EXPECT_EQ(SteppedDays("10", -1), 9);
+  EXPECT_EQ(SteppedDays("355", +1), 0);
+  EXPECT_EQ(SteppedDays("354", +1), 355);
+  EXPECT_EQ(SteppedDays("0", -1), 355);
+  EXPECT_EQ(SteppedDays("1", -1), 0);
+  // 361 and 359 both lie outside the arrows' range.
+  EXPECT_EQ(SteppedDays("360", +1), 0);
+  EXPECT_EQ(SteppedDays("360", -1), 355);
+  // The leading whole number counts; none at all reads as 0.
+  EXPECT_EQ(SteppedDays("", +1), 1);
+  EXPECT_EQ(SteppedDays("abc", -1), 355);
+  EXPECT_EQ(SteppedDays("7.5", +1), 8);
+  EXPECT_EQ(SteppedDays("-5", +1), 0);
+  EXPECT_EQ(SteppedDays("99999999999999999999", -1), 355);
+
+  SettingsWindowFixture window;
+  window.logic.Load();
+  window.form.Type("355");
+  window.logic.StepDays(+1);
+  EXPECT_EQ(window.form.days, "0");
+  EXPECT_TRUE(window.form.wholeDaysSelected);
+  EXPECT_TRUE(window.form.daysFocused);
+  window.logic.StepDays(-1);
+  EXPECT_EQ(window.form.days, "355");
+}
+
+TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysAndCloses) {
+  struct Case {
+    std::string typed;
+    int stored;
+  } cases[] = {{"25", 25}, {"0", 0}, {"360", 360}, {"7.9", 7}, {"", 0}, {"-", 0}};
+  for (const Case& c : cases) {
+    SettingsWindowFixture window;
+    window.logic.Load();
+    window.form.Type(c.typed);
+    window.form.trayChecked = false;  // the other page's changes are not saved
+    window.form.title = "别的";
+    window.logic.SaveReminderPage();
+    EXPECT_EQ(window.store.ReadNumber(DaysSetting, -99), c.stored) << c.typed;
+    EXPECT_TRUE(window.form.closed);
+    EXPECT_EQ(window.store.ReadNumber(TraySetting, -99), -99);
+    EXPECT_EQ(window.store.ReadText(TitleSetting, "none"), "none");
+    EXPECT_TRUE(window.effects.calls.empty());
+  }
+}
+
+TEST(SettingsWindow, SavePersonalisationPageStoresAppliesAndCloses) {
+  SettingsWindowFixture shown;
+  shown.logic.Load();
+  shown.form.title = "新标题";
+  shown.form.popUpChecked = false;
+  shown.form.Type("99");
+  shown.logic.SavePersonalisationPage();
+  EXPECT_EQ(shown.store.ReadText(TitleSetting), "新标题");
+  EXPECT_EQ(shown.store.ReadNumber(TraySetting, -99), 0);
+  EXPECT_EQ(shown.store.ReadNumber(PopUpSetting, -99), 1);
+  EXPECT_EQ(shown.store.ReadNumber(DaysSetting, -99), -99);  // the other page is not saved
+  EXPECT_EQ(shown.effects.calls, (std::vector<std::string>{"show-icon", "caption:新标题"}));
+  EXPECT_TRUE(shown.form.closed);
+
+  // Unchecking the tray box removes the icon; the pop-up box keeps its mark while disabled.
+  SettingsWindowFixture hidden;
+  hidden.logic.Load();
+  hidden.form.trayChecked = false;
+  hidden.logic.TrayBoxClicked();
+  EXPECT_FALSE(hidden.form.popUpEnabled);
+  EXPECT_TRUE(hidden.form.popUpChecked);
+  hidden.form.title = "";
+  hidden.logic.SavePersonalisationPage();
+  EXPECT_EQ(hidden.store.ReadNumber(TraySetting, -99), 1);
+  EXPECT_EQ(hidden.store.ReadNumber(PopUpSetting, -99), 0);
+  EXPECT_EQ(hidden.store.ReadText(TitleSetting, "none"), "");
+  // An empty title box leaves the window without a caption until the next start.
+  EXPECT_EQ(hidden.effects.calls, (std::vector<std::string>{"remove-icon", "caption:"}));
+
+  hidden.form.trayChecked = true;
+  hidden.logic.TrayBoxClicked();
+  EXPECT_TRUE(hidden.form.popUpEnabled);
+}
+
+}  // namespace
+}  // namespace memo

@@ -1,0 +1,223 @@
+// The tray icon's record, hook and balloon rules, over a platform that records its calls.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/tray_icon.h"
+
+namespace memo {
+namespace {
+
+constexpr uint32_t TaskbarCreated = 0xC123;
+
+struct Call {
+  std::string what;
+  TrayRecord record;
+  uint32_t number = 0;
+};
+
+class RecordingPlatform : public TrayPlatform {
+ public:
+  void Notify(TrayCommand command, const TrayRecord& record) override {
+    static const char* names[] = {"add", "modify", "delete"};
+    calls.push_back({names[static_cast<int>(command)], record});
+  }
+  IconHandle MakeIcon(const std::string& icoFile) override {
+    calls.push_back({"make-icon", {}});
+    return icoFile.empty() ? 0 : ++iconsMade;
+  }
+  IconHandle WindowSmallIcon() override { return windowIcon; }
+  void InstallHook() override { calls.push_back({"hook", {}}); }
+  void RemoveHook() override { calls.push_back({"unhook", {}}); }
+  void StartTimer(uint32_t id, int ms) override {
+    calls.push_back({"start-timer", {}, id});
+    timeout = ms;
+  }
+  void StopTimer(uint32_t id) override { calls.push_back({"stop-timer", {}, id}); }
+  void EndProcess(int code) override { calls.push_back({"end", {}, static_cast<uint32_t>(code)}); }
+
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const Call& call : calls) names.push_back(call.what);
+    return names;
+  }
+
+  std::vector<Call> calls;
+  IconHandle iconsMade = 100;
+  IconHandle windowIcon = 0;
+  int timeout = 0;
+};
+
+using Names = std::vector<std::string>;
+const std::string ico = "ICO";
+
+TEST(TrayIcon, ShowAddsOneIconWithTheFullRecordAndASecondShowOnlyUpdates) {
+  RecordingPlatform platform;
+  TrayIcon tray(platform, TaskbarCreated);
+  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  EXPECT_EQ(platform.Names(), (Names{"make-icon", "hook", "add"}));
+  const TrayRecord& added = platform.calls.back().record;
+  EXPECT_EQ(added.id, 1u);
+  EXPECT_EQ(added.flags, 7u);
+  EXPECT_EQ(added.callbackMessage, 123456u);
+  EXPECT_EQ(added.icon, 101u);
+  EXPECT_EQ(added.tip, "寿辰备忘录！");
+  EXPECT_TRUE(tray.IsShown());
+
+  tray.SetTip("别的提示");
+  platform.calls.clear();
+  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  // No second icon, no second hook: the image and the tip are set again.
+  EXPECT_EQ(platform.Names(), (Names{"make-icon", "modify", "modify"}));
+  EXPECT_EQ(platform.calls[1].record.icon, 102u);
+  EXPECT_EQ(platform.calls[2].record.tip, "寿辰备忘录！");
+  EXPECT_EQ(platform.calls[2].record.flags, 7u);
+}
+
+TEST(TrayIcon, WithoutAnImageTheWindowIconServesAndWithoutOneNothingIsAdded) {
+  RecordingPlatform platform;
+  TrayIcon tray(platform, TaskbarCreated);
+  tray.Show(std::nullopt, std::string("提示"), nullptr);
+  EXPECT_TRUE(platform.calls.empty());
+  EXPECT_FALSE(tray.IsShown());
+
+  platform.windowIcon = 55;
+  tray.Show(std::nullopt, std::nullopt, nullptr);
+  EXPECT_EQ(platform.Names(), (Names{"hook", "add"}));
+  EXPECT_EQ(platform.calls.back().record.icon, 55u);
+  EXPECT_EQ(platform.calls.back().record.tip, "");
+
+  // A failed icon creation still adds the icon, without an image.
+  RecordingPlatform failing;
+  TrayIcon bare(failing, TaskbarCreated);
+  bare.Show(std::string(), std::nullopt, nullptr);
+  EXPECT_EQ(failing.Names(), (Names{"make-icon", "hook", "add"}));
+  EXPECT_EQ(failing.calls.back().record.icon, 0u);
+}
+
+TEST(TrayIcon, RemoveDeletesTheIconAndTheHookOnceAndOtherwiseCallsNothing) {
+  RecordingPlatform platform;
+  TrayIcon tray(platform, TaskbarCreated);
+  tray.Remove();
+  EXPECT_TRUE(platform.calls.empty());
+
+  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  platform.calls.clear();
+  tray.Remove();
+  EXPECT_EQ(platform.Names(), (Names{"unhook", "delete"}));
+  EXPECT_EQ(platform.calls.back().record.id, 1u);
+  EXPECT_FALSE(tray.IsShown());
+  platform.calls.clear();
+  tray.Remove();
+  EXPECT_TRUE(platform.calls.empty());
+
+  // Shown again after removal: a fresh add with the hook.
+  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  EXPECT_EQ(platform.Names(), (Names{"make-icon", "hook", "add"}));
+}
+
+TEST(TrayIcon, TextsAreCutToTheirByteLimitsWithoutSplittingACharacter) {
+  RecordingPlatform platform;
+  TrayIcon tray(platform, TaskbarCreated);
+  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+
+  tray.SetTip(std::string(200, 'x'));
+  EXPECT_EQ(tray.Record().tip, std::string(127, 'x'));
+  tray.SetTip(std::string(127, 'y'));
+  EXPECT_EQ(tray.Record().tip, std::string(127, 'y'));
+  // 100 two-byte characters: byte 127 is a lead byte, so the cut falls after byte 126.
+  std::string chinese;
+  for (int i = 0; i < 100; ++i) chinese += "生";
+  tray.SetTip(chinese);
+  EXPECT_EQ(tray.Record().tip, chinese.substr(0, 126));
+  tray.SetTip("a" + chinese);
+  EXPECT_EQ(tray.Record().tip, ("a" + chinese).substr(0, 127));
+
+  std::string longText;
+  for (int i = 0; i < 200; ++i) longText += "日";
+  tray.ShowBalloon(longText, longText, 1, 5000, false);
+  TrayRecord record = tray.Record();
+  EXPECT_EQ(record.balloonTitle.size(), 62u);
+  EXPECT_EQ(record.balloonText.size(), 254u);
+  tray.ShowBalloon("a" + longText, "a" + longText, 1, 5000, false);
+  record = tray.Record();
+  EXPECT_EQ(record.balloonTitle.size(), 63u);
+  EXPECT_EQ(record.balloonText.size(), 255u);
+  EXPECT_EQ(record.balloonText, ("a" + longText).substr(0, 255));
+  tray.ShowBalloon("标题", "正文", 1, 5000, false);
+  EXPECT_EQ(tray.Record().balloonTitle, "标题");
+  EXPECT_EQ(tray.Record().balloonText, "正文");
+}
+
+TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
+  RecordingPlatform platform;
+  TrayIcon tray(platform, TaskbarCreated);
+  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  platform.calls.clear();
+
+  tray.ShowBalloon("生日提醒", "张三 还有3天", 1, 5000, true);
+  EXPECT_EQ(platform.Names(), (Names{"modify", "start-timer"}));
+  const TrayRecord& shown = platform.calls[0].record;
+  EXPECT_EQ(shown.flags, 16u);
+  EXPECT_EQ(shown.balloonTitle, "生日提醒");
+  EXPECT_EQ(shown.balloonText, "张三 还有3天");
+  EXPECT_EQ(shown.balloonIcon, 1u);
+  EXPECT_EQ(shown.tip, "寿辰备忘录！");  // fields keep their last values
+  EXPECT_EQ(platform.calls[1].number, 741852u);
+  EXPECT_EQ(platform.timeout, 5000);
+
+  platform.calls.clear();
+  tray.OnBalloonTimer();
+  EXPECT_EQ(platform.Names(), (Names{"stop-timer", "modify"}));
+  EXPECT_EQ(platform.calls[0].number, 741852u);
+  const TrayRecord& hidden = platform.calls[1].record;
+  EXPECT_EQ(hidden.flags, 16u);
+  EXPECT_EQ(hidden.balloonTitle, "");
+  EXPECT_EQ(hidden.balloonText, "");
+  EXPECT_EQ(hidden.balloonIcon, 0u);
+
+  // Without the flag no timer runs.
+  platform.calls.clear();
+  tray.ShowBalloon("t", "x", 1, 5000, false);
+  EXPECT_EQ(platform.Names(), (Names{"modify"}));
+}
+
+TEST(TrayIcon, HookHandsClicksToTheHandlerReaddsAfterTaskbarRestartAndEndsOnDestroy) {
+  RecordingPlatform platform;
+  TrayIcon tray(platform, TaskbarCreated);
+  std::vector<int> clicks;
+  tray.Show(ico, std::string(DefaultTrayTip), [&](int message) { clicks.push_back(message); });
+
+  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 513), TrayIcon::HookOutcome::Consumed);
+  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 516), TrayIcon::HookOutcome::Consumed);
+  EXPECT_EQ(clicks, (std::vector<int>{513, 516}));
+  EXPECT_EQ(tray.OnWindowMessage(15, 0), TrayIcon::HookOutcome::PassOn);
+
+  // After a balloon, the taskbar restart brings back the icon with flags 7 and its tip.
+  tray.SetTip("下一个生日");
+  tray.ShowBalloon("t", "x", 1, 5000, false);
+  platform.calls.clear();
+  EXPECT_EQ(tray.OnWindowMessage(TaskbarCreated, 0), TrayIcon::HookOutcome::PassOn);
+  ASSERT_EQ(platform.Names(), (Names{"add"}));
+  const TrayRecord& again = platform.calls[0].record;
+  EXPECT_EQ(again.flags, 7u);
+  EXPECT_EQ(again.tip, "下一个生日");
+  EXPECT_EQ(again.icon, 101u);
+  EXPECT_EQ(again.callbackMessage, 123456u);
+
+  platform.calls.clear();
+  EXPECT_EQ(tray.OnWindowMessage(DestroyWindowMessage, 0), TrayIcon::HookOutcome::Consumed);
+  EXPECT_EQ(platform.Names(), (Names{"unhook", "delete", "end"}));
+  EXPECT_EQ(platform.calls.back().number, 0u);
+}
+
+TEST(TrayIcon, WithoutAHandlerTheCallbackIsPassedOn) {
+  RecordingPlatform platform;
+  TrayIcon tray(platform, TaskbarCreated);
+  tray.Show(ico, std::nullopt, nullptr);
+  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 513), TrayIcon::HookOutcome::PassOn);
+}
+
+}  // namespace
+}  // namespace memo
