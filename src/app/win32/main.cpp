@@ -1,45 +1,49 @@
 // Process entry of the Windows program.
 #include <windows.h>
 
-#include "text/text_codec.h"
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <string>
+#include <vector>
+
+#include "app/win32/application.h"
+#include "datetime/clock.h"
+#include "ui/ui_thread.h"
+#include "ui/wide_text.h"
 
 namespace {
 
-std::wstring Wide(const std::string& gbk) {
-  std::u16string text = memo::GbkToUtf16(gbk);
-  return std::wstring(text.begin(), text.end());
+std::string EnvironmentText(const wchar_t* name) {
+  DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return std::string();
+  std::vector<wchar_t> value(size);
+  GetEnvironmentVariableW(name, value.data(), size);
+  return memo::ui::Gbk(value.data());
 }
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
+// Test hooks, read once here; the program has no command-line options.
+void ApplyTestHooks(memo::Application& application) {
+  // BIRTHDAY_MEMO_TODAY=YYYY-MM-DD fixes today's date.
+  memo::DateTime today = memo::ParseIsoDate(EnvironmentText(L"BIRTHDAY_MEMO_TODAY"));
+  if (today != memo::MinDateTime) memo::FixClock(today);
+  // BIRTHDAY_MEMO_BALLOON=TITLE|TEXT shows that balloon once the tray icon is up.
+  std::string balloon = EnvironmentText(L"BIRTHDAY_MEMO_BALLOON");
+  size_t bar = balloon.find('|');
+  if (bar != std::string::npos) {
+    application.SetStartBalloon(balloon.substr(0, bar), balloon.substr(bar + 1));
   }
-  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSW windowClass = {};
-  windowClass.lpfnWndProc = MainWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"BirthdayMemoMain";
-  RegisterClassW(&windowClass);
-
-  const int width = 680, height = 520;
-  int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, Wide("寿辰备忘录").c_str(),
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
-                                width, height, nullptr, nullptr, instance, nullptr);
-  ShowWindow(window, show);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return 0;
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  memo::ui::BecomeUiThread();
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  INITCOMMONCONTROLSEX controls = {
+      sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  memo::Application application;
+  ApplyTestHooks(application);
+  return application.Run();
 }

@@ -1,0 +1,149 @@
+#include "app/win32/application.h"
+
+#include "app/settings_names.h"
+#include "resource_ids.h"
+#include "ui/birthday_window.h"
+#include "ui/images.h"
+#include "ui/settings_window.h"
+#include "ui/ui_thread.h"
+
+namespace memo {
+namespace {
+
+constexpr int BalloonTimeoutMs = 5000;
+
+}  // namespace
+
+Application::Application()
+    : main_(*this),
+      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
+      tray_(trayPlatform_, taskbarCreatedMessage_),
+      trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)) {}
+
+void Application::SetStartBalloon(const std::string& title, const std::string& text) {
+  startBalloonTitle_ = title;
+  startBalloonText_ = text;
+}
+
+int Application::Run() {
+  main_.Open();
+  return ui::RunMessageLoop();
+}
+
+void Application::OnMainWindowCreated() {
+  // The look of the standard controls comes from the manifest (Common Controls 6).
+  ui::SetUiWorkWindow(main_.Handle());
+  trayPlatform_.Attach(main_.Handle(), tray_);
+  if (hooks.openBirthdayDatabase) hooks.openBirthdayDatabase();
+  worker_.Post([this] { SetUpMainWindow(); });
+}
+
+void Application::SetUpMainWindow() {
+  SetUpSteps steps;
+  steps.loadFriendList = hooks.loadFriendList;
+  steps.startUpcomingPass = [this] { StartUpcomingPass(); };
+  steps.showAdvertisement = hooks.showAdvertisement;
+  memo::SetUpMainWindow({*this, main_.FriendList(), main_.Status()}, settings_, steps);
+  if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
+    ShowBalloon(startBalloonTitle_, startBalloonText_, InformationBalloonIcon, BalloonTimeoutMs,
+                true);
+  }
+}
+
+void Application::StartUpcomingPass() {
+  if (hooks.recomputeUpcoming) worker_.Post(hooks.recomputeUpcoming);
+}
+
+void Application::OnToolbarButton(int index) {
+  switch (index) {
+    case 0:  // 添加
+      AddFriend();
+      break;
+    case 1: {  // 编辑
+      int row = main_.FriendList().CurrentRow();
+      if (row >= 0 && hooks.editFriend) hooks.editFriend(row);
+      break;
+    }
+    case 2:  // 删除
+      if (hooks.deleteSelectedFriends) hooks.deleteSelectedFriends();
+      break;
+    case 4: {  // 设置
+      ui::SettingsWindow settings(settings_, *this);
+      settings.OpenModal(main_.Handle());
+      break;
+    }
+    case 5:  // 最近生日
+      main_.ShowPage(ui::ReportPage);
+      StartUpcomingPass();
+      break;
+    case 7:  // 关于
+      ui::SettingsWindow::OpenAbout(main_.Handle(), settings_, *this);
+      break;
+    case 8:  // 退出: at once; the icon goes first so that no dead icon stays in the tray.
+      tray_.Remove();
+      ExitProcess(0);
+  }
+}
+
+void Application::AddFriend() {
+  ui::BirthdayWindow window;
+  window.OpenModal(main_.Handle());
+  StartUpcomingPass();
+}
+
+void Application::OnFriendListDoubleClick() {
+  if (main_.FriendList().SelectedRows().empty()) {
+    AddFriend();
+  } else if (hooks.editFriend) {
+    hooks.editFriend(main_.FriendList().CurrentRow());
+  }
+}
+
+void Application::OnFriendRowChanged(int row) {
+  if (hooks.showRowSummary) hooks.showRowSummary(row);
+}
+
+void Application::OnSortMenu(int sortCode) {
+  settings_.WriteNumber(SortSetting, sortCode);
+  if (hooks.loadFriendList) worker_.Post([this, sortCode] { hooks.loadFriendList(sortCode); });
+}
+
+void Application::OnPictureClicked() {
+  if (hooks.openPublisherSite) hooks.openPublisherSite();
+}
+
+void Application::SetCaption(const std::string& text) {
+  main_.SetCaption(text);
+}
+
+void Application::SetMainCaption(const std::string& text) {
+  main_.SetCaption(text);
+}
+
+void Application::ShowTrayIcon() {
+  ui::RunOnUi([this] {
+    tray_.Show(trayIconFile_, std::string(DefaultTrayTip),
+               [this](int mouseMessage) { ToggleMainWindow(mouseMessage); });
+  });
+}
+
+void Application::RemoveTrayIcon() {
+  ui::RunOnUi([this] { tray_.Remove(); });
+}
+
+void Application::SetTip(const std::string& text) {
+  ui::RunOnUi([this, text] { tray_.SetTip(text); });
+}
+
+void Application::ShowBalloon(const std::string& title, const std::string& text, int icon,
+                              int timeoutMs, bool hideAfterTimeout) {
+  ui::RunOnUi([=] { tray_.ShowBalloon(title, text, icon, timeoutMs, hideAfterTimeout); });
+}
+
+void Application::ToggleMainWindow(int mouseMessage) {
+  if (mouseMessage != LeftButtonDownMessage) return;
+  HWND window = main_.Handle();
+  ShowWindow(window, IsWindowVisible(window) ? SW_HIDE : SW_SHOW);
+}
+
+}  // namespace memo

@@ -1,0 +1,86 @@
+// The program: start-up, the toolbar's commands, the tray icon of the main window, the
+// settings window's effects and the background worker, all wired to the main window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "app/background_worker.h"
+#include "app/main_window_setup.h"
+#include "app/settings_window_logic.h"
+#include "app/tray_icon.h"
+#include "app/win32/registry_settings_store.h"
+#include "app/win32/win32_tray_platform.h"
+#include "reckoning/report_outputs.h"
+#include "ui/main_window.h"
+
+namespace memo {
+
+// Work that the birthday records, the report and the web extras attach before Run(); until
+// they do, the steps that would run them do nothing.
+struct ProgramHooks {
+  std::function<void()> openBirthdayDatabase;        // user-interface thread, at start-up
+  std::function<void(int sortCode)> loadFriendList;  // background worker
+  std::function<void()> recomputeUpcoming;           // background worker
+  std::function<void()> showAdvertisement;           // background worker
+  std::function<void(int row)> showRowSummary;       // the friend list's current row changed
+  std::function<void(int row)> editFriend;
+  std::function<void()> deleteSelectedFriends;
+  std::function<void()> openPublisherSite;
+};
+
+class Application : private ui::MainWindowOperations,
+                    private MainWindowView,
+                    private SettingsEffects,
+                    public TrayNotifier {
+ public:
+  Application();
+
+  ProgramHooks hooks;
+  SettingsStore& Settings() { return settings_; }
+  ui::MainWindow& Window() { return main_; }
+  // A balloon to show once the tray icon is up: the test hook BIRTHDAY_MEMO_BALLOON.
+  void SetStartBalloon(const std::string& title, const std::string& text);
+
+  // Opens the main window and runs until the program ends; gives the exit code.
+  int Run();
+
+  // TrayNotifier: any thread; applied on the user-interface thread.
+  void SetTip(const std::string& text) override;
+  void ShowBalloon(const std::string& title, const std::string& text, int icon, int timeoutMs,
+                   bool hideAfterTimeout) override;
+
+ private:
+  // ui::MainWindowOperations
+  void OnMainWindowCreated() override;
+  void OnPictureClicked() override;
+  void OnToolbarButton(int index) override;
+  void OnFriendRowChanged(int row) override;
+  void OnFriendListDoubleClick() override;
+  void OnSortMenu(int sortCode) override;
+  // MainWindowView and SettingsEffects
+  void SetCaption(const std::string& text) override;
+  void SetMainCaption(const std::string& text) override;
+  void ShowTrayIcon() override;
+  void RemoveTrayIcon() override;
+
+  void SetUpMainWindow();
+  void StartUpcomingPass();
+  void AddFriend();
+  void ToggleMainWindow(int mouseMessage);
+
+  RegistrySettingsStore settings_;
+  ui::MainWindow main_;
+  const UINT taskbarCreatedMessage_;
+  Win32TrayPlatform trayPlatform_;
+  TrayIcon tray_;
+  const std::string trayIconFile_;
+  std::string startBalloonTitle_;
+  std::string startBalloonText_;
+  // Last, so that it ends first, while everything its work uses still exists.
+  BackgroundWorker worker_;
+};
+
+}  // namespace memo

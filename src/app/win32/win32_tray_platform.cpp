@@ -1,0 +1,91 @@
+#include "app/win32/win32_tray_platform.h"
+
+#include <shellapi.h>
+
+#include "app/icon_file.h"
+#include "ui/wide_text.h"
+
+namespace memo {
+namespace {
+
+// There is one main window and one tray icon: the hook and the timer find them here.
+Win32TrayPlatform* attached = nullptr;
+
+template <size_t N>
+void CopyText(wchar_t (&target)[N], const std::string& gbk) {
+  lstrcpynW(target, ui::Wide(gbk).c_str(), N);
+}
+
+}  // namespace
+
+void Win32TrayPlatform::Attach(HWND window, TrayIcon& tray) {
+  window_ = window;
+  tray_ = &tray;
+  attached = this;
+}
+
+void Win32TrayPlatform::Notify(TrayCommand command, const TrayRecord& record) {
+  NOTIFYICONDATAW data = {};
+  data.cbSize = sizeof(data);
+  data.hWnd = window_;
+  data.uID = record.id;
+  data.uFlags = record.flags;
+  data.uCallbackMessage = record.callbackMessage;
+  data.hIcon = reinterpret_cast<HICON>(record.icon);
+  CopyText(data.szTip, record.tip);
+  CopyText(data.szInfo, record.balloonText);
+  CopyText(data.szInfoTitle, record.balloonTitle);
+  data.dwInfoFlags = record.balloonIcon;
+  static const DWORD messages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE};
+  Shell_NotifyIconW(messages[static_cast<int>(command)], &data);
+}
+
+IconHandle Win32TrayPlatform::MakeIcon(const std::string& icoFile) {
+  std::optional<IconEntry> entry = FirstIconEntry(icoFile);
+  if (!entry) return 0;
+  auto* image = reinterpret_cast<BYTE*>(const_cast<char*>(icoFile.data())) + entry->offset;
+  HICON icon = CreateIconFromResourceEx(image, entry->byteCount, TRUE, 0x00030000, entry->width,
+                                        entry->height, LR_DEFAULTCOLOR);
+  return reinterpret_cast<IconHandle>(icon);
+}
+
+IconHandle Win32TrayPlatform::WindowSmallIcon() {
+  return static_cast<IconHandle>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0));
+}
+
+void Win32TrayPlatform::InstallHook() {
+  previous_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc)));
+}
+
+void Win32TrayPlatform::RemoveHook() {
+  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+}
+
+void Win32TrayPlatform::StartTimer(uint32_t id, int milliseconds) {
+  SetTimer(window_, id, milliseconds, BalloonTimerProc);
+}
+
+void Win32TrayPlatform::StopTimer(uint32_t id) {
+  KillTimer(window_, id);
+}
+
+void Win32TrayPlatform::EndProcess(int exitCode) {
+  ExitProcess(exitCode);
+}
+
+LRESULT CALLBACK Win32TrayPlatform::HookProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  // The previous procedure is taken first: handling the message may remove the hook.
+  WNDPROC previous = attached->previous_;
+  if (attached->tray_->OnWindowMessage(message, lParam) == TrayIcon::HookOutcome::Consumed) {
+    return 0;
+  }
+  return CallWindowProcW(previous, window, message, wParam, lParam);
+}
+
+void CALLBACK Win32TrayPlatform::BalloonTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+  attached->tray_->OnBalloonTimer();
+}
+
+}  // namespace memo

@@ -1,0 +1,165 @@
+#include "ui/control.h"
+
+#include <richedit.h>
+
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/wide_text.h"
+
+namespace memo::ui {
+
+std::string Control::Text() const {
+  int length = GetWindowTextLengthW(window_);
+  std::vector<wchar_t> buffer(length + 1);
+  GetWindowTextW(window_, buffer.data(), length + 1);
+  return Gbk(buffer.data());
+}
+
+void Control::SetText(const std::string& text) {
+  SetWindowTextW(window_, Wide(text).c_str());
+}
+
+void Control::SetVisible(bool visible) {
+  wantsVisible_ = visible;
+  if (form_) form_->UpdateVisibility();
+}
+
+void Control::SetEnabled(bool enabled) {
+  EnableWindow(window_, enabled);
+}
+
+bool Control::Enabled() const {
+  return IsWindowEnabled(window_) != FALSE;
+}
+
+void Control::Focus() {
+  SetFocus(window_);
+}
+
+HWND Control::CreateChild(Form& form, const wchar_t* className, DWORD style, DWORD extendedStyle) {
+  form_ = &form;
+  wantsVisible_ = !(design_.flags & Hidden);
+  // Placed, sized and shown by the form once every control exists.
+  window_ = CreateWindowExW(
+      extendedStyle, className, Wide(design_.text ? design_.text : "").c_str(),
+      WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, form.Handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.id)), form.Instance(), nullptr);
+  if (design_.flags & Disabled) EnableWindow(window_, FALSE);
+  SetWindowSubclass(window_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  return window_;
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR self) {
+  auto* control = reinterpret_cast<Control*>(self);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, SubclassProc, 0);
+    control->window_ = nullptr;
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  if (control->DropsMessage(message, wParam)) return 0;
+  LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  // The default handling may have closed the window (a click on 取消) and with it the control.
+  if (!IsWindow(window)) return result;
+  const std::function<void()>* event = nullptr;
+  switch (message) {
+    case WM_SETFOCUS:
+      event = &control->onFocus;
+      break;
+    case WM_LBUTTONDOWN:
+      event = &control->onLeftButtonDown;
+      break;
+    case WM_LBUTTONUP:
+      event = &control->onLeftButtonUp;
+      break;
+    case WM_RBUTTONDOWN:
+      event = &control->onRightButtonDown;
+      break;
+  }
+  if (event && *event) (*event)();
+  return result;
+}
+
+void Label::Create(Form& form) {
+  CreateChild(form, L"STATIC", SS_LEFT | SS_NOPREFIX);
+}
+
+void GroupBox::Create(Form& form) {
+  CreateChild(form, L"BUTTON", BS_GROUPBOX);
+}
+
+void Button::Create(Form& form) {
+  CreateChild(form, L"BUTTON", WS_TABSTOP | ButtonStyle());
+}
+
+void Button::OnCommand(int, int code) {
+  if (code == BN_CLICKED && onClick) onClick();
+}
+
+void CheckBox::Create(Form& form) {
+  Button::Create(form);
+  if (Design().flags & InitiallyChecked) SetChecked(true);
+}
+
+bool CheckBox::Checked() const {
+  return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckBox::SetChecked(bool checked) {
+  SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void EditBox::Create(Form& form) {
+  DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
+  if (Design().flags & CentredText) style |= ES_CENTER;
+  CreateChild(form, L"EDIT", style, WS_EX_CLIENTEDGE);
+}
+
+void EditBox::SelectAll() {
+  SendMessageW(window_, EM_SETSEL, 0, -1);
+}
+
+void EditBox::OnCommand(int, int code) {
+  if (code == EN_CHANGE && onTextChanged) onTextChanged();
+}
+
+bool EditBox::DropsMessage(UINT message, WPARAM wParam) {
+  if (message != WM_CHAR || !(Design().flags & IntegerInput)) return false;
+  // Control characters (backspace, paste) pass; of the printable ones only digits and '-'.
+  wchar_t typed = static_cast<wchar_t>(wParam);
+  return typed >= L' ' && !(typed >= L'0' && typed <= L'9') && typed != L'-';
+}
+
+void UpDown::SetRange(int minimum, int maximum) {
+  minimum_ = minimum;
+  maximum_ = maximum;
+}
+
+void UpDown::Create(Form& form) {
+  CreateChild(form, UPDOWN_CLASSW, 0);
+  SendMessageW(window_, UDM_SETRANGE32, minimum_, maximum_);
+}
+
+LRESULT UpDown::OnNotify(NMHDR* header) {
+  if (header->code != UDN_DELTAPOS) return 0;
+  auto* change = reinterpret_cast<NMUPDOWN*>(header);
+  if (onStep) onStep(change->iDelta > 0 ? +1 : -1);
+  return TRUE;  // the program sets the text; the control's own position stays
+}
+
+void DatePicker::Create(Form& form) {
+  CreateChild(form, DATETIMEPICK_CLASSW, WS_TABSTOP | DTS_LONGDATEFORMAT | DTS_UPDOWN);
+}
+
+void HtmlViewer::Create(Form& form) {
+  static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
+  CreateChild(form, richEdit ? MSFTEDIT_CLASS : L"EDIT",
+              ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE);
+}
+
+void CalendarPlace::Create(Form& form) {
+  CreateChild(form, L"STATIC", SS_SUNKEN);
+}
+
+}  // namespace memo::ui

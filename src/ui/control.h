@@ -1,0 +1,185 @@
+// A control of a window design: its window, its design row, and the events the window's
+// binding table attaches operations to. Each type of control adds its own events and
+// operations. Controls are made by their form from the design table.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/design.h"
+#include "ui/dpi.h"
+
+namespace memo::ui {
+
+class Form;
+
+class Control {
+ public:
+  explicit Control(const ControlDesign& design) : design_(design) {}
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  HWND Handle() const { return window_; }
+  const ControlDesign& Design() const { return design_; }
+
+  std::string Text() const;
+  void SetText(const std::string& text);
+  // Visibility as the program wants it; a control on a page that is not shown stays hidden.
+  void SetVisible(bool visible);
+  bool WantsVisible() const { return wantsVisible_; }
+  void SetEnabled(bool enabled);
+  bool Enabled() const;
+  void Focus();
+  virtual bool TakesFocus() const { return false; }
+
+  // Events common to every control; each runs after the control's own handling.
+  std::function<void()> onFocus;
+  std::function<void()> onLeftButtonDown;
+  std::function<void()> onLeftButtonUp;
+  std::function<void()> onRightButtonDown;
+
+ protected:
+  friend class Form;
+
+  // Makes the window as a child of the form; the form places it and sets its font.
+  virtual void Create(Form& form) = 0;
+  HWND CreateChild(Form& form, const wchar_t* className, DWORD style, DWORD extendedStyle = 0);
+  // WM_COMMAND from this control: its id (a toolbar's button id) and the notification code.
+  virtual void OnCommand(int /*id*/, int /*code*/) {}
+  virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
+  // Whether a WM_NOTIFY from this window belongs to the control (a tooltip of its own, say).
+  virtual bool OwnsNotifier(HWND from) const { return from == window_; }
+  // Lets a control drop a message before its window sees it.
+  virtual bool DropsMessage(UINT /*message*/, WPARAM /*wParam*/) { return false; }
+  virtual void OnDpiChanged(const Dpi& /*dpi*/) {}
+
+  HWND window_ = nullptr;
+  Form* form_ = nullptr;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+
+  const ControlDesign& design_;
+  bool wantsVisible_ = true;
+};
+
+class Label : public Control {
+ public:
+  using Control::Control;
+
+ protected:
+  void Create(Form& form) override;
+};
+
+class GroupBox : public Control {
+ public:
+  using Control::Control;
+
+ protected:
+  void Create(Form& form) override;
+};
+
+class Button : public Control {
+ public:
+  using Control::Control;
+  bool TakesFocus() const override { return true; }
+  std::function<void()> onClick;
+
+ protected:
+  void Create(Form& form) override;
+  void OnCommand(int id, int code) override;
+  virtual DWORD ButtonStyle() const { return BS_PUSHBUTTON; }
+};
+
+class CheckBox : public Button {
+ public:
+  using Button::Button;
+  bool Checked() const;
+  void SetChecked(bool checked);
+
+ protected:
+  void Create(Form& form) override;
+  DWORD ButtonStyle() const override { return BS_AUTOCHECKBOX; }
+};
+
+class RadioBox : public CheckBox {
+ public:
+  using CheckBox::CheckBox;
+
+ protected:
+  DWORD ButtonStyle() const override { return BS_AUTORADIOBUTTON; }
+};
+
+class EditBox : public Control {
+ public:
+  using Control::Control;
+  bool TakesFocus() const override { return true; }
+  void SelectAll();
+  std::function<void()> onTextChanged;
+
+ protected:
+  void Create(Form& form) override;
+  void OnCommand(int id, int code) override;
+  bool DropsMessage(UINT message, WPARAM wParam) override;
+};
+
+// Up and down arrows: each press reports its step (+1 up, -1 down); the text they change
+// is the program's business.
+class UpDown : public Control {
+ public:
+  using Control::Control;
+  void SetRange(int minimum, int maximum);
+  std::function<void(int step)> onStep;
+
+ protected:
+  void Create(Form& form) override;
+  LRESULT OnNotify(NMHDR* header) override;
+
+ private:
+  int minimum_ = 0;
+  int maximum_ = 100;
+};
+
+class DatePicker : public Control {
+ public:
+  using Control::Control;
+  bool TakesFocus() const override { return true; }
+
+ protected:
+  void Create(Form& form) override;
+};
+
+// The upcoming-birthdays page is shown as text in a read-only rich edit view.
+class HtmlViewer : public Control {
+ public:
+  using Control::Control;
+
+ protected:
+  void Create(Form& form) override;
+};
+
+// The place of the lunar month calendar, which takes it over with a control of its own.
+class CalendarPlace : public Control {
+ public:
+  using Control::Control;
+
+ protected:
+  void Create(Form& form) override;
+};
+
+// A design row without a window (the database connection and the record set).
+class NonVisualUnit : public Control {
+ public:
+  using Control::Control;
+
+ protected:
+  void Create(Form&) override {}
+};
+
+}  // namespace memo::ui

@@ -1,0 +1,110 @@
+// The vocabulary of the window designs: each window is one table of control rows (type,
+// design name, caption or text, place, container, tab order, initial state), plus the small
+// tables of its pages, columns, toolbar buttons, status parts and menu. Places are pixels at
+// 96 DPI, relative to the client area of the container (the window, a group box, or a tab or
+// page control, whose pages share its rectangle).
+#pragma once
+
+#include <cstddef>
+
+namespace memo::ui {
+
+enum class ControlType {
+  Label,
+  EditBox,
+  Button,
+  CheckBox,
+  RadioBox,
+  GroupBox,
+  Tab,
+  PageControl,
+  ToolBar,
+  StatusBar,
+  ListView,
+  DatePicker,
+  PicBox,
+  HtmlViewer,
+  UpDown,
+  CnMonthCalendar,
+  NonVisual,  // a unit with a place in the design but no window
+};
+
+struct DesignRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+enum DesignFlag : unsigned {
+  Hidden = 1u << 0,
+  Disabled = 1u << 1,
+  CentredText = 1u << 2,
+  IntegerInput = 1u << 3,  // only digits and the minus sign can be typed
+  InitiallyChecked = 1u << 4,
+};
+
+constexpr int NoContainer = 0;
+constexpr int NoTabOrder = -1;
+
+struct ControlDesign {
+  int id;  // the control's Win32 id; unique within its window, from 1
+  ControlType type;
+  const char* name;  // the design name
+  const char* text;  // caption or initial content
+  DesignRect rect;
+  int container = NoContainer;  // id of the group box, tab or page control it lies in
+  int page = 0;                 // its page, when the container has pages
+  int tabOrder = NoTabOrder;    // focusable controls without one follow in table order
+  unsigned flags = 0;
+};
+
+struct WindowDesign {
+  const wchar_t* className;
+  const char* caption;
+  int width;  // the outer rectangle
+  int height;
+  bool minimizeBox;
+  const ControlDesign* controls;
+  size_t controlCount;
+};
+
+struct PageDesign {
+  const char* caption;
+  const char* tooltip;  // nullptr: none
+  int image;            // index in the control's image list, -1: none
+};
+
+struct ColumnDesign {
+  const char* caption;
+  int width;
+};
+
+struct ToolButtonDesign {
+  const char* caption;  // nullptr: a separator
+  const char* tooltip;  // nullptr: none
+  int image;
+};
+
+struct StatusPartDesign {
+  int width;
+  const char* text;
+  int image;  // index in the status bar's image list, -1: none
+};
+
+// One item of a menu tree, listed depth first; level 0 is the top.
+struct MenuItemDesign {
+  int level;
+  const char* caption;
+  int code;  // what a leaf stands for; ignored for items with sub-items
+};
+
+// Resources holding the images: a strip of equally wide images, side by side.
+struct ImageStripDesign {
+  int resourceId;
+  int width;
+  int height;
+  int count;
+};
+
+}  // namespace memo::ui

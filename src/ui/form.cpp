@@ -1,0 +1,396 @@
+#include "ui/form.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "ui/list_view.h"
+#include "ui/picture_box.h"
+#include "ui/status_bar_control.h"
+#include "ui/tab_control.h"
+#include "ui/tool_bar.h"
+#include "ui/ui_thread.h"
+#include "ui/wide_text.h"
+
+namespace memo::ui {
+namespace {
+
+// Fonts of the design: normal weight, the GB2312 character set, no particular face.
+constexpr int FontHeight = 12;
+
+int openForms = 0;
+
+std::unique_ptr<Control> MakeControl(const ControlDesign& design) {
+  switch (design.type) {
+    case ControlType::Label:
+      return std::make_unique<Label>(design);
+    case ControlType::EditBox:
+      return std::make_unique<EditBox>(design);
+    case ControlType::Button:
+      return std::make_unique<Button>(design);
+    case ControlType::CheckBox:
+      return std::make_unique<CheckBox>(design);
+    case ControlType::RadioBox:
+      return std::make_unique<RadioBox>(design);
+    case ControlType::GroupBox:
+      return std::make_unique<GroupBox>(design);
+    case ControlType::Tab:
+    case ControlType::PageControl:
+      return std::make_unique<TabControl>(design);
+    case ControlType::ToolBar:
+      return std::make_unique<ToolBar>(design);
+    case ControlType::StatusBar:
+      return std::make_unique<StatusBarControl>(design);
+    case ControlType::ListView:
+      return std::make_unique<ListView>(design);
+    case ControlType::DatePicker:
+      return std::make_unique<DatePicker>(design);
+    case ControlType::PicBox:
+      return std::make_unique<PictureBox>(design);
+    case ControlType::HtmlViewer:
+      return std::make_unique<HtmlViewer>(design);
+    case ControlType::UpDown:
+      return std::make_unique<UpDown>(design);
+    case ControlType::CnMonthCalendar:
+      return std::make_unique<CalendarPlace>(design);
+    case ControlType::NonVisual:
+      return std::make_unique<NonVisualUnit>(design);
+  }
+  return nullptr;
+}
+
+bool IsContainer(const Control& control) {
+  ControlType type = control.Design().type;
+  return type == ControlType::GroupBox || type == ControlType::Tab ||
+         type == ControlType::PageControl;
+}
+
+const wchar_t* const FormProperty = L"memo.form";
+
+}  // namespace
+
+Form::Form(const WindowDesign& design) : design_(design) {
+  int highest = 0;
+  for (size_t i = 0; i < design.controlCount; ++i)
+    highest = std::max(highest, design.controls[i].id);
+  controls_.resize(highest + 1);
+  for (size_t i = 0; i < design.controlCount; ++i) {
+    controls_[design.controls[i].id] = MakeControl(design.controls[i]);
+  }
+}
+
+Form::~Form() {
+  if (window_) DestroyWindow(window_);
+  if (font_) DeleteObject(font_);
+}
+
+Control& Form::ControlAt(int id) {
+  if (id <= 0 || id >= static_cast<int>(controls_.size()) || !controls_[id]) {
+    FatalAppExitW(0, L"A control that the design does not have was asked for.");
+  }
+  return *controls_[id];
+}
+
+HINSTANCE Form::Instance() const {
+  return GetModuleHandleW(nullptr);
+}
+
+void Form::Open(HWND owner) {
+  WNDCLASSEXW windowClass = {};
+  if (!GetClassInfoExW(Instance(), design_.className, &windowClass)) {
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = Instance();
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));
+    windowClass.lpszClassName = design_.className;
+    RegisterClassExW(&windowClass);
+  }
+  // Centred each time it opens; the size is the design's outer rectangle.
+  Dpi dpi = SystemDpi();
+  int width = dpi.Scale(design_.width), height = dpi.Scale(design_.height);
+  int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  if (design_.minimizeBox) style |= WS_MINIMIZEBOX;
+  CreateWindowExW(0, design_.className, Wide(design_.caption).c_str(), style, x, y, width, height,
+                  owner, nullptr, Instance(), this);
+  if (!window_) return;
+  if (onCreated) onCreated();
+  if (!window_) return;
+  ShowWindow(window_, SW_SHOW);
+  std::vector<Control*> order = TabOrder();
+  for (Control* control : order) {
+    if (IsWindowVisible(control->Handle()) && control->Enabled()) {
+      control->Focus();
+      break;
+    }
+  }
+}
+
+void Form::OpenModal(HWND owner) {
+  modalOwner_ = owner;
+  EnableWindow(owner, FALSE);
+  Open(owner);
+  MSG message;
+  while (window_) {
+    BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: leave the quit message for the main loop.
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    if (HandleTabKey(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  if (modalOwner_) {
+    EnableWindow(modalOwner_, TRUE);
+    modalOwner_ = nullptr;
+  }
+}
+
+void Form::Close() {
+  if (!window_) return;
+  // The owner is enabled before the window goes, so that it gets the activation back.
+  if (modalOwner_) {
+    EnableWindow(modalOwner_, TRUE);
+    modalOwner_ = nullptr;
+  }
+  DestroyWindow(window_);
+}
+
+void Form::SetCaption(const std::string& text) {
+  SetWindowTextW(window_, Wide(text).c_str());
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* form = static_cast<Form*>(create->lpCreateParams);
+    form->window_ = window;
+    SetPropW(window, FormProperty, form);
+  }
+  auto* form = static_cast<Form*>(GetPropW(window, FormProperty));
+  if (!form) return DefWindowProcW(window, message, wParam, lParam);
+  return form->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = window_;
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_COMMAND:
+      if (Control* control = ControlOfWindow(reinterpret_cast<HWND>(lParam))) {
+        control->OnCommand(LOWORD(wParam), HIWORD(wParam));
+      }
+      return 0;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      for (auto& control : controls_) {
+        if (control && control->Handle() && control->OwnsNotifier(header->hwndFrom)) {
+          return control->OnNotify(header);
+        }
+      }
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+      if (onLeftButtonDown) onLeftButtonDown();
+      return 0;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DESTROY:
+      if (modalOwner_) EnableWindow(modalOwner_, TRUE);
+      if (onDestroying) onDestroying();
+      return 0;
+    case WM_NCDESTROY:
+      OnNcDestroy();
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_DPICHANGED: {
+      dpi_ = Dpi{HIWORD(wParam)};
+      const RECT* suggested = reinterpret_cast<RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyFont();
+      for (auto& control : controls_) {
+        if (control && control->Handle()) control->OnDpiChanged(dpi_);
+      }
+      Layout();
+      return 0;
+    }
+    case UiWorkMessage:
+      RunUiWork(lParam);
+      return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Form::OnCreate() {
+  ++openForms;
+  dpi_ = DpiOfWindow(window_);
+  ApplyFont();
+  for (auto& control : controls_) {
+    if (control) control->Create(*this);
+  }
+  for (auto& control : controls_) {
+    if (control && control->Handle()) {
+      SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+  }
+  Layout();
+  Restack();
+  UpdateVisibility();
+}
+
+void Form::OnNcDestroy() {
+  RemovePropW(window_, FormProperty);
+  window_ = nullptr;
+  // The last window of the program gone: the message loop ends.
+  if (--openForms == 0) PostQuitMessage(0);
+  std::function<void()> destroyed = onDestroyed;
+  if (destroyed) destroyed();
+}
+
+void Form::ApplyFont() {
+  HFONT old = font_;
+  LOGFONTW font = {};
+  font.lfHeight = -dpi_.Scale(FontHeight);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = GB2312_CHARSET;
+  font.lfQuality = CLEARTYPE_QUALITY;
+  font_ = CreateFontIndirectW(&font);
+  for (auto& control : controls_) {
+    if (control && control->Handle()) {
+      SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
+  }
+  if (old) DeleteObject(old);
+}
+
+Control* Form::ControlOfWindow(HWND window) {
+  if (!window) return nullptr;
+  for (auto& control : controls_) {
+    if (control && control->Handle() == window) return control.get();
+  }
+  return nullptr;
+}
+
+Control* Form::ContainerOf(const Control& control) {
+  int container = control.Design().container;
+  return container == NoContainer ? nullptr : &ControlAt(container);
+}
+
+int Form::Depth(const Control& control) {
+  int depth = 0;
+  for (Control* c = ContainerOf(control); c; c = ContainerOf(*c)) ++depth;
+  return depth;
+}
+
+void Form::Layout() {
+  for (auto& control : controls_) {
+    if (!control || !control->Handle()) continue;
+    // The design place is relative to the container; pages share the container's rectangle.
+    int left = control->Design().rect.left, top = control->Design().rect.top;
+    for (Control* c = ContainerOf(*control); c; c = ContainerOf(*c)) {
+      left += c->Design().rect.left;
+      top += c->Design().rect.top;
+    }
+    const DesignRect& rect = control->Design().rect;
+    int x = dpi_.Scale(left), y = dpi_.Scale(top);
+    SetWindowPos(control->Handle(), nullptr, x, y, dpi_.Scale(left + rect.width) - x,
+                 dpi_.Scale(top + rect.height) - y, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void Form::Restack() {
+  // Painter's order: shallower first, containers before their siblings, then table order.
+  std::vector<std::pair<std::tuple<int, int, size_t>, HWND>> order;
+  for (size_t i = 0; i < design_.controlCount; ++i) {
+    Control& control = ControlAt(design_.controls[i].id);
+    if (!control.Handle()) continue;
+    order.push_back({{Depth(control), IsContainer(control) ? 0 : 1, i}, control.Handle()});
+  }
+  std::sort(order.begin(), order.end());
+  for (const auto& entry : order) {
+    SetWindowPos(entry.second, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+bool Form::PageShown(const Control& control) {
+  const Control* inner = &control;
+  for (Control* c = ContainerOf(control); c; inner = c, c = ContainerOf(*c)) {
+    if (!c->WantsVisible()) return false;
+    if (auto* pages = dynamic_cast<TabControl*>(c)) {
+      if (pages->CurrentPage() != inner->Design().page) return false;
+    }
+  }
+  return true;
+}
+
+void Form::UpdateVisibility() {
+  if (!window_) return;
+  for (auto& control : controls_) {
+    if (!control || !control->Handle()) continue;
+    bool visible = control->WantsVisible() && PageShown(*control);
+    ShowWindow(control->Handle(), visible ? SW_SHOWNA : SW_HIDE);
+  }
+}
+
+std::vector<Control*> Form::TabOrder() {
+  std::vector<std::pair<size_t, Control*>> order;
+  for (size_t i = 0; i < design_.controlCount; ++i) {
+    Control& control = ControlAt(design_.controls[i].id);
+    if (!control.TakesFocus() || !control.Handle()) continue;
+    int tabOrder = control.Design().tabOrder;
+    order.push_back({tabOrder == NoTabOrder ? design_.controlCount + i : tabOrder, &control});
+  }
+  std::sort(order.begin(), order.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<Control*> controls;
+  for (const auto& entry : order) controls.push_back(entry.second);
+  return controls;
+}
+
+void Form::FocusNext(bool backwards) {
+  std::vector<Control*> order = TabOrder();
+  if (order.empty()) return;
+  HWND focus = GetFocus();
+  int count = static_cast<int>(order.size()), at = -1;
+  for (int i = 0; i < count; ++i) {
+    if (order[i]->Handle() == focus || IsChild(order[i]->Handle(), focus)) at = i;
+  }
+  for (int step = 1; step <= count; ++step) {
+    int next = at < 0 ? (backwards ? count - step : step - 1)
+                      : ((at + (backwards ? -step : step)) % count + count) % count;
+    Control* control = order[next];
+    if (IsWindowVisible(control->Handle()) && control->Enabled()) {
+      control->Focus();
+      return;
+    }
+  }
+}
+
+bool Form::HandleTabKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  auto* form = root ? static_cast<Form*>(GetPropW(root, FormProperty)) : nullptr;
+  if (!form) return false;
+  form->FocusNext(GetKeyState(VK_SHIFT) < 0);
+  return true;
+}
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (Form::HandleTabKey(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+}  // namespace memo::ui

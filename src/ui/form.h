@@ -1,0 +1,90 @@
+// A top-level window built from its design table: it makes every control of the table, places
+// them at the window's DPI, stacks them (containers below their contents, later rows above
+// earlier ones), moves the focus with the Tab key in the design's tab order, shows only the
+// controls of the current page of each tab or page control, and routes notifications to the
+// controls, whose events the window's binding table has set.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/design.h"
+#include "ui/dpi.h"
+
+namespace memo::ui {
+
+class Form {
+ public:
+  explicit Form(const WindowDesign& design);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  template <typename T>
+  T& Get(int id) {
+    T* control = dynamic_cast<T*>(&ControlAt(id));
+    if (!control) FatalAppExitW(0, L"A control of another type was asked for.");
+    return *control;
+  }
+  Control& ControlAt(int id);
+
+  HWND Handle() const { return window_; }
+  bool IsOpen() const { return window_ != nullptr; }
+  const Dpi& CurrentDpi() const { return dpi_; }
+  HFONT Font() const { return font_; }
+  HINSTANCE Instance() const;
+
+  // Creates the window centred on the screen and shows it.
+  void Open(HWND owner);
+  // The same with the owner disabled; returns once the window has been destroyed.
+  void OpenModal(HWND owner);
+  void Close();
+  void SetCaption(const std::string& text);
+  // Shows and hides the controls after a page change.
+  void UpdateVisibility();
+
+  // The window's own events.
+  std::function<void()> onCreated;
+  std::function<void()> onDestroying;
+  // After the window is gone; the form may be deleted from here.
+  std::function<void()> onDestroyed;
+  // The left button pressed on the window's client area, not on a control.
+  std::function<void()> onLeftButtonDown;
+
+  // The Tab key moves the focus within the window it was pressed in; true when handled.
+  static bool HandleTabKey(const MSG& message);
+
+ protected:
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCreate();
+  void OnNcDestroy();
+  void Layout();
+  void Restack();
+  void ApplyFont();
+  void FocusNext(bool backwards);
+  Control* ControlOfWindow(HWND window);
+  Control* ContainerOf(const Control& control);
+  int Depth(const Control& control);
+  bool PageShown(const Control& control);
+  std::vector<Control*> TabOrder();
+
+  const WindowDesign& design_;
+  std::vector<std::unique_ptr<Control>> controls_;  // indexed by id; 0 is empty
+  HWND window_ = nullptr;
+  HWND modalOwner_ = nullptr;
+  Dpi dpi_;
+  HFONT font_ = nullptr;
+};
+
+// Runs the program's message loop until the last window is gone; gives the exit code.
+int RunMessageLoop();
+
+}  // namespace memo::ui

@@ -1,0 +1,149 @@
+#include "ui/main_window.h"
+
+#include "resource_ids.h"
+#include "ui/images.h"
+#include "ui/popup_menu.h"
+#include "ui/ui_thread.h"
+#include "ui/window_ids.h"
+
+namespace memo::ui {
+namespace {
+
+using namespace main_window;
+using Type = ControlType;
+
+template <typename T, size_t N>
+constexpr size_t CountOf(const T (&)[N]) {
+  return N;
+}
+
+// The toolbar's 28 pixels of the design cannot hold 50 x 50 images with their captions: it
+// grows to end above the page control.
+// clang-format off
+const ControlDesign Controls[] = {
+    // id           type               name             text  left  top  width height container page
+    {Toolbar,       Type::ToolBar,     "工具条1",       "",  {0,    0,   674,  80}},
+    {Picture,       Type::PicBox,      "图片框1",       "",  {496,  6,   168,  88}},
+    {Pages,         Type::PageControl, "高级选择夹1",   "",  {0,    80,  680,  392}},
+    {Status,        Type::StatusBar,   "状态条1",       "",  {0,    472, 674,  20}},
+    {FriendList,    Type::ListView,    "超级列表框1",   "",  {1,    28,  672,  366}, Pages, FriendListPage},
+    {DbConnection,  Type::NonVisual,   "数据库连接1",   "",  {96,   264, 26,   26},  Pages, FriendListPage},
+    {RecordSet,     Type::NonVisual,   "生日库",        "",  {136,  264, 26,   26},  Pages, FriendListPage},
+    {UpcomingList,  Type::ListView,    "超级列表框2",   "",  {1,    28,  672,  368}, Pages, UpcomingPage},
+    {ReportView,    Type::HtmlViewer,  "超文本浏览框1", "",  {2,    24,  672,  368}, Pages, ReportPage},
+};
+
+const WindowDesign Window = {MainWindowClass, "寿辰备忘录", 680, 520, true, Controls,
+                             CountOf(Controls)};
+
+const ToolButtonDesign ToolButtons[] = {
+    // caption     tooltip     image
+    {"添加",       "添加",     5},
+    {"编辑",       nullptr,    2},
+    {"删除",       "删除",     6},
+    {nullptr,      nullptr,    0},
+    {"设置",       "设置",     3},
+    {"最近生日",   "最近生日", 0},
+    {nullptr,      nullptr,    0},
+    {"关于",       "关于",     1},
+    {"退出",       nullptr,    7},
+};
+const ImageStripDesign ToolbarImages = {IDR_TOOLBAR_IMAGES, 50, 50, 8};
+
+const PageDesign PageList[] = {
+    {"好友生日列表", "好友生日列表", 0},
+    {"最近生日",     "最近生日",     1},
+    {"查看详情",     nullptr,        2},
+};
+const ImageStripDesign PageImages = {IDR_PAGE_ICONS, 18, 18, 3};
+
+const ColumnDesign FriendColumns[] = {
+    {"姓名", 100}, {"出生年月", 180}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150},
+};
+const ColumnDesign UpcomingColumns[] = {
+    {"姓名", 100}, {"生日", 120}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150},
+    {"倒计时", 150},
+};
+
+const StatusPartDesign StatusParts[] = {
+    {230, "寿辰备忘录！", 0},
+    {150, "当前记录数：0", -1},
+    {300, "今天日期：", -1},
+};
+const ImageStripDesign StatusImages = {IDR_STATUS_ICON, 16, 15, 1};
+
+// The sort menu; its top item is never shown, the leaves carry their sort codes.
+const MenuItemDesign SortMenu[] = {
+    {0, "排序", 0},
+    {1, "排序方式", 0},
+    {2, "按姓名", 0},
+    {3, "姓名升序", 1},
+    {3, "姓名降序", 2},
+    {2, "按出生年月", 0},
+    {3, "生日升序", 3},
+    {3, "生日降序", 4},
+    {2, "按提醒方式", 5},
+    {2, "安年龄", 0},
+    {3, "年龄升序", 6},
+    {3, "年龄降序", 7},
+    {2, "不排序", 0},
+};
+
+// clang-format on
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operations), form_(Window) {
+  form_.Get<ToolBar>(Toolbar).SetButtons(ToolButtons, CountOf(ToolButtons), ToolbarImages);
+  form_.Get<TabControl>(Pages).SetPages(PageList, CountOf(PageList), &PageImages);
+  FriendList().SetColumns(FriendColumns, CountOf(FriendColumns));
+  UpcomingList().SetColumns(UpcomingColumns, CountOf(UpcomingColumns));
+  Status().SetParts(StatusParts, CountOf(StatusParts), StatusImages);
+  Picture().SetPicture(ResourceBytes(IDR_ADVERT));
+  BindEvents();
+}
+
+void MainWindow::BindEvents() {
+  // Being destroyed: the tray icon's hook on the window removes the icon itself.
+  form_.onCreated = [this] { operations_.OnMainWindowCreated(); };
+  Picture().onLeftButtonDown = [this] { operations_.OnPictureClicked(); };
+  form_.Get<ToolBar>(Toolbar).onButtonClick = [this](int index) {
+    operations_.OnToolbarButton(index);
+  };
+  FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
+  FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
+  FriendList().onRightButtonDown = [this] {
+    int sortCode = ShowPopupMenu(form_.Handle(), SortMenu, CountOf(SortMenu));
+    if (sortCode >= 0) operations_.OnSortMenu(sortCode);
+  };
+}
+
+void MainWindow::Open() {
+  form_.Open(nullptr);
+}
+
+void MainWindow::SetCaption(const std::string& text) {
+  RunOnUi([this, text] { form_.SetCaption(text); });
+}
+
+void MainWindow::ShowPage(int page) {
+  form_.Get<TabControl>(Pages).ShowPage(page);
+}
+
+ListView& MainWindow::FriendList() {
+  return form_.Get<ListView>(main_window::FriendList);
+}
+ListView& MainWindow::UpcomingList() {
+  return form_.Get<ListView>(main_window::UpcomingList);
+}
+StatusBarControl& MainWindow::Status() {
+  return form_.Get<StatusBarControl>(main_window::Status);
+}
+HtmlViewer& MainWindow::ReportView() {
+  return form_.Get<HtmlViewer>(main_window::ReportView);
+}
+PictureBox& MainWindow::Picture() {
+  return form_.Get<PictureBox>(main_window::Picture);
+}
+
+}  // namespace memo::ui

@@ -1,0 +1,57 @@
+// The main window: toolbar, advertisement picture, the page control with the friend list, the
+// upcoming list and the report view, the status bar, and the hidden sort menu.
+#pragma once
+
+#include <string>
+
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/list_view.h"
+#include "ui/picture_box.h"
+#include "ui/status_bar_control.h"
+#include "ui/tab_control.h"
+#include "ui/tool_bar.h"
+
+namespace memo::ui {
+
+// What the main window's events run; the program implements them.
+class MainWindowOperations {
+ public:
+  virtual ~MainWindowOperations() = default;
+  virtual void OnMainWindowCreated() = 0;
+  virtual void OnPictureClicked() = 0;
+  virtual void OnToolbarButton(int index) = 0;
+  virtual void OnFriendRowChanged(int row) = 0;
+  virtual void OnFriendListDoubleClick() = 0;
+  virtual void OnSortMenu(int sortCode) = 0;
+};
+
+// Pages of the page control.
+constexpr int FriendListPage = 0;
+constexpr int UpcomingPage = 1;
+constexpr int ReportPage = 2;
+
+class MainWindow {
+ public:
+  explicit MainWindow(MainWindowOperations& operations);
+
+  void Open();
+  HWND Handle() const { return form_.Handle(); }
+  // Any thread; the caption changes on the user-interface thread.
+  void SetCaption(const std::string& text);
+  void ShowPage(int page);
+
+  ListView& FriendList();
+  ListView& UpcomingList();
+  StatusBarControl& Status();
+  HtmlViewer& ReportView();
+  PictureBox& Picture();
+
+ private:
+  void BindEvents();
+
+  MainWindowOperations& operations_;
+  Form form_;
+};
+
+}  // namespace memo::ui

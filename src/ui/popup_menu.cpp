@@ -1,0 +1,42 @@
+#include "ui/popup_menu.h"
+
+#include <vector>
+
+#include "ui/wide_text.h"
+
+namespace memo::ui {
+namespace {
+
+// Leaves carry their index in the design plus this as their command id (never 0).
+constexpr UINT FirstLeafId = 1;
+
+}  // namespace
+
+int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count) {
+  // The open menu of each level; level 0 is the hidden top item, whose sub-items form the pop-up.
+  std::vector<HMENU> levels(1, CreatePopupMenu());
+  for (size_t i = 1; i < count; ++i) {
+    const int level = items[i].level;
+    if (level < 1 || level > static_cast<int>(levels.size())) continue;
+    levels.resize(level);
+    const bool hasSubItems = i + 1 < count && items[i + 1].level > level;
+    std::wstring caption = Wide(items[i].caption);
+    if (hasSubItems) {
+      HMENU sub = CreatePopupMenu();
+      AppendMenuW(levels[level - 1], MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
+                  caption.c_str());
+      levels.push_back(sub);
+    } else {
+      AppendMenuW(levels[level - 1], MF_STRING, FirstLeafId + i, caption.c_str());
+    }
+  }
+  POINT at;
+  GetCursorPos(&at);
+  UINT chosen = TrackPopupMenu(levels[0], TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
+                               at.y, 0, owner, nullptr);
+  DestroyMenu(levels[0]);  // with its sub-menus
+  if (chosen < FirstLeafId || chosen - FirstLeafId >= count) return -1;
+  return items[chosen - FirstLeafId].code;
+}
+
+}  // namespace memo::ui

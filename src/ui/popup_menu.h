@@ -1,0 +1,16 @@
+// A menu tree from its design shown as a pop-up menu. The top item (level 0) is hidden: the
+// pop-up starts with its sub-items.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "ui/design.h"
+
+namespace memo::ui {
+
+// Shows the menu at the mouse position; gives the code of the chosen leaf, or -1.
+int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count);
+
+}  // namespace memo::ui

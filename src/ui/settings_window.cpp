@@ -1,0 +1,115 @@
+#include "ui/settings_window.h"
+
+#include "ui/tab_control.h"
+#include "ui/ui_thread.h"
+#include "ui/window_ids.h"
+
+namespace memo::ui {
+namespace {
+
+using namespace settings_window;
+using Type = ControlType;
+
+constexpr int ReminderPage = 0, PersonalPage = 1, AboutPage = 2;
+
+const char* const AboutText = "寿辰备忘录\r\n版本 1.0\r\n提醒亲友的公历和农历生日";
+
+// clang-format off
+const ControlDesign Controls[] = {
+  // id              type            name       text                       left top  width height  container      page          tab order       flags
+  {Tab,              Type::Tab,      "选择夹1", "",                        {0,   0,   296, 160}},
+  {ReminderGroup,    Type::GroupBox, "分组框1", "提醒设置",                {16,  32,  272, 56},  Tab,           ReminderPage},
+  {DaysLabel,        Type::Label,    "标签1",   "生日前多少天开始提醒：",  {14,  23,  136, 20},  ReminderGroup, ReminderPage},
+  {Days,             Type::EditBox,  "编辑框1", "10",                      {145, 25,  53,  18},  ReminderGroup, ReminderPage, NoTabOrder, CentredText | IntegerInput},
+  {DaysArrows,       Type::UpDown,   "",        "",                        {199, 25,  16,  18},  ReminderGroup, ReminderPage},
+  {SaveDays,         Type::Button,   "按钮1",   "确定",                    {88,  120, 88,  24},  Tab,           ReminderPage},
+  {CancelDays,       Type::Button,   "按钮2",   "取消",                    {192, 120, 88,  24},  Tab,           ReminderPage},
+  {TitleLabel,       Type::Label,    "标签3",   "软件标题设置：",          {13,  38,  80,  24},  Tab,           PersonalPage},
+  {Title,            Type::EditBox,  "编辑框2", "",                        {97,  40,  152, 20},  Tab,           PersonalPage, NoTabOrder, CentredText},
+  {TrayBox,          Type::CheckBox, "选择框1", "显示托盘图标",            {16,  72,  136, 24},  Tab,           PersonalPage},
+  {PopUpBox,         Type::CheckBox, "选择框2", "弹出生日信息",            {144, 72,  112, 24},  Tab,           PersonalPage, NoTabOrder, Disabled},
+  {SavePersonal,     Type::Button,   "按钮3",   "确定",                    {96,  120, 88,  24},  Tab,           PersonalPage},
+  {CancelPersonal,   Type::Button,   "按钮4",   "取消",                    {200, 120, 88,  24},  Tab,           PersonalPage},
+  {About,            Type::Label,    "标签2",   AboutText,                 {56,  64,  184, 48},  Tab,           AboutPage},
+};
+
+const PageDesign Pages[] = {
+  {"提醒设置",   nullptr, -1},
+  {"个性化设置", nullptr, -1},
+  {"关于",       nullptr, -1},
+};
+// clang-format on
+
+const WindowDesign Window = {
+    SettingsWindowClass, "设置", 300, 184, false, Controls, sizeof(Controls) / sizeof(Controls[0])};
+
+}  // namespace
+
+SettingsWindow::SettingsWindow(SettingsStore& settings, SettingsEffects& effects)
+    : form_(Window), logic_(*this, settings, effects) {
+  form_.Get<TabControl>(Tab).SetPages(Pages, sizeof(Pages) / sizeof(Pages[0]));
+  form_.Get<UpDown>(DaysArrows).SetRange(0, DaysArrowMaximum);
+  BindEvents();
+}
+
+void SettingsWindow::BindEvents() {
+  form_.onCreated = [this] { logic_.Load(); };
+  form_.Get<EditBox>(Days).onTextChanged = [this] { logic_.CheckDays(); };
+  form_.Get<UpDown>(DaysArrows).onStep = [this](int step) { logic_.StepDays(step); };
+  form_.Get<Button>(SaveDays).onClick = [this] { logic_.SaveReminderPage(); };
+  form_.Get<Button>(CancelDays).onClick = [this] { form_.Close(); };
+  form_.Get<CheckBox>(TrayBox).onClick = [this] { logic_.TrayBoxClicked(); };
+  form_.Get<Button>(SavePersonal).onClick = [this] { logic_.SavePersonalisationPage(); };
+  form_.Get<Button>(CancelPersonal).onClick = [this] { form_.Close(); };
+}
+
+void SettingsWindow::OpenModal(HWND owner) {
+  form_.OpenModal(owner);
+}
+
+void SettingsWindow::OpenAbout(HWND owner, SettingsStore& settings, SettingsEffects& effects) {
+  auto* window = new SettingsWindow(settings, effects);
+  // Deleted once the message that closed it has been handled.
+  window->form_.onDestroyed = [window] { RunOnUiLater([window] { delete window; }); };
+  window->form_.Open(owner);
+  window->form_.Get<TabControl>(Tab).ShowPage(AboutPage);
+}
+
+std::string SettingsWindow::DaysText() const {
+  return form_.Get<EditBox>(Days).Text();
+}
+void SettingsWindow::SetDaysText(const std::string& text) {
+  form_.Get<EditBox>(Days).SetText(text);
+}
+void SettingsWindow::SelectAllDays() {
+  form_.Get<EditBox>(Days).SelectAll();
+}
+void SettingsWindow::FocusDays() {
+  form_.Get<EditBox>(Days).Focus();
+}
+bool SettingsWindow::TrayBoxChecked() const {
+  return form_.Get<CheckBox>(TrayBox).Checked();
+}
+void SettingsWindow::SetTrayBoxChecked(bool checked) {
+  form_.Get<CheckBox>(TrayBox).SetChecked(checked);
+}
+bool SettingsWindow::PopUpBoxChecked() const {
+  return form_.Get<CheckBox>(PopUpBox).Checked();
+}
+void SettingsWindow::SetPopUpBoxChecked(bool checked) {
+  form_.Get<CheckBox>(PopUpBox).SetChecked(checked);
+}
+void SettingsWindow::EnablePopUpBox(bool enabled) {
+  form_.Get<CheckBox>(PopUpBox).SetEnabled(enabled);
+}
+std::string SettingsWindow::TitleText() const {
+  return form_.Get<EditBox>(Title).Text();
+}
+void SettingsWindow::SetTitleText(const std::string& text) {
+  form_.Get<EditBox>(Title).SetText(text);
+}
+void SettingsWindow::Close() {
+  form_.Close();
+}
+
+}  // namespace memo::ui

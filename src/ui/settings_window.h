@@ -1,0 +1,41 @@
+// The settings window: the reminder page with the days box, the personalisation page with the
+// title and the two check boxes, and the About page. It is made anew at each opening.
+#pragma once
+
+#include "app/settings_store.h"
+#include "app/settings_window_logic.h"
+#include "ui/form.h"
+
+namespace memo::ui {
+
+class SettingsWindow : private SettingsForm {
+ public:
+  SettingsWindow(SettingsStore& settings, SettingsEffects& effects);
+
+  // Modal, owned by the main window, on the first page.
+  void OpenModal(HWND owner);
+  // Without modality on the About page; the window deletes itself once it is closed.
+  static void OpenAbout(HWND owner, SettingsStore& settings, SettingsEffects& effects);
+
+ private:
+  void BindEvents();
+
+  // SettingsForm
+  std::string DaysText() const override;
+  void SetDaysText(const std::string& text) override;
+  void SelectAllDays() override;
+  void FocusDays() override;
+  bool TrayBoxChecked() const override;
+  void SetTrayBoxChecked(bool checked) override;
+  bool PopUpBoxChecked() const override;
+  void SetPopUpBoxChecked(bool checked) override;
+  void EnablePopUpBox(bool enabled) override;
+  std::string TitleText() const override;
+  void SetTitleText(const std::string& text) override;
+  void Close() override;
+
+  mutable Form form_;
+  SettingsWindowLogic logic_;
+};
+
+}  // namespace memo::ui

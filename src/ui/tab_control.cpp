@@ -1,0 +1,74 @@
+#include "ui/tab_control.h"
+
+#include "ui/form.h"
+#include "ui/images.h"
+#include "ui/wide_text.h"
+
+namespace memo::ui {
+
+TabControl::~TabControl() {
+  if (imageList_) ImageList_Destroy(imageList_);
+}
+
+void TabControl::SetPages(const PageDesign* pages, size_t count, const ImageStripDesign* images) {
+  pages_ = pages;
+  pageCount_ = count;
+  images_ = images;
+}
+
+void TabControl::Create(Form& form) {
+  CreateChild(form, WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_TOOLTIPS);
+  OnDpiChanged(form.CurrentDpi());
+  for (size_t i = 0; i < pageCount_; ++i) {
+    std::wstring caption = Wide(pages_[i].caption);
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT | TCIF_IMAGE;
+    item.pszText = caption.data();
+    item.iImage = images_ ? pages_[i].image : -1;
+    SendMessageW(window_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+void TabControl::OnDpiChanged(const Dpi& dpi) {
+  if (!images_) return;
+  HIMAGELIST old = imageList_;
+  imageList_ = LoadImageStrip(*images_, dpi);
+  SendMessageW(window_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList_));
+  if (old) ImageList_Destroy(old);
+}
+
+int TabControl::CurrentPage() const {
+  return currentPage_;
+}
+
+void TabControl::ShowPage(int page) {
+  SendMessageW(window_, TCM_SETCURSEL, page, 0);
+  currentPage_ = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
+  if (form_) form_->UpdateVisibility();
+}
+
+bool TabControl::OwnsNotifier(HWND from) const {
+  return from == window_ ||
+         from == reinterpret_cast<HWND>(SendMessageW(window_, TCM_GETTOOLTIPS, 0, 0));
+}
+
+LRESULT TabControl::OnNotify(NMHDR* header) {
+  if (header->hwndFrom == window_) {
+    if (header->code == TCN_SELCHANGE) {
+      currentPage_ = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
+      if (form_) form_->UpdateVisibility();
+      if (onPageChanged) onPageChanged(currentPage_);
+    }
+    return 0;
+  }
+  if (header->code == TTN_GETDISPINFOW && header->idFrom < pageCount_) {
+    // The tip's text must outlive this call: it is kept in the item's own buffer.
+    auto* tip = reinterpret_cast<NMTTDISPINFOW*>(header);
+    const char* text = pages_[header->idFrom].tooltip;
+    lstrcpynW(tip->szText, Wide(text ? text : "").c_str(), ARRAYSIZE(tip->szText));
+    tip->lpszText = tip->szText;
+  }
+  return 0;
+}
+
+}  // namespace memo::ui

@@ -1,0 +1,34 @@
+// Tab and page controls: pages with captions (and, for a page control, tooltips and icons)
+// that share the control's rectangle. The form shows the controls of the current page.
+#pragma once
+
+#include "ui/control.h"
+
+namespace memo::ui {
+
+class TabControl : public Control {
+ public:
+  using Control::Control;
+  ~TabControl() override;
+  // Set before the window is made.
+  void SetPages(const PageDesign* pages, size_t count, const ImageStripDesign* images = nullptr);
+
+  int CurrentPage() const;
+  void ShowPage(int page);
+  std::function<void(int page)> onPageChanged;
+
+ protected:
+  void Create(Form& form) override;
+  LRESULT OnNotify(NMHDR* header) override;
+  bool OwnsNotifier(HWND from) const override;
+  void OnDpiChanged(const Dpi& dpi) override;
+
+ private:
+  const PageDesign* pages_ = nullptr;
+  size_t pageCount_ = 0;
+  const ImageStripDesign* images_ = nullptr;
+  HIMAGELIST imageList_ = nullptr;
+  int currentPage_ = 0;
+};
+
+}  // namespace memo::ui

@@ -1,0 +1,33 @@
+// The toolbar: buttons with images above their captions, separators in between; a click
+// reports the button's index in the design (separators count).
+#pragma once
+
+#include "ui/control.h"
+
+namespace memo::ui {
+
+class ToolBar : public Control {
+ public:
+  using Control::Control;
+  ~ToolBar() override;
+  // Set before the window is made.
+  void SetButtons(const ToolButtonDesign* buttons, size_t count, const ImageStripDesign& images);
+  std::function<void(int index)> onButtonClick;
+
+ protected:
+  void Create(Form& form) override;
+  void OnCommand(int id, int code) override;
+  LRESULT OnNotify(NMHDR* header) override;
+  bool OwnsNotifier(HWND from) const override;
+  void OnDpiChanged(const Dpi& dpi) override;
+
+ private:
+  void AddButtons();
+
+  const ToolButtonDesign* buttons_ = nullptr;
+  size_t buttonCount_ = 0;
+  const ImageStripDesign* images_ = nullptr;
+  HIMAGELIST imageList_ = nullptr;
+};
+
+}  // namespace memo::ui

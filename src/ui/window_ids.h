@@ -1,0 +1,63 @@
+// The windows' class names and their controls' ids: how the program's windows and controls
+// are found from outside, by tools and tests.
+#pragma once
+
+namespace memo::ui {
+
+constexpr const wchar_t* MainWindowClass = L"BirthdayMemoMain";
+constexpr const wchar_t* SettingsWindowClass = L"BirthdayMemoSettings";
+constexpr const wchar_t* BirthdayWindowClass = L"BirthdayMemoBirthday";
+
+namespace main_window {
+enum ControlId : int {
+  Toolbar = 1,   // 工具条1
+  Picture,       // 图片框1
+  Pages,         // 高级选择夹1
+  Status,        // 状态条1
+  FriendList,    // 超级列表框1
+  DbConnection,  // 数据库连接1
+  RecordSet,     // 生日库
+  UpcomingList,  // 超级列表框2
+  ReportView,    // 超文本浏览框1
+};
+}  // namespace main_window
+
+namespace settings_window {
+enum ControlId : int {
+  Tab = 1,         // 选择夹1
+  ReminderGroup,   // 分组框1
+  DaysLabel,       // 标签1
+  Days,            // 编辑框1
+  DaysArrows,      // the days box's up-down arrows
+  SaveDays,        // 按钮1
+  CancelDays,      // 按钮2
+  TitleLabel,      // 标签3
+  Title,           // 编辑框2
+  TrayBox,         // 选择框1
+  PopUpBox,        // 选择框2
+  SavePersonal,    // 按钮3
+  CancelPersonal,  // 按钮4
+  About,           // 标签2
+};
+}  // namespace settings_window
+
+namespace birthday_window {
+enum ControlId : int {
+  NameLabel = 1,   // 标签1
+  Name,            // 编辑框1
+  MethodGroup,     // 分组框1
+  Solar,           // 单选框1
+  Lunar,           // 单选框2
+  DateLabel,       // 标签2
+  Date,            // 日期框1
+  CalendarButton,  // 按钮3
+  LeapMonth,       // 选择框1
+  ContactLabel,    // 标签3
+  Contact,         // 编辑框3
+  Save,            // 按钮1
+  Cancel,          // 按钮2
+  Calendar,        // 农历月历1
+};
+}  // namespace birthday_window
+
+}  // namespace memo::ui
