@@ -24,4 +24,13 @@ constexpr int kSolarTermRecordCount =
 // (1 小寒 .. 24 冬至).
 extern const SolarTermRecord SolarTermTable[kSolarTermRecordCount];
 
+// The record of a term (1..24) of a year, or null outside the table.
+inline const SolarTermRecord* FindSolarTermRecord(int year, int termIndex) {
+  if (year < kSolarTermFirstYear || year > kSolarTermLastYear || termIndex < 1 ||
+      termIndex > kSolarTermsPerYear) {
+    return nullptr;
+  }
+  return &SolarTermTable[(year - kSolarTermFirstYear) * kSolarTermsPerYear + termIndex - 1];
+}
+
 }  // namespace memo
