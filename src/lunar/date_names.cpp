@@ -1,6 +1,6 @@
 // The name tables: lunar months and days, stems and branches, zodiac animals, solar
 // terms, weekdays and solar months. An index outside a table names nothing.
-#include <iterator>
+#include <cstddef>
 
 #include "lunar/lunar_texts.h"
 
