@@ -3,8 +3,8 @@
 #include "datetime/civil_date.h"
 
 #include <ctime>
-#include <string>
 #include <mutex>
+#include <string>
 
 namespace memo {
 namespace {

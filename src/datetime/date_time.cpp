@@ -1,15 +1,220 @@
 #include "datetime/date_time.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
 #include "datetime/civil_date.h"
+#include "datetime/gbk_text.h"
 
 namespace memo {
+namespace {
+
+constexpr int64_t kMillisecondsPerDay = 86400000;
+
+struct Fields {
+  int year, month, day, hour, minute, second;
+};
+
+// The whole part is the day; the fraction, taken without its sign, is the time of day,
+// so -1.25 is 1899-12-29 06:00 as in every OLE date.
+Fields Decode(DateTime value) {
+  value = ClampDateTime(value);
+  double whole = std::trunc(value);
+  int64_t milliseconds = std::llround(std::fabs(value - whole) * kMillisecondsPerDay);
+  if (milliseconds >= kMillisecondsPerDay) milliseconds = kMillisecondsPerDay - 1;
+  CivilDate date = CivilFromDays(static_cast<int64_t>(whole) + kDateTimeEpochDays);
+  int64_t seconds = milliseconds / 1000;
+  return Fields{date.year,
+                date.month,
+                date.day,
+                static_cast<int>(seconds / 3600),
+                static_cast<int>(seconds / 60 % 60),
+                static_cast<int>(seconds % 60)};
+}
+
+int DaysInMonth(int year, int month) {
+  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+int Limit(int value, int low, int high) {
+  return value < low ? low : value > high ? high : value;
+}
+
+// Reads the fields of a date text from the left; each reader takes a digit run and then
+// one of the separators allowed after that field.
+class FieldReader {
+ public:
+  explicit FieldReader(const std::string& text) : text_(text) {}
+
+  int Digits(size_t maxDigits) {
+    int value = 0;
+    for (size_t n = 0; n < maxDigits && pos_ < text_.size() && IsDigit(text_[pos_]); ++n) {
+      value = value * 10 + (text_[pos_++] - '0');
+    }
+    return value;
+  }
+
+  // Skips one separator: the given Chinese unit character, or one of "-./:" (and a blank
+  // when allowed).
+  void SkipSeparator(const char* unit, bool blankAllowed = false) {
+    if (Rest().compare(0, 2, unit) == 0) {
+      pos_ += 2;
+      return;
+    }
+    if (pos_ < text_.size()) {
+      char c = text_[pos_];
+      if (c == '-' || c == '.' || c == '/' || c == ':' || (blankAllowed && c == ' ')) ++pos_;
+    }
+  }
+
+  std::string Rest() const { return text_.substr(pos_); }
+
+ private:
+  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+  const std::string& text_;
+  size_t pos_ = 0;
+};
+
+std::string Format(const char* pattern, int a, int b, int c) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
+  return buffer;
+}
+
+}  // namespace
 
 DateTime MakeDateTime(int year, int month, int day, int hour, int minute, int second) {
   double days = static_cast<double>(DaysFromCivil(year, month, day) - kDateTimeEpochDays);
   double time = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
-  // Before the epoch the fraction still counts forward within the day: -1.25 is
-  // 1899-12-29 06:00, written as the whole part minus the fraction.
   return days >= 0 ? days + time : days - time;
+}
+
+DateTime ClampDateTime(DateTime value) {
+  if (!(value >= MinDateTime)) return MinDateTime;  // NaN counts as below the range
+  if (value > MaxDateTime) return MaxDateTime;
+  return value;
+}
+
+DateTime DatePart(DateTime value) {
+  return std::trunc(ClampDateTime(value));
+}
+int YearOf(DateTime value) {
+  return Decode(value).year;
+}
+int MonthOf(DateTime value) {
+  return Decode(value).month;
+}
+int DayOf(DateTime value) {
+  return Decode(value).day;
+}
+
+double DaysBetween(DateTime a, DateTime b) {
+  a = ClampDateTime(a);
+  b = ClampDateTime(b);
+  return a == b ? 0.0 : a - b;
+}
+
+int64_t TruncateToInteger(double value) {
+  if (std::isnan(value)) return 0;
+  return static_cast<int64_t>(std::trunc(value));
+}
+
+std::string DateToText(DateTime value) {
+  Fields f = Decode(value);
+  std::string text = Format("%d年%d月%d日", f.year, f.month, f.day);
+  if (f.second != 0) {
+    text += Format("%d时%d分%d秒", f.hour, f.minute, f.second);
+  } else if (f.minute != 0) {
+    text += Format("%d时%d分", f.hour, f.minute, 0);
+  } else if (f.hour != 0) {
+    text += Format("%d时", f.hour, 0, 0);
+  }
+  return text;
+}
+
+DateTime DateFromText(const std::string& text) {
+  if (text.empty()) return MinDateTime;
+  const std::string folded = FoldFullWidth(text);
+  FieldReader reader(folded);
+  Fields read{};
+  read.year = reader.Digits(4);
+  reader.SkipSeparator("年");
+  read.month = reader.Digits(2);
+  reader.SkipSeparator("月");
+  read.day = reader.Digits(2);
+  reader.SkipSeparator("日", true);
+  read.hour = reader.Digits(2);
+  reader.SkipSeparator("时");
+  read.minute = reader.Digits(2);
+  reader.SkipSeparator("分");
+  read.second = reader.Digits(2);
+  const std::string rest = reader.Rest();
+  if (!rest.empty() && rest.compare(0, 2, "秒") != 0) return MinDateTime;
+
+  Fields normal;
+  normal.year = Limit(read.year, 100, 9999);
+  normal.month = Limit(read.month, 1, 12);
+  normal.day = Limit(Limit(read.day, 1, 31), 1, DaysInMonth(normal.year, normal.month));
+  normal.hour = Limit(read.hour, 0, 23);
+  normal.minute = Limit(read.minute, 0, 59);
+  normal.second = Limit(read.second, 0, 59);
+  if (normal.year != read.year || normal.month != read.month || normal.day != read.day ||
+      normal.hour != read.hour || normal.minute != read.minute || normal.second != read.second) {
+    return MinDateTime;
+  }
+  return MakeDateTime(read.year, read.month, read.day, read.hour, read.minute, read.second);
+}
+
+std::string NumberToText(int64_t value) {
+  return std::to_string(value);
+}
+std::string NumberToText(int value) {
+  return std::to_string(value);
+}
+
+std::string NumberToText(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.13g", value);
+  return buffer;
+}
+
+std::string NumberToText(float value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.6g", static_cast<double>(value));
+  return buffer;
+}
+
+double TextToNumber(const std::string& text) {
+  const std::string folded = FoldFullWidth(text);
+  // The longest prefix of the form [sign] digits [. digits] [e [sign] digits].
+  size_t i = 0, n = folded.size();
+  auto digitsFrom = [&](size_t at) {
+    size_t end = at;
+    while (end < n && folded[end] >= '0' && folded[end] <= '9') ++end;
+    return end;
+  };
+  if (i < n && (folded[i] == '+' || folded[i] == '-')) ++i;
+  size_t afterWhole = digitsFrom(i);
+  size_t end = afterWhole;
+  bool anyDigit = afterWhole > i;
+  if (end < n && folded[end] == '.') {
+    size_t afterFraction = digitsFrom(end + 1);
+    if (afterFraction > end + 1 || anyDigit) {
+      anyDigit = anyDigit || afterFraction > end + 1;
+      end = afterFraction;
+    }
+  }
+  if (!anyDigit) return 0.0;
+  if (end < n && (folded[end] == 'e' || folded[end] == 'E')) {
+    size_t at = end + 1;
+    if (at < n && (folded[at] == '+' || folded[at] == '-')) ++at;
+    size_t afterExponent = digitsFrom(at);
+    if (afterExponent > at) end = afterExponent;
+  }
+  return std::strtod(folded.substr(0, end).c_str(), nullptr);
 }
 
 }  // namespace memo

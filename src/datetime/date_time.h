@@ -9,9 +9,9 @@ namespace memo {
 
 using DateTime = double;
 
-constexpr DateTime EmptyDateTime = 0.0;        // 1899-12-30, "1899年12月30日"
-constexpr DateTime MinDateTime = -657434.0;    // 0100-01-01, "100年1月1日"
-constexpr DateTime MaxDateTime = 2958465.0;    // 9999-12-31
+constexpr DateTime EmptyDateTime = 0.0;      // 1899-12-30, "1899年12月30日"
+constexpr DateTime MinDateTime = -657434.0;  // 0100-01-01, "100年1月1日"
+constexpr DateTime MaxDateTime = 2958465.0;  // 9999-12-31
 
 // The current local date and time, to the second, as the clock seam reports it.
 DateTime Now();

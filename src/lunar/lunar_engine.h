@@ -34,8 +34,7 @@ int LunarMonthDays(int lunarYear, int month, bool isLeapMonth);
 int LunarYearDays(int lunarYear);
 
 bool LunarFromSolar(uint16_t year, uint16_t month, uint16_t day, LunarDate& out);
-bool SolarFromLunar(uint16_t year, uint16_t month, uint16_t day, bool isLeapMonth,
-                    SolarDate& out);
+bool SolarFromLunar(uint16_t year, uint16_t month, uint16_t day, bool isLeapMonth, SolarDate& out);
 
 // The two commands the application calls. Outputs are untouched on failure.
 bool ConvertSolarToLunar(DateTime solar, int& year, int& month, int& day, bool& isLeapMonth);

@@ -15,8 +15,8 @@ std::string LunarDayName(int day);
 std::string StemBranchText(int sexagenaryIndex);
 std::string ZodiacName(int branch);
 std::string SolarTermName(int termIndex);
-std::string WeekdayName(int weekday);       // 1 = 星期一 .. 7 = 星期日
-std::string SolarMonthName(int month);      // 一月 .. 十二月
+std::string WeekdayName(int weekday);   // 1 = 星期一 .. 7 = 星期日
+std::string SolarMonthName(int month);  // 一月 .. 十二月
 int SolarTermOfDate(int year, int month, int day);
 DateTime SolarTermMoment(int year, int termIndex);
 int YearStemBranchIndex(DateTime moment);

@@ -45,8 +45,10 @@ class MemoryTextRows : public TextRows {
     if (row < 0 || row >= RowCount()) return;
     rows_.erase(rows_.begin() + row);
     selected_.erase(selected_.begin() + row);
-    if (current_ == row) current_ = -1;
-    else if (current_ > row) --current_;
+    if (current_ == row)
+      current_ = -1;
+    else if (current_ > row)
+      --current_;
   }
   std::string Cell(int row, int column) const override {
     if (row < 0 || row >= RowCount() || column < 0 || column >= columns_) return std::string();

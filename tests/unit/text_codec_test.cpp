@@ -25,9 +25,13 @@ TEST(TextCodec, RoundTripsThroughUtf8AndUtf16) {
 
 TEST(TextCodec, BadInputIsReplacedNotDropped) {
   // A lead byte without its trail byte, and invalid UTF-8, keep the rest of the text.
-  EXPECT_EQ(GbkToUtf8(std::string("a\x81\x7F") + "b"), "a\xEF\xBF\xBD\x7F" "b");
+  EXPECT_EQ(GbkToUtf8(std::string("a\x81\x7F") + "b"),
+            "a\xEF\xBF\xBD\x7F"
+            "b");
   EXPECT_EQ(GbkToUtf8(std::string("ab\x81")), "ab\xEF\xBF\xBD");
-  EXPECT_EQ(Utf8ToGbk("a\xFF" "b"), "a?b");
+  EXPECT_EQ(Utf8ToGbk("a\xFF"
+                      "b"),
+            "a?b");
   // A character that GBK cannot hold (U+1F600) becomes a question mark.
   EXPECT_EQ(Utf8ToGbk("x\xF0\x9F\x98\x80y"), "x?y");
 }

@@ -33,8 +33,7 @@ void PrintAllUsage() {
 
 }  // namespace
 
-CommandRegistrar::CommandRegistrar(const char* name, const char* usage,
-                                   CommandFunction function) {
+CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandFunction function) {
   Commands()[name] = Command{usage, function};
 }
 

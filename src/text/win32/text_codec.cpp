@@ -11,8 +11,8 @@ constexpr UINT kGbk = 936;
 
 std::u16string ToUtf16(UINT codePage, const std::string& text) {
   if (text.empty()) return std::u16string();
-  int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                   nullptr, 0);
+  int length =
+      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::u16string out(length, u'\0');
   MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
                       reinterpret_cast<wchar_t*>(out.data()), length);
@@ -25,16 +25,24 @@ std::string FromUtf16(UINT codePage, const std::u16string& text) {
   int length = WideCharToMultiByte(codePage, 0, wide, static_cast<int>(text.size()), nullptr, 0,
                                    nullptr, nullptr);
   std::string out(length, '\0');
-  WideCharToMultiByte(codePage, 0, wide, static_cast<int>(text.size()), out.data(), length,
-                      nullptr, nullptr);
+  WideCharToMultiByte(codePage, 0, wide, static_cast<int>(text.size()), out.data(), length, nullptr,
+                      nullptr);
   return out;
 }
 
 }  // namespace
 
-std::u16string GbkToUtf16(const std::string& gbk) { return ToUtf16(kGbk, gbk); }
-std::string Utf16ToGbk(const std::u16string& utf16) { return FromUtf16(kGbk, utf16); }
-std::string GbkToUtf8(const std::string& gbk) { return FromUtf16(CP_UTF8, ToUtf16(kGbk, gbk)); }
-std::string Utf8ToGbk(const std::string& utf8) { return FromUtf16(kGbk, ToUtf16(CP_UTF8, utf8)); }
+std::u16string GbkToUtf16(const std::string& gbk) {
+  return ToUtf16(kGbk, gbk);
+}
+std::string Utf16ToGbk(const std::u16string& utf16) {
+  return FromUtf16(kGbk, utf16);
+}
+std::string GbkToUtf8(const std::string& gbk) {
+  return FromUtf16(CP_UTF8, ToUtf16(kGbk, gbk));
+}
+std::string Utf8ToGbk(const std::string& utf8) {
+  return FromUtf16(kGbk, ToUtf16(CP_UTF8, utf8));
+}
 
 }  // namespace memo

@@ -1,0 +1,72 @@
+#include "datetime/gbk_text.h"
+
+namespace memo {
+namespace {
+
+// Byte length of the character starting at `at`: a byte with the high bit set leads a
+// two-byte character unless the text ends there.
+size_t CharLength(const std::string& text, size_t at) {
+  return (static_cast<unsigned char>(text[at]) >= 0x81 && at + 1 < text.size()) ? 2 : 1;
+}
+
+// Byte offset of the first occurrence of part at or after `from`, at a character
+// boundary, or npos.
+size_t FindFrom(const std::string& text, const std::string& part, size_t from) {
+  for (size_t at = from; at < text.size(); at += CharLength(text, at)) {
+    if (text.compare(at, part.size(), part) == 0) return at;
+  }
+  return std::string::npos;
+}
+
+}  // namespace
+
+int FindText(const std::string& text, const std::string& part) {
+  if (part.empty()) return -1;
+  size_t at = FindFrom(text, part, 0);
+  return at == std::string::npos ? -1 : static_cast<int>(at) + 1;
+}
+
+std::string ReplaceText(const std::string& text, const std::string& part,
+                        const std::string& replacement) {
+  if (text.empty() || part.empty()) return text;
+  std::string out;
+  size_t from = 0;
+  for (size_t at; (at = FindFrom(text, part, from)) != std::string::npos;) {
+    out.append(text, from, at - from);
+    out += replacement;
+    from = at + part.size();
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
+std::string FoldFullWidth(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t at = 0; at < text.size();) {
+    size_t length = CharLength(text, at);
+    unsigned char lead = text[at];
+    unsigned char trail = length == 2 ? text[at + 1] : 0;
+    if (length == 2 && lead == 0xA1 && trail == 0xA1) {
+      out += ' ';  // the full-width blank
+    } else if (length == 2 && lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) {
+      out += static_cast<char>(trail - 0x80);  // full-width forms of ASCII 0x21..0x7E
+    } else {
+      out.append(text, at, length);
+    }
+    at += length;
+  }
+  return out;
+}
+
+size_t GbkPrefixLength(const std::string& text, size_t maxBytes) {
+  size_t end = 0;
+  while (end < text.size()) {
+    size_t next = end + CharLength(text, end);
+    if (next > maxBytes) break;
+    end = next;
+  }
+  return end;
+}
+
+}  // namespace memo

@@ -1,0 +1,132 @@
+// DateTime values, their text forms in both directions and the date arithmetic.
+#include "datetime/date_time.h"
+
+#include <gtest/gtest.h>
+
+#include "datetime/clock.h"
+
+namespace memo {
+namespace {
+
+TEST(DateTime, NamedValuesAndTheirTexts) {
+  EXPECT_EQ(DateFromText("1899年12月30日"), EmptyDateTime);
+  EXPECT_EQ(DateFromText("100年1月1日"), MinDateTime);
+  EXPECT_EQ(DateFromText("9999年12月31日"), MaxDateTime);
+  EXPECT_EQ(DateToText(EmptyDateTime), "1899年12月30日");
+  EXPECT_EQ(DateToText(MinDateTime), "100年1月1日");
+  EXPECT_EQ(DateToText(MaxDateTime), "9999年12月31日");
+  EXPECT_EQ(MakeDateTime(1899, 12, 31), 1.0);
+  EXPECT_EQ(MakeDateTime(1899, 12, 29), -1.0);
+}
+
+TEST(DateTime, DateFromTextAcceptsExactDatesInEveryForm) {
+  EXPECT_EQ(DateFromText("2012年2月29日"), 40968.0);
+  EXPECT_EQ(DateFromText("2013-5-3"), MakeDateTime(2013, 5, 3));
+  EXPECT_EQ(DateFromText("2013.5.3"), MakeDateTime(2013, 5, 3));
+  EXPECT_EQ(DateFromText("2013/05/03 12:30:00"), MakeDateTime(2013, 5, 3, 12, 30));
+  EXPECT_EQ(DateFromText("2013年5月29"), MakeDateTime(2013, 5, 29));
+  EXPECT_EQ(DateFromText("2013年5月3日12时30分5秒"), MakeDateTime(2013, 5, 3, 12, 30, 5));
+  EXPECT_EQ(DateFromText("2013年5月3日12时"), MakeDateTime(2013, 5, 3, 12));
+  // Whatever follows 秒 is not read.
+  EXPECT_EQ(DateFromText("2013年5月3日12时30分5秒x"), MakeDateTime(2013, 5, 3, 12, 30, 5));
+  EXPECT_EQ(DateFromText("２０１３年５月３日"), MakeDateTime(2013, 5, 3));
+  EXPECT_EQ(DateFromText("２０１３－０５－０３　１２：３０"), MakeDateTime(2013, 5, 3, 12, 30));
+  // The suffix removed, a leap-month birthday reads as its date.
+  EXPECT_EQ(DateFromText("1990年5月3日"), MakeDateTime(1990, 5, 3));
+}
+
+TEST(DateTime, DateFromTextRefusesAnythingButAnExactDate) {
+  for (const char* text :
+       {"", "2013年2月29日", "2013年4月31日", "2013年1月0日", "2013年1月-1日", "99年1月1日",
+        " 2013年1月1日", "1990年5月3日[闰月]", "2013年13月1日", "2013年5月", "2013年5月3日24时",
+        "2013年5月3日12时60分", "2013年5月3日x", "10000年1月1日", "abc", "2013年5月3日 12:30:61"}) {
+    EXPECT_EQ(DateFromText(text), MinDateTime) << text;
+  }
+  // Five digits are read as a four-digit year followed by a stray digit.
+  EXPECT_EQ(DateFromText("20130年1月1日"), MinDateTime);
+}
+
+TEST(DateTime, DateToTextWritesTheTimeOnlyAsFarAsNeeded) {
+  EXPECT_EQ(DateToText(MakeDateTime(2013, 5, 3, 12, 30)), "2013年5月3日12时30分");
+  EXPECT_EQ(DateToText(MakeDateTime(2013, 5, 3, 0, 0, 5)), "2013年5月3日0时0分5秒");
+  EXPECT_EQ(DateToText(MakeDateTime(2013, 5, 3)), "2013年5月3日");
+  EXPECT_EQ(DateToText(MakeDateTime(2013, 5, 3, 7)), "2013年5月3日7时");
+  EXPECT_EQ(DateToText(MakeDateTime(2024, 2, 4, 23, 59, 59)), "2024年2月4日23时59分59秒");
+  // Before 1899-12-30 the fraction is still the time of day.
+  EXPECT_EQ(DateToText(-1.25), "1899年12月29日6时");
+  // Out-of-range values are clamped first.
+  EXPECT_EQ(DateToText(-1e9), "100年1月1日");
+  EXPECT_EQ(DateToText(1e9), "9999年12月31日");
+  for (int year : {100, 1600, 1899, 1900, 2000, 2100, 9999}) {
+    DateTime day = MakeDateTime(year, 2, 28);
+    EXPECT_EQ(DateFromText(DateToText(day)), day) << year;
+  }
+}
+
+TEST(DateTime, PartsAreTakenFromTheClampedValue) {
+  DateTime moment = MakeDateTime(2013, 5, 3, 12, 30);
+  EXPECT_EQ(YearOf(moment), 2013);
+  EXPECT_EQ(MonthOf(moment), 5);
+  EXPECT_EQ(DayOf(moment), 3);
+  EXPECT_EQ(DatePart(moment), MakeDateTime(2013, 5, 3));
+  EXPECT_EQ(YearOf(2958466.0), 9999);
+  EXPECT_EQ(YearOf(-657435.0), 100);
+  EXPECT_EQ(ClampDateTime(-1e300), MinDateTime);
+  EXPECT_EQ(ClampDateTime(1e300), MaxDateTime);
+  EXPECT_EQ(ClampDateTime(40968.5), 40968.5);
+}
+
+TEST(DateTime, DaysBetween) {
+  EXPECT_EQ(DaysBetween(MakeDateTime(2013, 3, 1), MakeDateTime(2013, 2, 28)), 1.0);
+  EXPECT_EQ(DaysBetween(MakeDateTime(2012, 3, 1), MakeDateTime(2012, 2, 28)), 2.0);
+  EXPECT_EQ(DaysBetween(MakeDateTime(2013, 5, 3), MakeDateTime(2013, 5, 3)), 0.0);
+  EXPECT_LT(DaysBetween(MinDateTime, MakeDateTime(2013, 5, 3)), -365.0);
+  // Values beyond the range count as the range's ends.
+  EXPECT_EQ(DaysBetween(-1e9, MinDateTime), 0.0);
+  EXPECT_DOUBLE_EQ(DaysBetween(MakeDateTime(2013, 5, 3, 12), MakeDateTime(2013, 5, 3)), 0.5);
+}
+
+TEST(DateTime, TruncateToInteger) {
+  EXPECT_EQ(TruncateToInteger(-0.5), 0);
+  EXPECT_EQ(TruncateToInteger(2.9), 2);
+  EXPECT_EQ(TruncateToInteger(-1.9), -1);
+  EXPECT_EQ(TruncateToInteger(-657434.0 - 41000.0), -698434);
+}
+
+TEST(DateTime, NumberToText) {
+  EXPECT_EQ(NumberToText(28.0), "28");
+  EXPECT_EQ(NumberToText(-3), "-3");
+  EXPECT_EQ(NumberToText(int64_t{-9000000000}), "-9000000000");
+  EXPECT_EQ(NumberToText(29.0 - 1.0), "28");
+  EXPECT_EQ(NumberToText(0.1), "0.1");
+  EXPECT_EQ(NumberToText(1.0f / 3.0f), "0.333333");
+}
+
+TEST(DateTime, TextToNumberReadsTheLeadingNumber) {
+  EXPECT_EQ(TextToNumber("10"), 10.0);
+  EXPECT_EQ(TextToNumber("-1"), -1.0);
+  EXPECT_EQ(TextToNumber("7.5天"), 7.5);
+  EXPECT_EQ(TextToNumber("１２３"), 123.0);
+  EXPECT_EQ(TextToNumber("1e3x"), 1000.0);
+  EXPECT_EQ(TextToNumber("1e"), 1.0);
+  EXPECT_EQ(TextToNumber(".5"), 0.5);
+  EXPECT_EQ(TextToNumber("abc"), 0.0);
+  EXPECT_EQ(TextToNumber(""), 0.0);
+  EXPECT_EQ(TextToNumber("-"), 0.0);
+  EXPECT_EQ(TextToNumber("还有5天过生日"), 0.0);
+  EXPECT_EQ(TextToNumber(" 5"), 0.0);
+}
+
+TEST(Clock, FixedClockAndIsoDates) {
+  FixClock(MakeDateTime(2012, 4, 15));
+  EXPECT_EQ(Now(), MakeDateTime(2012, 4, 15));
+  SetClock(nullptr);
+  EXPECT_GT(Now(), MakeDateTime(2020, 1, 1));
+  EXPECT_EQ(ParseIsoDate("2012-02-29"), MakeDateTime(2012, 2, 29));
+  for (const char* bad : {"2013-02-29", "2013-2-28", "20130228", "2013-13-01", "0099-01-01", ""}) {
+    EXPECT_EQ(ParseIsoDate(bad), MinDateTime) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace memo
