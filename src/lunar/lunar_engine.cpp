@@ -1,7 +1,5 @@
 #include "lunar/lunar_engine.h"
 
-#include <cmath>
-
 #include "datetime/civil_date.h"
 #include "lunar/lunar_tables.h"
 
@@ -24,14 +22,6 @@ int64_t DayNumber(int year, int month, int day) {
   const int monthIndex = month - 1;
   const int yearShift = monthIndex >= 0 ? monthIndex / 12 : (monthIndex - 11) / 12;
   return DaysFromCivil(year + yearShift, monthIndex - yearShift * 12 + 1, 1) + day - 1;
-}
-
-// The civil date of a DateTime as the date operations take it apart: clamped to the
-// DateTime range, the time of day dropped.
-CivilDate CivilDateOf(DateTime value) {
-  if (!(value >= MinDateTime)) value = MinDateTime;  // NaN as well
-  if (value > MaxDateTime) value = MaxDateTime;
-  return CivilFromDays(static_cast<int64_t>(std::trunc(value)) + kDateTimeEpochDays);
 }
 
 // The month (in the index's numbering) that holds a lunar month of a year in the tables.
@@ -155,10 +145,9 @@ bool SolarFromLunar(uint16_t year, uint16_t month, uint16_t day, bool isLeapMont
 }
 
 bool ConvertSolarToLunar(DateTime solar, int& year, int& month, int& day, bool& isLeapMonth) {
-  const CivilDate date = CivilDateOf(solar);
   LunarDate lunar;
-  if (!LunarFromSolar(static_cast<uint16_t>(date.year), static_cast<uint16_t>(date.month),
-                      static_cast<uint16_t>(date.day), lunar)) {
+  if (!LunarFromSolar(static_cast<uint16_t>(YearOf(solar)), static_cast<uint16_t>(MonthOf(solar)),
+                      static_cast<uint16_t>(DayOf(solar)), lunar)) {
     return false;
   }
   year = lunar.year;

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "cli.h"
-#include "datetime/civil_date.h"
 #include "datetime/clock.h"
 #include "lunar/lunar_engine.h"
 
@@ -54,9 +53,8 @@ int SolarCommand(const Arguments& args) {
   if (!ConvertLunarToSolar(year, month, day, args.size() == 4 ? 1 : 0, solar)) {
     return PrintNone();
   }
-  const CivilDate date = CivilFromDays(static_cast<int64_t>(solar) + kDateTimeEpochDays);
   char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", YearOf(solar), MonthOf(solar), DayOf(solar));
   PrintLine(text);
   return 0;
 }
