@@ -152,7 +152,7 @@ TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
   calendar.ChooseMonth(1);
   EXPECT_EQ(calendar.Selected().month, 2);
   EXPECT_EQ(calendar.Selected().day, 29);
-  calendar.SelectDate(2023, 1, 31, false);
+  calendar.SelectDate(2023, 1, 31, true);  // a notified change sets the lists back
   calendar.ChooseMonth(1);
   EXPECT_EQ(calendar.Selected().day, 28);
   calendar.ChooseYear(2030 - 1902);
@@ -161,8 +161,8 @@ TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
 }
 
 TEST(CalendarModel, LunarListsFollowTheLeapMonthAndLowerDayThirty) {
-  // Lunar 2023-01-30 exists (the first month of 2023 has 30 days).
-  CnMonthCalendar calendar(MakeDateTime(2023, 2, 19), Stored(MakeDateTime(2023, 2, 19), 0),
+  // Solar 2023-03-21 is lunar 2023-02-30: the ordinary second month has 30 days.
+  CnMonthCalendar calendar(MakeDateTime(2023, 3, 21), Stored(MakeDateTime(2023, 3, 21), 0),
                            nullptr);
   ASSERT_EQ(calendar.SelectedLunar().day, 30);
   std::string dayText = calendar.DayText();
