@@ -113,7 +113,8 @@ std::string PageRtf(const std::vector<PageParagraph>& paragraphs) {
       std::string face = RtfFaceName(run.style.face);
       size_t font = face.empty() ? 0 : IndexIn(faces, face);
       size_t color = run.style.color == kAutoColor ? 0 : IndexIn(colors, run.style.color) + 1;
-      body += "{\\f" + Number(font) + "\\fs" + Number(HalfPointsOfHtmlSize(run.style.size)) +
+      // \plain first: the control's own default format (bold in some) must not show through.
+      body += "{\\plain\\f" + Number(font) + "\\fs" + Number(HalfPointsOfHtmlSize(run.style.size)) +
               "\\cf" + Number(color) + (run.style.bold ? "\\b " : " ") + EscapeText(run.text) + "}";
     }
     body += "\\par\r\n";

@@ -49,14 +49,14 @@ TEST(PageRtf, WritesTheSamplePageWithItsFontsColoursAndParagraphs) {
                        "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue0;"
                        "\\red0\\green0\\blue255;\\red51\\green255\\blue0;}"));
   // Today line: left, small red, default face; 今 is U+4ECA.
-  EXPECT_TRUE(Contains(rtf, "\\pard\\ql {\\f0\\fs20\\cf1 \\u20170?\\u22825?"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\ql {\\plain\\f0\\fs20\\cf1 \\u20170?\\u22825?"));
   // Headings: centred, 24 points, 黑体 for the first two, bold for the third.
-  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sb240\\sa240 {\\f1\\fs48\\cf1 \\u20170?\\u22825?"));
-  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sa240 {\\f1\\fs48\\cf3 \\u26126?\\u22825?"));
-  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sa240 {\\f0\\fs48\\cf4\\b \\u26368?\\u-28719?"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sb240\\sa240 {\\plain\\f1\\fs48\\cf1 \\u20170?\\u22825?"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sa240 {\\plain\\f1\\fs48\\cf3 \\u26126?\\u22825?"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sa240 {\\plain\\f0\\fs48\\cf4\\b \\u26368?\\u-28719?"));
   // Lines: 13.5 points black 黑体; the note after a line break, 10 points red.
-  EXPECT_TRUE(Contains(rtf, "{\\f1\\fs27\\cf2 \\u24352?\\u19977?(33\\u23681?)\\~ "));
-  EXPECT_TRUE(Contains(rtf, "li@example.com\\line }{\\f1\\fs20\\cf1 \\u8220?"));
+  EXPECT_TRUE(Contains(rtf, "{\\plain\\f1\\fs27\\cf2 \\u24352?\\u19977?(33\\u23681?)\\~ "));
+  EXPECT_TRUE(Contains(rtf, "li@example.com\\line }{\\plain\\f1\\fs20\\cf1 \\u8220?"));
   const std::string end = "0571-88888888}\\par\r\n}";
   EXPECT_EQ(rtf.substr(rtf.size() - end.size()), end);
 }
@@ -95,12 +95,12 @@ TEST(PageRtf, SizesFacesAndAlignment) {
       "<P align=right><FONT face=Arial>r</FONT></P><P align=justify>j</P>"
       "<FONT face=华文行楷 size=7>u</FONT><P>l</P><FONT face=Arial color=#000000>a</FONT>");
   EXPECT_TRUE(Contains(rtf, "{\\f1\\fnil\\fcharset134 Arial;}}"));
-  EXPECT_TRUE(Contains(rtf, "\\pard\\qr\\sa240 {\\f1\\fs24\\cf0 r}\\par"));
-  EXPECT_TRUE(Contains(rtf, "\\pard\\qj\\sa240 {\\f0\\fs24\\cf0 j}\\par"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\qr\\sa240 {\\plain\\f1\\fs24\\cf0 r}\\par"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\qj\\sa240 {\\plain\\f0\\fs24\\cf0 j}\\par"));
   // Text between paragraphs has no gap of its own; the paragraph after it gets one above.
-  EXPECT_TRUE(Contains(rtf, "\\pard\\ql {\\f0\\fs72\\cf0 u}\\par"));
-  EXPECT_TRUE(Contains(rtf, "\\pard\\ql\\sb240\\sa240 {\\f0\\fs24\\cf0 l}\\par"));
-  EXPECT_TRUE(Contains(rtf, "\\pard\\ql {\\f1\\fs24\\cf1 a}\\par"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\ql {\\plain\\f0\\fs72\\cf0 u}\\par"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\ql\\sb240\\sa240 {\\plain\\f0\\fs24\\cf0 l}\\par"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\ql {\\plain\\f1\\fs24\\cf1 a}\\par"));
 }
 
 TEST(PageRtf, EmptyAndBrokenPagesGiveSoundRtf) {
