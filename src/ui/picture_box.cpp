@@ -41,9 +41,11 @@ PictureBox::~PictureBox() {
 HWND PictureBox::Create(HWND parent, int x, int y, int width, int height, int id) {
   RegisterClassOnce();
   shown_ = DecodePicture(builtInPicture_, Background());
-  return CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleW(nullptr), this);
+  HWND window = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height,
+                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleW(nullptr), this);
+  if (window) TakePending();  // a download that finished before the box existed
+  return window;
 }
 
 void PictureBox::ShowDownloaded(const std::string& bytes) {

@@ -12,6 +12,7 @@
 
 namespace memo {
 
+// Must outlive every thread that may call ShowDownloaded.
 class PictureBox {
  public:
   // builtInPicture: the bytes of the picture shown until a download replaces it (GIF, PNG or

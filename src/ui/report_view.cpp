@@ -78,6 +78,7 @@ HWND RichReportView::Create(HWND parent, int x, int y, int width, int height, in
   SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   KeepMargins(window);
   window_ = window;
+  ShowPendingPage();  // a page asked for before the control existed
   return window;
 }
 

@@ -13,6 +13,7 @@
 
 namespace memo {
 
+// Must outlive every thread that may call LoadPage.
 class RichReportView : public ReportView {
  public:
   RichReportView() = default;

@@ -1,5 +1,6 @@
-// The advertisement download against a small HTTP server on 127.0.0.1 that the test runs:
-// the exact request, the body whatever the status, the 1 MiB cut and the 10 s deadline.
+// The advertisement download against a small HTTP server on 127.0.0.1 that the test runs
+// (the exact request, the body whatever the status, the 1 MiB cut, the 10 s deadline), and
+// opening the site in the browser.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -25,6 +26,50 @@ double TimedDownload(const std::string& address, std::string& body) {
   DWORD start = GetTickCount();
   body = memo::HttpDownload(address);
   return (GetTickCount() - start) / 1000.0;
+}
+
+// What the shell runs for an http address; the test puts its own handler there and restores
+// the old one afterwards.
+class HttpHandlerOverride {
+ public:
+  explicit HttpHandlerOverride(const std::string& commandLine) {
+    RegCreateKeyExA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS,
+                    nullptr, &key_, nullptr);
+    char old[1024];
+    DWORD size = sizeof(old);
+    if (RegQueryValueExA(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size) ==
+        ERROR_SUCCESS) {
+      old_.assign(old, size);
+    }
+    Set(commandLine + '\0');
+  }
+  ~HttpHandlerOverride() {
+    Set(old_);
+    RegCloseKey(key_);
+  }
+
+ private:
+  void Set(const std::string& value) {
+    RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.data()),
+                   static_cast<DWORD>(value.size()));
+  }
+  HKEY key_ = nullptr;
+  std::string old_;
+};
+
+std::string WaitForFile(const std::string& path, int timeoutMs) {
+  for (int waited = 0; waited < timeoutMs; waited += 100) {
+    Sleep(100);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) continue;
+    char buffer[256];
+    DWORD read = 0;
+    ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
+    CloseHandle(file);
+    if (read > 0) return std::string(buffer, read);
+  }
+  return std::string();
 }
 
 }  // namespace
@@ -116,4 +161,21 @@ TEST(HttpDownload, PictureAddressFollowsTheHostOverride) {
   EXPECT_EQ(memo::FetchPublisherPicture(), gif);
   EXPECT_EQ(server.Request().rfind("GET /gg/tw.gif HTTP/1.0\r\n", 0), 0u);
   _putenv("BIRTHDAY_MEMO_PUBLISHER_HOST=");
+}
+
+TEST(OpenPublisherSite, AsksTheShellToOpenTheSiteAddress) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string opened = std::string(temp) + "opened-site.txt";
+  DeleteFileA(opened.c_str());
+  std::string content;
+  {
+    HttpHandlerOverride handler("cmd.exe /c echo %1> \"" + opened + "\"");
+    _putenv("BIRTHDAY_MEMO_PUBLISHER_HOST=127.0.0.1:8123");
+    memo::OpenPublisherSite();
+    _putenv("BIRTHDAY_MEMO_PUBLISHER_HOST=");
+    content = WaitForFile(opened, 5000);
+  }
+  DeleteFileA(opened.c_str());
+  EXPECT_EQ(content.substr(0, content.find_first_of(" \r\n")), "http://127.0.0.1:8123");
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <objbase.h>
 #include <shellapi.h>
 #include <wininet.h>
 
@@ -131,8 +132,11 @@ std::string FetchPublisherPicture() {
 }
 
 void OpenPublisherSite() {
+  // The shell may hand the address to a COM server; it wants COM on the calling thread.
+  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   ShellExecuteW(nullptr, L"open", Wide(PublisherSiteAddress()).c_str(), nullptr, nullptr,
                 SW_SHOWNORMAL);
+  if (SUCCEEDED(com)) CoUninitialize();
 }
 
 }  // namespace memo
