@@ -1,7 +1,5 @@
 #include "ui/control.h"
 
-#include <richedit.h>
-
 #include <vector>
 
 #include "ui/form.h"
@@ -38,16 +36,24 @@ void Control::Focus() {
 }
 
 HWND Control::CreateChild(Form& form, const wchar_t* className, DWORD style, DWORD extendedStyle) {
-  form_ = &form;
-  wantsVisible_ = !(design_.flags & Hidden);
   // Placed, sized and shown by the form once every control exists.
-  window_ = CreateWindowExW(
-      extendedStyle, className, Wide(design_.text ? design_.text : "").c_str(),
-      WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, form.Handle(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.id)), form.Instance(), nullptr);
+  Adopt(form,
+        CreateWindowExW(extendedStyle, className, Wide(design_.text ? design_.text : "").c_str(),
+                        WS_CHILD | style, 0, 0, 0, 0, form.Handle(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.id)), form.Instance(),
+                        nullptr));
+  return window_;
+}
+
+void Control::Adopt(Form& form, HWND window) {
+  form_ = &form;
+  window_ = window;
+  wantsVisible_ = !(design_.flags & Hidden);
+  if (!window_) return;
+  // Overlapping siblings paint in the form's stacking order.
+  SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPSIBLINGS);
   if (design_.flags & Disabled) EnableWindow(window_, FALSE);
   SetWindowSubclass(window_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
-  return window_;
 }
 
 LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -150,12 +156,6 @@ LRESULT UpDown::OnNotify(NMHDR* header) {
 
 void DatePicker::Create(Form& form) {
   CreateChild(form, DATETIMEPICK_CLASSW, WS_TABSTOP | DTS_LONGDATEFORMAT | DTS_UPDOWN);
-}
-
-void HtmlViewer::Create(Form& form) {
-  static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
-  CreateChild(form, richEdit ? MSFTEDIT_CLASS : L"EDIT",
-              ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE);
 }
 
 void CalendarPlace::Create(Form& form) {

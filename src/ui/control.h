@@ -49,6 +49,8 @@ class Control {
   // Makes the window as a child of the form; the form places it and sets its font.
   virtual void Create(Form& form) = 0;
   HWND CreateChild(Form& form, const wchar_t* className, DWORD style, DWORD extendedStyle = 0);
+  // Takes a child window made by a component of its own as this control's window.
+  void Adopt(Form& form, HWND window);
   // WM_COMMAND from this control: its id (a toolbar's button id) and the notification code.
   virtual void OnCommand(int /*id*/, int /*code*/) {}
   virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
@@ -150,15 +152,6 @@ class DatePicker : public Control {
  public:
   using Control::Control;
   bool TakesFocus() const override { return true; }
-
- protected:
-  void Create(Form& form) override;
-};
-
-// The upcoming-birthdays page is shown as text in a read-only rich edit view.
-class HtmlViewer : public Control {
- public:
-  using Control::Control;
 
  protected:
   void Create(Form& form) override;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "ui/hosted_controls.h"
 #include "ui/list_view.h"
-#include "ui/picture_box.h"
 #include "ui/status_bar_control.h"
 #include "ui/tab_control.h"
 #include "ui/tool_bar.h"
@@ -45,9 +45,9 @@ std::unique_ptr<Control> MakeControl(const ControlDesign& design) {
     case ControlType::DatePicker:
       return std::make_unique<DatePicker>(design);
     case ControlType::PicBox:
-      return std::make_unique<PictureBox>(design);
+      return std::make_unique<PictureControl>(design);
     case ControlType::HtmlViewer:
-      return std::make_unique<HtmlViewer>(design);
+      return std::make_unique<ReportViewControl>(design);
     case ControlType::UpDown:
       return std::make_unique<UpDown>(design);
     case ControlType::CnMonthCalendar:

@@ -1,41 +1,11 @@
 #include "ui/images.h"
 
-#include <wincodec.h>
-
 #include <vector>
+
+#include "ui/picture_decoder.h"
 
 namespace memo::ui {
 namespace {
-
-// Releases a COM interface when it goes out of scope.
-template <typename T>
-class ComPointer {
- public:
-  ComPointer() = default;
-  ~ComPointer() {
-    if (pointer_) pointer_->Release();
-  }
-  ComPointer(const ComPointer&) = delete;
-  ComPointer& operator=(const ComPointer&) = delete;
-  T** operator&() { return &pointer_; }
-  T* operator->() const { return pointer_; }
-  T* get() const { return pointer_; }
-  explicit operator bool() const { return pointer_ != nullptr; }
-
- private:
-  T* pointer_ = nullptr;
-};
-
-HBITMAP TopDownBitmap(int width, int height, void** bits) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-}
 
 // A one-bit mask from the alpha channel: set where the picture is see-through.
 HBITMAP MaskFromAlpha(HBITMAP picture) {
@@ -67,59 +37,10 @@ std::string ResourceBytes(int resourceId) {
   return std::string(static_cast<const char*>(data), SizeofResource(module, found));
 }
 
-HBITMAP DecodePicture(const std::string& bytes, int width, int height) {
-  if (bytes.empty()) return nullptr;
-  ComPointer<IWICImagingFactory> factory;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IWICImagingFactory, reinterpret_cast<void**>(&factory)))) {
-    return nullptr;
-  }
-  ComPointer<IWICStream> stream;
-  ComPointer<IWICBitmapDecoder> decoder;
-  ComPointer<IWICBitmapFrameDecode> frame;
-  ComPointer<IWICFormatConverter> converter;
-  if (FAILED(factory->CreateStream(&stream)) ||
-      FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())),
-                                          static_cast<DWORD>(bytes.size()))) ||
-      FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                              &decoder)) ||
-      FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter))) {
-    return nullptr;
-  }
-  UINT frameWidth = 0, frameHeight = 0;
-  frame->GetSize(&frameWidth, &frameHeight);
-  IWICBitmapSource* source = frame.get();
-  ComPointer<IWICBitmapScaler> scaler;
-  if (width > 0 && height > 0 &&
-      (static_cast<UINT>(width) != frameWidth || static_cast<UINT>(height) != frameHeight)) {
-    if (FAILED(factory->CreateBitmapScaler(&scaler)) ||
-        FAILED(scaler->Initialize(source, width, height, WICBitmapInterpolationModeFant))) {
-      return nullptr;
-    }
-    source = scaler.get();
-  } else {
-    width = static_cast<int>(frameWidth);
-    height = static_cast<int>(frameHeight);
-  }
-  if (width <= 0 || height <= 0 ||
-      FAILED(converter->Initialize(source, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
-                                   nullptr, 0, WICBitmapPaletteTypeCustom))) {
-    return nullptr;
-  }
-  void* bits = nullptr;
-  HBITMAP bitmap = TopDownBitmap(width, height, &bits);
-  if (!bitmap) return nullptr;
-  const UINT stride = static_cast<UINT>(width) * 4;
-  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
-    DeleteObject(bitmap);
-    return nullptr;
-  }
-  return bitmap;
-}
-
 HIMAGELIST LoadImageStrip(const ImageStripDesign& strip, const Dpi& dpi) {
   const int width = dpi.Scale(strip.width), height = dpi.Scale(strip.height);
-  HBITMAP pictures = DecodePicture(ResourceBytes(strip.resourceId), width * strip.count, height);
+  HBITMAP pictures =
+      DecodePictureWithAlpha(ResourceBytes(strip.resourceId), width * strip.count, height);
   if (!pictures) return nullptr;
   HBITMAP mask = MaskFromAlpha(pictures);
   HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, strip.count, 0);

@@ -99,14 +99,16 @@ MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operation
   FriendList().SetColumns(FriendColumns, CountOf(FriendColumns));
   UpcomingList().SetColumns(UpcomingColumns, CountOf(UpcomingColumns));
   Status().SetParts(StatusParts, CountOf(StatusParts), StatusImages);
-  Picture().SetPicture(ResourceBytes(IDR_ADVERT));
+  form_.Get<PictureControl>(main_window::Picture).SetBuiltInPicture(ResourceBytes(IDR_ADVERT));
   BindEvents();
 }
 
 void MainWindow::BindEvents() {
   // Being destroyed: the tray icon's hook on the window removes the icon itself.
   form_.onCreated = [this] { operations_.OnMainWindowCreated(); };
-  Picture().onLeftButtonDown = [this] { operations_.OnPictureClicked(); };
+  form_.Get<PictureControl>(main_window::Picture).onLeftButtonDown = [this] {
+    operations_.OnPictureClicked();
+  };
   form_.Get<ToolBar>(Toolbar).onButtonClick = [this](int index) {
     operations_.OnToolbarButton(index);
   };
@@ -139,11 +141,11 @@ ListView& MainWindow::UpcomingList() {
 StatusBarControl& MainWindow::Status() {
   return form_.Get<StatusBarControl>(main_window::Status);
 }
-HtmlViewer& MainWindow::ReportView() {
-  return form_.Get<HtmlViewer>(main_window::ReportView);
+RichReportView& MainWindow::ReportView() {
+  return form_.Get<ReportViewControl>(main_window::ReportView).View();
 }
 PictureBox& MainWindow::Picture() {
-  return form_.Get<PictureBox>(main_window::Picture);
+  return form_.Get<PictureControl>(main_window::Picture).Box();
 }
 
 }  // namespace memo::ui

@@ -6,8 +6,8 @@
 
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/hosted_controls.h"
 #include "ui/list_view.h"
-#include "ui/picture_box.h"
 #include "ui/status_bar_control.h"
 #include "ui/tab_control.h"
 #include "ui/tool_bar.h"
@@ -44,7 +44,7 @@ class MainWindow {
   ListView& FriendList();
   ListView& UpcomingList();
   StatusBarControl& Status();
-  HtmlViewer& ReportView();
+  RichReportView& ReportView();
   PictureBox& Picture();
 
  private:

@@ -1,23 +1,49 @@
-// A picture drawn over the control's rectangle, with the hand cursor over it.
+// The advertisement picture box: a child window that shows a picture at its own size, with
+// the hand cursor, and reports a left button press. It starts with the built-in picture and
+// swaps in a downloaded one only when the download is a picture.
 #pragma once
 
-#include "ui/control.h"
+#include <windows.h>
 
-namespace memo::ui {
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
 
-class PictureBox : public Control {
+namespace memo {
+
+// Must outlive every thread that may call ShowDownloaded.
+class PictureBox {
  public:
-  using Control::Control;
-  ~PictureBox() override;
-  // Shows the picture in these bytes (GIF, PNG...); the old one stays when they hold none.
-  void SetPicture(const std::string& bytes);
+  // builtInPicture: the bytes of the picture shown until a download replaces it (GIF, PNG or
+  // JPEG). onLeftButton runs on the window's thread when the left button is pressed on it.
+  PictureBox(std::string builtInPicture, std::function<void()> onLeftButton);
+  ~PictureBox();
+  PictureBox(const PictureBox&) = delete;
+  PictureBox& operator=(const PictureBox&) = delete;
 
- protected:
-  void Create(Form& form) override;
+  // Creates the window as a child of parent; on the thread that owns parent.
+  HWND Create(HWND parent, int x, int y, int width, int height, int id);
+  HWND Window() const { return window_; }
+
+  // Shows the downloaded bytes when they are a picture, the built-in picture otherwise
+  // (nothing downloaded, an error page, anything else). May be called from any thread: the
+  // window changes on its own thread.
+  void ShowDownloaded(const std::string& bytes);
 
  private:
-  static LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  HBITMAP picture_ = nullptr;
+  static void RegisterClassOnce();
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void TakePending();
+  void Paint();
+
+  std::string builtInPicture_;
+  std::function<void()> onLeftButton_;
+  std::atomic<HWND> window_{nullptr};  // read by callers on other threads
+  HBITMAP shown_ = nullptr;            // nullptr: the built-in picture did not decode, blank box
+  std::mutex pendingLock_;
+  bool havePending_ = false;
+  HBITMAP pending_ = nullptr;  // decoded on the caller's thread, waiting for the window's
 };
 
-}  // namespace memo::ui
+}  // namespace memo

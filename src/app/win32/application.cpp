@@ -1,6 +1,7 @@
 #include "app/win32/application.h"
 
 #include "app/settings_names.h"
+#include "app/win32/web_extras.h"
 #include "resource_ids.h"
 #include "ui/birthday_window.h"
 #include "ui/images.h"
@@ -42,7 +43,7 @@ void Application::SetUpMainWindow() {
   SetUpSteps steps;
   steps.loadFriendList = hooks.loadFriendList;
   steps.startUpcomingPass = [this] { StartUpcomingPass(); };
-  steps.showAdvertisement = hooks.showAdvertisement;
+  steps.showAdvertisement = [this] { main_.Picture().ShowDownloaded(FetchPublisherPicture()); };
   memo::SetUpMainWindow({*this, main_.FriendList(), main_.Status()}, settings_, steps);
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
     ShowBalloon(startBalloonTitle_, startBalloonText_, InformationBalloonIcon, BalloonTimeoutMs,
@@ -109,7 +110,7 @@ void Application::OnSortMenu(int sortCode) {
 }
 
 void Application::OnPictureClicked() {
-  if (hooks.openPublisherSite) hooks.openPublisherSite();
+  OpenPublisherSite();
 }
 
 void Application::SetCaption(const std::string& text) {

@@ -18,17 +18,15 @@
 
 namespace memo {
 
-// Work that the birthday records, the report and the web extras attach before Run(); until
-// they do, the steps that would run them do nothing.
+// Work that the birthday records and the report attach before Run(); until they do, the
+// steps that would run them do nothing.
 struct ProgramHooks {
   std::function<void()> openBirthdayDatabase;        // user-interface thread, at start-up
   std::function<void(int sortCode)> loadFriendList;  // background worker
   std::function<void()> recomputeUpcoming;           // background worker
-  std::function<void()> showAdvertisement;           // background worker
   std::function<void(int row)> showRowSummary;       // the friend list's current row changed
   std::function<void(int row)> editFriend;
   std::function<void()> deleteSelectedFriends;
-  std::function<void()> openPublisherSite;
 };
 
 class Application : private ui::MainWindowOperations,
@@ -40,7 +38,7 @@ class Application : private ui::MainWindowOperations,
 
   ProgramHooks hooks;
   SettingsStore& Settings() { return settings_; }
-  ui::MainWindow& Window() { return main_; }
+  ui::MainWindow& Window() { return main_; }  // its lists, status bar and report view
   // A balloon to show once the tray icon is up: the test hook BIRTHDAY_MEMO_BALLOON.
   void SetStartBalloon(const std::string& title, const std::string& text);
 

@@ -1,0 +1,17 @@
+#include "ui/hosted_controls.h"
+
+#include "ui/form.h"
+
+namespace memo::ui {
+
+void PictureControl::Create(Form& form) {
+  // Its left button press reaches the program as this control's event.
+  box_ = std::make_unique<PictureBox>(builtInPicture_, nullptr);
+  Adopt(form, box_->Create(form.Handle(), 0, 0, 0, 0, Design().id));
+}
+
+void ReportViewControl::Create(Form& form) {
+  Adopt(form, view_.Create(form.Handle(), 0, 0, 0, 0, Design().id));
+}
+
+}  // namespace memo::ui
