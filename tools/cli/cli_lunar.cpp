@@ -1,0 +1,66 @@
+// Lunar conversion on the command line:
+//   lunar YYYY-MM-DD              the lunar date of a solar date: YEAR MONTH DAY [leap]
+//   solar YEAR MONTH DAY [leap]   the solar date of a lunar date: YYYY-MM-DD
+// Both print "none" and end with 1 when the date cannot be converted.
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli.h"
+#include "datetime/clock.h"
+#include "lunar/lunar_engine.h"
+
+namespace memo::cli {
+namespace {
+
+int PrintNone() {
+  PrintLine("none");
+  return 1;
+}
+
+bool ReadInteger(const std::string& text, int& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  const long number = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || errno == ERANGE || number < INT_MIN || number > INT_MAX) return false;
+  value = static_cast<int>(number);
+  return true;
+}
+
+int LunarCommand(const Arguments& args) {
+  if (args.size() != 1) return Usage();
+  int year = 0, month = 0, day = 0;
+  bool isLeapMonth = false;
+  if (!ConvertSolarToLunar(ParseIsoDate(args[0]), year, month, day, isLeapMonth)) {
+    return PrintNone();
+  }
+  PrintLine(std::to_string(year) + " " + std::to_string(month) + " " + std::to_string(day) +
+            (isLeapMonth ? " leap" : ""));
+  return 0;
+}
+
+int SolarCommand(const Arguments& args) {
+  if (args.size() < 3 || args.size() > 4) return Usage();
+  int year = 0, month = 0, day = 0;
+  if (!ReadInteger(args[0], year) || !ReadInteger(args[1], month) || !ReadInteger(args[2], day) ||
+      (args.size() == 4 && args[3] != "leap")) {
+    return Usage();
+  }
+  DateTime solar = EmptyDateTime;
+  if (!ConvertLunarToSolar(year, month, day, args.size() == 4 ? 1 : 0, solar)) {
+    return PrintNone();
+  }
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", YearOf(solar), MonthOf(solar), DayOf(solar));
+  PrintLine(text);
+  return 0;
+}
+
+const CommandRegistrar lunar("lunar", "lunar YYYY-MM-DD", LunarCommand);
+const CommandRegistrar solar("solar", "solar YEAR MONTH DAY [leap]", SolarCommand);
+
+}  // namespace
+}  // namespace memo::cli
