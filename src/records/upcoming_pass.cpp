@@ -5,14 +5,21 @@
 #include "records/friend_list.h"
 
 namespace memo {
+namespace {
 
-void RecomputeUpcoming(RecordsContext& context) {
+ReportContext ReportContextOf(RecordsContext& context) {
+  return ReportContext{context.friendList, context.upcomingList, context.settings,
+                       context.reportView, context.tray,         context.reportPath,
+                       context.daysAhead};
+}
+
+}  // namespace
+
+void FillUpcomingList(RecordsContext& context) {
   context.upcomingList.Clear();
   const int days = context.settings.ReadNumber(kDaysAheadSetting);
   context.daysAhead = days == 0 ? 10 : days;
-  ReportContext report{context.friendList, context.upcomingList, context.settings,
-                       context.reportView, context.tray,         context.reportPath,
-                       context.daysAhead};
+  ReportContext report = ReportContextOf(context);
   const TextRows& friends = context.friendList;
   for (int row = 0; row < friends.RowCount(); ++row) {
     const std::string calendar = friends.Cell(row, 2);
@@ -21,6 +28,11 @@ void RecomputeUpcoming(RecordsContext& context) {
     AddUpcomingRow(report, row + 1,
                    DaysUntilBirthday(friends.Cell(row, 1), calendar == kLunarCalendar));
   }
+}
+
+void RecomputeUpcoming(RecordsContext& context) {
+  FillUpcomingList(context);
+  ReportContext report = ReportContextOf(context);
   BuildUpcomingReport(report);
 }
 

@@ -8,7 +8,10 @@ namespace memo {
 
 inline constexpr char kDaysAheadSetting[] = "tianshuo";
 
-// daysAhead comes from the setting, 0 or missing meaning 10.
+// Sets daysAhead from the setting (0 or missing: 10) and refills the upcoming list.
+void FillUpcomingList(RecordsContext& context);
+
+// FillUpcomingList, then the page, the tip and the balloon.
 void RecomputeUpcoming(RecordsContext& context);
 
 }  // namespace memo
