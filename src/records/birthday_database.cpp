@@ -108,12 +108,14 @@ bool BirthdayDatabase::Connect(const std::string& path) {
 // Creates the table in a new (empty) database. Reading the schema of a file that is not
 // a database fails before anything is written, so such a file is left alone.
 bool BirthdayDatabase::EnsureTable() {
-  Statement lookup(connection_,
-                   "select count(*) from sqlite_master where type = 'table' and name = ?");
-  if (!lookup.Prepared()) return false;
-  lookup.BindText(1, kBirthdayTable);
-  if (lookup.Step() != SQLITE_ROW) return false;
-  if (sqlite3_column_int(lookup.get(), 0) > 0) return true;
+  {
+    Statement lookup(connection_,
+                     "select count(*) from sqlite_master where type = 'table' and name = ?");
+    if (!lookup.Prepared()) return false;
+    lookup.BindText(1, kBirthdayTable);
+    if (lookup.Step() != SQLITE_ROW) return false;
+    if (sqlite3_column_int(lookup.get(), 0) > 0) return true;
+  }  // the schema read ends before the table is made
   const std::string text = std::string(" text collate ") + kGbkCollation;
   return Execute("create table " + QuotedIdentifier(kBirthdayTable) + " (" +
                  QuotedIdentifier(kNameColumn) + text + ", " + QuotedIdentifier(kBirthdayColumn) +
@@ -134,16 +136,9 @@ bool BirthdayDatabase::OpenTable(const std::string& table) {
 
 bool BirthdayDatabase::Load(const std::string& commandUtf8, const std::string& table) {
   Close();
-  if (!connection_) {
-    Report("无法打开生日表：");
-    return false;
-  }
+  if (!connection_) return OpenFailed();
   Statement select(connection_, commandUtf8);
-  if (!select.Prepared()) {
-    lastError_ = Utf8ToGbk(sqlite3_errmsg(connection_));
-    Report("无法打开生日表：");
-    return false;
-  }
+  if (!select.Prepared()) return OpenFailed();
   int nameAt = -1, birthdayAt = -1, lunarAt = -1, contactAt = -1;
   for (int i = 1; i < sqlite3_column_count(select.get()); ++i) {
     const std::string name = Utf8ToGbk(sqlite3_column_name(select.get(), i));
@@ -166,16 +161,19 @@ bool BirthdayDatabase::Load(const std::string& commandUtf8, const std::string& t
     if (contactAt >= 0) row.values.contact = select.TextAt(contactAt);
     rows.push_back(std::move(row));
   }
-  if (result != SQLITE_DONE) {
-    lastError_ = Utf8ToGbk(sqlite3_errmsg(connection_));
-    Report("无法打开生日表：");
-    return false;
-  }
+  if (result != SQLITE_DONE) return OpenFailed();
   rows_ = std::move(rows);
   table_ = table;
   open_ = true;
   current_ = 0;
   return true;
+}
+
+// Without a connection the reason is the one the connect step kept.
+bool BirthdayDatabase::OpenFailed() {
+  if (connection_) lastError_ = Utf8ToGbk(sqlite3_errmsg(connection_));
+  Report("无法打开生日表：");
+  return false;
 }
 
 void BirthdayDatabase::Close() {

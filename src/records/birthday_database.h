@@ -76,7 +76,8 @@ class BirthdayDatabase {
 
   bool Connect(const std::string& path);
   bool EnsureTable();
-  bool Load(const std::string& command, const std::string& table);
+  bool Load(const std::string& commandUtf8, const std::string& table);
+  bool OpenFailed();
   bool StoreRow(Row& row);
   bool WriteRow(Row& row);
   bool Execute(const std::string& sqlUtf8);

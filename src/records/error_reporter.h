@@ -1,5 +1,6 @@
 // The seam through which the data-access layer tells the user that the birthday table
 // could not be read or written. The program shows a message box; tests record the texts.
+// It is called on whichever thread uses the database, the background worker included.
 #pragma once
 
 #include <string>

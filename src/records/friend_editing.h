@@ -18,7 +18,8 @@ std::string BirthdayText(DateTime date, bool lunar, bool leap);
 
 // Writes friend-list row `row` and the same row of the result set, which is added at
 // the end when the set has no such row, stores it and shows the record count. For an
-// added friend the caller appends the empty list row first.
+// added friend the caller appends the empty list row first; the window shows the friend
+// list's page itself.
 void SaveFriend(RecordsContext& context, const std::string& name, bool lunar, DateTime date,
                 const std::string& contact, int row, bool leap);
 
