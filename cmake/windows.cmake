@@ -29,7 +29,12 @@ if(EXISTS /usr/src/googletest/googletest/CMakeLists.txt)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   file(GLOB driver_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
-  add_executable(wine-tests ${driver_sources})
+  # The advertisement and report-view parts are tested inside the driver itself.
+  add_executable(wine-tests ${driver_sources}
+    ${CMAKE_SOURCE_DIR}/src/app/win32/web_extras.cpp
+    ${CMAKE_SOURCE_DIR}/src/ui/picture_box.cpp
+    ${CMAKE_SOURCE_DIR}/src/ui/picture_decoder.cpp
+    ${CMAKE_SOURCE_DIR}/src/ui/report_view.cpp)
   target_link_libraries(wine-tests PRIVATE core gtest gtest_main user32 gdi32 comctl32 advapi32
-    shell32 ${static_flags})
+    shell32 wininet windowscodecs ole32 uuid ws2_32 ${static_flags})
 endif()

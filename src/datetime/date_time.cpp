@@ -110,6 +110,10 @@ int MonthOf(DateTime value) {
 int DayOf(DateTime value) {
   return Decode(value).day;
 }
+int SecondOfDay(DateTime value) {
+  Fields f = Decode(value);
+  return f.hour * 3600 + f.minute * 60 + f.second;
+}
 
 double DaysBetween(DateTime a, DateTime b) {
   a = ClampDateTime(a);

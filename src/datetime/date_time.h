@@ -20,6 +20,8 @@ DateTime DatePart(DateTime value);
 int YearOf(DateTime value);
 int MonthOf(DateTime value);
 int DayOf(DateTime value);
+// Seconds since midnight (0..86399) of the clamped value, the time that DateToText shows.
+int SecondOfDay(DateTime value);
 double DaysBetween(DateTime a, DateTime b);
 DateTime DateFromText(const std::string& text);
 std::string DateToText(DateTime value);

@@ -68,6 +68,11 @@ TEST(DateTime, PartsAreTakenFromTheClampedValue) {
   EXPECT_EQ(YearOf(moment), 2013);
   EXPECT_EQ(MonthOf(moment), 5);
   EXPECT_EQ(DayOf(moment), 3);
+  EXPECT_EQ(SecondOfDay(moment), 12 * 3600 + 30 * 60);
+  EXPECT_EQ(SecondOfDay(MakeDateTime(2024, 2, 4, 16, 26, 47)), 59207);
+  EXPECT_EQ(SecondOfDay(MakeDateTime(1899, 12, 29, 6)), 6 * 3600);
+  // A hair before midnight stays on its own day.
+  EXPECT_EQ(SecondOfDay(MakeDateTime(2013, 5, 4) - 1e-9), 86399);
   EXPECT_EQ(DatePart(moment), MakeDateTime(2013, 5, 3));
   EXPECT_EQ(YearOf(2958466.0), 9999);
   EXPECT_EQ(YearOf(-657435.0), 100);

@@ -1,0 +1,267 @@
+// The lunar month calendar's behaviour without its window: cells, lists, properties,
+// the pointer and the events.
+#include "lunar/calendar_model.h"
+
+#include <gtest/gtest.h>
+
+#include "lunar/lunar_texts.h"
+
+namespace memo {
+namespace {
+
+struct RecordingSink : CalendarEventSink {
+  struct Seen {
+    bool queued;
+    CalendarEvent event;
+  };
+  std::vector<Seen> seen;
+  void Raise(const CalendarEvent& event) override { seen.push_back({false, event}); }
+  void Queue(const CalendarEvent& event) override { seen.push_back({true, event}); }
+  std::vector<int> Numbers() const {
+    std::vector<int> numbers;
+    for (const Seen& s : seen) numbers.push_back(s.event.number);
+    return numbers;
+  }
+};
+
+CalendarStoredData Stored(DateTime date, int solarMode) {
+  CalendarStoredData data;
+  data.date = date;
+  data.solarMode = solarMode;
+  return data;
+}
+
+int FindCell(const CnMonthCalendar& calendar, int year, int month, int day) {
+  for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) {
+    const SolarDate& s = calendar.Cells()[i].solar;
+    if (s.year == year && s.month == month && s.day == day) return i;
+  }
+  return -1;
+}
+
+TEST(CalendarModel, CreationSelectsTheStoredDateAndQueuesOneChange) {
+  RecordingSink sink;
+  CnMonthCalendar calendar(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(2012, 1, 12), 0), &sink);
+  EXPECT_EQ(calendar.Selected().year, 2012);
+  EXPECT_EQ(calendar.Selected().month, 1);
+  EXPECT_EQ(calendar.Selected().day, 12);
+  EXPECT_FALSE(calendar.SolarMode());
+  EXPECT_EQ(sink.Numbers(), std::vector<int>{2});
+  EXPECT_TRUE(sink.seen[0].queued);
+  EXPECT_EQ(calendar.DayText(), FormatLunarDay(2012, 1, 12, DefaultLunarTemplate));
+  // A stored date the calendar cannot show leaves today selected.
+  RecordingSink other;
+  CnMonthCalendar fromToday(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(1800, 1, 1), 1), &other);
+  EXPECT_EQ(fromToday.Selected().year, 2024);
+  EXPECT_TRUE(fromToday.SolarMode());
+  EXPECT_TRUE(other.seen.empty());
+}
+
+TEST(CalendarModel, LunarLeapMonthGrid) {
+  CnMonthCalendar calendar(MakeDateTime(2023, 3, 25), Stored(MakeDateTime(2023, 3, 25), 0),
+                           nullptr);
+  EXPECT_EQ(calendar.NumberProperty(12), 1);
+  const auto& cells = calendar.Cells();
+  EXPECT_EQ(cells[0].weekday, 1);
+  EXPECT_EQ(cells[0].solar.month, 3);
+  EXPECT_EQ(cells[0].solar.day, 20);
+  int first = FindCell(calendar, 2023, 3, 22), last = FindCell(calendar, 2023, 4, 19);
+  ASSERT_EQ(first, 2);
+  ASSERT_EQ(last, 30);
+  for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) {
+    EXPECT_EQ(cells[i].inMonth, i >= first && i <= last) << i;
+  }
+  EXPECT_EQ(CnMonthCalendar::UpperText(cells[first]), "闰二月");
+  EXPECT_EQ(CnMonthCalendar::UpperText(cells[first + 1]), "初二");
+  ASSERT_EQ(calendar.MonthEntries().size(), 13u);
+  EXPECT_EQ(calendar.MonthEntries()[2], "闰二月");
+  EXPECT_EQ(calendar.MonthEntry(), 2);
+  EXPECT_EQ(calendar.YearEntry(), 2023 - 1902);
+  EXPECT_EQ(calendar.YearEntries().size(), 146u);
+  EXPECT_EQ(calendar.YearEntries()[2024 - 1902], "甲辰(龙)-2024");
+}
+
+TEST(CalendarModel, FirstCellIsAlwaysAMonday) {
+  for (int mode = 0; mode <= 1; ++mode) {
+    CnMonthCalendar calendar(MakeDateTime(2000, 1, 1), Stored(MakeDateTime(2000, 1, 1), mode),
+                             nullptr);
+    for (int year = 1902; year <= 2047; year += 7) {
+      for (int month = 1; month <= 12; ++month) {
+        ASSERT_TRUE(calendar.SelectDate(year, month, 15, false));
+        const auto& cells = calendar.Cells();
+        EXPECT_EQ(cells[0].weekday, 1);
+        // The first in-month cell lies in the first row.
+        int firstIn = 0;
+        while (!cells[firstIn].inMonth) ++firstIn;
+        EXPECT_LT(firstIn, 7) << year << "-" << month << " mode " << mode;
+      }
+    }
+  }
+  // 2024-01-01 is a Monday: the month starts in the first cell.
+  CnMonthCalendar solar(MakeDateTime(2024, 1, 10), Stored(MakeDateTime(2024, 1, 10), 1), nullptr);
+  EXPECT_EQ(FindCell(solar, 2024, 1, 1), 0);
+  EXPECT_EQ(CnMonthCalendar::LowerText(solar.Cells()[0]), "1.1");
+  EXPECT_EQ(CnMonthCalendar::LowerText(solar.Cells()[1]), "2");
+}
+
+TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
+  RecordingSink sink;
+  CnMonthCalendar calendar(MakeDateTime(2023, 3, 25), Stored(MakeDateTime(2023, 3, 25), 0), &sink);
+  sink.seen.clear();
+  calendar.LeftButtonReleased(0);  // 2023-03-20, still the ordinary second month: grey
+  calendar.RightButtonReleased(0);
+  calendar.PointerMoved(0);
+  EXPECT_TRUE(sink.seen.empty());
+  EXPECT_EQ(calendar.Selected().day, 25);
+  EXPECT_EQ(calendar.HoverText(), "");
+
+  int cell = FindCell(calendar, 2023, 4, 1);
+  calendar.PointerMoved(cell);
+  ASSERT_EQ(sink.seen.size(), 1u);
+  EXPECT_FALSE(sink.seen[0].queued);
+  EXPECT_EQ(sink.seen[0].event.number, 1);
+  EXPECT_EQ(sink.seen[0].event.lunarYear, 2023);
+  EXPECT_EQ(sink.seen[0].event.lunarMonth, 2);
+  EXPECT_EQ(sink.seen[0].event.lunarDay, 11);
+  EXPECT_EQ(sink.seen[0].event.leap, 1);
+  EXPECT_EQ(calendar.HoverText(), FormatLunarDay(2023, 4, 1, DefaultLunarTemplate));
+  calendar.PointerMoved(cell);  // the same cell again raises nothing
+  EXPECT_EQ(sink.seen.size(), 1u);
+  calendar.PointerMoved(-1);
+  EXPECT_EQ(calendar.HoverCell(), -1);
+  EXPECT_EQ(calendar.HoverText(), "");
+
+  sink.seen.clear();
+  calendar.LeftButtonReleased(cell);
+  EXPECT_EQ(sink.Numbers(), (std::vector<int>{2, 0}));
+  EXPECT_TRUE(sink.seen[0].queued && sink.seen[1].queued);
+  EXPECT_EQ(calendar.Selected().month, 4);
+  EXPECT_EQ(calendar.Selected().day, 1);
+
+  sink.seen.clear();
+  calendar.RightButtonReleased(cell);
+  EXPECT_EQ(sink.Numbers(), std::vector<int>{3});
+  EXPECT_EQ(calendar.Selected().day, 1);
+}
+
+TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
+  CnMonthCalendar calendar(MakeDateTime(2024, 1, 31), Stored(MakeDateTime(2024, 1, 31), 1),
+                           nullptr);
+  EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
+  EXPECT_EQ(calendar.MonthEntries()[0], "一月");
+  calendar.ChooseMonth(1);
+  EXPECT_EQ(calendar.Selected().month, 2);
+  EXPECT_EQ(calendar.Selected().day, 29);
+  calendar.SelectDate(2023, 1, 31, true);  // a notified change sets the lists back
+  calendar.ChooseMonth(1);
+  EXPECT_EQ(calendar.Selected().day, 28);
+  calendar.ChooseYear(2030 - 1902);
+  EXPECT_EQ(calendar.Selected().year, 2030);
+  EXPECT_EQ(calendar.Selected().month, 2);
+}
+
+TEST(CalendarModel, LunarListsFollowTheLeapMonthAndLowerDayThirty) {
+  // Solar 2023-03-21 is lunar 2023-02-30: the ordinary second month has 30 days.
+  CnMonthCalendar calendar(MakeDateTime(2023, 3, 21), Stored(MakeDateTime(2023, 3, 21), 0),
+                           nullptr);
+  ASSERT_EQ(calendar.SelectedLunar().day, 30);
+  std::string dayText = calendar.DayText();
+  calendar.ChooseMonth(2);  // 闰二月, 29 days
+  EXPECT_EQ(calendar.SelectedLunar().month, 2);
+  EXPECT_TRUE(calendar.SelectedLunar().isLeapMonth);
+  EXPECT_EQ(calendar.SelectedLunar().day, 29);
+  EXPECT_EQ(calendar.DayText(), dayText);  // list choices leave the day text alone
+  calendar.ChooseMonth(3);                 // 三月
+  EXPECT_EQ(calendar.SelectedLunar().month, 3);
+  EXPECT_FALSE(calendar.SelectedLunar().isLeapMonth);
+  // A year without a leap month has 12 entries; the chosen entry stays current.
+  calendar.ChooseYear(2024 - 1902);
+  EXPECT_EQ(calendar.MonthEntries().size(), 12u);
+  EXPECT_EQ(calendar.MonthEntry(), 3);
+  EXPECT_EQ(calendar.SelectedLunar().year, 2024);
+  EXPECT_EQ(calendar.SelectedLunar().month, 4);
+}
+
+TEST(CalendarModel, PropertiesReadAndRefuse) {
+  RecordingSink sink;
+  CnMonthCalendar calendar(MakeDateTime(2024, 2, 10), Stored(MakeDateTime(2024, 2, 10), 0), &sink);
+  calendar.SetNumberProperty(8, MakeDateTime(2024, 2, 10));
+  EXPECT_EQ(DateToText(calendar.NumberProperty(8)), "2024年2月10日23时59分59秒");
+  EXPECT_EQ(calendar.NumberProperty(9), 2024);
+  EXPECT_EQ(calendar.NumberProperty(10), 1);
+  EXPECT_EQ(calendar.NumberProperty(11), 1);
+  EXPECT_EQ(calendar.NumberProperty(12), 0);
+  EXPECT_EQ(calendar.TextProperty(14), "甲辰");
+  EXPECT_EQ(calendar.TextProperty(15), "正月");
+  EXPECT_EQ(calendar.TextProperty(16), "初一");
+  EXPECT_EQ(calendar.TextProperty(17), "龙");
+  EXPECT_EQ(calendar.TextProperty(18), "");
+  EXPECT_EQ(calendar.NumberProperty(19), 6);
+  EXPECT_EQ(calendar.NumberProperty(20), 29);
+  EXPECT_EQ(calendar.NumberProperty(21), LunarYearDays(2024));
+  EXPECT_EQ(calendar.TextProperty(26), "甲辰年(龙)正月初一 2024-2-10");
+
+  sink.seen.clear();
+  calendar.SetNumberProperty(8, MakeDateTime(2049, 3, 1));  // beyond the grid's last day
+  calendar.SetNumberProperty(8, MakeDateTime(1900, 3, 1));
+  calendar.SetNumberProperty(11, 30);  // 正月 2024 has 29 days
+  calendar.SetNumberProperty(10, 13);
+  EXPECT_TRUE(sink.seen.empty());
+  EXPECT_EQ(calendar.Selected().day, 10);
+
+  calendar.SetNumberProperty(9, 2023);
+  calendar.SetNumberProperty(10, 2);
+  calendar.SetNumberProperty(12, 1);
+  EXPECT_EQ(calendar.Selected().month, 3);
+  EXPECT_EQ(calendar.Selected().day, 22);
+  EXPECT_EQ(calendar.NumberProperty(12), 1);
+  calendar.SetNumberProperty(12, 2);  // only 1 means leap
+  EXPECT_EQ(calendar.Selected().month, 2);
+  EXPECT_EQ(sink.Numbers(), (std::vector<int>{2, 2, 2, 2}));
+
+  calendar.SetTextProperty(25, "%y年%m月%d日");
+  EXPECT_EQ(calendar.TextProperty(26), "2023年2月20日");
+  calendar.SetNumberProperty(13, 1);
+  EXPECT_TRUE(calendar.SolarMode());
+  EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
+  calendar.SetNumberProperty(13, 2);
+  EXPECT_FALSE(calendar.SolarMode());
+}
+
+TEST(CalendarModel, YearsAtTheEdgesHaveNoCurrentYearEntry) {
+  CnMonthCalendar calendar(MakeDateTime(2048, 12, 31), Stored(MakeDateTime(2048, 12, 31), 1),
+                           nullptr);
+  EXPECT_EQ(calendar.YearEntry(), -1);
+  // December 2048 runs past the last convertible day: those cells have no lunar text.
+  const auto& cells = calendar.Cells();
+  int last = FindCell(calendar, 2048, 12, 31);
+  ASSERT_GE(last, 0);
+  ASSERT_LT(last + 1, CnMonthCalendar::kCellCount);
+  EXPECT_FALSE(cells[last + 1].hasLunar);
+  EXPECT_EQ(CnMonthCalendar::UpperText(cells[last + 1]), "");
+  calendar.LeftButtonReleased(last + 1);
+  EXPECT_EQ(calendar.Selected().year, 2048);
+}
+
+TEST(CalendarModel, StoredDataRoundTripsAndRefusesShortBytes) {
+  CalendarStoredData data = Stored(MakeDateTime(2012, 1, 12), 0);
+  data.textTemplate = "%Y年";
+  std::string bytes = data.Serialize();
+  EXPECT_EQ(bytes.size(), 4u + 8u + 4u + 4u + data.textTemplate.size() + 4u);
+  EXPECT_EQ(bytes[0], 2);
+  CalendarStoredData back;
+  ASSERT_TRUE(CalendarStoredData::Parse(bytes, back));
+  EXPECT_EQ(back.date, data.date);
+  EXPECT_EQ(back.textTemplate, data.textTemplate);
+  EXPECT_EQ(back.showLists, 1);
+  for (size_t cut = 0; cut < bytes.size(); ++cut) {
+    EXPECT_FALSE(CalendarStoredData::Parse(bytes.substr(0, cut), back)) << cut;
+  }
+  CalendarStoredData version1 = data;
+  version1.version = 1;
+  ASSERT_TRUE(CalendarStoredData::Parse(version1.Serialize(), back));
+  EXPECT_EQ(back.version, 1);
+}
+
+}  // namespace
+}  // namespace memo

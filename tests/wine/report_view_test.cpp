@@ -1,0 +1,192 @@
+// The report view in a real window: the upcoming page from a GBK path, with its colours,
+// sizes, centring and Chinese text, reloaded when the page is rewritten.
+#include "ui/report_view.h"
+
+#include <gtest/gtest.h>
+
+#include <richedit.h>
+
+#include <thread>
+
+#include "../unit/sample_upcoming_page.h"
+#include "program_under_test.h"
+#include "test_pictures.h"
+
+using namespace wine_test;
+
+namespace {
+
+HWND TestWindow() {
+  WNDCLASSW windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = L"ReportViewTestWindow";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(0, L"ReportViewTestWindow", L"report view",
+                                WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 40, 40, 700, 440, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(window);
+  return window;
+}
+
+// A folder with a Chinese name, as the program's own folder may have.
+std::string TempFolder() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  std::string folder = std::string(temp) + "寿辰备忘录-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryW(Wide(folder).c_str(), nullptr);
+  return folder;
+}
+
+void WriteFileBytes(const std::string& gbkPath, const std::string& bytes) {
+  HANDLE file = CreateFileW(Wide(gbkPath).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::wstring ViewText(HWND view) {
+  GETTEXTLENGTHEX lengthOf = {GTL_NUMCHARS, 1200};
+  LRESULT length = SendMessageW(view, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthOf), 0);
+  std::wstring text(length + 1, L'\0');
+  GETTEXTEX get = {};
+  get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  get.flags = GT_DEFAULT;
+  get.codepage = 1200;
+  LRESULT copied = SendMessageW(view, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+                                reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(copied);
+  return text;
+}
+
+struct Format {
+  COLORREF color;
+  LONG twips;
+  std::wstring face;
+  bool bold;
+  WORD align;
+};
+
+// The format of the first character of part in the view.
+Format FormatOf(HWND view, const std::wstring& part) {
+  size_t at = ViewText(view).find(part);
+  EXPECT_NE(at, std::wstring::npos) << part.size();
+  SendMessageW(view, EM_SETSEL, at, at + 1);
+  CHARFORMAT2W chars = {};
+  chars.cbSize = sizeof(chars);
+  SendMessageW(view, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&chars));
+  PARAFORMAT2 paragraph = {};
+  paragraph.cbSize = sizeof(paragraph);
+  SendMessageW(view, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+  SendMessageW(view, EM_SETSEL, 0, 0);
+  return {chars.crTextColor, chars.yHeight, chars.szFaceName, (chars.dwEffects & CFE_BOLD) != 0,
+          paragraph.wAlignment};
+}
+
+}  // namespace
+
+TEST(ReportView, ShowsTheUpcomingPageWithItsStyles) {
+  HWND parent = TestWindow();
+  memo::RichReportView view;
+  HWND window = view.Create(parent, 2, 2, 672, 368, 201);
+  ASSERT_NE(window, nullptr);
+  const std::string path = TempFolder() + "\\最近生日.html";
+  WriteFileBytes(path, memo_test::SampleUpcomingPage());
+  view.LoadPage(path);
+  PumpMessages(300);
+
+  std::wstring text = ViewText(window);
+  const std::wstring lines[] = {
+      L"今天是 公历2012年4月15日 农历2012年3月25日",
+      L"今天生日",
+      L"张三(33岁)\u00A0 公历4月15日\u00A0 联系方式：13800000000",
+      L"李四(28岁)\u00A0 农历3月30日\u00A0 联系方式：li@example.com",
+      L"“农历2012年3月30日不存在!该好友的生日以农历2012年3月29日为生日计算。”",
+      L"明天生日",
+      L"王五(40岁)\u00A0 公历4月16日\u00A0 联系方式：",
+      L"最近生日",
+      L"赵六(5岁)\u00A0 公历4月18日\u00A0 还有3天生日\u00A0 联系方式：0571-88888888"};
+  size_t from = 0;
+  for (const std::wstring& line : lines) {
+    size_t at = text.find(line, from);
+    EXPECT_NE(at, std::wstring::npos) << "line of " << line.size() << " characters";
+    if (at != std::wstring::npos) from = at + line.size();
+  }
+
+  Format todayLine = FormatOf(window, L"今天是");
+  EXPECT_EQ(todayLine.color, RGB(255, 0, 0));
+  EXPECT_EQ(todayLine.twips, 200);
+  EXPECT_EQ(todayLine.align, PFA_LEFT);
+  Format today = FormatOf(window, L"今天生日");
+  EXPECT_EQ(today.color, RGB(255, 0, 0));
+  EXPECT_EQ(today.twips, 480);
+  EXPECT_EQ(today.face, L"SimHei");
+  EXPECT_EQ(today.align, PFA_CENTER);
+  EXPECT_FALSE(today.bold);
+  SaveScreenshot("report-view-sample-page");
+  Format tomorrow = FormatOf(window, L"明天生日");
+  EXPECT_EQ(tomorrow.color, RGB(0, 0, 255));
+  EXPECT_EQ(tomorrow.align, PFA_CENTER);
+  Format later = FormatOf(window, L"最近生日");
+  EXPECT_EQ(later.color, RGB(0x33, 0xFF, 0x00));
+  EXPECT_TRUE(later.bold);
+  Format line = FormatOf(window, L"张三");
+  EXPECT_EQ(line.color, RGB(0, 0, 0));
+  EXPECT_EQ(line.twips, 270);
+  EXPECT_EQ(line.face, L"SimHei");
+  EXPECT_EQ(line.align, PFA_CENTER);
+  Format note = FormatOf(window, L"“农历");
+  EXPECT_EQ(note.color, RGB(255, 0, 0));
+  EXPECT_EQ(note.twips, 200);
+
+  // Read-only, yet the text can be selected.
+  EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & ES_READONLY);
+  SendMessageW(window, EM_SETSEL, 0, 3);
+  DWORD start = 0, end = 0;
+  SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(end - start, 3u);
+  SendMessageW(window, EM_SETSEL, 0, 0);
+  PumpMessages(200);
+  SaveScreenshot("report-view-sample-page");
+  DestroyWindow(parent);
+}
+
+TEST(ReportView, ReloadsFromAnyThreadAndShowsMissingOrEmptyPagesEmpty) {
+  HWND parent = TestWindow();
+  memo::RichReportView view;
+  HWND window = view.Create(parent, 2, 2, 672, 368, 201);
+  ASSERT_NE(window, nullptr);
+  const std::string path = TempFolder() + "\\最近生日.html";
+  WriteFileBytes(path, "<P align=center>第一版</P>");
+  view.LoadPage(path);
+  EXPECT_NE(ViewText(window).find(L"第一版"), std::wstring::npos);
+
+  // The upcoming pass rewrites the page and calls from its own thread; the view changes on
+  // the window's thread once that thread handles its messages.
+  WriteFileBytes(path, "<P align=right>第二版 &lt;新&gt;</P>");
+  std::thread worker([&] { view.LoadPage(path); });
+  worker.join();
+  PumpMessages(300);
+  std::wstring text = ViewText(window);
+  EXPECT_EQ(text.find(L"第一版"), std::wstring::npos);
+  EXPECT_NE(text.find(L"第二版 <新>"), std::wstring::npos);
+  EXPECT_EQ(FormatOf(window, L"第二版").align, PFA_RIGHT);
+
+  WriteFileBytes(path, "");
+  view.LoadPage(path);
+  EXPECT_EQ(ViewText(window).find_first_not_of(L"\r\n"), std::wstring::npos);
+
+  WriteFileBytes(path, "<P>again</P>");
+  view.LoadPage(path);
+  DeleteFileW(Wide(path).c_str());
+  view.LoadPage(path);
+  EXPECT_EQ(ViewText(window).find_first_not_of(L"\r\n"), std::wstring::npos);
+
+  // Broken markup still shows its text.
+  WriteFileBytes(path, "<FONT color=#ff0000 size=9>红<STRONG>字</P></FONT><BR><P align=cen");
+  view.LoadPage(path);
+  EXPECT_NE(ViewText(window).find(L"红字"), std::wstring::npos);
+  DestroyWindow(parent);
+}
