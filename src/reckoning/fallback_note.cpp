@@ -10,7 +10,9 @@ namespace {
 
 // The current year of the friend's calendar.
 int CurrentYear(bool lunar) {
-  return YearOf(lunar ? TodayLunar() : Today());
+  if (!lunar) return YearOf(Today());
+  const int year = TodayLunarDate().year;
+  return year == 0 ? YearOf(MinDateTime) : year;
 }
 
 bool HasLeapWord(const std::string& text) {
@@ -23,8 +25,11 @@ bool NoteIsDue(const std::string& monthDayText, bool lunar) {
   const std::string yearText = NumberToText(CurrentYear(lunar)) + "年";
   if (!lunar) return DateFromText(yearText + monthDayText) == MinDateTime;
   const bool leap = FindText(monthDayText, kLeapMonthMark) != -1;
-  const DateTime carrier = DateFromText(yearText + ReplaceText(monthDayText, kLeapMonthMark, ""));
-  return !LunarDateExists(carrier, leap);
+  // Month and day read in a Gregorian leap year, so that 2月29日 reads in every year;
+  // whether the day exists is then the lunar year's own answer.
+  const DateTime monthDay = DateFromText("2000年" + ReplaceText(monthDayText, kLeapMonthMark, ""));
+  if (monthDay == MinDateTime) return true;
+  return !LunarDateExists(CurrentYear(true), MonthOf(monthDay), DayOf(monthDay), leap);
 }
 
 std::string FallbackNote(const std::string& monthDayText, bool lunar) {

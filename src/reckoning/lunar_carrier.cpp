@@ -31,6 +31,20 @@ DateTime TodayLunar() {
   return SolarToLunar(Now());
 }
 
+LunarDate TodayLunarDate() {
+  int year = 0, month = 0, day = 0;
+  bool leap = false;
+  if (!ConvertSolarToLunar(Now(), year, month, day, leap)) return LunarDate{};
+  return LunarDate{static_cast<uint16_t>(year), static_cast<uint16_t>(month),
+                   static_cast<uint16_t>(day), leap};
+}
+
+std::string TodayLunarText() {
+  const LunarDate today = TodayLunarDate();
+  if (today.year == 0) return DateToText(MinDateTime);
+  return DateTextOf(today.year, today.month, today.day);
+}
+
 DateTime SolarToLunar(DateTime solar) {
   int year = 0, month = 0, day = 0;
   bool leap = false;
@@ -39,11 +53,18 @@ DateTime SolarToLunar(DateTime solar) {
 }
 
 bool LunarDateExists(DateTime carrier, bool leap) {
-  return Converted(ConvertToSolar(YearOf(carrier), MonthOf(carrier), DayOf(carrier), leap));
+  return LunarDateExists(YearOf(carrier), MonthOf(carrier), DayOf(carrier), leap);
+}
+
+bool LunarDateExists(int year, int month, int day, bool leap) {
+  return Converted(ConvertToSolar(year, month, day, leap));
 }
 
 DateTime LunarToSolar(DateTime carrier, bool leap) {
-  const int year = YearOf(carrier), month = MonthOf(carrier), day = DayOf(carrier);
+  return LunarToSolar(YearOf(carrier), MonthOf(carrier), DayOf(carrier), leap);
+}
+
+DateTime LunarToSolar(int year, int month, int day, bool leap) {
   DateTime out = ConvertToSolar(year, month, day, leap);
   if (Converted(out)) return out;
   // Day 30 of a month that has 29 days this year: the day before. A leap-month birthday

@@ -12,14 +12,15 @@ int DaysFromToday(DateTime date) {
 }
 
 // The year of the next occurrence: this one unless its month is already past.
-int OccurrenceYear(DateTime today, int month) {
-  return MonthOf(today) > month ? YearOf(today) + 1 : YearOf(today);
+int OccurrenceYear(int year, int currentMonth, int month) {
+  return currentMonth > month ? year + 1 : year;
 }
 
 int SolarDays(const std::string& text) {
   const DateTime birthday = DateFromText(text);
   const int month = MonthOf(birthday), day = DayOf(birthday);
-  const int year = OccurrenceYear(Now(), month);
+  const DateTime now = Now();
+  const int year = OccurrenceYear(YearOf(now), MonthOf(now), month);
   int days = DaysFromToday(DateFromText(DateTextOf(year, month, day)));
   // Below -365 only when the date is missing that year (MinDateTime): step back a day
   // at a time. Day 28 exists in every month, unless the year itself is out of range.
@@ -33,9 +34,13 @@ int LunarDays(const std::string& text) {
   const bool leap = FindText(text, kLeapMonthMark) != -1;
   const DateTime birthday = DateFromText(ReplaceText(text, kLeapMonthMark, ""));
   const int month = MonthOf(birthday), day = DayOf(birthday);
-  const int year = OccurrenceYear(TodayLunar(), month);
-  const DateTime candidate = DateFromText(DateTextOf(year, month, day));
-  return DaysFromToday(LunarToSolar(candidate, leap));
+  // Counted from the lunar numbers rather than through carriers: lunar 2月29日 exists in
+  // every lunar year but has a carrier only in Gregorian leap years, and a birthday or a
+  // today on that day must still count. Wherever the carriers exist the result is theirs.
+  const LunarDate today = TodayLunarDate();
+  if (today.year == 0) return DaysFromToday(EmptyDateTime);
+  const int year = OccurrenceYear(today.year, today.month, month);
+  return DaysFromToday(LunarToSolar(year, month, day, leap));
 }
 
 }  // namespace

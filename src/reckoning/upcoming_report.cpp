@@ -140,7 +140,7 @@ UpcomingReport ComposeUpcomingReport(const TextRows& upcomingList, int daysAhead
                 Section(kLaterHeading, later);
   if (!report.page.empty()) {
     const std::string todayLine = ReplaceText(kTodayLine, "%公历%", DateToText(Today()));
-    report.page = ReplaceText(todayLine, "%农历%", DateToText(TodayLunar())) + report.page;
+    report.page = ReplaceText(todayLine, "%农历%", TodayLunarText()) + report.page;
   }
   for (const std::string& tip : tips) report.tipText += tip + "\r\n";
   if (report.rowCount > kTipLines) report.tipText += kMoreTips;

@@ -30,7 +30,8 @@ const char* SortClause(int sortCode) {
 }
 
 CurrentYears CurrentYearsNow() {
-  return CurrentYears{YearOf(DatePart(Now())), YearOf(TodayLunar())};
+  const int lunarYear = TodayLunarDate().year;
+  return CurrentYears{YearOf(DatePart(Now())), lunarYear == 0 ? YearOf(MinDateTime) : lunarYear};
 }
 
 std::string AgeText(const BirthdayRecord& record, const CurrentYears& years) {

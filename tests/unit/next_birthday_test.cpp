@@ -55,15 +55,17 @@ TEST_F(ReckoningTest, LunarCounts) {
   EXPECT_EQ(DaysUntilBirthday("1971年4月30日[闰月]", true), 8);
   EXPECT_EQ(DaysUntilBirthday("1971年4月30日", true), -21);
 
-  // No conversion at all keeps the friend far from the upcoming list: a year past the
-  // engine's table, a day whose lunar date has no carrier (lunar 2013-2-29), a lunar
-  // 2月29日 birthday in a year without that carrier.
+  // No conversion at all keeps the friend far from the upcoming list.
   On(2049, 6, 1);
   EXPECT_LT(DaysUntilBirthday("1980年5月3日", true), -365);
-  On(2013, 4, 9);
-  EXPECT_LT(DaysUntilBirthday("1980年5月3日", true), -365);
-  On(2013, 3, 1);
-  EXPECT_LT(DaysUntilBirthday("2000年2月29日", true), -365);
+  // Lunar 2月29日 has no carrier in a year whose number is not a Gregorian leap year, yet
+  // the day exists: a birthday on it, and a today on it, count like any other day.
+  On(2013, 4, 9);  // lunar 2013-2-29; lunar 2013-5-3 is 2013-06-10
+  EXPECT_EQ(DaysUntilBirthday("1980年5月3日", true), 62);
+  On(2013, 3, 1);  // lunar 2013-1-20; lunar 2013-2-29 is 2013-04-09
+  EXPECT_EQ(DaysUntilBirthday("2000年2月29日", true), 39);
+  On(2025, 3, 25);  // lunar 2025-2-29 is 2025-03-28
+  EXPECT_EQ(DaysUntilBirthday("1984年2月29日", true), 3);
 }
 
 TEST_F(ReckoningTest, LunarCarriers) {
@@ -73,7 +75,15 @@ TEST_F(ReckoningTest, LunarCarriers) {
   On(2012, 6, 10);  // leap fourth month: the mark is dropped
   EXPECT_EQ(DateToText(TodayLunar()), "2012年4月21日");
   EXPECT_EQ(DateToText(SolarToLunar(MakeDateTime(2012, 3, 21))), "2012年2月29日");
-  EXPECT_EQ(SolarToLunar(MakeDateTime(2013, 4, 9)), MinDateTime);   // lunar 2月29日
+  EXPECT_EQ(SolarToLunar(MakeDateTime(2013, 4, 9)), MinDateTime);  // lunar 2月29日
+  On(2013, 4, 9);  // the text of today's lunar date needs no carrier
+  EXPECT_EQ(TodayLunarText(), "2013年2月29日");
+  EXPECT_EQ(TodayLunarDate().day, 29);
+  EXPECT_EQ(LunarToSolar(2013, 2, 29, false), MakeDateTime(2013, 4, 9));
+  EXPECT_TRUE(LunarDateExists(2013, 2, 29, false));
+  On(2049, 6, 1);
+  EXPECT_EQ(TodayLunarText(), "100年1月1日");
+  EXPECT_EQ(TodayLunarDate().year, 0);
   EXPECT_EQ(SolarToLunar(MakeDateTime(2023, 3, 21)), MinDateTime);  // lunar 2月30日
   EXPECT_EQ(SolarToLunar(MakeDateTime(1901, 1, 1)), MinDateTime);   // before the table
   EXPECT_EQ(SolarToLunar(MakeDateTime(2049, 1, 1)), MinDateTime);   // after it
@@ -122,6 +132,9 @@ TEST_F(ReckoningTest, FallbackNotes) {
             "农历2013年4月30日不存在!该好友的生日以农历2013年4月29日为生日计算。");
   EXPECT_FALSE(NoteIsDue("5月30日", true));
   EXPECT_FALSE(NoteIsDue("5月12日[闰月]", true));  // counted on the ordinary month
+  On(2013, 3, 1);  // lunar 2013-2-29 exists although it has no carrier
+  EXPECT_FALSE(NoteIsDue("2月29日", true));
+  On(2013, 6, 1);
   // Lunar 2月30日 never has a carrier; with a leap mark no day before converts either.
   EXPECT_TRUE(NoteIsDue("2月30日[闰月]", true));
   EXPECT_EQ(FallbackNote("2月30日[闰月]", true), "");
