@@ -285,17 +285,17 @@ std::string CnMonthCalendar::LowerText(const CalendarCell& cell) {
 
 double CnMonthCalendar::NumberProperty(int number) const {
   switch (number) {
-    case 8:
+    case kSelectedDateProperty:
       return MakeDateTime(selected_.year, selected_.month, selected_.day, 23, 59, 59);
-    case 9:
+    case kLunarYearProperty:
       return selectedLunar_.year;
-    case 10:
+    case kLunarMonthProperty:
       return selectedLunar_.month;
-    case 11:
+    case kLunarDayProperty:
       return selectedLunar_.day;
-    case 12:
+    case kLeapMonthProperty:
       return selectedLunar_.isLeapMonth ? 1 : 0;
-    case 13:
+    case kSolarModeProperty:
       return solarMode_ ? 1 : 0;
     case 19:
       return WeekdayOf(selected_.year, selected_.month, selected_.day);
@@ -336,24 +336,24 @@ void CnMonthCalendar::SetNumberProperty(int number, double value) {
   int whole = static_cast<int>(TruncateToInteger(value));
   LunarDate target = selectedLunar_;
   switch (number) {
-    case 8: {
+    case kSelectedDateProperty: {
       int year = YearOf(value);
       if (year >= 1901 && year <= 2049) SelectDate(year, MonthOf(value), DayOf(value), true);
       return;
     }
-    case 9:
+    case kLunarYearProperty:
       target.year = static_cast<uint16_t>(whole);
       break;
-    case 10:
+    case kLunarMonthProperty:
       target.month = static_cast<uint16_t>(whole);
       break;
-    case 11:
+    case kLunarDayProperty:
       target.day = static_cast<uint16_t>(whole);
       break;
-    case 12:
+    case kLeapMonthProperty:
       target.isLeapMonth = whole == 1;
       break;
-    case 13:
+    case kSolarModeProperty:
       SetSolarMode(whole == 1);
       return;
     case 29:

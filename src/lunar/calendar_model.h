@@ -14,6 +14,16 @@
 
 namespace memo {
 
+// The numbers of the properties the add window sets and reads.
+enum CalendarProperty : int {
+  kSelectedDateProperty = 8,
+  kLunarYearProperty = 9,
+  kLunarMonthProperty = 10,
+  kLunarDayProperty = 11,
+  kLeapMonthProperty = 12,
+  kSolarModeProperty = 13,
+};
+
 struct CalendarCell {
   SolarDate solar;
   bool hasLunar = false;  // false outside 1901-02-19 .. 2048-12-31

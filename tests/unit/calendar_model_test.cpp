@@ -104,6 +104,15 @@ TEST(CalendarModel, FirstCellIsAlwaysAMonday) {
   EXPECT_EQ(CnMonthCalendar::LowerText(solar.Cells()[1]), "2");
 }
 
+TEST(CalendarModel, FooterNamesTheTermsOfTheMonthShown) {
+  CnMonthCalendar calendar(MakeDateTime(2024, 1, 15), Stored(MakeDateTime(2024, 1, 15), 1),
+                           nullptr);
+  EXPECT_EQ(calendar.MonthTermsText(), "廿五小寒  初十大寒");
+  // The lunar 腊月 around it: 2024-01-11 .. 2024-02-09; 小寒 falls before it.
+  calendar.SetSolarMode(false);
+  EXPECT_EQ(calendar.MonthTermsText(), "初十大寒  廿五立春");
+}
+
 TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   RecordingSink sink;
   CnMonthCalendar calendar(MakeDateTime(2023, 3, 25), Stored(MakeDateTime(2023, 3, 25), 0), &sink);

@@ -1,0 +1,75 @@
+// What the add/edit birthday window does with its controls: the defaults of a new friend,
+// the values of an edited one, the solar and lunar switches, the month calendar's button
+// and picked day, and saving. The window itself only wires its controls to these operations.
+#pragma once
+
+#include <string>
+
+#include "datetime/date_time.h"
+#include "records/records_context.h"
+
+namespace memo {
+
+// The window's controls as the operations see them. Texts are GBK.
+class BirthdayForm {
+ public:
+  virtual ~BirthdayForm() = default;
+  virtual std::string NameText() const = 0;
+  virtual void SetNameText(const std::string& text) = 0;
+  virtual std::string ContactText() const = 0;
+  virtual void SetContactText(const std::string& text) = 0;
+  // 农历 checked; choosing checks one radio button and unchecks the other.
+  virtual bool LunarChosen() const = 0;
+  virtual void ChooseLunar(bool lunar) = 0;
+  // The date box: the birth date, or in lunar mode the lunar carrier of the birthday.
+  virtual DateTime DateBox() const = 0;
+  virtual void SetDateBox(DateTime date) = 0;
+  virtual bool LeapChecked() const = 0;
+  // Checked and shown, or unchecked and hidden.
+  virtual void ShowLeap(bool leap) = 0;
+  virtual void SetCaption(const std::string& text) = 0;
+  virtual void FocusName() = 0;
+  virtual void Close() = 0;
+  // The month calendar: its numbered properties (CalendarProperty) and its visibility.
+  virtual double CalendarProperty(int number) const = 0;
+  virtual void SetCalendarProperty(int number, double value) = 0;
+  virtual bool CalendarShown() const = 0;
+  virtual void ShowCalendar(bool shown) = 0;
+};
+
+inline constexpr char kEditCaption[] = "修改生日";
+
+class BirthdayWindowLogic {
+ public:
+  static constexpr int kNewFriend = -1;
+
+  // Adds a friend, or edits friend-list row `editRow`. The window is bound to that row for
+  // its whole life; nothing else may change the friend list while it is open.
+  BirthdayWindowLogic(BirthdayForm& form, RecordsContext& context, int editRow = kNewFriend)
+      : form_(form), context_(context), editRow_(editRow) {}
+
+  // The window was created: today's date for a new friend, the row's values for an edit.
+  void OnCreated();
+  void OnSolarChosen();
+  void OnLunarChosen();
+  // The "…" button: the calendar's mode from the radio buttons, then shown or hidden.
+  void OnCalendarButton();
+  void OnCalendarDatePicked();
+  // The left button pressed on the window's background.
+  void OnWindowClick();
+  // 确定: writes the friend into its list row and table row, and closes the window.
+  void OnOk();
+
+  bool Saved() const { return saved_; }
+
+ private:
+  void FillFromRow();
+  void ShowToday(bool lunar);
+
+  BirthdayForm& form_;
+  RecordsContext& context_;
+  const int editRow_;
+  bool saved_ = false;
+};
+
+}  // namespace memo

@@ -1,0 +1,295 @@
+// The add/edit birthday window's operations over an in-memory form that holds the real
+// month calendar model, with the friend list over a real SQLite file.
+#include "records/birthday_window_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "lunar/calendar_model.h"
+#include "records/friend_list.h"
+#include "records_fixture.h"
+
+namespace memo {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// The controls as the design leaves them, and a calendar that delivers its queued events
+// after each click, as the window's message loop does.
+class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
+  std::vector<CalendarEvent> queued_;  // before the calendar, which queues as it starts
+
+ public:
+  MemoryBirthdayForm() : calendar(DatePart(Now()), DesignData(), this) { queued_.clear(); }
+
+  std::string NameText() const override { return name; }
+  void SetNameText(const std::string& text) override { name = text; }
+  std::string ContactText() const override { return contact; }
+  void SetContactText(const std::string& text) override { contact = text; }
+  bool LunarChosen() const override { return lunar; }
+  void ChooseLunar(bool value) override { lunar = value; }
+  DateTime DateBox() const override { return date; }
+  void SetDateBox(DateTime value) override { date = value; }
+  bool LeapChecked() const override { return leapChecked; }
+  void ShowLeap(bool leap) override { leapChecked = leapShown = leap; }
+  void SetCaption(const std::string& text) override { caption = text; }
+  void FocusName() override { nameFocused = true; }
+  void Close() override { closed = true; }
+  double CalendarProperty(int number) const override { return calendar.NumberProperty(number); }
+  void SetCalendarProperty(int number, double value) override {
+    calendar.SetNumberProperty(number, value);
+    queued_.clear();  // nobody here handles event 2
+  }
+  bool CalendarShown() const override { return calendarShown; }
+  void ShowCalendar(bool shown) override { calendarShown = shown; }
+
+  // A click on the grid's cell of this solar date; the picked-day event goes to `picked`.
+  void ClickDay(int year, int month, int day, const std::function<void()>& picked) {
+    int cell = 0;
+    while (cell < CnMonthCalendar::kCellCount && !(calendar.Cells()[cell].solar.year == year &&
+                                                   calendar.Cells()[cell].solar.month == month &&
+                                                   calendar.Cells()[cell].solar.day == day)) {
+      ++cell;
+    }
+    ASSERT_LT(cell, CnMonthCalendar::kCellCount) << "the day is not in the grid";
+    calendar.LeftButtonReleased(cell);
+    std::vector<CalendarEvent> events;
+    events.swap(queued_);
+    for (const CalendarEvent& event : events) {
+      if (event.number == 0) picked();
+    }
+  }
+
+  std::string name = "王小明";
+  std::string contact = "13800138000";
+  std::string caption = "添加好友生日";
+  bool lunar = true;
+  DateTime date = MakeDateTime(2000, 1, 1);
+  bool leapChecked = false, leapShown = false;
+  bool calendarShown = false;
+  bool nameFocused = false;
+  bool closed = false;
+  CnMonthCalendar calendar;
+
+ private:
+  static CalendarStoredData DesignData() {
+    CalendarStoredData data;
+    data.date = MakeDateTime(2012, 1, 12);
+    return data;
+  }
+  void Raise(const CalendarEvent&) override {}
+  void Queue(const CalendarEvent& event) override { queued_.push_back(event); }
+};
+
+class BirthdayWindowTest : public testing::RecordsFixture {
+ protected:
+  // Opens the window as the program does: the form, then its created event.
+  BirthdayWindowLogic& Open(int editRow = BirthdayWindowLogic::kNewFriend) {
+    form = std::make_unique<MemoryBirthdayForm>();
+    logic = std::make_unique<BirthdayWindowLogic>(*form, context, editRow);
+    logic->OnCreated();
+    return *logic;
+  }
+  void Pick(int year, int month, int day) {
+    form->ClickDay(year, month, day, [this] { logic->OnCalendarDatePicked(); });
+  }
+  std::vector<BirthdayRecord> Stored() {
+    BirthdayDatabase reader(errors);
+    std::vector<BirthdayRecord> records;
+    if (!reader.OpenBirthdayDatabase(folder.path())) return records;
+    for (; !reader.AtEnd(); reader.MoveNext()) {
+      records.push_back({reader.ReadText(kNameColumn), reader.ReadText(kBirthdayColumn),
+                         reader.ReadYesNo(kLunarColumn), reader.ReadText(kContactColumn)});
+    }
+    return records;
+  }
+  Names StoredBirthdays() {
+    Names texts;
+    for (const BirthdayRecord& record : Stored()) texts.push_back(record.birthday);
+    return texts;
+  }
+
+  std::unique_ptr<MemoryBirthdayForm> form;
+  std::unique_ptr<BirthdayWindowLogic> logic;
+};
+
+TEST_F(BirthdayWindowTest, NewFriendStartsOnToday) {
+  On(2024, 2, 10);  // lunar 2024 正月初一
+  Open();
+  EXPECT_EQ(DateToText(form->date), "2024年1月1日");
+  EXPECT_FALSE(form->leapShown);
+  EXPECT_EQ(DateToText(form->CalendarProperty(kSelectedDateProperty)), "2024年2月10日23时59分59秒");
+  EXPECT_TRUE(form->nameFocused);
+  EXPECT_EQ(form->caption, "添加好友生日");
+  EXPECT_FALSE(form->calendarShown);
+
+  // Today in a leap month: the box says so.
+  On(2023, 4, 1);  // lunar 2023 闰二月十一
+  Open();
+  EXPECT_EQ(DateToText(form->date), "2023年2月11日");
+  EXPECT_TRUE(form->leapShown && form->leapChecked);
+
+  // Lunar 2023 二月三十 has no date text (nor has 二月廿九): the last day that has one.
+  On(2023, 3, 21);
+  Open();
+  EXPECT_EQ(DateToText(form->date), "2023年2月28日");
+  EXPECT_FALSE(form->leapShown);
+}
+
+TEST_F(BirthdayWindowTest, SwitchesAndTheCalendarButton) {
+  On(2023, 4, 1);
+  Open();
+  form->lunar = false;  // the click on 公历 has checked it
+  logic->OnSolarChosen();
+  EXPECT_EQ(DateToText(form->date), "2023年4月1日");
+  EXPECT_FALSE(form->leapShown || form->leapChecked);
+  EXPECT_TRUE(form->calendar.SolarMode());
+  EXPECT_FALSE(form->calendarShown);
+
+  form->lunar = true;
+  logic->OnLunarChosen();
+  EXPECT_EQ(DateToText(form->date), "2023年2月11日");
+  EXPECT_TRUE(form->leapChecked);
+  EXPECT_FALSE(form->calendar.SolarMode());
+
+  // The button takes the mode from the radio buttons, then toggles.
+  form->lunar = false;
+  logic->OnCalendarButton();
+  EXPECT_TRUE(form->calendarShown);
+  EXPECT_TRUE(form->calendar.SolarMode());
+  logic->OnCalendarButton();
+  EXPECT_FALSE(form->calendarShown);
+  form->lunar = true;
+  logic->OnCalendarButton();
+  EXPECT_TRUE(form->calendarShown);
+  EXPECT_FALSE(form->calendar.SolarMode());
+
+  // A click on the window's background hides the calendar, and leaves it hidden.
+  logic->OnWindowClick();
+  EXPECT_FALSE(form->calendarShown);
+  logic->OnWindowClick();
+  EXPECT_FALSE(form->calendarShown);
+}
+
+TEST_F(BirthdayWindowTest, PickedDayGoesIntoTheDateBox) {
+  On(2023, 3, 25);
+  Open();
+  logic->OnCalendarButton();
+  // The grid shows 闰二月 (2023-03-22 .. 2023-04-19); 2023-03-20 lies outside it.
+  const DateTime before = form->date;
+  Pick(2023, 3, 20);
+  EXPECT_EQ(form->date, before);
+  EXPECT_TRUE(form->calendarShown);
+
+  Pick(2023, 4, 5);  // 闰二月十五
+  EXPECT_EQ(DateToText(form->date), "2023年2月15日");
+  EXPECT_TRUE(form->leapShown && form->leapChecked);
+  EXPECT_FALSE(form->calendarShown);
+
+  // 闰二月廿九 has no date text: the pick does not take and the calendar stays open.
+  logic->OnCalendarButton();
+  Pick(2023, 4, 19);
+  EXPECT_EQ(DateToText(form->date), "2023年2月15日");
+  EXPECT_TRUE(form->calendarShown);
+
+  // In solar mode the solar date is taken; the leap box still tells the lunar month.
+  form->lunar = false;
+  logic->OnSolarChosen();
+  logic->OnCalendarButton();
+  Pick(2023, 4, 18);
+  EXPECT_EQ(DateToText(form->date), "2023年4月18日");
+  EXPECT_TRUE(form->leapChecked);
+  form->calendar.SelectDate(2023, 5, 3, true);
+  logic->OnCalendarButton();
+  Pick(2023, 5, 20);
+  EXPECT_EQ(DateToText(form->date), "2023年5月20日");
+  EXPECT_FALSE(form->leapShown || form->leapChecked);
+}
+
+TEST_F(BirthdayWindowTest, OkAddsTheFriendAtTheEnd) {
+  On(2023, 4, 1);
+  Add("张三", "1980年5月3日", false);
+  Open();
+  form->name = "李四";
+  form->contact = "qq 123";
+  logic->OnCalendarButton();
+  Pick(2023, 4, 5);
+  logic->OnOk();
+  EXPECT_TRUE(form->closed);
+  EXPECT_TRUE(logic->Saved());
+  EXPECT_EQ(Row(friends, 1), (Names{"李四", "2023年2月15日[闰月]", "农历", "0岁", "qq 123", ""}));
+  std::vector<BirthdayRecord> stored = Stored();
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[1].name, "李四");
+  EXPECT_EQ(stored[1].birthday, "2023年2月15日[闰月]");
+  EXPECT_TRUE(stored[1].lunar);
+  EXPECT_EQ(stored[1].contact, "qq 123");
+  EXPECT_EQ(statusBar.parts[1], "当前记录数：2");
+
+  // Nothing is checked: an empty name and contact are saved as they are.
+  Open();
+  form->name.clear();
+  form->contact.clear();
+  form->lunar = false;
+  logic->OnSolarChosen();
+  logic->OnOk();
+  EXPECT_EQ(Row(friends, 2), (Names{"", "2023年4月1日", "公历", "0岁", "", ""}));
+  EXPECT_EQ(StoredBirthdays(), (Names{"1980年5月3日", "2023年2月15日[闰月]", "2023年4月1日"}));
+
+  // 取消 saves nothing.
+  Open();
+  EXPECT_FALSE(logic->Saved());
+  EXPECT_EQ(friends.RowCount(), 3);
+}
+
+TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
+  On(2024, 6, 1);
+  Add("张三", "1980年5月3日", false, "123");
+  Add("王五", "2023年2月11日[闰月]", true, "qq");
+  Add("赵六", "1990年8月15日", true);
+  LoadFriendList(context, 1);  // 王五 张三 赵六
+  const Names before = Row(friends, 0);
+
+  Open(0);
+  EXPECT_EQ(form->caption, "修改生日");
+  EXPECT_EQ(form->name, "王五");
+  EXPECT_EQ(form->contact, "qq");
+  EXPECT_EQ(DateToText(form->date), "2023年2月11日");
+  EXPECT_TRUE(form->leapShown && form->leapChecked);
+  EXPECT_TRUE(form->lunar);
+  EXPECT_EQ(DateToText(form->CalendarProperty(kSelectedDateProperty)), "2023年4月1日23时59分59秒");
+  EXPECT_EQ(form->CalendarProperty(kLeapMonthProperty), 1);
+  EXPECT_TRUE(form->nameFocused);
+  logic->OnOk();
+  EXPECT_EQ(Row(friends, 0), before);
+  EXPECT_EQ(StoredBirthdays(), (Names{"1980年5月3日", "2023年2月11日[闰月]", "1990年8月15日"}));
+
+  // A solar row: the calendar shows the date itself.
+  Open(1);
+  EXPECT_FALSE(form->lunar);
+  EXPECT_FALSE(form->leapShown);
+  EXPECT_EQ(DateToText(form->CalendarProperty(kSelectedDateProperty)), "1980年5月3日23时59分59秒");
+  form->name = "张三丰";
+  logic->OnOk();
+
+  // A lunar row: the calendar shows the solar day of the lunar date.
+  Open(2);
+  EXPECT_TRUE(form->lunar);
+  EXPECT_EQ(DateToText(form->CalendarProperty(kSelectedDateProperty)), "1990年10月3日23时59分59秒");
+  logic->OnOk();
+
+  // Only the edited friend changed, in the list and in the table.
+  EXPECT_EQ(Column(friends, 0), (Names{"王五", "张三丰", "赵六"}));
+  std::vector<BirthdayRecord> stored = Stored();
+  ASSERT_EQ(stored.size(), 3u);
+  EXPECT_EQ(stored[0].name, "张三丰");
+  EXPECT_EQ(stored[0].contact, "123");
+  EXPECT_EQ(stored[1].name, "王五");
+  EXPECT_EQ(stored[2].name, "赵六");
+  EXPECT_EQ(stored[2].birthday, "1990年8月15日");
+  EXPECT_TRUE(errors.texts.empty());
+}
+
+}  // namespace
+}  // namespace memo
