@@ -19,7 +19,10 @@ Application::Application()
     : main_(*this),
       taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
       tray_(trayPlatform_, taskbarCreatedMessage_),
-      trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)) {}
+      trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)),
+      records_(*this, ExecutableDirectory()) {
+  records_.AttachHooks(*this);
+}
 
 void Application::SetStartBalloon(const std::string& title, const std::string& text) {
   startBalloonTitle_ = title;
@@ -43,7 +46,9 @@ void Application::SetUpMainWindow() {
   SetUpSteps steps;
   steps.loadFriendList = hooks.loadFriendList;
   steps.startUpcomingPass = [this] { StartUpcomingPass(); };
-  steps.showAdvertisement = [this] { main_.Picture().ShowDownloaded(FetchPublisherPicture()); };
+  steps.showAdvertisement = [this] {
+    pictureDownload_.Post([this] { main_.Picture().ShowDownloaded(FetchPublisherPicture()); });
+  };
   memo::SetUpMainWindow({*this, main_.FriendList(), main_.Status()}, settings_, steps);
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
     ShowBalloon(startBalloonTitle_, startBalloonText_, InformationBalloonIcon, BalloonTimeoutMs,

@@ -11,6 +11,7 @@
 #include "app/main_window_setup.h"
 #include "app/settings_window_logic.h"
 #include "app/tray_icon.h"
+#include "app/win32/program_records.h"
 #include "app/win32/registry_settings_store.h"
 #include "app/win32/win32_tray_platform.h"
 #include "reckoning/report_outputs.h"
@@ -39,6 +40,8 @@ class Application : private ui::MainWindowOperations,
   ProgramHooks hooks;
   SettingsStore& Settings() { return settings_; }
   ui::MainWindow& Window() { return main_; }  // its lists, status bar and report view
+  // The birthday records; their rule for threads is ProgramRecords'.
+  ProgramRecords& Records() { return records_; }
   // A balloon to show once the tray icon is up: the test hook BIRTHDAY_MEMO_BALLOON.
   void SetStartBalloon(const std::string& title, const std::string& text);
 
@@ -77,8 +80,11 @@ class Application : private ui::MainWindowOperations,
   const std::string trayIconFile_;
   std::string startBalloonTitle_;
   std::string startBalloonText_;
-  // Last, so that it ends first, while everything its work uses still exists.
+  ProgramRecords records_;
+  // Last, so that they end first, while everything their work uses still exists. The
+  // picture download has a thread of its own so that the upcoming pass never waits for it.
   BackgroundWorker worker_;
+  BackgroundWorker pictureDownload_;
 };
 
 }  // namespace memo
