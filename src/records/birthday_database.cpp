@@ -198,6 +198,20 @@ void BirthdayDatabase::MoveToPosition(int n) {
   current_ = n < 0 || static_cast<size_t>(n) >= rows_.size() ? rows_.size() : n;
 }
 
+int64_t BirthdayDatabase::RowIdAt(int position) const {
+  if (!open_ || position < 0 || static_cast<size_t>(position) >= rows_.size()) return 0;
+  const Row& row = rows_[position];
+  return row.stored ? row.rowid : 0;
+}
+
+int BirthdayDatabase::PositionOfRowId(int64_t rowid) const {
+  if (!open_ || rowid == 0) return -1;
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].stored && rows_[i].rowid == rowid) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 std::string BirthdayDatabase::ReadText(const std::string& column) const {
   if (AtEnd()) return std::string();
   const std::string* field = TextField(rows_[current_].values, column);

@@ -51,6 +51,12 @@ class BirthdayDatabase {
   void MoveToPosition(int n);
   bool AtEnd() const { return !open_ || current_ >= rows_.size(); }
 
+  // The table row behind a position, which stays the same friend while positions shift
+  // (a re-sort, a deletion); 0 outside the rows and for a row not stored yet.
+  int64_t RowIdAt(int position) const;
+  // The position of that row in the open result set; -1 when it is not there.
+  int PositionOfRowId(int64_t rowid) const;
+
   // Empty text or false when the set is closed, at its end, or has no such column.
   std::string ReadText(const std::string& column) const;
   bool ReadYesNo(const std::string& column) const;

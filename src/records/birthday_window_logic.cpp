@@ -20,6 +20,7 @@ void BirthdayWindowLogic::OnCreated() {
 }
 
 void BirthdayWindowLogic::FillFromRow() {
+  editedFriend_ = context_.database.RowIdAt(editRow_);
   const TextRows& rows = context_.friendList;
   const std::string birthday = rows.Cell(editRow_, 1);
   const bool leap = FindText(birthday, kLeapMonthMark) != -1;
@@ -92,12 +93,22 @@ void BirthdayWindowLogic::OnWindowClick() {
   form_.ShowCalendar(false);
 }
 
+// The friend's row as it is now, found by its table row wherever the list has moved it;
+// -1 once it is deleted. A friend whose table row is unknown (storing it failed) cannot be
+// found safely after a reload, so it is not written again.
+int BirthdayWindowLogic::RowToSave() {
+  if (editRow_ == kNewFriend) return context_.friendList.AppendRow();
+  return context_.database.PositionOfRowId(editedFriend_);
+}
+
 void BirthdayWindowLogic::OnOk() {
   const bool lunar = form_.LunarChosen();
   const bool leap = form_.LeapChecked();
-  const int row = editRow_ == kNewFriend ? context_.friendList.AppendRow() : editRow_;
-  SaveFriend(context_, form_.NameText(), lunar, form_.DateBox(), form_.ContactText(), row, leap);
-  saved_ = true;
+  const int row = RowToSave();
+  if (row >= 0) {
+    SaveFriend(context_, form_.NameText(), lunar, form_.DateBox(), form_.ContactText(), row, leap);
+    saved_ = true;
+  }
   form_.Close();
 }
 

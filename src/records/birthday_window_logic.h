@@ -3,6 +3,7 @@
 // and picked day, and saving. The window itself only wires its controls to these operations.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "datetime/date_time.h"
@@ -43,8 +44,10 @@ class BirthdayWindowLogic {
  public:
   static constexpr int kNewFriend = -1;
 
-  // Adds a friend, or edits friend-list row `editRow`. The window is bound to that row for
-  // its whole life; nothing else may change the friend list while it is open.
+  // Adds a friend, or edits the friend in friend-list row `editRow`. An edit is bound to
+  // that friend, not to the row: a re-sort, a deletion or another edit while the window is
+  // open never makes its 确定 write another friend. Every call that reads or writes the
+  // records runs while the caller holds them (OnCreated, OnOk).
   BirthdayWindowLogic(BirthdayForm& form, RecordsContext& context, int editRow = kNewFriend)
       : form_(form), context_(context), editRow_(editRow) {}
 
@@ -57,7 +60,8 @@ class BirthdayWindowLogic {
   void OnCalendarDatePicked();
   // The left button pressed on the window's background.
   void OnWindowClick();
-  // 确定: writes the friend into its list row and table row, and closes the window.
+  // 确定: writes the friend into its list row and table row, and closes the window. An
+  // edited friend that was deleted meanwhile stays deleted.
   void OnOk();
 
   bool Saved() const { return saved_; }
@@ -65,10 +69,12 @@ class BirthdayWindowLogic {
  private:
   void FillFromRow();
   void ShowToday(bool lunar);
+  int RowToSave();
 
   BirthdayForm& form_;
   RecordsContext& context_;
   const int editRow_;
+  int64_t editedFriend_ = 0;  // the table row of the edited friend; 0 when unknown
   bool saved_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/birthday_window.h"
 
+#include "ui/month_calendar.h"
+#include "ui/ui_thread.h"
 #include "ui/window_ids.h"
 
 namespace memo::ui {
@@ -39,30 +41,110 @@ const WindowDesign Window = {BirthdayWindowClass,
                              Controls,
                              sizeof(Controls) / sizeof(Controls[0])};
 
+// What the form stores for 农历月历1: version 2, 2012-01-12, lunar mode, the default
+// template, the lists shown.
+CalendarStoredData CalendarDesign() {
+  CalendarStoredData data;
+  data.version = 2;
+  data.date = MakeDateTime(2012, 1, 12);
+  data.solarMode = 0;
+  data.textTemplate.clear();
+  data.showLists = 1;
+  return data;
+}
+
 }  // namespace
 
-BirthdayWindow::BirthdayWindow() : form_(Window) {
+BirthdayWindow::BirthdayWindow(RecordsContext& records, RecordsGuard guard, int editRow)
+    : form_(Window), guard_(std::move(guard)), logic_(*this, records, editRow) {
+  form_.Get<MonthCalendar>(Calendar).SetStoredData(CalendarDesign());
   BindEvents();
 }
 
 void BirthdayWindow::BindEvents() {
-  form_.onLeftButtonDown = [this] { form_.ControlAt(Calendar).SetVisible(false); };
+  form_.onCreated = [this] { guard_([this] { logic_.OnCreated(); }); };
+  form_.onLeftButtonDown = [this] { logic_.OnWindowClick(); };
   for (int box : {Name, Contact}) {
     EditBox& edit = form_.Get<EditBox>(box);
     edit.onFocus = [&edit] { edit.SelectAll(); };
     edit.onLeftButtonUp = [&edit] { edit.SelectAll(); };
   }
-  form_.Get<Button>(CalendarButton).onClick = [this] { ToggleCalendar(); };
+  form_.Get<RadioBox>(Solar).onClick = [this] { logic_.OnSolarChosen(); };
+  form_.Get<RadioBox>(Lunar).onClick = [this] { logic_.OnLunarChosen(); };
+  form_.Get<Button>(CalendarButton).onClick = [this] { logic_.OnCalendarButton(); };
+  form_.Get<MonthCalendar>(Calendar).onDatePicked = [this] { logic_.OnCalendarDatePicked(); };
+  form_.Get<Button>(Save).onClick = [this] { guard_([this] { logic_.OnOk(); }); };
   form_.Get<Button>(Cancel).onClick = [this] { form_.Close(); };
-}
-
-void BirthdayWindow::ToggleCalendar() {
-  Control& calendar = form_.ControlAt(Calendar);
-  calendar.SetVisible(!calendar.WantsVisible());
 }
 
 void BirthdayWindow::OpenModal(HWND owner) {
   form_.OpenModal(owner);
+}
+
+void BirthdayWindow::OpenForEditing(HWND owner, RecordsContext& records, RecordsGuard guard,
+                                    int row, std::function<void()> onSaved) {
+  auto* window = new BirthdayWindow(records, std::move(guard), row);
+  // Deleted once the message that closed it has been handled.
+  window->form_.onDestroyed = [window, onSaved = std::move(onSaved)] {
+    if (window->Saved() && onSaved) onSaved();
+    RunOnUiLater([window] { delete window; });
+  };
+  window->form_.Open(owner);
+}
+
+std::string BirthdayWindow::NameText() const {
+  return form_.Get<EditBox>(Name).Text();
+}
+void BirthdayWindow::SetNameText(const std::string& text) {
+  form_.Get<EditBox>(Name).SetText(text);
+}
+std::string BirthdayWindow::ContactText() const {
+  return form_.Get<EditBox>(Contact).Text();
+}
+void BirthdayWindow::SetContactText(const std::string& text) {
+  form_.Get<EditBox>(Contact).SetText(text);
+}
+bool BirthdayWindow::LunarChosen() const {
+  return form_.Get<RadioBox>(Lunar).Checked();
+}
+void BirthdayWindow::ChooseLunar(bool lunar) {
+  form_.Get<RadioBox>(Lunar).SetChecked(lunar);
+  form_.Get<RadioBox>(Solar).SetChecked(!lunar);
+}
+DateTime BirthdayWindow::DateBox() const {
+  return form_.Get<DatePicker>(Date).Value();
+}
+void BirthdayWindow::SetDateBox(DateTime date) {
+  form_.Get<DatePicker>(Date).SetValue(date);
+}
+bool BirthdayWindow::LeapChecked() const {
+  return form_.Get<CheckBox>(LeapMonth).Checked();
+}
+void BirthdayWindow::ShowLeap(bool leap) {
+  CheckBox& box = form_.Get<CheckBox>(LeapMonth);
+  box.SetChecked(leap);
+  box.SetVisible(leap);
+}
+void BirthdayWindow::SetCaption(const std::string& text) {
+  form_.SetCaption(text);
+}
+void BirthdayWindow::FocusName() {
+  form_.Get<EditBox>(Name).Focus();
+}
+void BirthdayWindow::Close() {
+  form_.Close();
+}
+double BirthdayWindow::CalendarProperty(int number) const {
+  return form_.Get<MonthCalendar>(Calendar).NumberProperty(number);
+}
+void BirthdayWindow::SetCalendarProperty(int number, double value) {
+  form_.Get<MonthCalendar>(Calendar).SetNumberProperty(number, value);
+}
+bool BirthdayWindow::CalendarShown() const {
+  return form_.ControlAt(Calendar).WantsVisible();
+}
+void BirthdayWindow::ShowCalendar(bool shown) {
+  form_.ControlAt(Calendar).SetVisible(shown);
 }
 
 }  // namespace memo::ui

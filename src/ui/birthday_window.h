@@ -1,24 +1,60 @@
 // The add/edit birthday window: name, solar or lunar reminder, the date with its leap-month
-// mark, the contact, and the place of the lunar month calendar. It is made anew at each
-// opening.
+// mark, the contact, and the lunar month calendar. It is made anew at each opening; what it
+// does is BirthdayWindowLogic's.
 #pragma once
 
+#include <functional>
+
+#include "records/birthday_window_logic.h"
+#include "records/records_context.h"
 #include "ui/form.h"
 
 namespace memo::ui {
 
-class BirthdayWindow {
- public:
-  BirthdayWindow();
+// Runs work while the program's records are held, so that no other thread changes them
+// meanwhile.
+using RecordsGuard = std::function<void(const std::function<void()>& work)>;
 
-  // Modal, for adding a friend; returns once the window is closed.
+class BirthdayWindow : private BirthdayForm {
+ public:
+  // For a new friend, or for editing friend-list row `editRow`.
+  BirthdayWindow(RecordsContext& records, RecordsGuard guard,
+                 int editRow = BirthdayWindowLogic::kNewFriend);
+
+  // Modal; returns once the window is closed.
   void OpenModal(HWND owner);
+  // Without modality, for editing; the window deletes itself once it is closed, after
+  // running `onSaved` when its 确定 stored the friend.
+  static void OpenForEditing(HWND owner, RecordsContext& records, RecordsGuard guard, int row,
+                             std::function<void()> onSaved);
+
+  bool Saved() const { return logic_.Saved(); }
 
  private:
   void BindEvents();
-  void ToggleCalendar();
 
-  Form form_;
+  // BirthdayForm
+  std::string NameText() const override;
+  void SetNameText(const std::string& text) override;
+  std::string ContactText() const override;
+  void SetContactText(const std::string& text) override;
+  bool LunarChosen() const override;
+  void ChooseLunar(bool lunar) override;
+  DateTime DateBox() const override;
+  void SetDateBox(DateTime date) override;
+  bool LeapChecked() const override;
+  void ShowLeap(bool leap) override;
+  void SetCaption(const std::string& text) override;
+  void FocusName() override;
+  void Close() override;
+  double CalendarProperty(int number) const override;
+  void SetCalendarProperty(int number, double value) override;
+  bool CalendarShown() const override;
+  void ShowCalendar(bool shown) override;
+
+  mutable Form form_;
+  RecordsGuard guard_;
+  BirthdayWindowLogic logic_;
 };
 
 }  // namespace memo::ui

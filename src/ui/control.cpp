@@ -158,8 +158,21 @@ void DatePicker::Create(Form& form) {
   CreateChild(form, DATETIMEPICK_CLASSW, WS_TABSTOP | DTS_LONGDATEFORMAT | DTS_UPDOWN);
 }
 
-void CalendarPlace::Create(Form& form) {
-  CreateChild(form, L"STATIC", SS_SUNKEN);
+DateTime DatePicker::Value() const {
+  SYSTEMTIME time = {};
+  if (SendMessageW(window_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) {
+    return MinDateTime;
+  }
+  return MakeDateTime(time.wYear, time.wMonth, time.wDay);
+}
+
+void DatePicker::SetValue(DateTime date) {
+  SYSTEMTIME time = {};
+  time.wYear = static_cast<WORD>(YearOf(date));
+  time.wMonth = static_cast<WORD>(MonthOf(date));
+  time.wDay = static_cast<WORD>(DayOf(date));
+  if (time.wYear < 1601) return;
+  SendMessageW(window_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
 }  // namespace memo::ui

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "datetime/date_time.h"
 #include "ui/design.h"
 #include "ui/dpi.h"
 
@@ -152,15 +153,10 @@ class DatePicker : public Control {
  public:
   using Control::Control;
   bool TakesFocus() const override { return true; }
-
- protected:
-  void Create(Form& form) override;
-};
-
-// The place of the lunar month calendar, which takes it over with a control of its own.
-class CalendarPlace : public Control {
- public:
-  using Control::Control;
+  // The date shown, at midnight: the picker shows no time of day, so it keeps none.
+  DateTime Value() const;
+  // Dates the picker cannot hold (before 1601) leave it as it is.
+  void SetValue(DateTime date);
 
  protected:
   void Create(Form& form) override;

@@ -5,6 +5,7 @@
 
 #include "ui/hosted_controls.h"
 #include "ui/list_view.h"
+#include "ui/month_calendar.h"
 #include "ui/status_bar_control.h"
 #include "ui/tab_control.h"
 #include "ui/tool_bar.h"
@@ -51,7 +52,7 @@ std::unique_ptr<Control> MakeControl(const ControlDesign& design) {
     case ControlType::UpDown:
       return std::make_unique<UpDown>(design);
     case ControlType::CnMonthCalendar:
-      return std::make_unique<CalendarPlace>(design);
+      return std::make_unique<MonthCalendar>(design);
     case ControlType::NonVisual:
       return std::make_unique<NonVisualUnit>(design);
   }

@@ -291,5 +291,50 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   EXPECT_TRUE(errors.texts.empty());
 }
 
+TEST_F(BirthdayWindowTest, EditWritesOnlyTheFriendItOpenedWith) {
+  On(2024, 6, 1);
+  Add("张三", "1980年5月3日", false);
+  Add("王五", "2023年2月11日[闰月]", true);
+  Add("赵六", "1990年8月15日", true);
+  Add("李四", "1985年1月1日", false);
+  LoadFriendList(context, 0);  // 张三 王五 赵六 李四
+  auto open = [this](MemoryBirthdayForm& form, int row) {
+    auto logic = std::make_unique<BirthdayWindowLogic>(form, context, row);
+    logic->OnCreated();
+    return logic;
+  };
+  MemoryBirthdayForm wangForm, zhaoForm, liForm;
+  auto wang = open(wangForm, 1);
+  auto zhao = open(zhaoForm, 2);  // a second edit while the first is open
+  auto li = open(liForm, 3);
+  ASSERT_EQ(wangForm.name, "王五");
+  ASSERT_EQ(zhaoForm.name, "赵六");
+
+  // Meanwhile the list is re-sorted and friends are deleted.
+  LoadFriendList(context, 1);                       // 李四 王五 张三 赵六
+  ASSERT_EQ(DeleteFriendRows(context, {0, 2}), 2);  // 李四, 张三
+  ASSERT_EQ(Column(friends, 0), (Names{"王五", "赵六"}));
+
+  wangForm.contact = "新号码";
+  wang->OnOk();
+  zhaoForm.name = "赵六六";
+  zhao->OnOk();
+  EXPECT_EQ(Row(friends, 0), (Names{"王五", "2023年2月11日[闰月]", "农历", "1岁", "新号码", ""}));
+  EXPECT_EQ(Row(friends, 1), (Names{"赵六六", "1990年8月15日", "农历", "34岁", "", ""}));
+
+  // The friend of the third window is gone: its 确定 brings nobody back.
+  li->OnOk();
+  EXPECT_TRUE(liForm.closed);
+  EXPECT_FALSE(li->Saved());
+  EXPECT_EQ(friends.RowCount(), 2);
+  std::vector<BirthdayRecord> stored = Stored();
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[0].name, "王五");
+  EXPECT_EQ(stored[0].contact, "新号码");
+  EXPECT_EQ(stored[1].name, "赵六六");
+  EXPECT_EQ(stored[1].contact, "");
+  EXPECT_TRUE(errors.texts.empty());
+}
+
 }  // namespace
 }  // namespace memo

@@ -3,7 +3,6 @@
 #include "app/settings_names.h"
 #include "app/win32/web_extras.h"
 #include "resource_ids.h"
-#include "ui/birthday_window.h"
 #include "ui/images.h"
 #include "ui/settings_window.h"
 #include "ui/ui_thread.h"
@@ -20,8 +19,10 @@ Application::Application()
       taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
       tray_(trayPlatform_, taskbarCreatedMessage_),
       trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)),
-      records_(*this, ExecutableDirectory()) {
+      records_(*this, ExecutableDirectory()),
+      friends_(records_, main_, [this] { StartUpcomingPass(); }) {
   records_.AttachHooks(*this);
+  friends_.AttachHooks(hooks);
 }
 
 void Application::SetStartBalloon(const std::string& title, const std::string& text) {
@@ -92,9 +93,7 @@ void Application::OnToolbarButton(int index) {
 }
 
 void Application::AddFriend() {
-  ui::BirthdayWindow window;
-  window.OpenModal(main_.Handle());
-  StartUpcomingPass();
+  friends_.AddFriend();
 }
 
 void Application::OnFriendListDoubleClick() {

@@ -11,6 +11,7 @@
 #include "app/main_window_setup.h"
 #include "app/settings_window_logic.h"
 #include "app/tray_icon.h"
+#include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"
 #include "app/win32/registry_settings_store.h"
 #include "app/win32/win32_tray_platform.h"
@@ -81,6 +82,7 @@ class Application : private ui::MainWindowOperations,
   std::string startBalloonTitle_;
   std::string startBalloonText_;
   ProgramRecords records_;
+  FriendCommands friends_;
   // Last, so that they end first, while everything their work uses still exists. The
   // picture download has a thread of its own so that the upcoming pass never waits for it.
   BackgroundWorker worker_;

@@ -4,7 +4,7 @@
 
 #include "datetime/clock.h"
 #include "lunar/lunar_texts.h"
-#include "text/text_codec.h"
+#include "ui/wide_text.h"
 
 namespace memo {
 namespace {
@@ -18,6 +18,9 @@ constexpr int kMonthListId = 1020;
 constexpr int kCellWidth = 52, kRowHeight = 32, kBandHeight = 20, kHeaderBand = 30;
 constexpr int kUnitWidth = 7 * kCellWidth + 1;
 constexpr int kGridHeight = kBandHeight + 6 * kRowHeight + kBandHeight;
+constexpr int kListTop = 4, kOpenListHeight = 300;
+constexpr int kYearListLeft = 3, kYearListRight = 105;
+constexpr int kMonthListLeft = 107, kMonthListRight = 168;
 
 constexpr COLORREF kHeaderFill = RGB(134, 138, 182);
 constexpr COLORREF kGridLine = RGB(0, 0, 255);
@@ -31,10 +34,7 @@ constexpr COLORREF kHoverFill = RGB(0, 0, 255);
 constexpr COLORREF kHoverLunar = RGB(0, 255, 255);
 constexpr COLORREF kOtherFill = RGB(211, 217, 214);
 
-std::wstring Wide(const std::string& gbk) {
-  std::u16string text = GbkToUtf16(gbk);
-  return std::wstring(text.begin(), text.end());
-}
+using ui::Wide;
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   SetDCBrushColor(dc, colour);
@@ -46,19 +46,6 @@ void DrawTextIn(HDC dc, const std::string& gbk, RECT rect, COLORREF colour, UINT
   SetTextColor(dc, colour);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
             format | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-void RegisterClassOnce() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSW windowClass = {};
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  windowClass.lpfnWndProc = DefWindowProcW;  // replaced per window at creation
-  RegisterClassW(&windowClass);
-  registered = true;
 }
 
 }  // namespace
@@ -80,59 +67,79 @@ class CalendarWindow::Sink : public CalendarEventSink {
   CalendarWindow* owner_;
 };
 
-CalendarWindow* CalendarWindow::Create(HWND parent, int x, int y, int controlId,
-                                       const CalendarStoredData& stored, EventHandler onEvent) {
-  RegisterClassOnce();
+CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const CalendarStoredData& stored,
+                                       EventHandler onEvent) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW windowClass = {};
+  if (!GetClassInfoW(instance, kClassName, &windowClass)) {
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    windowClass.lpfnWndProc = WindowProc;
+    RegisterClassW(&windowClass);
+  }
   auto* unit = new CalendarWindow();
   unit->onEvent_ = std::move(onEvent);
   unit->sink_ = std::make_unique<Sink>(unit);
-  HDC screen = GetDC(parent);
-  unit->dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(parent, screen);
+  unit->dpi_ = ui::DpiOfWindow(parent);
   unit->model_ = std::make_unique<CnMonthCalendar>(DatePart(Now()), stored, unit->sink_.get());
-
-  HWND window = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, unit->Scale(x),
-                                unit->Scale(y), unit->Scale(kUnitWidth), unit->Scale(kGridHeight),
-                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                GetModuleHandleW(nullptr), nullptr);
-  unit->window_ = window;
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
-  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
-
-  LOGFONTW logFont = {};
-  logFont.lfHeight = -unit->Scale(12);
-  logFont.lfCharSet = GB2312_CHARSET;
-  lstrcpyW(logFont.lfFaceName, L"SimSun");
-  unit->font_ = CreateFontIndirectW(&logFont);
-  HFONT listFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  auto makeList = [&](int left, int right, int id) {
-    HWND list = CreateWindowExW(
-        0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, unit->Scale(left),
-        unit->Scale(4), unit->Scale(right - left), unit->Scale(300), window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), FALSE);
-    return list;
+  HWND window =
+      CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, unit);
+  if (!window) {
+    delete unit;
+    return nullptr;
+  }
+  auto makeList = [&](int id) {
+    return CreateWindowExW(
+        0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 0, 0, 0,
+        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   };
-  unit->yearList_ = makeList(3, 105, kYearListId);
-  unit->monthList_ = makeList(107, 168, kMonthListId);
-  unit->Resize();
+  unit->yearList_ = makeList(kYearListId);
+  unit->monthList_ = makeList(kMonthListId);
+  unit->SetDpi(unit->dpi_);
   unit->SyncLists();
+  // The stored date's change event, queued before the window existed.
   if (!unit->queued_.empty()) PostMessageW(window, kQueuedEventsMessage, 0, 0);
   return unit;
 }
 
-int CalendarWindow::Scale(int designPixels) const {
-  return MulDiv(designPixels, dpi_, 96);
-}
 int CalendarWindow::GridTop() const {
   return model_->ShowLists() ? kHeaderBand : 0;
 }
 
+void CalendarWindow::SetDpi(const ui::Dpi& dpi) {
+  dpi_ = dpi;
+  LOGFONTW guiFont = {};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(guiFont), &guiFont);
+  guiFont.lfHeight = MulDiv(guiFont.lfHeight, dpi_.value, ui::SystemDpi().value);
+  HFONT old = listFont_;
+  listFont_ = CreateFontIndirectW(&guiFont);
+  for (HWND list : {yearList_, monthList_}) {
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+  }
+  if (old) DeleteObject(old);
+  PlaceLists();
+  Resize();
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+void CalendarWindow::PlaceLists() {
+  // The height of a drop-down list is that of its open list.
+  auto place = [this](HWND list, int left, int right) {
+    SetWindowPos(list, nullptr, dpi_.Scale(left), dpi_.Scale(kListTop),
+                 dpi_.Scale(right) - dpi_.Scale(left), dpi_.Scale(kOpenListHeight),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  place(yearList_, kYearListLeft, kYearListRight);
+  place(monthList_, kMonthListLeft, kMonthListRight);
+}
+
 void CalendarWindow::Resize() {
-  int height = GridTop() + kGridHeight;
-  SetWindowPos(window_, nullptr, 0, 0, Scale(kUnitWidth), Scale(height),
+  SetWindowPos(window_, nullptr, 0, 0, dpi_.Scale(kUnitWidth), dpi_.Scale(GridTop() + kGridHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  int show = model_->ShowLists() ? SW_SHOW : SW_HIDE;
+  int show = model_->ShowLists() ? SW_SHOWNA : SW_HIDE;
   ShowWindow(yearList_, show);
   ShowWindow(monthList_, show);
 }
@@ -146,6 +153,7 @@ void CalendarWindow::SyncLists() {
     }
     SendMessageW(list, CB_SETCURSEL, current, 0);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
   };
   fill(yearList_, model_->YearEntries(), model_->YearEntry());
   fill(monthList_, model_->MonthEntries(), model_->MonthEntry());
@@ -171,59 +179,61 @@ void CalendarWindow::SetTextProperty(int number, const std::string& value) {
 RECT CalendarWindow::CellRect(int index) const {
   int column = index % 7, row = index / 7;
   int top = GridTop() + kBandHeight + row * kRowHeight;
-  return RECT{Scale(column * kCellWidth), Scale(top), Scale((column + 1) * kCellWidth) + 1,
-              Scale(top + kRowHeight) + 1};
+  // Neighbours share their border line.
+  return RECT{dpi_.Scale(column * kCellWidth), dpi_.Scale(top),
+              dpi_.Scale((column + 1) * kCellWidth) + 1, dpi_.Scale(top + kRowHeight) + 1};
 }
 
 int CalendarWindow::CellAt(int x, int y) const {
-  int top = Scale(GridTop() + kBandHeight);
+  int top = dpi_.Scale(GridTop() + kBandHeight);
   if (x < 0 || y < top) return -1;
-  int column = x * 96 / dpi_ / kCellWidth;
-  int row = (y - top) * 96 / dpi_ / kRowHeight;
+  int column = MulDiv(x, ui::DesignDpi, dpi_.value) / kCellWidth;
+  int row = MulDiv(y - top, ui::DesignDpi, dpi_.value) / kRowHeight;
   if (column > 6 || row > 5) return -1;
   return row * 7 + column;
 }
 
 void CalendarWindow::PaintCell(HDC dc, int index) {
   const CalendarCell& cell = model_->Cells()[index];
-  bool hover = index == model_->HoverCell();
-  COLORREF fill = !cell.inMonth ? kOtherFill : hover ? kHoverFill : kMonthFill;
+  bool hover = cell.inMonth && index == model_->HoverCell();
   RECT rect = CellRect(index);
   SetDCPenColor(dc, kGridLine);
   SelectObject(dc, GetStockObject(DC_PEN));
-  SetDCBrushColor(dc, fill);
+  SetDCBrushColor(dc, !cell.inMonth ? kOtherFill : hover ? kHoverFill : kMonthFill);
   SelectObject(dc, GetStockObject(DC_BRUSH));
   Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-  RECT upper{rect.left, rect.top + Scale(3), rect.right, rect.bottom};
-  DrawTextIn(dc, CnMonthCalendar::UpperText(cell), upper,
-             hover && cell.inMonth ? kHoverLunar : kRed, DT_CENTER | DT_TOP);
-  RECT lower{rect.left, rect.top, rect.right, rect.bottom - Scale(3)};
-  DrawTextIn(dc, CnMonthCalendar::LowerText(cell), lower, hover && cell.inMonth ? kWhite : kBlack,
+  RECT upper{rect.left, rect.top + dpi_.Scale(3), rect.right, rect.bottom};
+  DrawTextIn(dc, CnMonthCalendar::UpperText(cell), upper, hover ? kHoverLunar : kRed,
+             DT_CENTER | DT_TOP);
+  RECT lower{rect.left, rect.top, rect.right, rect.bottom - dpi_.Scale(3)};
+  DrawTextIn(dc, CnMonthCalendar::LowerText(cell), lower, hover ? kWhite : kBlack,
              DT_CENTER | DT_BOTTOM);
 }
 
 void CalendarWindow::Paint(HDC dc) {
   RECT client;
   GetClientRect(window_, &client);
-  SelectObject(dc, font_);
+  SelectObject(dc, font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   SetBkMode(dc, TRANSPARENT);
-  int top = Scale(GridTop());
+  int top = dpi_.Scale(GridTop());
   if (model_->ShowLists()) {
     Fill(dc, RECT{0, 0, client.right, top}, kHeaderFill);
-    DrawTextIn(dc, model_->DayText(), RECT{Scale(175), 0, client.right - Scale(5), top}, kWhite,
-               DT_RIGHT | DT_VCENTER);
+    DrawTextIn(dc, model_->DayText(), RECT{dpi_.Scale(175), 0, client.right - dpi_.Scale(5), top},
+               kWhite, DT_RIGHT | DT_VCENTER);
   }
-  RECT header{0, top, client.right, top + Scale(kBandHeight)};
+  RECT header{0, top, client.right, dpi_.Scale(GridTop() + kBandHeight)};
   Fill(dc, header, kBandFill);
   for (int day = 1; day <= 7; ++day) {
-    RECT title{Scale((day - 1) * kCellWidth), header.top, Scale(day * kCellWidth), header.bottom};
+    RECT title{dpi_.Scale((day - 1) * kCellWidth), header.top, dpi_.Scale(day * kCellWidth),
+               header.bottom};
     DrawTextIn(dc, WeekdayName(day), title, day >= 6 ? kWeekendTitle : kWhite,
                DT_CENTER | DT_VCENTER);
   }
   for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) PaintCell(dc, i);
-  RECT footer{0, Scale(GridTop() + kBandHeight + 6 * kRowHeight) + 1, client.right, client.bottom};
+  RECT footer{0, CellRect(CnMonthCalendar::kCellCount - 1).bottom, client.right, client.bottom};
   Fill(dc, footer, kBandFill);
-  RECT footerText{footer.left + Scale(5), footer.top, footer.right - Scale(5), footer.bottom};
+  RECT footerText{footer.left + dpi_.Scale(5), footer.top, footer.right - dpi_.Scale(5),
+                  footer.bottom};
   DrawTextIn(dc, model_->MonthTermsText(), footerText, kWhite, DT_LEFT | DT_VCENTER);
   DrawTextIn(dc, model_->HoverText(), footerText, kWhite, DT_RIGHT | DT_VCENTER);
 }
@@ -242,11 +252,17 @@ void CalendarWindow::OnListChosen(int controlId) {
 
 LRESULT CALLBACK CalendarWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* unit =
+        static_cast<CalendarWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    unit->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
+  }
   auto* unit = reinterpret_cast<CalendarWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!unit) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    DeleteObject(unit->font_);
+    if (unit->listFont_) DeleteObject(unit->listFont_);
     delete unit;
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -274,6 +290,16 @@ LRESULT CalendarWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
       return 1;
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) InvalidateRect(window_, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    case WM_SETFOCUS:
+      // The keyboard reaches the unit through its year list.
+      if (model_->ShowLists()) SetFocus(yearList_);
+      return 0;
     case WM_MOUSEMOVE: {
       if (!trackingLeave_) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};

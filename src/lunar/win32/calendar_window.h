@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "lunar/calendar_model.h"
+#include "ui/dpi.h"
 
 namespace memo {
 
@@ -15,39 +17,44 @@ class CalendarWindow {
  public:
   using EventHandler = std::function<void(const CalendarEvent&)>;
 
-  // Creates the unit as a child of `parent` at the design position (96-DPI pixels; scaled
-  // by the parent's DPI). Its events reach `onEvent` on the user-interface thread.
-  static CalendarWindow* Create(HWND parent, int x, int y, int controlId,
-                                const CalendarStoredData& stored, EventHandler onEvent);
+  // Makes the unit as a hidden child of `parent` with this control id, sized for the
+  // parent's DPI; the owner places it. Its events reach `onEvent` on the user-interface
+  // thread. The object lives as long as its window.
+  static CalendarWindow* Create(HWND parent, int controlId, const CalendarStoredData& stored,
+                                EventHandler onEvent);
 
   HWND Handle() const { return window_; }
   CnMonthCalendar& Model() { return *model_; }
-  // Brings the lists and the picture up to date after the model was changed from outside.
-  void Refresh();
 
+  double NumberProperty(int number) const { return model_->NumberProperty(number); }
   void SetNumberProperty(int number, double value);
   void SetTextProperty(int number, const std::string& value);
+  // The lists, the sizes and the list font follow the DPI the window is shown at.
+  void SetDpi(const ui::Dpi& dpi);
 
  private:
   class Sink;
   CalendarWindow() = default;
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  // Brings the lists, the size and the picture up to date after the model changed.
+  void Refresh();
   void Paint(HDC dc);
   void PaintCell(HDC dc, int index);
   RECT CellRect(int index) const;
   int CellAt(int x, int y) const;
-  int Scale(int designPixels) const;
   int GridTop() const;
   void Resize();
+  void PlaceLists();
   void SyncLists();
   void OnListChosen(int controlId);
 
   HWND window_ = nullptr;
   HWND yearList_ = nullptr;
   HWND monthList_ = nullptr;
-  HFONT font_ = nullptr;
-  int dpi_ = 96;
+  HFONT font_ = nullptr;      // the unit's font, given by its window; not owned
+  HFONT listFont_ = nullptr;  // the default GUI font at the window's DPI; owned
+  ui::Dpi dpi_;
   bool trackingLeave_ = false;
   std::unique_ptr<Sink> sink_;
   std::unique_ptr<CnMonthCalendar> model_;

@@ -1,0 +1,53 @@
+#include "app/win32/friend_commands.h"
+
+#include <windows.h>
+
+#include "app/win32/application.h"
+#include "records/friend_editing.h"
+#include "ui/wide_text.h"
+
+namespace memo {
+namespace {
+
+// Yes or No, with the exclamation icon, modal to the task.
+bool ConfirmDeletion(const std::string& question) {
+  return MessageBoxW(nullptr, ui::Wide(question).c_str(), ui::Wide("信息：").c_str(),
+                     MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) == IDYES;
+}
+
+}  // namespace
+
+void FriendCommands::AttachHooks(ProgramHooks& hooks) {
+  hooks.editFriend = [this](int row) { EditFriend(row); };
+  hooks.deleteSelectedFriends = [this] { DeleteSelectedFriends(); };
+}
+
+ui::RecordsGuard FriendCommands::Guard() {
+  return [this](const std::function<void()>& work) {
+    records_.Use([&work](RecordsContext&) { work(); });
+  };
+}
+
+void FriendCommands::AddFriend() {
+  ui::BirthdayWindow window(records_.Records(), Guard());
+  window.OpenModal(main_.Handle());
+  if (window.Saved()) main_.ShowPage(ui::FriendListPage);
+  startUpcomingPass_();
+}
+
+void FriendCommands::EditFriend(int row) {
+  if (row < 0) return;
+  ui::BirthdayWindow::OpenForEditing(main_.Handle(), records_.Records(), Guard(), row, [this] {
+    main_.ShowPage(ui::FriendListPage);
+    startUpcomingPass_();
+  });
+}
+
+void FriendCommands::DeleteSelectedFriends() {
+  // The records stay held while the question is open, so that the selection still names
+  // the same friends when the answer comes.
+  records_.Use(
+      [](RecordsContext& records) { memo::DeleteSelectedFriends(records, ConfirmDeletion); });
+}
+
+}  // namespace memo

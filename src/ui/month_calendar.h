@@ -1,0 +1,44 @@
+// The lunar month calendar as a control of a window design: the "CCalendar" unit made
+// from the data its form stores, placed and shown by the form like any other control.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "lunar/calendar_model.h"
+#include "ui/control.h"
+
+namespace memo {
+class CalendarWindow;
+}
+
+namespace memo::ui {
+
+class MonthCalendar : public Control {
+ public:
+  using Control::Control;
+  // The unit takes the keyboard through its year list.
+  bool TakesFocus() const override { return true; }
+  // Set before the window is made: what the form stores for the unit.
+  void SetStoredData(const CalendarStoredData& data) { stored_ = data; }
+
+  // The numbered properties; 0 before the window is made or after it is gone.
+  double NumberProperty(int number) const;
+  void SetNumberProperty(int number, double value);
+
+  // A day of the month shown was clicked (the unit's event 0).
+  std::function<void()> onDatePicked;
+
+ protected:
+  void Create(Form& form) override;
+  void OnDpiChanged(const Dpi& dpi) override;
+
+ private:
+  // Lives as long as the window, which deletes it.
+  CalendarWindow* Unit() const { return window_ ? unit_ : nullptr; }
+
+  CalendarStoredData stored_;
+  CalendarWindow* unit_ = nullptr;
+};
+
+}  // namespace memo::ui
