@@ -95,6 +95,17 @@ void GroupBox::Create(Form& form) {
   CreateChild(form, L"BUTTON", BS_GROUPBOX);
 }
 
+bool GroupBox::DropsMessage(UINT message, WPARAM) {
+  if (message == WM_PAINT) {
+    RECT inside;
+    GetClientRect(window_, &inside);
+    HDC target = GetDC(window_);
+    FillRect(target, &inside, form_->BackgroundBrush(*this));
+    ReleaseDC(window_, target);
+  }
+  return false;
+}
+
 void Button::Create(Form& form) {
   CreateChild(form, L"BUTTON", WS_TABSTOP | ButtonStyle());
 }

@@ -57,7 +57,7 @@ class Control {
   virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
   // Whether a WM_NOTIFY from this window belongs to the control (a tooltip of its own, say).
   virtual bool OwnsNotifier(HWND from) const { return from == window_; }
-  // Lets a control drop a message before its window sees it.
+  // Lets a control drop a message before its window sees it, or act before it.
   virtual bool DropsMessage(UINT /*message*/, WPARAM /*wParam*/) { return false; }
   virtual void OnDpiChanged(const Dpi& /*dpi*/) {}
 
@@ -80,12 +80,15 @@ class Label : public Control {
   void Create(Form& form) override;
 };
 
+// Its frame's inside is not painted by the control itself: it takes the colour of the page
+// or window it lies on.
 class GroupBox : public Control {
  public:
   using Control::Control;
 
  protected:
   void Create(Form& form) override;
+  bool DropsMessage(UINT message, WPARAM wParam) override;
 };
 
 class Button : public Control {

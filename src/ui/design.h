@@ -42,6 +42,7 @@ enum DesignFlag : unsigned {
   CentredText = 1u << 2,
   IntegerInput = 1u << 3,  // only digits and the minus sign can be typed
   InitiallyChecked = 1u << 4,
+  CompactFont = 1u << 5,  // a character one pixel smaller, for a text its box barely holds
 };
 
 constexpr int NoContainer = 0;

@@ -15,8 +15,19 @@
 namespace memo::ui {
 namespace {
 
-// Fonts of the design: normal weight, the GB2312 character set, no particular face.
+// Fonts of the design: normal weight, the GB2312 character set, no particular face;
+// characters 12 pixels high, the size the design's text boxes are made for.
 constexpr int FontHeight = 12;
+constexpr int CompactFontHeight = 11;
+
+HFONT MakeFont(int height) {
+  LOGFONTW font = {};
+  font.lfHeight = -height;
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = GB2312_CHARSET;
+  font.lfQuality = CLEARTYPE_QUALITY;
+  return CreateFontIndirectW(&font);
+}
 
 int openForms = 0;
 
@@ -82,6 +93,8 @@ Form::Form(const WindowDesign& design) : design_(design) {
 Form::~Form() {
   if (window_) DestroyWindow(window_);
   if (font_) DeleteObject(font_);
+  if (compactFont_) DeleteObject(compactFont_);
+  for (auto& entry : brushes_) DeleteObject(entry.second);
 }
 
 Control& Form::ControlAt(int id) {
@@ -200,6 +213,28 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       if (onLeftButtonDown) onLeftButtonDown();
       return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      // Texts and boxes on a page take the page's colour, elsewhere the window's.
+      Control* control = ControlOfWindow(reinterpret_cast<HWND>(lParam));
+      if (!control || control->Design().type == ControlType::EditBox) break;
+      HBRUSH brush = BackgroundBrush(*control);
+      LOGBRUSH colour;
+      GetObjectW(brush, sizeof(colour), &colour);
+      SetBkColor(reinterpret_cast<HDC>(wParam), colour.lbColor);
+      return reinterpret_cast<LRESULT>(brush);
+    }
+    case WM_ERASEBKGND:
+      PaintBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_PRINTCLIENT:
+      PaintBackground(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+      SampleBodyColours();
+      InvalidateRect(window_, nullptr, TRUE);
+      break;
     case WM_CLOSE:
       Close();
       return 0;
@@ -221,6 +256,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (control && control->Handle()) control->OnDpiChanged(dpi_);
       }
       Layout();
+      SampleBodyColours();
       return 0;
     }
     case UiWorkMessage:
@@ -233,18 +269,50 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Form::OnCreate() {
   ++openForms;
   dpi_ = DpiOfWindow(window_);
-  ApplyFont();
   for (auto& control : controls_) {
     if (control) control->Create(*this);
   }
-  for (auto& control : controls_) {
-    if (control && control->Handle()) {
-      SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    }
-  }
+  ApplyFont();
   Layout();
   Restack();
+  SampleBodyColours();
   UpdateVisibility();
+}
+
+void Form::SampleBodyColours() {
+  for (auto& control : controls_) {
+    if (auto* tab = dynamic_cast<TabControl*>(control.get()); tab && tab->Handle()) {
+      tab->SampleBodyColour();
+    }
+  }
+}
+
+HBRUSH Form::BackgroundBrush(const Control& control) {
+  COLORREF colour = GetSysColor(COLOR_BTNFACE);
+  for (Control* c = ContainerOf(control); c; c = ContainerOf(*c)) {
+    if (auto* tab = dynamic_cast<TabControl*>(c)) {
+      colour = tab->BodyColour();
+      break;
+    }
+  }
+  HBRUSH& brush = brushes_[colour];
+  if (!brush) brush = CreateSolidBrush(colour);
+  return brush;
+}
+
+void Form::PaintBackground(HDC target) {
+  RECT area;
+  GetClientRect(window_, &area);
+  FillRect(target, &area, GetSysColorBrush(COLOR_BTNFACE));
+  // Controls drawn over their parent's background (themed check boxes) find the page there.
+  for (auto& control : controls_) {
+    auto* tab = dynamic_cast<TabControl*>(control.get());
+    if (!tab || !tab->Handle() || !IsWindowVisible(tab->Handle())) continue;
+    RECT body = tab->BodyRect();
+    HBRUSH& brush = brushes_[tab->BodyColour()];
+    if (!brush) brush = CreateSolidBrush(tab->BodyColour());
+    FillRect(target, &body, brush);
+  }
 }
 
 void Form::OnNcDestroy() {
@@ -257,19 +325,21 @@ void Form::OnNcDestroy() {
 }
 
 void Form::ApplyFont() {
-  HFONT old = font_;
-  LOGFONTW font = {};
-  font.lfHeight = -dpi_.Scale(FontHeight);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = GB2312_CHARSET;
-  font.lfQuality = CLEARTYPE_QUALITY;
-  font_ = CreateFontIndirectW(&font);
+  HFONT oldFont = font_, oldCompact = compactFont_;
+  font_ = MakeFont(dpi_.Scale(FontHeight));
+  compactFont_ = MakeFont(dpi_.Scale(CompactFontHeight));
   for (auto& control : controls_) {
     if (control && control->Handle()) {
-      SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+      SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*control)),
+                   TRUE);
     }
   }
-  if (old) DeleteObject(old);
+  if (oldFont) DeleteObject(oldFont);
+  if (oldCompact) DeleteObject(oldCompact);
+}
+
+HFONT Form::FontFor(const Control& control) const {
+  return (control.Design().flags & CompactFont) ? compactFont_ : font_;
 }
 
 Control* Form::ControlOfWindow(HWND window) {

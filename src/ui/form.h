@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,7 +37,7 @@ class Form {
   HWND Handle() const { return window_; }
   bool IsOpen() const { return window_ != nullptr; }
   const Dpi& CurrentDpi() const { return dpi_; }
-  HFONT Font() const { return font_; }
+  HFONT FontFor(const Control& control) const;
   HINSTANCE Instance() const;
 
   // Creates the window centred on the screen and shows it.
@@ -47,6 +48,8 @@ class Form {
   void SetCaption(const std::string& text);
   // Shows and hides the controls after a page change.
   void UpdateVisibility();
+  // The colour behind a control: its page's body, or the window's own face colour.
+  HBRUSH BackgroundBrush(const Control& control);
 
   // The window's own events.
   std::function<void()> onCreated;
@@ -70,6 +73,8 @@ class Form {
   void Restack();
   void ApplyFont();
   void FocusNext(bool backwards);
+  void PaintBackground(HDC target);
+  void SampleBodyColours();
   Control* ControlOfWindow(HWND window);
   Control* ContainerOf(const Control& control);
   int Depth(const Control& control);
@@ -82,6 +87,8 @@ class Form {
   HWND modalOwner_ = nullptr;
   Dpi dpi_;
   HFONT font_ = nullptr;
+  HFONT compactFont_ = nullptr;
+  std::map<COLORREF, HBRUSH> brushes_;
 };
 
 // Runs the program's message loop until the last window is gone; gives the exit code.

@@ -24,7 +24,7 @@ const ControlDesign Controls[] = {
   {DaysArrows,       Type::UpDown,   "",        "",                        {199, 25,  16,  18},  ReminderGroup, ReminderPage},
   {SaveDays,         Type::Button,   "按钮1",   "确定",                    {88,  120, 88,  24},  Tab,           ReminderPage},
   {CancelDays,       Type::Button,   "按钮2",   "取消",                    {192, 120, 88,  24},  Tab,           ReminderPage},
-  {TitleLabel,       Type::Label,    "标签3",   "软件标题设置：",          {13,  38,  80,  24},  Tab,           PersonalPage},
+  {TitleLabel,       Type::Label,    "标签3",   "软件标题设置：",          {13,  38,  80,  24},  Tab,           PersonalPage, NoTabOrder, CompactFont},
   {Title,            Type::EditBox,  "编辑框2", "",                        {97,  40,  152, 20},  Tab,           PersonalPage, NoTabOrder, CentredText},
   {TrayBox,          Type::CheckBox, "选择框1", "显示托盘图标",            {16,  72,  136, 24},  Tab,           PersonalPage},
   {PopUpBox,         Type::CheckBox, "选择框2", "弹出生日信息",            {144, 72,  112, 24},  Tab,           PersonalPage, NoTabOrder, Disabled},

@@ -41,6 +41,34 @@ int TabControl::CurrentPage() const {
   return currentPage_;
 }
 
+RECT TabControl::BodyRect() const {
+  RECT body;
+  GetClientRect(window_, &body);
+  SendMessageW(window_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+  MapWindowPoints(window_, GetParent(window_), reinterpret_cast<POINT*>(&body), 2);
+  return body;
+}
+
+void TabControl::SampleBodyColour() {
+  RECT area;
+  GetClientRect(window_, &area);
+  if (area.right <= 0 || area.bottom <= 0) return;
+  HDC screen = GetDC(window_);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP canvas = CreateCompatibleBitmap(screen, area.right, area.bottom);
+  HGDIOBJ old = SelectObject(memory, canvas);
+  FillRect(memory, &area, GetSysColorBrush(COLOR_BTNFACE));
+  SendMessageW(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+               PRF_CLIENT | PRF_ERASEBKGND);
+  RECT body = area;
+  SendMessageW(window_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+  bodyColour_ = GetPixel(memory, (body.left + body.right) / 2, (body.top + body.bottom) / 2);
+  SelectObject(memory, old);
+  DeleteObject(canvas);
+  DeleteDC(memory);
+  ReleaseDC(window_, screen);
+}
+
 void TabControl::ShowPage(int page) {
   SendMessageW(window_, TCM_SETCURSEL, page, 0);
   currentPage_ = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));

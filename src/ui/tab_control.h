@@ -15,6 +15,12 @@ class TabControl : public Control {
 
   int CurrentPage() const;
   void ShowPage(int page);
+  // The colour of the pages' body, as the control draws it (themes differ).
+  COLORREF BodyColour() const { return bodyColour_; }
+  // The pages' body in the client area of the control's parent.
+  RECT BodyRect() const;
+  // Takes the body colour again, after the size or the theme changed.
+  void SampleBodyColour();
   std::function<void(int page)> onPageChanged;
 
  protected:
@@ -29,6 +35,7 @@ class TabControl : public Control {
   const ImageStripDesign* images_ = nullptr;
   HIMAGELIST imageList_ = nullptr;
   int currentPage_ = 0;
+  COLORREF bodyColour_ = GetSysColor(COLOR_BTNFACE);
 };
 
 }  // namespace memo::ui

@@ -1,6 +1,7 @@
 #include "program_under_test.h"
 
 #include <cstdlib>
+#include <ostream>
 #include <vector>
 
 #include "text/text_codec.h"
@@ -19,6 +20,7 @@ std::wstring Wide(const std::string& gbk) {
 }
 
 ProgramUnderTest::ProgramUnderTest() {
+  settings::Clear();
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   wchar_t name[64];
@@ -44,6 +46,10 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
   std::wstring exe = folder_ + L"\\birthday-memo.exe";
   if (!CopyFileW(source.c_str(), exe.c_str(), FALSE)) return false;
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_TODAY", Wide(options.today).c_str());
+  SetEnvironmentVariableW(L"BIRTHDAY_MEMO_BALLOON",
+                          options.balloon.empty() ? nullptr : Wide(options.balloon).c_str());
+  // The advertisement download meets a closed port at once instead of a distant site.
+  SetEnvironmentVariableW(L"BIRTHDAY_MEMO_PUBLISHER_HOST", L"127.0.0.1:9");
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   std::wstring commandLine = L"\"" + exe + L"\"";
@@ -91,10 +97,29 @@ int ProgramUnderTest::WaitForExit(int timeoutMs) {
 }
 
 std::wstring WindowText(HWND window) {
-  int length = GetWindowTextLengthW(window);
-  std::vector<wchar_t> buffer(length + 1);
-  GetWindowTextW(window, buffer.data(), length + 1);
+  // Asked as a message: an edit box of another process keeps its text to itself.
+  LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::vector<wchar_t> buffer(length + 1, 0);
+  SendMessageW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(buffer.data()));
   return std::wstring(buffer.data());
+}
+
+std::string Utf8(const std::wstring& text) {
+  return memo::GbkToUtf8(memo::Utf16ToGbk(std::u16string(text.begin(), text.end())));
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+  for (int waited = 0;; waited += 50) {
+    if (condition()) return true;
+    if (waited >= timeoutMs) return false;
+    Sleep(50);
+  }
 }
 
 void SaveScreenshot(const std::string& name) {
@@ -133,6 +158,284 @@ void SaveScreenshot(const std::string& name) {
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+}
+
+namespace settings {
+
+const wchar_t* const Key = L"Software\\Tavelin";
+
+void Clear() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, Key);
+}
+
+void WriteNumber(const wchar_t* name, DWORD value) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, Key, name, REG_DWORD, &value, sizeof(value));
+}
+
+void WriteText(const wchar_t* name, const std::wstring& text, DWORD type) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, Key, name, type, text.c_str(),
+                  static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+Stored Read(const wchar_t* name) {
+  Stored stored;
+  BYTE data[4096] = {};
+  DWORD size = sizeof(data) - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CURRENT_USER, Key, name, RRF_RT_ANY | RRF_NOEXPAND, &stored.type, data,
+                   &size) != ERROR_SUCCESS) {
+    return stored;
+  }
+  stored.exists = true;
+  if (stored.type == REG_DWORD) memcpy(&stored.number, data, sizeof(DWORD));
+  if (stored.type == REG_SZ || stored.type == REG_EXPAND_SZ) {
+    stored.text = reinterpret_cast<const wchar_t*>(data);
+  }
+  return stored;
+}
+
+}  // namespace settings
+
+RECT PlaceInWindow(HWND control) {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetAncestor(control, GA_ROOT), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+Place PlaceOf(HWND control) {
+  RECT rect = PlaceInWindow(control);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+std::ostream& operator<<(std::ostream& out, const Place& place) {
+  return out << "(" << place.left << ", " << place.top << ", " << place.width << " x "
+             << place.height << ")";
+}
+
+void Click(HWND window, POINT point) {
+  LPARAM at = MAKELPARAM(point.x, point.y);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
+void RightClick(HWND window, POINT point) {
+  LPARAM at = MAKELPARAM(point.x, point.y);
+  PostMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
+  PostMessageW(window, WM_RBUTTONUP, 0, at);
+}
+
+void PressKey(HWND window, WPARAM key) {
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void TypeChar(HWND window, wchar_t character) {
+  PostMessageW(window, WM_CHAR, character, 1);
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+POINT Centre(const RECT& rect) {
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+namespace {
+
+// Memory in another process for the messages whose arguments are pointers.
+class RemoteMemory {
+ public:
+  RemoteMemory(HANDLE process, size_t size)
+      : process_(process),
+        address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
+  }
+  ~RemoteMemory() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+  }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+  LPARAM At(size_t offset = 0) const {
+    return reinterpret_cast<LPARAM>(static_cast<char*>(address_) + offset);
+  }
+  void Write(const void* data, size_t size, size_t offset = 0) {
+    WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr);
+  }
+  void Read(void* data, size_t size, size_t offset = 0) const {
+    ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr);
+  }
+  std::wstring Text(size_t offset, size_t characters) const {
+    std::vector<wchar_t> text(characters + 1, 0);
+    Read(text.data(), characters * sizeof(wchar_t), offset);
+    return text.data();
+  }
+
+ private:
+  HANDLE process_;
+  void* address_;
+};
+
+constexpr size_t TextOffset = 1024;  // where the text buffer starts in the remote memory
+constexpr size_t TextCharacters = 1024;
+constexpr size_t RemoteSize = TextOffset + (TextCharacters + 1) * sizeof(wchar_t);
+
+}  // namespace
+
+std::wstring StatusPartText(HANDLE process, HWND status, int part) {
+  RemoteMemory memory(process, RemoteSize);
+  SendMessageW(status, SB_GETTEXTW, part, memory.At(TextOffset));
+  return memory.Text(TextOffset, TextCharacters);
+}
+
+std::vector<int> StatusPartEdges(HANDLE process, HWND status) {
+  RemoteMemory memory(process, RemoteSize);
+  int count = static_cast<int>(SendMessageW(status, SB_GETPARTS, 64, memory.At()));
+  std::vector<int> edges(count > 0 ? count : 0);
+  if (!edges.empty()) memory.Read(edges.data(), edges.size() * sizeof(int));
+  return edges;
+}
+
+std::vector<Column> ListColumns(HANDLE process, HWND list) {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  std::vector<Column> columns;
+  RemoteMemory memory(process, RemoteSize);
+  for (int i = 0; i < count; ++i) {
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
+    column.cchTextMax = TextCharacters;
+    memory.Write(&column, sizeof(column));
+    SendMessageW(list, LVM_GETCOLUMNW, i, memory.At());
+    memory.Read(&column, sizeof(column));
+    columns.push_back({memory.Text(TextOffset, TextCharacters), column.cx});
+  }
+  return columns;
+}
+
+std::wstring ListCell(HANDLE process, HWND list, int row, int column) {
+  RemoteMemory memory(process, RemoteSize);
+  LVITEMW item = {};
+  item.iSubItem = column;
+  item.pszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
+  item.cchTextMax = TextCharacters;
+  memory.Write(&item, sizeof(item));
+  SendMessageW(list, LVM_GETITEMTEXTW, row, memory.At());
+  return memory.Text(TextOffset, TextCharacters);
+}
+
+std::vector<std::wstring> TabCaptions(HANDLE process, HWND tab) {
+  int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+  std::vector<std::wstring> captions;
+  RemoteMemory memory(process, RemoteSize);
+  for (int i = 0; i < count; ++i) {
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
+    item.cchTextMax = TextCharacters;
+    memory.Write(&item, sizeof(item));
+    SendMessageW(tab, TCM_GETITEMW, i, memory.At());
+    captions.push_back(memory.Text(TextOffset, TextCharacters));
+  }
+  return captions;
+}
+
+RECT TabItemRect(HANDLE process, HWND tab, int index) {
+  RemoteMemory memory(process, RemoteSize);
+  RECT rect = {};
+  SendMessageW(tab, TCM_GETITEMRECT, index, memory.At());
+  memory.Read(&rect, sizeof(rect));
+  return rect;
+}
+
+std::vector<ToolButton> ToolButtons(HANDLE process, HWND toolbar) {
+  int count = static_cast<int>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
+  std::vector<ToolButton> buttons;
+  RemoteMemory memory(process, RemoteSize);
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON button = {};
+    SendMessageW(toolbar, TB_GETBUTTON, i, memory.At());
+    memory.Read(&button, sizeof(button));
+    ToolButton read{button.idCommand, button.fsStyle, button.iBitmap, L"", {}};
+    if (!(button.fsStyle & BTNS_SEP)) {
+      SendMessageW(toolbar, TB_GETBUTTONTEXTW, button.idCommand, memory.At(TextOffset));
+      read.caption = memory.Text(TextOffset, TextCharacters);
+    }
+    SendMessageW(toolbar, TB_GETITEMRECT, i, memory.At());
+    memory.Read(&read.rect, sizeof(read.rect));
+    buttons.push_back(read);
+  }
+  return buttons;
+}
+
+namespace {
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> AllWindows() {
+  std::vector<HWND> windows;
+  EnumChildWindows(GetDesktopWindow(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+}  // namespace
+
+namespace {
+
+constexpr int TraySlotWidth = 20;  // a small icon and its border
+
+HWND Taskbar() {
+  return FindWindowW(L"Shell_TrayWnd", nullptr);
+}
+
+POINT FirstTraySlot() {
+  RECT area;
+  GetClientRect(Taskbar(), &area);
+  return {area.right - TraySlotWidth / 2, area.bottom / 2};
+}
+
+}  // namespace
+
+bool TrayShowsIcon() {
+  HWND taskbar = Taskbar();
+  RECT area;
+  GetClientRect(taskbar, &area);
+  HDC screen = GetDC(taskbar);
+  // The free middle of the taskbar shows its background; the icon's slot differs from it.
+  COLORREF background = GetPixel(screen, area.right / 2, area.bottom / 2);
+  int differing = 0;
+  for (int y = 0; y < area.bottom; ++y) {
+    for (int x = area.right - TraySlotWidth; x < area.right; ++x) {
+      if (GetPixel(screen, x, y) != background) ++differing;
+    }
+  }
+  ReleaseDC(taskbar, screen);
+  return differing > 20;
+}
+
+void ClickTrayIcon() {
+  Click(Taskbar(), FirstTraySlot());
+}
+
+void RightClickTrayIcon() {
+  RightClick(Taskbar(), FirstTraySlot());
+}
+
+HWND VisibleBalloon() {
+  for (HWND window : AllWindows()) {
+    if (IsWindowVisible(window) && ClassName(window) == TOOLTIPS_CLASSW &&
+        (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON)) {
+      return window;
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace wine_test

@@ -4,7 +4,11 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace wine_test {
 
@@ -14,10 +18,12 @@ std::wstring Wide(const std::string& gbk);
 
 struct StartOptions {
   std::string today = "2012-04-15";  // the fixed date the program reads at start-up
+  std::string balloon;               // "TITLE|TEXT": a balloon shown at start-up
 };
 
 class ProgramUnderTest {
  public:
+  // Also removes the settings key, so that every test starts as on a fresh machine.
   ProgramUnderTest();
   ~ProgramUnderTest();
 
@@ -29,6 +35,7 @@ class ProgramUnderTest {
   // Waits for the process to end and gives its exit code, or -1 after the time-out.
   int WaitForExit(int timeoutMs = 15000);
   DWORD ProcessId() const { return process_.dwProcessId; }
+  HANDLE Process() const { return process_.hProcess; }
 
  private:
   std::wstring folder_;
@@ -36,7 +43,74 @@ class ProgramUnderTest {
 };
 
 std::wstring WindowText(HWND window);
+// For failure messages.
+std::string Utf8(const std::wstring& text);
+std::wstring ClassName(HWND window);
 // Saves the whole virtual desktop as a BMP in the screenshot folder under this name.
 void SaveScreenshot(const std::string& name);
+// Polls every 50 ms; true as soon as the condition holds.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+// The program's settings key, HKEY_CURRENT_USER\Software\Tavelin, in the same registry.
+namespace settings {
+void Clear();
+void WriteNumber(const wchar_t* name, DWORD value);
+void WriteText(const wchar_t* name, const std::wstring& text, DWORD type = REG_SZ);
+struct Stored {
+  bool exists = false;
+  DWORD type = REG_NONE;
+  DWORD number = 0;
+  std::wstring text;
+};
+Stored Read(const wchar_t* name);
+}  // namespace settings
+
+// A control's rectangle in the client area of its top-level window.
+RECT PlaceInWindow(HWND control);
+// The rectangle's top-left corner and size, for comparing with a design row.
+struct Place {
+  int left, top, width, height;
+  bool operator==(const Place& other) const {
+    return left == other.left && top == other.top && width == other.width && height == other.height;
+  }
+};
+Place PlaceOf(HWND control);
+std::ostream& operator<<(std::ostream& out, const Place& place);
+
+// Mouse and keys, posted to a window as its own input would arrive.
+void Click(HWND window, POINT point);  // point in the window's client area
+void RightClick(HWND window, POINT point);
+void PressKey(HWND window, WPARAM key);
+void TypeChar(HWND window, wchar_t character);
+// The window with the keyboard focus in the thread that owns this window.
+HWND FocusOf(HWND window);
+
+// Controls of another process, read through memory in that process.
+std::wstring StatusPartText(HANDLE process, HWND status, int part);
+std::vector<int> StatusPartEdges(HANDLE process, HWND status);
+struct Column {
+  std::wstring caption;
+  int width;
+};
+std::vector<Column> ListColumns(HANDLE process, HWND list);
+std::wstring ListCell(HANDLE process, HWND list, int row, int column);
+std::vector<std::wstring> TabCaptions(HANDLE process, HWND tab);
+RECT TabItemRect(HANDLE process, HWND tab, int index);
+struct ToolButton {
+  int command;
+  BYTE style;
+  int image;
+  std::wstring caption;
+  RECT rect;
+};
+std::vector<ToolButton> ToolButtons(HANDLE process, HWND toolbar);
+POINT Centre(const RECT& rect);
+
+// The taskbar (Wine's explorer) draws the notification area's icons itself, the first one
+// in the rightmost slot; a balloon is a tooltip window of its own.
+bool TrayShowsIcon();
+void ClickTrayIcon();
+void RightClickTrayIcon();
+HWND VisibleBalloon();
 
 }  // namespace wine_test

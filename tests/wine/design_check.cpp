@@ -1,0 +1,37 @@
+#include "design_check.h"
+
+#include <gtest/gtest.h>
+
+#include "program_under_test.h"
+
+namespace wine_test {
+
+void ExpectControl(HWND window, const ExpectedControl& control) {
+  HWND child = GetDlgItem(window, control.id);
+  ASSERT_NE(child, nullptr) << "control " << control.id;
+  EXPECT_EQ(lstrcmpiW(ClassName(child).c_str(), control.className), 0)
+      << "control " << control.id << " is a " << Utf8(ClassName(child));
+  EXPECT_EQ(PlaceOf(child), (Place{control.left, control.top, control.width, control.height}))
+      << "control " << control.id;
+  if (control.text) {
+    EXPECT_EQ(Utf8(WindowText(child)), Utf8(Wide(control.text))) << "control " << control.id;
+  }
+  EXPECT_EQ(IsWindowVisible(child) != FALSE, control.visible) << "control " << control.id;
+  EXPECT_EQ(IsWindowEnabled(child) != FALSE, control.enabled) << "control " << control.id;
+}
+
+void ExpectWindowFrame(HWND window, int width, int height) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.right - frame.left, width);
+  EXPECT_EQ(frame.bottom - frame.top, height);
+  EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+  LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+}  // namespace wine_test

@@ -1,0 +1,42 @@
+#include "program_windows.h"
+
+#include "ui/window_ids.h"
+
+namespace wine_test {
+
+HWND StartMainWindow(ProgramUnderTest& program, const StartOptions& options) {
+  if (!program.Start(options)) return nullptr;
+  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
+  if (!main) return nullptr;
+  HWND status = GetDlgItem(main, memo::ui::main_window::Status);
+  bool setUp = WaitUntil(
+      [&] { return StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"); });
+  return setUp ? main : nullptr;
+}
+
+void ClickToolbarButton(ProgramUnderTest& program, HWND main, int index) {
+  HWND toolbar = GetDlgItem(main, memo::ui::main_window::Toolbar);
+  std::vector<ToolButton> buttons = ToolButtons(program.Process(), toolbar);
+  if (index < static_cast<int>(buttons.size())) Click(toolbar, Centre(buttons[index].rect));
+}
+
+void ClickTab(ProgramUnderTest& program, HWND tab, int index) {
+  Click(tab, Centre(TabItemRect(program.Process(), tab, index)));
+}
+
+void ClickControl(HWND control) {
+  RECT area;
+  GetClientRect(control, &area);
+  Click(control, Centre(area));
+}
+
+std::pair<int, int> Selection(HWND edit) {
+  DWORD selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
+  return {LOWORD(selection), HIWORD(selection)};
+}
+
+bool Checked(HWND button) {
+  return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+}  // namespace wine_test

@@ -1,0 +1,24 @@
+// The program's windows as a person reaches them: the main window once its set-up has run,
+// the toolbar's buttons, the pages of tab controls.
+#pragma once
+
+#include <windows.h>
+
+#include "program_under_test.h"
+
+namespace wine_test {
+
+// Starts the program and waits for the main window and the end of its set-up (the record
+// count in the status bar); nullptr when it does not come.
+HWND StartMainWindow(ProgramUnderTest& program, const StartOptions& options = {});
+// Clicks the toolbar button with this index (separators count).
+void ClickToolbarButton(ProgramUnderTest& program, HWND main, int index);
+// Clicks a tab of a tab control.
+void ClickTab(ProgramUnderTest& program, HWND tab, int index);
+// Clicks the middle of a control.
+void ClickControl(HWND control);
+// The selection of an edit box as (start, end).
+std::pair<int, int> Selection(HWND edit);
+bool Checked(HWND button);
+
+}  // namespace wine_test
