@@ -328,6 +328,30 @@ std::wstring ListCell(HANDLE process, HWND list, int row, int column) {
   return memory.Text(TextOffset, TextCharacters);
 }
 
+void SelectListRows(HANDLE process, HWND list, const std::vector<int>& rows) {
+  RemoteMemory memory(process, RemoteSize);
+  auto setState = [&](int row, UINT state, UINT mask) {
+    LVITEMW item = {};
+    item.stateMask = mask;
+    item.state = state;
+    memory.Write(&item, sizeof(item));
+    SendMessageW(list, LVM_SETITEMSTATE, row, memory.At());
+  };
+  setState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    setState(rows[i], i == 0 ? LVIS_SELECTED | LVIS_FOCUSED : LVIS_SELECTED,
+             LVIS_SELECTED | LVIS_FOCUSED);
+  }
+}
+
+SYSTEMTIME DatePickerTime(HANDLE process, HWND picker) {
+  RemoteMemory memory(process, RemoteSize);
+  SendMessageW(picker, DTM_GETSYSTEMTIME, 0, memory.At());
+  SYSTEMTIME time = {};
+  memory.Read(&time, sizeof(time));
+  return time;
+}
+
 std::vector<std::wstring> TabCaptions(HANDLE process, HWND tab) {
   int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
   std::vector<std::wstring> captions;

@@ -94,6 +94,10 @@ struct Column {
 };
 std::vector<Column> ListColumns(HANDLE process, HWND list);
 std::wstring ListCell(HANDLE process, HWND list, int row, int column);
+// Selects exactly these rows, as Ctrl and clicks would, the focus mark on the first.
+void SelectListRows(HANDLE process, HWND list, const std::vector<int>& rows);
+// The date a date picker holds.
+SYSTEMTIME DatePickerTime(HANDLE process, HWND picker);
 std::vector<std::wstring> TabCaptions(HANDLE process, HWND tab);
 RECT TabItemRect(HANDLE process, HWND tab, int index);
 struct ToolButton {

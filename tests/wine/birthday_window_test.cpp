@@ -1,0 +1,415 @@
+// Adding, editing and deleting friends in the real program: the add/edit window with its
+// lunar month calendar, the delete confirmation, and what reaches the friend list, the
+// birthday table and the upcoming pass.
+#include <gtest/gtest.h>
+
+#include "birthday_table.h"
+#include "design_check.h"
+#include "program_under_test.h"
+#include "program_windows.h"
+#include "ui/window_ids.h"
+
+using namespace wine_test;
+namespace main_ids = memo::ui::main_window;
+namespace ids = memo::ui::birthday_window;
+
+namespace {
+
+constexpr int kAdd = 0, kEdit = 1, kDelete = 2;  // toolbar buttons
+constexpr int kYearList = 1019, kMonthList = 1020;
+
+// Starts the program on a folder whose table holds these friends, stored with the sort
+// code; waits for the set-up to show their count.
+HWND StartWith(ProgramUnderTest& program, const std::vector<TableFriend>& friends,
+               int sortCode = 0) {
+  if (!StoreFriends(program.Folder(), friends)) return nullptr;
+  settings::WriteNumber(L"paixu", sortCode);
+  if (!program.Start()) return nullptr;
+  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
+  if (!main) return nullptr;
+  HWND status = GetDlgItem(main, main_ids::Status);
+  const std::wstring count = Wide("当前记录数：") + std::to_wstring(friends.size());
+  return WaitUntil([&] { return StatusPartText(program.Process(), status, 1) == count; }) ? main
+                                                                                          : nullptr;
+}
+
+HWND OpenFromToolbar(ProgramUnderTest& program, HWND main, int button) {
+  ClickToolbarButton(program, main, button);
+  return program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+}
+
+std::string Date(const SYSTEMTIME& time) {
+  return std::to_string(time.wYear) + "-" + std::to_string(time.wMonth) + "-" +
+         std::to_string(time.wDay);
+}
+
+std::string DateBox(ProgramUnderTest& program, HWND window) {
+  return Date(DatePickerTime(program.Process(), GetDlgItem(window, ids::Date)));
+}
+
+void SetText(HWND window, int id, const std::string& gbk) {
+  SendMessageW(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(gbk).c_str()));
+}
+
+std::vector<std::wstring> Entries(HWND comboBox) {
+  std::vector<std::wstring> entries;
+  int count = static_cast<int>(SendMessageW(comboBox, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::vector<wchar_t> text(SendMessageW(comboBox, CB_GETLBTEXTLEN, i, 0) + 1);
+    SendMessageW(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    entries.push_back(text.data());
+  }
+  return entries;
+}
+
+// A choice in one of the calendar's drop-down lists, as the list reports it.
+void Choose(HWND calendar, int listId, int entry) {
+  HWND list = GetDlgItem(calendar, listId);
+  SendMessageW(list, CB_SETCURSEL, entry, 0);
+  SendMessageW(calendar, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+// Grid cells at 96 DPI: below the lists' band (30) and the weekday header (20).
+POINT CellCentre(int cell) {
+  return {(cell % 7) * 52 + 26, 50 + (cell / 7) * 32 + 16};
+}
+
+constexpr COLORREF kInMonth = RGB(255, 250, 194), kOutside = RGB(211, 217, 214);
+
+// The fill of each cell, read from the screen near its top-left corner.
+std::vector<COLORREF> CellFills(HWND calendar) {
+  std::vector<COLORREF> fills;
+  HDC screen = GetDC(nullptr);
+  for (int cell = 0; cell < 42; ++cell) {
+    POINT at = {(cell % 7) * 52 + 4, 50 + (cell / 7) * 32 + 4};
+    ClientToScreen(calendar, &at);
+    fills.push_back(GetPixel(screen, at.x, at.y));
+  }
+  ReleaseDC(nullptr, screen);
+  return fills;
+}
+
+// In the month exactly from cell `first` to cell `last`.
+std::vector<COLORREF> MonthFills(int first, int last) {
+  std::vector<COLORREF> fills;
+  for (int cell = 0; cell < 42; ++cell) {
+    fills.push_back(cell >= first && cell <= last ? kInMonth : kOutside);
+  }
+  return fills;
+}
+
+bool Shown(HWND window, int id) {
+  return IsWindowVisible(GetDlgItem(window, id)) != FALSE;
+}
+
+std::vector<std::wstring> ListColumn(ProgramUnderTest& program, HWND list, int column) {
+  std::vector<std::wstring> texts;
+  int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row)
+    texts.push_back(ListCell(program.Process(), list, row, column));
+  return texts;
+}
+
+std::vector<std::wstring> WideNames(std::initializer_list<const char*> names) {
+  std::vector<std::wstring> wide;
+  for (const char* name : names) wide.push_back(Wide(name));
+  return wide;
+}
+
+void CloseProgram(ProgramUnderTest& program, HWND main) {
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+}  // namespace
+
+TEST(BirthdayWindow, AddsASolarFriendPickedInTheSolarCalendar) {
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  HWND window = OpenFromToolbar(program, main, kAdd);
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(main));  // modal
+  EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
+  // Lunar by design, on today's lunar date (2012-04-15 is lunar 2012年3月25日).
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::Lunar)));
+  EXPECT_EQ(DateBox(program, window), "2012-3-25");
+  EXPECT_FALSE(Shown(window, ids::Calendar));
+  EXPECT_FALSE(Shown(window, ids::LeapMonth));
+  EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::Name));
+  // The "…" button lies over the date picker and takes the clicks there.
+  HWND button = GetDlgItem(window, ids::CalendarButton);
+  RECT buttonPlace = PlaceInWindow(button);
+  EXPECT_EQ(ChildWindowFromPointEx(window, Centre(buttonPlace), CWP_SKIPINVISIBLE), button);
+
+  // A click into the name box selects its whole text, so that typing replaces it.
+  ClickControl(GetDlgItem(window, ids::Name));
+  ASSERT_TRUE(
+      WaitUntil([&] { return Selection(GetDlgItem(window, ids::Name)) == std::make_pair(0, 3); }));
+  ClickControl(GetDlgItem(window, ids::Contact));
+  ASSERT_TRUE(WaitUntil(
+      [&] { return Selection(GetDlgItem(window, ids::Contact)) == std::make_pair(0, 11); }));
+
+  ClickControl(GetDlgItem(window, ids::Solar));
+  ASSERT_TRUE(WaitUntil([&] { return DateBox(program, window) == "2012-4-15"; }));
+  EXPECT_FALSE(Checked(GetDlgItem(window, ids::Lunar)));
+
+  ClickControl(button);
+  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
+  EXPECT_EQ(ClassName(calendar), L"CCalendar");
+  EXPECT_EQ(PlaceOf(calendar), (Place{56, 146, 365, 262}));
+  EXPECT_EQ(ChildWindowFromPointEx(window, {200, 240}, CWP_SKIPINVISIBLE), calendar);
+  std::vector<std::wstring> years = Entries(GetDlgItem(calendar, kYearList));
+  ASSERT_EQ(years.size(), 146u);
+  EXPECT_TRUE(years[0] == Wide("公历 1902 年"));
+  // May 1990 begins on a Tuesday: cells 1 to 31.
+  Choose(calendar, kYearList, 1990 - 1902);
+  Choose(calendar, kMonthList, 4);
+  ASSERT_TRUE(WaitUntil([&] { return CellFills(calendar) == MonthFills(1, 31); }, 10000));
+  SaveScreenshot("birthday-window-solar-calendar");
+
+  Click(calendar, CellCentre(20));  // 1990-05-20
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+  EXPECT_EQ(DateBox(program, window), "1990-5-20");
+  EXPECT_FALSE(Shown(window, ids::LeapMonth));
+
+  SetText(window, ids::Name, "孙公历");
+  SetText(window, ids::Contact, "13912345678");
+  ClickControl(GetDlgItem(window, ids::Save));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  HWND list = GetDlgItem(main, main_ids::FriendList);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
+  const char* row[] = {"孙公历", "1990年5月20日", "公历", "22岁", "13912345678"};
+  for (int column = 0; column < 5; ++column) {
+    EXPECT_TRUE(ListCell(program.Process(), list, 0, column) == Wide(row[column])) << column;
+  }
+  std::vector<TableFriend> table = ReadTable(program.Folder());
+  ASSERT_EQ(table.size(), 1u);
+  EXPECT_EQ(table[0].name, "孙公历");
+  EXPECT_EQ(table[0].birthday, "1990年5月20日");
+  EXPECT_FALSE(table[0].lunar);
+  EXPECT_EQ(table[0].contact, "13912345678");
+  EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::Status), 1) ==
+              Wide("当前记录数：1"));
+  CloseProgram(program, main);
+}
+
+TEST(BirthdayWindow, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  HWND window = OpenFromToolbar(program, main, kAdd);
+  ASSERT_NE(window, nullptr);
+  ClickControl(GetDlgItem(window, ids::CalendarButton));
+  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
+
+  // Lunar 2023 and its leap second month, 2023-03-22 .. 2023-04-19: the grid starts on
+  // Monday 2023-03-20, so the month runs from cell 2 to cell 30.
+  Choose(calendar, kYearList, 2023 - 1902);
+  HWND months = GetDlgItem(calendar, kMonthList);
+  std::vector<std::wstring> entries = Entries(months);
+  ASSERT_EQ(entries.size(), 13u);
+  EXPECT_TRUE(entries[1] == Wide("二月"));
+  EXPECT_TRUE(entries[2] == Wide("闰二月"));
+  EXPECT_TRUE(entries[3] == Wide("三月"));
+  Choose(calendar, kMonthList, 2);
+  ASSERT_TRUE(WaitUntil([&] { return CellFills(calendar) == MonthFills(2, 30); }, 10000));
+  EXPECT_EQ(SendMessageW(months, CB_GETCURSEL, 0, 0), 2);
+  SaveScreenshot("birthday-window-lunar-calendar");
+
+  // A grey cell (2023-03-20, still the ordinary second month) does nothing.
+  Click(calendar, CellCentre(0));
+  Sleep(300);
+  EXPECT_TRUE(IsWindowVisible(calendar));
+  EXPECT_EQ(DateBox(program, window), "2012-3-25");
+  EXPECT_EQ(CellFills(calendar), MonthFills(2, 30));
+
+  Click(calendar, CellCentre(16));  // 2023-04-05, 闰二月十五
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+  EXPECT_EQ(DateBox(program, window), "2023-2-15");
+  EXPECT_TRUE(Shown(window, ids::LeapMonth));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::LeapMonth)));
+
+  SetText(window, ids::Name, "钱闰月");
+  ClickControl(GetDlgItem(window, ids::Save));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  std::vector<TableFriend> table = ReadTable(program.Folder());
+  ASSERT_EQ(table.size(), 1u);
+  EXPECT_EQ(table[0].name, "钱闰月");
+  EXPECT_EQ(table[0].birthday, "2023年2月15日[闰月]");
+  EXPECT_TRUE(table[0].lunar);
+  HWND list = GetDlgItem(main, main_ids::FriendList);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
+  EXPECT_TRUE(ListCell(program.Process(), list, 0, 1) == Wide("2023年2月15日[闰月]"));
+  EXPECT_TRUE(ListCell(program.Process(), list, 0, 2) == Wide("农历"));
+  CloseProgram(program, main);
+}
+
+TEST(BirthdayWindow, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
+  ProgramUnderTest program;
+  HWND main = StartWith(program, {{"周今天", false, "1980年4月15日", false, ""}});
+  ASSERT_NE(main, nullptr);
+  const std::wstring page = program.Folder() + L"\\" + Wide("最近生日.html");
+  ASSERT_TRUE(
+      WaitUntil([&] { return GetFileAttributesW(page.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+
+  // 取消 writes nothing, and the upcoming pass still runs: it writes the page again.
+  HWND window = OpenFromToolbar(program, main, kAdd);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(DeleteFileW(page.c_str()));
+  ClickControl(GetDlgItem(window, ids::Cancel));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  EXPECT_TRUE(
+      WaitUntil([&] { return GetFileAttributesW(page.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+  EXPECT_EQ(ReadTable(program.Folder()).size(), 1u);
+
+  // Nothing is checked: an empty name is saved, as a null.
+  window = OpenFromToolbar(program, main, kAdd);
+  ASSERT_NE(window, nullptr);
+  SetText(window, ids::Name, "");
+  ClickControl(GetDlgItem(window, ids::Save));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  std::vector<TableFriend> table = ReadTable(program.Folder());
+  ASSERT_EQ(table.size(), 2u);
+  EXPECT_TRUE(table[1].nameIsNull);
+  EXPECT_EQ(table[1].birthday, "2012年3月25日");
+  EXPECT_TRUE(table[1].lunar);
+  HWND list = GetDlgItem(main, main_ids::FriendList);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }));
+  EXPECT_TRUE(ListCell(program.Process(), list, 1, 0).empty());
+  EXPECT_TRUE(ListCell(program.Process(), list, 1, 1) == Wide("2012年3月25日"));
+  CloseProgram(program, main);
+}
+
+TEST(BirthdayWindow, EditsALeapMonthFriendAndSavesItUnchanged) {
+  ProgramUnderTest program;
+  HWND main = StartWith(program, {{"张三", false, "1980年5月3日", false, "123"},
+                                  {"王闰月", false, "2023年2月11日[闰月]", true, "qq 8"},
+                                  {"赵六", false, "1990年8月15日", true, ""}});
+  ASSERT_NE(main, nullptr);
+  HWND list = GetDlgItem(main, main_ids::FriendList);
+  SelectListRows(program.Process(), list, {1});
+  HWND window = OpenFromToolbar(program, main, kEdit);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(IsWindowEnabled(main));  // editing leaves the main window usable
+  EXPECT_TRUE(WindowText(window) == Wide("修改生日"));
+  EXPECT_TRUE(WindowText(GetDlgItem(window, ids::Name)) == Wide("王闰月"));
+  EXPECT_TRUE(WindowText(GetDlgItem(window, ids::Contact)) == Wide("qq 8"));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::Lunar)));
+  EXPECT_FALSE(Checked(GetDlgItem(window, ids::Solar)));
+  EXPECT_EQ(DateBox(program, window), "2023-2-11");
+  EXPECT_TRUE(Shown(window, ids::LeapMonth));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::LeapMonth)));
+  EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::Name));
+  SaveScreenshot("birthday-window-edit");
+
+  const std::vector<TableFriend> before = ReadTable(program.Folder());
+  ClickControl(GetDlgItem(window, ids::Save));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  const std::vector<TableFriend> after = ReadTable(program.Folder());
+  ASSERT_EQ(after.size(), 3u);
+  for (size_t i = 0; i < after.size(); ++i) {
+    EXPECT_EQ(after[i].name, before[i].name);
+    EXPECT_EQ(after[i].birthday, before[i].birthday);
+    EXPECT_EQ(after[i].lunar, before[i].lunar);
+    EXPECT_EQ(after[i].contact, before[i].contact);
+  }
+  EXPECT_EQ(after[1].birthday, "2023年2月11日[闰月]");
+  EXPECT_TRUE(ListCell(program.Process(), list, 1, 1) == Wide("2023年2月11日[闰月]"));
+  CloseProgram(program, main);
+}
+
+TEST(BirthdayWindow, AnOpenEditWritesOnlyItsOwnFriend) {
+  ProgramUnderTest program;
+  // Stored by name: 李四 王五 张三 赵六.
+  HWND main = StartWith(program,
+                        {{"张三", false, "1980年5月3日", false, ""},
+                         {"王五", false, "1985年6月1日", false, ""},
+                         {"赵六", false, "1990年8月15日", true, ""},
+                         {"李四", false, "1975年1月2日", false, ""}},
+                        1);
+  ASSERT_NE(main, nullptr);
+  HWND list = GetDlgItem(main, main_ids::FriendList);
+  ASSERT_EQ(ListColumn(program, list, 0), WideNames({"李四", "王五", "张三", "赵六"}));
+  SelectListRows(program.Process(), list, {1});
+  HWND window = OpenFromToolbar(program, main, kEdit);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WindowText(GetDlgItem(window, ids::Name)) == Wide("王五"));
+
+  // While it is open, 李四 is deleted: 王五 moves up a row.
+  SelectListRows(program.Process(), list, {0});
+  ClickToolbarButton(program, main, kDelete);
+  HWND question = program.WaitForWindow(L"#32770", 5000);
+  ASSERT_NE(question, nullptr);
+  ClickControl(GetDlgItem(question, IDYES));
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }));
+
+  SetText(window, ids::Contact, "新号码");
+  ClickControl(GetDlgItem(window, ids::Save));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  EXPECT_EQ(ListColumn(program, list, 0), WideNames({"王五", "张三", "赵六"}));
+  EXPECT_EQ(ListColumn(program, list, 4), WideNames({"新号码", "", ""}));
+  std::vector<TableFriend> table = ReadTable(program.Folder());
+  ASSERT_EQ(table.size(), 3u);
+  EXPECT_EQ(table[0].contact, "");
+  EXPECT_EQ(table[1].name, "王五");
+  EXPECT_EQ(table[1].contact, "新号码");
+  EXPECT_EQ(table[2].contact, "");
+  CloseProgram(program, main);
+}
+
+TEST(BirthdayWindow, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
+  ProgramUnderTest program;
+  // Stored by name: 阿明 李四 钱七 王五 张伟 赵六; 王五's birthday is today.
+  HWND main = StartWith(program,
+                        {{"张伟", false, "1980年5月3日", false, ""},
+                         {"赵六", false, "1980年10月1日", true, ""},
+                         {"李四", false, "1979年12月1日", false, ""},
+                         {"王五", false, "1990年4月15日", false, ""},
+                         {"阿明", false, "1980年5月12日", false, ""},
+                         {"钱七", false, "1980年12月31日", false, ""}},
+                        1);
+  ASSERT_NE(main, nullptr);
+  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
+  const auto all = WideNames({"阿明", "李四", "钱七", "王五", "张伟", "赵六"});
+  ASSERT_EQ(ListColumn(program, list, 0), all);
+
+  // No: nothing is deleted.
+  SelectListRows(program.Process(), list, {1, 3, 4});
+  ClickToolbarButton(program, main, kDelete);
+  HWND question = program.WaitForWindow(L"#32770", 5000);
+  ASSERT_NE(question, nullptr);
+  EXPECT_TRUE(WindowText(question) == Wide("信息："));
+  std::wstring text;
+  for (HWND child = GetWindow(question, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassName(child) == L"Static" && !WindowText(child).empty()) text = WindowText(child);
+  }
+  EXPECT_TRUE(text == Wide("确定要删除这3位好友的生日信息吗?")) << Utf8(text);
+  EXPECT_NE(GetDlgItem(question, IDYES), nullptr);
+  EXPECT_NE(GetDlgItem(question, IDNO), nullptr);
+  EXPECT_EQ(GetDlgItem(question, IDCANCEL), nullptr);
+  SaveScreenshot("birthday-delete-question");
+  ClickControl(GetDlgItem(question, IDNO));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+  Sleep(200);
+  EXPECT_EQ(ListColumn(program, list, 0), all);
+  EXPECT_EQ(ReadTable(program.Folder()).size(), 6u);
+
+  // Yes: exactly rows 1, 3 and 4 go, from the list and the table, and the upcoming pass
+  // drops 王五 at once.
+  ClickToolbarButton(program, main, kDelete);
+  question = program.WaitForWindow(L"#32770", 5000);
+  ASSERT_NE(question, nullptr);
+  ClickControl(GetDlgItem(question, IDYES));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }));
+  EXPECT_EQ(ListColumn(program, list, 0), WideNames({"阿明", "钱七", "赵六"}));
+  EXPECT_EQ(TableNames(program.Folder()), (std::vector<std::string>{"赵六", "阿明", "钱七"}));
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 0; }));
+  CloseProgram(program, main);
+}
