@@ -138,10 +138,13 @@ TEST(BirthdayWindow, AddsASolarFriendPickedInTheSolarCalendar) {
   EXPECT_FALSE(Shown(window, ids::Calendar));
   EXPECT_FALSE(Shown(window, ids::LeapMonth));
   EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::Name));
-  // The "…" button lies over the date picker and takes the clicks there.
+  // The "…" button lies over the date picker and takes the clicks there, also once the
+  // picker has been used.
   HWND button = GetDlgItem(window, ids::CalendarButton);
-  RECT buttonPlace = PlaceInWindow(button);
-  EXPECT_EQ(ChildWindowFromPointEx(window, Centre(buttonPlace), CWP_SKIPINVISIBLE), button);
+  ClickControl(GetDlgItem(window, ids::Date));
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::Date); }));
+  EXPECT_EQ(ChildWindowFromPointEx(window, Centre(PlaceInWindow(button)), CWP_SKIPINVISIBLE),
+            button);
 
   // A click into the name box selects its whole text, so that typing replaces it.
   ClickControl(GetDlgItem(window, ids::Name));
@@ -169,6 +172,16 @@ TEST(BirthdayWindow, AddsASolarFriendPickedInTheSolarCalendar) {
   Choose(calendar, kMonthList, 4);
   ASSERT_TRUE(WaitUntil([&] { return CellFills(calendar) == MonthFills(1, 31); }, 10000));
   SaveScreenshot("birthday-window-solar-calendar");
+  // A click on the window's background hides the calendar; the button shows it again, on
+  // the month it showed.
+  Click(window, {20, 300});
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+  Click(window, {20, 300});
+  Sleep(200);
+  EXPECT_FALSE(IsWindowVisible(calendar));
+  ClickControl(button);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
+  EXPECT_EQ(CellFills(calendar), MonthFills(1, 31));
 
   Click(calendar, CellCentre(20));  // 1990-05-20
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
@@ -304,6 +317,7 @@ TEST(BirthdayWindow, EditsALeapMonthFriendAndSavesItUnchanged) {
   EXPECT_TRUE(Shown(window, ids::LeapMonth));
   EXPECT_TRUE(Checked(GetDlgItem(window, ids::LeapMonth)));
   EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::Name));
+  Sleep(500);
   SaveScreenshot("birthday-window-edit");
 
   const std::vector<TableFriend> before = ReadTable(program.Folder());
@@ -347,15 +361,23 @@ TEST(BirthdayWindow, AnOpenEditWritesOnlyItsOwnFriend) {
   ClickControl(GetDlgItem(question, IDYES));
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }));
 
+  // A solar birthday today: once saved, the upcoming pass lists it.
   SetText(window, ids::Contact, "新号码");
+  ClickControl(GetDlgItem(window, ids::Solar));
+  ASSERT_TRUE(WaitUntil([&] { return DateBox(program, window) == "2012-4-15"; }));
+  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  EXPECT_EQ(SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0), 0);
   ClickControl(GetDlgItem(window, ids::Save));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   EXPECT_EQ(ListColumn(program, list, 0), WideNames({"王五", "张三", "赵六"}));
   EXPECT_EQ(ListColumn(program, list, 4), WideNames({"新号码", "", ""}));
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
+  EXPECT_TRUE(ListCell(program.Process(), upcoming, 0, 0) == Wide("王五"));
   std::vector<TableFriend> table = ReadTable(program.Folder());
   ASSERT_EQ(table.size(), 3u);
   EXPECT_EQ(table[0].contact, "");
   EXPECT_EQ(table[1].name, "王五");
+  EXPECT_EQ(table[1].birthday, "2012年4月15日");
   EXPECT_EQ(table[1].contact, "新号码");
   EXPECT_EQ(table[2].contact, "");
   CloseProgram(program, main);
