@@ -124,7 +124,7 @@ void CloseProgram(ProgramUnderTest& program, HWND main) {
 
 }  // namespace
 
-TEST(BirthdayWindow, AddsASolarFriendPickedInTheSolarCalendar) {
+TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   ProgramUnderTest program;
   HWND main = StartMainWindow(program);
   ASSERT_NE(main, nullptr);
@@ -209,7 +209,7 @@ TEST(BirthdayWindow, AddsASolarFriendPickedInTheSolarCalendar) {
   CloseProgram(program, main);
 }
 
-TEST(BirthdayWindow, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
+TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   ProgramUnderTest program;
   HWND main = StartMainWindow(program);
   ASSERT_NE(main, nullptr);
@@ -261,7 +261,7 @@ TEST(BirthdayWindow, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   CloseProgram(program, main);
 }
 
-TEST(BirthdayWindow, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
+TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
   ProgramUnderTest program;
   HWND main = StartWith(program, {{"周今天", false, "1980年4月15日", false, ""}});
   ASSERT_NE(main, nullptr);
@@ -297,7 +297,7 @@ TEST(BirthdayWindow, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
   CloseProgram(program, main);
 }
 
-TEST(BirthdayWindow, EditsALeapMonthFriendAndSavesItUnchanged) {
+TEST(FriendEditing, EditsALeapMonthFriendAndSavesItUnchanged) {
   ProgramUnderTest program;
   HWND main = StartWith(program, {{"张三", false, "1980年5月3日", false, "123"},
                                   {"王闰月", false, "2023年2月11日[闰月]", true, "qq 8"},
@@ -336,7 +336,7 @@ TEST(BirthdayWindow, EditsALeapMonthFriendAndSavesItUnchanged) {
   CloseProgram(program, main);
 }
 
-TEST(BirthdayWindow, AnOpenEditWritesOnlyItsOwnFriend) {
+TEST(FriendEditing, AnOpenEditWritesOnlyItsOwnFriend) {
   ProgramUnderTest program;
   // Stored by name: 李四 王五 张三 赵六.
   HWND main = StartWith(program,
@@ -383,7 +383,7 @@ TEST(BirthdayWindow, AnOpenEditWritesOnlyItsOwnFriend) {
   CloseProgram(program, main);
 }
 
-TEST(BirthdayWindow, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
+TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
   ProgramUnderTest program;
   // Stored by name: 阿明 李四 钱七 王五 张伟 赵六; 王五's birthday is today.
   HWND main = StartWith(program,
