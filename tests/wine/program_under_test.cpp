@@ -48,8 +48,8 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_TODAY", Wide(options.today).c_str());
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_BALLOON",
                           options.balloon.empty() ? nullptr : Wide(options.balloon).c_str());
-  // The advertisement download meets a closed port at once instead of a distant site.
-  SetEnvironmentVariableW(L"BIRTHDAY_MEMO_PUBLISHER_HOST", L"127.0.0.1:9");
+  // By default the advertisement download meets a closed port at once, not a distant site.
+  SetEnvironmentVariableW(L"BIRTHDAY_MEMO_PUBLISHER_HOST", Wide(options.publisherHost).c_str());
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   std::wstring commandLine = L"\"" + exe + L"\"";
@@ -352,6 +352,16 @@ SYSTEMTIME DatePickerTime(HANDLE process, HWND picker) {
   return time;
 }
 
+RECT ListRowRect(HANDLE process, HWND list, int row) {
+  RemoteMemory memory(process, RemoteSize);
+  RECT rect = {};
+  rect.left = LVIR_BOUNDS;
+  memory.Write(&rect, sizeof(rect));
+  SendMessageW(list, LVM_GETITEMRECT, row, memory.At());
+  memory.Read(&rect, sizeof(rect));
+  return rect;
+}
+
 std::vector<std::wstring> TabCaptions(HANDLE process, HWND tab) {
   int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
   std::vector<std::wstring> captions;
@@ -460,6 +470,82 @@ HWND VisibleBalloon() {
     }
   }
   return nullptr;
+}
+
+namespace {
+
+// A process's memory is reachable only with its own handle; the taskbar is another process.
+class OwnerProcess {
+ public:
+  explicit OwnerProcess(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    handle_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+  }
+  ~OwnerProcess() {
+    if (handle_) CloseHandle(handle_);
+  }
+  OwnerProcess(const OwnerProcess&) = delete;
+  OwnerProcess& operator=(const OwnerProcess&) = delete;
+  HANDLE Handle() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The text of a tooltip's first tool.
+std::wstring FirstToolText(HWND tooltip) {
+  OwnerProcess owner(tooltip);
+  RemoteMemory memory(owner.Handle(), RemoteSize);
+  TTTOOLINFOW tool = {};
+  tool.cbSize = sizeof(tool);
+  tool.lpszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
+  memory.Write(&tool, sizeof(tool));
+  if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, memory.At())) return std::wstring();
+  return memory.Text(TextOffset, TextCharacters);
+}
+
+}  // namespace
+
+std::wstring TrayTip() {
+  // Every icon has a plain tooltip of its own, owned by the icon's window.
+  for (HWND window : AllWindows()) {
+    if (ClassName(window) != TOOLTIPS_CLASSW || (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON)) {
+      continue;
+    }
+    HWND icon = GetWindow(window, GW_OWNER);
+    if (icon && ClassName(icon) == L"__wine_tray_icon") return FirstToolText(window);
+  }
+  return std::wstring();
+}
+
+BalloonTexts ReadBalloon(HWND balloon) {
+  BalloonTexts texts;
+  if (!balloon) return texts;
+  texts.text = FirstToolText(balloon);
+  OwnerProcess owner(balloon);
+  RemoteMemory memory(owner.Handle(), RemoteSize);
+  TTGETTITLE title = {};
+  title.dwSize = sizeof(title);
+  title.cch = TextCharacters;
+  title.pszTitle = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
+  memory.Write(&title, sizeof(title));
+  SendMessageW(balloon, TTM_GETTITLE, 0, memory.At());
+  texts.title = memory.Text(TextOffset, TextCharacters);
+  return texts;
+}
+
+ListRows ReadListRows(HANDLE process, HWND list) {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  ListRows rows(count);
+  for (int row = 0; row < count; ++row) {
+    for (int column = 0; column < columns; ++column) {
+      rows[row].push_back(ListCell(process, list, row, column));
+    }
+  }
+  return rows;
 }
 
 }  // namespace wine_test

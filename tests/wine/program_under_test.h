@@ -19,6 +19,8 @@ std::wstring Wide(const std::string& gbk);
 struct StartOptions {
   std::string today = "2012-04-15";  // the fixed date the program reads at start-up
   std::string balloon;               // "TITLE|TEXT": a balloon shown at start-up
+  // Where the advertisement comes from; a closed port answers at once.
+  std::string publisherHost = "127.0.0.1:9";
 };
 
 class ProgramUnderTest {
@@ -94,6 +96,7 @@ struct Column {
 };
 std::vector<Column> ListColumns(HANDLE process, HWND list);
 std::wstring ListCell(HANDLE process, HWND list, int row, int column);
+RECT ListRowRect(HANDLE process, HWND list, int row);  // in the list's client area
 // Selects exactly these rows, as Ctrl and clicks would, the focus mark on the first.
 void SelectListRows(HANDLE process, HWND list, const std::vector<int>& rows);
 // The date a date picker holds.
@@ -116,5 +119,17 @@ bool TrayShowsIcon();
 void ClickTrayIcon();
 void RightClickTrayIcon();
 HWND VisibleBalloon();
+// What the taskbar keeps of the notification area, read from its tooltips: the first icon's
+// tip (empty without an icon) and a balloon's title and text.
+std::wstring TrayTip();
+struct BalloonTexts {
+  std::wstring title;
+  std::wstring text;
+};
+BalloonTexts ReadBalloon(HWND balloon);
+
+// All rows of a list view of another process, each with its column texts.
+using ListRows = std::vector<std::vector<std::wstring>>;
+ListRows ReadListRows(HANDLE process, HWND list);
 
 }  // namespace wine_test

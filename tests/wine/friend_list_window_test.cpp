@@ -1,0 +1,276 @@
+// The friend list on screen: filled at start-up in the stored sort order with every friend's
+// age, reordered by the sort menu, summarised in the status bar; and start-up with a
+// missing or unreadable database.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "program_under_test.h"
+#include "program_windows.h"
+#include "sample_friends.h"
+#include "ui/window_ids.h"
+
+using namespace wine_test;
+namespace ids = memo::ui::main_window;
+
+namespace {
+
+// The five columns of every sample friend on 2012-04-15 (the programs' default date), by name:
+// solar ages from 2012, lunar ones from lunar 2012 and without the leap mark.
+std::map<std::wstring, std::vector<std::wstring>> ExpectedRows() {
+  const char* rows[][5] = {
+      {"张伟", "1985年4月15日", "公历", "27岁", "13800138000"},
+      {"王芳", "1990年4月16日", "公历", "22岁", "13912345678"},
+      {"李娜", "1976年3月28日", "农历", "36岁", "18611112222"},
+      {"刘洋", "2001年4月25日", "公历", "11岁", ""},
+      {"陈静", "1980年10月1日", "公历", "32岁", "02166668888"},
+      {"赵敏", "1992年2月29日", "公历", "20岁", "13766667777"},
+      {"黄晓明", "2009年5月10日[闰月]", "农历", "3岁", "13500001111"},
+      {"周杰", "1980年4月30日", "农历", "32岁", "13611110000"},
+      {"吴敏", "1958年4月20日", "公历", "54岁", ""},
+  };
+  std::map<std::wstring, std::vector<std::wstring>> byName;
+  for (const auto& row : rows) {
+    for (const char* cell : row) byName[Wide(row[0])].push_back(Wide(cell));
+  }
+  return byName;
+}
+
+std::vector<std::wstring> Names(std::initializer_list<const char*> names) {
+  std::vector<std::wstring> wide;
+  for (const char* name : names) wide.push_back(Wide(name));
+  return wide;
+}
+
+const std::vector<std::wstring> kStoredOrder =
+    Names({"张伟", "王芳", "李娜", "刘洋", "陈静", "赵敏", "黄晓明", "周杰", "吴敏"});
+// Names in the order of the GBK text, which follows the pinyin of common characters.
+const std::vector<std::wstring> kNamesAscending =
+    Names({"陈静", "黄晓明", "李娜", "刘洋", "王芳", "吴敏", "张伟", "赵敏", "周杰"});
+// The stored birthday texts in text order: 1980年10月 before 1980年4月.
+const std::vector<std::wstring> kBirthdaysAscending =
+    Names({"吴敏", "李娜", "陈静", "周杰", "张伟", "王芳", "赵敏", "刘洋", "黄晓明"});
+
+std::vector<std::wstring> Reversed(std::vector<std::wstring> names) {
+  std::reverse(names.begin(), names.end());
+  return names;
+}
+
+std::vector<std::wstring> NameColumn(const ListRows& rows) {
+  std::vector<std::wstring> names;
+  for (const auto& row : rows) names.push_back(row.empty() ? L"" : row[0]);
+  return names;
+}
+
+// Every row shows its friend's five columns, ages included.
+void ExpectFriendRows(const ListRows& rows, const std::string& context) {
+  const auto expected = ExpectedRows();
+  for (const auto& row : rows) {
+    ASSERT_FALSE(row.empty()) << context;
+    auto found = expected.find(row[0]);
+    ASSERT_NE(found, expected.end()) << context << ": " << Utf8(row[0]);
+    EXPECT_TRUE(row == found->second) << context << ": " << Utf8(row[0]) << " " << Utf8(row[3]);
+  }
+}
+
+// Fills the program folder with the sample friends.
+void AddSampleFriends(ProgramUnderTest& program) {
+  ASSERT_TRUE(AddFriends(program.Folder(), kSampleFriends));
+}
+
+// Keys as a person types them: the menu takes each before the next arrives.
+void ChooseFromSortMenu(HWND main, HWND list, std::initializer_list<WPARAM> keys) {
+  RightClick(list, {300, 250});
+  ASSERT_TRUE(WaitUntil([] {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    return popup && IsWindowVisible(popup);
+  }));
+  Sleep(300);
+  for (WPARAM key : keys) {
+    PressKey(main, key);
+    Sleep(200);
+  }
+}
+
+bool ListShows(ProgramUnderTest& program, HWND list, const std::vector<std::wstring>& names) {
+  return WaitUntil([&] { return NameColumn(ReadListRows(program.Process(), list)) == names; });
+}
+
+void Close(ProgramUnderTest& program, HWND main) {
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// The visible message boxes of the program.
+std::vector<HWND> MessageBoxes(ProgramUnderTest& program) {
+  struct Search {
+    DWORD process;
+    std::vector<HWND> found;
+  } search{program.ProcessId(), {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto* search = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == search->process && IsWindowVisible(window) && ClassName(window) == L"#32770") {
+          search->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+TEST(FriendListWindow, StartsInTheStoredSortOrderWithEveryAge) {
+  const std::vector<std::wstring> namesDescending = Reversed(kNamesAscending);
+  const std::vector<std::wstring> birthdaysDescending = Reversed(kBirthdaysAscending);
+  const struct {
+    DWORD code;
+    const std::vector<std::wstring>* names;  // nullptr: 提醒方式 order, checked by calendar
+  } cases[] = {
+      {0, &kStoredOrder},          {1, &kNamesAscending},     {2, &namesDescending},
+      {3, &kBirthdaysAscending},   {4, &birthdaysDescending}, {5, nullptr},
+      {6, &kBirthdaysAscending},                        // the age orders are the birthday orders
+      {7, &birthdaysDescending},   {8, &kStoredOrder},  // outside 0..7: stored order
+      {0xFFFFFFFF, &kStoredOrder},
+  };
+  ProgramUnderTest program;
+  AddSampleFriends(program);
+  for (const auto& c : cases) {
+    const std::string context = "paixu " + std::to_string(static_cast<int>(c.code));
+    settings::WriteNumber(L"paixu", c.code);
+    HWND main = StartMainWindowWith(program, 9);
+    ASSERT_NE(main, nullptr) << context;
+    HWND list = GetDlgItem(main, ids::FriendList);
+    const ListRows rows = ReadListRows(program.Process(), list);
+    ASSERT_EQ(rows.size(), 9u) << context;
+    ExpectFriendRows(rows, context);
+    if (c.names) {
+      EXPECT_TRUE(NameColumn(rows) == *c.names) << context;
+    } else {
+      // Solar (false) before lunar (true); every friend once.
+      std::vector<std::wstring> calendars, names = NameColumn(rows);
+      for (const auto& row : rows) calendars.push_back(row[2]);
+      EXPECT_TRUE(
+          std::is_partitioned(calendars.begin(), calendars.end(),
+                              [](const std::wstring& text) { return text == Wide("公历"); }))
+          << context;
+      std::sort(names.begin(), names.end());
+      std::vector<std::wstring> all = kStoredOrder;
+      std::sort(all.begin(), all.end());
+      EXPECT_TRUE(names == all) << context;
+    }
+    if (c.code == 3) SaveScreenshot("friend-list-birthdays-ascending");
+    Close(program, main);
+    // Starting never rewrites the stored order.
+    EXPECT_EQ(settings::Read(L"paixu").number, c.code) << context;
+  }
+}
+
+TEST(FriendListWindow, SortMenuStoresTheOrderAndReloadsSummaryFollowsTheCurrentRow) {
+  ProgramUnderTest program;
+  AddSampleFriends(program);
+  HWND main = StartMainWindowWith(program, 9);
+  ASSERT_NE(main, nullptr);
+  HWND list = GetDlgItem(main, ids::FriendList);
+  HWND upcoming = GetDlgItem(main, ids::UpcomingList);
+  HWND status = GetDlgItem(main, ids::Status);
+  ASSERT_TRUE(ListShows(program, list, kStoredOrder));
+  ASSERT_TRUE(WaitUntil([&] { return ReadListRows(program.Process(), upcoming).size() == 5; }));
+  const ListRows upcomingBefore = ReadListRows(program.Process(), upcoming);
+  EXPECT_FALSE(settings::Read(L"paixu").exists);
+
+  // 排序方式 > 按姓名 > 姓名降序
+  ChooseFromSortMenu(main, list, {VK_DOWN, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN});
+  EXPECT_TRUE(ListShows(program, list, Reversed(kNamesAscending)));
+  EXPECT_EQ(settings::Read(L"paixu").type, static_cast<DWORD>(REG_DWORD));
+  EXPECT_EQ(settings::Read(L"paixu").number, 2u);
+  ExpectFriendRows(ReadListRows(program.Process(), list), "姓名降序");
+
+  // 排序方式 > 安年龄 > 年龄升序
+  ChooseFromSortMenu(main, list, {VK_DOWN, VK_RIGHT, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});
+  EXPECT_TRUE(ListShows(program, list, kBirthdaysAscending));
+  EXPECT_EQ(settings::Read(L"paixu").number, 6u);
+  // A re-sort leaves the upcoming list as the last upcoming pass made it.
+  EXPECT_TRUE(ReadListRows(program.Process(), upcoming) == upcomingBefore);
+  SaveScreenshot("friend-list-sorted-by-age");
+
+  // A click on a row makes it current: its summary in pane 0. In this order row 2 is 陈静.
+  EXPECT_TRUE(StatusPartText(program.Process(), status, 0) == Wide("寿辰备忘录！"));
+  Click(list, Centre(ListRowRect(program.Process(), list, 2)));
+  EXPECT_TRUE(WaitUntil([&] {
+    return StatusPartText(program.Process(), status, 0) == Wide("陈静生日：1980年10月1日(公历)");
+  })) << Utf8(StatusPartText(program.Process(), status, 0));
+  // The keyboard moves the current row too: up to 李娜, a lunar friend.
+  PressKey(list, VK_UP);
+  EXPECT_TRUE(WaitUntil([&] {
+    return StatusPartText(program.Process(), status, 0) == Wide("李娜生日：1976年3月28日(农历)");
+  })) << Utf8(StatusPartText(program.Process(), status, 0));
+  SaveScreenshot("friend-list-row-summary");
+
+  // The next start keeps the chosen order.
+  Close(program, main);
+  main = StartMainWindowWith(program, 9);
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(ListShows(program, GetDlgItem(main, ids::FriendList), kBirthdaysAscending));
+  Close(program, main);
+}
+
+TEST(FriendListWindow, MissingDatabaseIsCreatedEmpty) {
+  ProgramUnderTest program;
+  const std::wstring database = program.Folder() + L"\\config.mdb";
+  ASSERT_FALSE(FileExists(database));
+  HWND main = StartMainWindowWith(program, 0);
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(MessageBoxes(program).empty());
+  EXPECT_EQ(ReadListRows(program.Process(), GetDlgItem(main, ids::FriendList)).size(), 0u);
+  EXPECT_EQ(FileBytes(database).substr(0, 16), std::string("SQLite format 3\0", 16));
+  // The upcoming pass ran on the empty list: an empty page.
+  const std::wstring page = program.Folder() + L"\\" + Wide("最近生日.html");
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(page); }));
+  EXPECT_EQ(FileBytes(page), "");
+  SaveScreenshot("friend-list-new-database");
+  Close(program, main);
+  // The new database is one the tool can use.
+  EXPECT_EQ(RunCli({"list", "--db", Gbk(program.Folder())}), 0);
+}
+
+TEST(FriendListWindow, FileThatIsNoDatabaseIsReportedAndLeftAlone) {
+  ProgramUnderTest program;
+  const std::wstring database = program.Folder() + L"\\config.mdb";
+  std::string notADatabase("\0\1\0\0Standard Jet DB\0", 20);
+  for (int i = 0; i < 200; ++i) notADatabase += "这不是一个数据库文件。";
+  WriteFileBytes(database, notADatabase);
+  ASSERT_TRUE(program.Start());
+
+  // Every report is a message box with the system's default caption and an OK button.
+  int reports = 0;
+  for (int waited = 0, deadline = 8000; waited < deadline; waited += 100) {
+    std::vector<HWND> boxes = MessageBoxes(program);
+    if (boxes.empty()) {
+      Sleep(100);
+      continue;
+    }
+    HWND box = boxes.front();
+    std::wstring text = WindowText(GetDlgItem(box, 0xFFFF));
+    EXPECT_EQ(text.rfind(Wide("无法打开生日表："), 0), 0u) << Utf8(text);
+    EXPECT_TRUE(WindowText(box) == L"Error" || WindowText(box) == Wide("错误"))
+        << Utf8(WindowText(box));
+    if (++reports == 1) SaveScreenshot("friend-list-not-a-database");
+    HWND ok = GetDlgItem(box, IDOK);
+    ASSERT_NE(ok, nullptr);
+    SendMessageW(ok, BM_CLICK, 0, 0);
+    deadline = waited + 2500;  // time for a further report
+  }
+  EXPECT_GE(reports, 1);
+  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
+  ASSERT_NE(main, nullptr);
+  HWND status = GetDlgItem(main, ids::Status);
+  EXPECT_TRUE(StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"));
+  EXPECT_EQ(ReadListRows(program.Process(), GetDlgItem(main, ids::FriendList)).size(), 0u);
+  Close(program, main);
+  EXPECT_TRUE(FileBytes(database) == notADatabase);
+}
