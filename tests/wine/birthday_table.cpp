@@ -4,6 +4,7 @@
 
 #include "records/birthday_database.h"
 #include "records/gbk_collation.h"
+#include "sample_friends.h"
 #include "text/text_codec.h"
 
 namespace wine_test {
@@ -13,10 +14,6 @@ struct CountedErrors : memo::ErrorReporter {
   void ShowError(const std::string&) override { ++count; }
   int count = 0;
 };
-
-std::string Gbk(const std::wstring& text) {
-  return memo::Utf16ToGbk(std::u16string(text.begin(), text.end()));
-}
 
 std::string ColumnText(sqlite3_stmt* statement, int column) {
   const unsigned char* text = sqlite3_column_text(statement, column);

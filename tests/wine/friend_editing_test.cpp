@@ -7,6 +7,7 @@
 #include "design_check.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "sample_friends.h"
 #include "ui/window_ids.h"
 
 using namespace wine_test;
@@ -24,13 +25,7 @@ HWND StartWith(ProgramUnderTest& program, const std::vector<TableFriend>& friend
                int sortCode = 0) {
   if (!StoreFriends(program.Folder(), friends)) return nullptr;
   settings::WriteNumber(L"paixu", sortCode);
-  if (!program.Start()) return nullptr;
-  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
-  if (!main) return nullptr;
-  HWND status = GetDlgItem(main, main_ids::Status);
-  const std::wstring count = Wide("当前记录数：") + std::to_wstring(friends.size());
-  return WaitUntil([&] { return StatusPartText(program.Process(), status, 1) == count; }) ? main
-                                                                                          : nullptr;
+  return StartMainWindowWith(program, static_cast<int>(friends.size()));
 }
 
 HWND OpenFromToolbar(ProgramUnderTest& program, HWND main, int button) {
@@ -105,9 +100,7 @@ bool Shown(HWND window, int id) {
 
 std::vector<std::wstring> ListColumn(ProgramUnderTest& program, HWND list, int column) {
   std::vector<std::wstring> texts;
-  int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-  for (int row = 0; row < count; ++row)
-    texts.push_back(ListCell(program.Process(), list, row, column));
+  for (const auto& row : ReadListRows(program.Process(), list)) texts.push_back(row[column]);
   return texts;
 }
 
