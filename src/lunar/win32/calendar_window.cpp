@@ -171,11 +171,6 @@ void CalendarWindow::SetNumberProperty(int number, double value) {
   Refresh();
 }
 
-void CalendarWindow::SetTextProperty(int number, const std::string& value) {
-  model_->SetTextProperty(number, value);
-  Refresh();
-}
-
 RECT CalendarWindow::CellRect(int index) const {
   int column = index % 7, row = index / 7;
   int top = GridTop() + kBandHeight + row * kRowHeight;

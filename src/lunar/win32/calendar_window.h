@@ -24,11 +24,8 @@ class CalendarWindow {
                                 EventHandler onEvent);
 
   HWND Handle() const { return window_; }
-  CnMonthCalendar& Model() { return *model_; }
-
   double NumberProperty(int number) const { return model_->NumberProperty(number); }
   void SetNumberProperty(int number, double value);
-  void SetTextProperty(int number, const std::string& value);
   // The lists, the sizes and the list font follow the DPI the window is shown at.
   void SetDpi(const ui::Dpi& dpi);
 
