@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine_date_text.h"
+
 #include <array>
 #include <cmath>
 #include <limits>
@@ -11,15 +13,7 @@
 namespace memo {
 namespace {
 
-std::string Text(const LunarDate& date) {
-  return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-         std::to_string(date.day) + (date.isLeapMonth ? " leap" : "");
-}
-
-std::string Text(const SolarDate& date) {
-  return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-         std::to_string(date.day);
-}
+using testing::Text;
 
 // "" when the conversion fails.
 std::string LunarOf(uint16_t year, uint16_t month, uint16_t day) {
