@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "engine_date_text.h"
-
 #include <array>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
+
+#include "engine_date_text.h"
 
 namespace memo {
 namespace {
