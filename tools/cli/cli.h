@@ -28,4 +28,7 @@ std::string TakeOption(Arguments& args, const std::string& name, const std::stri
 // Removes a "--name" flag from args and tells whether it was there.
 bool TakeFlag(Arguments& args, const std::string& name);
 
+// Reads a whole argument as a decimal int; false for anything else.
+bool ReadInteger(const std::string& text, int& value);
+
 }  // namespace memo::cli

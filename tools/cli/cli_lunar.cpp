@@ -2,10 +2,7 @@
 //   lunar YYYY-MM-DD              the lunar date of a solar date: YEAR MONTH DAY [leap]
 //   solar YEAR MONTH DAY [leap]   the solar date of a lunar date: YYYY-MM-DD
 // Both print "none" and end with 1 when the date cannot be converted.
-#include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "cli.h"
@@ -18,16 +15,6 @@ namespace {
 int PrintNone() {
   PrintLine("none");
   return 1;
-}
-
-bool ReadInteger(const std::string& text, int& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  errno = 0;
-  const long number = std::strtol(text.c_str(), &end, 10);
-  if (*end != '\0' || errno == ERANGE || number < INT_MIN || number > INT_MAX) return false;
-  value = static_cast<int>(number);
-  return true;
 }
 
 int LunarCommand(const Arguments& args) {

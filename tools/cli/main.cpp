@@ -1,6 +1,9 @@
 // birthday-memo-cli: the portable core on the command line.
 //   birthday-memo-cli [--today YYYY-MM-DD] COMMAND ARGS...
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -77,6 +80,16 @@ bool TakeFlag(Arguments& args, const std::string& name) {
     }
   }
   return false;
+}
+
+bool ReadInteger(const std::string& text, int& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  const long number = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || errno == ERANGE || number < INT_MIN || number > INT_MAX) return false;
+  value = static_cast<int>(number);
+  return true;
 }
 
 }  // namespace memo::cli

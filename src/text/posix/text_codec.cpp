@@ -5,17 +5,44 @@
 
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace memo {
 namespace {
+
+// Opening a descriptor costs more than most conversions, and a descriptor cannot be
+// shared between threads: each thread keeps one per direction until it ends.
+class Descriptors {
+ public:
+  ~Descriptors() {
+    for (const auto& [directions, descriptor] : open_) iconv_close(descriptor);
+  }
+  // A descriptor in its initial state, or (iconv_t)-1.
+  iconv_t Get(const char* to, const char* from) {
+    auto found = open_.find({to, from});
+    if (found != open_.end()) {
+      iconv(found->second, nullptr, nullptr, nullptr, nullptr);
+      return found->second;
+    }
+    iconv_t descriptor = iconv_open(to, from);
+    if (descriptor != reinterpret_cast<iconv_t>(-1)) open_[{to, from}] = descriptor;
+    return descriptor;
+  }
+
+ private:
+  std::map<std::pair<std::string_view, std::string_view>, iconv_t> open_;
+};
 
 // Converts `input` from one encoding to another; an unconvertible input unit becomes
 // `replacement` (already in the target encoding) and conversion goes on after it.
 std::string Convert(const char* to, const char* from, const char* input, size_t inputBytes,
                     size_t inputUnit, const std::string& replacement,
                     bool skipContinuation = false) {
-  iconv_t cd = iconv_open(to, from);
+  thread_local Descriptors descriptors;
+  iconv_t cd = descriptors.Get(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::string();
   std::string out;
   std::vector<char> buffer(4 * inputBytes + 16);
@@ -40,7 +67,6 @@ std::string Convert(const char* to, const char* from, const char* input, size_t 
     out += replacement;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
-  iconv_close(cd);
   return out;
 }
 

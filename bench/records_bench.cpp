@@ -1,0 +1,162 @@
+// The start-up path over a real SQLite file: loading the friend list, the upcoming pass
+// (days for every friend, lunar ones through the engine) and the page, for 1,000 to
+// 100,000 friends of whom half keep a lunar birthday.
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+
+#include "datetime/clock.h"
+#include "reckoning/upcoming_report.h"
+#include "records/birthday_database.h"
+#include "records/friend_list.h"
+#include "records/gbk_collation.h"
+#include "records/upcoming_pass.h"
+#include "text/text_codec.h"
+
+namespace memo {
+namespace {
+
+struct NoErrors : ErrorReporter {
+  void ShowError(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+};
+struct NoStatusBar : StatusBar {
+  void SetPartText(int, const std::string&) override {}
+};
+struct NoReportView : ReportView {
+  void LoadPage(const std::string&) override {}
+};
+struct NoTray : TrayNotifier {
+  void SetTip(const std::string&) override {}
+  void ShowBalloon(const std::string&, const std::string&, int, int, bool) override {}
+};
+
+// Folders with config.mdb holding a number of friends, made once per size and removed
+// when the benchmarks end.
+class BenchFolders {
+ public:
+  ~BenchFolders() {
+    for (const auto& [count, folder] : folders_) std::filesystem::remove_all(folder);
+  }
+  std::string With(int count) {
+    auto found = folders_.find(count);
+    if (found != folders_.end()) return found->second;
+    return folders_[count] = Make(count);
+  }
+
+ private:
+  static std::string Make(int count);
+  std::map<int, std::string> folders_;
+};
+
+std::string FolderWithFriends(int count) {
+  static BenchFolders folders;
+  return folders.With(count);
+}
+
+std::string BenchFolders::Make(int count) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "memo-bench-XXXXXX").string();
+  const std::string folder = mkdtemp(pattern.data());
+  {
+    NoErrors errors;
+    BirthdayDatabase database(errors);
+    database.OpenBirthdayDatabase(folder);  // creates the file and the table
+  }
+  sqlite3* connection = nullptr;
+  sqlite3_open((folder + "/config.mdb").c_str(), &connection);
+  RegisterGbkCollation(connection);
+  sqlite3_exec(connection, "begin", nullptr, nullptr, nullptr);
+  sqlite3_stmt* insert = nullptr;
+  sqlite3_prepare_v2(connection,
+                     u8"insert into 生日 (姓名, 生日, 提醒方式, 联系方式) values (?, ?, ?, ?)", -1,
+                     &insert, nullptr);
+  std::mt19937 random(count);
+  const std::u16string given = u"伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉兰";
+  const std::u16string family = u"王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹";
+  for (int i = 0; i < count; ++i) {
+    std::u16string name(1, family[random() % family.size()]);
+    for (unsigned n = 0; n < 1 + random() % 2; ++n) name += given[random() % given.size()];
+    const bool lunar = i % 2 == 1;
+    const int year = 1940 + random() % 70, month = 1 + random() % 12;
+    const int day = 1 + random() % (lunar ? 30 : 28);
+    std::string birthday = std::to_string(year) + u8"年" + std::to_string(month) + u8"月" +
+                           std::to_string(day) + u8"日";
+    if (lunar && random() % 30 == 0) birthday += u8"[闰月]";
+    const std::string phone = "13" + std::to_string(100000000 + random() % 900000000);
+    const std::string utf8Name = GbkToUtf8(Utf16ToGbk(name));
+    sqlite3_bind_text(insert, 1, utf8Name.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(insert, 2, birthday.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_int(insert, 3, lunar ? 1 : 0);
+    sqlite3_bind_text(insert, 4, phone.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_step(insert);
+    sqlite3_reset(insert);
+  }
+  sqlite3_finalize(insert);
+  sqlite3_exec(connection, "commit", nullptr, nullptr, nullptr);
+  sqlite3_close(connection);
+  return folder;
+}
+
+// The program's parts over one folder, the clock on a fixed day.
+struct Program {
+  explicit Program(const std::string& folder) {
+    FixClock(MakeDateTime(2013, 4, 30));
+    database.OpenBirthdayDatabase(folder);
+  }
+  NoErrors errors;
+  BirthdayDatabase database{errors};
+  MemoryTextRows friends{5}, upcoming{6};
+  NoStatusBar statusBar;
+  MemorySettingsStore settings;
+  NoReportView reportView;
+  NoTray tray;
+  RecordsContext context{database, friends, upcoming, statusBar, settings, reportView, tray, ""};
+};
+
+void LoadCountAndPage(benchmark::State& state) {
+  const std::string folder = FolderWithFriends(static_cast<int>(state.range(0)));
+  Program program(folder);
+  program.context.reportPath = ReportFilePath(folder);
+  for (auto _ : state) {
+    LoadFriendList(program.context, 0);
+    RecomputeUpcoming(program.context);
+  }
+  state.counters["upcoming"] = program.upcoming.RowCount();
+  state.SetComplexityN(state.range(0));
+}
+
+void LoadFriendListSorted(benchmark::State& state) {
+  Program program(FolderWithFriends(static_cast<int>(state.range(0))));
+  const int sortCode = static_cast<int>(state.range(1));
+  for (auto _ : state) LoadFriendList(program.context, sortCode);
+  state.SetComplexityN(state.range(0));
+}
+
+void UpcomingPassOnly(benchmark::State& state) {
+  const std::string folder = FolderWithFriends(static_cast<int>(state.range(0)));
+  Program program(folder);
+  program.context.reportPath = ReportFilePath(folder);
+  LoadFriendList(program.context, 0);
+  for (auto _ : state) RecomputeUpcoming(program.context);
+  state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK(LoadCountAndPage)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(UpcomingPassOnly)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadFriendListSorted)
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->Args({100000, 3})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace memo

@@ -1,0 +1,37 @@
+// Today's date, and lunar dates carried in a DateTime: the lunar year, month and day
+// written as if they were a Gregorian date, the leap-month mark kept beside the value.
+// A lunar date whose month and day make no Gregorian date in a year of the same number
+// (lunar 2月30日, or 2月29日 in most years) has no carrier and reads as MinDateTime.
+#pragma once
+
+#include <string>
+
+#include "datetime/date_time.h"
+#include "lunar/lunar_engine.h"
+
+namespace memo {
+
+// "Y年M月D日" without range checks; DateFromText of it decides whether the date exists.
+std::string DateTextOf(int year, int month, int day);
+
+DateTime Today();
+// The carrier of today's lunar date, leap mark dropped; MinDateTime when it has none.
+DateTime TodayLunar();
+// Today's lunar date itself, which exists also on the days that have no carrier (lunar
+// 2月29日 in a year whose number is not a Gregorian leap year); all zero outside the
+// engine's range. The reckoning counts from it so that such days count like any other.
+LunarDate TodayLunarDate();
+// Today's lunar date as "Y年M月D日", also on a day without a carrier.
+std::string TodayLunarText();
+DateTime SolarToLunar(DateTime solar);
+// True when the lunar date converts without any fallback. A leap flag for a month that
+// is not the year's leap month converts the ordinary month, as the engine does.
+bool LunarDateExists(DateTime carrier, bool leap);
+bool LunarDateExists(int year, int month, int day, bool leap);
+// The solar date of the lunar date or, when that day is missing this year, of the day
+// before it; EmptyDateTime when neither converts.
+DateTime LunarToSolar(DateTime carrier, bool leap);
+// The same from the lunar numbers, for dates that have no carrier in that year.
+DateTime LunarToSolar(int year, int month, int day, bool leap);
+
+}  // namespace memo

@@ -1,0 +1,21 @@
+// The text order of the birthday table. A Chinese Windows database orders text by its GBK
+// bytes, which puts the common characters in pinyin order; SQLite keeps UTF-8, whose byte
+// order is Unicode's, so the table's text columns are declared with this collation.
+#pragma once
+
+#include <string_view>
+
+struct sqlite3;
+
+namespace memo {
+
+inline constexpr char kGbkCollation[] = "GBK";
+
+// Negative, zero or positive as the GBK form of a sorts before, with or after that of b.
+// Both are UTF-8. Characters that GBK cannot hold keep their Unicode order among themselves.
+int CompareInGbkOrder(std::string_view a, std::string_view b);
+
+// Makes the collation known to one connection; false when SQLite refuses it.
+bool RegisterGbkCollation(sqlite3* connection);
+
+}  // namespace memo
