@@ -1,6 +1,7 @@
 #include "app/main_window_setup.h"
 
 #include "app/settings_names.h"
+#include "reckoning/lunar_carrier.h"
 
 namespace memo {
 
@@ -12,8 +13,8 @@ std::string RecordCountText(int rowCount) {
   return "当前记录数：" + NumberToText(rowCount);
 }
 
-std::string TodayText(DateTime today, DateTime todayLunar) {
-  return "今天是：公历" + DateToText(today) + "   农历" + DateToText(todayLunar);
+std::string TodayText(DateTime today, const std::string& todayLunarText) {
+  return "今天是：公历" + DateToText(today) + "   农历" + todayLunarText;
 }
 
 void ShowRecordCount(const TextRows& friendList, StatusBar& status) {
@@ -26,6 +27,9 @@ void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
   int sortCode = settings.ReadNumber(SortSetting);
   if (steps.loadFriendList) steps.loadFriendList(sortCode);
   ShowRecordCount(parts.friendList, parts.status);
+  // Today's lunar date as text also on the days whose lunar date makes no Gregorian date
+  // (2月30日), where the date value would read 100年1月1日.
+  parts.status.SetPartText(TodayPart, TodayText(DatePart(Now()), TodayLunarText()));
   if (settings.ReadNumber(TraySetting) == 0) parts.view.ShowTrayIcon();
   // The upcoming pass reads the friend list, so it starts only once the list is filled.
   if (steps.startUpcomingPass) steps.startUpcomingPass();

@@ -44,7 +44,7 @@ struct MainWindowParts {
 std::string CaptionFromTitle(const std::string& storedTitle);
 std::string RecordCountText(int rowCount);
 // "今天是：公历" today "   农历" today's lunar date, both in the 年月日 form.
-std::string TodayText(DateTime today, DateTime todayLunar);
+std::string TodayText(DateTime today, const std::string& todayLunarText);
 
 void ShowRecordCount(const TextRows& friendList, StatusBar& status);
 void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,

@@ -2,11 +2,13 @@
 // and the order of the steps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/main_window_setup.h"
 #include "app/settings_names.h"
+#include "datetime/clock.h"
 
 namespace memo {
 namespace {
@@ -32,12 +34,36 @@ TEST(MainWindowSetUp, CaptionIsTheStoredTitleOrTheDefault) {
 TEST(MainWindowSetUp, StatusTexts) {
   EXPECT_EQ(RecordCountText(0), "当前记录数：0");
   EXPECT_EQ(RecordCountText(1234), "当前记录数：1234");
-  // 15 April 2012 is lunar 2012, third month, day 25.
-  EXPECT_EQ(TodayText(MakeDateTime(2012, 4, 15), MakeDateTime(2012, 3, 25)),
+  EXPECT_EQ(TodayText(MakeDateTime(2012, 4, 15), "2012年3月25日"),
             "今天是：公历2012年4月15日   农历2012年3月25日");
 }
 
+TEST(MainWindowSetUp, TodayPaneShowsTodaysSolarAndLunarDates) {
+  struct Case {
+    DateTime now;
+    std::string pane;
+  } cases[] = {
+      // 15 April 2012 is lunar 2012, third month, day 25; the time of day does not show.
+      {MakeDateTime(2012, 4, 15, 13, 45, 10), "今天是：公历2012年4月15日   农历2012年3月25日"},
+      // Lunar 2014年2月30日 and 2013年2月29日 make no Gregorian dates, yet are today's.
+      {MakeDateTime(2014, 3, 30), "今天是：公历2014年3月30日   农历2014年2月30日"},
+      {MakeDateTime(2013, 4, 9), "今天是：公历2013年4月9日   农历2013年2月29日"},
+  };
+  for (const Case& c : cases) {
+    FixClock(c.now);
+    MemorySettingsStore settings;
+    RecordingWindow window;
+    MemoryTextRows friends(5);
+    SetUpMainWindow({window, friends, window}, settings, SetUpSteps{});
+    EXPECT_NE(std::find(window.steps.begin(), window.steps.end(), "part2:" + c.pane),
+              window.steps.end())
+        << c.pane;
+  }
+  SetClock(nullptr);
+}
+
 TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
+  FixClock(MakeDateTime(2012, 4, 15));
   MemorySettingsStore settings;
   RecordingWindow window;
   MemoryTextRows friends(5);
@@ -51,8 +77,9 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   steps.showAdvertisement = [&] { window.steps.push_back("advert"); };
 
   SetUpMainWindow({window, friends, window}, settings, steps);
-  EXPECT_EQ(window.steps, (Steps{"caption:寿辰备忘录", "load:0", "part1:当前记录数：2", "tray",
-                                 "upcoming", "advert"}));
+  const std::string today = "part2:今天是：公历2012年4月15日   农历2012年3月25日";
+  EXPECT_EQ(window.steps, (Steps{"caption:寿辰备忘录", "load:0", "part1:当前记录数：2", today,
+                                 "tray", "upcoming", "advert"}));
 
   settings.WriteText(TitleSetting, "家人生日");
   settings.WriteNumber(SortSetting, 4);
@@ -60,15 +87,16 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   window.steps.clear();
   friends.Clear();
   SetUpMainWindow({window, friends, window}, settings, steps);
-  EXPECT_EQ(window.steps,
-            (Steps{"caption:家人生日", "load:4", "part1:当前记录数：2", "upcoming", "advert"}));
+  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "load:4", "part1:当前记录数：2", today,
+                                 "upcoming", "advert"}));
 
   // Steps that are not there yet are skipped; a tray value of another kind reads as 0.
   settings.WriteText(TraySetting, "1");
   window.steps.clear();
   friends.Clear();
   SetUpMainWindow({window, friends, window}, settings, SetUpSteps{});
-  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "part1:当前记录数：0", "tray"}));
+  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "part1:当前记录数：0", today, "tray"}));
+  SetClock(nullptr);
 }
 
 }  // namespace
