@@ -10,7 +10,8 @@ using namespace wine_test;
 
 namespace {
 
-constexpr int SettingsButton = 4, AboutButton = 7, ExitButton = 8;
+constexpr int EditButton = 1, DeleteButton = 2, SettingsButton = 4, UpcomingButton = 5,
+              AboutButton = 7, ExitButton = 8;
 
 HWND OpenAbout(ProgramUnderTest& program, HWND main) {
   ClickToolbarButton(program, main, AboutButton);
@@ -91,4 +92,37 @@ TEST(Lifecycle, ClosingWithoutTheIconEndsWithCodeZeroWhenTheLastWindowIsGone) {
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(5000), 0);
   }
+}
+
+TEST(Lifecycle, WithoutFriendsEditAndDeleteDoNothingUpcomingShowsDetailsAndADoubleClickAdds) {
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  ClickToolbarButton(program, main, EditButton);
+  ClickToolbarButton(program, main, DeleteButton);
+  Sleep(500);
+  EXPECT_EQ(program.WaitForWindow(memo::ui::BirthdayWindowClass, 0), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(main));
+
+  HWND pages = GetDlgItem(main, memo::ui::main_window::Pages);
+  ClickToolbarButton(program, main, UpcomingButton);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 2; }));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, memo::ui::main_window::ReportView)));
+
+  // A double click on the friend list with no row selected opens the add window.
+  ClickTab(program, pages, 0);
+  HWND list = GetDlgItem(main, memo::ui::main_window::FriendList);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(list) != FALSE; }));
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 100));
+  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
+  PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(200, 100));
+  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
+  HWND add = program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+  ASSERT_NE(add, nullptr);
+  EXPECT_TRUE(WindowText(add) == Wide("添加好友生日"));
+  EXPECT_FALSE(IsWindowEnabled(main));
+  PostMessageW(add, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
 }
