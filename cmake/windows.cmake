@@ -29,8 +29,9 @@ if(EXISTS /usr/src/googletest/googletest/CMakeLists.txt)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   file(GLOB driver_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
-  # The advertisement and report-view parts are tested inside the driver itself.
+  # The advertisement, report-view and registry parts are tested inside the driver itself.
   add_executable(wine-tests ${driver_sources}
+    ${CMAKE_SOURCE_DIR}/src/app/win32/registry.cpp
     ${CMAKE_SOURCE_DIR}/src/app/win32/web_extras.cpp
     ${CMAKE_SOURCE_DIR}/src/ui/picture_box.cpp
     ${CMAKE_SOURCE_DIR}/src/ui/picture_decoder.cpp

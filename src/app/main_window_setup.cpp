@@ -27,6 +27,8 @@ void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
   int sortCode = settings.ReadNumber(SortSetting);
   if (steps.loadFriendList) steps.loadFriendList(sortCode);
   ShowRecordCount(parts.friendList, parts.status);
+  // Today's lunar date as text also on the days whose lunar date makes no Gregorian date
+  // (2月30日), where the date value would read 100年1月1日.
   parts.status.SetPartText(TodayPart, TodayText(DatePart(Now()), TodayLunarText()));
   if (settings.ReadNumber(TraySetting) == 0) parts.view.ShowTrayIcon();
   // The upcoming pass reads the friend list, so it starts only once the list is filled.

@@ -1,7 +1,7 @@
 // Start-up's work on the main window once it exists: the caption from the title setting,
-// the friend list, the status-bar texts (the record count and today's dates) and the tray icon,
-// then the upcoming pass and the advertisement picture. It runs on the background worker; the parts
-// it is handed apply their window changes on the user-interface thread.
+// the friend list, the status-bar texts and the tray icon, then the upcoming pass and the
+// advertisement picture. It runs on the background worker; the parts it is handed apply
+// their window changes on the user-interface thread.
 #pragma once
 
 #include <functional>
@@ -43,8 +43,7 @@ struct MainWindowParts {
 // An empty stored title gives the default one; any other text stays as it is.
 std::string CaptionFromTitle(const std::string& storedTitle);
 std::string RecordCountText(int rowCount);
-// "今天是：公历" today "   农历" today's lunar date, both in the 年月日 form. The lunar date
-// comes as text because some lunar days (2月29日 in most years) have no carrier.
+// "今天是：公历" today "   农历" today's lunar date, both in the 年月日 form.
 std::string TodayText(DateTime today, const std::string& todayLunarText);
 
 void ShowRecordCount(const TextRows& friendList, StatusBar& status);

@@ -230,6 +230,13 @@ void BirthdayDatabase::WriteText(const std::string& column, const std::string& t
   changed_ = true;
 }
 
+void BirthdayDatabase::WriteRecord(const BirthdayRecord& record) {
+  WriteText(kNameColumn, record.name);
+  WriteYesNo(kLunarColumn, record.lunar);
+  WriteText(kBirthdayColumn, record.birthday);
+  WriteText(kContactColumn, record.contact);
+}
+
 void BirthdayDatabase::WriteYesNo(const std::string& column, bool value) {
   if (AtEnd() || column != kLunarColumn) return;
   rows_[current_].values.lunar = value;

@@ -62,6 +62,8 @@ class BirthdayDatabase {
   bool ReadYesNo(const std::string& column) const;
   void WriteText(const std::string& column, const std::string& text);
   void WriteYesNo(const std::string& column, bool value);
+  // All four columns of the current row, in the order a saved friend writes them.
+  void WriteRecord(const BirthdayRecord& record);
 
   // Starts a new empty row at the end and makes it current. It is stored by Update or
   // when the cursor moves away from it.

@@ -21,10 +21,7 @@ void SaveFriend(RecordsContext& context, const std::string& name, bool lunar, Da
   } else {
     database.AddRow();
   }
-  database.WriteText(kNameColumn, record.name);
-  database.WriteYesNo(kLunarColumn, record.lunar);
-  database.WriteText(kBirthdayColumn, record.birthday);
-  database.WriteText(kContactColumn, record.contact);
+  database.WriteRecord(record);
   // Moving away stores the row.
   database.MoveFirst();
   ShowRecordCount(context);

@@ -10,8 +10,6 @@ Function User32Function(const char* name) {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
-}  // namespace
-
 Dpi SystemDpi() {
   static const auto getDpiForSystem = User32Function<UINT(WINAPI*)()>("GetDpiForSystem");
   if (getDpiForSystem) return Dpi{static_cast<int>(getDpiForSystem())};
@@ -20,6 +18,8 @@ Dpi SystemDpi() {
   ReleaseDC(nullptr, screen);
   return dpi;
 }
+
+}  // namespace
 
 Dpi DpiOfWindow(HWND window) {
   static const auto getDpiForWindow = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");

@@ -15,6 +15,5 @@ struct Dpi {
 
 // The DPI of the monitor the window is on (the system DPI on systems without per-monitor DPI).
 Dpi DpiOfWindow(HWND window);
-Dpi SystemDpi();
 
 }  // namespace memo::ui

@@ -120,15 +120,10 @@ void Form::Open(HWND owner) {
     windowClass.lpszClassName = design_.className;
     RegisterClassExW(&windowClass);
   }
-  // Centred each time it opens; the size is the design's outer rectangle.
-  Dpi dpi = SystemDpi();
-  int width = dpi.Scale(design_.width), height = dpi.Scale(design_.height);
-  int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   if (design_.minimizeBox) style |= WS_MINIMIZEBOX;
-  CreateWindowExW(0, design_.className, Wide(design_.caption).c_str(), style, x, y, width, height,
-                  owner, nullptr, Instance(), this);
+  CreateWindowExW(0, design_.className, Wide(design_.caption).c_str(), style, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 0, 0, owner, nullptr, Instance(), this);
   if (!window_) return;
   if (onCreated) onCreated();
   if (!window_) return;
@@ -269,6 +264,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Form::OnCreate() {
   ++openForms;
   dpi_ = DpiOfWindow(window_);
+  // Centred each time it opens; the size is the design's outer rectangle at the window's DPI.
+  int width = dpi_.Scale(design_.width), height = dpi_.Scale(design_.height);
+  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   for (auto& control : controls_) {
     if (control) control->Create(*this);
   }

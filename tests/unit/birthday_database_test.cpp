@@ -43,10 +43,7 @@ class BirthdayDatabaseTest : public ::testing::Test {
   // Appends a row the way the add window stores a friend: add, write, move away.
   static void Append(BirthdayDatabase& database, const BirthdayRecord& record) {
     database.AddRow();
-    database.WriteText(kNameColumn, record.name);
-    database.WriteYesNo(kLunarColumn, record.lunar);
-    database.WriteText(kBirthdayColumn, record.birthday);
-    database.WriteText(kContactColumn, record.contact);
+    database.WriteRecord(record);
     database.MoveFirst();
   }
 

@@ -8,18 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "engine_date_text.h"
+
 namespace memo {
 namespace {
 
-std::string Text(const LunarDate& date) {
-  return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-         std::to_string(date.day) + (date.isLeapMonth ? " leap" : "");
-}
-
-std::string Text(const SolarDate& date) {
-  return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-         std::to_string(date.day);
-}
+using testing::Text;
 
 // "" when the conversion fails.
 std::string LunarOf(uint16_t year, uint16_t month, uint16_t day) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine_date_text.h"
 #include "lunar/lunar_engine.h"
 #include "lunar_literal.h"
 
@@ -22,15 +23,7 @@ bool InSolarDomain(uint16_t year, uint16_t month, uint16_t day) {
          day <= kMaxSolarDay;
 }
 
-std::string Text(const LunarDate& date) {
-  return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-         std::to_string(date.day) + (date.isLeapMonth ? " leap" : "");
-}
-
-std::string Text(const SolarDate& date) {
-  return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-         std::to_string(date.day);
-}
+using testing::Text;
 
 TEST(LunarEquivalence, YearLengthsMatchTheSumOfTheMonths) {
   for (int year = 1899; year <= 2052; ++year) {

@@ -38,34 +38,32 @@ TEST(MainWindowSetUp, StatusTexts) {
             "今天是：公历2012年4月15日   农历2012年3月25日");
 }
 
-// Today's dates in pane 2, also on a lunar day that no DateTime can carry.
-TEST(MainWindowSetUp, TodayPartShowsTheSolarAndLunarDate) {
-  const struct {
-    DateTime today;
-    const char* text;
+TEST(MainWindowSetUp, TodayPaneShowsTodaysSolarAndLunarDates) {
+  struct Case {
+    DateTime now;
+    std::string pane;
   } cases[] = {
-      {MakeDateTime(2012, 4, 15, 9), "今天是：公历2012年4月15日   农历2012年3月25日"},
-      // Lunar 2021, second month, day 29: no solar 2021年2月29日 exists.
-      {MakeDateTime(2021, 4, 10), "今天是：公历2021年4月10日   农历2021年2月29日"},
-      // A leap month shows without its mark, as the 年月日 form has none.
-      {MakeDateTime(2023, 4, 1), "今天是：公历2023年4月1日   农历2023年2月11日"},
+      // 15 April 2012 is lunar 2012, third month, day 25; the time of day does not show.
+      {MakeDateTime(2012, 4, 15, 13, 45, 10), "今天是：公历2012年4月15日   农历2012年3月25日"},
+      // Lunar 2014年2月30日 and 2013年2月29日 make no Gregorian dates, yet are today's.
+      {MakeDateTime(2014, 3, 30), "今天是：公历2014年3月30日   农历2014年2月30日"},
+      {MakeDateTime(2013, 4, 9), "今天是：公历2013年4月9日   农历2013年2月29日"},
   };
-  MemorySettingsStore settings;
-  MemoryTextRows friends(5);
-  for (const auto& c : cases) {
-    FixClock(c.today);
+  for (const Case& c : cases) {
+    FixClock(c.now);
+    MemorySettingsStore settings;
     RecordingWindow window;
+    MemoryTextRows friends(5);
     SetUpMainWindow({window, friends, window}, settings, SetUpSteps{});
-    EXPECT_NE(std::find(window.steps.begin(), window.steps.end(), std::string("part2:") + c.text),
+    EXPECT_NE(std::find(window.steps.begin(), window.steps.end(), "part2:" + c.pane),
               window.steps.end())
-        << c.text;
+        << c.pane;
   }
   SetClock(nullptr);
 }
 
 TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   FixClock(MakeDateTime(2012, 4, 15));
-  const std::string kToday = "part2:今天是：公历2012年4月15日   农历2012年3月25日";
   MemorySettingsStore settings;
   RecordingWindow window;
   MemoryTextRows friends(5);
@@ -79,7 +77,8 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   steps.showAdvertisement = [&] { window.steps.push_back("advert"); };
 
   SetUpMainWindow({window, friends, window}, settings, steps);
-  EXPECT_EQ(window.steps, (Steps{"caption:寿辰备忘录", "load:0", "part1:当前记录数：2", kToday,
+  const std::string today = "part2:今天是：公历2012年4月15日   农历2012年3月25日";
+  EXPECT_EQ(window.steps, (Steps{"caption:寿辰备忘录", "load:0", "part1:当前记录数：2", today,
                                  "tray", "upcoming", "advert"}));
 
   settings.WriteText(TitleSetting, "家人生日");
@@ -88,7 +87,7 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   window.steps.clear();
   friends.Clear();
   SetUpMainWindow({window, friends, window}, settings, steps);
-  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "load:4", "part1:当前记录数：2", kToday,
+  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "load:4", "part1:当前记录数：2", today,
                                  "upcoming", "advert"}));
 
   // Steps that are not there yet are skipped; a tray value of another kind reads as 0.
@@ -96,7 +95,7 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   window.steps.clear();
   friends.Clear();
   SetUpMainWindow({window, friends, window}, settings, SetUpSteps{});
-  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "part1:当前记录数：0", kToday, "tray"}));
+  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "part1:当前记录数：0", today, "tray"}));
   SetClock(nullptr);
 }
 

@@ -127,6 +127,8 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
   ASSERT_TRUE(WaitUntil(
       [&] { return StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"); }));
   EXPECT_TRUE(StatusPartText(program.Process(), status, 0) == Wide("寿辰备忘录！"));
+  EXPECT_EQ(Utf8(StatusPartText(program.Process(), status, 2)),
+            u8"今天是：公历2012年4月15日   农历2012年3月25日");
   Sleep(300);
   SaveScreenshot("main-window");
 
@@ -173,6 +175,20 @@ TEST(MainWindow, CaptionIsTheStoredTitleWithItsVariablesExpanded) {
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);
   }
+}
+
+TEST(MainWindow, TodayPaneShowsALunarDayThatHasNoGregorianTwin) {
+  // Lunar 2014年2月30日: no Gregorian date has that month and day.
+  ProgramUnderTest program;
+  StartOptions options;
+  options.today = "2014-03-30";
+  HWND main = StartMainWindow(program, options);
+  ASSERT_NE(main, nullptr);
+  HWND status = GetDlgItem(main, ids::Status);
+  EXPECT_EQ(Utf8(StatusPartText(program.Process(), status, 2)),
+            u8"今天是：公历2014年3月30日   农历2014年2月30日");
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
 }
 
 TEST(MainWindow, RightClickInTheFriendListPopsUpTheSortMenuWhoseLeavesStoreTheirCode) {

@@ -493,46 +493,114 @@ class OwnerProcess {
   HANDLE handle_;
 };
 
-// The text of a tooltip's first tool.
-std::wstring FirstToolText(HWND tooltip) {
+struct Tool {
+  HWND window = nullptr;  // the window the tool belongs to
+  std::wstring text;
+};
+
+// A tooltip's first tool.
+Tool FirstTool(HWND tooltip) {
   OwnerProcess owner(tooltip);
   RemoteMemory memory(owner.Handle(), RemoteSize);
-  TTTOOLINFOW tool = {};
-  tool.cbSize = sizeof(tool);
-  tool.lpszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
-  memory.Write(&tool, sizeof(tool));
-  if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, memory.At())) return std::wstring();
-  return memory.Text(TextOffset, TextCharacters);
+  TTTOOLINFOW info = {};
+  info.cbSize = sizeof(info);
+  info.lpszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
+  memory.Write(&info, sizeof(info));
+  Tool tool;
+  if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, memory.At())) return tool;
+  memory.Read(&info, sizeof(info));
+  tool.window = info.hwnd;
+  tool.text = memory.Text(TextOffset, TextCharacters);
+  return tool;
 }
 
 }  // namespace
 
 std::wstring TrayTip() {
-  // Every icon has a plain tooltip of its own, owned by the icon's window.
+  // Every icon has a plain tooltip of its own, whose tool is the taskbar.
   for (HWND window : AllWindows()) {
     if (ClassName(window) != TOOLTIPS_CLASSW || (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON)) {
       continue;
     }
-    HWND icon = GetWindow(window, GW_OWNER);
-    if (icon && ClassName(icon) == L"__wine_tray_icon") return FirstToolText(window);
+    Tool tool = FirstTool(window);
+    if (tool.window && tool.window == Taskbar()) return tool.text;
   }
   return std::wstring();
 }
 
-BalloonTexts ReadBalloon(HWND balloon) {
-  BalloonTexts texts;
-  if (!balloon) return texts;
-  texts.text = FirstToolText(balloon);
-  OwnerProcess owner(balloon);
-  RemoteMemory memory(owner.Handle(), RemoteSize);
-  TTGETTITLE title = {};
-  title.dwSize = sizeof(title);
-  title.cch = TextCharacters;
-  title.pszTitle = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
-  memory.Write(&title, sizeof(title));
-  SendMessageW(balloon, TTM_GETTITLE, 0, memory.At());
-  texts.title = memory.Text(TextOffset, TextCharacters);
-  return texts;
+std::wstring BalloonText(HWND balloon) {
+  return FirstTool(balloon).text;
+}
+
+namespace {
+
+// The pixels of a window as the screen shows them.
+std::vector<DWORD> ScreenPixels(HWND window) {
+  RECT place;
+  GetWindowRect(window, &place);
+  const int width = place.right - place.left, height = place.bottom - place.top;
+  std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+  GdiFlush();
+  if (bits) memcpy(pixels.data(), bits, pixels.size() * sizeof(DWORD));
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+void HandleMessages(int ms) {
+  for (DWORD end = GetTickCount() + ms; static_cast<int>(end - GetTickCount()) > 0; Sleep(10)) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+}
+
+}  // namespace
+
+bool BalloonShows(HWND balloon, const std::wstring& title, const std::wstring& text) {
+  RECT place;
+  if (!balloon || !GetWindowRect(balloon, &place)) return false;
+  const std::vector<DWORD> shown = ScreenPixels(balloon);
+  // The taskbar's kind of balloon, then moved onto the shown one.
+  HWND drawn = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_BALLOON | TTS_CLOSE,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                               nullptr, nullptr, nullptr);
+  std::wstring toolText = text;
+  TTTOOLINFOW tool = {};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_TRACK;
+  tool.hwnd = drawn;
+  tool.uId = 1;
+  tool.lpszText = toolText.data();
+  SendMessageW(drawn, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(drawn, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(title.c_str()));
+  // Pointing where the taskbar's balloons point, its stem is where the shown one's is.
+  POINT icon = FirstTraySlot();
+  ClientToScreen(Taskbar(), &icon);
+  SendMessageW(drawn, TTM_TRACKPOSITION, 0, MAKELONG(icon.x, icon.y));
+  SendMessageW(drawn, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+  HandleMessages(200);
+  SetWindowPos(drawn, HWND_TOPMOST, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  HandleMessages(300);
+  RECT drawnPlace;
+  GetWindowRect(drawn, &drawnPlace);
+  const bool same = EqualRect(&place, &drawnPlace) && ScreenPixels(drawn) == shown;
+  DestroyWindow(drawn);
+  return same;
 }
 
 ListRows ReadListRows(HANDLE process, HWND list) {

@@ -120,13 +120,13 @@ void ClickTrayIcon();
 void RightClickTrayIcon();
 HWND VisibleBalloon();
 // What the taskbar keeps of the notification area, read from its tooltips: the first icon's
-// tip (empty without an icon) and a balloon's title and text.
+// tip (empty without an icon) and a balloon's text.
 std::wstring TrayTip();
-struct BalloonTexts {
-  std::wstring title;
-  std::wstring text;
-};
-BalloonTexts ReadBalloon(HWND balloon);
+std::wstring BalloonText(HWND balloon);
+// True when the balloon looks exactly like an information balloon with this title and text
+// that the test draws in the same place. (The tooltip here answers no question about its
+// title.)
+bool BalloonShows(HWND balloon, const std::wstring& title, const std::wstring& text);
 
 // All rows of a list view of another process, each with its column texts.
 using ListRows = std::vector<std::vector<std::wstring>>;

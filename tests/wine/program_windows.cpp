@@ -39,4 +39,19 @@ bool Checked(HWND button) {
   return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+bool ChooseFromSortMenu(HWND main, HWND list, std::initializer_list<WPARAM> keys) {
+  RightClick(list, {300, 250});
+  bool shown = WaitUntil([] {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    return popup && IsWindowVisible(popup);
+  });
+  if (!shown) return false;
+  Sleep(300);
+  for (WPARAM key : keys) {
+    PressKey(main, key);
+    Sleep(200);
+  }
+  return true;
+}
+
 }  // namespace wine_test

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 #include "program_under_test.h"
 
 namespace wine_test {
@@ -20,5 +22,9 @@ void ClickControl(HWND control);
 // The selection of an edit box as (start, end).
 std::pair<int, int> Selection(HWND edit);
 bool Checked(HWND button);
+// Pops up the sort menu with a right click in the friend list and types the keys that choose
+// an entry (VK_RETURN last), as a person does: the menu takes each before the next comes.
+// False when the menu does not come up.
+bool ChooseFromSortMenu(HWND main, HWND list, std::initializer_list<WPARAM> keys);
 
 }  // namespace wine_test

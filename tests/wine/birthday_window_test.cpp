@@ -1,0 +1,104 @@
+// The add/edit birthday window opened for adding: its controls against the design, the tab
+// order, the whole-text selection of its boxes, the calendar's place and closing it.
+#include <gtest/gtest.h>
+
+#include "design_check.h"
+#include "program_under_test.h"
+#include "program_windows.h"
+#include "ui/window_ids.h"
+
+using namespace wine_test;
+namespace ids = memo::ui::birthday_window;
+
+namespace {
+
+constexpr int AddButton = 0;
+
+}  // namespace
+
+TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection) {
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  ClickToolbarButton(program, main, AddButton);
+  HWND window = program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
+  ExpectWindowFrame(window, 431, 440);
+  EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_MINIMIZEBOX);
+  EXPECT_FALSE(IsWindowEnabled(main));  // modal for adding
+
+  // Places in the client area: the radio buttons lie in the group box at (11, 55).
+  const ExpectedControl controls[] = {
+      {ids::NameLabel, L"Static", "姓名：", 8, 18, 40, 16},
+      {ids::Name, L"Edit", nullptr, 48, 18, 144, 24},
+      {ids::MethodGroup, L"Button", "提醒方式", 11, 55, 280, 48},
+      {ids::Solar, L"Button", "公历", 55, 74, 112, 20},
+      {ids::Lunar, L"Button", "农历", 183, 74, 89, 20},
+      {ids::DateLabel, L"Static", "生日：", 16, 122, 40, 16},
+      {ids::Date, L"SysDateTimePick32", nullptr, 56, 121, 184, 24},
+      {ids::CalendarButton, L"Button", "…", 186, 123, 38, 20},
+      {ids::LeapMonth, L"Button", "闰月", 248, 122, 64, 20, false},
+      {ids::ContactLabel, L"Static", "联系方式：", 16, 166, 72, 16},
+      {ids::Contact, L"Edit", nullptr, 82, 162, 198, 24},
+      {ids::Save, L"Button", "确定", 160, 232, 96, 28},
+      {ids::Cancel, L"Button", "取消", 272, 232, 96, 28},
+      {ids::Calendar, L"Static", nullptr, 56, 146, 365, 262, false},
+  };
+  ExpectControls(window, controls);
+  EXPECT_FALSE(Checked(GetDlgItem(window, ids::Solar)));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::Lunar)));
+  LONG dateStyle = GetWindowLongW(GetDlgItem(window, ids::Date), GWL_STYLE);
+  EXPECT_TRUE(dateStyle & DTS_LONGDATEFORMAT);
+  EXPECT_TRUE(dateStyle & DTS_UPDOWN);  // arrows, no drop-down calendar
+  HWND name = GetDlgItem(window, ids::Name), contact = GetDlgItem(window, ids::Contact);
+  std::wstring sampleName = WindowText(name), sampleContact = WindowText(contact);
+  EXPECT_EQ(sampleName.size(), 3u);  // three Chinese characters
+  EXPECT_EQ(sampleContact.size(), 11u);
+  EXPECT_EQ(sampleContact.find_first_not_of(L"0123456789"), std::wstring::npos);
+
+  // The … button lies inside the date picker and above it: a click there reaches it.
+  HWND button = GetDlgItem(window, ids::CalendarButton);
+  RECT buttonPlace = PlaceInWindow(button);
+  EXPECT_EQ(ChildWindowFromPointEx(window, Centre(buttonPlace), CWP_SKIPINVISIBLE), button);
+
+  // The name box has the focus with its whole text selected.
+  EXPECT_EQ(FocusOf(window), name);
+  EXPECT_EQ(Selection(name), std::make_pair(0, static_cast<int>(sampleName.size())));
+  const int order[] = {ids::Solar,   ids::Lunar, ids::Date,   ids::CalendarButton,
+                       ids::Contact, ids::Save,  ids::Cancel, ids::Name};
+  for (int next : order) {
+    PressKey(FocusOf(window), VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, next); }, 2000))
+        << "Tab to control " << next;
+  }
+  // The contact box selects its whole text when it gets the focus and after a click.
+  SendMessageW(contact, EM_SETSEL, 3, 3);
+  ClickControl(contact);
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        return Selection(contact) == std::make_pair(0, static_cast<int>(sampleContact.size()));
+      },
+      2000));
+  SaveScreenshot("birthday-window");
+
+  // The … button shows and hides the calendar's place; a click on the window hides it.
+  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ClickControl(button);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
+  ClickControl(button);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+  Click(window, {380, 40});  // the window's own client area: stays hidden
+  Sleep(200);
+  EXPECT_FALSE(IsWindowVisible(calendar));
+  ClickControl(button);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
+  Click(window, {380, 40});
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+
+  ClickControl(GetDlgItem(window, ids::Cancel));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  EXPECT_TRUE(IsWindowEnabled(main));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}

@@ -1,0 +1,57 @@
+// Design sizes are pixels at 96 DPI: at 144 DPI every window and control is half as large
+// again, so the design holds at any DPI.
+#include <gtest/gtest.h>
+
+#include "program_under_test.h"
+#include "program_windows.h"
+#include "ui/window_ids.h"
+
+using namespace wine_test;
+
+namespace {
+
+const wchar_t* const DesktopKey = L"Control Panel\\Desktop";
+
+// Wine takes the screen's DPI from this value when a process starts; the prefix is shared
+// by every test, so the value goes again whatever the test's outcome.
+class ScreenDpi {
+ public:
+  explicit ScreenDpi(DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, DesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+  }
+  ~ScreenDpi() { RegDeleteKeyValueW(HKEY_CURRENT_USER, DesktopKey, L"LogPixels"); }
+};
+
+}  // namespace
+
+TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
+  ScreenDpi dpi(144);
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  RECT frame;
+  GetWindowRect(main, &frame);
+  EXPECT_EQ(frame.right - frame.left, 1020);
+  EXPECT_EQ(frame.bottom - frame.top, 780);
+  struct Scaled {
+    int id;
+    Place place;
+  } controls[] = {
+      {memo::ui::main_window::Toolbar, {0, 0, 1011, 120}},
+      {memo::ui::main_window::Picture, {744, 9, 252, 132}},
+      {memo::ui::main_window::Pages, {0, 120, 1020, 588}},
+      {memo::ui::main_window::Status, {0, 708, 1011, 30}},
+      {memo::ui::main_window::FriendList, {2, 162, 1008, 549}},
+  };
+  for (const Scaled& control : controls) {
+    EXPECT_EQ(PlaceOf(GetDlgItem(main, control.id)), control.place) << control.id;
+  }
+  HWND status = GetDlgItem(main, memo::ui::main_window::Status);
+  EXPECT_EQ(StatusPartEdges(program.Process(), status), (std::vector<int>{345, 570, 1020}));
+  HWND list = GetDlgItem(main, memo::ui::main_window::FriendList);
+  EXPECT_EQ(ListColumns(program.Process(), list)[1].width, 270);
+  Sleep(300);
+  SaveScreenshot("main-window-144-dpi");
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}

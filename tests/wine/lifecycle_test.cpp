@@ -1,0 +1,128 @@
+// How the program's windows open and how it ends: 关于 and 设置, 退出, closing the main
+// window with and without the tray icon.
+#include <gtest/gtest.h>
+
+#include "program_under_test.h"
+#include "program_windows.h"
+#include "ui/window_ids.h"
+
+using namespace wine_test;
+
+namespace {
+
+constexpr int EditButton = 1, DeleteButton = 2, SettingsButton = 4, UpcomingButton = 5,
+              AboutButton = 7, ExitButton = 8;
+
+HWND OpenAbout(ProgramUnderTest& program, HWND main) {
+  ClickToolbarButton(program, main, AboutButton);
+  return program.WaitForWindow(memo::ui::SettingsWindowClass, 5000);
+}
+
+}  // namespace
+
+TEST(Lifecycle, AboutOpensTheSettingsWindowWithoutModalityOnItsThirdPage) {
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  HWND about = OpenAbout(program, main);
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(GetWindow(about, GW_OWNER), main);
+  EXPECT_TRUE(IsWindowEnabled(main));  // the main window stays usable
+  HWND tab = GetDlgItem(about, memo::ui::settings_window::Tab);
+  EXPECT_EQ(SendMessageW(tab, TCM_GETCURSEL, 0, 0), 2);
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(about, memo::ui::settings_window::About)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(about, memo::ui::settings_window::Days)));
+  Sleep(300);
+  SaveScreenshot("about-window");
+
+  // While it is open the main window still takes commands: 设置 opens a modal one.
+  ClickToolbarButton(program, main, SettingsButton);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(main); }));
+  PostMessageW(about, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+  HWND settings = program.WaitForWindow(memo::ui::SettingsWindowClass, 5000);
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(SendMessageW(GetDlgItem(settings, memo::ui::settings_window::Tab), TCM_GETCURSEL, 0, 0),
+            0);
+  PostMessageW(settings, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+TEST(Lifecycle, ExitEndsAtOnceWithCodeZeroAndTakesTheIconAlong) {
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(WaitUntil(TrayShowsIcon));
+  ASSERT_NE(OpenAbout(program, main), nullptr);
+  ClickToolbarButton(program, main, ExitButton);
+  EXPECT_EQ(program.WaitForExit(5000), 0);
+  EXPECT_TRUE(WaitUntil([] { return !TrayShowsIcon(); }));
+}
+
+TEST(Lifecycle, ClosingWithTheIconEndsWithCodeZeroEvenWithAboutOpen) {
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(WaitUntil(TrayShowsIcon));
+  ASSERT_NE(OpenAbout(program, main), nullptr);
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(5000), 0);
+  EXPECT_TRUE(WaitUntil([] { return !TrayShowsIcon(); }));
+}
+
+TEST(Lifecycle, ClosingWithoutTheIconEndsWithCodeZeroWhenTheLastWindowIsGone) {
+  {
+    ProgramUnderTest program;
+    settings::WriteNumber(L"tubiao", 1);
+    HWND main = StartMainWindow(program);
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(5000), 0);
+  }
+  {
+    // The About window belongs to the main window and goes with it.
+    ProgramUnderTest program;
+    settings::WriteNumber(L"tubiao", 1);
+    HWND main = StartMainWindow(program);
+    ASSERT_NE(main, nullptr);
+    HWND about = OpenAbout(program, main);
+    ASSERT_NE(about, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(5000), 0);
+  }
+}
+
+TEST(Lifecycle, WithoutFriendsEditAndDeleteDoNothingUpcomingShowsDetailsAndADoubleClickAdds) {
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  ClickToolbarButton(program, main, EditButton);
+  ClickToolbarButton(program, main, DeleteButton);
+  Sleep(500);
+  EXPECT_EQ(program.WaitForWindow(memo::ui::BirthdayWindowClass, 0), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(main));
+
+  HWND pages = GetDlgItem(main, memo::ui::main_window::Pages);
+  ClickToolbarButton(program, main, UpcomingButton);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 2; }));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, memo::ui::main_window::ReportView)));
+
+  // A double click on the friend list with no row selected opens the add window.
+  ClickTab(program, pages, 0);
+  HWND list = GetDlgItem(main, memo::ui::main_window::FriendList);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(list) != FALSE; }));
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 100));
+  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
+  PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(200, 100));
+  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
+  HWND add = program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+  ASSERT_NE(add, nullptr);
+  EXPECT_TRUE(WindowText(add) == Wide("添加好友生日"));
+  EXPECT_FALSE(IsWindowEnabled(main));
+  PostMessageW(add, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
