@@ -43,7 +43,7 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
       {ids::Contact, L"Edit", nullptr, 82, 162, 198, 24},
       {ids::Save, L"Button", "确定", 160, 232, 96, 28},
       {ids::Cancel, L"Button", "取消", 272, 232, 96, 28},
-      {ids::Calendar, L"Static", nullptr, 56, 146, 365, 262, false},
+      {ids::Calendar, L"CCalendar", nullptr, 56, 146, 365, 262, false},
   };
   ExpectControls(window, controls);
   EXPECT_FALSE(Checked(GetDlgItem(window, ids::Solar)));

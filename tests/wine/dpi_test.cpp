@@ -55,3 +55,47 @@ TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
   PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
+
+TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
+  ScreenDpi dpi(144);
+  ProgramUnderTest program;
+  HWND main = StartMainWindow(program);
+  ASSERT_NE(main, nullptr);
+  ClickToolbarButton(program, main, 0);
+  HWND window = program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+  ASSERT_NE(window, nullptr);
+  namespace ids = memo::ui::birthday_window;
+  ClickControl(GetDlgItem(window, ids::Solar));
+  ClickControl(GetDlgItem(window, ids::CalendarButton));
+  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
+  EXPECT_EQ(PlaceOf(calendar), (Place{84, 219, 548, 393}));
+  EXPECT_EQ(PlaceOf(GetDlgItem(calendar, 1019)).left - PlaceOf(calendar).left, 5);
+
+  // April 2012 begins on a Sunday: cells 6 to 35 of the grid that starts on 26 March.
+  auto scaled = [](int designPixels) { return MulDiv(designPixels, 144, 96); };
+  auto fillOf = [&](int cell) {
+    POINT at = {scaled((cell % 7) * 52) + 6, scaled(50 + (cell / 7) * 32) + 6};
+    ClientToScreen(calendar, &at);
+    HDC screen = GetDC(nullptr);
+    COLORREF fill = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return fill;
+  };
+  ASSERT_TRUE(WaitUntil([&] { return fillOf(6) == RGB(255, 250, 194); }));
+  EXPECT_EQ(fillOf(5), RGB(211, 217, 214));
+  EXPECT_EQ(fillOf(35), RGB(255, 250, 194));
+  EXPECT_EQ(fillOf(36), RGB(211, 217, 214));
+  Sleep(300);
+  SaveScreenshot("birthday-window-144-dpi");
+
+  Click(calendar, {scaled(1 * 52 + 26), scaled(50 + 3 * 32 + 16)});  // cell 22: 17 April
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+  SYSTEMTIME picked = DatePickerTime(program.Process(), GetDlgItem(window, ids::Date));
+  EXPECT_EQ(picked.wMonth, 4);
+  EXPECT_EQ(picked.wDay, 17);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}

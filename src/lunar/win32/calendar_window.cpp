@@ -111,15 +111,6 @@ int CalendarWindow::GridTop() const {
 
 void CalendarWindow::SetDpi(const ui::Dpi& dpi) {
   dpi_ = dpi;
-  LOGFONTW guiFont = {};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(guiFont), &guiFont);
-  guiFont.lfHeight = MulDiv(guiFont.lfHeight, dpi_.value, ui::SystemDpi().value);
-  HFONT old = listFont_;
-  listFont_ = CreateFontIndirectW(&guiFont);
-  for (HWND list : {yearList_, monthList_}) {
-    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
-  }
-  if (old) DeleteObject(old);
   PlaceLists();
   Resize();
   InvalidateRect(window_, nullptr, FALSE);
@@ -257,7 +248,6 @@ LRESULT CALLBACK CalendarWindow::WindowProc(HWND window, UINT message, WPARAM wP
   if (!unit) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (unit->listFont_) DeleteObject(unit->listFont_);
     delete unit;
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -286,7 +276,9 @@ LRESULT CalendarWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_SETFONT:
+      // The lists write in the unit's font too, which follows the window's DPI.
       font_ = reinterpret_cast<HFONT>(wParam);
+      for (HWND list : {yearList_, monthList_}) SendMessageW(list, WM_SETFONT, wParam, lParam);
       if (LOWORD(lParam)) InvalidateRect(window_, nullptr, FALSE);
       return 0;
     case WM_GETFONT:

@@ -26,7 +26,8 @@ class CalendarWindow {
   HWND Handle() const { return window_; }
   double NumberProperty(int number) const { return model_->NumberProperty(number); }
   void SetNumberProperty(int number, double value);
-  // The lists, the sizes and the list font follow the DPI the window is shown at.
+  // The lists and the sizes follow the DPI the window is shown at; the font comes with
+  // WM_SETFONT.
   void SetDpi(const ui::Dpi& dpi);
 
  private:
@@ -49,8 +50,7 @@ class CalendarWindow {
   HWND window_ = nullptr;
   HWND yearList_ = nullptr;
   HWND monthList_ = nullptr;
-  HFONT font_ = nullptr;      // the unit's font, given by its window; not owned
-  HFONT listFont_ = nullptr;  // the default GUI font at the window's DPI; owned
+  HFONT font_ = nullptr;  // the unit's font, given by its window; not owned
   ui::Dpi dpi_;
   bool trackingLeave_ = false;
   std::unique_ptr<Sink> sink_;
