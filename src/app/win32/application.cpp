@@ -52,8 +52,11 @@ void Application::SetUpMainWindow() {
   };
   memo::SetUpMainWindow({*this, main_.FriendList(), main_.Status()}, settings_, steps);
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
-    ShowBalloon(startBalloonTitle_, startBalloonText_, InformationBalloonIcon, BalloonTimeoutMs,
-                true);
+    // Behind the upcoming pass, whose own balloon would replace it.
+    worker_.Post([this] {
+      ShowBalloon(startBalloonTitle_, startBalloonText_, InformationBalloonIcon, BalloonTimeoutMs,
+                  true);
+    });
   }
 }
 
