@@ -29,6 +29,8 @@ HWND StartWith(ProgramUnderTest& program, const std::vector<TableFriend>& friend
 }
 
 HWND OpenFromToolbar(ProgramUnderTest& program, HWND main, int button) {
+  // The pointer away from where the calendar will be, so that no day shows the hover fill.
+  SetCursorPos(0, 0);
   ClickToolbarButton(program, main, button);
   return program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
 }
@@ -224,7 +226,21 @@ TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   Choose(calendar, kMonthList, 2);
   ASSERT_TRUE(WaitUntil([&] { return CellFills(calendar) == MonthFills(2, 30); }, 10000));
   EXPECT_EQ(SendMessageW(months, CB_GETCURSEL, 0, 0), 2);
+
+  // The pointer over a day of the month fills it blue; over a grey day it fills nothing.
+  auto pointAt = [&](int cell) {
+    POINT at = CellCentre(cell);
+    ClientToScreen(calendar, &at);
+    SetCursorPos(at.x, at.y);
+  };
+  pointAt(10);
+  std::vector<COLORREF> hovered = MonthFills(2, 30);
+  hovered[10] = RGB(0, 0, 255);
+  EXPECT_TRUE(WaitUntil([&] { return CellFills(calendar) == hovered; }));
   SaveScreenshot("birthday-window-lunar-calendar");
+  pointAt(0);
+  EXPECT_TRUE(WaitUntil([&] { return CellFills(calendar) == MonthFills(2, 30); }));
+  SetCursorPos(0, 0);
 
   // A grey cell (2023-03-20, still the ordinary second month) does nothing.
   Click(calendar, CellCentre(0));
