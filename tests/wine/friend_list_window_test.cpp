@@ -219,6 +219,9 @@ TEST(FriendListWindow, MissingDatabaseIsCreatedEmpty) {
   const std::wstring page = program.Folder() + L"\\" + Wide("最近生日.html");
   EXPECT_TRUE(WaitUntil([&] { return FileExists(page); }));
   EXPECT_EQ(FileBytes(page), "");
+  EXPECT_TRUE(WaitUntil([] { return TrayTip() == Wide("最近0将要过生日：\r\n"); }))
+      << Utf8(TrayTip());
+  EXPECT_TRUE(WindowText(GetDlgItem(main, ids::ReportView)).empty());
   SaveScreenshot("friend-list-new-database");
   Close(program, main);
   // The new database is one the tool can use.

@@ -4,10 +4,12 @@
 //
 // One thread at a time works on the records. The background worker's tasks (list loads,
 // upcoming passes) and the user-interface thread's commands (saving, deleting) each take
-// them through Use(), which waits while another thread holds them. Nothing done while
-// holding them waits for the user-interface thread: controls change through posted work
-// and a data-access error from the worker is shown without waiting for its OK. So the
-// user-interface thread waits at most for the end of one short task, and never forever.
+// them through Use(), which waits while another thread holds them. Work on the worker that
+// holds them never waits for the user-interface thread: controls change through posted work,
+// a data-access error is shown without waiting for its OK, and the list views' current and
+// selected rows (which are asked of the user-interface thread) are read only by the commands
+// that run there. So the user-interface thread waits at most for the end of one short task,
+// and never forever.
 #pragma once
 
 #include <functional>
