@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "resource_ids.h"
 #include "ui/hosted_controls.h"
 #include "ui/list_view.h"
 #include "ui/status_bar_control.h"
@@ -115,7 +116,7 @@ void Form::Open(HWND owner) {
     windowClass.hInstance = Instance();
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));
+    windowClass.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_PROGRAM));
     windowClass.lpszClassName = design_.className;
     RegisterClassExW(&windowClass);
   }

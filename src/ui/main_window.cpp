@@ -104,8 +104,8 @@ MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operation
 }
 
 void MainWindow::BindEvents() {
-  // Being destroyed: the tray icon's hook on the window removes the icon itself.
   form_.onCreated = [this] { operations_.OnMainWindowCreated(); };
+  form_.onDestroying = [this] { operations_.OnMainWindowDestroying(); };
   form_.Get<PictureControl>(main_window::Picture).onLeftButtonDown = [this] {
     operations_.OnPictureClicked();
   };

@@ -19,6 +19,8 @@ class MainWindowOperations {
  public:
   virtual ~MainWindowOperations() = default;
   virtual void OnMainWindowCreated() = 0;
+  // Only without the tray icon: with it, the icon's hook ends the program on this message.
+  virtual void OnMainWindowDestroying() = 0;
   virtual void OnPictureClicked() = 0;
   virtual void OnToolbarButton(int index) = 0;
   virtual void OnFriendRowChanged(int row) = 0;

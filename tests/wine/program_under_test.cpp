@@ -229,10 +229,6 @@ void PressKey(HWND window, WPARAM key) {
   PostMessageW(window, WM_KEYUP, key, 0xC0000001);
 }
 
-void TypeChar(HWND window, wchar_t character) {
-  PostMessageW(window, WM_CHAR, character, 1);
-}
-
 HWND FocusOf(HWND window) {
   GUITHREADINFO info = {};
   info.cbSize = sizeof(info);

@@ -83,7 +83,6 @@ std::ostream& operator<<(std::ostream& out, const Place& place);
 void Click(HWND window, POINT point);  // point in the window's client area
 void RightClick(HWND window, POINT point);
 void PressKey(HWND window, WPARAM key);
-void TypeChar(HWND window, wchar_t character);
 // The window with the keyboard focus in the thread that owns this window.
 HWND FocusOf(HWND window);
 

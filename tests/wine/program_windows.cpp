@@ -8,9 +8,12 @@ HWND StartMainWindow(ProgramUnderTest& program, const StartOptions& options) {
   if (!program.Start(options)) return nullptr;
   HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
   if (!main) return nullptr;
+  // Today's dates are the set-up's last words in the status bar.
   HWND status = GetDlgItem(main, memo::ui::main_window::Status);
-  bool setUp = WaitUntil(
-      [&] { return StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"); });
+  const std::wstring today = Wide("今天是：");
+  bool setUp = WaitUntil([&] {
+    return StatusPartText(program.Process(), status, 2).compare(0, today.size(), today) == 0;
+  });
   return setUp ? main : nullptr;
 }
 

@@ -10,8 +10,8 @@
 
 namespace wine_test {
 
-// Starts the program and waits for the main window and the end of its set-up (the record
-// count in the status bar); nullptr when it does not come.
+// Starts the program and waits for the main window and its set-up (today's dates in the
+// status bar); nullptr when they do not come.
 HWND StartMainWindow(ProgramUnderTest& program, const StartOptions& options = {});
 // Clicks the toolbar button with this index (separators count).
 void ClickToolbarButton(ProgramUnderTest& program, HWND main, int index);

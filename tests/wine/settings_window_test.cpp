@@ -30,7 +30,9 @@ void SetText(HWND window, int id, const std::string& gbk) {
 // Types into the days box over its whole text, as a person does after selecting it.
 void TypeDays(HWND days, const std::wstring& typed) {
   SendMessageW(days, EM_SETSEL, 0, -1);
-  for (wchar_t c : typed) TypeChar(days, c);
+  // Sent, not posted: each character is through the box (and its filter) before the next
+  // one, and before the outcome is read.
+  for (wchar_t c : typed) SendMessageW(days, WM_CHAR, c, 1);
 }
 
 // Presses the arrow half of the up-down control.

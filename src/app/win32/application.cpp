@@ -42,6 +42,12 @@ void Application::OnMainWindowCreated() {
   worker_.Post([this] { SetUpMainWindow(); });
 }
 
+void Application::OnMainWindowDestroying() {
+  // Work still on its way to the window is dropped: the worker must not wait for it when the
+  // program ends.
+  ui::SetUiWorkWindow(nullptr);
+}
+
 void Application::SetUpMainWindow() {
   SetUpSteps steps;
   steps.loadFriendList = hooks.loadFriendList;

@@ -56,6 +56,7 @@ class Application : private ui::MainWindowOperations,
  private:
   // ui::MainWindowOperations
   void OnMainWindowCreated() override;
+  void OnMainWindowDestroying() override;
   void OnPictureClicked() override;
   void OnToolbarButton(int index) override;
   void OnFriendRowChanged(int row) override;
