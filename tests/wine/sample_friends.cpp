@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "program_windows.h"
 #include "text/text_codec.h"
 #include "ui/window_ids.h"
 
@@ -30,13 +31,11 @@ const std::vector<SampleFriend> kSampleFriends = {
 };
 
 HWND StartMainWindowWith(ProgramUnderTest& program, int recordCount, const StartOptions& options) {
-  if (!program.Start(options)) return nullptr;
-  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
+  HWND main = StartMainWindow(program, options);
   if (!main) return nullptr;
   HWND status = GetDlgItem(main, memo::ui::main_window::Status);
   const std::wstring count = Wide("当前记录数：" + std::to_string(recordCount));
-  return WaitUntil([&] { return StatusPartText(program.Process(), status, 1) == count; }) ? main
-                                                                                          : nullptr;
+  return StatusPartText(program.Process(), status, 1) == count ? main : nullptr;
 }
 
 int RunCli(const std::vector<std::string>& arguments) {

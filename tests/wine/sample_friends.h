@@ -24,8 +24,8 @@ struct SampleFriend {
 // dates and calendars that sort differently.
 extern const std::vector<SampleFriend> kSampleFriends;
 
-// Starts the program and waits for the main window and for the record count of its set-up;
-// nullptr when either does not come.
+// Starts the program and waits for its set-up; nullptr when it does not come or shows
+// another record count.
 HWND StartMainWindowWith(ProgramUnderTest& program, int recordCount,
                          const StartOptions& options = {});
 
