@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/settings_names.h"
 #include "datetime/date_time.h"
 #include "datetime/gbk_text.h"
 #include "reckoning/fallback_note.h"
@@ -155,8 +156,8 @@ void BuildUpcomingReport(ReportContext& context) {
   context.tray.SetTip("最近" + count + "将要过生日：\r\n" + report.tipText);
   // Both settings read 0 when missing: the balloon is wanted unless switched off, and
   // only while the tray icon is shown.
-  if (context.settings.ReadNumber(kNoBalloonSetting) == 0 &&
-      context.settings.ReadNumber(kNoTrayIconSetting) == 0) {
+  if (context.settings.ReadNumber(PopUpSetting) == 0 &&
+      context.settings.ReadNumber(TraySetting) == 0) {
     context.tray.ShowBalloon("最近有" + count + "将要过生日", report.tipText, kBalloonInfoIcon,
                              kBalloonTimeoutMs, true);
   }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/settings_names.h"
 #include "app/settings_store.h"
 #include "reckoning/report_outputs.h"
 #include "records/text_rows.h"
@@ -12,8 +13,6 @@
 namespace memo {
 
 inline constexpr char kReportFileName[] = "最近生日.html";
-inline constexpr char kNoBalloonSetting[] = "tanchu";
-inline constexpr char kNoTrayIconSetting[] = "tubiao";
 
 // What one upcoming pass works on; it holds no state of its own between passes.
 struct ReportContext {
@@ -23,7 +22,7 @@ struct ReportContext {
   ReportView& reportView;
   TrayNotifier& tray;
   std::string reportPath;  // GBK; ReportFilePath of the program's folder
-  int daysAhead = 10;
+  int daysAhead = DefaultDaysAhead;
 };
 
 std::string ReportFilePath(const std::string& programDirectory);

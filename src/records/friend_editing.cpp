@@ -1,5 +1,6 @@
 #include "records/friend_editing.h"
 
+#include "app/main_window_setup.h"
 #include "reckoning/next_birthday.h"
 #include "records/friend_list.h"
 #include "records/upcoming_pass.h"
@@ -24,7 +25,7 @@ void SaveFriend(RecordsContext& context, const std::string& name, bool lunar, Da
   database.WriteRecord(record);
   // Moving away stores the row.
   database.MoveFirst();
-  ShowRecordCount(context);
+  ShowRecordCount(context.friendList, context.statusBar);
 }
 
 int DeleteFriendRows(RecordsContext& context, const std::vector<int>& rows) {

@@ -1,5 +1,6 @@
 #include "records/friend_list.h"
 
+#include "app/settings_names.h"
 #include "datetime/date_time.h"
 #include "datetime/gbk_text.h"
 #include "reckoning/lunar_carrier.h"
@@ -73,7 +74,7 @@ void LoadFriendList(RecordsContext& context, int sortCode) {
 }
 
 void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& runInBackground) {
-  context.settings.WriteNumber(kSortCodeSetting, sortCode);
+  context.settings.WriteNumber(SortSetting, sortCode);
   runInBackground([&context, sortCode] { LoadFriendList(context, sortCode); });
 }
 
@@ -83,10 +84,6 @@ void ShowRowSummary(RecordsContext& context) {
   const TextRows& rows = context.friendList;
   context.statusBar.SetPartText(
       0, rows.Cell(row, 0) + "生日：" + rows.Cell(row, 1) + "(" + rows.Cell(row, 2) + ")");
-}
-
-void ShowRecordCount(RecordsContext& context) {
-  context.statusBar.SetPartText(1, "当前记录数：" + NumberToText(context.friendList.RowCount()));
 }
 
 }  // namespace memo

@@ -10,7 +10,6 @@
 
 namespace memo {
 
-inline constexpr char kSortCodeSetting[] = "paixu";
 inline constexpr char kLunarCalendar[] = "农历";
 inline constexpr char kSolarCalendar[] = "公历";
 
@@ -46,8 +45,5 @@ void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& r
 // Status pane 0: name + "生日：" + birthday text + "(" + calendar + ")" of the current row;
 // nothing when there is none.
 void ShowRowSummary(RecordsContext& context);
-
-// Status pane 1: "当前记录数：" and the friend list's row count.
-void ShowRecordCount(RecordsContext& context);
 
 }  // namespace memo

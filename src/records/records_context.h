@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/settings_names.h"
 #include "app/settings_store.h"
 #include "reckoning/report_outputs.h"
 #include "records/birthday_database.h"
@@ -22,7 +23,7 @@ struct RecordsContext {
   ReportView& reportView;
   TrayNotifier& tray;
   std::string reportPath;  // GBK; ReportFilePath of the program's folder
-  int daysAhead = 10;      // set by every upcoming pass
+  int daysAhead = DefaultDaysAhead;      // set by every upcoming pass
 };
 
 }  // namespace memo

@@ -1,5 +1,6 @@
 #include "records/upcoming_pass.h"
 
+#include "app/settings_names.h"
 #include "reckoning/next_birthday.h"
 #include "reckoning/upcoming_report.h"
 #include "records/friend_list.h"
@@ -17,8 +18,8 @@ ReportContext ReportContextOf(RecordsContext& context) {
 
 void FillUpcomingList(RecordsContext& context) {
   context.upcomingList.Clear();
-  const int days = context.settings.ReadNumber(kDaysAheadSetting);
-  context.daysAhead = days == 0 ? 10 : days;
+  const int days = context.settings.ReadNumber(DaysSetting);
+  context.daysAhead = days == 0 ? DefaultDaysAhead : days;
   ReportContext report = ReportContextOf(context);
   const TextRows& friends = context.friendList;
   for (int row = 0; row < friends.RowCount(); ++row) {

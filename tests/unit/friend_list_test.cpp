@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/settings_names.h"
 #include "records_fixture.h"
 
 namespace memo {
@@ -30,7 +31,7 @@ TEST_F(FriendListTest, LoadsInEverySortOrder) {
   On(2012, 7, 1);
   AddFive();
   const Names stored = {"张伟", "赵六", "李四", "王五", "阿明"};
-  EXPECT_EQ(Loaded(settings.ReadNumber(kSortCodeSetting)), stored);  // paixu missing
+  EXPECT_EQ(Loaded(settings.ReadNumber(SortSetting)), stored);  // paixu missing
   EXPECT_EQ(Loaded(0), stored);
   EXPECT_EQ(Loaded(1), (Names{"阿明", "李四", "王五", "张伟", "赵六"}));
   EXPECT_EQ(Loaded(2), (Names{"赵六", "张伟", "王五", "李四", "阿明"}));
@@ -74,7 +75,7 @@ TEST_F(FriendListTest, SortMenuStoresTheCodeAndReloadsInTheBackground) {
   LoadFriendList(context, 0);
   std::vector<std::function<void()>> queued;
   OnSortMenu(context, 2, [&](std::function<void()> task) { queued.push_back(std::move(task)); });
-  EXPECT_EQ(settings.ReadNumber(kSortCodeSetting), 2);
+  EXPECT_EQ(settings.ReadNumber(SortSetting), 2);
   ASSERT_EQ(queued.size(), 1u);
   EXPECT_EQ(friends.Cell(0, 0), "张伟");  // not before the worker runs it
   queued[0]();

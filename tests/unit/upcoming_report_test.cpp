@@ -5,6 +5,7 @@
 
 #include <chrono>
 
+#include "app/settings_names.h"
 #include "records/friend_list.h"
 #include "records/upcoming_pass.h"
 #include "records_fixture.h"
@@ -111,7 +112,7 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
 
 TEST_F(UpcomingReportTest, NotesForDatesTheYearLacks) {
   On(2013, 6, 1);  // lunar 2013-4-23; lunar month 4 has 29 days this year
-  settings.WriteNumber(kDaysAheadSetting, 40);
+  settings.WriteNumber(DaysSetting, 40);
   Friend("甲", "1980年4月30日", true, "33岁", "1");
   Friend("乙", "1980年6月30日", false);
   Friend("丙", "1990年5月12日[闰月]", true);  // no leap month this year: no note
@@ -139,32 +140,32 @@ TEST_F(UpcomingReportTest, NotesForDatesTheYearLacks) {
 TEST_F(UpcomingReportTest, SettingsDecideWindowAndBalloon) {
   On(2013, 4, 30);
   Friend("甲", "1980年5月3日", false);
-  settings.WriteNumber(kNoBalloonSetting, 1);
+  settings.WriteNumber(PopUpSetting, 1);
   RecomputeUpcoming(context);
   EXPECT_EQ(tray.tips.size(), 1u);
   EXPECT_TRUE(tray.balloons.empty());
-  settings.WriteNumber(kNoBalloonSetting, 0);
-  settings.WriteNumber(kNoTrayIconSetting, 1);
+  settings.WriteNumber(PopUpSetting, 0);
+  settings.WriteNumber(TraySetting, 1);
   RecomputeUpcoming(context);
   EXPECT_TRUE(tray.balloons.empty());
-  settings.WriteNumber(kNoTrayIconSetting, 0);
+  settings.WriteNumber(TraySetting, 0);
   RecomputeUpcoming(context);
   EXPECT_EQ(tray.balloons.size(), 1u);
 
-  settings.WriteNumber(kDaysAheadSetting, 0);  // as if missing
+  settings.WriteNumber(DaysSetting, 0);  // as if missing
   RecomputeUpcoming(context);
   EXPECT_EQ(context.daysAhead, 10);
-  settings.WriteNumber(kDaysAheadSetting, 3);  // 3 days away: listed, not on the page
+  settings.WriteNumber(DaysSetting, 3);  // 3 days away: listed, not on the page
   RecomputeUpcoming(context);
   EXPECT_EQ(upcoming.RowCount(), 1);
   EXPECT_EQ(Page(), "");
-  settings.WriteNumber(kDaysAheadSetting, -5);
+  settings.WriteNumber(DaysSetting, -5);
   RecomputeUpcoming(context);
   EXPECT_EQ(upcoming.RowCount(), 0);
 
   // A window of two billion days: everyone is listed, at once.
   for (int i = 0; i < 200; ++i) Friend("乙", "1980年12月1日", i % 2 == 0);
-  settings.WriteNumber(kDaysAheadSetting, 2000000000);
+  settings.WriteNumber(DaysSetting, 2000000000);
   const auto start = std::chrono::steady_clock::now();
   RecomputeUpcoming(context);
   EXPECT_EQ(upcoming.RowCount(), 201);

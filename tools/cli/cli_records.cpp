@@ -13,6 +13,7 @@
 // standard error and end the command with 1.
 #include <algorithm>
 
+#include "app/settings_names.h"
 #include "cli.h"
 #include "datetime/gbk_text.h"
 #include "reckoning/next_birthday.h"
@@ -106,7 +107,7 @@ bool PrepareUpcoming(Arguments& args, Session& session, bool& usage) {
   int days = 10;
   usage = !TakeCommon(args, directory, "--days", days);
   if (usage) return false;
-  session.settings.WriteNumber(kDaysAheadSetting, days);
+  session.settings.WriteNumber(DaysSetting, days);
   return session.Load(directory);
 }
 
