@@ -1,7 +1,7 @@
 #include "app/win32/application.h"
 
-#include "app/settings_names.h"
 #include "app/win32/web_extras.h"
+#include "records/friend_list.h"
 #include "resource_ids.h"
 #include "ui/images.h"
 #include "ui/settings_window.h"
@@ -118,8 +118,9 @@ void Application::OnFriendRowChanged(int row) {
 }
 
 void Application::OnSortMenu(int sortCode) {
-  settings_.WriteNumber(SortSetting, sortCode);
-  if (hooks.loadFriendList) worker_.Post([this, sortCode] { hooks.loadFriendList(sortCode); });
+  memo::OnSortMenu(records_.Records(), sortCode, [this](std::function<void()> reload) {
+    worker_.Post([this, reload] { records_.Use([&reload](RecordsContext&) { reload(); }); });
+  });
 }
 
 void Application::OnPictureClicked() {

@@ -52,7 +52,8 @@ class ProgramRecords {
   // May be nested on one thread (a message box's loop can run another command).
   void Use(const std::function<void(RecordsContext&)>& work);
 
-  // The records themselves: only for work run by Use().
+  // The records themselves: only for work run by Use(). Their settings are the exception:
+  // any thread may write those.
   RecordsContext& Records() { return context_; }
 
  private:
