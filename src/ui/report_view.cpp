@@ -4,7 +4,7 @@
 #include <richedit.h>
 
 #include "reckoning/page_rtf.h"
-#include "text/text_codec.h"
+#include "ui/wide_text.h"
 
 namespace memo {
 
@@ -16,15 +16,11 @@ const UINT_PTR kSubclassId = 1;
 // Blank space between the border and the text, as a browser leaves it around a page.
 const int kMarginPixels = 10;
 
-std::wstring Wide(const std::string& gbk) {
-  std::u16string text = GbkToUtf16(gbk);
-  return std::wstring(text.begin(), text.end());
-}
-
 // The file's bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& gbkPath) {
-  HANDLE file = CreateFileW(Wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(ui::Wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::string();
   std::string bytes;
   char buffer[16384];

@@ -11,16 +11,11 @@
 
 #include "app/download_limits.h"
 #include "app/publisher_site.h"
-#include "text/text_codec.h"
+#include "ui/wide_text.h"
 
 namespace memo {
 
 namespace {
-
-std::wstring Wide(const std::string& gbk) {
-  std::u16string text = GbkToUtf16(gbk);
-  return std::wstring(text.begin(), text.end());
-}
 
 class InternetHandle {
  public:
@@ -75,7 +70,7 @@ long long ContentLength(HINTERNET request) {
 
 std::string HttpDownload(const std::string& address) {
   Deadline deadline;
-  std::wstring url = Wide(address);
+  std::wstring url = ui::Wide(address);
   wchar_t host[INTERNET_MAX_HOST_NAME_LENGTH] = {}, user[256] = {}, password[256] = {},
           path[INTERNET_MAX_URL_LENGTH] = {};
   URL_COMPONENTSW parts = {};
@@ -134,7 +129,7 @@ std::string FetchPublisherPicture() {
 void OpenPublisherSite() {
   // The shell may hand the address to a COM server; it wants COM on the calling thread.
   HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  ShellExecuteW(nullptr, L"open", Wide(PublisherSiteAddress()).c_str(), nullptr, nullptr,
+  ShellExecuteW(nullptr, L"open", ui::Wide(PublisherSiteAddress()).c_str(), nullptr, nullptr,
                 SW_SHOWNORMAL);
   if (SUCCEEDED(com)) CoUninitialize();
 }
