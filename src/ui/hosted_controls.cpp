@@ -8,6 +8,11 @@ void PictureControl::Create(Form& form) {
   // Its left button press reaches the program as this control's event.
   box_ = std::make_unique<PictureBox>(builtInPicture_, nullptr);
   Adopt(form, box_->Create(form.Handle(), 0, 0, 0, 0, Design().id));
+  OnDpiChanged(form.CurrentDpi());
+}
+
+void PictureControl::OnDpiChanged(const Dpi& dpi) {
+  box_->SetDpi(dpi);
 }
 
 void ReportViewControl::Create(Form& form) {

@@ -22,6 +22,7 @@ class PictureControl : public Control {
 
  protected:
   void Create(Form& form) override;
+  void OnDpiChanged(const Dpi& dpi) override;
 
  private:
   std::string builtInPicture_;

@@ -66,6 +66,11 @@ void PictureBox::ShowDownloaded(const std::string& bytes) {
   }
 }
 
+void PictureBox::SetDpi(const ui::Dpi& dpi) {
+  dpi_ = dpi;
+  if (window_) InvalidateRect(window_, nullptr, TRUE);
+}
+
 void PictureBox::TakePending() {
   {
     std::lock_guard<std::mutex> lock(pendingLock_);
@@ -86,7 +91,10 @@ void PictureBox::Paint() {
     GetObjectW(shown_, sizeof(size), &size);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(memory, shown_);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, 0, 0, dpi_.Scale(size.bmWidth), dpi_.Scale(size.bmHeight), memory, 0, 0,
+               size.bmWidth, size.bmHeight, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
   }

@@ -1,6 +1,7 @@
-// The advertisement picture box: a child window that shows a picture at its own size, with
-// the hand cursor, and reports a left button press. It starts with the built-in picture and
-// swaps in a downloaded one only when the download is a picture.
+// The advertisement picture box: a child window that shows a picture at its own size (pixels
+// at 96 DPI, so it grows with the window's DPI as the box does), with the hand cursor, and
+// reports a left button press. It starts with the built-in picture and swaps in a downloaded
+// one only when the download is a picture.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,8 @@
 #include <functional>
 #include <mutex>
 #include <string>
+
+#include "ui/dpi.h"
 
 namespace memo {
 
@@ -31,6 +34,9 @@ class PictureBox {
   // window changes on its own thread.
   void ShowDownloaded(const std::string& bytes);
 
+  // The DPI of the window the box lies in: the picture grows with it as the box does.
+  void SetDpi(const ui::Dpi& dpi);
+
  private:
   static void RegisterClassOnce();
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -40,7 +46,8 @@ class PictureBox {
   std::string builtInPicture_;
   std::function<void()> onLeftButton_;
   std::atomic<HWND> window_{nullptr};  // read by callers on other threads
-  HBITMAP shown_ = nullptr;            // nullptr: the built-in picture did not decode, blank box
+  ui::Dpi dpi_;
+  HBITMAP shown_ = nullptr;  // nullptr: the built-in picture did not decode, blank box
   std::mutex pendingLock_;
   bool havePending_ = false;
   HBITMAP pending_ = nullptr;  // decoded on the caller's thread, waiting for the window's

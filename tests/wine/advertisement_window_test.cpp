@@ -36,14 +36,8 @@ Started StartWithPublisher(ProgramUnderTest& program, const std::string& host) {
   return started;
 }
 
-// Read from the screen: a window of another process keeps its device context to itself.
 COLORREF PictureMiddle(HWND main) {
-  POINT middle = {84, 44};
-  ClientToScreen(GetDlgItem(main, ids::Picture), &middle);
-  HDC screen = GetDC(nullptr);
-  COLORREF color = GetPixel(screen, middle.x, middle.y);
-  ReleaseDC(nullptr, screen);
-  return color;
+  return ScreenColorAt(GetDlgItem(main, ids::Picture), 84, 44);
 }
 
 void Close(ProgramUnderTest& program, HWND main) {

@@ -2,8 +2,10 @@
 // again, so the design holds at any DPI.
 #include <gtest/gtest.h>
 
+#include "local_http_server.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "test_pictures.h"
 #include "ui/window_ids.h"
 
 using namespace wine_test;
@@ -76,12 +78,7 @@ TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
   // April 2012 begins on a Sunday: cells 6 to 35 of the grid that starts on 26 March.
   auto scaled = [](int designPixels) { return MulDiv(designPixels, 144, 96); };
   auto fillOf = [&](int cell) {
-    POINT at = {scaled((cell % 7) * 52) + 6, scaled(50 + (cell / 7) * 32) + 6};
-    ClientToScreen(calendar, &at);
-    HDC screen = GetDC(nullptr);
-    COLORREF fill = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return fill;
+    return ScreenColorAt(calendar, scaled((cell % 7) * 52) + 6, scaled(50 + (cell / 7) * 32) + 6);
   };
   ASSERT_TRUE(WaitUntil([&] { return fillOf(6) == RGB(255, 250, 194); }));
   EXPECT_EQ(fillOf(5), RGB(211, 217, 214));
@@ -97,6 +94,26 @@ TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
   EXPECT_EQ(picked.wDay, 17);
   PostMessageW(window, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+TEST(Dpi, At144DpiTheAdvertisementPictureFillsItsScaledBox) {
+  ScreenDpi dpi(144);
+  const COLORREF served = RGB(0, 128, 255);
+  LocalHttpServer server(
+      HttpAnswer("200 OK", "image/gif", SolidPicture(PictureKind::kGif, 168, 88, served)));
+  ProgramUnderTest program;
+  StartOptions options;
+  options.publisherHost = server.Host();
+  HWND main = StartMainWindow(program, options);
+  ASSERT_NE(main, nullptr);
+  HWND picture = GetDlgItem(main, memo::ui::main_window::Picture);
+  // The corners of the 252 x 132 box, beyond the picture's own 168 x 88 pixels.
+  ASSERT_TRUE(WaitUntil([&] { return SameColor(ScreenColorAt(picture, 2, 2), served, 8); }));
+  EXPECT_TRUE(SameColor(ScreenColorAt(picture, 249, 129), served, 8));
+  EXPECT_TRUE(SameColor(ScreenColorAt(picture, 249, 2), served, 8));
+  EXPECT_TRUE(SameColor(ScreenColorAt(picture, 2, 129), served, 8));
   PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }

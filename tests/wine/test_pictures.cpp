@@ -81,6 +81,15 @@ COLORREF ColorAt(HWND window, int x, int y) {
   return color;
 }
 
+COLORREF ScreenColorAt(HWND window, int x, int y) {
+  POINT at = {x, y};
+  ClientToScreen(window, &at);
+  HDC screen = GetDC(nullptr);
+  COLORREF color = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return color;
+}
+
 bool SameColor(COLORREF a, COLORREF b, int tolerance) {
   return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
          std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
