@@ -44,7 +44,10 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
   if (!exeDir) return false;
   std::wstring source = WindowsPath(std::string(exeDir) + "/birthday-memo.exe");
   std::wstring exe = folder_ + L"\\birthday-memo.exe";
-  if (!CopyFileW(source.c_str(), exe.c_str(), FALSE)) return false;
+  // The copy of an earlier start may stay in use for a moment after that program ended.
+  if (!WaitUntil([&] { return CopyFileW(source.c_str(), exe.c_str(), FALSE) != 0; })) {
+    return false;
+  }
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_TODAY", Wide(options.today).c_str());
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_BALLOON",
                           options.balloon.empty() ? nullptr : Wide(options.balloon).c_str());

@@ -8,12 +8,15 @@ HWND StartMainWindow(ProgramUnderTest& program, const StartOptions& options) {
   if (!program.Start(options)) return nullptr;
   HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
   if (!main) return nullptr;
-  // Today's dates are the set-up's last words in the status bar.
+  // Today's dates are the set-up's last words in the status bar. The set-up gets as long as
+  // the window: on a busy machine either may take a while.
   HWND status = GetDlgItem(main, memo::ui::main_window::Status);
   const std::wstring today = Wide("今天是：");
-  bool setUp = WaitUntil([&] {
-    return StatusPartText(program.Process(), status, 2).compare(0, today.size(), today) == 0;
-  });
+  bool setUp = WaitUntil(
+      [&] {
+        return StatusPartText(program.Process(), status, 2).compare(0, today.size(), today) == 0;
+      },
+      15000);
   return setUp ? main : nullptr;
 }
 
