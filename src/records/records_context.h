@@ -22,8 +22,8 @@ struct RecordsContext {
   SettingsStore& settings;
   ReportView& reportView;
   TrayNotifier& tray;
-  std::string reportPath;  // GBK; ReportFilePath of the program's folder
-  int daysAhead = DefaultDaysAhead;      // set by every upcoming pass
+  std::string reportPath;            // GBK; ReportFilePath of the program's folder
+  int daysAhead = DefaultDaysAhead;  // set by every upcoming pass
 };
 
 }  // namespace memo

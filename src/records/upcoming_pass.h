@@ -6,7 +6,6 @@
 
 namespace memo {
 
-
 // Sets daysAhead from the setting (0 or missing: 10) and refills the upcoming list.
 void FillUpcomingList(RecordsContext& context);
 
