@@ -9,10 +9,15 @@
 namespace memo {
 namespace {
 
-// Yes or No, with the exclamation icon, modal to the task.
+// Yes or No, with the exclamation icon, modal to the task. A box without an owner goes
+// while every window of the program is still disabled, so the system hands the activation
+// to another program's window; it is given back to the window that had it.
 bool ConfirmDeletion(const std::string& question) {
-  return MessageBoxW(nullptr, ui::Wide(question).c_str(), ui::Wide("信息：").c_str(),
-                     MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) == IDYES;
+  HWND active = GetActiveWindow();
+  int answer = MessageBoxW(nullptr, ui::Wide(question).c_str(), ui::Wide("信息：").c_str(),
+                           MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL);
+  if (active && IsWindow(active)) SetForegroundWindow(active);
+  return answer == IDYES;
 }
 
 }  // namespace

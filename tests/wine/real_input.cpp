@@ -1,0 +1,116 @@
+#include "real_input.h"
+
+#include "program_under_test.h"
+
+namespace wine_test::real_input {
+namespace {
+
+std::wstring Ascii(const std::string& text) {
+  return std::wstring(text.begin(), text.end());
+}
+
+// xdotool is a Unix program: Wine starts it but gives no handle to wait on, so the shell
+// that runs it leaves a mark file when it is done.
+bool RunXdotool(const std::string& arguments) {
+  static int runs = 0;
+  const std::string mark =
+      "/tmp/memo-xdotool-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs);
+  std::wstring command =
+      L"Z:\\bin\\sh -c \"xdotool " + Ascii(arguments) + L" && : > " + Ascii(mark) + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  if (process.hThread) CloseHandle(process.hThread);
+  if (process.hProcess) CloseHandle(process.hProcess);
+  const std::wstring markPath = WindowsPath(mark);
+  bool done = WaitUntil(
+      [&] { return GetFileAttributesW(markPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
+  DeleteFileW(markPath.c_str());
+  return done;
+}
+
+std::string At(POINT screen) {
+  return "mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y);
+}
+
+}  // namespace
+
+bool Click(POINT screen) {
+  return RunXdotool(At(screen) + " click 1");
+}
+
+bool DoubleClick(POINT screen) {
+  return RunXdotool(At(screen) + " click --repeat 2 --delay 80 1");
+}
+
+bool Type(const std::string& text) {
+  return RunXdotool("type --delay 40 '" + text + "'");
+}
+
+bool PressKeys(const std::string& keys) {
+  return RunXdotool("key " + keys);
+}
+
+POINT CentreOf(HWND control) {
+  RECT area;
+  GetWindowRect(control, &area);
+  return Centre(area);
+}
+
+POINT RowCentre(HANDLE process, HWND list, int row) {
+  // On the first column's text: a click beside the columns selects nothing.
+  RECT rect = ListRowRect(process, list, row);
+  POINT point = {rect.left + 12, (rect.top + rect.bottom) / 2};
+  ClientToScreen(list, &point);
+  return point;
+}
+
+bool LooksDrawn(HWND window) {
+  RECT area;
+  GetWindowRect(window, &area);
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return false;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  SelectObject(memory, old);
+
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const DWORD facePixel = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  const size_t count = static_cast<size_t>(width) * height;
+  size_t faceCount = 0, blackCount = 0;
+  for (size_t i = 0; i < count; ++i) {
+    DWORD pixel = pixels[i] & 0xFFFFFF;
+    if (pixel == facePixel) ++faceCount;
+    if (pixel == 0) ++blackCount;
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return faceCount * 20 >= count && blackCount * 2 < count;
+}
+
+bool IsActive(HWND window) {
+  // Asked of the window's own thread: another thread's active window is its own business.
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  return GetForegroundWindow() == window &&
+         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+         info.hwndActive == window;
+}
+
+}  // namespace wine_test::real_input

@@ -1,0 +1,157 @@
+// The program used with a real mouse and keyboard (see real_input.h): every window a click
+// opens is drawn on the screen and takes the activation, and once it is gone the main
+// window has the activation back, ready for the next click.
+#include <gtest/gtest.h>
+
+#include "birthday_table.h"
+#include "program_under_test.h"
+#include "program_windows.h"
+#include "real_input.h"
+#include "sample_friends.h"
+#include "ui/window_ids.h"
+
+using namespace wine_test;
+namespace input = wine_test::real_input;
+namespace main_ids = memo::ui::main_window;
+namespace birthday_ids = memo::ui::birthday_window;
+namespace settings_ids = memo::ui::settings_window;
+
+namespace {
+
+constexpr int kAdd = 0, kEdit = 1, kDelete = 2, kSettings = 4, kAbout = 7;  // toolbar buttons
+
+HWND StartWithTwoFriends(ProgramUnderTest& program) {
+  if (!StoreFriends(program.Folder(), {{"张三", false, "1980年5月3日", false, "13800138000"},
+                                       {"李四", false, "1975年1月2日", true, ""}})) {
+    return nullptr;
+  }
+  HWND main = StartMainWindowWith(program, 2);
+  if (main && !WaitUntil([&] { return input::IsActive(main); })) return nullptr;
+  return main;
+}
+
+POINT ToolbarButton(ProgramUnderTest& program, HWND main, int index) {
+  HWND toolbar = GetDlgItem(main, main_ids::Toolbar);
+  POINT point = Centre(ToolButtons(program.Process(), toolbar).at(index).rect);
+  ClientToScreen(toolbar, &point);
+  return point;
+}
+
+// The window a click opened: shown, active and drawn; nullptr when it does not come.
+HWND Opened(ProgramUnderTest& program, const wchar_t* className) {
+  HWND window = program.WaitForWindow(className, 5000);
+  if (!window) return nullptr;
+  EXPECT_TRUE(WaitUntil([&] { return input::IsActive(window); }));
+  EXPECT_TRUE(WaitUntil([&] { return input::LooksDrawn(window); }));
+  return window;
+}
+
+void ExpectGoneAndMainActive(HWND window, HWND main) {
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  EXPECT_TRUE(WaitUntil([&] { return input::IsActive(main); }));
+}
+
+void ClickOn(HWND window, int id) {
+  EXPECT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, id))));
+}
+
+void CloseProgram(ProgramUnderTest& program, HWND main) {
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+}  // namespace
+
+TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
+  ProgramUnderTest program;
+  HWND main = StartWithTwoFriends(program);
+  ASSERT_NE(main, nullptr);
+  HWND list = GetDlgItem(main, main_ids::FriendList);
+  {
+    SCOPED_TRACE("add, then cancel");
+    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kAdd)));
+    HWND window = Opened(program, memo::ui::BirthdayWindowClass);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main));
+    ClickOn(window, birthday_ids::Cancel);
+    ExpectGoneAndMainActive(window, main);
+  }
+  {
+    SCOPED_TRACE("settings, then cancel");
+    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kSettings)));
+    HWND window = Opened(program, memo::ui::SettingsWindowClass);
+    ASSERT_NE(window, nullptr);
+    ClickOn(window, settings_ids::CancelDays);
+    ExpectGoneAndMainActive(window, main);
+  }
+  {
+    SCOPED_TRACE("about, then Alt+F4");
+    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kAbout)));
+    HWND window = Opened(program, memo::ui::SettingsWindowClass);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(input::PressKeys("alt+F4"));
+    ExpectGoneAndMainActive(window, main);
+  }
+  {
+    SCOPED_TRACE("a click on a row, edit, then cancel");
+    ASSERT_TRUE(input::Click(input::RowCentre(program.Process(), list, 1)));
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }));
+    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kEdit)));
+    HWND window = Opened(program, memo::ui::BirthdayWindowClass);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::Name)) == Wide("李四"));
+    ClickOn(window, birthday_ids::Cancel);
+    ExpectGoneAndMainActive(window, main);
+  }
+  {
+    SCOPED_TRACE("delete, then no");
+    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kDelete)));
+    HWND question = Opened(program, L"#32770");
+    ASSERT_NE(question, nullptr);
+    ClickOn(question, IDNO);
+    ExpectGoneAndMainActive(question, main);
+    EXPECT_EQ(ReadTable(program.Folder()).size(), 2u);
+  }
+  CloseProgram(program, main);
+}
+
+TEST(RealInput, AddsAFriendTypedOnTheKeyboard) {
+  ProgramUnderTest program;
+  HWND main = StartWithTwoFriends(program);
+  ASSERT_NE(main, nullptr);
+  HWND list = GetDlgItem(main, main_ids::FriendList);
+
+  // Below the rows no friend is chosen, so a double click there adds one.
+  RECT area;
+  GetClientRect(list, &area);
+  POINT below = {area.right / 2, area.bottom - 20};
+  ClientToScreen(list, &below);
+  ASSERT_TRUE(input::DoubleClick(below));
+  HWND window = Opened(program, memo::ui::BirthdayWindowClass);
+  ASSERT_NE(window, nullptr);
+
+  // The name box comes with the focus and its sample text selected: typing replaces it.
+  HWND name = GetDlgItem(window, birthday_ids::Name);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == name; }));
+  EXPECT_TRUE(input::Type("Tom Lee"));
+  ClickOn(window, birthday_ids::Solar);
+  EXPECT_TRUE(WaitUntil([&] { return Checked(GetDlgItem(window, birthday_ids::Solar)); }));
+  // A click in the contact box selects its sample text.
+  ClickOn(window, birthday_ids::Contact);
+  EXPECT_TRUE(input::Type("13600001234"));
+  EXPECT_TRUE(WaitUntil(
+      [&] { return WindowText(GetDlgItem(window, birthday_ids::Contact)) == L"13600001234"; }));
+  EXPECT_TRUE(WindowText(name) == L"Tom Lee") << Utf8(WindowText(name));
+  ClickOn(window, birthday_ids::Save);
+  ExpectGoneAndMainActive(window, main);
+
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }));
+  EXPECT_TRUE(ListCell(program.Process(), list, 2, 0) == L"Tom Lee");
+  std::vector<TableFriend> table = ReadTable(program.Folder());
+  ASSERT_EQ(table.size(), 3u);
+  EXPECT_EQ(table[2].name, "Tom Lee");
+  EXPECT_EQ(table[2].birthday, "2012年4月15日");
+  EXPECT_FALSE(table[2].lunar);
+  EXPECT_EQ(table[2].contact, "13600001234");
+  CloseProgram(program, main);
+}
