@@ -531,13 +531,11 @@ std::wstring BalloonText(HWND balloon) {
   return FirstTool(balloon).text;
 }
 
-namespace {
-
-// The pixels of a window as the screen shows them.
 std::vector<DWORD> ScreenPixels(HWND window) {
   RECT place;
   GetWindowRect(window, &place);
   const int width = place.right - place.left, height = place.bottom - place.top;
+  if (width <= 0 || height <= 0) return {};
   std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -559,6 +557,8 @@ std::vector<DWORD> ScreenPixels(HWND window) {
   ReleaseDC(nullptr, screen);
   return pixels;
 }
+
+namespace {
 
 void HandleMessages(int ms) {
   for (DWORD end = GetTickCount() + ms; static_cast<int>(end - GetTickCount()) > 0; Sleep(10)) {

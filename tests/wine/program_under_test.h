@@ -45,6 +45,8 @@ class ProgramUnderTest {
 };
 
 std::wstring WindowText(HWND window);
+// The pixels of a window as the screen shows them, row by row from the top (0x00RRGGBB).
+std::vector<DWORD> ScreenPixels(HWND window);
 // For failure messages.
 std::string Utf8(const std::wstring& text);
 std::wstring ClassName(HWND window);

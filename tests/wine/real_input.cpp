@@ -70,38 +70,17 @@ POINT RowCentre(HANDLE process, HWND list, int row) {
 }
 
 bool LooksDrawn(HWND window) {
-  RECT area;
-  GetWindowRect(window, &area);
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return false;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  SelectObject(memory, old);
-
+  const std::vector<DWORD> pixels = ScreenPixels(window);
+  if (pixels.empty()) return false;
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const DWORD facePixel = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
-  const auto* pixels = static_cast<const DWORD*>(bits);
-  const size_t count = static_cast<size_t>(width) * height;
   size_t faceCount = 0, blackCount = 0;
-  for (size_t i = 0; i < count; ++i) {
-    DWORD pixel = pixels[i] & 0xFFFFFF;
+  for (DWORD pixel : pixels) {
+    pixel &= 0xFFFFFF;
     if (pixel == facePixel) ++faceCount;
     if (pixel == 0) ++blackCount;
   }
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return faceCount * 20 >= count && blackCount * 2 < count;
+  return faceCount * 20 >= pixels.size() && blackCount * 2 < pixels.size();
 }
 
 bool IsActive(HWND window) {
