@@ -13,8 +13,7 @@ target_link_libraries(birthday-memo-cli PRIVATE core shell32 ${static_flags})
 
 file(GLOB_RECURSE gui_sources CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/app/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/lunar/win32/*.cpp)
+  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp)
 add_executable(birthday-memo WIN32 ${gui_sources} ${CMAKE_SOURCE_DIR}/res/birthday-memo.rc)
 target_include_directories(birthday-memo PRIVATE ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(birthday-memo PRIVATE core

@@ -1,6 +1,6 @@
 #include "app/main_window_setup.h"
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "reckoning/lunar_carrier.h"
 
 namespace memo {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "datetime/date_time.h"
 #include "records/status_bar.h"
 #include "records/text_rows.h"

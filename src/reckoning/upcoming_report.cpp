@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "datetime/date_time.h"
 #include "datetime/gbk_text.h"
 #include "reckoning/fallback_note.h"

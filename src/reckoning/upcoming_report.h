@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/settings_names.h"
-#include "app/settings_store.h"
+#include "settings/settings_names.h"
+#include "settings/settings_store.h"
 #include "reckoning/report_outputs.h"
 #include "records/text_rows.h"
 

@@ -1,7 +1,7 @@
 #include "records/birthday_window_logic.h"
 
 #include "datetime/gbk_text.h"
-#include "lunar/calendar_model.h"
+#include "calendar/calendar_model.h"
 #include "reckoning/lunar_carrier.h"
 #include "reckoning/next_birthday.h"
 #include "records/friend_editing.h"

@@ -1,6 +1,6 @@
 #include "records/friend_list.h"
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "datetime/date_time.h"
 #include "datetime/gbk_text.h"
 #include "reckoning/lunar_carrier.h"

@@ -1,6 +1,6 @@
 #include "records/upcoming_pass.h"
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "reckoning/next_birthday.h"
 #include "reckoning/upcoming_report.h"
 #include "records/friend_list.h"

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ui/form.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo::ui {
 

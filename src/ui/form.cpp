@@ -11,7 +11,7 @@
 #include "ui/tab_control.h"
 #include "ui/tool_bar.h"
 #include "ui/ui_thread.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo::ui {
 namespace {

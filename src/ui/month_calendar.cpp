@@ -1,6 +1,6 @@
 #include "ui/month_calendar.h"
 
-#include "lunar/win32/calendar_window.h"
+#include "ui/calendar_window.h"
 #include "ui/form.h"
 
 namespace memo::ui {

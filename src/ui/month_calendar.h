@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "lunar/calendar_model.h"
+#include "calendar/calendar_model.h"
 #include "ui/control.h"
 
 namespace memo {

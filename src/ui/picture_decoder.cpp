@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-#include "app/picture_format.h"
-
 namespace memo {
 
 namespace {
@@ -56,7 +54,6 @@ void LayOver(std::uint8_t* pixels, size_t count, COLORREF background) {
 // width x height unless both are 0.
 HBITMAP DecodeFrame(const std::string& bytes, REFWICPixelFormatGUID format, UINT width,
                     UINT height) {
-  if (SniffPicture(bytes) == PictureFormat::kNone) return nullptr;
   ComScope com;
   if (!com.Usable()) return nullptr;
   ComPtr<IWICImagingFactory> factory;

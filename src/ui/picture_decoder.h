@@ -1,4 +1,4 @@
-// Turns picture bytes (GIF, PNG or JPEG) into a bitmap the screen can show.
+// Turns picture bytes into a bitmap the screen can show.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,7 @@ namespace memo {
 constexpr UINT kMaxPictureSide = 2048;
 
 // A top-down 32-bit bitmap of the first frame, transparent parts laid over background;
-// nullptr when the bytes are no picture of those formats or do not decode. The caller owns it.
+// nullptr when the bytes do not decode. The caller owns it.
 HBITMAP DecodePicture(const std::string& bytes, COLORREF background);
 
 // The same with the transparency kept (straight, not premultiplied alpha), scaled to

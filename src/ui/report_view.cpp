@@ -4,7 +4,7 @@
 #include <richedit.h>
 
 #include "reckoning/page_rtf.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo {
 
@@ -19,7 +19,7 @@ const int kMarginPixels = 10;
 // The file's bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& gbkPath) {
   HANDLE file =
-      CreateFileW(ui::Wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+      CreateFileW(Wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::string();
   std::string bytes;

@@ -2,8 +2,8 @@
 // title and the two check boxes, and the About page. It is made anew at each opening.
 #pragma once
 
-#include "app/settings_store.h"
-#include "app/settings_window_logic.h"
+#include "settings/settings_store.h"
+#include "settings/settings_window_logic.h"
 #include "ui/form.h"
 
 namespace memo::ui {

@@ -5,7 +5,7 @@
 #include "ui/form.h"
 #include "ui/images.h"
 #include "ui/ui_thread.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo::ui {
 

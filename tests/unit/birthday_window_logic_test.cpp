@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "lunar/calendar_model.h"
+#include "calendar/calendar_model.h"
 #include "records/friend_list.h"
 #include "records_fixture.h"
 

@@ -1,6 +1,6 @@
 // The lunar month calendar's behaviour without its window: cells, lists, properties,
 // the pointer and the events.
-#include "lunar/calendar_model.h"
+#include "calendar/calendar_model.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "records_fixture.h"
 
 namespace memo {

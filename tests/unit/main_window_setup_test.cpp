@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/main_window_setup.h"
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "datetime/clock.h"
 
 namespace memo {

@@ -1,7 +1,7 @@
 // The settings layer's path texts: roots by code and the split into key and value name.
 #include <gtest/gtest.h>
 
-#include "app/registry_path.h"
+#include "settings/registry_path.h"
 
 namespace memo {
 namespace {

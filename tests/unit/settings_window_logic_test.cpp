@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_names.h"
-#include "app/settings_window_logic.h"
+#include "settings/settings_names.h"
+#include "settings/settings_window_logic.h"
 
 namespace memo {
 namespace {

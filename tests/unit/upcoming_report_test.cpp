@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "records/friend_list.h"
 #include "records/upcoming_pass.h"
 #include "records_fixture.h"

@@ -13,7 +13,7 @@
 // standard error and end the command with 1.
 #include <algorithm>
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "cli.h"
 #include "datetime/gbk_text.h"
 #include "reckoning/next_birthday.h"

@@ -9,7 +9,7 @@
 
 #include "app/background_worker.h"
 #include "app/main_window_setup.h"
-#include "app/settings_window_logic.h"
+#include "settings/settings_window_logic.h"
 #include "app/tray_icon.h"
 #include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"

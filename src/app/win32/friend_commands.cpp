@@ -4,7 +4,7 @@
 
 #include "app/win32/application.h"
 #include "records/friend_editing.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // to another program's window; it is given back to the window that had it.
 bool ConfirmDeletion(const std::string& question) {
   HWND active = GetActiveWindow();
-  int answer = MessageBoxW(nullptr, ui::Wide(question).c_str(), ui::Wide("信息：").c_str(),
+  int answer = MessageBoxW(nullptr, Wide(question).c_str(), Wide("信息：").c_str(),
                            MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL);
   if (active && IsWindow(active)) SetForegroundWindow(active);
   return answer == IDYES;

@@ -10,7 +10,7 @@
 #include "app/win32/application.h"
 #include "datetime/clock.h"
 #include "ui/ui_thread.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ std::string EnvironmentText(const wchar_t* name) {
   if (size == 0) return std::string();
   std::vector<wchar_t> value(size);
   GetEnvironmentVariableW(name, value.data(), size);
-  return memo::ui::Gbk(value.data());
+  return memo::Gbk(value.data());
 }
 
 // Test hooks, read once here; the program has no command-line options.

@@ -9,7 +9,7 @@
 #include "records/friend_list.h"
 #include "records/upcoming_pass.h"
 #include "ui/ui_thread.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo {
 
@@ -17,7 +17,7 @@ void MessageBoxErrorReporter::ShowError(const std::string& text) {
   // Waiting here on the worker could stop the program: the user-interface thread may be
   // waiting for the records this worker holds.
   HWND owner = application_.Window().Handle();
-  ui::RunOnUi([owner, text] { MessageBoxW(owner, ui::Wide(text).c_str(), nullptr, MB_OK); });
+  ui::RunOnUi([owner, text] { MessageBoxW(owner, Wide(text).c_str(), nullptr, MB_OK); });
 }
 
 ProgramRecords::ProgramRecords(Application& application, const std::string& programDirectory)
@@ -61,7 +61,7 @@ std::string ExecutableDirectory() {
     if (length == 0) return ".";
     if (length < path.size()) {
       std::wstring file(path.data(), length);
-      return ui::Gbk(file.substr(0, file.find_last_of(L"\\/")));
+      return Gbk(file.substr(0, file.find_last_of(L"\\/")));
     }
     path.resize(path.size() * 2);
   }

@@ -4,14 +4,12 @@
 
 #include <vector>
 
-#include "app/registry_path.h"
-#include "ui/wide_text.h"
+#include "settings/registry_path.h"
+#include "text/win32/wide_text.h"
 
 namespace memo {
 namespace {
 
-using ui::Gbk;
-using ui::Wide;
 
 HKEY RootKey(int rootCode) {
   switch (RegistryRootFromCode(rootCode)) {

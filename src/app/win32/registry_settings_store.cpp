@@ -1,6 +1,6 @@
 #include "app/win32/registry_settings_store.h"
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "app/win32/registry.h"
 
 namespace memo {

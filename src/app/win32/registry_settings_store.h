@@ -2,7 +2,7 @@
 // Software\Tavelin, each read and written at the moment it is needed.
 #pragma once
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace memo {
 

@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "app/download_limits.h"
+#include "app/picture_format.h"
 #include "app/publisher_site.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo {
 
@@ -70,7 +71,7 @@ long long ContentLength(HINTERNET request) {
 
 std::string HttpDownload(const std::string& address) {
   Deadline deadline;
-  std::wstring url = ui::Wide(address);
+  std::wstring url = Wide(address);
   wchar_t host[INTERNET_MAX_HOST_NAME_LENGTH] = {}, user[256] = {}, password[256] = {},
           path[INTERNET_MAX_URL_LENGTH] = {};
   URL_COMPONENTSW parts = {};
@@ -123,13 +124,16 @@ std::string HttpDownload(const std::string& address) {
 }
 
 std::string FetchPublisherPicture() {
-  return HttpDownload(PublisherPictureAddress());
+  std::string bytes = HttpDownload(PublisherPictureAddress());
+  // An error page or any other kind of file is no advertisement: the built-in picture stays.
+  if (SniffPicture(bytes) == PictureFormat::kNone) bytes.clear();
+  return bytes;
 }
 
 void OpenPublisherSite() {
   // The shell may hand the address to a COM server; it wants COM on the calling thread.
   HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  ShellExecuteW(nullptr, L"open", ui::Wide(PublisherSiteAddress()).c_str(), nullptr, nullptr,
+  ShellExecuteW(nullptr, L"open", Wide(PublisherSiteAddress()).c_str(), nullptr, nullptr,
                 SW_SHOWNORMAL);
   if (SUCCEEDED(com)) CoUninitialize();
 }

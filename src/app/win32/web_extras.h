@@ -11,7 +11,8 @@ namespace memo {
 // gives up about kDownloadDeadlineMs after it started. Blocks: for a background thread.
 std::string HttpDownload(const std::string& address);
 
-// The advertisement picture's bytes from the publisher's site (nothing when unreachable).
+// The advertisement picture's bytes from the publisher's site: nothing when unreachable or
+// when the answer is no GIF, PNG or JPEG.
 std::string FetchPublisherPicture();
 
 // Asks the shell to open the publisher's site in the default browser.

@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "app/icon_file.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo {
 namespace {
@@ -13,7 +13,7 @@ Win32TrayPlatform* attached = nullptr;
 
 template <size_t N>
 void CopyText(wchar_t (&target)[N], const std::string& gbk) {
-  lstrcpynW(target, ui::Wide(gbk).c_str(), N);
+  lstrcpynW(target, Wide(gbk).c_str(), N);
 }
 
 }  // namespace

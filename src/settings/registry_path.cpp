@@ -1,4 +1,4 @@
-#include "app/registry_path.h"
+#include "settings/registry_path.h"
 
 namespace memo {
 

@@ -1,9 +1,9 @@
-#include "app/settings_window_logic.h"
+#include "settings/settings_window_logic.h"
 
 #include <cstdint>
 #include <limits>
 
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 #include "datetime/date_time.h"
 
 namespace memo {

@@ -1,10 +1,10 @@
-#include "lunar/win32/calendar_window.h"
+#include "ui/calendar_window.h"
 
 #include <windowsx.h>
 
 #include "datetime/clock.h"
 #include "lunar/lunar_texts.h"
-#include "ui/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace memo {
 namespace {
@@ -34,7 +34,6 @@ constexpr COLORREF kHoverFill = RGB(0, 0, 255);
 constexpr COLORREF kHoverLunar = RGB(0, 255, 255);
 constexpr COLORREF kOtherFill = RGB(211, 217, 214);
 
-using ui::Wide;
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   SetDCBrushColor(dc, colour);

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "lunar/calendar_model.h"
+#include "calendar/calendar_model.h"
 #include "ui/dpi.h"
 
 namespace memo {

@@ -1,4 +1,4 @@
-#include "app/settings_names.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 

@@ -1,4 +1,4 @@
-#include "lunar/calendar_model.h"
+#include "calendar/calendar_model.h"
 
 #include <cstdio>
 #include <cstring>

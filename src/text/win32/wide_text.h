@@ -6,7 +6,7 @@
 
 #include "text/text_codec.h"
 
-namespace memo::ui {
+namespace memo {
 
 inline std::wstring Wide(const std::string& gbk) {
   std::u16string text = GbkToUtf16(gbk);
@@ -17,4 +17,4 @@ inline std::string Gbk(const std::wstring& wide) {
   return Utf16ToGbk(std::u16string(wide.begin(), wide.end()));
 }
 
-}  // namespace memo::ui
+}  // namespace memo
