@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "datetime/civil_date.h"
 #include "datetime/gbk_text.h"
@@ -37,10 +38,6 @@ int DaysInMonth(int year, int month) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
   return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
-int Limit(int value, int low, int high) {
-  return value < low ? low : value > high ? high : value;
 }
 
 // Reads the fields of a date text from the left; each reader takes a digit run and then
@@ -139,11 +136,11 @@ std::string DateToText(DateTime value) {
   return text;
 }
 
-DateTime DateFromText(const std::string& text) {
-  if (text.empty()) return MinDateTime;
+std::optional<DateTextFields> ReadDateTextFields(const std::string& text) {
+  if (text.empty()) return std::nullopt;
   const std::string folded = FoldFullWidth(text);
   FieldReader reader(folded);
-  Fields read{};
+  DateTextFields read{};
   read.year = reader.Digits(4);
   reader.SkipSeparator("年");
   read.month = reader.Digits(2);
@@ -156,20 +153,35 @@ DateTime DateFromText(const std::string& text) {
   reader.SkipSeparator("分");
   read.second = reader.Digits(2);
   const std::string rest = reader.Rest();
-  if (!rest.empty() && rest.compare(0, 2, "秒") != 0) return MinDateTime;
+  if (!rest.empty() && rest.compare(0, 2, "秒") != 0) return std::nullopt;
+  if (read.hour > 23 || read.minute > 59 || read.second > 59) return std::nullopt;
+  return read;
+}
 
-  Fields normal;
-  normal.year = Limit(read.year, 100, 9999);
-  normal.month = Limit(read.month, 1, 12);
-  normal.day = Limit(Limit(read.day, 1, 31), 1, DaysInMonth(normal.year, normal.month));
-  normal.hour = Limit(read.hour, 0, 23);
-  normal.minute = Limit(read.minute, 0, 59);
-  normal.second = Limit(read.second, 0, 59);
-  if (normal.year != read.year || normal.month != read.month || normal.day != read.day ||
-      normal.hour != read.hour || normal.minute != read.minute || normal.second != read.second) {
-    return MinDateTime;
-  }
-  return MakeDateTime(read.year, read.month, read.day, read.hour, read.minute, read.second);
+bool IsSolarDate(int year, int month, int day) {
+  return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+         day <= DaysInMonth(year, month);
+}
+
+namespace {
+
+std::optional<DateTime> SolarValue(const std::string& text) {
+  const std::optional<DateTextFields> read = ReadDateTextFields(text);
+  if (!read || !IsSolarDate(read->year, read->month, read->day)) return std::nullopt;
+  return MakeDateTime(read->year, read->month, read->day, read->hour, read->minute, read->second);
+}
+
+}  // namespace
+
+DateTime DateFromText(const std::string& text) {
+  return SolarValue(text).value_or(MinDateTime);
+}
+
+std::optional<DateTime> ParseDateText(const std::string& text) {
+  const std::optional<DateTime> value = SolarValue(text);
+  // A time of day on the last day would lie past the range every date value keeps to.
+  if (value && *value > MaxDateTime) return std::nullopt;
+  return value;
 }
 
 std::string NumberToText(int64_t value) {

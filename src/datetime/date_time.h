@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace memo {
@@ -23,6 +24,8 @@ int DayOf(DateTime value);
 // Seconds since midnight (0..86399) of the clamped value, the time that DateToText shows.
 int SecondOfDay(DateTime value);
 double DaysBetween(DateTime a, DateTime b);
+// MinDateTime for a text that is no date, which is also the value of "100年1月1日";
+// ParseDateText tells the two apart.
 DateTime DateFromText(const std::string& text);
 std::string DateToText(DateTime value);
 DateTime ClampDateTime(DateTime value);
@@ -33,6 +36,21 @@ std::string NumberToText(int value);
 std::string NumberToText(double value);
 std::string NumberToText(float value);
 double TextToNumber(const std::string& text);
+
+// The numbers of a date text as written ("Y年M月D日", "Y-M-D", full-width digits, an
+// optional time of day "H时M分S秒"), before any calendar says whether they make a date;
+// nothing when the text does not have that form or the time of day is out of range.
+struct DateTextFields {
+  int year, month, day, hour, minute, second;
+};
+std::optional<DateTextFields> ReadDateTextFields(const std::string& text);
+
+// True for a day of the Gregorian calendar within DateTime's years 100..9999.
+bool IsSolarDate(int year, int month, int day);
+
+// The value of a date text, or nothing when the text is no date or its value lies past
+// MaxDateTime; unlike DateFromText, "100年1月1日" is a value here like any other.
+std::optional<DateTime> ParseDateText(const std::string& text);
 
 // Builds the DateTime of a civil date and time without any range check; callers that
 // need validation go through DateFromText.

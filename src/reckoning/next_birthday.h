@@ -5,9 +5,9 @@
 
 #include <string>
 
-namespace memo {
+#include "reckoning/birthday.h"
 
-inline constexpr char kLeapMonthMark[] = "[闰月]";
+namespace memo {
 
 // 0 today, 1 tomorrow. Only the months are compared with today's, so a birthday earlier
 // in the current month gives a negative count. A day the year lacks falls back to the

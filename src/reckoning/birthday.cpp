@@ -1,0 +1,28 @@
+#include "reckoning/birthday.h"
+
+#include "datetime/date_time.h"
+#include "datetime/gbk_text.h"
+
+namespace memo {
+
+Birthday ReadBirthday(const std::string& storedText, bool lunar) {
+  Birthday birthday;
+  birthday.calendar = lunar ? CalendarKind::kLunar : CalendarKind::kSolar;
+  birthday.text = storedText;
+  const bool leap = lunar && FindText(storedText, kLeapMonthMark) != -1;
+  const std::optional<DateTime> date =
+      ParseDateText(leap ? ReplaceText(storedText, kLeapMonthMark, "") : storedText);
+  if (!date) return birthday;
+  birthday.year = YearOf(*date);
+  birthday.month = MonthOf(*date);
+  birthday.day = DayOf(*date);
+  birthday.leap = leap;
+  return birthday;
+}
+
+std::string BirthdayText(int year, int month, int day, bool lunar, bool leap) {
+  return NumberToText(year) + "年" + NumberToText(month) + "月" + NumberToText(day) + "日" +
+         (lunar && leap ? kLeapMonthMark : "");
+}
+
+}  // namespace memo
