@@ -14,14 +14,26 @@
 
 namespace memo {
 
-// The numbers of the properties the add window sets and reads.
-enum CalendarProperty : int {
-  kSelectedDateProperty = 8,
-  kLunarYearProperty = 9,
-  kLunarMonthProperty = 10,
-  kLunarDayProperty = 11,
-  kLeapMonthProperty = 12,
-  kSolarModeProperty = 13,
+// The unit's own numbered properties, numbered as its owner addresses them.
+enum class CalendarProperty {
+  kSelectedDate = 8,  // the selected day at 23:59:59
+  kLunarYear = 9,
+  kLunarMonth = 10,
+  kLunarDay = 11,
+  kLeapMonth = 12,       // 1 for a day of a leap month
+  kSolarMode = 13,       // 1 shows the solar month, any other value the lunar month
+  kWeekday = 19,         // read only: 1 = Monday .. 7 = Sunday
+  kLunarMonthDays = 20,  // read only
+  kLunarYearDays = 21,   // read only
+  kShowLists = 29,       // non-zero shows the year and month lists
+};
+
+// The unit's events, numbered as its owner's handlers are bound.
+enum class CalendarEvent {
+  kDayPicked = 0,  // a day of the month shown was clicked and is now selected
+  kPointerOnDay = 1,
+  kSelectionChanged = 2,  // by a click or a property, never by the lists
+  kRightButtonOnDay = 3,
 };
 
 struct CalendarCell {
@@ -33,8 +45,10 @@ struct CalendarCell {
   bool inMonth = false;
 };
 
-struct CalendarEvent {
-  int number;  // 0 day picked, 1 pointer onto a day, 2 selection changed, 3 right button
+// An event as it reaches the owner; the pointer and right-button events carry the lunar
+// date of their day.
+struct CalendarNotice {
+  CalendarEvent event;
   int lunarYear = 0, lunarMonth = 0, lunarDay = 0, leap = 0;
 };
 
@@ -42,21 +56,16 @@ struct CalendarEvent {
 class CalendarEventSink {
  public:
   virtual ~CalendarEventSink() = default;
-  virtual void Raise(const CalendarEvent& event) = 0;
-  virtual void Queue(const CalendarEvent& event) = 0;
+  virtual void Raise(const CalendarNotice& notice) = 0;
+  virtual void Queue(const CalendarNotice& notice) = 0;
 };
 
-// What the unit's form stores: version 2, the date, the mode, the template, the lists flag.
+// What the unit's form stores for it.
 struct CalendarStoredData {
-  int32_t version = 2;
   DateTime date = 0.0;
   int32_t solarMode = 0;
-  std::string textTemplate;
+  std::string textTemplate;  // empty for DefaultLunarTemplate
   int32_t showLists = 1;
-
-  std::string Serialize() const;
-  // False (and the value untouched) when the bytes are too short or inconsistent.
-  static bool Parse(const std::string& bytes, CalendarStoredData& out);
 };
 
 class CnMonthCalendar {
@@ -72,11 +81,9 @@ class CnMonthCalendar {
   bool SelectDate(int year, int month, int day, bool notify);
   bool SelectLunarDate(int year, int month, int day, bool leap, bool notify);
 
-  // Numbered properties as the application addresses them (8..29).
-  double NumberProperty(int number) const;
-  std::string TextProperty(int number) const;
-  void SetNumberProperty(int number, double value);
-  void SetTextProperty(int number, const std::string& value);
+  double NumberProperty(CalendarProperty property) const;
+  // Read-only properties ignore the value.
+  void SetNumberProperty(CalendarProperty property, double value);
 
   bool SolarMode() const { return solarMode_; }
   void SetSolarMode(bool solar);
@@ -114,8 +121,9 @@ class CnMonthCalendar {
   void FillMonthList(int lunarYear);
   void ResetListsAndDayText();
   void ApplyLists();
-  void Notify(const CalendarEvent& event, bool queued);
-  CalendarEvent LunarEvent(int number, const CalendarCell& cell) const;
+  void Notify(const CalendarNotice& notice, bool queued);
+  CalendarNotice LunarNotice(CalendarEvent event, const CalendarCell& cell) const;
+  void SetTemplate(const std::string& textTemplate);
 
   CalendarEventSink* sink_;
   SolarDate selected_;

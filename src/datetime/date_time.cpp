@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 #include "datetime/civil_date.h"
@@ -119,8 +120,13 @@ double DaysBetween(DateTime a, DateTime b) {
 }
 
 int64_t TruncateToInteger(double value) {
+  // Converting a value beyond the 64-bit range is undefined, so it saturates instead; the
+  // texts a user types may hold any number ("1e300").
+  constexpr double kTwoToThe63 = 9223372036854775808.0;
   if (std::isnan(value)) return 0;
-  return static_cast<int64_t>(std::trunc(value));
+  if (value >= kTwoToThe63) return std::numeric_limits<int64_t>::max();
+  if (value < -kTwoToThe63) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(value);
 }
 
 std::string DateToText(DateTime value) {

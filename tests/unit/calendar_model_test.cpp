@@ -4,23 +4,27 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "lunar/lunar_texts.h"
 
 namespace memo {
 namespace {
 
+using Events = std::vector<CalendarEvent>;
+
 struct RecordingSink : CalendarEventSink {
   struct Seen {
     bool queued;
-    CalendarEvent event;
+    CalendarNotice notice;
   };
   std::vector<Seen> seen;
-  void Raise(const CalendarEvent& event) override { seen.push_back({false, event}); }
-  void Queue(const CalendarEvent& event) override { seen.push_back({true, event}); }
-  std::vector<int> Numbers() const {
-    std::vector<int> numbers;
-    for (const Seen& s : seen) numbers.push_back(s.event.number);
-    return numbers;
+  void Raise(const CalendarNotice& notice) override { seen.push_back({false, notice}); }
+  void Queue(const CalendarNotice& notice) override { seen.push_back({true, notice}); }
+  Events EventsSeen() const {
+    Events events;
+    for (const auto& s : seen) events.push_back(s.notice.event);
+    return events;
   }
 };
 
@@ -46,7 +50,7 @@ TEST(CalendarModel, CreationSelectsTheStoredDateAndQueuesOneChange) {
   EXPECT_EQ(calendar.Selected().month, 1);
   EXPECT_EQ(calendar.Selected().day, 12);
   EXPECT_FALSE(calendar.SolarMode());
-  EXPECT_EQ(sink.Numbers(), std::vector<int>{2});
+  EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kSelectionChanged});
   EXPECT_TRUE(sink.seen[0].queued);
   EXPECT_EQ(calendar.DayText(), FormatLunarDay(2012, 1, 12, DefaultLunarTemplate));
   // A stored date the calendar cannot show leaves today selected.
@@ -60,7 +64,7 @@ TEST(CalendarModel, CreationSelectsTheStoredDateAndQueuesOneChange) {
 TEST(CalendarModel, LunarLeapMonthGrid) {
   CnMonthCalendar calendar(MakeDateTime(2023, 3, 25), Stored(MakeDateTime(2023, 3, 25), 0),
                            nullptr);
-  EXPECT_EQ(calendar.NumberProperty(12), 1);
+  EXPECT_EQ(calendar.NumberProperty(CalendarProperty::kLeapMonth), 1);
   const auto& cells = calendar.Cells();
   EXPECT_EQ(cells[0].weekday, 1);
   EXPECT_EQ(cells[0].solar.month, 3);
@@ -128,11 +132,11 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   calendar.PointerMoved(cell);
   ASSERT_EQ(sink.seen.size(), 1u);
   EXPECT_FALSE(sink.seen[0].queued);
-  EXPECT_EQ(sink.seen[0].event.number, 1);
-  EXPECT_EQ(sink.seen[0].event.lunarYear, 2023);
-  EXPECT_EQ(sink.seen[0].event.lunarMonth, 2);
-  EXPECT_EQ(sink.seen[0].event.lunarDay, 11);
-  EXPECT_EQ(sink.seen[0].event.leap, 1);
+  EXPECT_EQ(sink.seen[0].notice.event, CalendarEvent::kPointerOnDay);
+  EXPECT_EQ(sink.seen[0].notice.lunarYear, 2023);
+  EXPECT_EQ(sink.seen[0].notice.lunarMonth, 2);
+  EXPECT_EQ(sink.seen[0].notice.lunarDay, 11);
+  EXPECT_EQ(sink.seen[0].notice.leap, 1);
   EXPECT_EQ(calendar.HoverText(), FormatLunarDay(2023, 4, 1, DefaultLunarTemplate));
   calendar.PointerMoved(cell);  // the same cell again raises nothing
   EXPECT_EQ(sink.seen.size(), 1u);
@@ -142,14 +146,16 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
 
   sink.seen.clear();
   calendar.LeftButtonReleased(cell);
-  EXPECT_EQ(sink.Numbers(), (std::vector<int>{2, 0}));
+  EXPECT_EQ(sink.EventsSeen(),
+            (Events{CalendarEvent::kSelectionChanged, CalendarEvent::kDayPicked}));
   EXPECT_TRUE(sink.seen[0].queued && sink.seen[1].queued);
   EXPECT_EQ(calendar.Selected().month, 4);
   EXPECT_EQ(calendar.Selected().day, 1);
 
   sink.seen.clear();
   calendar.RightButtonReleased(cell);
-  EXPECT_EQ(sink.Numbers(), std::vector<int>{3});
+  EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kRightButtonOnDay});
+  EXPECT_EQ(sink.seen[0].notice.lunarDay, 11);
   EXPECT_EQ(calendar.Selected().day, 1);
 }
 
@@ -192,49 +198,66 @@ TEST(CalendarModel, LunarListsFollowTheLeapMonthAndLowerDayThirty) {
 }
 
 TEST(CalendarModel, PropertiesReadAndRefuse) {
+  using P = CalendarProperty;
   RecordingSink sink;
   CnMonthCalendar calendar(MakeDateTime(2024, 2, 10), Stored(MakeDateTime(2024, 2, 10), 0), &sink);
-  calendar.SetNumberProperty(8, MakeDateTime(2024, 2, 10));
-  EXPECT_EQ(DateToText(calendar.NumberProperty(8)), "2024年2月10日23时59分59秒");
-  EXPECT_EQ(calendar.NumberProperty(9), 2024);
-  EXPECT_EQ(calendar.NumberProperty(10), 1);
-  EXPECT_EQ(calendar.NumberProperty(11), 1);
-  EXPECT_EQ(calendar.NumberProperty(12), 0);
-  EXPECT_EQ(calendar.TextProperty(14), "甲辰");
-  EXPECT_EQ(calendar.TextProperty(15), "正月");
-  EXPECT_EQ(calendar.TextProperty(16), "初一");
-  EXPECT_EQ(calendar.TextProperty(17), "龙");
-  EXPECT_EQ(calendar.TextProperty(18), "");
-  EXPECT_EQ(calendar.NumberProperty(19), 6);
-  EXPECT_EQ(calendar.NumberProperty(20), 29);
-  EXPECT_EQ(calendar.NumberProperty(21), LunarYearDays(2024));
-  EXPECT_EQ(calendar.TextProperty(26), "甲辰年(龙)正月初一 2024-2-10");
+  calendar.SetNumberProperty(P::kSelectedDate, MakeDateTime(2024, 2, 10));
+  EXPECT_EQ(DateToText(calendar.NumberProperty(P::kSelectedDate)), "2024年2月10日23时59分59秒");
+  const struct {
+    CalendarProperty property;
+    double value;
+  } reads[] = {
+      {P::kLunarYear, 2024},    {P::kLunarMonth, 1},      {P::kLunarDay, 1},
+      {P::kLeapMonth, 0},       {P::kSolarMode, 0},       {P::kWeekday, 6},
+      {P::kLunarMonthDays, 29}, {P::kLunarYearDays, 354}, {P::kShowLists, 1},
+  };
+  for (const auto& read : reads) {
+    EXPECT_EQ(calendar.NumberProperty(read.property), read.value)
+        << static_cast<int>(read.property);
+  }
+  EXPECT_EQ(calendar.DayText(), "甲辰年(龙)正月初一 2024-2-10");
 
   sink.seen.clear();
-  calendar.SetNumberProperty(8, MakeDateTime(2049, 3, 1));  // beyond the grid's last day
-  calendar.SetNumberProperty(8, MakeDateTime(1900, 3, 1));
-  calendar.SetNumberProperty(11, 30);  // 正月 2024 has 29 days
-  calendar.SetNumberProperty(10, 13);
+  const struct {
+    CalendarProperty property;
+    double value;
+  } refused[] = {
+      {P::kSelectedDate, MakeDateTime(2049, 3, 1)},  // beyond the grid's last day
+      {P::kSelectedDate, MakeDateTime(1900, 3, 1)},
+      {P::kSelectedDate, 1e300},
+      {P::kLunarDay, 30},  // 正月 2024 has 29 days
+      {P::kLunarDay, -65535},
+      {P::kLunarMonth, 13},
+      {P::kLunarMonth, 4294967297.0},  // 2^32 + 1
+      {P::kLunarYear, 2024 + 65536},
+      {P::kLunarYear, 1e300},
+      {P::kLunarYear, std::nan("")},
+      {P::kWeekday, 1},
+  };
+  for (const auto& set : refused) {
+    calendar.SetNumberProperty(set.property, set.value);
+    EXPECT_EQ(DateToText(calendar.NumberProperty(P::kSelectedDate)), "2024年2月10日23时59分59秒")
+        << static_cast<int>(set.property) << " " << set.value;
+  }
   EXPECT_TRUE(sink.seen.empty());
-  EXPECT_EQ(calendar.Selected().day, 10);
 
-  calendar.SetNumberProperty(9, 2023);
-  calendar.SetNumberProperty(10, 2);
-  calendar.SetNumberProperty(12, 1);
+  calendar.SetNumberProperty(P::kLunarYear, 2023);
+  calendar.SetNumberProperty(P::kLunarMonth, 2);
+  calendar.SetNumberProperty(P::kLeapMonth, 1);
   EXPECT_EQ(calendar.Selected().month, 3);
   EXPECT_EQ(calendar.Selected().day, 22);
-  EXPECT_EQ(calendar.NumberProperty(12), 1);
-  calendar.SetNumberProperty(12, 2);  // only 1 means leap
+  EXPECT_EQ(calendar.NumberProperty(P::kLeapMonth), 1);
+  calendar.SetNumberProperty(P::kLeapMonth, 2);  // only 1 means leap
   EXPECT_EQ(calendar.Selected().month, 2);
-  EXPECT_EQ(sink.Numbers(), (std::vector<int>{2, 2, 2, 2}));
+  EXPECT_EQ(sink.EventsSeen(), Events(4, CalendarEvent::kSelectionChanged));
 
-  calendar.SetTextProperty(25, "%y年%m月%d日");
-  EXPECT_EQ(calendar.TextProperty(26), "2023年2月20日");
-  calendar.SetNumberProperty(13, 1);
+  calendar.SetNumberProperty(P::kSolarMode, 1);
   EXPECT_TRUE(calendar.SolarMode());
   EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
-  calendar.SetNumberProperty(13, 2);
+  calendar.SetNumberProperty(P::kSolarMode, 2);
   EXPECT_FALSE(calendar.SolarMode());
+  calendar.SetNumberProperty(P::kShowLists, 0);
+  EXPECT_FALSE(calendar.ShowLists());
 }
 
 TEST(CalendarModel, YearsAtTheEdgesHaveNoCurrentYearEntry) {
@@ -252,24 +275,17 @@ TEST(CalendarModel, YearsAtTheEdgesHaveNoCurrentYearEntry) {
   EXPECT_EQ(calendar.Selected().year, 2048);
 }
 
-TEST(CalendarModel, StoredDataRoundTripsAndRefusesShortBytes) {
+TEST(CalendarModel, StoredTemplateAndListsAreApplied) {
   CalendarStoredData data = Stored(MakeDateTime(2012, 1, 12), 0);
-  data.textTemplate = "%Y年";
-  std::string bytes = data.Serialize();
-  EXPECT_EQ(bytes.size(), 4u + 8u + 4u + 4u + data.textTemplate.size() + 4u);
-  EXPECT_EQ(bytes[0], 2);
-  CalendarStoredData back;
-  ASSERT_TRUE(CalendarStoredData::Parse(bytes, back));
-  EXPECT_EQ(back.date, data.date);
-  EXPECT_EQ(back.textTemplate, data.textTemplate);
-  EXPECT_EQ(back.showLists, 1);
-  for (size_t cut = 0; cut < bytes.size(); ++cut) {
-    EXPECT_FALSE(CalendarStoredData::Parse(bytes.substr(0, cut), back)) << cut;
-  }
-  CalendarStoredData version1 = data;
-  version1.version = 1;
-  ASSERT_TRUE(CalendarStoredData::Parse(version1.Serialize(), back));
-  EXPECT_EQ(back.version, 1);
+  data.textTemplate = "%y年%m月%d日 %Y年";
+  data.showLists = 0;
+  CnMonthCalendar calendar(MakeDateTime(2024, 6, 1), data, nullptr);
+  EXPECT_EQ(calendar.DayText(), "2012年1月12日 辛卯年");
+  EXPECT_FALSE(calendar.ShowLists());
+  EXPECT_EQ(calendar.NumberProperty(CalendarProperty::kShowLists), 0);
+  // The template names every later selection too.
+  calendar.SelectDate(2023, 2, 20, true);
+  EXPECT_EQ(calendar.DayText(), "2023年2月20日 癸卯年");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "datetime/clock.h"
 
 namespace memo {
@@ -91,11 +93,27 @@ TEST(DateTime, DaysBetween) {
   EXPECT_DOUBLE_EQ(DaysBetween(MakeDateTime(2013, 5, 3, 12), MakeDateTime(2013, 5, 3)), 0.5);
 }
 
-TEST(DateTime, TruncateToInteger) {
-  EXPECT_EQ(TruncateToInteger(-0.5), 0);
-  EXPECT_EQ(TruncateToInteger(2.9), 2);
-  EXPECT_EQ(TruncateToInteger(-1.9), -1);
-  EXPECT_EQ(TruncateToInteger(-657434.0 - 41000.0), -698434);
+TEST(DateTime, TruncateToIntegerRoundsTowardZeroAndSaturates) {
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+  const struct {
+    double value;
+    int64_t expected;
+  } cases[] = {
+      {-0.5, 0},
+      {2.9, 2},
+      {-1.9, -1},
+      {-657434.0 - 41000.0, -698434},
+      {9223372036854774784.0, 9223372036854774784},  // the last double below 2^63
+      {9223372036854775808.0, kMax},
+      {1e300, kMax},
+      {std::numeric_limits<double>::infinity(), kMax},
+      {-9223372036854775808.0, kMin},
+      {-1e300, kMin},
+      {-std::numeric_limits<double>::infinity(), kMin},
+      {std::numeric_limits<double>::quiet_NaN(), 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TruncateToInteger(c.value), c.expected) << c.value;
 }
 
 TEST(DateTime, NumberToText) {
