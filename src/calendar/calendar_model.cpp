@@ -10,6 +10,9 @@ namespace memo {
 namespace {
 
 constexpr int kLastSelectableYear = 2048;
+// The lists leave out the first and the last year, which the grid shows only in part.
+constexpr int kFirstListYear = 1902;
+constexpr int kListYears = 146;
 
 bool BeforeEpoch(int year, int month, int day) {
   return CompareYmd(year, month, day, 1901, 2, 19) < 0;
@@ -82,7 +85,6 @@ void CnMonthCalendar::BuildCells() {
     cell = CalendarCell{};
     cell.solar = SolarDate{y, m, d};
     cell.hasLunar = LunarFromSolar(y, m, d, cell.lunar);
-    cell.weekday = WeekdayOf(y, m, d);
     cell.solarTerm = SolarTermOfDate(y, m, d);
     cell.inMonth = solarMode_ ? m == selected_.month
                               : cell.hasLunar && cell.lunar.month == selectedLunar_.month &&

@@ -40,7 +40,6 @@ struct CalendarCell {
   SolarDate solar;
   bool hasLunar = false;  // false outside 1901-02-19 .. 2048-12-31
   LunarDate lunar;
-  int weekday = 0;    // 1 = Monday .. 7 = Sunday
   int solarTerm = 0;  // 1..24, 0 for none
   bool inMonth = false;
 };
@@ -71,26 +70,20 @@ struct CalendarStoredData {
 class CnMonthCalendar {
  public:
   static constexpr int kCellCount = 42;
-  static constexpr int kFirstListYear = 1902;
-  static constexpr int kListYears = 146;
 
   // Starts on `today` (a local date) without events, then applies the stored data.
   CnMonthCalendar(DateTime today, const CalendarStoredData& stored, CalendarEventSink* sink);
 
   // Selecting refuses dates the calendar cannot show; true when the selection is valid.
   bool SelectDate(int year, int month, int day, bool notify);
-  bool SelectLunarDate(int year, int month, int day, bool leap, bool notify);
 
   double NumberProperty(CalendarProperty property) const;
   // Read-only properties ignore the value.
   void SetNumberProperty(CalendarProperty property, double value);
 
-  bool SolarMode() const { return solarMode_; }
   void SetSolarMode(bool solar);
   bool ShowLists() const { return showLists_ != 0; }
 
-  const SolarDate& Selected() const { return selected_; }
-  const LunarDate& SelectedLunar() const { return selectedLunar_; }
   const std::array<CalendarCell, kCellCount>& Cells() const { return cells_; }
   const std::string& DayText() const { return dayText_; }
   const std::string& MonthTermsText() const { return monthTermsText_; }
@@ -116,6 +109,7 @@ class CnMonthCalendar {
   static std::string LowerText(const CalendarCell& cell);
 
  private:
+  bool SelectLunarDate(int year, int month, int day, bool leap, bool notify);
   void BuildCells();
   void FillYearList();
   void FillMonthList(int lunarYear);

@@ -147,26 +147,26 @@ TEST_F(BirthdayWindowTest, SwitchesAndTheCalendarButton) {
   logic->OnSolarChosen();
   EXPECT_EQ(DateToText(form->date), "2023年4月1日");
   EXPECT_FALSE(form->leapShown || form->leapChecked);
-  EXPECT_TRUE(form->calendar.SolarMode());
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 1);
   EXPECT_FALSE(form->calendarShown);
 
   form->lunar = true;
   logic->OnLunarChosen();
   EXPECT_EQ(DateToText(form->date), "2023年2月11日");
   EXPECT_TRUE(form->leapChecked);
-  EXPECT_FALSE(form->calendar.SolarMode());
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 0);
 
   // The button takes the mode from the radio buttons, then toggles.
   form->lunar = false;
   logic->OnCalendarButton();
   EXPECT_TRUE(form->calendarShown);
-  EXPECT_TRUE(form->calendar.SolarMode());
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 1);
   logic->OnCalendarButton();
   EXPECT_FALSE(form->calendarShown);
   form->lunar = true;
   logic->OnCalendarButton();
   EXPECT_TRUE(form->calendarShown);
-  EXPECT_FALSE(form->calendar.SolarMode());
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 0);
 
   // A click on the window's background hides the calendar, and leaves it hidden.
   logic->OnWindowClick();

