@@ -85,13 +85,13 @@ void CnMonthCalendar::BuildCells() {
     cell = CalendarCell{};
     cell.solar = SolarDate{y, m, d};
     cell.hasLunar = LunarFromSolar(y, m, d, cell.lunar);
-    cell.solarTerm = SolarTermOfDate(y, m, d);
     cell.inMonth = solarMode_ ? m == selected_.month
                               : cell.hasLunar && cell.lunar.month == selectedLunar_.month &&
                                     cell.lunar.isLeapMonth == selectedLunar_.isLeapMonth;
-    if (cell.inMonth && cell.solarTerm != 0) {
+    const int term = SolarTermOfDate(y, m, d);
+    if (cell.inMonth && term != 0) {
       if (!monthTermsText_.empty()) monthTermsText_ += "  ";
-      monthTermsText_ += LunarDayName(cell.lunar.day) + SolarTermName(cell.solarTerm);
+      monthTermsText_ += LunarDayName(cell.lunar.day) + SolarTermName(term);
     }
     StepSolarDays(y, m, d, 1);
   }

@@ -14,7 +14,7 @@
 
 namespace memo {
 
-// The unit's own numbered properties, numbered as its owner addresses them.
+// The unit's own properties, numbered as its owner addresses them.
 enum class CalendarProperty {
   kSelectedDate = 8,  // the selected day at 23:59:59
   kLunarYear = 9,
@@ -40,7 +40,6 @@ struct CalendarCell {
   SolarDate solar;
   bool hasLunar = false;  // false outside 1901-02-19 .. 2048-12-31
   LunarDate lunar;
-  int solarTerm = 0;  // 1..24, 0 for none
   bool inMonth = false;
 };
 
