@@ -222,10 +222,11 @@ TEST(CalendarModel, PropertiesReadAndRefuse) {
   CnMonthCalendar calendar(MakeDateTime(2024, 2, 10), Stored(MakeDateTime(2024, 2, 10), 0), &sink);
   calendar.SetNumberProperty(P::kSelectedDate, MakeDateTime(2024, 2, 10));
   EXPECT_EQ(DateToText(calendar.NumberProperty(P::kSelectedDate)), "2024年2月10日23时59分59秒");
-  const struct {
+  struct PropertyValue {
     CalendarProperty property;
     double value;
-  } reads[] = {
+  };
+  const PropertyValue reads[] = {
       {P::kLunarYear, 2024},    {P::kLunarMonth, 1},      {P::kLunarDay, 1},
       {P::kLeapMonth, 0},       {P::kSolarMode, 0},       {P::kWeekday, 6},
       {P::kLunarMonthDays, 29}, {P::kLunarYearDays, 354}, {P::kShowLists, 1},
@@ -237,10 +238,7 @@ TEST(CalendarModel, PropertiesReadAndRefuse) {
   EXPECT_EQ(calendar.DayText(), "甲辰年(龙)正月初一 2024-2-10");
 
   sink.seen.clear();
-  const struct {
-    CalendarProperty property;
-    double value;
-  } refused[] = {
+  const PropertyValue refused[] = {
       {P::kSelectedDate, MakeDateTime(2049, 3, 1)},  // beyond the grid's last day
       {P::kSelectedDate, MakeDateTime(1900, 3, 1)},
       {P::kSelectedDate, 1e300},

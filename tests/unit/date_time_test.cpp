@@ -170,15 +170,15 @@ TEST(SolarCalendar, DayCountsDifferByTheDaysBetween) {
 }
 
 TEST(SolarCalendar, WeekdayOf) {
-  EXPECT_EQ(WeekdayOf(2024, 2, 10), 6);
-  EXPECT_EQ(WeekdayOf(2000, 1, 1), 6);
-  EXPECT_EQ(WeekdayOf(2024, 2, 11), 7);
-  EXPECT_EQ(WeekdayOf(2024, 3, 1), 5);
-  EXPECT_EQ(WeekdayOf(1900, 3, 1), 4);
-  EXPECT_EQ(WeekdayOf(1, 1, 1), 1);
-  EXPECT_EQ(WeekdayOf(2024, 0, 1), 0);
-  EXPECT_EQ(WeekdayOf(2024, 13, 1), 0);
-  EXPECT_EQ(WeekdayOf(0, 1, 1), 0);
+  const struct {
+    int year, month, day, weekday;
+  } cases[] = {
+      {2024, 2, 10, 6}, {2000, 1, 1, 6}, {2024, 2, 11, 7}, {2024, 3, 1, 5}, {1900, 3, 1, 4},
+      {1, 1, 1, 1},     {2024, 0, 1, 0}, {2024, 13, 1, 0}, {0, 1, 1, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WeekdayOf(c.year, c.month, c.day), c.weekday) << c.year << "-" << c.month;
+  }
   // Day by day against the day count; 1970-01-01 was a Thursday.
   for (int64_t days = DaysFromCivil(1600, 1, 1); days <= DaysFromCivil(2400, 12, 31); ++days) {
     CivilDate date = CivilFromDays(days);
