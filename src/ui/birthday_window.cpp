@@ -41,11 +41,10 @@ const WindowDesign Window = {BirthdayWindowClass,
                              Controls,
                              sizeof(Controls) / sizeof(Controls[0])};
 
-// What the form stores for 农历月历1: version 2, 2012-01-12, lunar mode, the default
-// template, the lists shown.
+// What the form stores for 农历月历1: 2012-01-12, lunar mode, the default template, the
+// lists shown.
 CalendarStoredData CalendarDesign() {
   CalendarStoredData data;
-  data.version = 2;
   data.date = MakeDateTime(2012, 1, 12);
   data.solarMode = 0;
   data.textTemplate.clear();
@@ -134,11 +133,11 @@ void BirthdayWindow::FocusName() {
 void BirthdayWindow::Close() {
   form_.Close();
 }
-double BirthdayWindow::CalendarProperty(int number) const {
-  return form_.Get<MonthCalendar>(Calendar).NumberProperty(number);
+double BirthdayWindow::CalendarProperty(memo::CalendarProperty property) const {
+  return form_.Get<MonthCalendar>(Calendar).NumberProperty(property);
 }
-void BirthdayWindow::SetCalendarProperty(int number, double value) {
-  form_.Get<MonthCalendar>(Calendar).SetNumberProperty(number, value);
+void BirthdayWindow::SetCalendarProperty(memo::CalendarProperty property, double value) {
+  form_.Get<MonthCalendar>(Calendar).SetNumberProperty(property, value);
 }
 bool BirthdayWindow::CalendarShown() const {
   return form_.ControlAt(Calendar).WantsVisible();

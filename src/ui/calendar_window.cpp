@@ -34,7 +34,6 @@ constexpr COLORREF kHoverFill = RGB(0, 0, 255);
 constexpr COLORREF kHoverLunar = RGB(0, 255, 255);
 constexpr COLORREF kOtherFill = RGB(211, 217, 214);
 
-
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   SetDCBrushColor(dc, colour);
   FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -54,11 +53,11 @@ void DrawTextIn(HDC dc, const std::string& gbk, RECT rect, COLORREF colour, UINT
 class CalendarWindow::Sink : public CalendarEventSink {
  public:
   explicit Sink(CalendarWindow* owner) : owner_(owner) {}
-  void Raise(const CalendarEvent& event) override {
-    if (owner_->onEvent_) owner_->onEvent_(event);
+  void Raise(const CalendarNotice& notice) override {
+    if (owner_->onEvent_) owner_->onEvent_(notice);
   }
-  void Queue(const CalendarEvent& event) override {
-    owner_->queued_.push_back(event);
+  void Queue(const CalendarNotice& notice) override {
+    owner_->queued_.push_back(notice);
     if (owner_->window_) PostMessageW(owner_->window_, kQueuedEventsMessage, 0, 0);
   }
 
@@ -156,8 +155,8 @@ void CalendarWindow::Refresh() {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-void CalendarWindow::SetNumberProperty(int number, double value) {
-  model_->SetNumberProperty(number, value);
+void CalendarWindow::SetNumberProperty(CalendarProperty property, double value) {
+  model_->SetNumberProperty(property, value);
   Refresh();
 }
 
@@ -315,11 +314,11 @@ LRESULT CalendarWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == CBN_SELCHANGE) OnListChosen(LOWORD(wParam));
       return 0;
     case kQueuedEventsMessage: {
-      std::vector<CalendarEvent> events;
-      events.swap(queued_);
-      if (!events.empty()) SyncLists();
-      for (const CalendarEvent& event : events) {
-        if (onEvent_) onEvent_(event);
+      std::vector<CalendarNotice> notices;
+      notices.swap(queued_);
+      if (!notices.empty()) SyncLists();
+      for (const CalendarNotice& notice : notices) {
+        if (onEvent_) onEvent_(notice);
       }
       return 0;
     }

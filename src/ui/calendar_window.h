@@ -15,7 +15,7 @@ namespace memo {
 
 class CalendarWindow {
  public:
-  using EventHandler = std::function<void(const CalendarEvent&)>;
+  using EventHandler = std::function<void(const CalendarNotice&)>;
 
   // Makes the unit as a hidden child of `parent` with this control id, sized for the
   // parent's DPI; the owner places it. Its events reach `onEvent` on the user-interface
@@ -24,8 +24,10 @@ class CalendarWindow {
                                 EventHandler onEvent);
 
   HWND Handle() const { return window_; }
-  double NumberProperty(int number) const { return model_->NumberProperty(number); }
-  void SetNumberProperty(int number, double value);
+  double NumberProperty(CalendarProperty property) const {
+    return model_->NumberProperty(property);
+  }
+  void SetNumberProperty(CalendarProperty property, double value);
   // The lists and the sizes follow the DPI the window is shown at; the font comes with
   // WM_SETFONT.
   void SetDpi(const ui::Dpi& dpi);
@@ -56,7 +58,7 @@ class CalendarWindow {
   std::unique_ptr<Sink> sink_;
   std::unique_ptr<CnMonthCalendar> model_;
   EventHandler onEvent_;
-  std::vector<CalendarEvent> queued_;
+  std::vector<CalendarNotice> queued_;
 };
 
 }  // namespace memo
