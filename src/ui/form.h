@@ -35,7 +35,6 @@ class Form {
   Control& ControlAt(int id);
 
   HWND Handle() const { return window_; }
-  bool IsOpen() const { return window_ != nullptr; }
   const Dpi& CurrentDpi() const { return dpi_; }
   HFONT FontFor(const Control& control) const;
   HINSTANCE Instance() const;

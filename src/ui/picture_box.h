@@ -28,7 +28,6 @@ class PictureBox {
 
   // Creates the window as a child of parent.
   HWND Create(HWND parent, int x, int y, int width, int height, int id);
-  HWND Window() const { return window_; }
 
   // Shows the downloaded bytes when they are a picture, the built-in picture otherwise
   // (nothing downloaded, an error page, anything else).
