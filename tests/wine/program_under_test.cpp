@@ -37,7 +37,7 @@ ProgramUnderTest::ProgramUnderTest() : folder_("memo") {
 }
 
 ProgramUnderTest::~ProgramUnderTest() {
-  if (process_.Running() && main_) Close(kCloseTimeoutMs);
+  if (process_.Running()) Close(kCloseTimeoutMs);
   // The folder goes once the program has let go of its files.
   process_.Kill();
 }
