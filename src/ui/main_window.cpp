@@ -24,7 +24,7 @@ constexpr int Code(SortCode code) {
 // grows to end above the page control.
 // clang-format off
 const ControlDesign Controls[] = {
-    // id           type               text  left  top  width height container page
+    // id           type               text left  top  width height container page
     {Toolbar,       Type::ToolBar,     "",  {0,    0,   674,  80}},
     {Picture,       Type::PicBox,      "",  {496,  6,   168,  88}},
     {Pages,         Type::PageControl, "",  {0,    80,  680,  392}},

@@ -26,15 +26,15 @@ enum ControlId : int {
 
 // The toolbar's buttons by their place on it, separators included.
 enum class ToolbarButton : int {
-  kAdd,     // 添加
-  kEdit,    // 编辑
-  kDelete,  // 删除
-  kFirstSeparator,
-  kSettings,  // 设置
-  kUpcoming,  // 最近生日
-  kSecondSeparator,
-  kAbout,  // 关于
-  kExit,   // 退出
+  kAdd,              // 添加
+  kEdit,             // 编辑
+  kDelete,           // 删除
+  kFirstSeparator,   // a separator
+  kSettings,         // 设置
+  kUpcoming,         // 最近生日
+  kSecondSeparator,  // a separator
+  kAbout,            // 关于
+  kExit,             // 退出
 };
 constexpr int kToolbarButtonCount = static_cast<int>(ToolbarButton::kExit) + 1;
 }  // namespace main_window
