@@ -48,8 +48,14 @@ else()
 endif()
 set(SQLITE_MINGW_DIR ${default_cache}/sqlite-mingw CACHE PATH "SQLite amalgamation built for MinGW by scripts/setup")
 
-# The Windows programs, cross-built with MinGW-w64, unless switched off.
-option(BUILD_WINDOWS "Cross-build the Windows programs and run them under Wine" ON)
+# The Windows programs, cross-built with MinGW-w64, unless switched off; a sanitizer build
+# leaves them to the ordinary one.
+if(SANITIZE)
+  set(windows_default OFF)
+else()
+  set(windows_default ON)
+endif()
+option(BUILD_WINDOWS "Cross-build the Windows programs and run them under Wine" ${windows_default})
 if(BUILD_WINDOWS)
   include(ExternalProject)
   set(win_dir ${CMAKE_BINARY_DIR}/windows)
@@ -60,6 +66,8 @@ if(BUILD_WINDOWS)
                -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
                -DPUBLISHER_HOST=${PUBLISHER_HOST}
                -DSQLITE_MINGW_DIR=${SQLITE_MINGW_DIR}
+               -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
+               -DCMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER}
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
   add_dependencies(windows birthday-memo-cli)

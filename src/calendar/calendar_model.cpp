@@ -1,7 +1,8 @@
 #include "calendar/calendar_model.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <limits>
 
 #include "lunar/lunar_texts.h"
 
@@ -9,54 +10,23 @@ namespace memo {
 namespace {
 
 constexpr int kLastSelectableYear = 2048;
+// The lists leave out the first and the last year, which the grid shows only in part.
+constexpr int kFirstListYear = 1902;
+constexpr int kListYears = 146;
 
 bool BeforeEpoch(int year, int month, int day) {
   return CompareYmd(year, month, day, 1901, 2, 19) < 0;
 }
 
-template <typename T>
-void Put(std::string& bytes, T value) {
-  char raw[sizeof(T)];
-  std::memcpy(raw, &value, sizeof(T));  // little-endian on every target we build for
-  bytes.append(raw, sizeof(T));
-}
-
-template <typename T>
-bool Take(const std::string& bytes, size_t& at, T& value) {
-  if (bytes.size() - at < sizeof(T) || at > bytes.size()) return false;
-  std::memcpy(&value, bytes.data() + at, sizeof(T));
-  at += sizeof(T);
-  return true;
+// A property's value as a whole number; values beyond int's range stay beyond every
+// number a property accepts instead of wrapping into it.
+int WholeNumber(double value) {
+  const int64_t whole = TruncateToInteger(value);
+  return static_cast<int>(
+      std::clamp<int64_t>(whole, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
-
-std::string CalendarStoredData::Serialize() const {
-  std::string bytes;
-  Put(bytes, version);
-  Put(bytes, date);
-  Put(bytes, solarMode);
-  Put(bytes, static_cast<int32_t>(textTemplate.size()));
-  bytes += textTemplate;
-  if (version >= 2) Put(bytes, showLists);
-  return bytes;
-}
-
-bool CalendarStoredData::Parse(const std::string& bytes, CalendarStoredData& out) {
-  CalendarStoredData data;
-  size_t at = 0;
-  int32_t length = 0;
-  if (!Take(bytes, at, data.version) || !Take(bytes, at, data.date) ||
-      !Take(bytes, at, data.solarMode) || !Take(bytes, at, length) || length < 0 ||
-      bytes.size() - at < static_cast<size_t>(length)) {
-    return false;
-  }
-  data.textTemplate = bytes.substr(at, length);
-  at += length;
-  if (data.version >= 2 && !Take(bytes, at, data.showLists)) return false;
-  out = data;
-  return true;
-}
 
 CnMonthCalendar::CnMonthCalendar(DateTime today, const CalendarStoredData& stored,
                                  CalendarEventSink* sink)
@@ -75,12 +45,12 @@ CnMonthCalendar::CnMonthCalendar(DateTime today, const CalendarStoredData& store
   SelectDate(YearOf(date), MonthOf(date), DayOf(date), true);
   SetSolarMode(stored.solarMode == 1);
   showLists_ = stored.showLists;
-  SetTextProperty(25, stored.textTemplate);
+  SetTemplate(stored.textTemplate);
 }
 
 bool CnMonthCalendar::SelectDate(int year, int month, int day, bool notify) {
-  if (month < 1 || month > 12 || year > kLastSelectableYear || BeforeEpoch(year, month, day) ||
-      day == 0 || day > SolarMonthDays(year, month)) {
+  if (year < 1901 || year > kLastSelectableYear || month < 1 || month > 12 || day < 1 ||
+      day > SolarMonthDays(year, month) || BeforeEpoch(year, month, day)) {
     return false;
   }
   if (!notify && year == selected_.year && month == selected_.month && day == selected_.day) {
@@ -90,14 +60,14 @@ bool CnMonthCalendar::SelectDate(int year, int month, int day, bool notify) {
                         static_cast<uint16_t>(day)};
   LunarFromSolar(selected_.year, selected_.month, selected_.day, selectedLunar_);
   BuildCells();
-  if (notify) Notify(CalendarEvent{2}, true);
+  if (notify) Notify(CalendarNotice{CalendarEvent::kSelectionChanged}, true);
   return true;
 }
 
 bool CnMonthCalendar::SelectLunarDate(int year, int month, int day, bool leap, bool notify) {
   if (year < 1901 || year > 2049 || month < 1 || month > 12) return false;
   if (month != LeapMonthOf(year)) leap = false;
-  if (day == 0 || day > LunarMonthDays(year, month, leap)) return false;
+  if (day < 1 || day > LunarMonthDays(year, month, leap)) return false;
   SolarDate solar;
   if (!SolarFromLunar(year, month, day, leap, solar)) return false;
   return SelectDate(solar.year, solar.month, solar.day, notify);
@@ -115,14 +85,13 @@ void CnMonthCalendar::BuildCells() {
     cell = CalendarCell{};
     cell.solar = SolarDate{y, m, d};
     cell.hasLunar = LunarFromSolar(y, m, d, cell.lunar);
-    cell.weekday = WeekdayOf(y, m, d);
-    cell.solarTerm = SolarTermOfDate(y, m, d);
     cell.inMonth = solarMode_ ? m == selected_.month
                               : cell.hasLunar && cell.lunar.month == selectedLunar_.month &&
                                     cell.lunar.isLeapMonth == selectedLunar_.isLeapMonth;
-    if (cell.inMonth && cell.solarTerm != 0) {
+    const int term = SolarTermOfDate(y, m, d);
+    if (cell.inMonth && term != 0) {
       if (!monthTermsText_.empty()) monthTermsText_ += "  ";
-      monthTermsText_ += LunarDayName(cell.lunar.day) + SolarTermName(cell.solarTerm);
+      monthTermsText_ += LunarDayName(cell.lunar.day) + SolarTermName(term);
     }
     StepSolarDays(y, m, d, 1);
   }
@@ -221,19 +190,19 @@ void CnMonthCalendar::SetSolarMode(bool solar) {
   ResetListsAndDayText();
 }
 
-void CnMonthCalendar::Notify(const CalendarEvent& event, bool queued) {
-  if (event.number == 2) ResetListsAndDayText();
+void CnMonthCalendar::Notify(const CalendarNotice& notice, bool queued) {
+  if (notice.event == CalendarEvent::kSelectionChanged) ResetListsAndDayText();
   if (!sink_) return;
   if (queued) {
-    sink_->Queue(event);
+    sink_->Queue(notice);
   } else {
-    sink_->Raise(event);
+    sink_->Raise(notice);
   }
 }
 
-CalendarEvent CnMonthCalendar::LunarEvent(int number, const CalendarCell& cell) const {
-  return CalendarEvent{number, cell.lunar.year, cell.lunar.month, cell.lunar.day,
-                       cell.lunar.isLeapMonth ? 1 : 0};
+CalendarNotice CnMonthCalendar::LunarNotice(CalendarEvent event, const CalendarCell& cell) const {
+  return CalendarNotice{event, cell.lunar.year, cell.lunar.month, cell.lunar.day,
+                        cell.lunar.isLeapMonth ? 1 : 0};
 }
 
 void CnMonthCalendar::PointerMoved(int cell) {
@@ -248,7 +217,7 @@ void CnMonthCalendar::PointerMoved(int cell) {
     hoverCell_ = cell;
     hoverText_ = FormatLunarDay(target.solar.year, target.solar.month, target.solar.day,
                                 DefaultLunarTemplate);
-    Notify(LunarEvent(1, target), false);
+    Notify(LunarNotice(CalendarEvent::kPointerOnDay, target), false);
   } else {
     hoverCell_ = -1;
     hoverText_.clear();
@@ -259,12 +228,12 @@ void CnMonthCalendar::LeftButtonReleased(int cell) {
   if (cell < 0 || cell >= kCellCount || !cells_[cell].inMonth) return;
   SolarDate day = cells_[cell].solar;
   if (!SelectDate(day.year, day.month, day.day, true)) return;
-  Notify(CalendarEvent{0}, true);
+  Notify(CalendarNotice{CalendarEvent::kDayPicked}, true);
 }
 
 void CnMonthCalendar::RightButtonReleased(int cell) {
   if (cell < 0 || cell >= kCellCount || !cells_[cell].inMonth || !cells_[cell].hasLunar) return;
-  Notify(LunarEvent(3, cells_[cell]), false);
+  Notify(LunarNotice(CalendarEvent::kRightButtonOnDay, cells_[cell]), false);
 }
 
 std::string CnMonthCalendar::UpperText(const CalendarCell& cell) {
@@ -283,91 +252,72 @@ std::string CnMonthCalendar::LowerText(const CalendarCell& cell) {
   return text;
 }
 
-double CnMonthCalendar::NumberProperty(int number) const {
-  switch (number) {
-    case kSelectedDateProperty:
+double CnMonthCalendar::NumberProperty(CalendarProperty property) const {
+  switch (property) {
+    case CalendarProperty::kSelectedDate:
       return MakeDateTime(selected_.year, selected_.month, selected_.day, 23, 59, 59);
-    case kLunarYearProperty:
+    case CalendarProperty::kLunarYear:
       return selectedLunar_.year;
-    case kLunarMonthProperty:
+    case CalendarProperty::kLunarMonth:
       return selectedLunar_.month;
-    case kLunarDayProperty:
+    case CalendarProperty::kLunarDay:
       return selectedLunar_.day;
-    case kLeapMonthProperty:
+    case CalendarProperty::kLeapMonth:
       return selectedLunar_.isLeapMonth ? 1 : 0;
-    case kSolarModeProperty:
+    case CalendarProperty::kSolarMode:
       return solarMode_ ? 1 : 0;
-    case 19:
+    case CalendarProperty::kWeekday:
       return WeekdayOf(selected_.year, selected_.month, selected_.day);
-    case 20:
+    case CalendarProperty::kLunarMonthDays:
       return LunarMonthDays(selectedLunar_.year, selectedLunar_.month, selectedLunar_.isLeapMonth);
-    case 21:
+    case CalendarProperty::kLunarYearDays:
       return LunarYearDays(selectedLunar_.year);
-    case 29:
+    case CalendarProperty::kShowLists:
       return showLists_;
-    default:
-      return 0;
   }
+  return 0;
 }
 
-std::string CnMonthCalendar::TextProperty(int number) const {
-  const SolarDate& s = selected_;
-  switch (number) {
-    case 14:
-      return FormatLunarDay(s.year, s.month, s.day, "%Y");
-    case 15:
-      return LunarMonthName(selectedLunar_.month, selectedLunar_.isLeapMonth);
-    case 16:
-      return LunarDayName(selectedLunar_.day);
-    case 17:
-      return FormatLunarDay(s.year, s.month, s.day, "%S");
-    case 18:
-      return SolarTermName(SolarTermOfDate(s.year, s.month, s.day));
-    case 25:
-      return template_;
-    case 26:
-      return dayText_;
-    default:
-      return std::string();
-  }
-}
-
-void CnMonthCalendar::SetNumberProperty(int number, double value) {
-  int whole = static_cast<int>(TruncateToInteger(value));
-  LunarDate target = selectedLunar_;
-  switch (number) {
-    case kSelectedDateProperty: {
-      int year = YearOf(value);
-      if (year >= 1901 && year <= 2049) SelectDate(year, MonthOf(value), DayOf(value), true);
+void CnMonthCalendar::SetNumberProperty(CalendarProperty property, double value) {
+  const int whole = WholeNumber(value);
+  int year = selectedLunar_.year, month = selectedLunar_.month, day = selectedLunar_.day;
+  bool leap = selectedLunar_.isLeapMonth;
+  switch (property) {
+    case CalendarProperty::kSelectedDate: {
+      const int solarYear = YearOf(value);
+      if (solarYear >= 1901 && solarYear <= 2049) {
+        SelectDate(solarYear, MonthOf(value), DayOf(value), true);
+      }
       return;
     }
-    case kLunarYearProperty:
-      target.year = static_cast<uint16_t>(whole);
+    case CalendarProperty::kLunarYear:
+      year = whole;
       break;
-    case kLunarMonthProperty:
-      target.month = static_cast<uint16_t>(whole);
+    case CalendarProperty::kLunarMonth:
+      month = whole;
       break;
-    case kLunarDayProperty:
-      target.day = static_cast<uint16_t>(whole);
+    case CalendarProperty::kLunarDay:
+      day = whole;
       break;
-    case kLeapMonthProperty:
-      target.isLeapMonth = whole == 1;
+    case CalendarProperty::kLeapMonth:
+      leap = whole == 1;
       break;
-    case kSolarModeProperty:
+    case CalendarProperty::kSolarMode:
       SetSolarMode(whole == 1);
       return;
-    case 29:
+    case CalendarProperty::kShowLists:
       showLists_ = whole;
       return;
-    default:
+    case CalendarProperty::kWeekday:
+    case CalendarProperty::kLunarMonthDays:
+    case CalendarProperty::kLunarYearDays:
       return;
   }
-  SelectLunarDate(target.year, target.month, target.day, target.isLeapMonth, true);
+  SelectLunarDate(year, month, day, leap, true);
 }
 
-void CnMonthCalendar::SetTextProperty(int number, const std::string& value) {
-  if (number != 25) return;
-  template_ = value;
+void CnMonthCalendar::SetTemplate(const std::string& textTemplate) {
+  template_ = textTemplate;
   dayText_ = FormatLunarDay(selected_.year, selected_.month, selected_.day, template_);
 }
 

@@ -14,27 +14,39 @@
 
 namespace memo {
 
-// The numbers of the properties the add window sets and reads.
-enum CalendarProperty : int {
-  kSelectedDateProperty = 8,
-  kLunarYearProperty = 9,
-  kLunarMonthProperty = 10,
-  kLunarDayProperty = 11,
-  kLeapMonthProperty = 12,
-  kSolarModeProperty = 13,
+// The unit's own properties, numbered as its owner addresses them.
+enum class CalendarProperty {
+  kSelectedDate = 8,  // the selected day at 23:59:59
+  kLunarYear = 9,
+  kLunarMonth = 10,
+  kLunarDay = 11,
+  kLeapMonth = 12,       // 1 for a day of a leap month
+  kSolarMode = 13,       // 1 shows the solar month, any other value the lunar month
+  kWeekday = 19,         // read only: 1 = Monday .. 7 = Sunday
+  kLunarMonthDays = 20,  // read only
+  kLunarYearDays = 21,   // read only
+  kShowLists = 29,       // non-zero shows the year and month lists
+};
+
+// The unit's events, numbered as its owner's handlers are bound.
+enum class CalendarEvent {
+  kDayPicked = 0,  // a day of the month shown was clicked and is now selected
+  kPointerOnDay = 1,
+  kSelectionChanged = 2,  // by a click or a property, never by the lists
+  kRightButtonOnDay = 3,
 };
 
 struct CalendarCell {
   SolarDate solar;
   bool hasLunar = false;  // false outside 1901-02-19 .. 2048-12-31
   LunarDate lunar;
-  int weekday = 0;    // 1 = Monday .. 7 = Sunday
-  int solarTerm = 0;  // 1..24, 0 for none
   bool inMonth = false;
 };
 
-struct CalendarEvent {
-  int number;  // 0 day picked, 1 pointer onto a day, 2 selection changed, 3 right button
+// An event as it reaches the owner; the pointer and right-button events carry the lunar
+// date of their day.
+struct CalendarNotice {
+  CalendarEvent event;
   int lunarYear = 0, lunarMonth = 0, lunarDay = 0, leap = 0;
 };
 
@@ -42,48 +54,35 @@ struct CalendarEvent {
 class CalendarEventSink {
  public:
   virtual ~CalendarEventSink() = default;
-  virtual void Raise(const CalendarEvent& event) = 0;
-  virtual void Queue(const CalendarEvent& event) = 0;
+  virtual void Raise(const CalendarNotice& notice) = 0;
+  virtual void Queue(const CalendarNotice& notice) = 0;
 };
 
-// What the unit's form stores: version 2, the date, the mode, the template, the lists flag.
+// What the unit's form stores for it.
 struct CalendarStoredData {
-  int32_t version = 2;
   DateTime date = 0.0;
   int32_t solarMode = 0;
-  std::string textTemplate;
+  std::string textTemplate;  // empty for DefaultLunarTemplate
   int32_t showLists = 1;
-
-  std::string Serialize() const;
-  // False (and the value untouched) when the bytes are too short or inconsistent.
-  static bool Parse(const std::string& bytes, CalendarStoredData& out);
 };
 
 class CnMonthCalendar {
  public:
   static constexpr int kCellCount = 42;
-  static constexpr int kFirstListYear = 1902;
-  static constexpr int kListYears = 146;
 
   // Starts on `today` (a local date) without events, then applies the stored data.
   CnMonthCalendar(DateTime today, const CalendarStoredData& stored, CalendarEventSink* sink);
 
   // Selecting refuses dates the calendar cannot show; true when the selection is valid.
   bool SelectDate(int year, int month, int day, bool notify);
-  bool SelectLunarDate(int year, int month, int day, bool leap, bool notify);
 
-  // Numbered properties as the application addresses them (8..29).
-  double NumberProperty(int number) const;
-  std::string TextProperty(int number) const;
-  void SetNumberProperty(int number, double value);
-  void SetTextProperty(int number, const std::string& value);
+  double NumberProperty(CalendarProperty property) const;
+  // Read-only properties ignore the value.
+  void SetNumberProperty(CalendarProperty property, double value);
 
-  bool SolarMode() const { return solarMode_; }
   void SetSolarMode(bool solar);
   bool ShowLists() const { return showLists_ != 0; }
 
-  const SolarDate& Selected() const { return selected_; }
-  const LunarDate& SelectedLunar() const { return selectedLunar_; }
   const std::array<CalendarCell, kCellCount>& Cells() const { return cells_; }
   const std::string& DayText() const { return dayText_; }
   const std::string& MonthTermsText() const { return monthTermsText_; }
@@ -109,13 +108,15 @@ class CnMonthCalendar {
   static std::string LowerText(const CalendarCell& cell);
 
  private:
+  bool SelectLunarDate(int year, int month, int day, bool leap, bool notify);
   void BuildCells();
   void FillYearList();
   void FillMonthList(int lunarYear);
   void ResetListsAndDayText();
   void ApplyLists();
-  void Notify(const CalendarEvent& event, bool queued);
-  CalendarEvent LunarEvent(int number, const CalendarCell& cell) const;
+  void Notify(const CalendarNotice& notice, bool queued);
+  CalendarNotice LunarNotice(CalendarEvent event, const CalendarCell& cell) const;
+  void SetTemplate(const std::string& textTemplate);
 
   CalendarEventSink* sink_;
   SolarDate selected_;

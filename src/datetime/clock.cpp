@@ -12,8 +12,6 @@ namespace {
 std::mutex clockMutex;
 ClockFunction installedClock;
 
-}  // namespace
-
 DateTime SystemNow() {
   std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -25,6 +23,8 @@ DateTime SystemNow() {
   return MakeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
                       local.tm_min, local.tm_sec);
 }
+
+}  // namespace
 
 void SetClock(ClockFunction clock) {
   std::lock_guard<std::mutex> lock(clockMutex);

@@ -13,7 +13,6 @@ using ClockFunction = std::function<DateTime()>;
 
 void SetClock(ClockFunction clock);  // an empty function restores the system clock
 void FixClock(DateTime moment);
-DateTime SystemNow();
 
 // Parses "YYYY-MM-DD" into a DateTime at 00:00; MinDateTime when it is not such a date.
 DateTime ParseIsoDate(const std::string& text);

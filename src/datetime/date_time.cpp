@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 #include "datetime/civil_date.h"
@@ -32,12 +33,6 @@ Fields Decode(DateTime value) {
                 static_cast<int>(seconds / 3600),
                 static_cast<int>(seconds / 60 % 60),
                 static_cast<int>(seconds % 60)};
-}
-
-int DaysInMonth(int year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 // Reads the fields of a date text from the left; each reader takes a digit run and then
@@ -119,8 +114,13 @@ double DaysBetween(DateTime a, DateTime b) {
 }
 
 int64_t TruncateToInteger(double value) {
+  // Converting a value beyond the 64-bit range is undefined, so it saturates instead; the
+  // texts a user types may hold any number ("1e300").
+  constexpr double kTwoToThe63 = 9223372036854775808.0;
   if (std::isnan(value)) return 0;
-  return static_cast<int64_t>(std::trunc(value));
+  if (value >= kTwoToThe63) return std::numeric_limits<int64_t>::max();
+  if (value < -kTwoToThe63) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(value);
 }
 
 std::string DateToText(DateTime value) {
@@ -158,12 +158,34 @@ std::optional<DateTextFields> ReadDateTextFields(const std::string& text) {
   return read;
 }
 
-bool IsSolarDate(int year, int month, int day) {
-  return year >= 100 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-         day <= DaysInMonth(year, month);
+bool IsGregorianLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int SolarMonthDays(int year, int month) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  return month == 2 && IsGregorianLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+int WeekdayOf(int year, int month, int day) {
+  // Day offsets of the months' first days, modulo 7, in a common year.
+  static constexpr int kMonthOffsets[] = {0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5};
+  if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31) return 0;
+  const int before = year - 1;
+  // 365 days are a week and a day, so every past year moves the weekday by one; 0001-01-01
+  // was a Monday.
+  int sum = before % 7 + before / 4 - before / 100 + before / 400 + kMonthOffsets[month - 1] + day;
+  if (IsGregorianLeapYear(year) && month > 2) ++sum;
+  return sum % 7 == 0 ? 7 : sum % 7;
 }
 
 namespace {
+
+// A day of the Gregorian calendar within DateTime's years 100..9999.
+bool IsSolarDate(int year, int month, int day) {
+  return year >= 100 && year <= 9999 && day >= 1 && day <= SolarMonthDays(year, month);
+}
 
 std::optional<DateTime> SolarValue(const std::string& text) {
   const std::optional<DateTextFields> read = ReadDateTextFields(text);
@@ -194,12 +216,6 @@ std::string NumberToText(int value) {
 std::string NumberToText(double value) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.13g", value);
-  return buffer;
-}
-
-std::string NumberToText(float value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.6g", static_cast<double>(value));
   return buffer;
 }
 

@@ -34,7 +34,6 @@ int64_t TruncateToInteger(double value);
 std::string NumberToText(int64_t value);
 std::string NumberToText(int value);
 std::string NumberToText(double value);
-std::string NumberToText(float value);
 double TextToNumber(const std::string& text);
 
 // The numbers of a date text as written ("Y年M月D日", "Y-M-D", full-width digits, an
@@ -45,8 +44,11 @@ struct DateTextFields {
 };
 std::optional<DateTextFields> ReadDateTextFields(const std::string& text);
 
-// True for a day of the Gregorian calendar within DateTime's years 100..9999.
-bool IsSolarDate(int year, int month, int day);
+bool IsGregorianLeapYear(int year);
+// 0 for a month outside 1..12.
+int SolarMonthDays(int year, int month);
+// 1 = Monday .. 7 = Sunday; 0 for fields out of range.
+int WeekdayOf(int year, int month, int day);
 
 // The value of a date text, or nothing when the text is no date or its value lies past
 // MaxDateTime; unlike DateFromText, "100年1月1日" is a value here like any other.

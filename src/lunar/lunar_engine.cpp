@@ -17,11 +17,9 @@ bool InTableRange(int lunarYear) {
 }
 
 // Days since 1970-01-01 of a day of a month, the day not checked against the month's length
-// (so 31 April counts as 1 May); a month outside 1..12 counts on into the years around.
+// (so 31 April counts as 1 May).
 int64_t DayNumber(int year, int month, int day) {
-  const int monthIndex = month - 1;
-  const int yearShift = monthIndex >= 0 ? monthIndex / 12 : (monthIndex - 11) / 12;
-  return DaysFromCivil(year + yearShift, monthIndex - yearShift * 12 + 1, 1) + day - 1;
+  return DaysFromCivil(year, month, 1) + day - 1;
 }
 
 // The month (in the index's numbering) that holds a lunar month of a year in the tables.
@@ -34,20 +32,6 @@ int MonthNumberOf(int lunarYear, int month, bool isLeapMonth) {
 }
 
 }  // namespace
-
-bool IsGregorianLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int SolarMonthDays(int year, int month) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 0;
-  return month == 2 && IsGregorianLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-int SolarDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2) {
-  return static_cast<int>(DayNumber(y1, m1, d1) - DayNumber(y2, m2, d2));
-}
 
 int CompareYmd(uint16_t y1, uint16_t m1, uint16_t d1, uint16_t y2, uint16_t m2, uint16_t d2) {
   if (y1 != y2) return y1 > y2 ? 1 : -1;

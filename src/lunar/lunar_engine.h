@@ -22,9 +22,6 @@ struct SolarDate {
   uint16_t day = 0;
 };
 
-bool IsGregorianLeapYear(int year);
-int SolarMonthDays(int year, int month);
-int SolarDaysBetween(int y1, int m1, int d1, int y2, int m2, int d2);
 int CompareYmd(uint16_t y1, uint16_t m1, uint16_t d1, uint16_t y2, uint16_t m2, uint16_t d2);
 void StepSolarDays(uint16_t& year, uint16_t& month, uint16_t& day, int n);
 

@@ -20,7 +20,6 @@ std::string SolarMonthName(int month);  // 一月 .. 十二月
 int SolarTermOfDate(int year, int month, int day);
 DateTime SolarTermMoment(int year, int termIndex);
 int YearStemBranchIndex(DateTime moment);
-int WeekdayOf(int year, int month, int day);  // 1 = Monday .. 7 = Sunday; 0 for fields out of range
 std::string FormatLunarText(DateTime moment, const std::string& templateText);
 // Empty for a date that does not exist.
 std::string FormatLunarDay(int year, int month, int day, const std::string& templateText);

@@ -1,7 +1,6 @@
 #include "records/birthday_window_logic.h"
 
 #include "datetime/gbk_text.h"
-#include "calendar/calendar_model.h"
 #include "reckoning/lunar_carrier.h"
 #include "reckoning/next_birthday.h"
 #include "records/friend_editing.h"
@@ -15,7 +14,7 @@ void BirthdayWindowLogic::OnCreated() {
     return;
   }
   ShowToday(form_.LunarChosen());
-  form_.SetCalendarProperty(kSelectedDateProperty, Now());
+  form_.SetCalendarProperty(CalendarProperty::kSelectedDate, Now());
   form_.FocusName();
 }
 
@@ -32,7 +31,8 @@ void BirthdayWindowLogic::FillFromRow() {
   form_.ShowLeap(leap);
   const bool lunar = rows.Cell(editRow_, 2) == kLunarCalendar;
   form_.ChooseLunar(lunar);
-  form_.SetCalendarProperty(kSelectedDateProperty, lunar ? LunarToSolar(date, leap) : date);
+  form_.SetCalendarProperty(CalendarProperty::kSelectedDate,
+                            lunar ? LunarToSolar(date, leap) : date);
   form_.FocusName();
 }
 
@@ -57,35 +57,36 @@ void BirthdayWindowLogic::ShowToday(bool lunar) {
 }
 
 void BirthdayWindowLogic::OnSolarChosen() {
-  form_.SetCalendarProperty(kSolarModeProperty, 1);
+  form_.SetCalendarProperty(CalendarProperty::kSolarMode, 1);
   ShowToday(false);
 }
 
 void BirthdayWindowLogic::OnLunarChosen() {
-  form_.SetCalendarProperty(kSolarModeProperty, 0);
+  form_.SetCalendarProperty(CalendarProperty::kSolarMode, 0);
   ShowToday(true);
 }
 
 void BirthdayWindowLogic::OnCalendarButton() {
-  form_.SetCalendarProperty(kSolarModeProperty, form_.LunarChosen() ? 0 : 1);
+  form_.SetCalendarProperty(CalendarProperty::kSolarMode, form_.LunarChosen() ? 0 : 1);
   form_.ShowCalendar(!form_.CalendarShown());
 }
 
 void BirthdayWindowLogic::OnCalendarDatePicked() {
   if (form_.LunarChosen()) {
-    const auto part = [this](int number) {
-      return static_cast<int>(form_.CalendarProperty(number));
+    const auto part = [this](CalendarProperty property) {
+      return static_cast<int>(form_.CalendarProperty(property));
     };
-    const DateTime carrier = DateFromText(
-        DateTextOf(part(kLunarYearProperty), part(kLunarMonthProperty), part(kLunarDayProperty)));
+    const DateTime carrier = DateFromText(DateTextOf(part(CalendarProperty::kLunarYear),
+                                                     part(CalendarProperty::kLunarMonth),
+                                                     part(CalendarProperty::kLunarDay)));
     // A lunar day that no date text can carry cannot be stored: the pick does not take,
     // and the calendar stays open for another day.
     if (carrier == MinDateTime) return;
     form_.SetDateBox(carrier);
   } else {
-    form_.SetDateBox(DatePart(form_.CalendarProperty(kSelectedDateProperty)));
+    form_.SetDateBox(DatePart(form_.CalendarProperty(CalendarProperty::kSelectedDate)));
   }
-  form_.ShowLeap(form_.CalendarProperty(kLeapMonthProperty) == 1);
+  form_.ShowLeap(form_.CalendarProperty(CalendarProperty::kLeapMonth) == 1);
   form_.ShowCalendar(false);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/calendar_model.h"
 #include "datetime/date_time.h"
 #include "records/records_context.h"
 
@@ -31,9 +32,9 @@ class BirthdayForm {
   virtual void SetCaption(const std::string& text) = 0;
   virtual void FocusName() = 0;
   virtual void Close() = 0;
-  // The month calendar: its numbered properties (CalendarProperty) and its visibility.
-  virtual double CalendarProperty(int number) const = 0;
-  virtual void SetCalendarProperty(int number, double value) = 0;
+  // The month calendar: its properties and its visibility.
+  virtual double CalendarProperty(memo::CalendarProperty property) const = 0;
+  virtual void SetCalendarProperty(memo::CalendarProperty property, double value) = 0;
   virtual bool CalendarShown() const = 0;
   virtual void ShowCalendar(bool shown) = 0;
 };

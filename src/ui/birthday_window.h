@@ -47,8 +47,8 @@ class BirthdayWindow : private BirthdayForm {
   void SetCaption(const std::string& text) override;
   void FocusName() override;
   void Close() override;
-  double CalendarProperty(int number) const override;
-  void SetCalendarProperty(int number, double value) override;
+  double CalendarProperty(memo::CalendarProperty property) const override;
+  void SetCalendarProperty(memo::CalendarProperty property, double value) override;
   bool CalendarShown() const override;
   void ShowCalendar(bool shown) override;
 

@@ -13,9 +13,13 @@
 
 namespace memo {
 
+namespace ui {
+class WindowBinding;
+}
+
 class CalendarWindow {
  public:
-  using EventHandler = std::function<void(const CalendarEvent&)>;
+  using EventHandler = std::function<void(const CalendarNotice&)>;
 
   // Makes the unit as a hidden child of `parent` with this control id, sized for the
   // parent's DPI; the owner places it. Its events reach `onEvent` on the user-interface
@@ -24,17 +28,22 @@ class CalendarWindow {
                                 EventHandler onEvent);
 
   HWND Handle() const { return window_; }
-  double NumberProperty(int number) const { return model_->NumberProperty(number); }
-  void SetNumberProperty(int number, double value);
+  double NumberProperty(CalendarProperty property) const {
+    return model_->NumberProperty(property);
+  }
+  void SetNumberProperty(CalendarProperty property, double value);
   // The lists and the sizes follow the DPI the window is shown at; the font comes with
   // WM_SETFONT.
   void SetDpi(const ui::Dpi& dpi);
 
  private:
   class Sink;
+  friend class ui::WindowBinding;
   CalendarWindow() = default;
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Hands the queued events to the owner once the message being handled is done.
+  void DeliverQueuedLater();
+  void DeliverQueued();
   // Brings the lists, the size and the picture up to date after the model changed.
   void Refresh();
   void Paint(HDC dc);
@@ -56,7 +65,7 @@ class CalendarWindow {
   std::unique_ptr<Sink> sink_;
   std::unique_ptr<CnMonthCalendar> model_;
   EventHandler onEvent_;
-  std::vector<CalendarEvent> queued_;
+  std::vector<CalendarNotice> queued_;
 };
 
 }  // namespace memo

@@ -7,18 +7,20 @@ namespace memo::ui {
 
 void MonthCalendar::Create(Form& form) {
   unit_ = CalendarWindow::Create(form.Handle(), Design().id, stored_,
-                                 [this](const CalendarEvent& event) {
-                                   if (event.number == 0 && onDatePicked) onDatePicked();
+                                 [this](const CalendarNotice& notice) {
+                                   if (notice.event == CalendarEvent::kDayPicked && onDatePicked) {
+                                     onDatePicked();
+                                   }
                                  });
   Adopt(form, unit_ ? unit_->Handle() : nullptr);
 }
 
-double MonthCalendar::NumberProperty(int number) const {
-  return Unit() ? Unit()->NumberProperty(number) : 0.0;
+double MonthCalendar::NumberProperty(CalendarProperty property) const {
+  return Unit() ? Unit()->NumberProperty(property) : 0.0;
 }
 
-void MonthCalendar::SetNumberProperty(int number, double value) {
-  if (Unit()) Unit()->SetNumberProperty(number, value);
+void MonthCalendar::SetNumberProperty(CalendarProperty property, double value) {
+  if (Unit()) Unit()->SetNumberProperty(property, value);
 }
 
 void MonthCalendar::OnDpiChanged(const Dpi& dpi) {

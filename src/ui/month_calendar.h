@@ -22,11 +22,11 @@ class MonthCalendar : public Control {
   // Set before the window is made: what the form stores for the unit.
   void SetStoredData(const CalendarStoredData& data) { stored_ = data; }
 
-  // The numbered properties; 0 before the window is made or after it is gone.
-  double NumberProperty(int number) const;
-  void SetNumberProperty(int number, double value);
+  // 0 before the window is made or after it is gone.
+  double NumberProperty(CalendarProperty property) const;
+  void SetNumberProperty(CalendarProperty property, double value);
 
-  // A day of the month shown was clicked (the unit's event 0).
+  // A day of the month shown was clicked.
   std::function<void()> onDatePicked;
 
  protected:

@@ -18,7 +18,7 @@ using Names = std::vector<std::string>;
 // The controls as the design leaves them, and a calendar that delivers its queued events
 // after each click, as the window's message loop does.
 class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
-  std::vector<CalendarEvent> queued_;  // before the calendar, which queues as it starts
+  std::vector<CalendarNotice> queued_;  // before the calendar, which queues as it starts
 
  public:
   MemoryBirthdayForm() : calendar(DatePart(Now()), DesignData(), this) { queued_.clear(); }
@@ -36,10 +36,12 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
   void SetCaption(const std::string& text) override { caption = text; }
   void FocusName() override { nameFocused = true; }
   void Close() override { closed = true; }
-  double CalendarProperty(int number) const override { return calendar.NumberProperty(number); }
-  void SetCalendarProperty(int number, double value) override {
-    calendar.SetNumberProperty(number, value);
-    queued_.clear();  // nobody here handles event 2
+  double CalendarProperty(memo::CalendarProperty property) const override {
+    return calendar.NumberProperty(property);
+  }
+  void SetCalendarProperty(memo::CalendarProperty property, double value) override {
+    calendar.SetNumberProperty(property, value);
+    queued_.clear();  // nobody here handles the selection change
   }
   bool CalendarShown() const override { return calendarShown; }
   void ShowCalendar(bool shown) override { calendarShown = shown; }
@@ -54,10 +56,10 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
     }
     ASSERT_LT(cell, CnMonthCalendar::kCellCount) << "the day is not in the grid";
     calendar.LeftButtonReleased(cell);
-    std::vector<CalendarEvent> events;
-    events.swap(queued_);
-    for (const CalendarEvent& event : events) {
-      if (event.number == 0) picked();
+    std::vector<CalendarNotice> notices;
+    notices.swap(queued_);
+    for (const CalendarNotice& notice : notices) {
+      if (notice.event == CalendarEvent::kDayPicked) picked();
     }
   }
 
@@ -78,8 +80,8 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
     data.date = MakeDateTime(2012, 1, 12);
     return data;
   }
-  void Raise(const CalendarEvent&) override {}
-  void Queue(const CalendarEvent& event) override { queued_.push_back(event); }
+  void Raise(const CalendarNotice&) override {}
+  void Queue(const CalendarNotice& notice) override { queued_.push_back(notice); }
 };
 
 class BirthdayWindowTest : public testing::RecordsFixture {
@@ -119,7 +121,8 @@ TEST_F(BirthdayWindowTest, NewFriendStartsOnToday) {
   Open();
   EXPECT_EQ(DateToText(form->date), "2024年1月1日");
   EXPECT_FALSE(form->leapShown);
-  EXPECT_EQ(DateToText(form->CalendarProperty(kSelectedDateProperty)), "2024年2月10日23时59分59秒");
+  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
+            "2024年2月10日23时59分59秒");
   EXPECT_TRUE(form->nameFocused);
   EXPECT_EQ(form->caption, "添加好友生日");
   EXPECT_FALSE(form->calendarShown);
@@ -144,26 +147,26 @@ TEST_F(BirthdayWindowTest, SwitchesAndTheCalendarButton) {
   logic->OnSolarChosen();
   EXPECT_EQ(DateToText(form->date), "2023年4月1日");
   EXPECT_FALSE(form->leapShown || form->leapChecked);
-  EXPECT_TRUE(form->calendar.SolarMode());
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 1);
   EXPECT_FALSE(form->calendarShown);
 
   form->lunar = true;
   logic->OnLunarChosen();
   EXPECT_EQ(DateToText(form->date), "2023年2月11日");
   EXPECT_TRUE(form->leapChecked);
-  EXPECT_FALSE(form->calendar.SolarMode());
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 0);
 
   // The button takes the mode from the radio buttons, then toggles.
   form->lunar = false;
   logic->OnCalendarButton();
   EXPECT_TRUE(form->calendarShown);
-  EXPECT_TRUE(form->calendar.SolarMode());
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 1);
   logic->OnCalendarButton();
   EXPECT_FALSE(form->calendarShown);
   form->lunar = true;
   logic->OnCalendarButton();
   EXPECT_TRUE(form->calendarShown);
-  EXPECT_FALSE(form->calendar.SolarMode());
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 0);
 
   // A click on the window's background hides the calendar, and leaves it hidden.
   logic->OnWindowClick();
@@ -258,8 +261,9 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   EXPECT_EQ(DateToText(form->date), "2023年2月11日");
   EXPECT_TRUE(form->leapShown && form->leapChecked);
   EXPECT_TRUE(form->lunar);
-  EXPECT_EQ(DateToText(form->CalendarProperty(kSelectedDateProperty)), "2023年4月1日23时59分59秒");
-  EXPECT_EQ(form->CalendarProperty(kLeapMonthProperty), 1);
+  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
+            "2023年4月1日23时59分59秒");
+  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kLeapMonth), 1);
   EXPECT_TRUE(form->nameFocused);
   logic->OnOk();
   EXPECT_EQ(Row(friends, 0), before);
@@ -269,14 +273,16 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   Open(1);
   EXPECT_FALSE(form->lunar);
   EXPECT_FALSE(form->leapShown);
-  EXPECT_EQ(DateToText(form->CalendarProperty(kSelectedDateProperty)), "1980年5月3日23时59分59秒");
+  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
+            "1980年5月3日23时59分59秒");
   form->name = "张三丰";
   logic->OnOk();
 
   // A lunar row: the calendar shows the solar day of the lunar date.
   Open(2);
   EXPECT_TRUE(form->lunar);
-  EXPECT_EQ(DateToText(form->CalendarProperty(kSelectedDateProperty)), "1990年10月3日23时59分59秒");
+  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
+            "1990年10月3日23时59分59秒");
   logic->OnOk();
 
   // Only the edited friend changed, in the list and in the table.

@@ -4,23 +4,27 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "lunar/lunar_texts.h"
 
 namespace memo {
 namespace {
 
+using Events = std::vector<CalendarEvent>;
+
 struct RecordingSink : CalendarEventSink {
   struct Seen {
     bool queued;
-    CalendarEvent event;
+    CalendarNotice notice;
   };
   std::vector<Seen> seen;
-  void Raise(const CalendarEvent& event) override { seen.push_back({false, event}); }
-  void Queue(const CalendarEvent& event) override { seen.push_back({true, event}); }
-  std::vector<int> Numbers() const {
-    std::vector<int> numbers;
-    for (const Seen& s : seen) numbers.push_back(s.event.number);
-    return numbers;
+  void Raise(const CalendarNotice& notice) override { seen.push_back({false, notice}); }
+  void Queue(const CalendarNotice& notice) override { seen.push_back({true, notice}); }
+  Events EventsSeen() const {
+    Events events;
+    for (const auto& s : seen) events.push_back(s.notice.event);
+    return events;
   }
 };
 
@@ -29,6 +33,25 @@ CalendarStoredData Stored(DateTime date, int solarMode) {
   data.date = date;
   data.solarMode = solarMode;
   return data;
+}
+
+// The selection as the owner reads it, through the properties.
+SolarDate Selected(const CnMonthCalendar& calendar) {
+  const DateTime date = calendar.NumberProperty(CalendarProperty::kSelectedDate);
+  return SolarDate{static_cast<uint16_t>(YearOf(date)), static_cast<uint16_t>(MonthOf(date)),
+                   static_cast<uint16_t>(DayOf(date))};
+}
+
+LunarDate SelectedLunar(const CnMonthCalendar& calendar) {
+  const auto read = [&calendar](CalendarProperty property) {
+    return static_cast<uint16_t>(calendar.NumberProperty(property));
+  };
+  return LunarDate{read(CalendarProperty::kLunarYear), read(CalendarProperty::kLunarMonth),
+                   read(CalendarProperty::kLunarDay), read(CalendarProperty::kLeapMonth) == 1};
+}
+
+bool SolarMode(const CnMonthCalendar& calendar) {
+  return calendar.NumberProperty(CalendarProperty::kSolarMode) == 1;
 }
 
 int FindCell(const CnMonthCalendar& calendar, int year, int month, int day) {
@@ -42,27 +65,27 @@ int FindCell(const CnMonthCalendar& calendar, int year, int month, int day) {
 TEST(CalendarModel, CreationSelectsTheStoredDateAndQueuesOneChange) {
   RecordingSink sink;
   CnMonthCalendar calendar(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(2012, 1, 12), 0), &sink);
-  EXPECT_EQ(calendar.Selected().year, 2012);
-  EXPECT_EQ(calendar.Selected().month, 1);
-  EXPECT_EQ(calendar.Selected().day, 12);
-  EXPECT_FALSE(calendar.SolarMode());
-  EXPECT_EQ(sink.Numbers(), std::vector<int>{2});
+  EXPECT_EQ(Selected(calendar).year, 2012);
+  EXPECT_EQ(Selected(calendar).month, 1);
+  EXPECT_EQ(Selected(calendar).day, 12);
+  EXPECT_FALSE(SolarMode(calendar));
+  EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kSelectionChanged});
   EXPECT_TRUE(sink.seen[0].queued);
   EXPECT_EQ(calendar.DayText(), FormatLunarDay(2012, 1, 12, DefaultLunarTemplate));
   // A stored date the calendar cannot show leaves today selected.
   RecordingSink other;
   CnMonthCalendar fromToday(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(1800, 1, 1), 1), &other);
-  EXPECT_EQ(fromToday.Selected().year, 2024);
-  EXPECT_TRUE(fromToday.SolarMode());
+  EXPECT_EQ(Selected(fromToday).year, 2024);
+  EXPECT_TRUE(SolarMode(fromToday));
   EXPECT_TRUE(other.seen.empty());
 }
 
 TEST(CalendarModel, LunarLeapMonthGrid) {
   CnMonthCalendar calendar(MakeDateTime(2023, 3, 25), Stored(MakeDateTime(2023, 3, 25), 0),
                            nullptr);
-  EXPECT_EQ(calendar.NumberProperty(12), 1);
+  EXPECT_EQ(calendar.NumberProperty(CalendarProperty::kLeapMonth), 1);
   const auto& cells = calendar.Cells();
-  EXPECT_EQ(cells[0].weekday, 1);
+  EXPECT_EQ(WeekdayOf(cells[0].solar.year, cells[0].solar.month, cells[0].solar.day), 1);
   EXPECT_EQ(cells[0].solar.month, 3);
   EXPECT_EQ(cells[0].solar.day, 20);
   int first = FindCell(calendar, 2023, 3, 22), last = FindCell(calendar, 2023, 4, 19);
@@ -89,7 +112,7 @@ TEST(CalendarModel, FirstCellIsAlwaysAMonday) {
       for (int month = 1; month <= 12; ++month) {
         ASSERT_TRUE(calendar.SelectDate(year, month, 15, false));
         const auto& cells = calendar.Cells();
-        EXPECT_EQ(cells[0].weekday, 1);
+        EXPECT_EQ(WeekdayOf(cells[0].solar.year, cells[0].solar.month, cells[0].solar.day), 1);
         // The first in-month cell lies in the first row.
         int firstIn = 0;
         while (!cells[firstIn].inMonth) ++firstIn;
@@ -121,18 +144,18 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   calendar.RightButtonReleased(0);
   calendar.PointerMoved(0);
   EXPECT_TRUE(sink.seen.empty());
-  EXPECT_EQ(calendar.Selected().day, 25);
+  EXPECT_EQ(Selected(calendar).day, 25);
   EXPECT_EQ(calendar.HoverText(), "");
 
   int cell = FindCell(calendar, 2023, 4, 1);
   calendar.PointerMoved(cell);
   ASSERT_EQ(sink.seen.size(), 1u);
   EXPECT_FALSE(sink.seen[0].queued);
-  EXPECT_EQ(sink.seen[0].event.number, 1);
-  EXPECT_EQ(sink.seen[0].event.lunarYear, 2023);
-  EXPECT_EQ(sink.seen[0].event.lunarMonth, 2);
-  EXPECT_EQ(sink.seen[0].event.lunarDay, 11);
-  EXPECT_EQ(sink.seen[0].event.leap, 1);
+  EXPECT_EQ(sink.seen[0].notice.event, CalendarEvent::kPointerOnDay);
+  EXPECT_EQ(sink.seen[0].notice.lunarYear, 2023);
+  EXPECT_EQ(sink.seen[0].notice.lunarMonth, 2);
+  EXPECT_EQ(sink.seen[0].notice.lunarDay, 11);
+  EXPECT_EQ(sink.seen[0].notice.leap, 1);
   EXPECT_EQ(calendar.HoverText(), FormatLunarDay(2023, 4, 1, DefaultLunarTemplate));
   calendar.PointerMoved(cell);  // the same cell again raises nothing
   EXPECT_EQ(sink.seen.size(), 1u);
@@ -142,15 +165,17 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
 
   sink.seen.clear();
   calendar.LeftButtonReleased(cell);
-  EXPECT_EQ(sink.Numbers(), (std::vector<int>{2, 0}));
+  EXPECT_EQ(sink.EventsSeen(),
+            (Events{CalendarEvent::kSelectionChanged, CalendarEvent::kDayPicked}));
   EXPECT_TRUE(sink.seen[0].queued && sink.seen[1].queued);
-  EXPECT_EQ(calendar.Selected().month, 4);
-  EXPECT_EQ(calendar.Selected().day, 1);
+  EXPECT_EQ(Selected(calendar).month, 4);
+  EXPECT_EQ(Selected(calendar).day, 1);
 
   sink.seen.clear();
   calendar.RightButtonReleased(cell);
-  EXPECT_EQ(sink.Numbers(), std::vector<int>{3});
-  EXPECT_EQ(calendar.Selected().day, 1);
+  EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kRightButtonOnDay});
+  EXPECT_EQ(sink.seen[0].notice.lunarDay, 11);
+  EXPECT_EQ(Selected(calendar).day, 1);
 }
 
 TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
@@ -159,82 +184,97 @@ TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
   EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
   EXPECT_EQ(calendar.MonthEntries()[0], "一月");
   calendar.ChooseMonth(1);
-  EXPECT_EQ(calendar.Selected().month, 2);
-  EXPECT_EQ(calendar.Selected().day, 29);
+  EXPECT_EQ(Selected(calendar).month, 2);
+  EXPECT_EQ(Selected(calendar).day, 29);
   calendar.SelectDate(2023, 1, 31, true);  // a notified change sets the lists back
   calendar.ChooseMonth(1);
-  EXPECT_EQ(calendar.Selected().day, 28);
+  EXPECT_EQ(Selected(calendar).day, 28);
   calendar.ChooseYear(2030 - 1902);
-  EXPECT_EQ(calendar.Selected().year, 2030);
-  EXPECT_EQ(calendar.Selected().month, 2);
+  EXPECT_EQ(Selected(calendar).year, 2030);
+  EXPECT_EQ(Selected(calendar).month, 2);
 }
 
 TEST(CalendarModel, LunarListsFollowTheLeapMonthAndLowerDayThirty) {
   // Solar 2023-03-21 is lunar 2023-02-30: the ordinary second month has 30 days.
   CnMonthCalendar calendar(MakeDateTime(2023, 3, 21), Stored(MakeDateTime(2023, 3, 21), 0),
                            nullptr);
-  ASSERT_EQ(calendar.SelectedLunar().day, 30);
+  ASSERT_EQ(SelectedLunar(calendar).day, 30);
   std::string dayText = calendar.DayText();
   calendar.ChooseMonth(2);  // 闰二月, 29 days
-  EXPECT_EQ(calendar.SelectedLunar().month, 2);
-  EXPECT_TRUE(calendar.SelectedLunar().isLeapMonth);
-  EXPECT_EQ(calendar.SelectedLunar().day, 29);
+  EXPECT_EQ(SelectedLunar(calendar).month, 2);
+  EXPECT_TRUE(SelectedLunar(calendar).isLeapMonth);
+  EXPECT_EQ(SelectedLunar(calendar).day, 29);
   EXPECT_EQ(calendar.DayText(), dayText);  // list choices leave the day text alone
   calendar.ChooseMonth(3);                 // 三月
-  EXPECT_EQ(calendar.SelectedLunar().month, 3);
-  EXPECT_FALSE(calendar.SelectedLunar().isLeapMonth);
+  EXPECT_EQ(SelectedLunar(calendar).month, 3);
+  EXPECT_FALSE(SelectedLunar(calendar).isLeapMonth);
   // A year without a leap month has 12 entries; the chosen entry stays current.
   calendar.ChooseYear(2024 - 1902);
   EXPECT_EQ(calendar.MonthEntries().size(), 12u);
   EXPECT_EQ(calendar.MonthEntry(), 3);
-  EXPECT_EQ(calendar.SelectedLunar().year, 2024);
-  EXPECT_EQ(calendar.SelectedLunar().month, 4);
+  EXPECT_EQ(SelectedLunar(calendar).year, 2024);
+  EXPECT_EQ(SelectedLunar(calendar).month, 4);
 }
 
 TEST(CalendarModel, PropertiesReadAndRefuse) {
+  using P = CalendarProperty;
   RecordingSink sink;
   CnMonthCalendar calendar(MakeDateTime(2024, 2, 10), Stored(MakeDateTime(2024, 2, 10), 0), &sink);
-  calendar.SetNumberProperty(8, MakeDateTime(2024, 2, 10));
-  EXPECT_EQ(DateToText(calendar.NumberProperty(8)), "2024年2月10日23时59分59秒");
-  EXPECT_EQ(calendar.NumberProperty(9), 2024);
-  EXPECT_EQ(calendar.NumberProperty(10), 1);
-  EXPECT_EQ(calendar.NumberProperty(11), 1);
-  EXPECT_EQ(calendar.NumberProperty(12), 0);
-  EXPECT_EQ(calendar.TextProperty(14), "甲辰");
-  EXPECT_EQ(calendar.TextProperty(15), "正月");
-  EXPECT_EQ(calendar.TextProperty(16), "初一");
-  EXPECT_EQ(calendar.TextProperty(17), "龙");
-  EXPECT_EQ(calendar.TextProperty(18), "");
-  EXPECT_EQ(calendar.NumberProperty(19), 6);
-  EXPECT_EQ(calendar.NumberProperty(20), 29);
-  EXPECT_EQ(calendar.NumberProperty(21), LunarYearDays(2024));
-  EXPECT_EQ(calendar.TextProperty(26), "甲辰年(龙)正月初一 2024-2-10");
+  calendar.SetNumberProperty(P::kSelectedDate, MakeDateTime(2024, 2, 10));
+  EXPECT_EQ(DateToText(calendar.NumberProperty(P::kSelectedDate)), "2024年2月10日23时59分59秒");
+  struct PropertyValue {
+    CalendarProperty property;
+    double value;
+  };
+  const PropertyValue reads[] = {
+      {P::kLunarYear, 2024},    {P::kLunarMonth, 1},      {P::kLunarDay, 1},
+      {P::kLeapMonth, 0},       {P::kSolarMode, 0},       {P::kWeekday, 6},
+      {P::kLunarMonthDays, 29}, {P::kLunarYearDays, 354}, {P::kShowLists, 1},
+  };
+  for (const auto& read : reads) {
+    EXPECT_EQ(calendar.NumberProperty(read.property), read.value)
+        << static_cast<int>(read.property);
+  }
+  EXPECT_EQ(calendar.DayText(), "甲辰年(龙)正月初一 2024-2-10");
 
   sink.seen.clear();
-  calendar.SetNumberProperty(8, MakeDateTime(2049, 3, 1));  // beyond the grid's last day
-  calendar.SetNumberProperty(8, MakeDateTime(1900, 3, 1));
-  calendar.SetNumberProperty(11, 30);  // 正月 2024 has 29 days
-  calendar.SetNumberProperty(10, 13);
+  const PropertyValue refused[] = {
+      {P::kSelectedDate, MakeDateTime(2049, 3, 1)},  // beyond the grid's last day
+      {P::kSelectedDate, MakeDateTime(1900, 3, 1)},
+      {P::kSelectedDate, 1e300},
+      {P::kLunarDay, 30},  // 正月 2024 has 29 days
+      {P::kLunarDay, -65535},
+      {P::kLunarMonth, 13},
+      {P::kLunarMonth, 4294967297.0},  // 2^32 + 1
+      {P::kLunarYear, 2024 + 65536},
+      {P::kLunarYear, 1e300},
+      {P::kLunarYear, std::nan("")},
+      {P::kWeekday, 1},
+  };
+  for (const auto& set : refused) {
+    calendar.SetNumberProperty(set.property, set.value);
+    EXPECT_EQ(DateToText(calendar.NumberProperty(P::kSelectedDate)), "2024年2月10日23时59分59秒")
+        << static_cast<int>(set.property) << " " << set.value;
+  }
   EXPECT_TRUE(sink.seen.empty());
-  EXPECT_EQ(calendar.Selected().day, 10);
 
-  calendar.SetNumberProperty(9, 2023);
-  calendar.SetNumberProperty(10, 2);
-  calendar.SetNumberProperty(12, 1);
-  EXPECT_EQ(calendar.Selected().month, 3);
-  EXPECT_EQ(calendar.Selected().day, 22);
-  EXPECT_EQ(calendar.NumberProperty(12), 1);
-  calendar.SetNumberProperty(12, 2);  // only 1 means leap
-  EXPECT_EQ(calendar.Selected().month, 2);
-  EXPECT_EQ(sink.Numbers(), (std::vector<int>{2, 2, 2, 2}));
+  calendar.SetNumberProperty(P::kLunarYear, 2023);
+  calendar.SetNumberProperty(P::kLunarMonth, 2);
+  calendar.SetNumberProperty(P::kLeapMonth, 1);
+  EXPECT_EQ(Selected(calendar).month, 3);
+  EXPECT_EQ(Selected(calendar).day, 22);
+  EXPECT_EQ(calendar.NumberProperty(P::kLeapMonth), 1);
+  calendar.SetNumberProperty(P::kLeapMonth, 2);  // only 1 means leap
+  EXPECT_EQ(Selected(calendar).month, 2);
+  EXPECT_EQ(sink.EventsSeen(), Events(4, CalendarEvent::kSelectionChanged));
 
-  calendar.SetTextProperty(25, "%y年%m月%d日");
-  EXPECT_EQ(calendar.TextProperty(26), "2023年2月20日");
-  calendar.SetNumberProperty(13, 1);
-  EXPECT_TRUE(calendar.SolarMode());
+  calendar.SetNumberProperty(P::kSolarMode, 1);
+  EXPECT_TRUE(SolarMode(calendar));
   EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
-  calendar.SetNumberProperty(13, 2);
-  EXPECT_FALSE(calendar.SolarMode());
+  calendar.SetNumberProperty(P::kSolarMode, 2);
+  EXPECT_FALSE(SolarMode(calendar));
+  calendar.SetNumberProperty(P::kShowLists, 0);
+  EXPECT_FALSE(calendar.ShowLists());
 }
 
 TEST(CalendarModel, YearsAtTheEdgesHaveNoCurrentYearEntry) {
@@ -249,27 +289,20 @@ TEST(CalendarModel, YearsAtTheEdgesHaveNoCurrentYearEntry) {
   EXPECT_FALSE(cells[last + 1].hasLunar);
   EXPECT_EQ(CnMonthCalendar::UpperText(cells[last + 1]), "");
   calendar.LeftButtonReleased(last + 1);
-  EXPECT_EQ(calendar.Selected().year, 2048);
+  EXPECT_EQ(Selected(calendar).year, 2048);
 }
 
-TEST(CalendarModel, StoredDataRoundTripsAndRefusesShortBytes) {
+TEST(CalendarModel, StoredTemplateAndListsAreApplied) {
   CalendarStoredData data = Stored(MakeDateTime(2012, 1, 12), 0);
-  data.textTemplate = "%Y年";
-  std::string bytes = data.Serialize();
-  EXPECT_EQ(bytes.size(), 4u + 8u + 4u + 4u + data.textTemplate.size() + 4u);
-  EXPECT_EQ(bytes[0], 2);
-  CalendarStoredData back;
-  ASSERT_TRUE(CalendarStoredData::Parse(bytes, back));
-  EXPECT_EQ(back.date, data.date);
-  EXPECT_EQ(back.textTemplate, data.textTemplate);
-  EXPECT_EQ(back.showLists, 1);
-  for (size_t cut = 0; cut < bytes.size(); ++cut) {
-    EXPECT_FALSE(CalendarStoredData::Parse(bytes.substr(0, cut), back)) << cut;
-  }
-  CalendarStoredData version1 = data;
-  version1.version = 1;
-  ASSERT_TRUE(CalendarStoredData::Parse(version1.Serialize(), back));
-  EXPECT_EQ(back.version, 1);
+  data.textTemplate = "%y年%m月%d日 %Y年";
+  data.showLists = 0;
+  CnMonthCalendar calendar(MakeDateTime(2024, 6, 1), data, nullptr);
+  EXPECT_EQ(calendar.DayText(), "2012年1月12日 辛卯年");
+  EXPECT_FALSE(calendar.ShowLists());
+  EXPECT_EQ(calendar.NumberProperty(CalendarProperty::kShowLists), 0);
+  // The template names every later selection too.
+  calendar.SelectDate(2023, 2, 20, true);
+  EXPECT_EQ(calendar.DayText(), "2023年2月20日 癸卯年");
 }
 
 }  // namespace

@@ -23,6 +23,9 @@ TEST(CliReckoning, CountsTextsAndNotes) {
   EXPECT_EQ(RunCli(u8"--today 2012-02-20 note 2月29日").out, "not due\n");
   EXPECT_EQ(RunCli(u8"--today 2013-06-01 note 4月30日 --lunar").out,
             u8"due\t农历2013年4月30日不存在!该好友的生日以农历2013年4月29日为生日计算。\n");
+  for (const char* noMonthDay : {"1e300", u8"5月", u8"13月1日", u8"5月0日", "abc"}) {
+    EXPECT_EQ(RunCli(std::string("note ") + noMonthDay).exitCode, 2) << noMonthDay;
+  }
   EXPECT_EQ(RunCli("days").exitCode, 2);
 }
 

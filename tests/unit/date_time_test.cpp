@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "datetime/civil_date.h"
 #include "datetime/clock.h"
 
 namespace memo {
@@ -91,11 +94,27 @@ TEST(DateTime, DaysBetween) {
   EXPECT_DOUBLE_EQ(DaysBetween(MakeDateTime(2013, 5, 3, 12), MakeDateTime(2013, 5, 3)), 0.5);
 }
 
-TEST(DateTime, TruncateToInteger) {
-  EXPECT_EQ(TruncateToInteger(-0.5), 0);
-  EXPECT_EQ(TruncateToInteger(2.9), 2);
-  EXPECT_EQ(TruncateToInteger(-1.9), -1);
-  EXPECT_EQ(TruncateToInteger(-657434.0 - 41000.0), -698434);
+TEST(DateTime, TruncateToIntegerRoundsTowardZeroAndSaturates) {
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+  const struct {
+    double value;
+    int64_t expected;
+  } cases[] = {
+      {-0.5, 0},
+      {2.9, 2},
+      {-1.9, -1},
+      {-657434.0 - 41000.0, -698434},
+      {9223372036854774784.0, 9223372036854774784},  // the last double below 2^63
+      {9223372036854775808.0, kMax},
+      {1e300, kMax},
+      {std::numeric_limits<double>::infinity(), kMax},
+      {-9223372036854775808.0, kMin},
+      {-1e300, kMin},
+      {-std::numeric_limits<double>::infinity(), kMin},
+      {std::numeric_limits<double>::quiet_NaN(), 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TruncateToInteger(c.value), c.expected) << c.value;
 }
 
 TEST(DateTime, NumberToText) {
@@ -104,7 +123,6 @@ TEST(DateTime, NumberToText) {
   EXPECT_EQ(NumberToText(int64_t{-9000000000}), "-9000000000");
   EXPECT_EQ(NumberToText(29.0 - 1.0), "28");
   EXPECT_EQ(NumberToText(0.1), "0.1");
-  EXPECT_EQ(NumberToText(1.0f / 3.0f), "0.333333");
 }
 
 TEST(DateTime, TextToNumberReadsTheLeadingNumber) {
@@ -120,6 +138,55 @@ TEST(DateTime, TextToNumberReadsTheLeadingNumber) {
   EXPECT_EQ(TextToNumber("-"), 0.0);
   EXPECT_EQ(TextToNumber("还有5天过生日"), 0.0);
   EXPECT_EQ(TextToNumber(" 5"), 0.0);
+}
+
+TEST(SolarCalendar, LeapYearsAndMonthLengths) {
+  EXPECT_TRUE(IsGregorianLeapYear(2024));
+  EXPECT_TRUE(IsGregorianLeapYear(2000));
+  EXPECT_FALSE(IsGregorianLeapYear(1900));
+  EXPECT_FALSE(IsGregorianLeapYear(2023));
+  EXPECT_EQ(SolarMonthDays(2024, 2), 29);
+  EXPECT_EQ(SolarMonthDays(1900, 2), 28);
+  EXPECT_EQ(SolarMonthDays(2023, 1), 31);
+  EXPECT_EQ(SolarMonthDays(2023, 4), 30);
+  EXPECT_EQ(SolarMonthDays(2023, 12), 31);
+  EXPECT_EQ(SolarMonthDays(2023, 0), 0);
+  EXPECT_EQ(SolarMonthDays(2023, 13), 0);
+}
+
+TEST(SolarCalendar, DayCountsDifferByTheDaysBetween) {
+  const struct {
+    int y1, m1, d1, y2, m2, d2;
+    int64_t days;
+  } cases[] = {
+      {2013, 3, 1, 2013, 2, 28, 1},       {2024, 3, 1, 2024, 2, 28, 2},
+      {1901, 2, 19, 1901, 1, 1, 49},      {2000, 1, 1, 2001, 1, 1, -366},
+      {2048, 12, 31, 1901, 2, 19, 54007},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DaysFromCivil(c.y1, c.m1, c.d1) - DaysFromCivil(c.y2, c.m2, c.d2), c.days)
+        << c.y1 << "-" << c.m1 << "-" << c.d1;
+  }
+}
+
+TEST(SolarCalendar, WeekdayOf) {
+  const struct {
+    int year, month, day, weekday;
+  } cases[] = {
+      {2024, 2, 10, 6}, {2000, 1, 1, 6}, {2024, 2, 11, 7}, {2024, 3, 1, 5}, {1900, 3, 1, 4},
+      {1, 1, 1, 1},     {2024, 0, 1, 0}, {2024, 13, 1, 0}, {0, 1, 1, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WeekdayOf(c.year, c.month, c.day), c.weekday) << c.year << "-" << c.month;
+  }
+  // Day by day against the day count; 1970-01-01 was a Thursday.
+  for (int64_t days = DaysFromCivil(1600, 1, 1); days <= DaysFromCivil(2400, 12, 31); ++days) {
+    CivilDate date = CivilFromDays(days);
+    int64_t sinceMonday = (days + 3) % 7;
+    if (sinceMonday < 0) sinceMonday += 7;
+    ASSERT_EQ(WeekdayOf(date.year, date.month, date.day), sinceMonday + 1)
+        << date.year << "-" << date.month << "-" << date.day;
+  }
 }
 
 TEST(Clock, FixedClockAndIsoDates) {

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "datetime/civil_date.h"
 #include "lunar/lunar_texts.h"
 
 namespace memo {
@@ -133,26 +132,6 @@ TEST(LunarTexts, YearStemBranchIndexChangesAtSpringBegins) {
     DateTime moment = SolarTermMoment(year, 3);
     EXPECT_EQ(YearStemBranchIndex(moment), index) << year;
     EXPECT_EQ(YearStemBranchIndex(moment - kOneSecond), index == 1 ? 60 : index - 1) << year;
-  }
-}
-
-TEST(LunarTexts, WeekdayOf) {
-  EXPECT_EQ(WeekdayOf(2024, 2, 10), 6);
-  EXPECT_EQ(WeekdayOf(2000, 1, 1), 6);
-  EXPECT_EQ(WeekdayOf(2024, 2, 11), 7);
-  EXPECT_EQ(WeekdayOf(2024, 3, 1), 5);
-  EXPECT_EQ(WeekdayOf(1900, 3, 1), 4);
-  EXPECT_EQ(WeekdayOf(1, 1, 1), 1);
-  EXPECT_EQ(WeekdayOf(2024, 0, 1), 0);
-  EXPECT_EQ(WeekdayOf(2024, 13, 1), 0);
-  EXPECT_EQ(WeekdayOf(0, 1, 1), 0);
-  // Day by day against the day count; 1970-01-01 was a Thursday.
-  for (int64_t days = DaysFromCivil(1600, 1, 1); days <= DaysFromCivil(2400, 12, 31); ++days) {
-    CivilDate date = CivilFromDays(days);
-    int64_t sinceMonday = (days + 3) % 7;
-    if (sinceMonday < 0) sinceMonday += 7;
-    ASSERT_EQ(WeekdayOf(date.year, date.month, date.day), sinceMonday + 1)
-        << date.year << "-" << date.month << "-" << date.day;
   }
 }
 

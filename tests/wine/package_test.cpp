@@ -6,7 +6,9 @@
 
 #include <string>
 
-#include "program_under_test.h"
+#include "child_process.h"
+#include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 
@@ -44,7 +46,7 @@ HWND MainWindowOf(DWORD processId) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == s->processId && IsWindowVisible(window) &&
-            ClassName(window) == L"BirthdayMemoMain") {
+            ClassName(window) == memo::ui::MainWindowClass) {
           s->found = window;
           return FALSE;
         }
@@ -75,22 +77,13 @@ TEST(Package, UnpackedProgramStartsAndNamesItsVersion) {
 
   const std::wstring database = folder + L"\\config.mdb";
   ASSERT_EQ(GetFileAttributesW(database.c_str()), INVALID_FILE_ATTRIBUTES);
-  STARTUPINFOW startup = {sizeof(startup)};
-  PROCESS_INFORMATION process = {};
-  std::wstring commandLine = L"\"" + program + L"\"";
-  ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                             nullptr, folder.c_str(), &startup, &process));
+  ChildProcess process;
+  ASSERT_TRUE(process.Start(L"\"" + program + L"\"", folder));
   HWND window = nullptr;
-  EXPECT_TRUE(
-      WaitUntil([&] { return (window = MainWindowOf(process.dwProcessId)) != nullptr; }, 15000));
+  EXPECT_TRUE(WaitUntil([&] { return (window = MainWindowOf(process.Id())) != nullptr; }, 15000));
   EXPECT_TRUE(WaitUntil(
       [&] { return GetFileAttributesW(database.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
   SaveScreenshot("package-unpacked-program");
   if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-  DWORD exitCode = 1;
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 15000), WAIT_OBJECT_0);
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  EXPECT_EQ(exitCode, 0u);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  EXPECT_EQ(process.WaitForExit(15000), 0);
 }
