@@ -7,6 +7,7 @@
 #include <string>
 
 #include "child_process.h"
+#include "remote_controls.h"
 #include "ui/window_ids.h"
 #include "window_basics.h"
 
@@ -83,6 +84,14 @@ TEST(Package, UnpackedProgramStartsAndNamesItsVersion) {
   EXPECT_TRUE(WaitUntil([&] { return (window = MainWindowOf(process.Id())) != nullptr; }, 15000));
   EXPECT_TRUE(WaitUntil(
       [&] { return GetFileAttributesW(database.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
+  // The set-up's last words in the status bar: the window is drawn by then.
+  const std::wstring today = Wide("今天是：");
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        HWND status = GetDlgItem(window, memo::ui::main_window::Status);
+        return StatusPartText(process.Handle(), status, 2).compare(0, today.size(), today) == 0;
+      },
+      15000));
   SaveScreenshot("package-unpacked-program");
   if (window) PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(process.WaitForExit(15000), 0);
