@@ -1,6 +1,5 @@
 #include "reckoning/birthday.h"
 
-#include "datetime/date_time.h"
 #include "datetime/gbk_text.h"
 
 namespace memo {
@@ -23,6 +22,17 @@ Birthday ReadBirthday(const std::string& storedText, bool lunar) {
 std::string BirthdayText(int year, int month, int day, bool lunar, bool leap) {
   return NumberToText(year) + "年" + NumberToText(month) + "月" + NumberToText(day) + "日" +
          (lunar && leap ? kLeapMonthMark : "");
+}
+
+Birthday BirthdayOn(DateTime date, bool lunar, bool leap) {
+  Birthday birthday;
+  birthday.calendar = lunar ? CalendarKind::kLunar : CalendarKind::kSolar;
+  birthday.year = YearOf(date);
+  birthday.month = MonthOf(date);
+  birthday.day = DayOf(date);
+  birthday.leap = lunar && leap;
+  birthday.text = BirthdayText(birthday.year, birthday.month, birthday.day, lunar, leap);
+  return birthday;
 }
 
 }  // namespace memo

@@ -3,50 +3,11 @@
 #include <sqlite3.h>
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
-#include "text/text_codec.h"
+#include "text/gbk_table.h"
 
 namespace memo {
 namespace {
-
-constexpr uint32_t kNotInGbk = 0xFFFF;
-
-// For every code point of the Basic Multilingual Plane its GBK bytes read as one
-// big-endian number (ASCII below 0x80, double-byte characters from 0x8140), or kNotInGbk.
-// Built once with a single conversion: each character is followed by a line feed, a byte
-// that never occurs inside a GBK character, so the output splits back into characters.
-std::vector<uint16_t> BuildGbkKeys() {
-  std::u16string all;
-  all.reserve(2 * 0x10000);
-  for (uint32_t code = 0; code < 0x10000; ++code) {
-    bool surrogate = code >= 0xD800 && code < 0xE000;
-    all += surrogate || code == '\n' ? u'?' : static_cast<char16_t>(code);
-    all += u'\n';
-  }
-  const std::string gbk = Utf16ToGbk(all);
-  std::vector<uint16_t> keys(0x10000, kNotInGbk);
-  size_t pos = 0;
-  for (uint32_t code = 0; code < 0x10000 && pos < gbk.size(); ++code) {
-    size_t end = gbk.find('\n', pos);
-    if (end == std::string::npos) break;
-    const std::string character = gbk.substr(pos, end - pos);
-    pos = end + 1;
-    bool replaced = character == "?" && code != '?';
-    if (replaced || character.empty() || character.size() > 2) continue;
-    uint16_t key = static_cast<unsigned char>(character[0]);
-    if (character.size() == 2) key = key << 8 | static_cast<unsigned char>(character[1]);
-    keys[code] = key;
-  }
-  keys['\n'] = '\n';
-  return keys;
-}
-
-uint16_t GbkKey(uint32_t code) {
-  static const std::vector<uint16_t> keys = BuildGbkKeys();
-  return code < keys.size() ? keys[code] : kNotInGbk;
-}
 
 bool IsContinuation(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -68,7 +29,7 @@ uint32_t DecodeAt(std::string_view text, size_t pos) {
 }
 
 uint64_t OrderOf(uint32_t code) {
-  return static_cast<uint64_t>(GbkKey(code)) << 32 | code;
+  return static_cast<uint64_t>(GbkCodeOf(code)) << 32 | code;
 }
 
 int CollationCallback(void*, int lengthA, const void* a, int lengthB, const void* b) {
@@ -88,6 +49,22 @@ int CompareInGbkOrder(std::string_view a, std::string_view b) {
   const uint64_t orderA = OrderOf(DecodeAt(a, pos)), orderB = OrderOf(DecodeAt(b, pos));
   if (orderA != orderB) return orderA < orderB ? -1 : 1;
   return a.substr(pos).compare(b.substr(pos)) < 0 ? -1 : 1;
+}
+
+std::optional<std::string> GbkSortKey(std::string_view utf8) {
+  std::string key;
+  key.reserve(utf8.size() * 5);
+  for (size_t pos = 0; pos < utf8.size();) {
+    const std::optional<uint32_t> code = NextUtf8Character(utf8, pos);
+    if (!code) return std::nullopt;
+    // OrderOf big-endian in a fixed width: two bytes of GBK code, three of code point.
+    const uint16_t gbk = GbkCodeOf(*code);
+    const char order[] = {static_cast<char>(gbk >> 8), static_cast<char>(gbk),
+                          static_cast<char>(*code >> 16), static_cast<char>(*code >> 8),
+                          static_cast<char>(*code)};
+    key.append(order, sizeof order);
+  }
+  return key;
 }
 
 bool RegisterGbkCollation(sqlite3* connection) {

@@ -3,34 +3,16 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "reckoning/page_rtf.h"
-#include "text/win32/wide_text.h"
 
 namespace memo {
 
 namespace {
 
-// Posted to the control when a page waits in pendingPath_.
+// Posted to the control when a report waits in pendingRtf_.
 const UINT kShowPendingMessage = WM_APP + 0x51;
 const UINT_PTR kSubclassId = 1;
 // Blank space between the border and the text, as a browser leaves it around a page.
 const int kMarginPixels = 10;
-
-// The file's bytes; empty when it cannot be read.
-std::string ReadFileBytes(const std::string& gbkPath) {
-  HANDLE file =
-      CreateFileW(Wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::string();
-  std::string bytes;
-  char buffer[16384];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
-    bytes.append(buffer, read);
-  }
-  CloseHandle(file);
-  return bytes;
-}
 
 // The text keeps its distance from the border at any size of the control.
 void KeepMargins(HWND window) {
@@ -74,34 +56,33 @@ HWND RichReportView::Create(HWND parent, int x, int y, int width, int height, in
   SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   KeepMargins(window);
   window_ = window;
-  ShowPendingPage();  // a page asked for before the control existed
+  ShowPendingReport();  // a report given before the control existed
   return window;
 }
 
-void RichReportView::LoadPage(const std::string& path) {
+void RichReportView::ShowReport(const std::string& rtf) {
   {
     std::lock_guard<std::mutex> lock(pendingLock_);
-    pendingPath_ = path;
+    pendingRtf_ = rtf;
     havePending_ = true;
   }
   HWND window = window_;
   if (!window) return;
   if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
-    ShowPendingPage();
+    ShowPendingReport();
   } else {
     PostMessageW(window, kShowPendingMessage, 0, 0);
   }
 }
 
-void RichReportView::ShowPendingPage() {
-  std::string path;
+void RichReportView::ShowPendingReport() {
+  std::string rtf;
   {
     std::lock_guard<std::mutex> lock(pendingLock_);
     if (!havePending_) return;
-    path = pendingPath_;
+    rtf.swap(pendingRtf_);
     havePending_ = false;
   }
-  std::string rtf = PageHtmlToRtf(ReadFileBytes(path));
   RtfSource source{&rtf, 0};
   EDITSTREAM stream = {};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
@@ -116,7 +97,7 @@ LRESULT CALLBACK RichReportView::SubclassProc(HWND window, UINT message, WPARAM 
                                               LPARAM lParam, UINT_PTR, DWORD_PTR self) {
   auto* view = reinterpret_cast<RichReportView*>(self);
   if (message == kShowPendingMessage) {
-    view->ShowPendingPage();
+    view->ShowPendingReport();
     return 0;
   }
   if (message == WM_SIZE) {

@@ -1,6 +1,5 @@
-// The report view: a read-only rich-text control that shows the upcoming page file, with
-// scrolling and text selection. The page's HTML is laid out by the portable core and handed
-// to the control as RTF.
+// The report view: a read-only rich-text control that shows the upcoming report, with
+// scrolling and text selection. The portable core writes the report as RTF.
 #pragma once
 
 #include <windows.h>
@@ -9,11 +8,11 @@
 #include <mutex>
 #include <string>
 
-#include "reckoning/report_outputs.h"
+#include "report/report_outputs.h"
 
 namespace memo {
 
-// Must outlive every thread that may call LoadPage.
+// Must outlive every thread that may call ShowReport.
 class RichReportView : public ReportView {
  public:
   RichReportView() = default;
@@ -25,19 +24,18 @@ class RichReportView : public ReportView {
   HWND Create(HWND parent, int x, int y, int width, int height, int id);
   HWND Window() const { return window_; }
 
-  // Reads the page file at this GBK path and shows it; a missing or empty file shows an empty
-  // page. May be called from any thread: the control changes on its own thread, and reads
-  // the file then, so the newest page is what it shows.
-  void LoadPage(const std::string& path) override;
+  // May be called from any thread: the control changes on its own thread, to the newest
+  // report it was given by then.
+  void ShowReport(const std::string& rtf) override;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
-  void ShowPendingPage();
+  void ShowPendingReport();
 
   std::atomic<HWND> window_{nullptr};  // read by callers on other threads
   std::mutex pendingLock_;
-  std::string pendingPath_;
+  std::string pendingRtf_;
   bool havePending_ = false;
 };
 

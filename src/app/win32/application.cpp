@@ -8,11 +8,6 @@
 #include "ui/ui_thread.h"
 
 namespace memo {
-namespace {
-
-constexpr int BalloonTimeoutMs = 5000;
-
-}  // namespace
 
 Application::Application()
     : main_(*this),
@@ -56,12 +51,12 @@ void Application::SetUpMainWindow() {
   steps.showAdvertisement = [this] {
     pictureDownload_.Post([this] { main_.Picture().ShowDownloaded(FetchPublisherPicture()); });
   };
-  memo::SetUpMainWindow({*this, main_.FriendList(), main_.Status()}, settings_, steps);
+  memo::SetUpMainWindow({*this, main_.Status()}, settings_, steps);
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
     // Behind the upcoming pass, whose own balloon would replace it.
     worker_.Post([this] {
-      ShowBalloon(startBalloonTitle_, startBalloonText_, InformationBalloonIcon, BalloonTimeoutMs,
-                  true);
+      ShowBalloon(startBalloonTitle_, startBalloonText_, kInformationBalloonIcon,
+                  kBalloonTimeoutMs, true);
     });
   }
 }
@@ -76,8 +71,8 @@ void Application::OnToolbarButton(int index) {
       AddFriend();
       break;
     case 1: {  // 编辑
-      int row = main_.FriendList().CurrentRow();
-      if (row >= 0 && hooks.editFriend) hooks.editFriend(row);
+      int64_t rowid = main_.FriendList().CurrentId();
+      if (rowid != 0 && hooks.editFriend) hooks.editFriend(rowid);
       break;
     }
     case 2:  // 删除
@@ -106,10 +101,10 @@ void Application::AddFriend() {
 }
 
 void Application::OnFriendListDoubleClick() {
-  if (main_.FriendList().SelectedRows().empty()) {
+  if (main_.FriendList().SelectedIds().empty()) {
     AddFriend();
   } else if (hooks.editFriend) {
-    hooks.editFriend(main_.FriendList().CurrentRow());
+    hooks.editFriend(main_.FriendList().CurrentId());
   }
 }
 

@@ -6,9 +6,12 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "text/gbk_table.h"
 
 namespace memo {
 namespace {
@@ -97,6 +100,7 @@ std::string GbkToUtf8(const std::string& gbk) {
 }
 
 std::string Utf8ToGbk(const std::string& utf8) {
+  if (std::optional<std::string> looked = Utf8ToGbkByTable(utf8)) return *looked;
   return Convert("GBK", "UTF-8", utf8.data(), utf8.size(), 1, "?", true);
 }
 

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "text/gbk_table.h"
+
 namespace memo {
 namespace {
 
@@ -42,6 +46,7 @@ std::string GbkToUtf8(const std::string& gbk) {
   return FromUtf16(CP_UTF8, ToUtf16(kGbk, gbk));
 }
 std::string Utf8ToGbk(const std::string& utf8) {
+  if (std::optional<std::string> looked = Utf8ToGbkByTable(utf8)) return *looked;
   return FromUtf16(kGbk, ToUtf16(CP_UTF8, utf8));
 }
 
