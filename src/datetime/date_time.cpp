@@ -57,7 +57,7 @@ class FieldReader {
   // Skips one separator: the given Chinese unit character, or one of "-./:" (and a blank
   // when allowed).
   void SkipSeparator(const char* unit, bool blankAllowed = false) {
-    if (Rest().compare(0, 2, unit) == 0) {
+    if (RestStartsWith(unit)) {
       pos_ += 2;
       return;
     }
@@ -67,7 +67,8 @@ class FieldReader {
     }
   }
 
-  std::string Rest() const { return text_.substr(pos_); }
+  bool AtEnd() const { return pos_ == text_.size(); }
+  bool RestStartsWith(const char* unit) const { return text_.compare(pos_, 2, unit) == 0; }
 
  private:
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -152,8 +153,7 @@ std::optional<DateTextFields> ReadDateTextFields(const std::string& text) {
   read.minute = reader.Digits(2);
   reader.SkipSeparator("分");
   read.second = reader.Digits(2);
-  const std::string rest = reader.Rest();
-  if (!rest.empty() && rest.compare(0, 2, "秒") != 0) return std::nullopt;
+  if (!reader.AtEnd() && !reader.RestStartsWith("秒")) return std::nullopt;
   if (read.hour > 23 || read.minute > 59 || read.second > 59) return std::nullopt;
   return read;
 }
@@ -163,25 +163,34 @@ bool IsSolarDate(int year, int month, int day) {
          day <= DaysInMonth(year, month);
 }
 
-namespace {
-
-std::optional<DateTime> SolarValue(const std::string& text) {
+std::optional<DateTextFields> ReadDateText(const std::string& text) {
   const std::optional<DateTextFields> read = ReadDateTextFields(text);
   if (!read || !IsSolarDate(read->year, read->month, read->day)) return std::nullopt;
-  return MakeDateTime(read->year, read->month, read->day, read->hour, read->minute, read->second);
+  // A time of day on the last day would lie past the range every date value keeps to.
+  const bool pastLastDay = read->year == 9999 && read->month == 12 && read->day == 31 &&
+                           (read->hour | read->minute | read->second) != 0;
+  if (pastLastDay) return std::nullopt;
+  return read;
+}
+
+namespace {
+
+DateTime ValueOf(const DateTextFields& read) {
+  return MakeDateTime(read.year, read.month, read.day, read.hour, read.minute, read.second);
 }
 
 }  // namespace
 
 DateTime DateFromText(const std::string& text) {
-  return SolarValue(text).value_or(MinDateTime);
+  const std::optional<DateTextFields> read = ReadDateTextFields(text);
+  if (!read || !IsSolarDate(read->year, read->month, read->day)) return MinDateTime;
+  return ValueOf(*read);
 }
 
 std::optional<DateTime> ParseDateText(const std::string& text) {
-  const std::optional<DateTime> value = SolarValue(text);
-  // A time of day on the last day would lie past the range every date value keeps to.
-  if (value && *value > MaxDateTime) return std::nullopt;
-  return value;
+  const std::optional<DateTextFields> read = ReadDateText(text);
+  if (!read) return std::nullopt;
+  return ValueOf(*read);
 }
 
 std::string NumberToText(int64_t value) {

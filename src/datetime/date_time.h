@@ -51,6 +51,8 @@ bool IsSolarDate(int year, int month, int day);
 // The value of a date text, or nothing when the text is no date or its value lies past
 // MaxDateTime; unlike DateFromText, "100年1月1日" is a value here like any other.
 std::optional<DateTime> ParseDateText(const std::string& text);
+// The fields of the date text that ParseDateText takes, without making its value.
+std::optional<DateTextFields> ReadDateText(const std::string& text);
 
 // Builds the DateTime of a civil date and time without any range check; callers that
 // need validation go through DateFromText.

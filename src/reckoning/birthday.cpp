@@ -4,17 +4,19 @@
 
 namespace memo {
 
-Birthday ReadBirthday(const std::string& storedText, bool lunar) {
+Birthday ReadBirthday(std::string storedText, bool lunar) {
   Birthday birthday;
   birthday.calendar = lunar ? CalendarKind::kLunar : CalendarKind::kSolar;
-  birthday.text = storedText;
-  const bool leap = lunar && FindText(storedText, kLeapMonthMark) != -1;
-  const std::optional<DateTime> date =
-      ParseDateText(leap ? ReplaceText(storedText, kLeapMonthMark, "") : storedText);
+  // The mark's first byte is ASCII: most texts are told apart without walking them.
+  const bool leap = lunar && storedText.find(kLeapMonthMark[0]) != std::string::npos &&
+                    FindText(storedText, kLeapMonthMark) != -1;
+  const std::optional<DateTextFields> date =
+      ReadDateText(leap ? ReplaceText(storedText, kLeapMonthMark, "") : storedText);
+  birthday.text = std::move(storedText);
   if (!date) return birthday;
-  birthday.year = YearOf(*date);
-  birthday.month = MonthOf(*date);
-  birthday.day = DayOf(*date);
+  birthday.year = date->year;
+  birthday.month = date->month;
+  birthday.day = date->day;
   birthday.leap = leap;
   return birthday;
 }

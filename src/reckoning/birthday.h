@@ -32,7 +32,7 @@ struct Birthday {
 
 // Reads a stored text. A solar text is a Gregorian date in any form the date texts take;
 // a lunar one is the same with the leap mark anywhere in it.
-Birthday ReadBirthday(const std::string& storedText, bool lunar);
+Birthday ReadBirthday(std::string storedText, bool lunar);
 
 // The text a birthday is stored as: "Y年M月D日", "[闰月]" after a lunar leap month.
 std::string BirthdayText(int year, int month, int day, bool lunar, bool leap);

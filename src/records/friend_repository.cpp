@@ -53,10 +53,10 @@ class Statement {
     return std::string_view(reinterpret_cast<const char*>(text),
                             sqlite3_column_bytes(statement_, column));
   }
-  std::string GbkAt(int column) const {
-    const std::string_view utf8 = Utf8At(column);
-    if (std::optional<std::string> gbk = Utf8ToGbkByTable(utf8)) return *gbk;
-    return Utf8ToGbk(std::string(utf8));
+  // The text of a column as GBK, empty for a column the table lacks.
+  void ReadGbk(int column, std::string& gbk) const {
+    const std::string_view utf8 = column < 0 ? std::string_view() : Utf8At(column);
+    if (!Utf8ToGbkByTable(utf8, gbk)) gbk = Utf8ToGbk(std::string(utf8));
   }
 
  private:
@@ -118,40 +118,94 @@ Ordering OrderingOf(SortCode order) {
   return {};
 }
 
-// A key whose byte order is SQLite's order of a value of the sorted column, as the table
-// declares it: NULL first, the text columns in the GBK collation, the yes/no column by
-// number. False for a value that only SQLite itself orders (a text that is not well-formed
-// UTF-8, a yes/no value that is no integer).
-bool SortKeyOf(const Statement& row, int column, std::string& key) {
-  const int type = column < 0 ? SQLITE_NULL : sqlite3_column_type(row.get(), column);
-  if (type == SQLITE_NULL) return true;
-  if (type == SQLITE_INTEGER) {
-    // Big-endian with the sign bit flipped: byte order is number order.
-    const uint64_t value = static_cast<uint64_t>(sqlite3_column_int64(row.get(), column)) ^
-                           (uint64_t{1} << 63);
-    key = '\x01';
-    for (int shift = 56; shift >= 0; shift -= 8) key += static_cast<char>(value >> shift);
+// The sort keys of a load, one after another in one buffer, each with its first sixteen
+// bytes as two numbers so that nearly every comparison is one of numbers.
+class SortKeys {
+ public:
+  explicit SortKeys(size_t expectedRows) {
+    keys_.reserve(expectedRows);
+    bytes_.reserve(expectedRows * 16);
+  }
+
+  // Appends the key of the sorted column's value in this row, whose byte order is SQLite's
+  // order of the values as the table declares the column: NULL first, the text columns in
+  // the GBK collation, the yes/no column by number. False for a value that only SQLite
+  // itself orders (a text that is not well-formed UTF-8, a yes/no value that is no integer).
+  bool Add(const Statement& row, int column) {
+    const size_t start = bytes_.size();
+    const int type = column < 0 ? SQLITE_NULL : sqlite3_column_type(row.get(), column);
+    if (type == SQLITE_INTEGER) {
+      // Big-endian with the sign bit flipped: byte order is number order.
+      const uint64_t value = static_cast<uint64_t>(sqlite3_column_int64(row.get(), column)) ^
+                             (uint64_t{1} << 63);
+      bytes_ += '\x01';
+      for (int shift = 56; shift >= 0; shift -= 8) bytes_ += static_cast<char>(value >> shift);
+    } else if (type == SQLITE_TEXT) {
+      bytes_ += '\x02';
+      if (!AppendGbkSortKey(row.Utf8At(column), bytes_)) return false;
+    } else if (type != SQLITE_NULL) {
+      return false;
+    }
+    Key key{0, 0, static_cast<uint32_t>(keys_.size()), static_cast<uint32_t>(start),
+            static_cast<uint32_t>(bytes_.size() - start)};
+    for (size_t i = 0; i < 16; ++i) {
+      const size_t at = start + i;
+      uint64_t& half = i < 8 ? key.high : key.low;
+      half = half << 8 | (at < bytes_.size() ? static_cast<unsigned char>(bytes_[at]) : 0);
+    }
+    keys_.push_back(key);
     return true;
   }
-  if (type != SQLITE_TEXT) return false;
-  const std::optional<std::string> text = GbkSortKey(row.Utf8At(column));
-  if (!text) return false;
-  key = '\x02' + *text;
-  return true;
-}
 
-// Sorts by the keys, keeping the stored order among equal keys, as SQLite's sorter does.
-void SortByKeys(std::vector<Friend>& friends, const std::vector<std::string>& keys,
-                bool descending) {
-  std::vector<uint32_t> order(friends.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-    return descending ? keys[b] < keys[a] : keys[a] < keys[b];
-  });
-  std::vector<Friend> sorted;
-  sorted.reserve(friends.size());
-  for (uint32_t index : order) sorted.push_back(std::move(friends[index]));
-  friends = std::move(sorted);
+  // The rows' order by their keys, the stored order kept among equal keys as SQLite's
+  // sorter keeps it.
+  std::vector<uint32_t> Order(bool descending) const {
+    std::vector<Key> keys = keys_;
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+      const int order = Compare(a, b);
+      if (order != 0) return descending ? order > 0 : order < 0;
+      return a.row < b.row;
+    });
+    std::vector<uint32_t> order;
+    order.reserve(keys.size());
+    for (const Key& key : keys) order.push_back(key.row);
+    return order;
+  }
+
+ private:
+  struct Key {
+    uint64_t high, low;  // the first sixteen bytes, big-endian, zeros past the end
+    uint32_t row;
+    uint32_t start, length;  // in bytes_
+  };
+
+  int Compare(const Key& a, const Key& b) const {
+    if (a.high != b.high) return a.high < b.high ? -1 : 1;
+    if (a.low != b.low) return a.low < b.low ? -1 : 1;
+    if (a.length <= 16 && b.length <= 16) return a.length < b.length ? -1 : a.length > b.length;
+    const std::string_view bytes(bytes_);
+    return bytes.substr(a.start, a.length).compare(bytes.substr(b.start, b.length));
+  }
+
+  std::string bytes_;
+  std::vector<Key> keys_;
+};
+
+// Puts friends[order[i]] at i, in place, following each cycle of the permutation once.
+void Reorder(std::vector<Friend>& friends, std::vector<uint32_t> order) {
+  for (size_t start = 0; start < order.size(); ++start) {
+    if (order[start] == start) continue;
+    Friend first = std::move(friends[start]);
+    size_t at = start;
+    while (order[at] != start) {
+      const size_t from = order[at];
+      friends[at] = std::move(friends[from]);
+      order[at] = static_cast<uint32_t>(at);
+      at = from;
+    }
+    friends[at] = std::move(first);
+    order[at] = static_cast<uint32_t>(at);
+  }
 }
 
 }  // namespace
@@ -185,9 +239,11 @@ bool FriendRepository::Connect(const std::string& path) {
   sqlite3_close_v2(connection_);
   connection_ = nullptr;
   // Opening creates a missing file but never truncates an existing one, and a file that
-  // is not writable opens read-only.
+  // is not writable opens read-only. One thread at a time uses the connection, so SQLite
+  // need not lock it at every call.
   int result = sqlite3_open_v2(GbkToUtf8(path).c_str(), &connection_,
-                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                               nullptr);
   if (result != SQLITE_OK || !RegisterGbkCollation(connection_)) {
     lastError_ = Utf8ToGbk(connection_ ? sqlite3_errmsg(connection_) : sqlite3_errstr(result));
     sqlite3_close_v2(connection_);
@@ -245,28 +301,25 @@ bool FriendRepository::Read(SortCode order, bool inSql, std::vector<Friend>& fri
   const Columns columns(select.get());
   const bool sortHere = ordering.column && !inSql;
   const int sortAt = sortHere ? columns.*ordering.position : -1;
-  std::vector<std::string> keys;
+  SortKeys keys(sortHere ? friends.capacity() : 0);
+  std::string birthdayText;
   int result;
   while ((result = select.Step()) == SQLITE_ROW) {
-    Friend person;
+    Friend& person = friends.emplace_back();
     person.rowid = sqlite3_column_int64(select.get(), 0);
-    if (columns.name >= 0) person.name = select.GbkAt(columns.name);
+    select.ReadGbk(columns.name, person.name);
     const bool lunar = columns.lunar >= 0 && sqlite3_column_int64(select.get(), columns.lunar) != 0;
-    person.birthday =
-        ReadBirthday(columns.birthday >= 0 ? select.GbkAt(columns.birthday) : "", lunar);
-    if (columns.contact >= 0) person.contact = select.GbkAt(columns.contact);
-    friends.push_back(std::move(person));
-    if (sortHere && keyed) {
-      keys.emplace_back();
-      keyed = SortKeyOf(select, sortAt, keys.back());
-    }
+    select.ReadGbk(columns.birthday, birthdayText);
+    person.birthday = ReadBirthday(std::move(birthdayText), lunar);
+    select.ReadGbk(columns.contact, person.contact);
+    if (sortHere && keyed) keyed = keys.Add(select, sortAt);
   }
   if (result != SQLITE_DONE) {
     friends.clear();
     ReadFailed();
     return false;
   }
-  if (sortHere && keyed) SortByKeys(friends, keys, ordering.descending);
+  if (sortHere && keyed) Reorder(friends, keys.Order(ordering.descending));
   return true;
 }
 

@@ -2,7 +2,10 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
+#include <vector>
 
 #include "text/gbk_table.h"
 
@@ -51,20 +54,58 @@ int CompareInGbkOrder(std::string_view a, std::string_view b) {
   return a.substr(pos).compare(b.substr(pos)) < 0 ? -1 : 1;
 }
 
-std::optional<std::string> GbkSortKey(std::string_view utf8) {
-  std::string key;
-  key.reserve(utf8.size() * 5);
+namespace {
+
+// The place of each character of the Basic Multilingual Plane in the order OrderOf gives.
+// The planes above it come after it (GBK lacks them all), in code point order, so a code
+// point there is its own place.
+std::vector<uint16_t> BuildRanks() {
+  std::vector<uint32_t> codes(0x10000);
+  std::iota(codes.begin(), codes.end(), 0);
+  std::sort(codes.begin(), codes.end(),
+            [](uint32_t a, uint32_t b) { return OrderOf(a) < OrderOf(b); });
+  std::vector<uint16_t> ranks(0x10000);
+  for (uint32_t rank = 0; rank < codes.size(); ++rank) ranks[codes[rank]] = rank;
+  return ranks;
+}
+
+const std::vector<uint16_t>& Ranks() {
+  static const std::vector<uint16_t> ranks = BuildRanks();
+  return ranks;
+}
+
+// A place in as few bytes as keep byte order and tell where each character ends: one byte
+// below 0x80 (ASCII), two with a lead byte below 0xE0 (every GBK character), else three.
+void AppendRank(std::string& key, uint32_t rank) {
+  constexpr uint32_t kTwoBytes = 0x80, kThreeBytes = kTwoBytes + 0x6000;
+  if (rank < kTwoBytes) {
+    key += static_cast<char>(rank);
+  } else if (rank < kThreeBytes) {
+    rank -= kTwoBytes;
+    key += static_cast<char>(0x80 + (rank >> 8));
+    key += static_cast<char>(rank & 0xFF);
+  } else {
+    rank -= kThreeBytes;
+    key += static_cast<char>(0xE0 + (rank >> 16));
+    key += static_cast<char>(rank >> 8 & 0xFF);
+    key += static_cast<char>(rank & 0xFF);
+  }
+}
+
+}  // namespace
+
+bool AppendGbkSortKey(std::string_view utf8, std::string& key) {
+  const std::vector<uint16_t>& ranks = Ranks();
+  const size_t start = key.size();
   for (size_t pos = 0; pos < utf8.size();) {
     const std::optional<uint32_t> code = NextUtf8Character(utf8, pos);
-    if (!code) return std::nullopt;
-    // OrderOf big-endian in a fixed width: two bytes of GBK code, three of code point.
-    const uint16_t gbk = GbkCodeOf(*code);
-    const char order[] = {static_cast<char>(gbk >> 8), static_cast<char>(gbk),
-                          static_cast<char>(*code >> 16), static_cast<char>(*code >> 8),
-                          static_cast<char>(*code)};
-    key.append(order, sizeof order);
+    if (!code) {
+      key.resize(start);
+      return false;
+    }
+    AppendRank(key, *code < ranks.size() ? ranks[*code] : *code);
   }
-  return key;
+  return true;
 }
 
 bool RegisterGbkCollation(sqlite3* connection) {

@@ -3,7 +3,6 @@
 // order is Unicode's, so the table's text columns are declared with this collation.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,10 +16,11 @@ inline constexpr char kGbkCollation[] = "GBK";
 // Both are UTF-8. Characters that GBK cannot hold keep their Unicode order among themselves.
 int CompareInGbkOrder(std::string_view a, std::string_view b);
 
-// A key whose byte order is the collation's order, for a text that is well-formed UTF-8:
-// sorting by keys is sorting by CompareInGbkOrder without its work at every comparison.
-// Nothing for other texts, which only CompareInGbkOrder orders.
-std::optional<std::string> GbkSortKey(std::string_view utf8);
+// Appends a key whose byte order is the collation's order, for a text that is well-formed
+// UTF-8: sorting by keys is sorting by CompareInGbkOrder without its work at every
+// comparison. False, with `key` as it was, for other texts, which only CompareInGbkOrder
+// orders.
+bool AppendGbkSortKey(std::string_view utf8, std::string& key);
 
 // Makes the collation known to one connection; false when SQLite refuses it.
 bool RegisterGbkCollation(sqlite3* connection);

@@ -39,10 +39,15 @@ bool IsContinuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
 }
 
+const std::vector<uint16_t>& Table() {
+  static const std::vector<uint16_t> table = BuildTable();
+  return table;
+}
+
 }  // namespace
 
 uint16_t GbkCodeOf(uint32_t codePoint) {
-  static const std::vector<uint16_t> table = BuildTable();
+  const std::vector<uint16_t>& table = Table();
   return codePoint < table.size() ? table[codePoint] : kNotInGbk;
 }
 
@@ -65,18 +70,20 @@ std::optional<uint32_t> NextUtf8Character(std::string_view utf8, size_t& pos) {
   return code;
 }
 
-std::optional<std::string> Utf8ToGbkByTable(std::string_view utf8) {
-  std::string gbk;
-  gbk.reserve(utf8.size());
+bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk) {
+  const std::vector<uint16_t>& table = Table();
+  // GBK never takes more bytes than UTF-8 for the same characters.
+  gbk.resize(utf8.size());
+  char* out = gbk.data();
   for (size_t pos = 0; pos < utf8.size();) {
     const std::optional<uint32_t> code = NextUtf8Character(utf8, pos);
-    if (!code) return std::nullopt;
-    const uint16_t bytes = GbkCodeOf(*code);
-    if (bytes == kNotInGbk) return std::nullopt;
-    if (bytes >= 0x100) gbk += static_cast<char>(bytes >> 8);
-    gbk += static_cast<char>(bytes & 0xFF);
+    if (!code || *code >= table.size() || table[*code] == kNotInGbk) return false;
+    const uint16_t bytes = table[*code];
+    if (bytes >= 0x100) *out++ = static_cast<char>(bytes >> 8);
+    *out++ = static_cast<char>(bytes & 0xFF);
   }
-  return gbk;
+  gbk.resize(out - gbk.data());
+  return true;
 }
 
 }  // namespace memo

@@ -20,8 +20,8 @@ uint16_t GbkCodeOf(uint32_t codePoint);
 // past U+10FFFF), and pos moved past it; nothing, with pos unchanged, otherwise.
 std::optional<uint32_t> NextUtf8Character(std::string_view utf8, size_t& pos);
 
-// Utf8ToGbk's result for well-formed UTF-8 whose every character GBK holds; nothing for
-// any other text, which only the converter handles.
-std::optional<std::string> Utf8ToGbkByTable(std::string_view utf8);
+// Utf8ToGbk's result, into `gbk`, for well-formed UTF-8 whose every character GBK holds;
+// false for any other text, which only the converter handles.
+bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk);
 
 }  // namespace memo

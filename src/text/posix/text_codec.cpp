@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -100,7 +99,8 @@ std::string GbkToUtf8(const std::string& gbk) {
 }
 
 std::string Utf8ToGbk(const std::string& utf8) {
-  if (std::optional<std::string> looked = Utf8ToGbkByTable(utf8)) return *looked;
+  std::string looked;
+  if (Utf8ToGbkByTable(utf8, looked)) return looked;
   return Convert("GBK", "UTF-8", utf8.data(), utf8.size(), 1, "?", true);
 }
 

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <optional>
 
 #include "text/gbk_table.h"
 
@@ -46,7 +45,8 @@ std::string GbkToUtf8(const std::string& gbk) {
   return FromUtf16(CP_UTF8, ToUtf16(kGbk, gbk));
 }
 std::string Utf8ToGbk(const std::string& utf8) {
-  if (std::optional<std::string> looked = Utf8ToGbkByTable(utf8)) return *looked;
+  std::string looked;
+  if (Utf8ToGbkByTable(utf8, looked)) return looked;
   return FromUtf16(kGbk, ToUtf16(CP_UTF8, utf8));
 }
 
