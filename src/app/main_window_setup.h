@@ -24,7 +24,7 @@ class MainWindowView {
 // The steps that other modules own; an empty one is skipped.
 struct SetUpSteps {
   std::function<int(int sortCode)> loadFriendList;  // fills the friend list, gives its count
-  std::function<void()> startUpcomingPass;           // queued behind the set-up
+  std::function<void()> startUpcomingPass;          // queued behind the set-up
   std::function<void()> showAdvertisement;
 };
 

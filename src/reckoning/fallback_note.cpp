@@ -40,9 +40,8 @@ std::string Note(int year, int month, double day, bool lunar, bool leap) {
 
 bool NoteIsDue(const std::string& monthDayText, bool lunar) {
   const bool leap = lunar && FindText(monthDayText, kLeapMonthMark) != -1;
-  const std::optional<DateTextFields> read =
-      ReadDateTextFields("2000年" + (leap ? ReplaceText(monthDayText, kLeapMonthMark, "")
-                                          : monthDayText));
+  const std::optional<DateTextFields> read = ReadDateTextFields(
+      "2000年" + (leap ? ReplaceText(monthDayText, kLeapMonthMark, "") : monthDayText));
   return !read || IsDue(read->month, read->day, leap, lunar, TodayNow());
 }
 

@@ -31,10 +31,6 @@ LunarDate TodayLunarDate() {
   return TodayNow().lunar;
 }
 
-std::string TodayLunarText() {
-  return LunarDateText(TodayLunarDate());
-}
-
 TodayDates TodayNow() {
   const DateTime now = Now();
   int year = 0, month = 0, day = 0;
@@ -53,13 +49,6 @@ std::string LunarDateText(const LunarDate& date) {
 int CurrentYear(const TodayDates& today, bool lunar) {
   if (!lunar) return YearOf(today.solar);
   return today.lunar.year == 0 ? YearOf(MinDateTime) : today.lunar.year;
-}
-
-DateTime SolarToLunar(DateTime solar) {
-  int year = 0, month = 0, day = 0;
-  bool leap = false;
-  if (!ConvertSolarToLunar(solar, year, month, day, leap)) year = month = day = 0;
-  return DateFromText(DateTextOf(year, month, day));
 }
 
 bool LunarDateExists(DateTime carrier, bool leap) {

@@ -19,8 +19,6 @@ DateTime Today();
 // 2月29日 in a year whose number is not a Gregorian leap year); all zero outside the
 // engine's range. The reckoning counts from it so that such days count like any other.
 LunarDate TodayLunarDate();
-// Today's lunar date as "Y年M月D日", also on a day without a carrier.
-std::string TodayLunarText();
 
 // Today in both calendars, read from the clock once, so that a whole pass over the friends
 // counts from one day even when midnight passes meanwhile.
@@ -33,7 +31,6 @@ TodayDates TodayNow();
 std::string LunarDateText(const LunarDate& date);
 // The current year number of a calendar; 100 for the lunar one outside the engine's range.
 int CurrentYear(const TodayDates& today, bool lunar);
-DateTime SolarToLunar(DateTime solar);
 // True when the lunar date converts without any fallback. A leap flag for a month that
 // is not the year's leap month converts the ordinary month, as the engine does.
 bool LunarDateExists(DateTime carrier, bool leap);

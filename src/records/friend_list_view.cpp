@@ -29,8 +29,9 @@ void MemoryFriendList::RemoveFriends(const std::vector<int64_t>& rowids) {
   const auto removed = [&](int64_t rowid) {
     return std::find(rowids.begin(), rowids.end(), rowid) != rowids.end();
   };
-  rows.erase(std::remove_if(rows.begin(), rows.end(), [&](const Row& r) { return removed(r.rowid); }),
-             rows.end());
+  rows.erase(
+      std::remove_if(rows.begin(), rows.end(), [&](const Row& r) { return removed(r.rowid); }),
+      rows.end());
   selected.erase(std::remove_if(selected.begin(), selected.end(), removed), selected.end());
   if (removed(current)) current = 0;
 }

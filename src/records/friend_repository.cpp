@@ -136,8 +136,8 @@ class SortKeys {
     const int type = column < 0 ? SQLITE_NULL : sqlite3_column_type(row.get(), column);
     if (type == SQLITE_INTEGER) {
       // Big-endian with the sign bit flipped: byte order is number order.
-      const uint64_t value = static_cast<uint64_t>(sqlite3_column_int64(row.get(), column)) ^
-                             (uint64_t{1} << 63);
+      const uint64_t value =
+          static_cast<uint64_t>(sqlite3_column_int64(row.get(), column)) ^ (uint64_t{1} << 63);
       bytes_ += '\x01';
       for (int shift = 56; shift >= 0; shift -= 8) bytes_ += static_cast<char>(value >> shift);
     } else if (type == SQLITE_TEXT) {
@@ -241,9 +241,9 @@ bool FriendRepository::Connect(const std::string& path) {
   // Opening creates a missing file but never truncates an existing one, and a file that
   // is not writable opens read-only. One thread at a time uses the connection, so SQLite
   // need not lock it at every call.
-  int result = sqlite3_open_v2(GbkToUtf8(path).c_str(), &connection_,
-                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                               nullptr);
+  int result =
+      sqlite3_open_v2(GbkToUtf8(path).c_str(), &connection_,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   if (result != SQLITE_OK || !RegisterGbkCollation(connection_)) {
     lastError_ = Utf8ToGbk(connection_ ? sqlite3_errmsg(connection_) : sqlite3_errstr(result));
     sqlite3_close_v2(connection_);
@@ -285,8 +285,7 @@ bool FriendRepository::Load(SortCode order, std::vector<Friend>& friends) {
 }
 
 // Reads every row, in stored order sorted by keys, or (inSql) in the order SQLite gives.
-bool FriendRepository::Read(SortCode order, bool inSql, std::vector<Friend>& friends,
-                            bool& keyed) {
+bool FriendRepository::Read(SortCode order, bool inSql, std::vector<Friend>& friends, bool& keyed) {
   friends.clear();
   const Ordering ordering = OrderingOf(order);
   std::string command = "select rowid, * from " + QuotedIdentifier(kBirthdayTable) + " order by ";

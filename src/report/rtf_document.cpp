@@ -4,12 +4,6 @@
 
 namespace memo {
 
-std::u16string Paragraph::Text() const {
-  std::u16string text;
-  for (const StyledRun& run : runs) text += run.text;
-  return text;
-}
-
 int HalfPointsOfHtmlSize(int size) {
   // A browser's sizes at 96 dots per inch: 7.5, 10, 12, 13.5, 18, 24 and 36 points.
   static const int kHalfPoints[] = {15, 20, 24, 27, 36, 48, 72};

@@ -35,8 +35,6 @@ struct Paragraph {
   ParagraphAlign align = ParagraphAlign::kLeft;
   bool spaced = false;  // set apart with blank space, as a browser sets apart a P element
   std::vector<StyledRun> runs;
-
-  std::u16string Text() const;
 };
 
 // Point size, in half points, of an HTML font size 1 to 7.

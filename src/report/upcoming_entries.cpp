@@ -29,8 +29,9 @@ std::vector<const UpcomingEntry*> ShownEntries(const std::vector<UpcomingEntry>&
     if (entry.days < daysAhead) shown.push_back(&entry);
   }
   // A stable sort keeps list order within a day without walking the list once per day.
-  std::stable_sort(shown.begin(), shown.end(),
-                   [](const UpcomingEntry* a, const UpcomingEntry* b) { return a->days < b->days; });
+  std::stable_sort(shown.begin(), shown.end(), [](const UpcomingEntry* a, const UpcomingEntry* b) {
+    return a->days < b->days;
+  });
   return shown;
 }
 

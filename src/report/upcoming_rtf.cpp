@@ -61,8 +61,7 @@ class ParagraphWriter {
   bool lineStarted_ = false;
 };
 
-Paragraph OneRun(ParagraphAlign align, bool spaced, const RunStyle& style,
-                 const std::string& gbk) {
+Paragraph OneRun(ParagraphAlign align, bool spaced, const RunStyle& style, const std::string& gbk) {
   ParagraphWriter writer(align, spaced);
   writer.Write(style, GbkToUtf16(gbk));
   return writer.Take();
@@ -89,9 +88,9 @@ std::vector<Paragraph> UpcomingParagraphs(const std::vector<const UpcomingEntry*
                                           const TodayDates& today) {
   std::vector<Paragraph> paragraphs;
   if (shown.empty()) return paragraphs;
-  paragraphs.push_back(OneRun(ParagraphAlign::kLeft, false, kTodayLineStyle,
-                              "今天是 公历" + DateToText(today.solar) + " 农历" +
-                                  LunarDateText(today.lunar)));
+  paragraphs.push_back(
+      OneRun(ParagraphAlign::kLeft, false, kTodayLineStyle,
+             "今天是 公历" + DateToText(today.solar) + " 农历" + LunarDateText(today.lunar)));
   int section = -1;
   for (const UpcomingEntry* entry : shown) {
     const int entrySection = entry->days < 2 ? entry->days : 2;

@@ -26,8 +26,8 @@ class BirthdayWindow : private BirthdayForm {
   void OpenModal(HWND owner);
   // Without modality, for editing; the window deletes itself once it is closed, after
   // running `onSaved` when its 确定 stored the friend.
-  static void OpenForEditing(HWND owner, RecordsContext& records, RecordsGuard guard,
-                             int64_t rowid, std::function<void()> onSaved);
+  static void OpenForEditing(HWND owner, RecordsContext& records, RecordsGuard guard, int64_t rowid,
+                             std::function<void()> onSaved);
 
   bool Saved() const { return logic_.Saved(); }
 

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-
 namespace memo {
 
 namespace {

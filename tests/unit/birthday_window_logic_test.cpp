@@ -306,7 +306,7 @@ TEST_F(BirthdayWindowTest, EditWritesOnlyTheFriendItOpenedWith) {
   ASSERT_EQ(zhaoForm.name, "赵六");
 
   // Meanwhile the list is re-sorted and friends are deleted.
-  LoadFriendList(context, 1);                       // 李四 王五 张三 赵六
+  LoadFriendList(context, 1);                                  // 李四 王五 张三 赵六
   ASSERT_EQ(DeleteFriends(context, {RowId(0), RowId(2)}), 2);  // 李四, 张三
   ASSERT_EQ(Column(0), (Names{"王五", "赵六"}));
 

@@ -60,7 +60,8 @@ TEST_F(FriendListTest, ColumnsAndAges) {
   AddFive();
   Add("钱七", "1980年12月31日", false);
   // Birthdays that read as no date are listed as stored, without an age, and counted.
-  for (const char* unreadable : {"garbage", "", "2013年2月29日"}) StoreRaw("孙八", unreadable, false);
+  for (const char* unreadable : {"garbage", "", "2013年2月29日"})
+    StoreRaw("孙八", unreadable, false);
 
   EXPECT_EQ(LoadFriendList(context, 0), 9);
   ASSERT_EQ(friends.rows.size(), 9u);

@@ -87,8 +87,8 @@ TEST_F(FriendRepositoryTest, MissingFileIsCreatedWithAnEmptyTable) {
 }
 
 TEST_F(FriendRepositoryTest, StoresTextsAsUtf8NullsAndYesNoAsNumbers) {
-  Fill({Person("张三", "1980年5月3日", false, "123"), Person("李四", "1990年5月8日[闰月]", true, ""),
-        Person("", "2000年1月1日", false, "x")});
+  Fill({Person("张三", "1980年5月3日", false, "123"),
+        Person("李四", "1990年5月8日[闰月]", true, ""), Person("", "2000年1月1日", false, "x")});
   EXPECT_EQ(QueryOne(File(), u8"select 姓名 from 生日 where rowid = 1"), u8"张三");
   EXPECT_EQ(QueryOne(File(), u8"select 生日 from 生日 where rowid = 2"), u8"1990年5月8日[闰月]");
   EXPECT_EQ(QueryOne(File(), u8"select 提醒方式 || typeof(提醒方式) from 生日 where rowid = 1"),
@@ -146,8 +146,8 @@ TEST_F(FriendRepositoryTest, UpdatesAndDeletesByRowid) {
 // number.
 TEST_F(FriendRepositoryTest, LoadsInTheOrdersTheTableSortsIn) {
   const char* names[] = {"张伟", "赵六", "李四", "王五", "阿明", "张", "", "A", "a", "张三"};
-  const char* birthdays[] = {"1980年5月3日", "1980年10月1日", "1979年12月1日",
-                             "1990年5月8日[闰月]", "1980年5月12日"};
+  const char* birthdays[] = {"1980年5月3日", "1980年10月1日", "1979年12月1日", "1990年5月8日[闰月]",
+                             "1980年5月12日"};
   std::mt19937 random(15);
   std::vector<Friend> friends;
   for (int i = 0; i < 300; ++i) {
@@ -173,7 +173,8 @@ TEST_F(FriendRepositoryTest, LoadsInTheOrdersTheTableSortsIn) {
   auto check = [&] {
     for (const auto& order : orders) {
       Texts rowids;
-      for (const Friend& person : Loaded(order.code)) rowids.push_back(std::to_string(person.rowid));
+      for (const Friend& person : Loaded(order.code))
+        rowids.push_back(std::to_string(person.rowid));
       EXPECT_EQ(rowids, Query(File(), std::string(u8"select rowid from 生日 order by ") +
                                           order.orderBy + ", rowid"))
           << order.orderBy;
@@ -182,8 +183,9 @@ TEST_F(FriendRepositoryTest, LoadsInTheOrdersTheTableSortsIn) {
   check();
   // Values the keys cannot order (bytes that are no UTF-8, a calendar that is no number):
   // the table sorts them itself, the same way.
-  Query(File(), u8"insert into 生日 (姓名, 生日, 提醒方式) values "
-                u8"(cast(x'C0B0' as text), cast(x'FF' as text), 'x')");
+  Query(File(),
+        u8"insert into 生日 (姓名, 生日, 提醒方式) values "
+        u8"(cast(x'C0B0' as text), cast(x'FF' as text), 'x')");
   check();
   EXPECT_TRUE(errors.texts.empty());
 }

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/main_window_setup.h"
-#include "settings/settings_names.h"
 #include "datetime/clock.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 namespace {

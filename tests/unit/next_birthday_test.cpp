@@ -75,21 +75,24 @@ TEST_F(ReckoningTest, LunarCarriers) {
   EXPECT_EQ(TodayNow().solar, MakeDateTime(2012, 4, 15));
   EXPECT_EQ(LunarDateText(TodayNow().lunar), "2012年3月25日");
   On(2012, 6, 10);  // leap fourth month: the text drops the mark, the date keeps it
-  EXPECT_EQ(TodayLunarText(), "2012年4月21日");
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2012年4月21日");
   EXPECT_TRUE(TodayNow().lunar.isLeapMonth);
-  EXPECT_EQ(DateToText(SolarToLunar(MakeDateTime(2012, 3, 21))), "2012年2月29日");
-  EXPECT_EQ(SolarToLunar(MakeDateTime(2013, 4, 9)), MinDateTime);  // lunar 2月29日
-  On(2013, 4, 9);  // the text of today's lunar date needs no carrier
-  EXPECT_EQ(TodayLunarText(), "2013年2月29日");
+  On(2012, 3, 21);
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2012年2月29日");
+  On(2013, 4, 9);  // today's lunar date and its text need no carrier
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2013年2月29日");
   EXPECT_EQ(TodayLunarDate().day, 29);
   EXPECT_EQ(LunarToSolar(2013, 2, 29, false), MakeDateTime(2013, 4, 9));
   EXPECT_TRUE(LunarDateExists(2013, 2, 29, false));
   On(2049, 6, 1);
-  EXPECT_EQ(TodayLunarText(), "100年1月1日");
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "100年1月1日");
   EXPECT_EQ(TodayLunarDate().year, 0);
-  EXPECT_EQ(SolarToLunar(MakeDateTime(2023, 3, 21)), MinDateTime);  // lunar 2月30日
-  EXPECT_EQ(SolarToLunar(MakeDateTime(1901, 1, 1)), MinDateTime);   // before the table
-  EXPECT_EQ(SolarToLunar(MakeDateTime(2049, 1, 1)), MinDateTime);   // after it
+  On(2023, 3, 21);
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2023年2月30日");
+  for (DateTime outside : {MakeDateTime(1901, 1, 1), MakeDateTime(2049, 1, 1)}) {
+    FixClock(outside);  // before the table, and after it
+    EXPECT_EQ(TodayNow().lunar.year, 0);
+  }
 
   const DateTime day30 = DateFromText("2013年4月30日");
   EXPECT_TRUE(LunarDateExists(DateFromText("2013年4月29日"), false));
@@ -152,9 +155,9 @@ TEST_F(ReckoningTest, FallbackNotes) {
 // A birthday read once from its text counts, names its day and explains a missing day as
 // the stored text itself does.
 TEST_F(ReckoningTest, ReadBirthdaysCountAsTheirTexts) {
-  const char* texts[] = {"1980年5月3日",  "1980年4月30日", "1990年5月12日[闰月]", "1992年2月29日",
-                         "1980年1月1日",  "1971年4月30日[闰月]", "1984年2月29日",
-                         "2000年12月31日", "1980年6月30日"};
+  const char* texts[] = {"1980年5月3日",  "1980年4月30日",  "1990年5月12日[闰月]",
+                         "1992年2月29日", "1980年1月1日",   "1971年4月30日[闰月]",
+                         "1984年2月29日", "2000年12月31日", "1980年6月30日"};
   const DateTime days[] = {MakeDateTime(2013, 2, 20), MakeDateTime(2013, 6, 1),
                            MakeDateTime(2012, 6, 10), MakeDateTime(2013, 12, 31),
                            MakeDateTime(2025, 3, 25), MakeDateTime(2049, 6, 1)};

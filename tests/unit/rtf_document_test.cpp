@@ -41,8 +41,9 @@ TEST(RtfDocument, SizesFacesColoursAndParagraphGaps) {
                                  OneRun(ParagraphAlign::kCenter, true, red, u"l"),
                                  OneRun(ParagraphAlign::kCenter, true, black, u"m"),
                                  OneRun(ParagraphAlign::kLeft, false, red, u"a")});
-  EXPECT_TRUE(Contains(rtf, "{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}"
-                            "{\\f1\\fnil\\fcharset134 SimHei;}}"));
+  EXPECT_TRUE(Contains(rtf,
+                       "{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}"
+                       "{\\f1\\fnil\\fcharset134 SimHei;}}"));
   EXPECT_TRUE(Contains(rtf, "{\\colortbl ;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}"));
   // A spaced paragraph after an unspaced one gets a gap above; neighbouring gaps collapse.
   EXPECT_TRUE(Contains(rtf, "\\pard\\ql {\\plain\\f0\\fs24\\cf1 u}\\par"));

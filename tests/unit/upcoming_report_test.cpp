@@ -49,7 +49,8 @@ TEST_F(UpcomingReportTest, WorkedExampleByteForByte) {
   Recompute();
 
   EXPECT_EQ(report.daysAhead, 10);
-  EXPECT_EQ(upcoming.rows, (std::vector<Texts>{{"甲", "5月3日", "公历", "33岁", "123", "还有3天过生日"}}));
+  EXPECT_EQ(upcoming.rows,
+            (std::vector<Texts>{{"甲", "5月3日", "公历", "33岁", "123", "还有3天过生日"}}));
   EXPECT_EQ(Page(), "<FONT color=#ff0000 size=2>今天是 公历2013年4月30日 农历2013年3月21日</FONT>" +
                         kLaterHeading + kLine + kLine +
                         "甲(33岁)&nbsp; 公历5月3日&nbsp; 还有3天生日&nbsp; 联系方式：123" +
@@ -102,8 +103,8 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
   Recompute();
 
   EXPECT_EQ(Column(0), (Texts{"戊", "丁", "丙", "乙", "甲", "己", "庚"}));
-  EXPECT_EQ(Column(5), (Texts{"还有4天过生日", "还有3天过生日", "还有2天过生日",
-                                        "明天生日", "今天生日", "今天生日", "还有10天过生日"}));
+  EXPECT_EQ(Column(5), (Texts{"还有4天过生日", "还有3天过生日", "还有2天过生日", "明天生日",
+                              "今天生日", "今天生日", "还有10天过生日"}));
   EXPECT_EQ(tray.tips[0],
             "最近7将要过生日：\r\n甲：  今天生日\r\n己：  今天生日\r\n乙：  明天生日\r\n"
             "丙还有2天过生日\r\n…………………………");

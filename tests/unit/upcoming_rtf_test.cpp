@@ -31,8 +31,7 @@ Paragraph LineOf(const std::string& name, const std::string& contact = "") {
   UpcomingEntry entry = memo_test::SampleUpcomingEntries()[2];
   entry.person.name = name;
   entry.person.contact = contact;
-  const std::vector<Paragraph> paragraphs =
-      UpcomingParagraphs({&entry}, memo_test::SampleToday());
+  const std::vector<Paragraph> paragraphs = UpcomingParagraphs({&entry}, memo_test::SampleToday());
   return paragraphs.size() == 3 ? paragraphs[2] : Paragraph();
 }
 
@@ -86,8 +85,9 @@ TEST(UpcomingRtf, TypedTextsShowAsOnThePage) {
       {"a\x01\x1F\x7F"
        "b",
        "", u"ab(40岁)\u00A0 公历4月16日\u00A0 联系方式："},
-      {"&amp;&lt;&#20013;&nbsp;", "<P>x</P><!-- y", u"&amp;&lt;&#20013;&nbsp;(40岁)\u00A0 公历4月16日"
-                                                    u"\u00A0 联系方式：<P>x</P><!-- y"},
+      {"&amp;&lt;&#20013;&nbsp;", "<P>x</P><!-- y",
+       u"&amp;&lt;&#20013;&nbsp;(40岁)\u00A0 公历4月16日"
+       u"\u00A0 联系方式：<P>x</P><!-- y"},
       {"<FONT color=#ff0000>红</FONT>", "\"q\" & 'r'",
        u"<FONT color=#ff0000>红</FONT>(40岁)\u00A0 公历4月16日\u00A0 联系方式：\"q\" & 'r'"},
       // Bytes that are no GBK become replacement characters, the rest of the text survives.
@@ -95,7 +95,9 @@ TEST(UpcomingRtf, TypedTextsShowAsOnThePage) {
   };
   for (const auto& c : cases) {
     const Paragraph line = LineOf(c.name, c.contact);
-    EXPECT_EQ(line.Text(), c.shown) << c.name;
+    std::u16string text;
+    for (const StyledRun& run : line.runs) text += run.text;
+    EXPECT_EQ(text, c.shown) << c.name;
     EXPECT_EQ(line.runs.size(), 1u) << c.name;
   }
 }

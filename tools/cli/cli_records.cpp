@@ -148,8 +148,7 @@ int AddCommand(const Arguments& input) {
   const bool lunar = args[2] == "lunar";
   const bool leap = FindText(text, kLeapMonthMark) != -1;
   const std::optional<DateTime> date = ParseDateText(ReplaceText(text, kLeapMonthMark, ""));
-  const std::optional<Birthday> birthday =
-      date ? BirthdayOfDate(*date, lunar, leap) : std::nullopt;
+  const std::optional<Birthday> birthday = date ? BirthdayOfDate(*date, lunar, leap) : std::nullopt;
   if (!birthday) {
     PrintError("不是日期：" + text);
     return 2;

@@ -55,8 +55,8 @@ void Application::SetUpMainWindow() {
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
     // Behind the upcoming pass, whose own balloon would replace it.
     worker_.Post([this] {
-      ShowBalloon(startBalloonTitle_, startBalloonText_, kInformationBalloonIcon,
-                  kBalloonTimeoutMs, true);
+      ShowBalloon(startBalloonTitle_, startBalloonText_, kInformationBalloonIcon, kBalloonTimeoutMs,
+                  true);
     });
   }
 }

@@ -24,10 +24,9 @@ ProgramRecords::ProgramRecords(Application& application, const std::string& prog
       repository_(errors_),
       friendList_(application.Window().FriendList()),
       upcomingList_(application.Window().UpcomingList()),
-      records_{repository_, friendList_, application.Window().Status(), application.Settings(),
-               {}},
-      report_{upcomingList_, application.Settings(), application.Window().ReportView(),
-              application, ReportFilePath(programDirectory)} {}
+      records_{repository_, friendList_, application.Window().Status(), application.Settings(), {}},
+      report_{upcomingList_, application.Settings(), application.Window().ReportView(), application,
+              ReportFilePath(programDirectory)} {}
 
 void ProgramRecords::Use(const std::function<void(RecordsContext&)>& work) {
   std::lock_guard<std::recursive_mutex> lock(inUse_);

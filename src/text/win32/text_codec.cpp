@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-
 #include "text/gbk_table.h"
 
 namespace memo {
