@@ -47,7 +47,7 @@ std::string LunarDateText(const LunarDate& date) {
 }
 
 int CurrentYear(const TodayDates& today, bool lunar) {
-  if (!lunar) return YearOf(today.solar);
+  if (!lunar) return today.solarYear;
   return today.lunar.year == 0 ? YearOf(MinDateTime) : today.lunar.year;
 }
 

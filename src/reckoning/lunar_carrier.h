@@ -23,8 +23,12 @@ LunarDate TodayLunarDate();
 // Today in both calendars, read from the clock once, so that a whole pass over the friends
 // counts from one day even when midnight passes meanwhile.
 struct TodayDates {
-  DateTime solar;   // the date, without the time of day
-  LunarDate lunar;  // all zero outside the engine's range
+  TodayDates(DateTime date, LunarDate lunarDate)
+      : solar(date), lunar(lunarDate), solarYear(YearOf(date)), solarMonth(MonthOf(date)) {}
+
+  DateTime solar;             // the date, without the time of day
+  LunarDate lunar;            // all zero outside the engine's range
+  int solarYear, solarMonth;  // of `solar`, taken apart once for every count from it
 };
 TodayDates TodayNow();
 // The lunar date as "Y年M月D日"; "100年1月1日" outside the engine's range.

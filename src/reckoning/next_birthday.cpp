@@ -16,7 +16,7 @@ int OccurrenceYear(int year, int currentMonth, int month) {
 }
 
 int SolarDays(int month, int day, const TodayDates& today) {
-  const int year = OccurrenceYear(YearOf(today.solar), MonthOf(today.solar), month);
+  const int year = OccurrenceYear(today.solarYear, today.solarMonth, month);
   // A day the month lacks that year counts on the last day before it that it has. Day 28
   // exists in every month, unless the year itself is out of range.
   int existing = day;

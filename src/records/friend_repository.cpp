@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <string_view>
 
@@ -146,29 +147,50 @@ class SortKeys {
     } else if (type != SQLITE_NULL) {
       return false;
     }
+    const size_t length = bytes_.size() - start;
+    unsigned char first[16] = {};
+    std::memcpy(first, bytes_.data() + start, std::min<size_t>(length, sizeof first));
     Key key{0, 0, static_cast<uint32_t>(keys_.size()), static_cast<uint32_t>(start),
-            static_cast<uint32_t>(bytes_.size() - start)};
-    for (size_t i = 0; i < 16; ++i) {
-      const size_t at = start + i;
-      uint64_t& half = i < 8 ? key.high : key.low;
-      half = half << 8 | (at < bytes_.size() ? static_cast<unsigned char>(bytes_[at]) : 0);
+            static_cast<uint32_t>(length)};
+    for (size_t i = 0; i < 8; ++i) {
+      key.high = key.high << 8 | first[i];
+      key.low = key.low << 8 | first[8 + i];
     }
     keys_.push_back(key);
     return true;
   }
 
   // The rows' order by their keys, the stored order kept among equal keys as SQLite's
-  // sorter keeps it.
+  // sorter keeps it: a stable radix sort by the first eight bytes, then the few rows that
+  // share those sorted by the rest of their keys.
   std::vector<uint32_t> Order(bool descending) const {
-    std::vector<Key> keys = keys_;
-    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
-      const int order = Compare(a, b);
-      if (order != 0) return descending ? order > 0 : order < 0;
-      return a.row < b.row;
-    });
+    struct Entry {
+      uint64_t high;  // inverted for a descending order
+      uint32_t row;
+    };
+    std::vector<Entry> entries, spare(keys_.size());
+    entries.reserve(keys_.size());
+    for (const Key& key : keys_) entries.push_back({descending ? ~key.high : key.high, key.row});
+    for (int shift = 0; shift < 64; shift += 8) {
+      size_t starts[257] = {};
+      for (const Entry& entry : entries) ++starts[(entry.high >> shift & 0xFF) + 1];
+      if (*std::max_element(starts, starts + 257) == entries.size()) continue;  // one digit
+      std::partial_sum(starts, starts + 257, starts);
+      for (const Entry& entry : entries) spare[starts[entry.high >> shift & 0xFF]++] = entry;
+      entries.swap(spare);
+    }
+    for (auto run = entries.begin(); run != entries.end();) {
+      const auto end = std::find_if(run, entries.end(),
+                                    [&](const Entry& entry) { return entry.high != run->high; });
+      std::stable_sort(run, end, [&](const Entry& a, const Entry& b) {
+        const int order = CompareRest(keys_[a.row], keys_[b.row]);
+        return descending ? order > 0 : order < 0;
+      });
+      run = end;
+    }
     std::vector<uint32_t> order;
-    order.reserve(keys.size());
-    for (const Key& key : keys) order.push_back(key.row);
+    order.reserve(entries.size());
+    for (const Entry& entry : entries) order.push_back(entry.row);
     return order;
   }
 
@@ -179,8 +201,8 @@ class SortKeys {
     uint32_t start, length;  // in bytes_
   };
 
-  int Compare(const Key& a, const Key& b) const {
-    if (a.high != b.high) return a.high < b.high ? -1 : 1;
+  // The order of two keys whose first eight bytes are equal.
+  int CompareRest(const Key& a, const Key& b) const {
     if (a.low != b.low) return a.low < b.low ? -1 : 1;
     if (a.length <= 16 && b.length <= 16) return a.length < b.length ? -1 : a.length > b.length;
     const std::string_view bytes(bytes_);

@@ -7,8 +7,9 @@ namespace {
 
 constexpr char kNoteTemplate[] =
     "<BR><FONT color=#ff0000 size=2>“%注释%”</FONT></FONT></P></FONT></FONT>\r\n";
-constexpr char kContentTemplate[] =
-    "<P align=center><FONT color=#000000 size=4 face=黑体>%内容%</FONT></P>";
+// The content template: its text goes between these two.
+constexpr char kContentStart[] = "<P align=center><FONT color=#000000 size=4 face=黑体>";
+constexpr char kContentEnd[] = "</FONT></P>";
 constexpr char kTodayHeading[] =
     "<P align=center><FONT color=#ff0000 size=6 face=黑体>今天生日</FONT></P>\r\n";
 constexpr char kTomorrowHeading[] =
@@ -46,7 +47,7 @@ std::string EscapeHtml(const std::string& text) {
 }
 
 std::string Content(const std::string& content) {
-  return ReplaceText(kContentTemplate, "%内容%", content);
+  return kContentStart + content + kContentEnd;
 }
 
 std::string PageLine(const UpcomingEntry& entry) {
