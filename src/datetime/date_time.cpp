@@ -139,8 +139,10 @@ std::string DateToText(DateTime value) {
 
 std::optional<DateTextFields> ReadDateTextFields(const std::string& text) {
   if (text.empty()) return std::nullopt;
-  const std::string folded = FoldFullWidth(text);
-  FieldReader reader(folded);
+  // Full-width forms lead with one of two bytes; a text without them needs no folding.
+  const bool fullWidth = text.find_first_of("\xA1\xA3") != std::string::npos;
+  const std::string folded = fullWidth ? FoldFullWidth(text) : std::string();
+  FieldReader reader(fullWidth ? folded : text);
   DateTextFields read{};
   read.year = reader.Digits(4);
   reader.SkipSeparator("年");

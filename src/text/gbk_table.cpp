@@ -72,17 +72,27 @@ std::optional<uint32_t> NextUtf8Character(std::string_view utf8, size_t& pos) {
 
 bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk) {
   const std::vector<uint16_t>& table = Table();
-  // GBK never takes more bytes than UTF-8 for the same characters.
-  gbk.resize(utf8.size());
-  char* out = gbk.data();
+  // GBK never takes more bytes than UTF-8 for the same characters; most texts fit on the
+  // stack.
+  char small[64];
+  std::string large(utf8.size() > sizeof small ? utf8.size() : 0, '\0');
+  char* const begin = large.empty() ? small : large.data();
+  char* out = begin;
   for (size_t pos = 0; pos < utf8.size();) {
-    const std::optional<uint32_t> code = NextUtf8Character(utf8, pos);
-    if (!code || *code >= table.size() || table[*code] == kNotInGbk) return false;
-    const uint16_t bytes = table[*code];
+    uint32_t code = static_cast<unsigned char>(utf8[pos]);
+    if (code < 0x80) {
+      ++pos;
+    } else if (const std::optional<uint32_t> next = NextUtf8Character(utf8, pos)) {
+      code = *next;
+    } else {
+      return false;
+    }
+    const uint16_t bytes = code < table.size() ? table[code] : kNotInGbk;
+    if (bytes == kNotInGbk) return false;
     if (bytes >= 0x100) *out++ = static_cast<char>(bytes >> 8);
     *out++ = static_cast<char>(bytes & 0xFF);
   }
-  gbk.resize(out - gbk.data());
+  gbk.assign(begin, out);
   return true;
 }
 
