@@ -213,14 +213,21 @@ class SortKeys {
   std::vector<Key> keys_;
 };
 
-// Puts friends[order[i]] at i, in place, following each cycle of the permutation once.
+// Puts friends[order[i]] at i, in place, following each cycle of the permutation once. The
+// friend to move next is asked of memory while this one moves: the moves jump about a large
+// vector, and waiting for each in turn costs more than the moves themselves.
 void Reorder(std::vector<Friend>& friends, std::vector<uint32_t> order) {
+  const auto prefetch = [&friends](size_t at) {
+    const char* bytes = reinterpret_cast<const char*>(&friends[at]);
+    for (size_t line = 0; line < sizeof(Friend); line += 64) __builtin_prefetch(bytes + line);
+  };
   for (size_t start = 0; start < order.size(); ++start) {
     if (order[start] == start) continue;
     Friend first = std::move(friends[start]);
     size_t at = start;
     while (order[at] != start) {
       const size_t from = order[at];
+      prefetch(order[from]);
       friends[at] = std::move(friends[from]);
       order[at] = static_cast<uint32_t>(at);
       at = from;
