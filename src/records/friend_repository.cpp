@@ -2,12 +2,10 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
-#include <cstring>
-#include <numeric>
 #include <string_view>
 
 #include "records/gbk_collation.h"
+#include "records/load_order.h"
 #include "records/program_files.h"
 #include "text/gbk_table.h"
 #include "text/text_codec.h"
@@ -119,124 +117,6 @@ Ordering OrderingOf(SortCode order) {
   return {};
 }
 
-// The sort keys of a load, one after another in one buffer, each with its first sixteen
-// bytes as two numbers so that nearly every comparison is one of numbers.
-class SortKeys {
- public:
-  explicit SortKeys(size_t expectedRows) {
-    keys_.reserve(expectedRows);
-    bytes_.reserve(expectedRows * 16);
-  }
-
-  // Appends the key of the sorted column's value in this row, whose byte order is SQLite's
-  // order of the values as the table declares the column: NULL first, the text columns in
-  // the GBK collation, the yes/no column by number. False for a value that only SQLite
-  // itself orders (a text that is not well-formed UTF-8, a yes/no value that is no integer).
-  bool Add(const Statement& row, int column) {
-    const size_t start = bytes_.size();
-    const int type = column < 0 ? SQLITE_NULL : sqlite3_column_type(row.get(), column);
-    if (type == SQLITE_INTEGER) {
-      // Big-endian with the sign bit flipped: byte order is number order.
-      const uint64_t value =
-          static_cast<uint64_t>(sqlite3_column_int64(row.get(), column)) ^ (uint64_t{1} << 63);
-      bytes_ += '\x01';
-      for (int shift = 56; shift >= 0; shift -= 8) bytes_ += static_cast<char>(value >> shift);
-    } else if (type == SQLITE_TEXT) {
-      bytes_ += '\x02';
-      if (!AppendGbkSortKey(row.Utf8At(column), bytes_)) return false;
-    } else if (type != SQLITE_NULL) {
-      return false;
-    }
-    const size_t length = bytes_.size() - start;
-    unsigned char first[16] = {};
-    std::memcpy(first, bytes_.data() + start, std::min<size_t>(length, sizeof first));
-    Key key{0, 0, static_cast<uint32_t>(keys_.size()), static_cast<uint32_t>(start),
-            static_cast<uint32_t>(length)};
-    for (size_t i = 0; i < 8; ++i) {
-      key.high = key.high << 8 | first[i];
-      key.low = key.low << 8 | first[8 + i];
-    }
-    keys_.push_back(key);
-    return true;
-  }
-
-  // The rows' order by their keys, the stored order kept among equal keys as SQLite's
-  // sorter keeps it: a stable radix sort by the first eight bytes, then the few rows that
-  // share those sorted by the rest of their keys.
-  std::vector<uint32_t> Order(bool descending) const {
-    struct Entry {
-      uint64_t high;  // inverted for a descending order
-      uint32_t row;
-    };
-    std::vector<Entry> entries, spare(keys_.size());
-    entries.reserve(keys_.size());
-    for (const Key& key : keys_) entries.push_back({descending ? ~key.high : key.high, key.row});
-    for (int shift = 0; shift < 64; shift += 8) {
-      size_t starts[257] = {};
-      for (const Entry& entry : entries) ++starts[(entry.high >> shift & 0xFF) + 1];
-      if (*std::max_element(starts, starts + 257) == entries.size()) continue;  // one digit
-      std::partial_sum(starts, starts + 257, starts);
-      for (const Entry& entry : entries) spare[starts[entry.high >> shift & 0xFF]++] = entry;
-      entries.swap(spare);
-    }
-    for (auto run = entries.begin(); run != entries.end();) {
-      const auto end = std::find_if(run, entries.end(),
-                                    [&](const Entry& entry) { return entry.high != run->high; });
-      std::stable_sort(run, end, [&](const Entry& a, const Entry& b) {
-        const int order = CompareRest(keys_[a.row], keys_[b.row]);
-        return descending ? order > 0 : order < 0;
-      });
-      run = end;
-    }
-    std::vector<uint32_t> order;
-    order.reserve(entries.size());
-    for (const Entry& entry : entries) order.push_back(entry.row);
-    return order;
-  }
-
- private:
-  struct Key {
-    uint64_t high, low;  // the first sixteen bytes, big-endian, zeros past the end
-    uint32_t row;
-    uint32_t start, length;  // in bytes_
-  };
-
-  // The order of two keys whose first eight bytes are equal.
-  int CompareRest(const Key& a, const Key& b) const {
-    if (a.low != b.low) return a.low < b.low ? -1 : 1;
-    if (a.length <= 16 && b.length <= 16) return a.length < b.length ? -1 : a.length > b.length;
-    const std::string_view bytes(bytes_);
-    return bytes.substr(a.start, a.length).compare(bytes.substr(b.start, b.length));
-  }
-
-  std::string bytes_;
-  std::vector<Key> keys_;
-};
-
-// Puts friends[order[i]] at i, in place, following each cycle of the permutation once. The
-// friend to move next is asked of memory while this one moves: the moves jump about a large
-// vector, and waiting for each in turn costs more than the moves themselves.
-void Reorder(std::vector<Friend>& friends, std::vector<uint32_t> order) {
-  const auto prefetch = [&friends](size_t at) {
-    const char* bytes = reinterpret_cast<const char*>(&friends[at]);
-    for (size_t line = 0; line < sizeof(Friend); line += 64) __builtin_prefetch(bytes + line);
-  };
-  for (size_t start = 0; start < order.size(); ++start) {
-    if (order[start] == start) continue;
-    Friend first = std::move(friends[start]);
-    size_t at = start;
-    while (order[at] != start) {
-      const size_t from = order[at];
-      prefetch(order[from]);
-      friends[at] = std::move(friends[from]);
-      order[at] = static_cast<uint32_t>(at);
-      at = from;
-    }
-    friends[at] = std::move(first);
-    order[at] = static_cast<uint32_t>(at);
-  }
-}
-
 }  // namespace
 
 FriendRepository::FriendRepository(ErrorReporter& errors) : errors_(errors) {}
@@ -340,7 +220,7 @@ bool FriendRepository::Read(SortCode order, bool inSql, std::vector<Friend>& fri
     select.ReadGbk(columns.birthday, birthdayText);
     person.birthday = ReadBirthday(std::move(birthdayText), lunar);
     select.ReadGbk(columns.contact, person.contact);
-    if (sortHere && keyed) keyed = keys.Add(select, sortAt);
+    if (sortHere && keyed) keyed = keys.Add(select.get(), sortAt);
   }
   if (result != SQLITE_DONE) {
     friends.clear();
