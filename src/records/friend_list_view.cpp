@@ -15,7 +15,6 @@ std::vector<std::string> FriendCells(const Friend& person, const TodayDates& tod
 void MemoryFriendList::ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) {
   rows.clear();
   for (const Friend& person : friends) rows.push_back({person.rowid, FriendCells(person, today)});
-  current = 0;
   selected.clear();
 }
 
@@ -33,7 +32,6 @@ void MemoryFriendList::RemoveFriends(const std::vector<int64_t>& rowids) {
       std::remove_if(rows.begin(), rows.end(), [&](const Row& r) { return removed(r.rowid); }),
       rows.end());
   selected.erase(std::remove_if(selected.begin(), selected.end(), removed), selected.end());
-  if (removed(current)) current = 0;
 }
 
 }  // namespace memo

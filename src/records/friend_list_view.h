@@ -25,9 +25,7 @@ class FriendListView {
   // Shows the friend in the row of `rowid`, or in a new last row when there is none.
   virtual void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) = 0;
   virtual void RemoveFriends(const std::vector<int64_t>& rowids) = 0;
-  // The friend with the focus mark and the selected friends, in list order; 0 and nothing
-  // when there are none. Asked of the user-interface thread only.
-  virtual int64_t CurrentFriend() const = 0;
+  // The selected friends, in list order. Asked of the user-interface thread only.
   virtual std::vector<int64_t> SelectedFriends() const = 0;
 };
 
@@ -41,11 +39,9 @@ class MemoryFriendList : public FriendListView {
   void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) override;
   void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
-  int64_t CurrentFriend() const override { return current; }
   std::vector<int64_t> SelectedFriends() const override { return selected; }
 
   std::vector<Row> rows;
-  int64_t current = 0;
   std::vector<int64_t> selected;
 };
 
