@@ -16,8 +16,8 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
     const int days = DaysUntilBirthday(person.birthday, today);
     if (days < 0 || days > daysAhead) continue;
     entries.push_back(UpcomingEntry{person, days, NextBirthdayText(person.birthday),
-                                    AgeText(person.birthday, today),
-                                    UpcomingNote(person.birthday, today)});
+                                    OccurrenceAgeText(person.birthday, today),
+                                    FallbackNote(person.birthday, today).value_or("")});
   }
   return entries;
 }

@@ -43,6 +43,8 @@ enum DesignFlag : unsigned {
   IntegerInput = 1u << 3,  // only digits and the minus sign can be typed
   InitiallyChecked = 1u << 4,
   CompactFont = 1u << 5,  // a character one pixel smaller, for a text its box barely holds
+  HintText = 1u << 6,     // an edit box's text is a grey hint shown while it is empty
+  ReadOnly = 1u << 7,     // an edit box shows its text without taking typing
 };
 
 constexpr int NoContainer = 0;
