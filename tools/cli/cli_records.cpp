@@ -7,7 +7,9 @@
 //                                          prints the tray tip, its CR LF as line breaks
 //   add --db DIR NAME BIRTHDAY-TEXT solar|lunar [CONTACT]
 //                                          stores a friend as the add window does and
-//                                          prints its list row once it is stored
+//                                          prints its list row once it is stored; a text
+//                                          that names no date (for a lunar one: no day of
+//                                          lunar 1901..2048) ends the command with 2
 //   delete --db DIR ROW...                 deletes friend-list rows (from 0, stored order)
 // Lists are in stored order unless --sort says otherwise. Data-access errors go to
 // standard error and end the command with 1.
