@@ -1,7 +1,7 @@
 #include "app/main_window_setup.h"
 
-#include "settings/settings_names.h"
 #include "reckoning/lunar_carrier.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 
@@ -21,19 +21,40 @@ void ShowRecordCount(const TextRows& friendList, StatusBar& status) {
   status.SetPartText(RecordCountPart, RecordCountText(friendList.RowCount()));
 }
 
-void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
-                     const SetUpSteps& steps) {
-  parts.view.SetCaption(CaptionFromTitle(settings.ReadText(TitleSetting)));
+namespace {
+
+void ShowFriendList(const MainWindowParts& parts, SettingsStore& settings,
+                    const SetUpSteps& steps) {
   int sortCode = settings.ReadNumber(SortSetting);
   if (steps.loadFriendList) steps.loadFriendList(sortCode);
   ShowRecordCount(parts.friendList, parts.status);
+}
+
+void ShowTodayText(StatusBar& status) {
   // Today's lunar date as text also on the days whose lunar date makes no Gregorian date
   // (2月30日), where the date value would read 100年1月1日.
-  parts.status.SetPartText(TodayPart, TodayText(DatePart(Now()), TodayLunarText()));
+  status.SetPartText(TodayPart, TodayText(DatePart(Now()), TodayLunarText()));
+}
+
+}  // namespace
+
+void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
+                     const SetUpSteps& steps) {
+  parts.view.SetCaption(CaptionFromTitle(settings.ReadText(TitleSetting)));
+  ShowFriendList(parts, settings, steps);
+  ShowTodayText(parts.status);
   if (settings.ReadNumber(TraySetting) == 0) parts.view.ShowTrayIcon();
   // The upcoming pass reads the friend list, so it starts only once the list is filled.
   if (steps.startUpcomingPass) steps.startUpcomingPass();
   if (steps.showAdvertisement) steps.showAdvertisement();
+}
+
+void ShowNewDay(const MainWindowParts& parts, SettingsStore& settings, const SetUpSteps& steps,
+                const DayChange& change) {
+  if (change.ages) ShowFriendList(parts, settings, steps);
+  if (!change.today) return;
+  ShowTodayText(parts.status);
+  if (steps.startUpcomingPass) steps.startUpcomingPass();
 }
 
 }  // namespace memo

@@ -1,16 +1,17 @@
 // Start-up's work on the main window once it exists: the caption from the title setting,
 // the friend list, the status-bar texts and the tray icon, then the upcoming pass and the
-// advertisement picture. It runs on the background worker; the parts it is handed apply
-// their window changes on the user-interface thread.
+// advertisement picture; and a new day's share of that work. It runs on the background
+// worker; the parts it is handed apply their window changes on the user-interface thread.
 #pragma once
 
 #include <functional>
 #include <string>
 
-#include "settings/settings_store.h"
+#include "app/day_watch.h"
 #include "datetime/date_time.h"
 #include "records/status_bar.h"
 #include "records/text_rows.h"
+#include "settings/settings_store.h"
 
 namespace memo {
 
@@ -49,5 +50,9 @@ std::string TodayText(DateTime today, const std::string& todayLunarText);
 void ShowRecordCount(const TextRows& friendList, StatusBar& status);
 void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
                      const SetUpSteps& steps);
+// What the day change asks for, with the set-up's steps: the friend list for the ages, then
+// the today text and the upcoming pass, whose balloon follows the same settings as at start.
+void ShowNewDay(const MainWindowParts& parts, SettingsStore& settings, const SetUpSteps& steps,
+                const DayChange& change);
 
 }  // namespace memo

@@ -2,14 +2,12 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "app/win32/application.h"
 #include "reckoning/upcoming_report.h"
 #include "records/friend_list.h"
 #include "records/upcoming_pass.h"
-#include "ui/ui_thread.h"
 #include "text/win32/wide_text.h"
+#include "ui/ui_thread.h"
 
 namespace memo {
 
@@ -52,19 +50,6 @@ void ProgramRecords::AttachHooks(Application& application) {
   // Reads only the friend list and writes the status bar, both safe from any thread, so it
   // never waits for a task of the worker.
   hooks.showRowSummary = [this](int) { ShowRowSummary(context_); };
-}
-
-std::string ExecutableDirectory() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return ".";
-    if (length < path.size()) {
-      std::wstring file(path.data(), length);
-      return Gbk(file.substr(0, file.find_last_of(L"\\/")));
-    }
-    path.resize(path.size() * 2);
-  }
 }
 
 }  // namespace memo
