@@ -156,9 +156,11 @@ void MainWindow::ShowPage(int page) {
 }
 
 void MainWindow::ShowTrayMenu() {
-  // A modal window disables the main window for as long as it is open.
+  // A modal window disables the main window for as long as it is open. It stays the active
+  // one, the menu's owner, so that 显示主窗口 finds it as the last active one.
   const bool modalOpen = !IsWindowEnabled(Handle());
-  int code = ShowPopupMenu(Handle(), TrayMenu, CountOf(TrayMenu), [modalOpen](int item) {
+  HWND owner = modalOpen ? GetLastActivePopup(Handle()) : Handle();
+  int code = ShowPopupMenu(owner, TrayMenu, CountOf(TrayMenu), [modalOpen](int item) {
     return !modalOpen || item == Code(TrayMenuItem::kShowMain) || item == Code(TrayMenuItem::kExit);
   });
   if (code != kNoMenuCode) operations_.OnTrayMenu(static_cast<TrayMenuItem>(code));
