@@ -75,11 +75,14 @@ HWND ProgramUnderTest::StartMain(const StartOptions& options) {
   main_ = WaitForWindow(memo::ui::MainWindowClass, 15000, options.atLogOn);
   if (!main_) return nullptr;
   // Today's dates are the set-up's last words in the status bar. The set-up gets as long as
-  // the window: on a busy machine either may take a while.
-  HWND status = GetDlgItem(main_, memo::ui::main_window::Status);
+  // the window: on a busy machine either may take a while. A hidden window is found as soon
+  // as it is made, before its controls are.
   const std::wstring today = Wide("今天是：");
   bool setUp = WaitUntil(
-      [&] { return StatusPartText(Process(), status, 2).compare(0, today.size(), today) == 0; },
+      [&] {
+        HWND status = GetDlgItem(main_, memo::ui::main_window::Status);
+        return StatusPartText(Process(), status, 2).compare(0, today.size(), today) == 0;
+      },
       15000);
   return setUp ? main_ : nullptr;
 }
