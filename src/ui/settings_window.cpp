@@ -12,7 +12,8 @@ using Type = ControlType;
 
 constexpr int ReminderPage = 0, PersonalPage = 1, AboutPage = 2;
 
-const char* const AboutText = "寿辰备忘录\r\n版本 1.0\r\n提醒亲友的公历和农历生日";
+// PROGRAM_VERSION is the project's version, set by the build.
+const char* const AboutText = "寿辰备忘录\r\n版本 " PROGRAM_VERSION "\r\n提醒亲友的公历和农历生日";
 
 // clang-format off
 const ControlDesign Controls[] = {
