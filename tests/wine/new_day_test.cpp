@@ -2,6 +2,11 @@
 // seconds; the test sends the messages that tell the program the clock may have changed, as
 // the system sends them at a change of the clock or the time zone, at a resume and at the
 // session's lock and unlock; and waits for the program's own minute timer once.
+//
+// Checked by reading only, as Wine has neither sleep nor a lockable session: that Windows
+// sends WM_POWERBROADCAST with PBT_APMRESUMEAUTOMATIC or PBT_APMRESUMESUSPEND after sleep and
+// hibernation, and WM_WTSSESSION_CHANGE only to a window registered with
+// WTSRegisterSessionNotification (src/app/win32/day_signals.cpp registers the main window).
 #include <windows.h>
 
 #include <gtest/gtest.h>

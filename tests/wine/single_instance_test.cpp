@@ -1,6 +1,10 @@
 // One copy per program folder: a second start from the same folder brings the running copy's
 // window forward and ends with 0, a start at log-on just ends, and copies in different
 // folders run side by side.
+//
+// Checked by reading only: Wine does not keep a background process from taking the
+// foreground, so that the running copy may take it on Windows only because the second start
+// allows it (AllowSetForegroundWindow in src/app/win32/single_instance.cpp) is not shown here.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -1,6 +1,10 @@
 // The tray icon's menu: what each item does, which items a modal window leaves to choose,
 // and its closing at a click elsewhere. The items are chosen with the keys, as the menu
 // takes them: Down from none goes to 显示主窗口, Up from none to 退出.
+//
+// Checked by reading only: Wine closes a menu at a click elsewhere whether or not its owner
+// is the foreground window. Windows does so only when it is, hence SetForegroundWindow before
+// TrackPopupMenu and the posted WM_NULL after it (src/ui/popup_menu.cpp).
 #include <gtest/gtest.h>
 
 #include "program_under_test.h"
