@@ -123,6 +123,7 @@ void Application::OnDaySignal(DaySignal signal) {
     } else if (signal == DaySignal::kUnlock) {
       change = dayWatch_->Unlock(Now());
     } else {
+      if (signal == DaySignal::kClockChange) RereadTimeZone();
       change = dayWatch_->Look(Now());
     }
     ShowNewDay(Parts(), settings_, Steps(), change);

@@ -2,6 +2,8 @@
 
 #include <wtsapi32.h>
 
+#include <ctime>
+
 namespace memo {
 namespace {
 
@@ -21,12 +23,16 @@ void StopDaySignals(HWND window) {
   KillTimer(window, kDayTimerId);
 }
 
+void RereadTimeZone() {
+  _tzset();
+}
+
 DaySignal DaySignalOf(UINT message, WPARAM wParam) {
   switch (message) {
     case WM_TIMER:
       return wParam == kDayTimerId ? DaySignal::kLook : DaySignal::kNone;
     case WM_TIMECHANGE:
-      return DaySignal::kLook;
+      return DaySignal::kClockChange;
     case WM_POWERBROADCAST:
       return wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND ? DaySignal::kLook
                                                                                 : DaySignal::kNone;

@@ -7,7 +7,17 @@
 
 namespace memo {
 
-enum class DaySignal { kNone, kLook, kLock, kUnlock };
+enum class DaySignal {
+  kNone,
+  kLook,
+  kClockChange,  // a look too, once the C library has read the time zone again
+  kLock,
+  kUnlock,
+};
+
+// The C library reads the system's time zone once and keeps it: after a change of the zone
+// local times would be off by the difference until it is read again.
+void RereadTimeZone();
 
 // Once the window exists, and before it goes.
 void StartDaySignals(HWND window);
