@@ -9,16 +9,8 @@ std::string CaptionFromTitle(const std::string& storedTitle) {
   return storedTitle.empty() ? std::string(DefaultTitle) : storedTitle;
 }
 
-std::string RecordCountText(int rowCount) {
-  return "当前记录数：" + NumberToText(rowCount);
-}
-
 std::string TodayText(DateTime today, const std::string& todayLunarText) {
   return "今天是：公历" + DateToText(today) + "   农历" + todayLunarText;
-}
-
-void ShowRecordCount(const TextRows& friendList, StatusBar& status) {
-  status.SetPartText(RecordCountPart, RecordCountText(friendList.RowCount()));
 }
 
 namespace {
@@ -26,14 +18,14 @@ namespace {
 void ShowFriendList(const MainWindowParts& parts, SettingsStore& settings,
                     const SetUpSteps& steps) {
   int sortCode = settings.ReadNumber(SortSetting);
-  if (steps.loadFriendList) steps.loadFriendList(sortCode);
-  ShowRecordCount(parts.friendList, parts.status);
+  ShowRecordCount(steps.loadFriendList ? steps.loadFriendList(sortCode) : 0, parts.status);
 }
 
 void ShowTodayText(StatusBar& status) {
   // Today's lunar date as text also on the days whose lunar date makes no Gregorian date
   // (2月30日), where the date value would read 100年1月1日.
-  status.SetPartText(TodayPart, TodayText(DatePart(Now()), TodayLunarText()));
+  const TodayDates today = TodayNow();
+  status.SetPartText(TodayPart, TodayText(today.solar, LunarDateText(today.lunar)));
 }
 
 }  // namespace

@@ -16,7 +16,6 @@
 namespace memo {
 namespace {
 
-constexpr int BalloonTimeoutMs = 5000;
 constexpr int kExitCode = 0;
 
 }  // namespace
@@ -88,7 +87,7 @@ bool Application::OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 MainWindowParts Application::Parts() {
-  return {*this, main_.FriendList(), main_.Status()};
+  return {*this, main_.Status()};
 }
 
 SetUpSteps Application::Steps() {
@@ -107,7 +106,7 @@ void Application::SetUpMainWindow() {
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
     // Behind the upcoming pass, whose own balloon would replace it.
     worker_.Post([this] {
-      ShowBalloon(startBalloonTitle_, startBalloonText_, InformationBalloonIcon, BalloonTimeoutMs,
+      ShowBalloon(startBalloonTitle_, startBalloonText_, kInformationBalloonIcon, kBalloonTimeoutMs,
                   true);
     });
   }
@@ -151,8 +150,8 @@ void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
       AddFriend();
       break;
     case Button::kEdit: {
-      int row = main_.FriendList().CurrentRow();
-      if (row >= 0 && hooks.editFriend) hooks.editFriend(row);
+      int64_t rowid = main_.FriendList().CurrentId();
+      if (rowid != 0 && hooks.editFriend) hooks.editFriend(rowid);
       break;
     }
     case Button::kDelete:
@@ -184,10 +183,10 @@ void Application::AddFriend() {
 }
 
 void Application::OnFriendListDoubleClick() {
-  if (main_.FriendList().SelectedRows().empty()) {
+  if (main_.FriendList().SelectedIds().empty()) {
     AddFriend();
   } else if (hooks.editFriend) {
-    hooks.editFriend(main_.FriendList().CurrentRow());
+    hooks.editFriend(main_.FriendList().CurrentId());
   }
 }
 
