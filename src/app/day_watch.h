@@ -7,21 +7,23 @@
 #pragma once
 
 #include "datetime/date_time.h"
+#include "reckoning/lunar_carrier.h"
 
 namespace memo {
 
 struct DayChange {
   // Pane 2's today text and the upcoming pass: its list, page, tip, report view and balloon.
   bool today = false;
-  // The friend list reloaded for its ages. They count year numbers only, so only a new
-  // solar or lunar year changes them; a reload of the list for less would lose its selection.
+  // The friend list reloaded for its ages. They count from the current solar and lunar year
+  // numbers only, so only a new year changes them; a reload for less would lose the list's
+  // selection.
   bool ages = false;
 };
 
 class DayWatch {
  public:
   // `shownDay`: the date start-up read before it showed anything.
-  explicit DayWatch(DateTime shownDay) : shownDay_(DatePart(shownDay)) {}
+  explicit DayWatch(DateTime shownDay) : shownDay_(DayOfMoment(shownDay)) {}
 
   // A look at the clock. A date other than the shown one, forwards or backwards (the clock
   // or the time zone may be set back), becomes the shown one.
@@ -31,7 +33,7 @@ class DayWatch {
   DayChange Unlock(DateTime now);
 
  private:
-  DateTime shownDay_;
+  TodayDates shownDay_;
   bool locked_ = false;
 };
 
