@@ -10,8 +10,12 @@ DateTime Today() {
 }
 
 TodayDates TodayNow() {
-  const DateTime today = Today();
-  return TodayDates{today, LunarDayOf(today).value_or(LunarDate{})};
+  return DayOfMoment(Now());
+}
+
+TodayDates DayOfMoment(DateTime moment) {
+  const DateTime day = DatePart(moment);
+  return TodayDates{day, LunarDayOf(day).value_or(LunarDate{})};
 }
 
 std::string LunarDateText(const LunarDate& date) {
