@@ -34,7 +34,8 @@ bool IsLunarDate(int year, int month, int day, bool leap) {
 DateTime LunarToSolar(int year, int month, int day, bool leap) {
   DateTime out = ConvertToSolar(year, month, day, leap);
   if (Converted(out)) return out;
-  // Day 30 of a month that has 29 days this year: the day before. A leap-month birthday
+  // A day that does not convert (day 30 of a month that has 29 days this year, or a day
+  // past the engine's last one): the day before. A leap-month birthday
   // takes it in the leap month when the year has that one, else in the ordinary month;
   // an ordinary birthday always in the ordinary month (never in a leap month that
   // happens to share its number).

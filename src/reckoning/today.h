@@ -1,4 +1,4 @@
-// Today's date in both calendars, read from the clock once.
+// Today's date, and the day of a moment, in both calendars.
 #pragma once
 
 #include <string>

@@ -139,9 +139,12 @@ bool BirthdayWindowLogic::RefusesEmptyName() {
 // An edited friend is found by its rowid wherever the list has moved it; once it is
 // deleted it is not written again. A lunar box without any date saves nothing.
 bool BirthdayWindowLogic::Save() {
-  const std::optional<Birthday> birthday = !lunarShown_ ? SolarBirthdayOfDate(form_.SolarDate())
-                                           : lunar_.text.empty() ? std::nullopt
-                                                                 : std::optional<Birthday>(lunar_);
+  std::optional<Birthday> birthday;
+  if (!lunarShown_) {
+    birthday = SolarBirthdayOfDate(form_.SolarDate());
+  } else if (!lunar_.text.empty()) {
+    birthday = lunar_;
+  }
   if (!birthday) return false;
   Friend person{editedFriend_, form_.NameText(), *birthday, form_.ContactText()};
   if (editedFriend_ == kNewFriend) return AddFriend(context_, std::move(person));
