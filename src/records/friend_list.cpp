@@ -7,9 +7,11 @@
 namespace memo {
 
 int LoadFriendList(RecordsContext& context, int sortCode) {
-  context.repository.Load(SortCodeOf(sortCode), context.friends);
-  // One reading of the clock for the whole list, so that every age counts from the same day.
-  context.friendList.ShowFriends(context.friends, TodayNow());
+  // One reading of the clock for the whole list, so that every age counts from the same day,
+  // and the age orders sort the ages shown.
+  const TodayDates today = TodayNow();
+  context.repository.Load(SortCodeOf(sortCode), context.friends, today);
+  context.friendList.ShowFriends(context.friends, today);
   return static_cast<int>(context.friends.size());
 }
 

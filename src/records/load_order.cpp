@@ -47,6 +47,11 @@ bool SortKeys::Add(sqlite3_stmt* row, int column) {
   return true;
 }
 
+void SortKeys::AddNumber(uint64_t number) {
+  // Eight bytes, all in the first number: equal numbers are equal keys.
+  keys_.push_back(Key{number, 0, static_cast<uint32_t>(keys_.size()), 0, sizeof number});
+}
+
 std::vector<uint32_t> SortKeys::Order(bool descending) const {
   struct Entry {
     uint64_t high;  // inverted for a descending order
