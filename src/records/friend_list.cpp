@@ -12,6 +12,7 @@ int LoadFriendList(RecordsContext& context, int sortCode) {
   const TodayDates today = TodayNow();
   context.repository.Load(SortCodeOf(sortCode), context.friends, today);
   context.friendList.ShowFriends(context.friends, today);
+  ShowListStatus(context);
   return static_cast<int>(context.friends.size());
 }
 
@@ -29,10 +30,22 @@ const Friend* FindFriend(const RecordsContext& context, int64_t rowid) {
 void ShowRowSummary(RecordsContext& context, int64_t rowid) {
   const Friend* person = FindFriend(context, rowid);
   if (!person) return;
+  context.summarisedFriend = rowid;
   const Birthday& birthday = person->birthday;
   context.statusBar.SetPartText(GreetingPart, person->name + "生日：" + birthday.text + "(" +
                                                   birthday.calendarName() + ")" +
                                                   (birthday.ok() ? "" : "（生日无法识别）"));
+}
+
+void ShowListStatus(RecordsContext& context) {
+  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  if (context.summarisedFriend == 0) return;
+  if (FindFriend(context, context.summarisedFriend)) {
+    ShowRowSummary(context, context.summarisedFriend);
+  } else {
+    context.summarisedFriend = 0;
+    context.statusBar.SetPartText(GreetingPart, "");
+  }
 }
 
 }  // namespace memo

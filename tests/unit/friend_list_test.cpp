@@ -153,6 +153,47 @@ TEST_F(FriendListTest, StatusBarTexts) {
   }
 }
 
+// Pane 1 counts the friends after every change; pane 0 follows the friend it names through
+// an edit and empties once that friend is deleted, and other friends' changes leave it.
+TEST_F(FriendListTest, StatusBarFollowsEveryChange) {
+  AddFive();  // rowids 1 to 5: 张伟 赵六 李四 王五 阿明
+  LoadFriendList(context, 0);
+  ShowRowSummary(context, 4);
+  const auto edit = [this](int64_t rowid, const std::string& name) {
+    Friend changed = *FindFriend(context, rowid);
+    changed.name = name;
+    UpdateFriend(context, changed);
+  };
+  const std::string named = "生日：1990年5月8日[闰月](农历)";
+  const struct {
+    const char* step;
+    std::function<void()> change;
+    std::string pane0, pane1;
+  } steps[] = {
+      {"add", [&] { Add("钱七", "1980年12月31日", false); }, "王五" + named, "当前记录数：6"},
+      {"edit another", [&] { edit(1, "张大伟"); }, "王五" + named, "当前记录数：6"},
+      {"edit the named", [&] { edit(4, "王小五"); }, "王小五" + named, "当前记录数：6"},
+      {"delete others",
+       [&] {
+         DeleteFriends(context, {1, 2});
+       },
+       "王小五" + named, "当前记录数：4"},
+      {"delete the named", [&] { DeleteFriends(context, {4}); }, "", "当前记录数：3"},
+      {"reload", [&] { LoadFriendList(context, 1); }, "", "当前记录数：3"},
+      {"rows stored elsewhere, reloaded",
+       [&] {
+         StoreRaw("孙八", "2000年1月1日", false);
+         LoadFriendList(context, 0);
+       },
+       "", "当前记录数：4"},
+  };
+  for (const auto& s : steps) {
+    s.change();
+    EXPECT_EQ(statusBar.parts[0], s.pane0) << s.step;
+    EXPECT_EQ(statusBar.parts[1], s.pane1) << s.step;
+  }
+}
+
 TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   On(2012, 7, 1);
   Add("王五", "1990年5月8日[闰月]", true);
