@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "settings/settings_names.h"
 #include "datetime/date_time.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 namespace {
@@ -73,7 +73,10 @@ void SettingsWindowLogic::StepDays(int step) {
 }
 
 void SettingsWindowLogic::SaveReminderPage() {
-  settings_.WriteNumber(DaysSetting, ToStoredWholeNumber(TextToNumber(form_.DaysText())));
+  const int before = settings_.ReadNumber(DaysSetting);
+  const int days = ToStoredWholeNumber(TextToNumber(form_.DaysText()));
+  settings_.WriteNumber(DaysSetting, days);
+  if (DaysAheadOf(days) != DaysAheadOf(before)) effects_.DaysAheadChanged();
   form_.Close();
 }
 

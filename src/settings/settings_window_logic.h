@@ -36,6 +36,9 @@ class SettingsEffects {
   // Shows the tray icon with its default tip, or sets its image and tip again when shown.
   virtual void ShowTrayIcon() = 0;
   virtual void RemoveTrayIcon() = 0;
+  // The days ahead changed: the upcoming list, the page, the tip and the report view count
+  // them again.
+  virtual void DaysAheadChanged() = 0;
 };
 
 // The days box's arrows step within 0..355 and wrap: the leading whole number of the text

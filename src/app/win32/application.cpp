@@ -176,6 +176,10 @@ void Application::RemoveTrayIcon() {
   ui::RunOnUi([this] { tray_.Remove(); });
 }
 
+void Application::DaysAheadChanged() {
+  StartUpcomingPass();
+}
+
 void Application::SetTip(const std::string& text) {
   ui::RunOnUi([this, text] { tray_.SetTip(text); });
 }

@@ -69,6 +69,7 @@ class Application : private ui::MainWindowOperations,
   void SetMainCaption(const std::string& text) override;
   void ShowTrayIcon() override;
   void RemoveTrayIcon() override;
+  void DaysAheadChanged() override;
 
   void SetUpMainWindow();
   void ShowAdvertisement();
