@@ -16,6 +16,10 @@ int LoadFriendList(RecordsContext& context, int sortCode) {
   return static_cast<int>(context.friends.size());
 }
 
+SortCode ChosenSortCode(SettingsStore& settings) {
+  return SortCodeOf(settings.ReadNumber(SortSetting));
+}
+
 void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& runInBackground) {
   context.settings.WriteNumber(SortSetting, sortCode);
   runInBackground([&context, sortCode] { LoadFriendList(context, sortCode); });

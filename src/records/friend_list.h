@@ -17,6 +17,10 @@ int LoadFriendList(RecordsContext& context, int sortCode);
 // Runs a task on the program's background worker.
 using BackgroundRunner = std::function<void(std::function<void()>)>;
 
+// The order the list is shown in: the stored sort code; the stored order for a number
+// outside the codes.
+SortCode ChosenSortCode(SettingsStore& settings);
+
 // Remembers the chosen order and reloads the list in the background.
 void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& runInBackground);
 

@@ -12,7 +12,7 @@ constexpr UINT FirstLeafId = 1;
 
 }  // namespace
 
-int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count) {
+int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count, int checkedCode) {
   // The open menu of each level; level 0 is the hidden top item, whose sub-items form the pop-up.
   std::vector<HMENU> levels(1, CreatePopupMenu());
   for (size_t i = 1; i < count; ++i) {
@@ -27,7 +27,8 @@ int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count) {
                   caption.c_str());
       levels.push_back(sub);
     } else {
-      AppendMenuW(levels[level - 1], MF_STRING, FirstLeafId + i, caption.c_str());
+      const UINT checked = items[i].code == checkedCode ? MF_CHECKED : MF_UNCHECKED;
+      AppendMenuW(levels[level - 1], MF_STRING | checked, FirstLeafId + i, caption.c_str());
     }
   }
   POINT at;

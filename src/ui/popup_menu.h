@@ -10,7 +10,9 @@
 
 namespace memo::ui {
 
-// Shows the menu at the mouse position; gives the code of the chosen leaf, or kNoMenuCode.
-int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count);
+// Shows the menu at the mouse position, the leaf of `checkedCode` checked; gives the code of
+// the chosen leaf, or kNoMenuCode.
+int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
+                  int checkedCode = kNoMenuCode);
 
 }  // namespace memo::ui

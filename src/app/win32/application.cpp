@@ -153,6 +153,10 @@ void Application::OnSortMenu(SortCode code) {
       });
 }
 
+SortCode Application::CurrentSortCode() {
+  return ChosenSortCode(settings_);
+}
+
 void Application::OnPictureClicked() {
   OpenPublisherSite();
 }

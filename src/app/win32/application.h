@@ -64,6 +64,7 @@ class Application : private ui::MainWindowOperations,
   void OnFriendRowChanged(int row) override;
   void OnFriendListDoubleClick() override;
   void OnSortMenu(SortCode code) override;
+  SortCode CurrentSortCode() override;
   // MainWindowView and SettingsEffects
   void SetCaption(const std::string& text) override;
   void SetMainCaption(const std::string& text) override;
