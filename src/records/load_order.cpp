@@ -71,10 +71,17 @@ std::vector<uint32_t> SortKeys::Order(bool descending) const {
   for (auto run = entries.begin(); run != entries.end();) {
     const auto end = std::find_if(run, entries.end(),
                                   [&](const Entry& entry) { return entry.high != run->high; });
-    std::stable_sort(run, end, [&](const Entry& a, const Entry& b) {
-      const int order = CompareRest(keys_[a.row], keys_[b.row]);
-      return descending ? order > 0 : order < 0;
+    // Runs of one key (the same short name many times) are in order already; telling so
+    // takes one pass instead of a sort's many comparisons.
+    const auto unequal = std::find_if(run + 1, end, [&](const Entry& entry) {
+      return CompareRest(keys_[entry.row], keys_[run->row]) != 0;
     });
+    if (unequal != end) {
+      std::stable_sort(run, end, [&](const Entry& a, const Entry& b) {
+        const int order = CompareRest(keys_[a.row], keys_[b.row]);
+        return descending ? order > 0 : order < 0;
+      });
+    }
     run = end;
   }
   std::vector<uint32_t> order;
