@@ -43,6 +43,7 @@ void SettingsWindowLogic::Load() {
   form_.SetDaysText(NumberToText(settings_.ReadNumber(DaysSetting)));
   if (form_.DaysText() == "0") form_.SetDaysText(NumberToText(DefaultDaysAhead));
   form_.SelectAllDays();
+  form_.SetLogOnBoxChecked(effects_.StartsAtLogOn());
 
   bool trayShown = settings_.ReadNumber(TraySetting) == 0;
   form_.SetTrayBoxChecked(trayShown);
@@ -76,6 +77,7 @@ void SettingsWindowLogic::SaveReminderPage() {
   const int before = settings_.ReadNumber(DaysSetting);
   const int days = ToStoredWholeNumber(TextToNumber(form_.DaysText()));
   settings_.WriteNumber(DaysSetting, days);
+  effects_.SetStartAtLogOn(form_.LogOnBoxChecked());
   if (DaysAheadOf(days) != DaysAheadOf(before)) effects_.DaysAheadChanged();
   form_.Close();
 }

@@ -105,7 +105,7 @@ HINSTANCE Form::Instance() const {
   return GetModuleHandleW(nullptr);
 }
 
-void Form::Open(HWND owner) {
+void Form::Open(HWND owner, bool shown) {
   WNDCLASSEXW windowClass = {};
   if (!GetClassInfoExW(Instance(), design_.className, &windowClass)) {
     windowClass.cbSize = sizeof(windowClass);
@@ -126,6 +126,7 @@ void Form::Open(HWND owner) {
   if (!window_) return;
   // Focus marks hidden until the keyboard is used, when the last input came from the mouse.
   SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+  if (!shown) return;
   ShowWindow(window_, SW_SHOW);
   FocusFirst();
 }

@@ -16,7 +16,8 @@ constexpr size_t CountOf(const T (&)[N]) {
   return N;
 }
 
-constexpr int Code(SortCode code) {
+template <typename Enum>
+constexpr int Code(Enum code) {
   return static_cast<int>(code);
 }
 
@@ -94,6 +95,16 @@ const MenuItemDesign SortMenu[] = {
     {2, "不排序",     Code(SortCode::kStored)},
 };
 
+// Further groups of commands go above the separator before 退出, each after a separator.
+const MenuItemDesign TrayMenu[] = {
+    {0, "托盘",       kNoMenuCode},
+    {1, "显示主窗口", Code(TrayMenuItem::kShowMain), kDefaultMenuItem},
+    {1, "最近生日",   Code(TrayMenuItem::kUpcoming)},
+    {1, "设置…",      Code(TrayMenuItem::kSettings)},
+    {1, nullptr,      kNoMenuCode},
+    {1, "退出",       Code(TrayMenuItem::kExit)},
+};
+
 // clang-format on
 
 }  // namespace
@@ -126,14 +137,15 @@ void MainWindow::BindEvents() {
   FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
   FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
   FriendList().onRightButtonDown = [this] {
-    int code = ShowPopupMenu(form_.Handle(), SortMenu, CountOf(SortMenu),
-                             Code(operations_.CurrentSortCode()));
+    const int current = Code(operations_.CurrentSortCode());
+    int code = ShowPopupMenu(form_.Handle(), SortMenu, CountOf(SortMenu), nullptr,
+                             [current](int leaf) { return leaf == current; });
     if (code != kNoMenuCode) operations_.OnSortMenu(static_cast<SortCode>(code));
   };
 }
 
-void MainWindow::Open() {
-  form_.Open(nullptr);
+void MainWindow::Open(bool shown) {
+  form_.Open(nullptr, shown);
 }
 
 void MainWindow::Close() {
@@ -146,6 +158,17 @@ void MainWindow::SetCaption(const std::string& text) {
 
 void MainWindow::ShowPage(int page) {
   form_.Get<TabControl>(Pages).ShowPage(page);
+}
+
+void MainWindow::ShowTrayMenu() {
+  // A modal window disables the main window for as long as it is open. It stays the active
+  // one, the menu's owner, so that 显示主窗口 finds it as the last active one.
+  const bool modalOpen = !IsWindowEnabled(Handle());
+  HWND owner = modalOpen ? GetLastActivePopup(Handle()) : Handle();
+  int code = ShowPopupMenu(owner, TrayMenu, CountOf(TrayMenu), [modalOpen](int item) {
+    return !modalOpen || item == Code(TrayMenuItem::kShowMain) || item == Code(TrayMenuItem::kExit);
+  });
+  if (code != kNoMenuCode) operations_.OnTrayMenu(static_cast<TrayMenuItem>(code));
 }
 
 ListView& MainWindow::FriendList() {

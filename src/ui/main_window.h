@@ -1,5 +1,6 @@
 // The main window: toolbar, advertisement picture, the page control with the friend list, the
-// upcoming list and the report view, the status bar, and the hidden sort menu.
+// upcoming list and the report view, the status bar, the hidden sort menu and the tray
+// icon's menu.
 #pragma once
 
 #include <string>
@@ -31,6 +32,7 @@ class MainWindowOperations {
   virtual void OnSortMenu(SortCode code) = 0;
   // The order the friend list is shown in, checked in the sort menu.
   virtual SortCode CurrentSortCode() = 0;
+  virtual void OnTrayMenu(main_window::TrayMenuItem item) = 0;
 };
 
 // Pages of the page control.
@@ -42,13 +44,17 @@ class MainWindow {
  public:
   explicit MainWindow(MainWindowOperations& operations);
 
-  void Open();
+  // Shown, or hidden when it starts in the tray.
+  void Open(bool shown);
   // Destroys the window and with it every window it owns.
   void Close();
   HWND Handle() const { return form_.Handle(); }
   // Any thread; the caption changes on the user-interface thread.
   void SetCaption(const std::string& text);
   void ShowPage(int page);
+  // The tray icon's menu at the pointer; the chosen item goes to OnTrayMenu. While a modal
+  // window is open only what brings it forward and 退出 can be chosen.
+  void ShowTrayMenu();
 
   ListView& FriendList();
   ListView& UpcomingList();

@@ -5,14 +5,17 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 
 #include "ui/design.h"
 
 namespace memo::ui {
 
-// Shows the menu at the mouse position, the leaf of `checkedCode` checked; gives the code of
-// the chosen leaf, or kNoMenuCode.
+// Leaves whose code it refuses are greyed, or that it accepts are checked.
+using MenuCodeFilter = std::function<bool(int code)>;
+
+// Shows the menu at the mouse position; gives the code of the chosen leaf, or kNoMenuCode.
 int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
-                  int checkedCode = kNoMenuCode);
+                  const MenuCodeFilter& enabled = nullptr, const MenuCodeFilter& checked = nullptr);
 
 }  // namespace memo::ui

@@ -26,6 +26,8 @@ class FakeSettingsForm : public SettingsForm {
   bool PopUpBoxChecked() const override { return popUpChecked; }
   void SetPopUpBoxChecked(bool checked) override { popUpChecked = checked; }
   void EnablePopUpBox(bool enabled) override { popUpEnabled = enabled; }
+  bool LogOnBoxChecked() const override { return logOnChecked; }
+  void SetLogOnBoxChecked(bool checked) override { logOnChecked = checked; }
   std::string TitleText() const override { return title; }
   void SetTitleText(const std::string& text) override { title = text; }
   void Close() override { closed = true; }
@@ -41,6 +43,7 @@ class FakeSettingsForm : public SettingsForm {
   bool trayChecked = false;
   bool popUpChecked = false;
   bool popUpEnabled = false;
+  bool logOnChecked = false;
   std::string title;
   bool closed = false;
 };
@@ -51,6 +54,12 @@ class RecordingEffects : public SettingsEffects {
   void ShowTrayIcon() override { calls.push_back("show-icon"); }
   void RemoveTrayIcon() override { calls.push_back("remove-icon"); }
   void DaysAheadChanged() override { calls.push_back("upcoming-pass"); }
+  bool StartsAtLogOn() override { return startsAtLogOn; }
+  void SetStartAtLogOn(bool on) override {
+    startsAtLogOn = on;
+    calls.push_back(on ? "log-on" : "no-log-on");
+  }
+  bool startsAtLogOn = false;
   std::vector<std::string> calls;
 };
 
@@ -174,9 +183,24 @@ TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysRecountsWhenTheyChangeAnd
     EXPECT_TRUE(window.form.closed);
     EXPECT_EQ(window.store.ReadNumber(TraySetting, -99), -99);
     EXPECT_EQ(window.store.ReadText(TitleSetting, "none"), "none");
-    EXPECT_EQ(window.effects.calls,
-              c.recounted ? std::vector<std::string>{"upcoming-pass"} : std::vector<std::string>{})
-        << c.before << " -> " << c.typed;
+    std::vector<std::string> expected{"no-log-on"};
+    if (c.recounted) expected.push_back("upcoming-pass");
+    EXPECT_EQ(window.effects.calls, expected) << c.before << " -> " << c.typed;
+  }
+}
+
+TEST(SettingsWindow, LogOnBoxShowsWhetherTheProgramStartsAtLogOnAndOnlyTheReminderPageSavesIt) {
+  for (bool starts : {false, true}) {
+    SettingsWindowFixture window;
+    window.effects.startsAtLogOn = starts;
+    window.form.logOnChecked = !starts;
+    window.logic.Load();
+    EXPECT_EQ(window.form.logOnChecked, starts);
+    window.form.logOnChecked = !starts;
+    window.logic.SavePersonalisationPage();
+    EXPECT_EQ(window.effects.startsAtLogOn, starts);
+    window.logic.SaveReminderPage();
+    EXPECT_EQ(window.effects.startsAtLogOn, !starts);
   }
 }
 
