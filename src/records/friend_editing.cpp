@@ -17,7 +17,7 @@ bool AddFriend(RecordsContext& context, Friend person) {
   if (person.rowid == 0) return false;
   context.friendList.PutFriend(person.rowid, person, TodayNow());
   context.friends.push_back(std::move(person));
-  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  ShowListStatus(context);
   return true;
 }
 
@@ -30,7 +30,8 @@ bool UpdateFriend(RecordsContext& context, const Friend& person) {
   for (Friend& listed : context.friends) {
     if (listed.rowid == person.rowid) listed = stored;
   }
-  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  if (context.summarisedFriend == person.rowid) context.summarisedFriend = stored.rowid;
+  ShowListStatus(context);
   return true;
 }
 
@@ -48,6 +49,7 @@ int DeleteFriends(RecordsContext& context, const std::vector<int64_t>& rowids) {
                                }),
                 friends.end());
   context.friendList.RemoveFriends(deleted);
+  ShowListStatus(context);
   return static_cast<int>(deleted.size());
 }
 

@@ -18,13 +18,13 @@ struct UpcomingEntry {
   std::string note;          // the fallback note when that birthday's year lacks the day
 };
 
-// The friends whose birthday comes in 0 to daysAhead days, in friend-list order. A birthday
-// that could not be read is never upcoming.
+// The friends whose birthday comes in 0 to daysAhead days, by days, each day's in
+// friend-list order. A birthday that could not be read is never upcoming.
 std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
                                            const TodayDates& today, int daysAhead);
 
-// What the page, the tray and the report view show: the entries due before daysAhead, by
-// days, each day's in list order.
+// What the page, the tray and the report view show: the entries (in the order UpcomingEntries
+// gives) due before daysAhead.
 std::vector<const UpcomingEntry*> ShownEntries(const std::vector<UpcomingEntry>& entries,
                                                int daysAhead);
 

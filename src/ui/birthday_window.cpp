@@ -32,8 +32,8 @@ const ControlDesign Controls[] = {
   {LeapMonth,       Type::CheckBox,        "闰月",         {248, 122, 64,  20},  NoContainer, 0,   NoTabOrder, Hidden},
   {ContactLabel,    Type::Label,           "联系方式：",   {16,  166, 72,  16}},
   {Contact,         Type::EditBox,         "13800138000",  {82,  162, 198, 24},  NoContainer, 0,   5,  HintText},
-  {Save,            Type::Button,          "确定",         {160, 232, 96,  28},  NoContainer, 0,   6},
-  {Cancel,          Type::Button,          "取消",         {272, 232, 96,  28},  NoContainer, 0,   7},
+  {Save,            Type::Button,          "确定",         {160, 232, 96,  28},  NoContainer, 0,   6,  DefaultButton},
+  {Cancel,          Type::Button,          "取消",         {272, 232, 96,  28},  NoContainer, 0,   7,  CancelButton},
   {Calendar,        Type::CnMonthCalendar, "",             {56,  146, 365, 262}, NoContainer, 0,   8, Hidden},
 };
 // clang-format on
@@ -82,6 +82,13 @@ void BirthdayWindow::BindEvents() {
     if (!logic_.RefusesEmptyName()) guard_([this] { logic_.OnOk(); });
   };
   form_.Get<Button>(Cancel).onClick = [this] { form_.Close(); };
+  // Escape closes an open calendar before the window, and the keyboard goes back to the date.
+  form_.onEscape = [this] {
+    if (!CalendarShown()) return false;
+    ShowCalendar(false);
+    form_.Get<DatePicker>(Date).Focus();
+    return true;
+  };
 }
 
 void BirthdayWindow::OpenModal(HWND owner) {

@@ -108,6 +108,12 @@ void Button::OnCommand(int, int code) {
   if (code == BN_CLICKED && onClick) onClick();
 }
 
+bool Button::DropsMessage(UINT message, WPARAM) {
+  if (message == WM_SETFOCUS) form_->MarkDefaultButton(this);
+  if (message == WM_KILLFOCUS) form_->MarkDefaultButton(nullptr);
+  return false;
+}
+
 void CheckBox::Create(Form& form) {
   Button::Create(form);
   if (Design().flags & InitiallyChecked) SetChecked(true);

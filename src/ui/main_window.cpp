@@ -89,7 +89,7 @@ const MenuItemDesign SortMenu[] = {
     {3, "生日升序",   Code(SortCode::kBirthdayAscending)},
     {3, "生日降序",   Code(SortCode::kBirthdayDescending)},
     {2, "按提醒方式", Code(SortCode::kCalendar)},
-    {2, "安年龄",     kNoMenuCode},
+    {2, "按年龄",     kNoMenuCode},
     {3, "年龄升序",   Code(SortCode::kAgeAscending)},
     {3, "年龄降序",   Code(SortCode::kAgeDescending)},
     {2, "不排序",     Code(SortCode::kStored)},
@@ -133,8 +133,13 @@ void MainWindow::BindEvents() {
   };
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
+  // The keys do what the toolbar's 编辑 and 删除 do.
+  FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
+  FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
   FriendList().onRightButtonDown = [this] {
-    int code = ShowPopupMenu(form_.Handle(), SortMenu, CountOf(SortMenu));
+    const int current = Code(operations_.CurrentSortCode());
+    int code = ShowPopupMenu(form_.Handle(), SortMenu, CountOf(SortMenu), nullptr,
+                             [current](int leaf) { return leaf == current; });
     if (code != kNoMenuCode) operations_.OnSortMenu(static_cast<SortCode>(code));
   };
 }

@@ -103,14 +103,15 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
   const auto sorted = RunCli(today + "list" + db + "--sort 1");
   EXPECT_EQ(sorted.out.substr(0, sorted.out.find('\n')), u8"<b>\t1980年4月30日\t公历\t33岁\ta&b");
 
-  // Lunar 2013-5-8 and 5-10 are 2013-06-15 and 06-17, 46 and 48 days away.
+  // Lunar 2013-5-8 and 5-10 are 2013-06-15 and 06-17, 46 and 48 days away; the upcoming
+  // list goes by days.
   EXPECT_EQ(RunCli(today + "upcoming" + db).out,
-            u8"甲\t5月3日\t公历\t33岁\t123\t还有3天过生日\n"
-            u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n");
+            u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n"
+            u8"甲\t5月3日\t公历\t33岁\t123\t还有3天过生日\n");
   EXPECT_EQ(RunCli(today + "upcoming" + db + "--days 50").out,
+            u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n"
             u8"甲\t5月3日\t公历\t33岁\t123\t还有3天过生日\n"
             u8"王五\t5月8日[闰月]\t农历\t23岁\t\t还有46天过生日\n"
-            u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n"
             u8"乙\t5月10日\t农历\t33岁\t\t还有48天过生日\n");
   EXPECT_FALSE(std::filesystem::exists(folder.path() + u8"/最近生日.html"));
 

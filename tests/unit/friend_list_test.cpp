@@ -43,16 +43,57 @@ TEST_F(FriendListTest, LoadsInEverySortOrder) {
   EXPECT_EQ(Loaded(0), stored);
   EXPECT_EQ(Loaded(1), (Names{"阿明", "李四", "王五", "张伟", "赵六"}));
   EXPECT_EQ(Loaded(2), (Names{"赵六", "张伟", "王五", "李四", "阿明"}));
-  const Names byBirthday = {"李四", "赵六", "阿明", "张伟", "王五"};  // 1980年10月 before 5月
+  const Names byBirthday = {"李四", "张伟", "阿明", "赵六", "王五"};
   EXPECT_EQ(Loaded(3), byBirthday);
-  EXPECT_EQ(Loaded(6), byBirthday);
+  EXPECT_EQ(Loaded(7), byBirthday);  // 年龄降序: the oldest first
   const Names byBirthdayDown(byBirthday.rbegin(), byBirthday.rend());
   EXPECT_EQ(Loaded(4), byBirthdayDown);
-  EXPECT_EQ(Loaded(7), byBirthdayDown);
+  EXPECT_EQ(Loaded(6), byBirthdayDown);  // 年龄升序: the youngest first
   EXPECT_EQ(Loaded(5), (Names{"张伟", "李四", "阿明", "赵六", "王五"}));
   EXPECT_EQ(Loaded(8), stored);
   EXPECT_EQ(Loaded(-1), stored);
   EXPECT_TRUE(errors.texts.empty());
+}
+
+// The birthday orders go by the numbers, a leap month after its ordinary month; the age
+// orders by the ages shown, which before the lunar new year count a lunar birth year as one
+// later. Unreadable birthdays come last and ties keep the stored order, either way.
+TEST_F(FriendListTest, BirthdayAndAgeOrders) {
+  const struct {
+    const char *name, *birthday;
+    bool lunar;
+  } stored[] = {{"甲", "1980年10月1日", false}, {"乙", "1980年5月1日", false},
+                {"丙", "garbage", false},       {"丁", "1990年5月8日[闰月]", true},
+                {"戊", "1990年5月8日", true},   {"己", "1990年6月1日", true},
+                {"庚", "1980年5月1日", false},  {"辛", "", true},
+                {"壬", "1991年1月10日", false}, {"癸", "1991年1月5日", true}};
+  for (const auto& person : stored) StoreRaw(person.name, person.birthday, person.lunar);
+  const Names ascending = {"乙", "庚", "甲", "戊", "丁", "己", "癸", "壬", "丙", "辛"};
+  const Names descending = {"壬", "癸", "己", "丁", "戊", "甲", "乙", "庚", "丙", "辛"};
+  const struct {
+    int month, day;  // in 2012; 10 January is lunar 2011-12-17
+    SortCode code;
+    Names names;
+  } cases[] = {
+      {4, 15, SortCode::kBirthdayAscending, ascending},
+      {4, 15, SortCode::kBirthdayDescending, descending},
+      {4, 15, SortCode::kAgeAscending, descending},
+      {4, 15, SortCode::kAgeDescending, ascending},
+      {1, 10, SortCode::kBirthdayAscending, ascending},
+      {1,
+       10,
+       SortCode::kAgeAscending,
+       {"癸", "己", "丁", "戊", "壬", "甲", "乙", "庚", "丙", "辛"}},
+      {1,
+       10,
+       SortCode::kAgeDescending,
+       {"乙", "庚", "甲", "壬", "戊", "丁", "己", "癸", "丙", "辛"}},
+  };
+  for (const auto& c : cases) {
+    On(2012, c.month, c.day);
+    EXPECT_EQ(Loaded(static_cast<int>(c.code)), c.names)
+        << c.month << "-" << c.day << ", code " << static_cast<int>(c.code);
+  }
 }
 
 TEST_F(FriendListTest, ColumnsAndAges) {
@@ -111,6 +152,47 @@ TEST_F(FriendListTest, StatusBarTexts) {
   for (const auto& c : summaries) {
     ShowRowSummary(context, c.rowid);
     EXPECT_EQ(statusBar.parts[0], c.summary);
+  }
+}
+
+// Pane 1 counts the friends after every change; pane 0 follows the friend it names through
+// an edit and empties once that friend is deleted, and other friends' changes leave it.
+TEST_F(FriendListTest, StatusBarFollowsEveryChange) {
+  AddFive();  // rowids 1 to 5: 张伟 赵六 李四 王五 阿明
+  LoadFriendList(context, 0);
+  ShowRowSummary(context, 4);
+  const auto edit = [this](int64_t rowid, const std::string& name) {
+    Friend changed = *FindFriend(context, rowid);
+    changed.name = name;
+    UpdateFriend(context, changed);
+  };
+  const std::string named = "生日：1990年5月8日[闰月](农历)";
+  const struct {
+    const char* step;
+    std::function<void()> change;
+    std::string pane0, pane1;
+  } steps[] = {
+      {"add", [&] { Add("钱七", "1980年12月31日", false); }, "王五" + named, "当前记录数：6"},
+      {"edit another", [&] { edit(1, "张大伟"); }, "王五" + named, "当前记录数：6"},
+      {"edit the named", [&] { edit(4, "王小五"); }, "王小五" + named, "当前记录数：6"},
+      {"delete others",
+       [&] {
+         DeleteFriends(context, {1, 2});
+       },
+       "王小五" + named, "当前记录数：4"},
+      {"delete the named", [&] { DeleteFriends(context, {4}); }, "", "当前记录数：3"},
+      {"reload", [&] { LoadFriendList(context, 1); }, "", "当前记录数：3"},
+      {"rows stored elsewhere, reloaded",
+       [&] {
+         StoreRaw("孙八", "2000年1月1日", false);
+         LoadFriendList(context, 0);
+       },
+       "", "当前记录数：4"},
+  };
+  for (const auto& s : steps) {
+    s.change();
+    EXPECT_EQ(statusBar.parts[0], s.pane0) << s.step;
+    EXPECT_EQ(statusBar.parts[1], s.pane1) << s.step;
   }
 }
 

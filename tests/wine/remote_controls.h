@@ -35,12 +35,16 @@ class RemoteMemory {
 };
 
 std::wstring StatusPartText(HANDLE process, HWND status, int part);
+// The tip a status-bar part shows when it cuts its text short.
+std::wstring StatusPartTip(HANDLE process, HWND status, int part);
 std::vector<int> StatusPartEdges(HANDLE process, HWND status);
 struct Column {
   std::wstring caption;
   int width;
 };
 std::vector<Column> ListColumns(HANDLE process, HWND list);
+// The columns together fit the list's width: no horizontal scroll bar.
+bool ColumnsFit(HANDLE process, HWND list);
 std::wstring ListCell(HANDLE process, HWND list, int row, int column);
 RECT ListRowRect(HANDLE process, HWND list, int row);  // in the list's client area
 // All rows of a list view, each with its column texts.

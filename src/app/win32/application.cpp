@@ -201,6 +201,10 @@ void Application::OnSortMenu(SortCode code) {
       });
 }
 
+SortCode Application::CurrentSortCode() {
+  return ChosenSortCode(settings_);
+}
+
 void Application::OnTrayMenu(ui::main_window::TrayMenuItem item) {
   using Item = ui::main_window::TrayMenuItem;
   using Button = ui::main_window::ToolbarButton;
@@ -242,6 +246,10 @@ void Application::ShowTrayIcon() {
 
 void Application::RemoveTrayIcon() {
   ui::RunOnUi([this] { tray_.Remove(); });
+}
+
+void Application::DaysAheadChanged() {
+  StartUpcomingPass();
 }
 
 bool Application::StartsAtLogOn() {

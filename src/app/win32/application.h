@@ -69,12 +69,14 @@ class Application : private ui::MainWindowOperations,
   void OnFriendRowChanged(int row) override;
   void OnFriendListDoubleClick() override;
   void OnSortMenu(SortCode code) override;
+  SortCode CurrentSortCode() override;
   void OnTrayMenu(ui::main_window::TrayMenuItem item) override;
   // MainWindowView and SettingsEffects
   void SetCaption(const std::string& text) override;
   void SetMainCaption(const std::string& text) override;
   void ShowTrayIcon() override;
   void RemoveTrayIcon() override;
+  void DaysAheadChanged() override;
   bool StartsAtLogOn() override;
   void SetStartAtLogOn(bool on) override;
 
