@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "exchange/content_lines.h"
+#include "exchange/exchange_text.h"
 #include "lunar/lunar_engine.h"
 #include "lunar/lunar_texts.h"
 #include "reckoning/occurrence.h"
@@ -201,6 +202,18 @@ CalendarFile WriteCalendar(const std::vector<Friend>& friends, const CalendarOpt
     }
   }
   return builder.Finish();
+}
+
+std::optional<int> CalendarYearsOf(const std::string& text) {
+  const std::string_view digits = Trimmed(text);
+  if (digits.empty() || digits.size() > 3) return std::nullopt;
+  int years = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    years = years * 10 + (c - '0');
+  }
+  if (years < 1 || years > kMaxCalendarYears) return std::nullopt;
+  return years;
 }
 
 DateTime CurrentUtcTime() {

@@ -10,6 +10,7 @@
 // event of one year), so that importing a later export updates the events it brought.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ struct CalendarFile {
 };
 
 CalendarFile WriteCalendar(const std::vector<Friend>& friends, const CalendarOptions& options);
+
+// The number of years typed for the span: a whole number from 1 to kMaxCalendarYears.
+std::optional<int> CalendarYearsOf(const std::string& text);
 
 // The system's current time in UTC, for the stamp.
 DateTime CurrentUtcTime();

@@ -28,6 +28,10 @@ inline constexpr char kContactTooLong[] = "联系方式太长";
 inline constexpr char kUnfinishedCard[] = "名片没有结束（缺少END:VCARD）";
 // Reasons that refuse the whole file.
 inline constexpr char kTooManyEntries[] = "文件中的条目超过100000个";
+inline constexpr char kUnreadableFile[] = "文件无法读取";
+inline constexpr char kFileTooLarge[] = "文件超过64MB";
+inline constexpr char kCalendarFile[] = "日历文件只能导出，不能导入";
+inline constexpr char kUnknownFile[] = "这不是通讯录、表格或备份文件";
 
 struct ImportedFriend {
   int line = 0;

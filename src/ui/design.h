@@ -96,8 +96,8 @@ struct StatusPartDesign {
 // One item of a menu tree, listed depth first; level 0 is the top.
 struct MenuItemDesign {
   int level;
-  const char* caption;
-  int code;  // what a leaf stands for; ignored for items with sub-items
+  const char* caption;  // nullptr: a separator
+  int code;             // what a leaf stands for; ignored for items with sub-items
 };
 
 // Resources holding the images: a strip of equally wide images, side by side.

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <vector>
+
 #include "resource_ids.h"
 #include "ui/images.h"
 #include "ui/popup_menu.h"
@@ -72,7 +74,8 @@ const StatusPartDesign StatusParts[] = {
 };
 const ImageStripDesign StatusImages = {IDR_STATUS_ICON, 16, 15, 1};
 
-// The sort menu; its top item is never shown, the leaves carry their sort codes.
+// The sort menu; its top item is never shown, the leaves carry their sort codes. The
+// exchange commands follow 排序方式 in the pop-up.
 const MenuItemDesign SortMenu[] = {
     {0, "排序", 0},
     {1, "排序方式", 0},
@@ -115,8 +118,10 @@ void MainWindow::BindEvents() {
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
   FriendList().onRightButtonDown = [this] {
-    int sortCode = ShowPopupMenu(form_.Handle(), SortMenu, CountOf(SortMenu));
-    if (sortCode >= 0) operations_.OnSortMenu(sortCode);
+    static const std::vector<MenuItemDesign> menu =
+        WithExchangeItems(SortMenu, CountOf(SortMenu), 1);
+    const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size());
+    if (code >= 0 && !RunExchangeMenuCode(code, operations_)) operations_.OnSortMenu(code);
   };
 }
 

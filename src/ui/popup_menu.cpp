@@ -19,6 +19,10 @@ int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count) {
     const int level = items[i].level;
     if (level < 1 || level > static_cast<int>(levels.size())) continue;
     levels.resize(level);
+    if (!items[i].caption) {
+      AppendMenuW(levels[level - 1], MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
     const bool hasSubItems = i + 1 < count && items[i + 1].level > level;
     std::wstring caption = Wide(items[i].caption);
     if (hasSubItems) {

@@ -7,6 +7,7 @@ namespace memo::ui {
 constexpr const wchar_t* MainWindowClass = L"BirthdayMemoMain";
 constexpr const wchar_t* SettingsWindowClass = L"BirthdayMemoSettings";
 constexpr const wchar_t* BirthdayWindowClass = L"BirthdayMemoBirthday";
+constexpr const wchar_t* kCalendarExportWindowClass = L"BirthdayMemoCalendarExport";
 
 namespace main_window {
 enum ControlId : int {
@@ -59,5 +60,16 @@ enum ControlId : int {
   Calendar,        // 农历月历1
 };
 }  // namespace birthday_window
+
+namespace calendar_export_window {
+enum ControlId : int {
+  kYearsLabel = 1,
+  kYears,
+  kRules,
+  kRulesNote,
+  kSave,
+  kCancel,
+};
+}  // namespace calendar_export_window
 
 }  // namespace memo::ui

@@ -156,5 +156,20 @@ TEST_F(CalendarTest, RepeatingRules) {
   }
 }
 
+TEST(CalendarYears, AWholeNumberFromOneToTwoHundred) {
+  const std::pair<const char*, std::optional<int>> cases[] = {
+      {"21", 21},
+      {" 5 ", 5},
+      {"200", 200},
+      {"0", std::nullopt},
+      {"201", std::nullopt},
+      {"-1", std::nullopt},
+      {"", std::nullopt},
+      {"2x", std::nullopt},
+      {"99999999999", std::nullopt},
+  };
+  for (const auto& [text, years] : cases) EXPECT_EQ(CalendarYearsOf(text), years) << text;
+}
+
 }  // namespace
 }  // namespace memo

@@ -1,0 +1,31 @@
+#include "ui/exchange_menu.h"
+
+namespace memo::ui {
+
+std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_t count,
+                                              int level) {
+  std::vector<MenuItemDesign> menu(items, items + count);
+  menu.insert(menu.end(), {{level, nullptr, 0},
+                           {level, "导入…", kImportCode},
+                           {level, "导出…", kExportCode},
+                           {level, "备份数据…", kBackupCode}});
+  return menu;
+}
+
+bool RunExchangeMenuCode(int code, ExchangeOperations& operations) {
+  switch (code) {
+    case kImportCode:
+      operations.OnImport();
+      return true;
+    case kExportCode:
+      operations.OnExport();
+      return true;
+    case kBackupCode:
+      operations.OnBackup();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace memo::ui
