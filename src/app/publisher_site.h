@@ -8,6 +8,7 @@ namespace memo {
 
 // The host name set at build time (PUBLISHER_HOST), unless the environment variable
 // BIRTHDAY_MEMO_PUBLISHER_HOST names another one, as tests do to reach a local server.
+// Empty for a build without a publisher: then nothing is fetched and nothing opened.
 std::string PublisherHost();
 // "http://" followed by the host, no path.
 std::string PublisherSiteAddress();

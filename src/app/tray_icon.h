@@ -1,11 +1,12 @@
-// The notification-area icon: one shell record shared by every caller, the hook on the main
-// window that receives the icon's clicks, the tip and the balloons. The platform does the
-// shell and window calls; this module decides what goes into the record and when.
+// The notification-area icon: one shell record for the main window, the icon's part of the
+// main window's messages (clicks on the icon, the balloon's timer, the taskbar's re-creation,
+// the window's destruction), the tip and the balloons. The platform does the shell and window
+// calls; this module decides what goes into the record and when. Used on the user-interface
+// thread only.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <optional>
 #include <string>
 
@@ -15,8 +16,9 @@ constexpr uint32_t TrayIconId = 1;
 constexpr uint32_t TrayCallbackMessage = 123456;
 constexpr uint32_t BalloonTimerId = 741852;
 
-// Window messages the hook looks at, in the platform's numbering.
+// Window messages the icon takes its part of, in the platform's numbering.
 constexpr uint32_t DestroyWindowMessage = 2;  // WM_DESTROY
+constexpr uint32_t kTimerMessage = 0x113;     // WM_TIMER
 constexpr int LeftButtonDownMessage = 513;    // WM_LBUTTONDOWN
 
 // Longest texts the shell record holds, in GBK bytes, before its terminating zero.
@@ -55,11 +57,9 @@ class TrayPlatform {
   virtual IconHandle MakeIcon(const std::string& icoFile) = 0;
   // The window's own small icon; 0 when it has none.
   virtual IconHandle WindowSmallIcon() = 0;
-  virtual void InstallHook() = 0;
-  virtual void RemoveHook() = 0;
+  // A timer of the window: its messages carry the id.
   virtual void StartTimer(uint32_t id, int milliseconds) = 0;
   virtual void StopTimer(uint32_t id) = 0;
-  virtual void EndProcess(int exitCode) = 0;
 };
 
 // Receives the mouse message of a click on the icon (WM_LBUTTONDOWN and the like).
@@ -70,38 +70,30 @@ class TrayIcon {
   TrayIcon(TrayPlatform& platform, uint32_t taskbarCreatedMessage)
       : platform_(platform), taskbarCreatedMessage_(taskbarCreatedMessage) {}
 
-  // Adds the icon and installs the hook; when they already are, only sets the image and the
-  // tip that are given. Without an image the window's small icon serves; without one of
-  // those nothing is added.
+  // Adds the icon; when it already is, only sets the image and the tip that are given.
+  // Without an image the window's small icon serves; without one of those nothing is added.
   void Show(const std::optional<std::string>& icoFile, const std::optional<std::string>& tip,
             TrayClickHandler handler);
-  void SetIconImage(const std::string& icoFile);
   void SetTip(const std::string& text);
   void ShowBalloon(const std::string& title, const std::string& text, uint32_t balloonIcon,
                    int timeoutMs, bool hideAfterTimeout);
-  // The balloon timer has run out: the balloon is taken away.
-  void OnBalloonTimer();
-  // Removes the icon and the hook; nothing at all when the icon is not shown.
+  // Removes the icon; nothing at all when it is not shown.
   void Remove();
-  bool IsShown() const;
 
-  enum class HookOutcome { PassOn, Consumed };
-  // The hook procedure's decision for one message of the main window.
-  HookOutcome OnWindowMessage(uint32_t message, intptr_t lParam);
-
-  TrayRecord Record() const;
+  enum class MessageOutcome { kPassOn, kConsumed };
+  // The icon's part of one message of the main window, which its window procedure hands
+  // over; kPassOn leaves the message to the window.
+  MessageOutcome OnWindowMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
  private:
-  void SetIconImageLocked(const std::string& icoFile);
-  void SetTipLocked(const std::string& text);
-  void ShowBalloonLocked(const std::string& title, const std::string& text, uint32_t balloonIcon);
-  void RemoveLocked();
+  void SetImage(const std::string& icoFile);
+  void ShowBalloonRecord(const std::string& title, const std::string& text, uint32_t balloonIcon);
+  void OnBalloonTimer();
 
   TrayPlatform& platform_;
   const uint32_t taskbarCreatedMessage_;
-  mutable std::mutex mutex_;  // one fill-and-call step at a time on the shared record
   TrayRecord record_;
-  bool hooked_ = false;
+  bool shown_ = false;
   TrayClickHandler handler_;
 };
 

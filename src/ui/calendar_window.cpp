@@ -5,12 +5,13 @@
 #include "datetime/clock.h"
 #include "lunar/lunar_texts.h"
 #include "text/win32/wide_text.h"
+#include "ui/ui_thread.h"
+#include "ui/window_binding.h"
 
 namespace memo {
 namespace {
 
 constexpr wchar_t kClassName[] = L"CCalendar";
-constexpr UINT kQueuedEventsMessage = WM_APP + 41;
 constexpr int kYearListId = 1019;
 constexpr int kMonthListId = 1020;
 
@@ -58,7 +59,7 @@ class CalendarWindow::Sink : public CalendarEventSink {
   }
   void Queue(const CalendarNotice& notice) override {
     owner_->queued_.push_back(notice);
-    if (owner_->window_) PostMessageW(owner_->window_, kQueuedEventsMessage, 0, 0);
+    if (owner_->window_) owner_->DeliverQueuedLater();
   }
 
  private:
@@ -74,7 +75,7 @@ CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const Calenda
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
-    windowClass.lpfnWndProc = WindowProc;
+    windowClass.lpfnWndProc = ui::WindowBinding::OwnClassProc<CalendarWindow>;
     RegisterClassW(&windowClass);
   }
   auto* unit = new CalendarWindow();
@@ -99,8 +100,24 @@ CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const Calenda
   unit->SetDpi(unit->dpi_);
   unit->SyncLists();
   // The stored date's change event, queued before the window existed.
-  if (!unit->queued_.empty()) PostMessageW(window, kQueuedEventsMessage, 0, 0);
+  if (!unit->queued_.empty()) unit->DeliverQueuedLater();
   return unit;
+}
+
+void CalendarWindow::DeliverQueuedLater() {
+  // The unit may be gone by then: it is looked up again from its window.
+  ui::RunOnUiLater([window = window_] {
+    if (auto* unit = ui::WindowBinding::ObjectOf<CalendarWindow>(window)) unit->DeliverQueued();
+  });
+}
+
+void CalendarWindow::DeliverQueued() {
+  std::vector<CalendarNotice> notices;
+  notices.swap(queued_);
+  if (!notices.empty()) SyncLists();
+  for (const CalendarNotice& notice : notices) {
+    if (onEvent_) onEvent_(notice);
+  }
 }
 
 int CalendarWindow::GridTop() const {
@@ -234,26 +251,14 @@ void CalendarWindow::OnListChosen(int controlId) {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK CalendarWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* unit =
-        static_cast<CalendarWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    unit->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(unit));
-  }
-  auto* unit = reinterpret_cast<CalendarWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!unit) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    delete unit;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return unit->Handle(message, wParam, lParam);
-}
-
-LRESULT CalendarWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CalendarWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE:
+      window_ = window;
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_NCDESTROY:
+      delete this;
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window_, &paint);
@@ -313,17 +318,8 @@ LRESULT CalendarWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (HIWORD(wParam) == CBN_SELCHANGE) OnListChosen(LOWORD(wParam));
       return 0;
-    case kQueuedEventsMessage: {
-      std::vector<CalendarNotice> notices;
-      notices.swap(queued_);
-      if (!notices.empty()) SyncLists();
-      for (const CalendarNotice& notice : notices) {
-        if (onEvent_) onEvent_(notice);
-      }
-      return 0;
-    }
     default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+      return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 

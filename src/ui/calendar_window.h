@@ -13,6 +13,10 @@
 
 namespace memo {
 
+namespace ui {
+class WindowBinding;
+}
+
 class CalendarWindow {
  public:
   using EventHandler = std::function<void(const CalendarNotice&)>;
@@ -34,9 +38,12 @@ class CalendarWindow {
 
  private:
   class Sink;
+  friend class ui::WindowBinding;
   CalendarWindow() = default;
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Hands the queued events to the owner once the message being handled is done.
+  void DeliverQueuedLater();
+  void DeliverQueued();
   // Brings the lists, the size and the picture up to date after the model changed.
   void Refresh();
   void Paint(HDC dc);

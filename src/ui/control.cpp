@@ -2,8 +2,9 @@
 
 #include <vector>
 
-#include "ui/form.h"
 #include "text/win32/wide_text.h"
+#include "ui/form.h"
+#include "ui/window_binding.h"
 
 namespace memo::ui {
 
@@ -42,6 +43,7 @@ HWND Control::CreateChild(Form& form, const wchar_t* className, DWORD style, DWO
                         WS_CHILD | style, 0, 0, 0, 0, form.Handle(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.id)), form.Instance(),
                         nullptr));
+  if (window_) WindowBinding::Hook(window_, this);
   return window_;
 }
 
@@ -53,34 +55,26 @@ void Control::Adopt(Form& form, HWND window) {
   // Overlapping siblings paint in the form's stacking order.
   SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPSIBLINGS);
   if (design_.flags & Disabled) EnableWindow(window_, FALSE);
-  SetWindowSubclass(window_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) {
-  auto* control = reinterpret_cast<Control*>(self);
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, SubclassProc, 0);
-    control->window_ = nullptr;
-    return DefSubclassProc(window, message, wParam, lParam);
-  }
-  if (control->DropsMessage(message, wParam)) return 0;
+LRESULT Control::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (DropsMessage(message, wParam)) return 0;
   LRESULT result = DefSubclassProc(window, message, wParam, lParam);
   // The default handling may have closed the window (a click on 取消) and with it the control.
   if (!IsWindow(window)) return result;
   const std::function<void()>* event = nullptr;
   switch (message) {
     case WM_SETFOCUS:
-      event = &control->onFocus;
+      event = &onFocus;
       break;
     case WM_LBUTTONDOWN:
-      event = &control->onLeftButtonDown;
+      event = &onLeftButtonDown;
       break;
     case WM_LBUTTONUP:
-      event = &control->onLeftButtonUp;
+      event = &onLeftButtonUp;
       break;
     case WM_RBUTTONDOWN:
-      event = &control->onRightButtonDown;
+      event = &onRightButtonDown;
       break;
   }
   if (event && *event) (*event)();

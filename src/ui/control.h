@@ -49,8 +49,10 @@ class Control {
 
   // Makes the window as a child of the form; the form places it and sets its font.
   virtual void Create(Form& form) = 0;
+  // A system control, whose messages pass through this control's events first.
   HWND CreateChild(Form& form, const wchar_t* className, DWORD style, DWORD extendedStyle = 0);
-  // Takes a child window made by a component of its own as this control's window.
+  // Takes a child window made by a component of its own as this control's window; the
+  // component handles its messages.
   void Adopt(Form& form, HWND window);
   // WM_COMMAND from this control: its id (a toolbar's button id) and the notification code.
   virtual void OnCommand(int /*id*/, int /*code*/) {}
@@ -65,8 +67,8 @@ class Control {
   Form* form_ = nullptr;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  friend class WindowBinding;
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   const ControlDesign& design_;
   bool wantsVisible_ = true;

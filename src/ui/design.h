@@ -1,5 +1,5 @@
 // The vocabulary of the window designs: each window is one table of control rows (type,
-// design name, caption or text, place, container, tab order, initial state), plus the small
+// caption or text, place, container, tab order, initial state), plus the small
 // tables of its pages, columns, toolbar buttons, status parts and menu. Places are pixels at
 // 96 DPI, relative to the client area of the container (the window, a group box, or a tab or
 // page control, whose pages share its rectangle).
@@ -51,7 +51,6 @@ constexpr int NoTabOrder = -1;
 struct ControlDesign {
   int id;  // the control's Win32 id; unique within its window, from 1
   ControlType type;
-  const char* name;  // the design name
   const char* text;  // caption or initial content
   DesignRect rect;
   int container = NoContainer;  // id of the group box, tab or page control it lies in
@@ -97,8 +96,9 @@ struct StatusPartDesign {
 struct MenuItemDesign {
   int level;
   const char* caption;  // nullptr: a separator
-  int code;             // what a leaf stands for; ignored for items with sub-items
+  int code;             // what a leaf stands for; kNoMenuCode for any other item
 };
+constexpr int kNoMenuCode = -1;
 
 // Resources holding the images: a strip of equally wide images, side by side.
 struct ImageStripDesign {

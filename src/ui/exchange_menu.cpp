@@ -5,7 +5,7 @@ namespace memo::ui {
 std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_t count,
                                               int level) {
   std::vector<MenuItemDesign> menu(items, items + count);
-  menu.insert(menu.end(), {{level, nullptr, 0},
+  menu.insert(menu.end(), {{level, nullptr, kNoMenuCode},
                            {level, "导入…", kImportCode},
                            {level, "导出…", kExportCode},
                            {level, "备份数据…", kBackupCode}});

@@ -4,14 +4,14 @@
 #include <tuple>
 
 #include "resource_ids.h"
+#include "text/win32/wide_text.h"
 #include "ui/hosted_controls.h"
 #include "ui/list_view.h"
 #include "ui/month_calendar.h"
 #include "ui/status_bar_control.h"
 #include "ui/tab_control.h"
 #include "ui/tool_bar.h"
-#include "ui/ui_thread.h"
-#include "text/win32/wide_text.h"
+#include "ui/window_binding.h"
 
 namespace memo::ui {
 namespace {
@@ -29,8 +29,6 @@ HFONT MakeFont(int height) {
   font.lfQuality = CLEARTYPE_QUALITY;
   return CreateFontIndirectW(&font);
 }
-
-int openForms = 0;
 
 std::unique_ptr<Control> MakeControl(const ControlDesign& design) {
   switch (design.type) {
@@ -77,8 +75,6 @@ bool IsContainer(const Control& control) {
          type == ControlType::PageControl;
 }
 
-const wchar_t* const FormProperty = L"memo.form";
-
 }  // namespace
 
 Form::Form(const WindowDesign& design) : design_(design) {
@@ -113,7 +109,7 @@ void Form::Open(HWND owner) {
   WNDCLASSEXW windowClass = {};
   if (!GetClassInfoExW(Instance(), design_.className, &windowClass)) {
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
+    windowClass.lpfnWndProc = WindowBinding::OwnClassProc<Form>;
     windowClass.hInstance = Instance();
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -174,20 +170,9 @@ void Form::SetCaption(const std::string& text) {
   SetWindowTextW(window_, Wide(text).c_str());
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* form = static_cast<Form*>(create->lpCreateParams);
-    form->window_ = window;
-    SetPropW(window, FormProperty, form);
-  }
-  auto* form = static_cast<Form*>(GetPropW(window, FormProperty));
-  if (!form) return DefWindowProcW(window, message, wParam, lParam);
-  return form->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = window_;
+LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) window_ = window;
+  if (onMessage && onMessage(message, wParam, lParam)) return 0;
   switch (message) {
     case WM_CREATE:
       OnCreate();
@@ -255,15 +240,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SampleBodyColours();
       return 0;
     }
-    case UiWorkMessage:
-      RunUiWork(lParam);
-      return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void Form::OnCreate() {
-  ++openForms;
   dpi_ = DpiOfWindow(window_);
   // Centred each time it opens; the size is the design's outer rectangle at the window's DPI.
   int width = dpi_.Scale(design_.width), height = dpi_.Scale(design_.height);
@@ -317,10 +298,11 @@ void Form::PaintBackground(HDC target) {
 }
 
 void Form::OnNcDestroy() {
-  RemovePropW(window_, FormProperty);
   window_ = nullptr;
-  // The last window of the program gone: the message loop ends.
-  if (--openForms == 0) PostQuitMessage(0);
+  // The controls' windows went before the form's.
+  for (auto& control : controls_) {
+    if (control) control->window_ = nullptr;
+  }
   std::function<void()> destroyed = onDestroyed;
   if (destroyed) destroyed();
 }
@@ -448,21 +430,20 @@ void Form::FocusNext(bool backwards) {
 
 bool Form::HandleTabKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
-  HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  auto* form = root ? static_cast<Form*>(GetPropW(root, FormProperty)) : nullptr;
+  Form* form = WindowBinding::ObjectOf<Form>(GetAncestor(message.hwnd, GA_ROOT));
   if (!form) return false;
   form->FocusNext(GetKeyState(VK_SHIFT) < 0);
   return true;
 }
 
 int RunMessageLoop() {
-  MSG message;
+  MSG message = {};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (Form::HandleTabKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return 0;
+  return static_cast<int>(message.wParam);
 }
 
 }  // namespace memo::ui

@@ -35,7 +35,6 @@ class Form {
   Control& ControlAt(int id);
 
   HWND Handle() const { return window_; }
-  bool IsOpen() const { return window_ != nullptr; }
   const Dpi& CurrentDpi() const { return dpi_; }
   HFONT FontFor(const Control& control) const;
   HINSTANCE Instance() const;
@@ -58,15 +57,15 @@ class Form {
   std::function<void()> onDestroyed;
   // The left button pressed on the window's client area, not on a control.
   std::function<void()> onLeftButtonDown;
+  // Messages the window's owner takes before the form does; true when it has handled one.
+  std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)> onMessage;
 
   // The Tab key moves the focus within the window it was pressed in; true when handled.
   static bool HandleTabKey(const MSG& message);
 
- protected:
-  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class WindowBinding;
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void OnNcDestroy();
   void Layout();
@@ -91,7 +90,7 @@ class Form {
   std::map<COLORREF, HBRUSH> brushes_;
 };
 
-// Runs the program's message loop until the last window is gone; gives the exit code.
+// Runs the program's message loop until the quit message; gives the exit code it carries.
 int RunMessageLoop();
 
 }  // namespace memo::ui

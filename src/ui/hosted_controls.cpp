@@ -6,7 +6,9 @@ namespace memo::ui {
 
 void PictureControl::Create(Form& form) {
   // Its left button press reaches the program as this control's event.
-  box_ = std::make_unique<PictureBox>(builtInPicture_, nullptr);
+  box_ = std::make_unique<PictureBox>(builtInPicture_, [this] {
+    if (onLeftButtonDown) onLeftButtonDown();
+  });
   Adopt(form, box_->Create(form.Handle(), 0, 0, 0, 0, Design().id));
   OnDpiChanged(form.CurrentDpi());
 }

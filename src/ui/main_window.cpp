@@ -6,7 +6,6 @@
 #include "ui/images.h"
 #include "ui/popup_menu.h"
 #include "ui/ui_thread.h"
-#include "ui/window_ids.h"
 
 namespace memo::ui {
 namespace {
@@ -19,25 +18,30 @@ constexpr size_t CountOf(const T (&)[N]) {
   return N;
 }
 
+constexpr int Code(SortCode code) {
+  return static_cast<int>(code);
+}
+
 // The toolbar's 28 pixels of the design cannot hold 50 x 50 images with their captions: it
 // grows to end above the page control.
 // clang-format off
 const ControlDesign Controls[] = {
-    // id           type               name             text  left  top  width height container page
-    {Toolbar,       Type::ToolBar,     "工具条1",       "",  {0,    0,   674,  80}},
-    {Picture,       Type::PicBox,      "图片框1",       "",  {496,  6,   168,  88}},
-    {Pages,         Type::PageControl, "高级选择夹1",   "",  {0,    80,  680,  392}},
-    {Status,        Type::StatusBar,   "状态条1",       "",  {0,    472, 674,  20}},
-    {FriendList,    Type::ListView,    "超级列表框1",   "",  {1,    28,  672,  366}, Pages, FriendListPage},
-    {DbConnection,  Type::NonVisual,   "数据库连接1",   "",  {96,   264, 26,   26},  Pages, FriendListPage},
-    {RecordSet,     Type::NonVisual,   "生日库",        "",  {136,  264, 26,   26},  Pages, FriendListPage},
-    {UpcomingList,  Type::ListView,    "超级列表框2",   "",  {1,    28,  672,  368}, Pages, UpcomingPage},
-    {ReportView,    Type::HtmlViewer,  "超文本浏览框1", "",  {2,    24,  672,  368}, Pages, ReportPage},
+    // id           type               text left  top  width height container page
+    {Toolbar,       Type::ToolBar,     "",  {0,    0,   674,  80}},
+    {Picture,       Type::PicBox,      "",  {496,  6,   168,  88}},
+    {Pages,         Type::PageControl, "",  {0,    80,  680,  392}},
+    {Status,        Type::StatusBar,   "",  {0,    472, 674,  20}},
+    {FriendList,    Type::ListView,    "",  {1,    28,  672,  366}, Pages, FriendListPage},
+    {DbConnection,  Type::NonVisual,   "",  {96,   264, 26,   26},  Pages, FriendListPage},
+    {RecordSet,     Type::NonVisual,   "",  {136,  264, 26,   26},  Pages, FriendListPage},
+    {UpcomingList,  Type::ListView,    "",  {1,    28,  672,  368}, Pages, UpcomingPage},
+    {ReportView,    Type::HtmlViewer,  "",  {2,    24,  672,  368}, Pages, ReportPage},
 };
 
 const WindowDesign Window = {MainWindowClass, "寿辰备忘录", 680, 520, true, Controls,
                              CountOf(Controls)};
 
+// In the order of ToolbarButton.
 const ToolButtonDesign ToolButtons[] = {
     // caption     tooltip     image
     {"添加",       "添加",     5},
@@ -50,6 +54,7 @@ const ToolButtonDesign ToolButtons[] = {
     {"关于",       "关于",     1},
     {"退出",       nullptr,    7},
 };
+static_assert(CountOf(ToolButtons) == kToolbarButtonCount);
 const ImageStripDesign ToolbarImages = {IDR_TOOLBAR_IMAGES, 50, 50, 8};
 
 const PageDesign PageList[] = {
@@ -77,19 +82,19 @@ const ImageStripDesign StatusImages = {IDR_STATUS_ICON, 16, 15, 1};
 // The sort menu; its top item is never shown, the leaves carry their sort codes. The
 // exchange commands follow 排序方式 in the pop-up.
 const MenuItemDesign SortMenu[] = {
-    {0, "排序", 0},
-    {1, "排序方式", 0},
-    {2, "按姓名", 0},
-    {3, "姓名升序", 1},
-    {3, "姓名降序", 2},
-    {2, "按出生年月", 0},
-    {3, "生日升序", 3},
-    {3, "生日降序", 4},
-    {2, "按提醒方式", 5},
-    {2, "安年龄", 0},
-    {3, "年龄升序", 6},
-    {3, "年龄降序", 7},
-    {2, "不排序", 0},
+    {0, "排序",       kNoMenuCode},
+    {1, "排序方式",   kNoMenuCode},
+    {2, "按姓名",     kNoMenuCode},
+    {3, "姓名升序",   Code(SortCode::kNameAscending)},
+    {3, "姓名降序",   Code(SortCode::kNameDescending)},
+    {2, "按出生年月", kNoMenuCode},
+    {3, "生日升序",   Code(SortCode::kBirthdayAscending)},
+    {3, "生日降序",   Code(SortCode::kBirthdayDescending)},
+    {2, "按提醒方式", Code(SortCode::kCalendar)},
+    {2, "安年龄",     kNoMenuCode},
+    {3, "年龄升序",   Code(SortCode::kAgeAscending)},
+    {3, "年龄降序",   Code(SortCode::kAgeDescending)},
+    {2, "不排序",     Code(SortCode::kStored)},
 };
 
 // clang-format on
@@ -109,11 +114,14 @@ MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operation
 void MainWindow::BindEvents() {
   form_.onCreated = [this] { operations_.OnMainWindowCreated(); };
   form_.onDestroying = [this] { operations_.OnMainWindowDestroying(); };
+  form_.onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
+    return operations_.OnMainWindowMessage(message, wParam, lParam);
+  };
   form_.Get<PictureControl>(main_window::Picture).onLeftButtonDown = [this] {
     operations_.OnPictureClicked();
   };
   form_.Get<ToolBar>(Toolbar).onButtonClick = [this](int index) {
-    operations_.OnToolbarButton(index);
+    operations_.OnToolbarButton(static_cast<ToolbarButton>(index));
   };
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
@@ -121,12 +129,18 @@ void MainWindow::BindEvents() {
     static const std::vector<MenuItemDesign> menu =
         WithExchangeItems(SortMenu, CountOf(SortMenu), 1);
     const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size());
-    if (code >= 0 && !RunExchangeMenuCode(code, operations_)) operations_.OnSortMenu(code);
+    if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
+      operations_.OnSortMenu(static_cast<SortCode>(code));
+    }
   };
 }
 
 void MainWindow::Open() {
   form_.Open(nullptr);
+}
+
+void MainWindow::Close() {
+  form_.Close();
 }
 
 void MainWindow::SetCaption(const std::string& text) {

@@ -13,6 +13,7 @@
 #include "ui/status_bar_control.h"
 #include "ui/tab_control.h"
 #include "ui/tool_bar.h"
+#include "ui/window_ids.h"
 
 namespace memo::ui {
 
@@ -21,13 +22,15 @@ class MainWindowOperations : public ExchangeOperations {
  public:
   virtual ~MainWindowOperations() = default;
   virtual void OnMainWindowCreated() = 0;
-  // Only without the tray icon: with it, the icon's hook ends the program on this message.
+  // Every window the main window owns is gone by then.
   virtual void OnMainWindowDestroying() = 0;
+  // Any message of the main window, before the window handles it; true when handled.
+  virtual bool OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
   virtual void OnPictureClicked() = 0;
-  virtual void OnToolbarButton(int index) = 0;
+  virtual void OnToolbarButton(main_window::ToolbarButton button) = 0;
   virtual void OnFriendRowChanged(int row) = 0;
   virtual void OnFriendListDoubleClick() = 0;
-  virtual void OnSortMenu(int sortCode) = 0;
+  virtual void OnSortMenu(SortCode code) = 0;
 };
 
 // Pages of the page control.
@@ -40,6 +43,8 @@ class MainWindow {
   explicit MainWindow(MainWindowOperations& operations);
 
   void Open();
+  // Destroys the window and with it every window it owns.
+  void Close();
   HWND Handle() const { return form_.Handle(); }
   // Any thread; the caption changes on the user-interface thread.
   void SetCaption(const std::string& text);

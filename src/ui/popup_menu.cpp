@@ -39,7 +39,7 @@ int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count) {
   UINT chosen = TrackPopupMenu(levels[0], TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
                                at.y, 0, owner, nullptr);
   DestroyMenu(levels[0]);  // with its sub-menus
-  if (chosen < FirstLeafId || chosen - FirstLeafId >= count) return -1;
+  if (chosen < FirstLeafId || chosen - FirstLeafId >= count) return kNoMenuCode;
   return items[chosen - FirstLeafId].code;
 }
 

@@ -10,7 +10,7 @@
 
 namespace memo::ui {
 
-// Shows the menu at the mouse position; gives the code of the chosen leaf, or -1.
+// Shows the menu at the mouse position; gives the code of the chosen leaf, or kNoMenuCode.
 int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count);
 
 }  // namespace memo::ui

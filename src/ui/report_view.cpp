@@ -5,22 +5,20 @@
 
 #include "reckoning/page_rtf.h"
 #include "text/win32/wide_text.h"
+#include "ui/ui_thread.h"
+#include "ui/window_binding.h"
 
 namespace memo {
 
 namespace {
 
-// Posted to the control when a page waits in pendingPath_.
-const UINT kShowPendingMessage = WM_APP + 0x51;
-const UINT_PTR kSubclassId = 1;
 // Blank space between the border and the text, as a browser leaves it around a page.
 const int kMarginPixels = 10;
 
 // The file's bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& gbkPath) {
-  HANDLE file =
-      CreateFileW(Wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(Wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::string();
   std::string bytes;
   char buffer[16384];
@@ -71,7 +69,7 @@ HWND RichReportView::Create(HWND parent, int x, int y, int width, int height, in
       nullptr);
   if (!window) return nullptr;
   SendMessageW(window, EM_SETBKGNDCOLOR, 0, RGB(255, 255, 255));
-  SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  ui::WindowBinding::Hook(window, this);
   KeepMargins(window);
   window_ = window;
   ShowPendingPage();  // a page asked for before the control existed
@@ -84,13 +82,7 @@ void RichReportView::LoadPage(const std::string& path) {
     pendingPath_ = path;
     havePending_ = true;
   }
-  HWND window = window_;
-  if (!window) return;
-  if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
-    ShowPendingPage();
-  } else {
-    PostMessageW(window, kShowPendingMessage, 0, 0);
-  }
+  if (window_) ui::RunOnUi([this] { ShowPendingPage(); });
 }
 
 void RichReportView::ShowPendingPage() {
@@ -112,23 +104,11 @@ void RichReportView::ShowPendingPage() {
   SendMessageW(window, EM_SCROLLCARET, 0, 0);
 }
 
-LRESULT CALLBACK RichReportView::SubclassProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-  auto* view = reinterpret_cast<RichReportView*>(self);
-  if (message == kShowPendingMessage) {
-    view->ShowPendingPage();
-    return 0;
-  }
-  if (message == WM_SIZE) {
-    LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    KeepMargins(window);
-    return result;
-  }
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, SubclassProc, kSubclassId);
-    view->window_ = nullptr;
-  }
-  return DefSubclassProc(window, message, wParam, lParam);
+LRESULT RichReportView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) window_ = nullptr;
+  LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  if (message == WM_SIZE) KeepMargins(window);
+  return result;
 }
 
 }  // namespace memo

@@ -13,6 +13,10 @@
 
 namespace memo {
 
+namespace ui {
+class WindowBinding;
+}
+
 // Must outlive every thread that may call LoadPage.
 class RichReportView : public ReportView {
  public:
@@ -26,13 +30,13 @@ class RichReportView : public ReportView {
   HWND Window() const { return window_; }
 
   // Reads the page file at this GBK path and shows it; a missing or empty file shows an empty
-  // page. May be called from any thread: the control changes on its own thread, and reads
-  // the file then, so the newest page is what it shows.
+  // page. May be called from any thread: the control changes on the user-interface thread,
+  // and reads the file then, so the newest page is what it shows.
   void LoadPage(const std::string& path) override;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  friend class ui::WindowBinding;
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void ShowPendingPage();
 
   std::atomic<HWND> window_{nullptr};  // read by callers on other threads

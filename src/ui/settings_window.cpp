@@ -12,25 +12,26 @@ using Type = ControlType;
 
 constexpr int ReminderPage = 0, PersonalPage = 1, AboutPage = 2;
 
-const char* const AboutText = "寿辰备忘录\r\n版本 1.0\r\n提醒亲友的公历和农历生日";
+// PROGRAM_VERSION is the project's version, set by the build.
+const char* const AboutText = "寿辰备忘录\r\n版本 " PROGRAM_VERSION "\r\n提醒亲友的公历和农历生日";
 
 // clang-format off
 const ControlDesign Controls[] = {
-  // id              type            name       text                       left top  width height  container      page          tab order       flags
-  {Tab,              Type::Tab,      "选择夹1", "",                        {0,   0,   296, 160}},
-  {ReminderGroup,    Type::GroupBox, "分组框1", "提醒设置",                {16,  32,  272, 56},  Tab,           ReminderPage},
-  {DaysLabel,        Type::Label,    "标签1",   "生日前多少天开始提醒：",  {14,  23,  136, 20},  ReminderGroup, ReminderPage},
-  {Days,             Type::EditBox,  "编辑框1", "10",                      {145, 25,  53,  18},  ReminderGroup, ReminderPage, NoTabOrder, CentredText | IntegerInput},
-  {DaysArrows,       Type::UpDown,   "",        "",                        {199, 25,  16,  18},  ReminderGroup, ReminderPage},
-  {SaveDays,         Type::Button,   "按钮1",   "确定",                    {88,  120, 88,  24},  Tab,           ReminderPage},
-  {CancelDays,       Type::Button,   "按钮2",   "取消",                    {192, 120, 88,  24},  Tab,           ReminderPage},
-  {TitleLabel,       Type::Label,    "标签3",   "软件标题设置：",          {13,  38,  80,  24},  Tab,           PersonalPage, NoTabOrder, CompactFont},
-  {Title,            Type::EditBox,  "编辑框2", "",                        {97,  40,  152, 20},  Tab,           PersonalPage, NoTabOrder, CentredText},
-  {TrayBox,          Type::CheckBox, "选择框1", "显示托盘图标",            {16,  72,  136, 24},  Tab,           PersonalPage},
-  {PopUpBox,         Type::CheckBox, "选择框2", "弹出生日信息",            {144, 72,  112, 24},  Tab,           PersonalPage, NoTabOrder, Disabled},
-  {SavePersonal,     Type::Button,   "按钮3",   "确定",                    {96,  120, 88,  24},  Tab,           PersonalPage},
-  {CancelPersonal,   Type::Button,   "按钮4",   "取消",                    {200, 120, 88,  24},  Tab,           PersonalPage},
-  {About,            Type::Label,    "标签2",   AboutText,                 {56,  64,  184, 48},  Tab,           AboutPage},
+  // id              type            text                       left top  width height  container      page          tab order       flags
+  {Tab,              Type::Tab,      "",                        {0,   0,   296, 160}},
+  {ReminderGroup,    Type::GroupBox, "提醒设置",                {16,  32,  272, 56},  Tab,           ReminderPage},
+  {DaysLabel,        Type::Label,    "生日前多少天开始提醒：",  {14,  23,  136, 20},  ReminderGroup, ReminderPage},
+  {Days,             Type::EditBox,  "10",                      {145, 25,  53,  18},  ReminderGroup, ReminderPage, NoTabOrder, CentredText | IntegerInput},
+  {DaysArrows,       Type::UpDown,   "",                        {199, 25,  16,  18},  ReminderGroup, ReminderPage},
+  {SaveDays,         Type::Button,   "确定",                    {88,  120, 88,  24},  Tab,           ReminderPage},
+  {CancelDays,       Type::Button,   "取消",                    {192, 120, 88,  24},  Tab,           ReminderPage},
+  {TitleLabel,       Type::Label,    "软件标题设置：",          {13,  38,  80,  24},  Tab,           PersonalPage, NoTabOrder, CompactFont},
+  {Title,            Type::EditBox,  "",                        {97,  40,  152, 20},  Tab,           PersonalPage, NoTabOrder, CentredText},
+  {TrayBox,          Type::CheckBox, "显示托盘图标",            {16,  72,  136, 24},  Tab,           PersonalPage},
+  {PopUpBox,         Type::CheckBox, "弹出生日信息",            {144, 72,  112, 24},  Tab,           PersonalPage, NoTabOrder, Disabled},
+  {SavePersonal,     Type::Button,   "确定",                    {96,  120, 88,  24},  Tab,           PersonalPage},
+  {CancelPersonal,   Type::Button,   "取消",                    {200, 120, 88,  24},  Tab,           PersonalPage},
+  {About,            Type::Label,    AboutText,                 {56,  64,  184, 48},  Tab,           AboutPage},
 };
 
 const PageDesign Pages[] = {

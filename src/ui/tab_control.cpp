@@ -1,8 +1,8 @@
 #include "ui/tab_control.h"
 
+#include "text/win32/wide_text.h"
 #include "ui/form.h"
 #include "ui/images.h"
-#include "text/win32/wide_text.h"
 
 namespace memo::ui {
 
@@ -85,7 +85,6 @@ LRESULT TabControl::OnNotify(NMHDR* header) {
     if (header->code == TCN_SELCHANGE) {
       currentPage_ = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
       if (form_) form_->UpdateVisibility();
-      if (onPageChanged) onPageChanged(currentPage_);
     }
     return 0;
   }

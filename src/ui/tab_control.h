@@ -21,7 +21,6 @@ class TabControl : public Control {
   RECT BodyRect() const;
   // Takes the body colour again, after the size or the theme changed.
   void SampleBodyColour();
-  std::function<void(int page)> onPageChanged;
 
  protected:
   void Create(Form& form) override;

@@ -1,5 +1,7 @@
 #include "ui/ui_thread.h"
 
+#include <windows.h>
+
 #include <atomic>
 #include <future>
 #include <memory>
@@ -7,6 +9,9 @@
 
 namespace memo::ui {
 namespace {
+
+constexpr wchar_t kWorkWindowClass[] = L"BirthdayMemoUiWork";
+constexpr UINT kUiWorkMessage = WM_APP + 1;
 
 // One piece of work on its way; whoever waits for it is released when it is destroyed,
 // whether it ran or was dropped.
@@ -22,9 +27,16 @@ std::mutex windowMutex;
 HWND workWindow = nullptr;
 std::atomic<DWORD> uiThreadId{0};
 
+LRESULT CALLBACK WorkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kUiWorkMessage) return DefWindowProcW(window, message, wParam, lParam);
+  std::unique_ptr<UiWork> item(reinterpret_cast<UiWork*>(lParam));
+  item->work();
+  return 0;
+}
+
 void Send(UiWork* item) {
   std::lock_guard<std::mutex> lock(windowMutex);
-  if (!workWindow || !PostMessageW(workWindow, UiWorkMessage, 0, reinterpret_cast<LPARAM>(item))) {
+  if (!workWindow || !PostMessageW(workWindow, kUiWorkMessage, 0, reinterpret_cast<LPARAM>(item))) {
     delete item;
   }
 }
@@ -33,21 +45,26 @@ void Send(UiWork* item) {
 
 void BecomeUiThread() {
   uiThreadId = GetCurrentThreadId();
+  std::lock_guard<std::mutex> lock(windowMutex);
+  if (workWindow) return;
+  WNDCLASSW windowClass = {};
+  windowClass.lpfnWndProc = WorkWindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kWorkWindowClass;
+  RegisterClassW(&windowClass);
+  // A message-only window: no place on the screen, no broadcasts, only the work.
+  workWindow = CreateWindowExW(0, kWorkWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
 }
 
-void SetUiWorkWindow(HWND window) {
+void EndUiWork() {
   std::lock_guard<std::mutex> lock(windowMutex);
-  if (window) {
-    workWindow = window;
-    return;
+  if (!workWindow) return;
+  MSG message;
+  while (PeekMessageW(&message, workWindow, kUiWorkMessage, kUiWorkMessage, PM_REMOVE)) {
+    delete reinterpret_cast<UiWork*>(message.lParam);
   }
-  // Work still queued for the window is dropped, so nobody waits for it forever.
-  if (workWindow) {
-    MSG message;
-    while (PeekMessageW(&message, workWindow, UiWorkMessage, UiWorkMessage, PM_REMOVE)) {
-      delete reinterpret_cast<UiWork*>(message.lParam);
-    }
-  }
+  DestroyWindow(workWindow);
   workWindow = nullptr;
 }
 
@@ -76,11 +93,6 @@ void RunOnUiAndWait(std::function<void()> work) {
   std::future<void> finished = done->get_future();
   Send(new UiWork{std::move(work), done});
   finished.wait();
-}
-
-void RunUiWork(LPARAM work) {
-  std::unique_ptr<UiWork> item(reinterpret_cast<UiWork*>(work));
-  item->work();
 }
 
 }  // namespace memo::ui

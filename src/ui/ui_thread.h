@@ -1,9 +1,7 @@
-// The user-interface thread owns every window. Work from the background worker that changes
-// a window is handed to it as a message to the main window, which runs the work in the order
-// it was sent.
+// The user-interface thread owns every window. Work from other threads that changes a window
+// is handed to it as a message to a hidden window of its own, which runs the work in the
+// order it was sent. This is the program's one way across to that thread.
 #pragma once
-
-#include <windows.h>
 
 #include <functional>
 
@@ -11,10 +9,9 @@ namespace memo::ui {
 
 // Called once by the thread that will own every window, before any window exists.
 void BecomeUiThread();
-
-// The window whose message queue carries the work; nullptr once it is gone, after which
-// work is dropped instead of waiting for a queue that no longer runs.
-void SetUiWorkWindow(HWND window);
+// On the user-interface thread, as the program ends: work still queued is dropped, and so is
+// work sent later, so that nobody waits for a queue that no longer runs.
+void EndUiWork();
 bool OnUiThread();
 
 // Runs the work on the user-interface thread: at once when called there, otherwise later,
@@ -25,9 +22,5 @@ void RunOnUi(std::function<void()> work);
 void RunOnUiLater(std::function<void()> work);
 // The same as RunOnUi, but waits until the work has run (or been dropped); for reading controls.
 void RunOnUiAndWait(std::function<void()> work);
-
-// The message that carries the work; the work window's procedure hands it to RunUiWork.
-constexpr UINT UiWorkMessage = WM_APP + 1;
-void RunUiWork(LPARAM work);
 
 }  // namespace memo::ui

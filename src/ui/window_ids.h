@@ -1,6 +1,9 @@
-// The windows' class names and their controls' ids: how the program's windows and controls
-// are found from outside, by tools and tests.
+// The windows' class names, their controls' ids, the toolbar's buttons and the sort menu's
+// codes: how the program's windows and controls are found and worked from outside, by tools
+// and tests.
 #pragma once
+
+#include "records/sort_code.h"
 
 namespace memo::ui {
 
@@ -21,6 +24,20 @@ enum ControlId : int {
   UpcomingList,  // 超级列表框2
   ReportView,    // 超文本浏览框1
 };
+
+// The toolbar's buttons by their place on it, separators included.
+enum class ToolbarButton : int {
+  kAdd,              // 添加
+  kEdit,             // 编辑
+  kDelete,           // 删除
+  kFirstSeparator,   // a separator
+  kSettings,         // 设置
+  kUpcoming,         // 最近生日
+  kSecondSeparator,  // a separator
+  kAbout,            // 关于
+  kExit,             // 退出
+};
+constexpr int kToolbarButtonCount = static_cast<int>(ToolbarButton::kExit) + 1;
 }  // namespace main_window
 
 namespace settings_window {

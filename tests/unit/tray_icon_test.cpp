@@ -1,4 +1,5 @@
-// The tray icon's record, hook and balloon rules, over a platform that records its calls.
+// The tray icon's record, its part of the main window's messages and its balloon rules, over
+// a platform that records its calls.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,14 +29,11 @@ class RecordingPlatform : public TrayPlatform {
     return icoFile.empty() ? 0 : ++iconsMade;
   }
   IconHandle WindowSmallIcon() override { return windowIcon; }
-  void InstallHook() override { calls.push_back({"hook", {}}); }
-  void RemoveHook() override { calls.push_back({"unhook", {}}); }
   void StartTimer(uint32_t id, int ms) override {
     calls.push_back({"start-timer", {}, id});
     timeout = ms;
   }
   void StopTimer(uint32_t id) override { calls.push_back({"stop-timer", {}, id}); }
-  void EndProcess(int code) override { calls.push_back({"end", {}, static_cast<uint32_t>(code)}); }
 
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
@@ -50,25 +48,30 @@ class RecordingPlatform : public TrayPlatform {
 };
 
 using Names = std::vector<std::string>;
+using Outcome = TrayIcon::MessageOutcome;
 const std::string ico = "ICO";
+
+// The last record the shell was given.
+const TrayRecord& LastRecord(const RecordingPlatform& platform) {
+  return platform.calls.back().record;
+}
 
 TEST(TrayIcon, ShowAddsOneIconWithTheFullRecordAndASecondShowOnlyUpdates) {
   RecordingPlatform platform;
   TrayIcon tray(platform, TaskbarCreated);
   tray.Show(ico, std::string(DefaultTrayTip), nullptr);
-  EXPECT_EQ(platform.Names(), (Names{"make-icon", "hook", "add"}));
+  EXPECT_EQ(platform.Names(), (Names{"make-icon", "add"}));
   const TrayRecord& added = platform.calls.back().record;
   EXPECT_EQ(added.id, 1u);
   EXPECT_EQ(added.flags, 7u);
   EXPECT_EQ(added.callbackMessage, 123456u);
   EXPECT_EQ(added.icon, 101u);
   EXPECT_EQ(added.tip, "寿辰备忘录！");
-  EXPECT_TRUE(tray.IsShown());
 
   tray.SetTip("别的提示");
   platform.calls.clear();
   tray.Show(ico, std::string(DefaultTrayTip), nullptr);
-  // No second icon, no second hook: the image and the tip are set again.
+  // No second icon: the image and the tip are set again.
   EXPECT_EQ(platform.Names(), (Names{"make-icon", "modify", "modify"}));
   EXPECT_EQ(platform.calls[1].record.icon, 102u);
   EXPECT_EQ(platform.calls[2].record.tip, "寿辰备忘录！");
@@ -80,11 +83,12 @@ TEST(TrayIcon, WithoutAnImageTheWindowIconServesAndWithoutOneNothingIsAdded) {
   TrayIcon tray(platform, TaskbarCreated);
   tray.Show(std::nullopt, std::string("提示"), nullptr);
   EXPECT_TRUE(platform.calls.empty());
-  EXPECT_FALSE(tray.IsShown());
+  tray.Remove();  // nothing shown, nothing to remove
+  EXPECT_TRUE(platform.calls.empty());
 
   platform.windowIcon = 55;
   tray.Show(std::nullopt, std::nullopt, nullptr);
-  EXPECT_EQ(platform.Names(), (Names{"hook", "add"}));
+  EXPECT_EQ(platform.Names(), (Names{"add"}));
   EXPECT_EQ(platform.calls.back().record.icon, 55u);
   EXPECT_EQ(platform.calls.back().record.tip, "");
 
@@ -92,11 +96,11 @@ TEST(TrayIcon, WithoutAnImageTheWindowIconServesAndWithoutOneNothingIsAdded) {
   RecordingPlatform failing;
   TrayIcon bare(failing, TaskbarCreated);
   bare.Show(std::string(), std::nullopt, nullptr);
-  EXPECT_EQ(failing.Names(), (Names{"make-icon", "hook", "add"}));
+  EXPECT_EQ(failing.Names(), (Names{"make-icon", "add"}));
   EXPECT_EQ(failing.calls.back().record.icon, 0u);
 }
 
-TEST(TrayIcon, RemoveDeletesTheIconAndTheHookOnceAndOtherwiseCallsNothing) {
+TEST(TrayIcon, RemoveDeletesTheIconOnceAndOtherwiseCallsNothing) {
   RecordingPlatform platform;
   TrayIcon tray(platform, TaskbarCreated);
   tray.Remove();
@@ -105,16 +109,15 @@ TEST(TrayIcon, RemoveDeletesTheIconAndTheHookOnceAndOtherwiseCallsNothing) {
   tray.Show(ico, std::string(DefaultTrayTip), nullptr);
   platform.calls.clear();
   tray.Remove();
-  EXPECT_EQ(platform.Names(), (Names{"unhook", "delete"}));
+  EXPECT_EQ(platform.Names(), (Names{"delete"}));
   EXPECT_EQ(platform.calls.back().record.id, 1u);
-  EXPECT_FALSE(tray.IsShown());
   platform.calls.clear();
   tray.Remove();
   EXPECT_TRUE(platform.calls.empty());
 
-  // Shown again after removal: a fresh add with the hook.
+  // Shown again after removal: a fresh add.
   tray.Show(ico, std::string(DefaultTrayTip), nullptr);
-  EXPECT_EQ(platform.Names(), (Names{"make-icon", "hook", "add"}));
+  EXPECT_EQ(platform.Names(), (Names{"make-icon", "add"}));
 }
 
 TEST(TrayIcon, TextsAreCutToTheirByteLimitsWithoutSplittingACharacter) {
@@ -123,31 +126,31 @@ TEST(TrayIcon, TextsAreCutToTheirByteLimitsWithoutSplittingACharacter) {
   tray.Show(ico, std::string(DefaultTrayTip), nullptr);
 
   tray.SetTip(std::string(200, 'x'));
-  EXPECT_EQ(tray.Record().tip, std::string(127, 'x'));
+  EXPECT_EQ(LastRecord(platform).tip, std::string(127, 'x'));
   tray.SetTip(std::string(127, 'y'));
-  EXPECT_EQ(tray.Record().tip, std::string(127, 'y'));
+  EXPECT_EQ(LastRecord(platform).tip, std::string(127, 'y'));
   // 100 two-byte characters: byte 127 is a lead byte, so the cut falls after byte 126.
   std::string chinese;
   for (int i = 0; i < 100; ++i) chinese += "生";
   tray.SetTip(chinese);
-  EXPECT_EQ(tray.Record().tip, chinese.substr(0, 126));
+  EXPECT_EQ(LastRecord(platform).tip, chinese.substr(0, 126));
   tray.SetTip("a" + chinese);
-  EXPECT_EQ(tray.Record().tip, ("a" + chinese).substr(0, 127));
+  EXPECT_EQ(LastRecord(platform).tip, ("a" + chinese).substr(0, 127));
 
   std::string longText;
   for (int i = 0; i < 200; ++i) longText += "日";
   tray.ShowBalloon(longText, longText, 1, 5000, false);
-  TrayRecord record = tray.Record();
+  TrayRecord record = LastRecord(platform);
   EXPECT_EQ(record.balloonTitle.size(), 62u);
   EXPECT_EQ(record.balloonText.size(), 254u);
   tray.ShowBalloon("a" + longText, "a" + longText, 1, 5000, false);
-  record = tray.Record();
+  record = LastRecord(platform);
   EXPECT_EQ(record.balloonTitle.size(), 63u);
   EXPECT_EQ(record.balloonText.size(), 255u);
   EXPECT_EQ(record.balloonText, ("a" + longText).substr(0, 255));
   tray.ShowBalloon("标题", "正文", 1, 5000, false);
-  EXPECT_EQ(tray.Record().balloonTitle, "标题");
-  EXPECT_EQ(tray.Record().balloonText, "正文");
+  EXPECT_EQ(LastRecord(platform).balloonTitle, "标题");
+  EXPECT_EQ(LastRecord(platform).balloonText, "正文");
 }
 
 TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
@@ -167,8 +170,11 @@ TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
   EXPECT_EQ(platform.calls[1].number, 741852u);
   EXPECT_EQ(platform.timeout, 5000);
 
+  // The timer's message reaches the icon through the window; another timer's is not its.
   platform.calls.clear();
-  tray.OnBalloonTimer();
+  EXPECT_EQ(tray.OnWindowMessage(kTimerMessage, 1, 0), Outcome::kPassOn);
+  EXPECT_TRUE(platform.calls.empty());
+  EXPECT_EQ(tray.OnWindowMessage(kTimerMessage, BalloonTimerId, 0), Outcome::kConsumed);
   EXPECT_EQ(platform.Names(), (Names{"stop-timer", "modify"}));
   EXPECT_EQ(platform.calls[0].number, 741852u);
   const TrayRecord& hidden = platform.calls[1].record;
@@ -183,22 +189,25 @@ TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
   EXPECT_EQ(platform.Names(), (Names{"modify"}));
 }
 
-TEST(TrayIcon, HookHandsClicksToTheHandlerReaddsAfterTaskbarRestartAndEndsOnDestroy) {
+TEST(TrayIcon, TakesClicksReaddsAfterTaskbarRestartAndGoesWithTheWindow) {
   RecordingPlatform platform;
   TrayIcon tray(platform, TaskbarCreated);
+  // Before the icon is shown the taskbar's restart adds nothing.
+  EXPECT_EQ(tray.OnWindowMessage(TaskbarCreated, 0, 0), Outcome::kPassOn);
+  EXPECT_TRUE(platform.calls.empty());
   std::vector<int> clicks;
   tray.Show(ico, std::string(DefaultTrayTip), [&](int message) { clicks.push_back(message); });
 
-  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 513), TrayIcon::HookOutcome::Consumed);
-  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 516), TrayIcon::HookOutcome::Consumed);
+  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 0, 513), Outcome::kConsumed);
+  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 0, 516), Outcome::kConsumed);
   EXPECT_EQ(clicks, (std::vector<int>{513, 516}));
-  EXPECT_EQ(tray.OnWindowMessage(15, 0), TrayIcon::HookOutcome::PassOn);
+  EXPECT_EQ(tray.OnWindowMessage(15, 0, 0), Outcome::kPassOn);
 
   // After a balloon, the taskbar restart brings back the icon with flags 7 and its tip.
   tray.SetTip("下一个生日");
   tray.ShowBalloon("t", "x", 1, 5000, false);
   platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(TaskbarCreated, 0), TrayIcon::HookOutcome::PassOn);
+  EXPECT_EQ(tray.OnWindowMessage(TaskbarCreated, 0, 0), Outcome::kPassOn);
   ASSERT_EQ(platform.Names(), (Names{"add"}));
   const TrayRecord& again = platform.calls[0].record;
   EXPECT_EQ(again.flags, 7u);
@@ -206,17 +215,20 @@ TEST(TrayIcon, HookHandsClicksToTheHandlerReaddsAfterTaskbarRestartAndEndsOnDest
   EXPECT_EQ(again.icon, 101u);
   EXPECT_EQ(again.callbackMessage, 123456u);
 
+  // The window's destruction takes the icon along and leaves the message to the window.
   platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(DestroyWindowMessage, 0), TrayIcon::HookOutcome::Consumed);
-  EXPECT_EQ(platform.Names(), (Names{"unhook", "delete", "end"}));
-  EXPECT_EQ(platform.calls.back().number, 0u);
+  EXPECT_EQ(tray.OnWindowMessage(DestroyWindowMessage, 0, 0), Outcome::kPassOn);
+  EXPECT_EQ(platform.Names(), (Names{"delete"}));
+  platform.calls.clear();
+  EXPECT_EQ(tray.OnWindowMessage(TaskbarCreated, 0, 0), Outcome::kPassOn);
+  EXPECT_TRUE(platform.calls.empty());
 }
 
 TEST(TrayIcon, WithoutAHandlerTheCallbackIsPassedOn) {
   RecordingPlatform platform;
   TrayIcon tray(platform, TaskbarCreated);
   tray.Show(ico, std::nullopt, nullptr);
-  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 513), TrayIcon::HookOutcome::PassOn);
+  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 0, 513), Outcome::kPassOn);
 }
 
 }  // namespace

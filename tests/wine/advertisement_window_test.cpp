@@ -5,9 +5,12 @@
 #include "local_http_server.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "remote_controls.h"
 #include "sample_friends.h"
+#include "test_files.h"
 #include "test_pictures.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 namespace ids = memo::ui::main_window;
@@ -15,6 +18,7 @@ namespace ids = memo::ui::main_window;
 namespace {
 
 constexpr COLORREF kServedColor = RGB(0, 128, 255);
+constexpr int kPromptEndMs = 2500;
 
 struct Started {
   HWND main = nullptr;
@@ -29,7 +33,7 @@ Started StartWithPublisher(ProgramUnderTest& program, const std::string& host) {
   StartOptions options;
   options.publisherHost = host;
   const DWORD start = GetTickCount();
-  started.main = StartMainWindowWith(program, static_cast<int>(kSampleFriends.size()), options);
+  started.main = program.StartMainWith(static_cast<int>(kSampleFriends.size()), options);
   if (started.main && WaitUntil([&] { return FileExists(page); }, 12000)) {
     started.upcomingMs = GetTickCount() - start;
   }
@@ -38,11 +42,6 @@ Started StartWithPublisher(ProgramUnderTest& program, const std::string& host) {
 
 COLORREF PictureMiddle(HWND main) {
   return ScreenColorAt(GetDlgItem(main, ids::Picture), 84, 44);
-}
-
-void Close(ProgramUnderTest& program, HWND main) {
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
 }
 
 }  // namespace
@@ -58,7 +57,7 @@ TEST(AdvertisementWindow, ShowsAFetchedPictureAndKeepsTheBuiltInOneOtherwise) {
   Sleep(500);
   const COLORREF builtIn = PictureMiddle(started.main);
   ASSERT_FALSE(SameColor(builtIn, kServedColor));
-  Close(program, started.main);
+  EXPECT_EQ(program.Close(), 0);
 
   // A picture: shown in place of the built-in one.
   {
@@ -69,7 +68,7 @@ TEST(AdvertisementWindow, ShowsAFetchedPictureAndKeepsTheBuiltInOneOtherwise) {
     EXPECT_TRUE(WaitUntil([&] { return SameColor(PictureMiddle(started.main), kServedColor); }));
     EXPECT_EQ(server.Request().rfind("GET /gg/tw.gif HTTP/1.0\r\n", 0), 0u);
     SaveScreenshot("advertisement-fetched");
-    Close(program, started.main);
+    EXPECT_EQ(program.Close(), 0);
   }
 
   // The server's not-found page and a 5 MiB answer that is no picture: the built-in one stays.
@@ -83,7 +82,7 @@ TEST(AdvertisementWindow, ShowsAFetchedPictureAndKeepsTheBuiltInOneOtherwise) {
     EXPECT_TRUE(WaitUntil([&] { return !server.Request().empty(); }));
     Sleep(1000);  // time to show whatever came
     EXPECT_TRUE(SameColor(PictureMiddle(started.main), builtIn)) << answer.size();
-    Close(program, started.main);
+    EXPECT_EQ(program.Close(), 0);
   }
 }
 
@@ -92,6 +91,9 @@ TEST(AdvertisementWindow, UpcomingPassNeverWaitsForTheDownload) {
   ASSERT_TRUE(AddFriends(program.Folder(), kSampleFriends));
   // A server that takes the request and never answers holds the download for its 10 s.
   LocalHttpServer server("", LocalHttpServer::Behaviour::kSilent);
+  // Without the tray icon the end is the plain one: the last window gone, the loop ended, the
+  // application taken down.
+  settings::WriteNumber(L"tubiao", 1);
   Started started = StartWithPublisher(program, server.Host());
   ASSERT_NE(started.main, nullptr);
   ASSERT_NE(started.upcomingMs, 0u);
@@ -107,5 +109,6 @@ TEST(AdvertisementWindow, UpcomingPassNeverWaitsForTheDownload) {
   EXPECT_TRUE(
       WaitUntil([&] { return ListCell(program.Process(), list, 0, 0) == Wide("周杰"); }, 3000));
   SaveScreenshot("advertisement-download-pending");
-  Close(program, started.main);
+  // Nor does the end of the program, with seconds of the download still to go.
+  EXPECT_EQ(program.Close(kPromptEndMs), 0);
 }

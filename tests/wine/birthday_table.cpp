@@ -4,8 +4,8 @@
 
 #include "records/birthday_database.h"
 #include "records/gbk_collation.h"
-#include "sample_friends.h"
 #include "text/text_codec.h"
+#include "window_basics.h"
 
 namespace wine_test {
 namespace {

@@ -6,22 +6,16 @@
 #include "program_under_test.h"
 #include "program_windows.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 namespace ids = memo::ui::birthday_window;
 
-namespace {
-
-constexpr int AddButton = 0;
-
-}  // namespace
-
 TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
-  ClickToolbarButton(program, main, AddButton);
-  HWND window = program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+  HWND window = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::BirthdayWindowClass);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
   ExpectWindowFrame(window, 431, 440);
@@ -99,6 +93,5 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   ClickControl(GetDlgItem(window, ids::Cancel));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   EXPECT_TRUE(IsWindowEnabled(main));
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_under_test.h"
+#include "window_basics.h"
 
 namespace wine_test {
 

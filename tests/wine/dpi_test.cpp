@@ -5,8 +5,10 @@
 #include "local_http_server.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "remote_controls.h"
 #include "test_pictures.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 
@@ -29,7 +31,7 @@ class ScreenDpi {
 TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
   ScreenDpi dpi(144);
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   RECT frame;
   GetWindowRect(main, &frame);
@@ -54,18 +56,16 @@ TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
   EXPECT_EQ(ListColumns(program.Process(), list)[1].width, 270);
   Sleep(300);
   SaveScreenshot("main-window-144-dpi");
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
   ScreenDpi dpi(144);
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   SetCursorPos(0, 0);  // no day under the pointer, so none shows the hover fill
-  ClickToolbarButton(program, main, 0);
-  HWND window = program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+  HWND window = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::BirthdayWindowClass);
   ASSERT_NE(window, nullptr);
   namespace ids = memo::ui::birthday_window;
   ClickControl(GetDlgItem(window, ids::Solar));
@@ -94,8 +94,7 @@ TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
   EXPECT_EQ(picked.wDay, 17);
   PostMessageW(window, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(Dpi, At144DpiTheAdvertisementPictureFillsItsScaledBox) {
@@ -106,7 +105,7 @@ TEST(Dpi, At144DpiTheAdvertisementPictureFillsItsScaledBox) {
   ProgramUnderTest program;
   StartOptions options;
   options.publisherHost = server.Host();
-  HWND main = StartMainWindow(program, options);
+  HWND main = program.StartMain(options);
   ASSERT_NE(main, nullptr);
   HWND picture = GetDlgItem(main, memo::ui::main_window::Picture);
   // The corners of the 252 x 132 box, beyond the picture's own 168 x 88 pixels.
@@ -114,6 +113,5 @@ TEST(Dpi, At144DpiTheAdvertisementPictureFillsItsScaledBox) {
   EXPECT_TRUE(SameColor(ScreenColorAt(picture, 249, 129), served, 8));
   EXPECT_TRUE(SameColor(ScreenColorAt(picture, 249, 2), served, 8));
   EXPECT_TRUE(SameColor(ScreenColorAt(picture, 2, 129), served, 8));
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }

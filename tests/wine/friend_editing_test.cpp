@@ -7,8 +7,9 @@
 #include "design_check.h"
 #include "program_under_test.h"
 #include "program_windows.h"
-#include "sample_friends.h"
+#include "remote_controls.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 namespace main_ids = memo::ui::main_window;
@@ -16,23 +17,21 @@ namespace ids = memo::ui::birthday_window;
 
 namespace {
 
-constexpr int kAdd = 0, kEdit = 1, kDelete = 2;  // toolbar buttons
 constexpr int kYearList = 1019, kMonthList = 1020;
 
 // Starts the program on a folder whose table holds these friends, stored with the sort
 // code; waits for the set-up to show their count.
 HWND StartWith(ProgramUnderTest& program, const std::vector<TableFriend>& friends,
-               int sortCode = 0) {
+               memo::SortCode sortCode = memo::SortCode::kStored) {
   if (!StoreFriends(program.Folder(), friends)) return nullptr;
-  settings::WriteNumber(L"paixu", sortCode);
-  return StartMainWindowWith(program, static_cast<int>(friends.size()));
+  settings::WriteNumber(L"paixu", settings::StoredSortCode(sortCode));
+  return program.StartMainWith(static_cast<int>(friends.size()));
 }
 
-HWND OpenFromToolbar(ProgramUnderTest& program, HWND main, int button) {
+HWND OpenBirthdayWindow(ProgramUnderTest& program, HWND main, ToolbarButton button) {
   // The pointer away from where the calendar will be, so that no day shows the hover fill.
   SetCursorPos(0, 0);
-  ClickToolbarButton(program, main, button);
-  return program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+  return OpenFromToolbar(program, main, button, memo::ui::BirthdayWindowClass);
 }
 
 std::string Date(const SYSTEMTIME& time) {
@@ -112,18 +111,13 @@ std::vector<std::wstring> WideNames(std::initializer_list<const char*> names) {
   return wide;
 }
 
-void CloseProgram(ProgramUnderTest& program, HWND main) {
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
-}
-
 }  // namespace
 
 TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
-  HWND window = OpenFromToolbar(program, main, kAdd);
+  HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
   EXPECT_FALSE(IsWindowEnabled(main));  // modal
   EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
@@ -201,14 +195,14 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   EXPECT_EQ(table[0].contact, "13912345678");
   EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::Status), 1) ==
               Wide("当前记录数：1"));
-  CloseProgram(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
-  HWND window = OpenFromToolbar(program, main, kAdd);
+  HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
   ClickControl(GetDlgItem(window, ids::CalendarButton));
   HWND calendar = GetDlgItem(window, ids::Calendar);
@@ -267,7 +261,7 @@ TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_TRUE(ListCell(program.Process(), list, 0, 1) == Wide("2023年2月15日[闰月]"));
   EXPECT_TRUE(ListCell(program.Process(), list, 0, 2) == Wide("农历"));
-  CloseProgram(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
@@ -279,7 +273,7 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
       WaitUntil([&] { return GetFileAttributesW(page.c_str()) != INVALID_FILE_ATTRIBUTES; }));
 
   // 取消 writes nothing, and the upcoming pass still runs: it writes the page again.
-  HWND window = OpenFromToolbar(program, main, kAdd);
+  HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(DeleteFileW(page.c_str()));
   ClickControl(GetDlgItem(window, ids::Cancel));
@@ -289,7 +283,7 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
   EXPECT_EQ(ReadTable(program.Folder()).size(), 1u);
 
   // Nothing is checked: an empty name is saved, as a null.
-  window = OpenFromToolbar(program, main, kAdd);
+  window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
   SetText(window, ids::Name, "");
   ClickControl(GetDlgItem(window, ids::Save));
@@ -303,7 +297,7 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }));
   EXPECT_TRUE(ListCell(program.Process(), list, 1, 0).empty());
   EXPECT_TRUE(ListCell(program.Process(), list, 1, 1) == Wide("2012年3月25日"));
-  CloseProgram(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(FriendEditing, EditsALeapMonthFriendAndSavesItUnchanged) {
@@ -314,7 +308,7 @@ TEST(FriendEditing, EditsALeapMonthFriendAndSavesItUnchanged) {
   ASSERT_NE(main, nullptr);
   HWND list = GetDlgItem(main, main_ids::FriendList);
   SelectListRows(program.Process(), list, {1});
-  HWND window = OpenFromToolbar(program, main, kEdit);
+  HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kEdit);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindowEnabled(main));  // editing leaves the main window usable
   EXPECT_TRUE(WindowText(window) == Wide("修改生日"));
@@ -342,7 +336,7 @@ TEST(FriendEditing, EditsALeapMonthFriendAndSavesItUnchanged) {
   }
   EXPECT_EQ(after[1].birthday, "2023年2月11日[闰月]");
   EXPECT_TRUE(ListCell(program.Process(), list, 1, 1) == Wide("2023年2月11日[闰月]"));
-  CloseProgram(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(FriendEditing, AnOpenEditWritesOnlyItsOwnFriend) {
@@ -353,18 +347,18 @@ TEST(FriendEditing, AnOpenEditWritesOnlyItsOwnFriend) {
                          {"王五", false, "1985年6月1日", false, ""},
                          {"赵六", false, "1990年8月15日", true, ""},
                          {"李四", false, "1975年1月2日", false, ""}},
-                        1);
+                        memo::SortCode::kNameAscending);
   ASSERT_NE(main, nullptr);
   HWND list = GetDlgItem(main, main_ids::FriendList);
   ASSERT_EQ(ListColumn(program, list, 0), WideNames({"李四", "王五", "张三", "赵六"}));
   SelectListRows(program.Process(), list, {1});
-  HWND window = OpenFromToolbar(program, main, kEdit);
+  HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kEdit);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(WindowText(GetDlgItem(window, ids::Name)) == Wide("王五"));
 
   // While it is open, 李四 is deleted: 王五 moves up a row.
   SelectListRows(program.Process(), list, {0});
-  ClickToolbarButton(program, main, kDelete);
+  ClickToolbarButton(program, main, ToolbarButton::kDelete);
   HWND question = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(question, nullptr);
   ClickControl(GetDlgItem(question, IDYES));
@@ -389,7 +383,7 @@ TEST(FriendEditing, AnOpenEditWritesOnlyItsOwnFriend) {
   EXPECT_EQ(table[1].birthday, "2012年4月15日");
   EXPECT_EQ(table[1].contact, "新号码");
   EXPECT_EQ(table[2].contact, "");
-  CloseProgram(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
@@ -402,7 +396,7 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
                          {"王五", false, "1990年4月15日", false, ""},
                          {"阿明", false, "1980年5月12日", false, ""},
                          {"钱七", false, "1980年12月31日", false, ""}},
-                        1);
+                        memo::SortCode::kNameAscending);
   ASSERT_NE(main, nullptr);
   HWND list = GetDlgItem(main, main_ids::FriendList);
   HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
@@ -412,7 +406,7 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
 
   // No: nothing is deleted.
   SelectListRows(program.Process(), list, {1, 3, 4});
-  ClickToolbarButton(program, main, kDelete);
+  ClickToolbarButton(program, main, ToolbarButton::kDelete);
   HWND question = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(question, nullptr);
   EXPECT_TRUE(WindowText(question) == Wide("信息："));
@@ -433,7 +427,7 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
 
   // Yes: exactly rows 1, 3 and 4 go, from the list and the table, and the upcoming pass
   // drops 王五 at once.
-  ClickToolbarButton(program, main, kDelete);
+  ClickToolbarButton(program, main, ToolbarButton::kDelete);
   question = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(question, nullptr);
   ClickControl(GetDlgItem(question, IDYES));
@@ -442,5 +436,5 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
   EXPECT_EQ(ListColumn(program, list, 0), WideNames({"阿明", "钱七", "赵六"}));
   EXPECT_EQ(TableNames(program.Folder()), (std::vector<std::string>{"赵六", "阿明", "钱七"}));
   EXPECT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 0; }));
-  CloseProgram(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }

@@ -8,11 +8,16 @@
 
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "remote_controls.h"
 #include "sample_friends.h"
+#include "test_files.h"
+#include "tray_area.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 namespace ids = memo::ui::main_window;
+using memo::SortCode;
 
 namespace {
 
@@ -83,11 +88,6 @@ bool ListShows(ProgramUnderTest& program, HWND list, const std::vector<std::wstr
   return WaitUntil([&] { return NameColumn(ReadListRows(program.Process(), list)) == names; });
 }
 
-void Close(ProgramUnderTest& program, HWND main) {
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
-}
-
 // The visible message boxes of the program.
 std::vector<HWND> MessageBoxes(ProgramUnderTest& program) {
   struct Search {
@@ -113,14 +113,22 @@ std::vector<HWND> MessageBoxes(ProgramUnderTest& program) {
 TEST(FriendListWindow, StartsInTheStoredSortOrderWithEveryAge) {
   const std::vector<std::wstring> namesDescending = Reversed(kNamesAscending);
   const std::vector<std::wstring> birthdaysDescending = Reversed(kBirthdaysAscending);
+  using settings::StoredSortCode;
   const struct {
     DWORD code;
     const std::vector<std::wstring>* names;  // nullptr: 提醒方式 order, checked by calendar
   } cases[] = {
-      {0, &kStoredOrder},          {1, &kNamesAscending},     {2, &namesDescending},
-      {3, &kBirthdaysAscending},   {4, &birthdaysDescending}, {5, nullptr},
-      {6, &kBirthdaysAscending},                        // the age orders are the birthday orders
-      {7, &birthdaysDescending},   {8, &kStoredOrder},  // outside 0..7: stored order
+      {StoredSortCode(SortCode::kStored), &kStoredOrder},
+      {StoredSortCode(SortCode::kNameAscending), &kNamesAscending},
+      {StoredSortCode(SortCode::kNameDescending), &namesDescending},
+      {StoredSortCode(SortCode::kBirthdayAscending), &kBirthdaysAscending},
+      {StoredSortCode(SortCode::kBirthdayDescending), &birthdaysDescending},
+      {StoredSortCode(SortCode::kCalendar), nullptr},
+      // The age orders are the birthday orders.
+      {StoredSortCode(SortCode::kAgeAscending), &kBirthdaysAscending},
+      {StoredSortCode(SortCode::kAgeDescending), &birthdaysDescending},
+      // Outside the codes: stored order.
+      {8, &kStoredOrder},
       {0xFFFFFFFF, &kStoredOrder},
   };
   ProgramUnderTest program;
@@ -128,7 +136,7 @@ TEST(FriendListWindow, StartsInTheStoredSortOrderWithEveryAge) {
   for (const auto& c : cases) {
     const std::string context = "paixu " + std::to_string(static_cast<int>(c.code));
     settings::WriteNumber(L"paixu", c.code);
-    HWND main = StartMainWindowWith(program, 9);
+    HWND main = program.StartMainWith(9);
     ASSERT_NE(main, nullptr) << context;
     HWND list = GetDlgItem(main, ids::FriendList);
     const ListRows rows = ReadListRows(program.Process(), list);
@@ -149,8 +157,10 @@ TEST(FriendListWindow, StartsInTheStoredSortOrderWithEveryAge) {
       std::sort(all.begin(), all.end());
       EXPECT_TRUE(names == all) << context;
     }
-    if (c.code == 3) SaveScreenshot("friend-list-birthdays-ascending");
-    Close(program, main);
+    if (c.code == StoredSortCode(SortCode::kBirthdayAscending)) {
+      SaveScreenshot("friend-list-birthdays-ascending");
+    }
+    EXPECT_EQ(program.Close(), 0);
     // Starting never rewrites the stored order.
     EXPECT_EQ(settings::Read(L"paixu").number, c.code) << context;
   }
@@ -159,7 +169,7 @@ TEST(FriendListWindow, StartsInTheStoredSortOrderWithEveryAge) {
 TEST(FriendListWindow, SortMenuStoresTheOrderAndReloadsSummaryFollowsTheCurrentRow) {
   ProgramUnderTest program;
   AddSampleFriends(program);
-  HWND main = StartMainWindowWith(program, 9);
+  HWND main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
   HWND list = GetDlgItem(main, ids::FriendList);
   HWND upcoming = GetDlgItem(main, ids::UpcomingList);
@@ -173,14 +183,14 @@ TEST(FriendListWindow, SortMenuStoresTheOrderAndReloadsSummaryFollowsTheCurrentR
   ASSERT_TRUE(ChooseFromSortMenu(main, list, {VK_DOWN, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN}));
   EXPECT_TRUE(ListShows(program, list, Reversed(kNamesAscending)));
   EXPECT_EQ(settings::Read(L"paixu").type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_EQ(settings::Read(L"paixu").number, 2u);
+  EXPECT_EQ(settings::Read(L"paixu").number, settings::StoredSortCode(SortCode::kNameDescending));
   ExpectFriendRows(ReadListRows(program.Process(), list), "姓名降序");
 
   // 排序方式 > 安年龄 > 年龄升序
   ASSERT_TRUE(
       ChooseFromSortMenu(main, list, {VK_DOWN, VK_RIGHT, VK_UP, VK_UP, VK_RIGHT, VK_RETURN}));
   EXPECT_TRUE(ListShows(program, list, kBirthdaysAscending));
-  EXPECT_EQ(settings::Read(L"paixu").number, 6u);
+  EXPECT_EQ(settings::Read(L"paixu").number, settings::StoredSortCode(SortCode::kAgeAscending));
   // A re-sort leaves the upcoming list as the last upcoming pass made it.
   EXPECT_TRUE(ReadListRows(program.Process(), upcoming) == upcomingBefore);
   SaveScreenshot("friend-list-sorted-by-age");
@@ -199,18 +209,18 @@ TEST(FriendListWindow, SortMenuStoresTheOrderAndReloadsSummaryFollowsTheCurrentR
   SaveScreenshot("friend-list-row-summary");
 
   // The next start keeps the chosen order.
-  Close(program, main);
-  main = StartMainWindowWith(program, 9);
+  EXPECT_EQ(program.Close(), 0);
+  main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(ListShows(program, GetDlgItem(main, ids::FriendList), kBirthdaysAscending));
-  Close(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(FriendListWindow, MissingDatabaseIsCreatedEmpty) {
   ProgramUnderTest program;
   const std::wstring database = program.Folder() + L"\\config.mdb";
   ASSERT_FALSE(FileExists(database));
-  HWND main = StartMainWindowWith(program, 0);
+  HWND main = program.StartMainWith(0);
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(MessageBoxes(program).empty());
   EXPECT_EQ(ReadListRows(program.Process(), GetDlgItem(main, ids::FriendList)).size(), 0u);
@@ -223,7 +233,7 @@ TEST(FriendListWindow, MissingDatabaseIsCreatedEmpty) {
       << Utf8(TrayTip());
   EXPECT_TRUE(WindowText(GetDlgItem(main, ids::ReportView)).empty());
   SaveScreenshot("friend-list-new-database");
-  Close(program, main);
+  EXPECT_EQ(program.Close(), 0);
   // The new database is one the tool can use.
   EXPECT_EQ(RunCli({"list", "--db", Gbk(program.Folder())}), 0);
 }
@@ -261,6 +271,6 @@ TEST(FriendListWindow, FileThatIsNoDatabaseIsReportedAndLeftAlone) {
   HWND status = GetDlgItem(main, ids::Status);
   EXPECT_TRUE(StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"));
   EXPECT_EQ(ReadListRows(program.Process(), GetDlgItem(main, ids::FriendList)).size(), 0u);
-  Close(program, main);
+  EXPECT_EQ(program.Close(), 0);
   EXPECT_TRUE(FileBytes(database) == notADatabase);
 }

@@ -4,25 +4,23 @@
 
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "tray_area.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 
 namespace {
 
-constexpr int EditButton = 1, DeleteButton = 2, SettingsButton = 4, UpcomingButton = 5,
-              AboutButton = 7, ExitButton = 8;
-
 HWND OpenAbout(ProgramUnderTest& program, HWND main) {
-  ClickToolbarButton(program, main, AboutButton);
-  return program.WaitForWindow(memo::ui::SettingsWindowClass, 5000);
+  return OpenFromToolbar(program, main, ToolbarButton::kAbout, memo::ui::SettingsWindowClass);
 }
 
 }  // namespace
 
 TEST(Lifecycle, AboutOpensTheSettingsWindowWithoutModalityOnItsThirdPage) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   HWND about = OpenAbout(program, main);
   ASSERT_NE(about, nullptr);
@@ -36,7 +34,7 @@ TEST(Lifecycle, AboutOpensTheSettingsWindowWithoutModalityOnItsThirdPage) {
   SaveScreenshot("about-window");
 
   // While it is open the main window still takes commands: 设置 opens a modal one.
-  ClickToolbarButton(program, main, SettingsButton);
+  ClickToolbarButton(program, main, ToolbarButton::kSettings);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(main); }));
   PostMessageW(about, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
@@ -46,29 +44,27 @@ TEST(Lifecycle, AboutOpensTheSettingsWindowWithoutModalityOnItsThirdPage) {
             0);
   PostMessageW(settings, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(Lifecycle, ExitEndsAtOnceWithCodeZeroAndTakesTheIconAlong) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(WaitUntil(TrayShowsIcon));
   ASSERT_NE(OpenAbout(program, main), nullptr);
-  ClickToolbarButton(program, main, ExitButton);
+  ClickToolbarButton(program, main, ToolbarButton::kExit);
   EXPECT_EQ(program.WaitForExit(5000), 0);
   EXPECT_TRUE(WaitUntil([] { return !TrayShowsIcon(); }));
 }
 
 TEST(Lifecycle, ClosingWithTheIconEndsWithCodeZeroEvenWithAboutOpen) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(WaitUntil(TrayShowsIcon));
   ASSERT_NE(OpenAbout(program, main), nullptr);
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(5000), 0);
+  EXPECT_EQ(program.Close(5000), 0);
   EXPECT_TRUE(WaitUntil([] { return !TrayShowsIcon(); }));
 }
 
@@ -76,36 +72,34 @@ TEST(Lifecycle, ClosingWithoutTheIconEndsWithCodeZeroWhenTheLastWindowIsGone) {
   {
     ProgramUnderTest program;
     settings::WriteNumber(L"tubiao", 1);
-    HWND main = StartMainWindow(program);
+    HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(5000), 0);
+    EXPECT_EQ(program.Close(5000), 0);
   }
   {
     // The About window belongs to the main window and goes with it.
     ProgramUnderTest program;
     settings::WriteNumber(L"tubiao", 1);
-    HWND main = StartMainWindow(program);
+    HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
     HWND about = OpenAbout(program, main);
     ASSERT_NE(about, nullptr);
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(5000), 0);
+    EXPECT_EQ(program.Close(5000), 0);
   }
 }
 
 TEST(Lifecycle, WithoutFriendsEditAndDeleteDoNothingUpcomingShowsDetailsAndADoubleClickAdds) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
-  ClickToolbarButton(program, main, EditButton);
-  ClickToolbarButton(program, main, DeleteButton);
+  ClickToolbarButton(program, main, ToolbarButton::kEdit);
+  ClickToolbarButton(program, main, ToolbarButton::kDelete);
   Sleep(500);
   EXPECT_EQ(program.WaitForWindow(memo::ui::BirthdayWindowClass, 0), nullptr);
   EXPECT_TRUE(IsWindowEnabled(main));
 
   HWND pages = GetDlgItem(main, memo::ui::main_window::Pages);
-  ClickToolbarButton(program, main, UpcomingButton);
+  ClickToolbarButton(program, main, ToolbarButton::kUpcoming);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 2; }));
   EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, memo::ui::main_window::ReportView)));
 
@@ -123,6 +117,5 @@ TEST(Lifecycle, WithoutFriendsEditAndDeleteDoNothingUpcomingShowsDetailsAndADoub
   EXPECT_FALSE(IsWindowEnabled(main));
   PostMessageW(add, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }

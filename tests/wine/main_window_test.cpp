@@ -5,37 +5,17 @@
 #include "design_check.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "remote_controls.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 namespace ids = memo::ui::main_window;
-
-namespace {
-
-// Keys as a person types them: the menu takes each before the next arrives.
-void TypeKeys(HWND window, std::initializer_list<WPARAM> keys) {
-  for (WPARAM key : keys) {
-    PressKey(window, key);
-    Sleep(250);
-  }
-}
-
-// Right-clicks the list and waits until the pop-up menu is up and tracking.
-bool PopUpSortMenu(HWND list) {
-  RightClick(list, {200, 100});
-  bool shown = WaitUntil([] {
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    return popup && IsWindowVisible(popup);
-  });
-  Sleep(400);
-  return shown;
-}
-
-}  // namespace
+using memo::SortCode;
 
 TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(WindowText(main) == Wide("寿辰备忘录"));
   ExpectWindowFrame(main, 680, 520);
@@ -147,33 +127,30 @@ TEST(MainWindow, CaptionIsTheStoredTitleWithItsVariablesExpanded) {
   {
     ProgramUnderTest program;
     settings::WriteText(L"biaoti", Wide("家人的生日"));
-    HWND main = StartMainWindow(program);
+    HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(main) == Wide("家人的生日"); }));
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(program.Close(), 0);
   }
   {
     ProgramUnderTest program;
     settings::WriteText(L"biaoti", Wide("生日簿 %BIRTHDAY_MEMO_TODAY%"), REG_EXPAND_SZ);
-    HWND main = StartMainWindow(program);
+    HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(main) == Wide("生日簿 2012-04-15"); }));
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(program.Close(), 0);
   }
   {
     // A title stored as a number is no text: the default caption.
     ProgramUnderTest program;
     settings::WriteNumber(L"biaoti", 5);
-    HWND main = StartMainWindow(program);
+    HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
     HWND status = GetDlgItem(main, ids::Status);
     ASSERT_TRUE(WaitUntil(
         [&] { return StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"); }));
     EXPECT_TRUE(WindowText(main) == Wide("寿辰备忘录"));
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(program.Close(), 0);
   }
 }
 
@@ -182,43 +159,43 @@ TEST(MainWindow, TodayPaneShowsALunarDayThatHasNoGregorianTwin) {
   ProgramUnderTest program;
   StartOptions options;
   options.today = "2014-03-30";
-  HWND main = StartMainWindow(program, options);
+  HWND main = program.StartMain(options);
   ASSERT_NE(main, nullptr);
   HWND status = GetDlgItem(main, ids::Status);
   EXPECT_EQ(Utf8(StatusPartText(program.Process(), status, 2)),
             u8"今天是：公历2014年3月30日   农历2014年2月30日");
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(MainWindow, RightClickInTheFriendListPopsUpTheSortMenuWhoseLeavesStoreTheirCode) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   HWND list = GetDlgItem(main, ids::FriendList);
-  // 排序方式 > 按姓名 > 姓名降序 (code 2), by the keyboard.
+  // 排序方式 > 按姓名 > 姓名降序, by the keyboard.
   ASSERT_TRUE(PopUpSortMenu(list));
-  TypeKeys(main, {VK_DOWN, VK_RIGHT, VK_RIGHT, VK_DOWN});
+  TypeMenuKeys(main, {VK_DOWN, VK_RIGHT, VK_RIGHT, VK_DOWN});
   SaveScreenshot("sort-menu");
-  TypeKeys(main, {VK_RETURN});
+  TypeMenuKeys(main, {VK_RETURN});
   ASSERT_TRUE(WaitUntil([] { return settings::Read(L"paixu").exists; }));
   EXPECT_EQ(settings::Read(L"paixu").type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_EQ(settings::Read(L"paixu").number, 2u);
+  EXPECT_EQ(settings::Read(L"paixu").number, settings::StoredSortCode(SortCode::kNameDescending));
 
-  // 排序方式 > 不排序 (code 0), the last item of its level.
+  // 排序方式 > 不排序, the last item of its level.
   ASSERT_TRUE(PopUpSortMenu(list));
-  TypeKeys(main, {VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN});
-  ASSERT_TRUE(WaitUntil([] { return settings::Read(L"paixu").number == 0; }));
+  TypeMenuKeys(main, {VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN});
+  ASSERT_TRUE(WaitUntil([] {
+    return settings::Read(L"paixu").number == settings::StoredSortCode(SortCode::kStored);
+  }));
 
   // Escape chooses nothing.
-  settings::WriteNumber(L"paixu", 7);
+  settings::WriteNumber(L"paixu", settings::StoredSortCode(SortCode::kAgeDescending));
   ASSERT_TRUE(PopUpSortMenu(list));
-  TypeKeys(main, {VK_ESCAPE});
+  TypeMenuKeys(main, {VK_ESCAPE});
   ASSERT_TRUE(WaitUntil([] {
     HWND popup = FindWindowW(L"#32768", nullptr);
     return !popup || !IsWindowVisible(popup);
   }));
-  EXPECT_EQ(settings::Read(L"paixu").number, 7u);
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(settings::Read(L"paixu").number, settings::StoredSortCode(SortCode::kAgeDescending));
+  EXPECT_EQ(program.Close(), 0);
 }

@@ -6,30 +6,17 @@
 
 #include <thread>
 
-#include "program_under_test.h"
+#include "host_window.h"
 #include "test_pictures.h"
 #include "ui/picture_decoder.h"
+#include "ui/ui_thread.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 
 namespace {
 
-HWND TestWindow(const wchar_t* title) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"PictureBoxTestWindow";
-    registered = RegisterClassW(&windowClass) != 0;
-  }
-  HWND window =
-      CreateWindowExW(0, L"PictureBoxTestWindow", title, WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE,
-                      100, 100, 400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetForegroundWindow(window);
-  return window;
-}
+constexpr RECT kHostPlace = {100, 100, 500, 300};
 
 }  // namespace
 
@@ -38,7 +25,7 @@ TEST(PictureBox, ShowsADownloadedPictureAndKeepsTheBuiltInOneOtherwise) {
   std::string builtIn = SolidPicture(PictureKind::kGif, 168, 88, builtInColor);
   ASSERT_FALSE(builtIn.empty());
   int clicks = 0;
-  HWND parent = TestWindow(L"picture box");
+  HWND parent = HostWindow(L"picture box", kHostPlace);
   memo::PictureBox box(builtIn, [&clicks] { ++clicks; });
   HWND window = box.Create(parent, 20, 20, 168, 88, 101);
   ASSERT_NE(window, nullptr);
@@ -71,10 +58,10 @@ TEST(PictureBox, ShowsADownloadedPictureAndKeepsTheBuiltInOneOtherwise) {
   box.ShowDownloaded("");
   EXPECT_TRUE(shows(builtInColor));
 
-  // From a background thread, as the start-up worker hands it over.
+  // From the download's thread, handed over to the user-interface thread as the program does.
   std::string gif = SolidPicture(PictureKind::kGif, 168, 88, RGB(255, 128, 0));
-  std::thread worker([&] { box.ShowDownloaded(gif); });
-  worker.join();
+  std::thread download([&] { memo::ui::RunOnUi([&box, gif] { box.ShowDownloaded(gif); }); });
+  download.join();
   EXPECT_TRUE(shows(RGB(255, 128, 0)));
   SaveScreenshot("picture-box");
 
@@ -93,7 +80,7 @@ TEST(PictureBox, ShowsADownloadedPictureAndKeepsTheBuiltInOneOtherwise) {
 }
 
 TEST(PictureBox, ABuiltInPictureThatDoesNotDecodeLeavesABlankBox) {
-  HWND parent = TestWindow(L"blank picture box");
+  HWND parent = HostWindow(L"blank picture box", kHostPlace);
   memo::PictureBox box("no picture", nullptr);
   HWND window = box.Create(parent, 20, 20, 168, 88, 101);
   ASSERT_NE(window, nullptr);

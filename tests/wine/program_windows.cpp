@@ -1,29 +1,26 @@
 #include "program_windows.h"
 
-#include "ui/window_ids.h"
+#include "remote_controls.h"
+#include "window_basics.h"
 
 namespace wine_test {
+namespace {
 
-HWND StartMainWindow(ProgramUnderTest& program, const StartOptions& options) {
-  if (!program.Start(options)) return nullptr;
-  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
-  if (!main) return nullptr;
-  // Today's dates are the set-up's last words in the status bar. The set-up gets as long as
-  // the window: on a busy machine either may take a while.
-  HWND status = GetDlgItem(main, memo::ui::main_window::Status);
-  const std::wstring today = Wide("今天是：");
-  bool setUp = WaitUntil(
-      [&] {
-        return StatusPartText(program.Process(), status, 2).compare(0, today.size(), today) == 0;
-      },
-      15000);
-  return setUp ? main : nullptr;
-}
+constexpr int kOpenTimeoutMs = 5000;
 
-void ClickToolbarButton(ProgramUnderTest& program, HWND main, int index) {
+}  // namespace
+
+void ClickToolbarButton(ProgramUnderTest& program, HWND main, ToolbarButton button) {
   HWND toolbar = GetDlgItem(main, memo::ui::main_window::Toolbar);
   std::vector<ToolButton> buttons = ToolButtons(program.Process(), toolbar);
-  if (index < static_cast<int>(buttons.size())) Click(toolbar, Centre(buttons[index].rect));
+  size_t index = static_cast<size_t>(button);
+  if (index < buttons.size()) Click(toolbar, Centre(buttons[index].rect));
+}
+
+HWND OpenFromToolbar(ProgramUnderTest& program, HWND main, ToolbarButton button,
+                     const wchar_t* className) {
+  ClickToolbarButton(program, main, button);
+  return program.WaitForWindow(className, kOpenTimeoutMs);
 }
 
 void ClickTab(ProgramUnderTest& program, HWND tab, int index) {
@@ -45,18 +42,28 @@ bool Checked(HWND button) {
   return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-bool ChooseFromSortMenu(HWND main, HWND list, std::initializer_list<WPARAM> keys) {
+bool PopUpSortMenu(HWND list) {
+  // Below the rows of the sample friends: a right click on a row would make it current.
   RightClick(list, {300, 250});
   bool shown = WaitUntil([] {
     HWND popup = FindWindowW(L"#32768", nullptr);
     return popup && IsWindowVisible(popup);
   });
-  if (!shown) return false;
-  Sleep(300);
+  // A menu just shown does not take keys yet.
+  Sleep(400);
+  return shown;
+}
+
+void TypeMenuKeys(HWND main, std::initializer_list<WPARAM> keys) {
   for (WPARAM key : keys) {
     PressKey(main, key);
-    Sleep(200);
+    Sleep(250);
   }
+}
+
+bool ChooseFromSortMenu(HWND main, HWND list, std::initializer_list<WPARAM> keys) {
+  if (!PopUpSortMenu(list)) return false;
+  TypeMenuKeys(main, keys);
   return true;
 }
 

@@ -1,20 +1,25 @@
-// The program's windows as a person reaches them: the main window once its set-up has run,
-// the toolbar's buttons, the pages of tab controls.
+// The program's windows as a person reaches them: the toolbar's buttons, the windows they
+// open, the pages of tab controls, the sort menu.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <initializer_list>
+#include <utility>
 
 #include "program_under_test.h"
+#include "ui/window_ids.h"
 
 namespace wine_test {
 
-// Starts the program and waits for the main window and its set-up (today's dates in the
-// status bar); nullptr when they do not come.
-HWND StartMainWindow(ProgramUnderTest& program, const StartOptions& options = {});
-// Clicks the toolbar button with this index (separators count).
-void ClickToolbarButton(ProgramUnderTest& program, HWND main, int index);
+using ToolbarButton = memo::ui::main_window::ToolbarButton;
+
+void ClickToolbarButton(ProgramUnderTest& program, HWND main, ToolbarButton button);
+// Clicks the button and waits for the window of this class it opens; nullptr when none comes.
+HWND OpenFromToolbar(ProgramUnderTest& program, HWND main, ToolbarButton button,
+                     const wchar_t* className);
 // Clicks a tab of a tab control.
 void ClickTab(ProgramUnderTest& program, HWND tab, int index);
 // Clicks the middle of a control.
@@ -22,9 +27,12 @@ void ClickControl(HWND control);
 // The selection of an edit box as (start, end).
 std::pair<int, int> Selection(HWND edit);
 bool Checked(HWND button);
-// Pops up the sort menu with a right click in the friend list and types the keys that choose
-// an entry (VK_RETURN last), as a person does: the menu takes each before the next comes.
-// False when the menu does not come up.
+// Pops up the sort menu with a right click in the friend list; false when it does not come.
+bool PopUpSortMenu(HWND list);
+// Types keys into the menu the main window tracks, as a person does: it takes each before
+// the next comes.
+void TypeMenuKeys(HWND main, std::initializer_list<WPARAM> keys);
+// Pops up the sort menu and types the keys that choose an entry (VK_RETURN last).
 bool ChooseFromSortMenu(HWND main, HWND list, std::initializer_list<WPARAM> keys);
 
 }  // namespace wine_test

@@ -1,6 +1,8 @@
 #include "real_input.h"
 
-#include "program_under_test.h"
+#include "child_process.h"
+#include "remote_controls.h"
+#include "window_basics.h"
 
 namespace wine_test::real_input {
 namespace {
@@ -15,17 +17,11 @@ bool RunXdotool(const std::string& arguments) {
   static int runs = 0;
   const std::string mark =
       "/tmp/memo-xdotool-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs);
-  std::wstring command =
-      L"Z:\\bin\\sh -c \"xdotool " + Ascii(arguments) + L" && : > " + Ascii(mark) + L"\"";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  ChildProcess xdotool;
+  if (!xdotool.Start(L"Z:\\bin\\sh -c \"xdotool " + Ascii(arguments) + L" && : > " + Ascii(mark) +
+                     L"\"")) {
     return false;
   }
-  if (process.hThread) CloseHandle(process.hThread);
-  if (process.hProcess) CloseHandle(process.hProcess);
   const std::wstring markPath = WindowsPath(mark);
   bool done = WaitUntil(
       [&] { return GetFileAttributesW(markPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);

@@ -7,8 +7,9 @@
 #include "program_under_test.h"
 #include "program_windows.h"
 #include "real_input.h"
-#include "sample_friends.h"
+#include "remote_controls.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 namespace input = wine_test::real_input;
@@ -18,21 +19,20 @@ namespace settings_ids = memo::ui::settings_window;
 
 namespace {
 
-constexpr int kAdd = 0, kEdit = 1, kDelete = 2, kSettings = 4, kAbout = 7;  // toolbar buttons
-
 HWND StartWithTwoFriends(ProgramUnderTest& program) {
   if (!StoreFriends(program.Folder(), {{"张三", false, "1980年5月3日", false, "13800138000"},
                                        {"李四", false, "1975年1月2日", true, ""}})) {
     return nullptr;
   }
-  HWND main = StartMainWindowWith(program, 2);
+  HWND main = program.StartMainWith(2);
   if (main && !WaitUntil([&] { return input::IsActive(main); })) return nullptr;
   return main;
 }
 
-POINT ToolbarButton(ProgramUnderTest& program, HWND main, int index) {
+POINT ButtonCentre(ProgramUnderTest& program, HWND main, ToolbarButton button) {
   HWND toolbar = GetDlgItem(main, main_ids::Toolbar);
-  POINT point = Centre(ToolButtons(program.Process(), toolbar).at(index).rect);
+  POINT point =
+      Centre(ToolButtons(program.Process(), toolbar).at(static_cast<size_t>(button)).rect);
   ClientToScreen(toolbar, &point);
   return point;
 }
@@ -55,11 +55,6 @@ void ClickOn(HWND window, int id) {
   EXPECT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, id))));
 }
 
-void CloseProgram(ProgramUnderTest& program, HWND main) {
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
-}
-
 }  // namespace
 
 TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
@@ -69,7 +64,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   HWND list = GetDlgItem(main, main_ids::FriendList);
   {
     SCOPED_TRACE("add, then cancel");
-    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kAdd)));
+    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kAdd)));
     HWND window = Opened(program, memo::ui::BirthdayWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(IsWindowEnabled(main));
@@ -78,7 +73,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   }
   {
     SCOPED_TRACE("settings, then cancel");
-    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kSettings)));
+    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kSettings)));
     HWND window = Opened(program, memo::ui::SettingsWindowClass);
     ASSERT_NE(window, nullptr);
     ClickOn(window, settings_ids::CancelDays);
@@ -86,7 +81,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   }
   {
     SCOPED_TRACE("about, then Alt+F4");
-    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kAbout)));
+    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kAbout)));
     HWND window = Opened(program, memo::ui::SettingsWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(input::PressKeys("alt+F4"));
@@ -96,7 +91,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
     SCOPED_TRACE("a click on a row, edit, then cancel");
     ASSERT_TRUE(input::Click(input::RowCentre(program.Process(), list, 1)));
     ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }));
-    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kEdit)));
+    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kEdit)));
     HWND window = Opened(program, memo::ui::BirthdayWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::Name)) == Wide("李四"));
@@ -105,14 +100,14 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   }
   {
     SCOPED_TRACE("delete, then no");
-    ASSERT_TRUE(input::Click(ToolbarButton(program, main, kDelete)));
+    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kDelete)));
     HWND question = Opened(program, L"#32770");
     ASSERT_NE(question, nullptr);
     ClickOn(question, IDNO);
     ExpectGoneAndMainActive(question, main);
     EXPECT_EQ(ReadTable(program.Folder()).size(), 2u);
   }
-  CloseProgram(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(RealInput, AddsAFriendTypedOnTheKeyboard) {
@@ -153,5 +148,5 @@ TEST(RealInput, AddsAFriendTypedOnTheKeyboard) {
   EXPECT_EQ(table[2].birthday, "2012年4月15日");
   EXPECT_FALSE(table[2].lunar);
   EXPECT_EQ(table[2].contact, "13600001234");
-  CloseProgram(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }

@@ -7,6 +7,7 @@
 
 #include "app/win32/registry.h"
 #include "program_under_test.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 

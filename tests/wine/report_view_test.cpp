@@ -9,42 +9,19 @@
 #include <thread>
 
 #include "../unit/sample_upcoming_page.h"
-#include "program_under_test.h"
-#include "test_pictures.h"
+#include "host_window.h"
+#include "test_files.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 
 namespace {
 
-HWND TestWindow() {
-  WNDCLASSW windowClass = {};
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"ReportViewTestWindow";
-  RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, L"ReportViewTestWindow", L"report view",
-                                WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 40, 40, 700, 440, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetForegroundWindow(window);
-  return window;
-}
+constexpr RECT kHostPlace = {40, 40, 740, 480};
 
-// A folder with a Chinese name, as the program's own folder may have.
-std::string TempFolder() {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  std::string folder = std::string(temp) + "寿辰备忘录-" + std::to_string(GetCurrentProcessId());
-  CreateDirectoryW(Wide(folder).c_str(), nullptr);
-  return folder;
-}
-
-void WriteFileBytes(const std::string& gbkPath, const std::string& bytes) {
-  HANDLE file = CreateFileW(Wide(gbkPath).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+// The page's path in a folder with a Chinese name, as the program's own folder may have.
+std::wstring PagePath(const TempFolder& folder) {
+  return folder.Path() + L"\\" + Wide("最近生日.html");
 }
 
 std::wstring ViewText(HWND view) {
@@ -88,12 +65,14 @@ Format FormatOf(HWND view, const std::wstring& part) {
 }  // namespace
 
 TEST(ReportView, ShowsTheUpcomingPageWithItsStyles) {
-  HWND parent = TestWindow();
+  HWND parent = HostWindow(L"report view", kHostPlace);
   memo::RichReportView view;
   HWND window = view.Create(parent, 2, 2, 672, 368, 201);
   ASSERT_NE(window, nullptr);
-  const std::string path = TempFolder() + "\\最近生日.html";
-  WriteFileBytes(path, memo_test::SampleUpcomingPage());
+  TempFolder folder("寿辰备忘录");
+  const std::wstring page = PagePath(folder);
+  const std::string path = Gbk(page);
+  WriteFileBytes(page, memo_test::SampleUpcomingPage());
   view.LoadPage(path);
   PumpMessages(300);
 
@@ -154,18 +133,20 @@ TEST(ReportView, ShowsTheUpcomingPageWithItsStyles) {
 }
 
 TEST(ReportView, ReloadsFromAnyThreadAndShowsMissingOrEmptyPagesEmpty) {
-  HWND parent = TestWindow();
+  HWND parent = HostWindow(L"report view", kHostPlace);
   memo::RichReportView view;
   HWND window = view.Create(parent, 2, 2, 672, 368, 201);
   ASSERT_NE(window, nullptr);
-  const std::string path = TempFolder() + "\\最近生日.html";
-  WriteFileBytes(path, "<P align=center>第一版</P>");
+  TempFolder folder("寿辰备忘录");
+  const std::wstring page = PagePath(folder);
+  const std::string path = Gbk(page);
+  WriteFileBytes(page, "<P align=center>第一版</P>");
   view.LoadPage(path);
   EXPECT_NE(ViewText(window).find(L"第一版"), std::wstring::npos);
 
   // The upcoming pass rewrites the page and calls from its own thread; the view changes on
   // the window's thread once that thread handles its messages.
-  WriteFileBytes(path, "<P align=right>第二版 &lt;新&gt;</P>");
+  WriteFileBytes(page, "<P align=right>第二版 &lt;新&gt;</P>");
   std::thread worker([&] { view.LoadPage(path); });
   worker.join();
   PumpMessages(300);
@@ -174,18 +155,18 @@ TEST(ReportView, ReloadsFromAnyThreadAndShowsMissingOrEmptyPagesEmpty) {
   EXPECT_NE(text.find(L"第二版 <新>"), std::wstring::npos);
   EXPECT_EQ(FormatOf(window, L"第二版").align, PFA_RIGHT);
 
-  WriteFileBytes(path, "");
+  WriteFileBytes(page, "");
   view.LoadPage(path);
   EXPECT_EQ(ViewText(window).find_first_not_of(L"\r\n"), std::wstring::npos);
 
-  WriteFileBytes(path, "<P>again</P>");
+  WriteFileBytes(page, "<P>again</P>");
   view.LoadPage(path);
-  DeleteFileW(Wide(path).c_str());
+  DeleteFileW(page.c_str());
   view.LoadPage(path);
   EXPECT_EQ(ViewText(window).find_first_not_of(L"\r\n"), std::wstring::npos);
 
   // Broken markup still shows its text.
-  WriteFileBytes(path, "<FONT color=#ff0000 size=9>红<STRONG>字</P></FONT><BR><P align=cen");
+  WriteFileBytes(page, "<FONT color=#ff0000 size=9>红<STRONG>字</P></FONT><BR><P align=cen");
   view.LoadPage(path);
   EXPECT_NE(ViewText(window).find(L"红字"), std::wstring::npos);
   DestroyWindow(parent);

@@ -3,12 +3,8 @@
 // the program's page with.
 #pragma once
 
-#include <windows.h>
-
 #include <string>
 #include <vector>
-
-#include "program_under_test.h"
 
 namespace wine_test {
 
@@ -24,11 +20,6 @@ struct SampleFriend {
 // dates and calendars that sort differently.
 extern const std::vector<SampleFriend> kSampleFriends;
 
-// Starts the program and waits for its set-up; nullptr when it does not come or shows
-// another record count.
-HWND StartMainWindowWith(ProgramUnderTest& program, int recordCount,
-                         const StartOptions& options = {});
-
 // Runs birthday-memo-cli.exe beside the program with these GBK arguments and gives its exit
 // code, or -1 when it cannot start or does not end.
 int RunCli(const std::vector<std::string>& arguments);
@@ -38,12 +29,5 @@ bool AddFriends(const std::wstring& folder, const std::vector<SampleFriend>& fri
 
 // The page the tool writes for the folder's friends on that date ("YYYY-MM-DD").
 std::string CliReportPage(const std::wstring& folder, const std::string& today);
-
-std::string Gbk(const std::wstring& text);
-
-// The whole file; empty when it cannot be read.
-std::string FileBytes(const std::wstring& path);
-bool FileExists(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 
 }  // namespace wine_test

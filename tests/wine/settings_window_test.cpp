@@ -5,18 +5,18 @@
 #include "design_check.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "remote_controls.h"
+#include "tray_area.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 namespace ids = memo::ui::settings_window;
 
 namespace {
 
-constexpr int SettingsButton = 4;
-
 HWND OpenSettings(ProgramUnderTest& program, HWND main) {
-  ClickToolbarButton(program, main, SettingsButton);
-  return program.WaitForWindow(memo::ui::SettingsWindowClass, 5000);
+  return OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::SettingsWindowClass);
 }
 
 std::wstring Text(HWND window, int id) {
@@ -55,7 +55,7 @@ bool Closed(HWND window) {
 
 TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstStartValues) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   HWND settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
@@ -99,7 +99,8 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
   EXPECT_EQ(lstrcmpiW(ClassName(arrows).c_str(), UPDOWN_CLASSW), 0);
   RECT arrowPlace = PlaceInWindow(arrows);
   EXPECT_GE(arrowPlace.left, 161 + 53);  // beside the box
-  EXPECT_EQ(SendMessageW(arrows, UDM_GETRANGE32, 0, 0), 0);
+  // The arrows hold the designed range themselves, whoever asks them.
+  EXPECT_EQ(UpDownRange(program.Process(), arrows), std::make_pair(0, 355));
   SaveScreenshot("settings-reminder-page");
 
   ClickTab(program, tab, 1);
@@ -149,7 +150,7 @@ TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAndOutOfRangeDaysAsTen) {
     settings::WriteNumber(L"tubiao", 1);
     settings::WriteNumber(L"tanchu", 1);
     settings::WriteText(L"biaoti", Wide("我的备忘"));
-    HWND main = StartMainWindow(program);
+    HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
     HWND settings = OpenSettings(program, main);
     ASSERT_NE(settings, nullptr);
@@ -164,14 +165,13 @@ TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAndOutOfRangeDaysAsTen) {
     EXPECT_EQ(settings::Read(L"tianshuo").number, run.days);
     PostMessageW(settings, WM_CLOSE, 0, 0);
     ASSERT_TRUE(Closed(settings));
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(program.Close(), 0);
   }
 }
 
 TEST(SettingsWindow, DaysBoxTakesDigitsAndMinusKeepsZeroToThreeSixtyAndItsArrowsWrap) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   HWND settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
@@ -224,7 +224,7 @@ TEST(SettingsWindow, DaysBoxTakesDigitsAndMinusKeepsZeroToThreeSixtyAndItsArrows
 
 TEST(SettingsWindow, ReminderPageSavesTheDaysAloneAndCancelSavesNothing) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   HWND settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
@@ -247,13 +247,12 @@ TEST(SettingsWindow, ReminderPageSavesTheDaysAloneAndCancelSavesNothing) {
   ClickControl(GetDlgItem(settings, ids::CancelDays));
   ASSERT_TRUE(Closed(settings));
   EXPECT_EQ(settings::Read(L"tianshuo").number, 25u);
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(SettingsWindow, PersonalisationPageSavesTitleIconAndPopUpAndAppliesThem) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(WaitUntil(TrayShowsIcon));
   HWND settings = OpenSettings(program, main);
@@ -300,6 +299,5 @@ TEST(SettingsWindow, PersonalisationPageSavesTitleIconAndPopUpAndAppliesThem) {
   EXPECT_TRUE(WaitUntil([&] { return WindowText(main).empty(); }));
   EXPECT_TRUE(WaitUntil(TrayShowsIcon));
   SaveScreenshot("settings-saved-without-title");
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }

@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "program_under_test.h"
+#include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 
 TEST(Smoke, StartsShowsCaptionAndClosesWithCodeZero) {
   ProgramUnderTest program;
   ASSERT_TRUE(program.Start());
-  HWND main = program.WaitForWindow(L"BirthdayMemoMain");
+  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(WindowText(main), Wide("寿辰备忘录"));
   RECT frame;
@@ -22,6 +24,5 @@ TEST(Smoke, StartsShowsCaptionAndClosesWithCodeZero) {
   EXPECT_FALSE(style & WS_THICKFRAME);
   Sleep(500);
   SaveScreenshot("smoke-main-window");
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }

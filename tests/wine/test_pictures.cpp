@@ -96,16 +96,4 @@ bool SameColor(COLORREF a, COLORREF b, int tolerance) {
          std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
-void PumpMessages(int ms) {
-  DWORD end = GetTickCount() + ms;
-  while (static_cast<int>(end - GetTickCount()) > 0) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(10);
-  }
-}
-
 }  // namespace wine_test

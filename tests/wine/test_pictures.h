@@ -20,7 +20,4 @@ COLORREF ScreenColorAt(HWND window, int x, int y);
 // True when each channel differs by at most tolerance (JPEG does not keep colours exactly).
 bool SameColor(COLORREF a, COLORREF b, int tolerance = 0);
 
-// Handles the window messages waiting for this thread for about ms milliseconds.
-void PumpMessages(int ms);
-
 }  // namespace wine_test

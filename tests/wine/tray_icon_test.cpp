@@ -6,7 +6,9 @@
 #include <shellapi.h>
 
 #include "program_under_test.h"
-#include "program_windows.h"
+#include "tray_area.h"
+#include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 
@@ -30,7 +32,7 @@ bool Visible(HWND window) {
 
 TEST(TrayIcon, ShownAtStartAndALeftClickHidesAndShowsTheMainWindowARightClickNothing) {
   ProgramUnderTest program;
-  HWND main = StartMainWindow(program);
+  HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(WaitUntil(TrayShowsIcon));
   SaveScreenshot("tray-icon");
@@ -50,29 +52,26 @@ TEST(TrayIcon, ShownAtStartAndALeftClickHidesAndShowsTheMainWindowARightClickNot
   EXPECT_EQ(program.WaitForExit(0), -1);
   ClickTrayIcon();
   ASSERT_TRUE(WaitUntil([&] { return Visible(main); }));
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(TrayIcon, SettingOtherThanZeroHidesItAndATextSettingReadsAsZero) {
   {
     ProgramUnderTest program;
     settings::WriteNumber(L"tubiao", 1);
-    HWND main = StartMainWindow(program);
+    HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
     Sleep(500);
     EXPECT_FALSE(TrayShowsIcon());
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(program.Close(), 0);
   }
   {
     ProgramUnderTest program;
     settings::WriteText(L"tubiao", L"1");
-    HWND main = StartMainWindow(program);
+    HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(WaitUntil(TrayShowsIcon));
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(program.Close(), 0);
   }
 }
 
@@ -80,7 +79,7 @@ TEST(TrayIcon, ComesBackWithWorkingClicksAfterTheTaskbarIsRecreatedBehindABalloo
   ProgramUnderTest program;
   StartOptions options;
   options.balloon = "生日提醒|张三 还有3天";
-  HWND main = StartMainWindow(program, options);
+  HWND main = program.StartMain(options);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(WaitUntil(TrayShowsIcon));
   ASSERT_TRUE(WaitUntil([] { return VisibleBalloon() != nullptr; }));
@@ -96,8 +95,7 @@ TEST(TrayIcon, ComesBackWithWorkingClicksAfterTheTaskbarIsRecreatedBehindABalloo
   EXPECT_TRUE(WaitUntil([&] { return !Visible(main); }));
   ClickTrayIcon();
   EXPECT_TRUE(WaitUntil([&] { return Visible(main); }));
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(TrayIcon, BalloonShowsAndIsTakenAwayFiveSecondsAfterItWasAskedFor) {
@@ -105,7 +103,7 @@ TEST(TrayIcon, BalloonShowsAndIsTakenAwayFiveSecondsAfterItWasAskedFor) {
   StartOptions options;
   options.balloon = "生日提醒|张三 还有3天";
   ASSERT_TRUE(program.Start(options));
-  ASSERT_NE(program.WaitForWindow(L"BirthdayMemoMain"), nullptr);
+  ASSERT_NE(program.WaitForWindow(memo::ui::MainWindowClass), nullptr);
   DWORD started = GetTickCount();
   // The taskbar shows a balloon about 2 s after it is asked for, and would keep it 10 s.
   ASSERT_TRUE(WaitUntil([] { return VisibleBalloon() != nullptr; }, 6000));

@@ -4,8 +4,12 @@
 
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "remote_controls.h"
 #include "sample_friends.h"
+#include "test_files.h"
+#include "tray_area.h"
 #include "ui/window_ids.h"
+#include "window_basics.h"
 
 using namespace wine_test;
 namespace ids = memo::ui::main_window;
@@ -73,11 +77,6 @@ std::vector<std::wstring> ExpectedShownLines() {
   return lines;
 }
 
-void Close(ProgramUnderTest& program, HWND main) {
-  PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
-}
-
 // Waits until the upcoming pass has written the page and filled the list.
 bool UpcomingPassDone(ProgramUnderTest& program, HWND main, size_t rows) {
   return WaitUntil([&] {
@@ -96,7 +95,7 @@ TEST(UpcomingWindow, StartUpFillsTheListPageReportViewTipAndBalloon) {
   ASSERT_TRUE(AddFriends(program.Folder(), kSampleFriends));
   const std::string cliPage = CliReportPage(program.Folder(), "2012-04-15");
   ASSERT_FALSE(cliPage.empty());
-  HWND main = StartMainWindowWith(program, 9);
+  HWND main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(UpcomingPassDone(program, main, 5));
   // The balloon shows for a few seconds only: first.
@@ -123,13 +122,13 @@ TEST(UpcomingWindow, StartUpFillsTheListPageReportViewTipAndBalloon) {
 
   // 最近生日 shows the report page and runs the pass again, which rewrites the page.
   ASSERT_TRUE(DeleteFileW(PagePath(program).c_str()));
-  ClickToolbarButton(program, main, 5);
+  ClickToolbarButton(program, main, ToolbarButton::kUpcoming);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(view) != FALSE; }));
   EXPECT_TRUE(WaitUntil([&] { return FileBytes(PagePath(program)) == cliPage; }));
   EXPECT_TRUE(WaitUntil([&] { return ShownLines(view) == ExpectedShownLines(); }));
   Sleep(300);
   SaveScreenshot("upcoming-report-view");
-  Close(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }
 
 TEST(UpcomingWindow, NoBalloonWhenTurnedOffOrWithoutTrayIcon) {
@@ -139,7 +138,7 @@ TEST(UpcomingWindow, NoBalloonWhenTurnedOffOrWithoutTrayIcon) {
   // No tray icon (tubiao 1) with the balloon allowed: neither icon nor tip nor balloon. First,
   // while the taskbar has never held the program's icon.
   settings::WriteNumber(L"tubiao", 1);
-  HWND main = StartMainWindowWith(program, 9);
+  HWND main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(UpcomingPassDone(program, main, 5));
   Sleep(kBalloonDelayMs);
@@ -147,13 +146,13 @@ TEST(UpcomingWindow, NoBalloonWhenTurnedOffOrWithoutTrayIcon) {
   EXPECT_TRUE(TrayTip().empty()) << Utf8(TrayTip());
   EXPECT_FALSE(TrayShowsIcon());
   SaveScreenshot("upcoming-no-balloon-without-tray-icon");
-  Close(program, main);
+  EXPECT_EQ(program.Close(), 0);
 
   // 不弹出提示 (tanchu 1) with the tray icon: the tip is still set.
   settings::WriteNumber(L"tubiao", 0);
   settings::WriteNumber(L"tanchu", 1);
   DeleteFileW(PagePath(program).c_str());
-  main = StartMainWindowWith(program, 9);
+  main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(UpcomingPassDone(program, main, 5));
   const std::wstring tip = Wide(std::string("最近5将要过生日：\r\n") + kTipText);
@@ -161,5 +160,5 @@ TEST(UpcomingWindow, NoBalloonWhenTurnedOffOrWithoutTrayIcon) {
   Sleep(kBalloonDelayMs);
   EXPECT_EQ(VisibleBalloon(), nullptr);
   SaveScreenshot("upcoming-no-balloon-when-turned-off");
-  Close(program, main);
+  EXPECT_EQ(program.Close(), 0);
 }

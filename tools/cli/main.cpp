@@ -1,5 +1,6 @@
 // birthday-memo-cli: the portable core on the command line.
 //   birthday-memo-cli [--today YYYY-MM-DD] COMMAND ARGS...
+//   birthday-memo-cli --version
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -28,7 +29,10 @@ std::map<std::string, Command>& Commands() {
 const char* runningUsage = nullptr;
 
 void PrintAllUsage() {
-  std::fputs("usage: birthday-memo-cli [--today YYYY-MM-DD] COMMAND ARGS...\n", stderr);
+  std::fputs(
+      "usage: birthday-memo-cli [--today YYYY-MM-DD] COMMAND ARGS...\n"
+      "       birthday-memo-cli --version\n",
+      stderr);
   for (const auto& [name, command] : Commands()) {
     std::fprintf(stderr, "  birthday-memo-cli %s\n", command.usage);
   }
@@ -98,6 +102,10 @@ int main(int argc, char** argv) {
   using namespace memo::cli;
   Arguments args = GbkArguments(argc, argv);
   PrepareOutput();
+  if (args.size() == 1 && args[0] == "--version") {
+    std::puts("birthday-memo-cli " PROGRAM_VERSION);
+    return 0;
+  }
   if (args.size() >= 2 && args[0] == "--today") {
     memo::DateTime today = memo::ParseIsoDate(args[1]);
     if (today == memo::MinDateTime) {

@@ -1,5 +1,7 @@
 #include "app/win32/application.h"
 
+#include <thread>
+
 #include "app/win32/web_extras.h"
 #include "records/friend_list.h"
 #include "resource_ids.h"
@@ -11,6 +13,7 @@ namespace memo {
 namespace {
 
 constexpr int BalloonTimeoutMs = 5000;
+constexpr int kExitCode = 0;
 
 }  // namespace
 
@@ -30,32 +33,45 @@ void Application::SetStartBalloon(const std::string& title, const std::string& t
   startBalloonText_ = text;
 }
 
+// How the program ends, all of it here. Every end is the main window's destruction: closing
+// it, or 退出. Every other window of the program is owned by it and goes first, so it is also
+// the last window gone, with or without the tray icon. The window's procedure hands the
+// destroy message to the tray icon, which goes with it; the quit message carries the exit
+// code out of the message loop; Run() gives it back once the loop has ended, and the worker
+// is joined as the application goes. The picture download is never waited for.
 int Application::Run() {
   main_.Open();
   return ui::RunMessageLoop();
 }
 
+void Application::Exit() {
+  // At once, and the icon first, so that no dead icon stays in the tray.
+  tray_.Remove();
+  main_.Close();
+}
+
+void Application::OnMainWindowDestroying() {
+  // Work still on its way to a window is dropped: the worker must not wait for it.
+  ui::EndUiWork();
+  PostQuitMessage(kExitCode);
+}
+
 void Application::OnMainWindowCreated() {
   // The look of the standard controls comes from the manifest (Common Controls 6).
-  ui::SetUiWorkWindow(main_.Handle());
-  trayPlatform_.Attach(main_.Handle(), tray_);
+  trayPlatform_.Attach(main_.Handle());
   if (hooks.openBirthdayDatabase) hooks.openBirthdayDatabase();
   worker_.Post([this] { SetUpMainWindow(); });
 }
 
-void Application::OnMainWindowDestroying() {
-  // Work still on its way to the window is dropped: the worker must not wait for it when the
-  // program ends.
-  ui::SetUiWorkWindow(nullptr);
+bool Application::OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return tray_.OnWindowMessage(message, wParam, lParam) == TrayIcon::MessageOutcome::kConsumed;
 }
 
 void Application::SetUpMainWindow() {
   SetUpSteps steps;
   steps.loadFriendList = hooks.loadFriendList;
   steps.startUpcomingPass = [this] { StartUpcomingPass(); };
-  steps.showAdvertisement = [this] {
-    pictureDownload_.Post([this] { main_.Picture().ShowDownloaded(FetchPublisherPicture()); });
-  };
+  steps.showAdvertisement = [this] { ShowAdvertisement(); };
   memo::SetUpMainWindow({*this, main_.FriendList(), main_.Status()}, settings_, steps);
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
     // Behind the upcoming pass, whose own balloon would replace it.
@@ -66,38 +82,52 @@ void Application::SetUpMainWindow() {
   }
 }
 
+void Application::ShowAdvertisement() {
+  // A thread of its own, never waited for: the upcoming pass must not wait behind the
+  // download, nor the end of the program. It touches nothing of the application's until its
+  // work reaches the user-interface thread, which drops it once the main window is gone.
+  std::thread([this] {
+    std::string picture = FetchPublisherPicture();
+    ui::RunOnUi([this, picture] { main_.Picture().ShowDownloaded(picture); });
+  }).detach();
+}
+
 void Application::StartUpcomingPass() {
   if (hooks.recomputeUpcoming) worker_.Post(hooks.recomputeUpcoming);
 }
 
-void Application::OnToolbarButton(int index) {
-  switch (index) {
-    case 0:  // 添加
+void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
+  using Button = ui::main_window::ToolbarButton;
+  switch (button) {
+    case Button::kAdd:
       AddFriend();
       break;
-    case 1: {  // 编辑
+    case Button::kEdit: {
       int row = main_.FriendList().CurrentRow();
       if (row >= 0 && hooks.editFriend) hooks.editFriend(row);
       break;
     }
-    case 2:  // 删除
+    case Button::kDelete:
       if (hooks.deleteSelectedFriends) hooks.deleteSelectedFriends();
       break;
-    case 4: {  // 设置
+    case Button::kSettings: {
       ui::SettingsWindow settings(settings_, *this);
       settings.OpenModal(main_.Handle());
       break;
     }
-    case 5:  // 最近生日
+    case Button::kUpcoming:
       main_.ShowPage(ui::ReportPage);
       StartUpcomingPass();
       break;
-    case 7:  // 关于
+    case Button::kAbout:
       ui::SettingsWindow::OpenAbout(main_.Handle(), settings_, *this);
       break;
-    case 8:  // 退出: at once; the icon goes first so that no dead icon stays in the tray.
-      tray_.Remove();
-      ExitProcess(0);
+    case Button::kExit:
+      Exit();
+      break;
+    case Button::kFirstSeparator:
+    case Button::kSecondSeparator:
+      break;
   }
 }
 
@@ -117,10 +147,11 @@ void Application::OnFriendRowChanged(int row) {
   if (hooks.showRowSummary) hooks.showRowSummary(row);
 }
 
-void Application::OnSortMenu(int sortCode) {
-  memo::OnSortMenu(records_.Records(), sortCode, [this](std::function<void()> reload) {
-    worker_.Post([this, reload] { records_.Use([&reload](RecordsContext&) { reload(); }); });
-  });
+void Application::OnSortMenu(SortCode code) {
+  memo::OnSortMenu(
+      records_.Records(), static_cast<int>(code), [this](std::function<void()> reload) {
+        worker_.Post([this, reload] { records_.Use([&reload](RecordsContext&) { reload(); }); });
+      });
 }
 
 void Application::OnPictureClicked() {

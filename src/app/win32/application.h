@@ -9,13 +9,13 @@
 
 #include "app/background_worker.h"
 #include "app/main_window_setup.h"
-#include "settings/settings_window_logic.h"
 #include "app/tray_icon.h"
 #include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"
 #include "app/win32/registry_settings_store.h"
 #include "app/win32/win32_tray_platform.h"
 #include "reckoning/report_outputs.h"
+#include "settings/settings_window_logic.h"
 #include "ui/main_window.h"
 
 namespace memo {
@@ -58,11 +58,12 @@ class Application : private ui::MainWindowOperations,
   // ui::MainWindowOperations
   void OnMainWindowCreated() override;
   void OnMainWindowDestroying() override;
+  bool OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPictureClicked() override;
-  void OnToolbarButton(int index) override;
+  void OnToolbarButton(ui::main_window::ToolbarButton button) override;
   void OnFriendRowChanged(int row) override;
   void OnFriendListDoubleClick() override;
-  void OnSortMenu(int sortCode) override;
+  void OnSortMenu(SortCode code) override;
   // MainWindowView and SettingsEffects
   void SetCaption(const std::string& text) override;
   void SetMainCaption(const std::string& text) override;
@@ -70,8 +71,10 @@ class Application : private ui::MainWindowOperations,
   void RemoveTrayIcon() override;
 
   void SetUpMainWindow();
+  void ShowAdvertisement();
   void StartUpcomingPass();
   void AddFriend();
+  void Exit();
   void ToggleMainWindow(int mouseMessage);
 
   RegistrySettingsStore settings_;
@@ -84,10 +87,8 @@ class Application : private ui::MainWindowOperations,
   std::string startBalloonText_;
   ProgramRecords records_;
   FriendCommands friends_;
-  // Last, so that they end first, while everything their work uses still exists. The
-  // picture download has a thread of its own so that the upcoming pass never waits for it.
+  // Last, so that it ends first, while everything its work uses still exists.
   BackgroundWorker worker_;
-  BackgroundWorker pictureDownload_;
 };
 
 }  // namespace memo

@@ -124,6 +124,8 @@ std::string HttpDownload(const std::string& address) {
 }
 
 std::string FetchPublisherPicture() {
+  // A program built without a publisher asks nobody for anything.
+  if (PublisherHost().empty()) return std::string();
   std::string bytes = HttpDownload(PublisherPictureAddress());
   // An error page or any other kind of file is no advertisement: the built-in picture stays.
   if (SniffPicture(bytes) == PictureFormat::kNone) bytes.clear();
@@ -131,6 +133,7 @@ std::string FetchPublisherPicture() {
 }
 
 void OpenPublisherSite() {
+  if (PublisherHost().empty()) return;
   // The shell may hand the address to a COM server; it wants COM on the calling thread.
   HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   ShellExecuteW(nullptr, L"open", Wide(PublisherSiteAddress()).c_str(), nullptr, nullptr,

@@ -8,21 +8,12 @@
 namespace memo {
 namespace {
 
-// There is one main window and one tray icon: the hook and the timer find them here.
-Win32TrayPlatform* attached = nullptr;
-
 template <size_t N>
 void CopyText(wchar_t (&target)[N], const std::string& gbk) {
   lstrcpynW(target, Wide(gbk).c_str(), N);
 }
 
 }  // namespace
-
-void Win32TrayPlatform::Attach(HWND window, TrayIcon& tray) {
-  window_ = window;
-  tray_ = &tray;
-  attached = this;
-}
 
 void Win32TrayPlatform::Notify(TrayCommand command, const TrayRecord& record) {
   NOTIFYICONDATAW data = {};
@@ -53,39 +44,12 @@ IconHandle Win32TrayPlatform::WindowSmallIcon() {
   return static_cast<IconHandle>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0));
 }
 
-void Win32TrayPlatform::InstallHook() {
-  previous_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookProc)));
-}
-
-void Win32TrayPlatform::RemoveHook() {
-  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-}
-
 void Win32TrayPlatform::StartTimer(uint32_t id, int milliseconds) {
-  SetTimer(window_, id, milliseconds, BalloonTimerProc);
+  SetTimer(window_, id, milliseconds, nullptr);
 }
 
 void Win32TrayPlatform::StopTimer(uint32_t id) {
   KillTimer(window_, id);
-}
-
-void Win32TrayPlatform::EndProcess(int exitCode) {
-  ExitProcess(exitCode);
-}
-
-LRESULT CALLBACK Win32TrayPlatform::HookProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-  // The previous procedure is taken first: handling the message may remove the hook.
-  WNDPROC previous = attached->previous_;
-  if (attached->tray_->OnWindowMessage(message, lParam) == TrayIcon::HookOutcome::Consumed) {
-    return 0;
-  }
-  return CallWindowProcW(previous, window, message, wParam, lParam);
-}
-
-void CALLBACK Win32TrayPlatform::BalloonTimerProc(HWND, UINT, UINT_PTR, DWORD) {
-  attached->tray_->OnBalloonTimer();
 }
 
 }  // namespace memo
