@@ -7,17 +7,11 @@
 #include <functional>
 #include <string>
 
-#include "settings/settings_store.h"
 #include "datetime/date_time.h"
 #include "records/status_bar.h"
-#include "records/text_rows.h"
+#include "settings/settings_store.h"
 
 namespace memo {
-
-// Status-bar parts of the main window.
-constexpr int GreetingPart = 0;
-constexpr int RecordCountPart = 1;
-constexpr int TodayPart = 2;
 
 // What the set-up changes on the main window besides its lists and status bar.
 class MainWindowView {
@@ -29,24 +23,21 @@ class MainWindowView {
 
 // The steps that other modules own; an empty one is skipped.
 struct SetUpSteps {
-  std::function<void(int sortCode)> loadFriendList;  // fills the friend list
-  std::function<void()> startUpcomingPass;           // queued behind the set-up
+  std::function<int(int sortCode)> loadFriendList;  // fills the friend list, gives its count
+  std::function<void()> startUpcomingPass;          // queued behind the set-up
   std::function<void()> showAdvertisement;
 };
 
 struct MainWindowParts {
   MainWindowView& view;
-  TextRows& friendList;
   StatusBar& status;
 };
 
 // An empty stored title gives the default one; any other text stays as it is.
 std::string CaptionFromTitle(const std::string& storedTitle);
-std::string RecordCountText(int rowCount);
 // "今天是：公历" today "   农历" today's lunar date, both in the 年月日 form.
 std::string TodayText(DateTime today, const std::string& todayLunarText);
 
-void ShowRecordCount(const TextRows& friendList, StatusBar& status);
 void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
                      const SetUpSteps& steps);
 

@@ -29,7 +29,6 @@ constexpr size_t BalloonTitleByteLimit = 63;
 constexpr uint32_t TrayMessageFlag = 1, TrayIconFlag = 2, TrayTipFlag = 4, TrayInfoFlag = 16;
 constexpr uint32_t TrayIconFlags = TrayMessageFlag | TrayIconFlag | TrayTipFlag;
 
-constexpr uint32_t InformationBalloonIcon = 1;
 extern const char* const DefaultTrayTip;  // "寿辰备忘录！"
 
 using IconHandle = uintptr_t;

@@ -52,7 +52,7 @@ class FieldReader {
   // Skips one separator: the given Chinese unit character, or one of "-./:" (and a blank
   // when allowed).
   void SkipSeparator(const char* unit, bool blankAllowed = false) {
-    if (Rest().compare(0, 2, unit) == 0) {
+    if (RestStartsWith(unit)) {
       pos_ += 2;
       return;
     }
@@ -62,7 +62,8 @@ class FieldReader {
     }
   }
 
-  std::string Rest() const { return text_.substr(pos_); }
+  bool AtEnd() const { return pos_ == text_.size(); }
+  bool RestStartsWith(const char* unit) const { return text_.compare(pos_, 2, unit) == 0; }
 
  private:
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -138,8 +139,10 @@ std::string DateToText(DateTime value) {
 
 std::optional<DateTextFields> ReadDateTextFields(const std::string& text) {
   if (text.empty()) return std::nullopt;
-  const std::string folded = FoldFullWidth(text);
-  FieldReader reader(folded);
+  // Full-width forms lead with one of two bytes; a text without them needs no folding.
+  const bool fullWidth = text.find_first_of("\xA1\xA3") != std::string::npos;
+  const std::string folded = fullWidth ? FoldFullWidth(text) : std::string();
+  FieldReader reader(fullWidth ? folded : text);
   DateTextFields read{};
   read.year = reader.Digits(4);
   reader.SkipSeparator("年");
@@ -152,8 +155,7 @@ std::optional<DateTextFields> ReadDateTextFields(const std::string& text) {
   read.minute = reader.Digits(2);
   reader.SkipSeparator("分");
   read.second = reader.Digits(2);
-  const std::string rest = reader.Rest();
-  if (!rest.empty() && rest.compare(0, 2, "秒") != 0) return std::nullopt;
+  if (!reader.AtEnd() && !reader.RestStartsWith("秒")) return std::nullopt;
   if (read.hour > 23 || read.minute > 59 || read.second > 59) return std::nullopt;
   return read;
 }
@@ -180,30 +182,38 @@ int WeekdayOf(int year, int month, int day) {
   return sum % 7 == 0 ? 7 : sum % 7;
 }
 
-namespace {
-
-// A day of the Gregorian calendar within DateTime's years 100..9999.
 bool IsSolarDate(int year, int month, int day) {
   return year >= 100 && year <= 9999 && day >= 1 && day <= SolarMonthDays(year, month);
 }
 
-std::optional<DateTime> SolarValue(const std::string& text) {
+std::optional<DateTextFields> ReadDateText(const std::string& text) {
   const std::optional<DateTextFields> read = ReadDateTextFields(text);
   if (!read || !IsSolarDate(read->year, read->month, read->day)) return std::nullopt;
-  return MakeDateTime(read->year, read->month, read->day, read->hour, read->minute, read->second);
+  // A time of day on the last day would lie past the range every date value keeps to.
+  const bool pastLastDay = read->year == 9999 && read->month == 12 && read->day == 31 &&
+                           (read->hour | read->minute | read->second) != 0;
+  if (pastLastDay) return std::nullopt;
+  return read;
+}
+
+namespace {
+
+DateTime ValueOf(const DateTextFields& read) {
+  return MakeDateTime(read.year, read.month, read.day, read.hour, read.minute, read.second);
 }
 
 }  // namespace
 
 DateTime DateFromText(const std::string& text) {
-  return SolarValue(text).value_or(MinDateTime);
+  const std::optional<DateTextFields> read = ReadDateTextFields(text);
+  if (!read || !IsSolarDate(read->year, read->month, read->day)) return MinDateTime;
+  return ValueOf(*read);
 }
 
 std::optional<DateTime> ParseDateText(const std::string& text) {
-  const std::optional<DateTime> value = SolarValue(text);
-  // A time of day on the last day would lie past the range every date value keeps to.
-  if (value && *value > MaxDateTime) return std::nullopt;
-  return value;
+  const std::optional<DateTextFields> read = ReadDateText(text);
+  if (!read) return std::nullopt;
+  return ValueOf(*read);
 }
 
 std::string NumberToText(int64_t value) {

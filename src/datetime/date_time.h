@@ -47,12 +47,16 @@ std::optional<DateTextFields> ReadDateTextFields(const std::string& text);
 bool IsGregorianLeapYear(int year);
 // 0 for a month outside 1..12.
 int SolarMonthDays(int year, int month);
+// True for a day of the Gregorian calendar within DateTime's years 100..9999.
+bool IsSolarDate(int year, int month, int day);
 // 1 = Monday .. 7 = Sunday; 0 for fields out of range.
 int WeekdayOf(int year, int month, int day);
 
 // The value of a date text, or nothing when the text is no date or its value lies past
 // MaxDateTime; unlike DateFromText, "100年1月1日" is a value here like any other.
 std::optional<DateTime> ParseDateText(const std::string& text);
+// The fields of the date text that ParseDateText takes, without making its value.
+std::optional<DateTextFields> ReadDateText(const std::string& text);
 
 // Builds the DateTime of a civil date and time without any range check; callers that
 // need validation go through DateFromText.

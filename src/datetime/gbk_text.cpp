@@ -43,19 +43,25 @@ std::string ReplaceText(const std::string& text, const std::string& part,
 std::string FoldFullWidth(const std::string& text) {
   std::string out;
   out.reserve(text.size());
+  size_t copied = 0;  // text before this is in out
   for (size_t at = 0; at < text.size();) {
     size_t length = CharLength(text, at);
     unsigned char lead = text[at];
     unsigned char trail = length == 2 ? text[at + 1] : 0;
+    char folded = 0;
     if (length == 2 && lead == 0xA1 && trail == 0xA1) {
-      out += ' ';  // the full-width blank
+      folded = ' ';  // the full-width blank
     } else if (length == 2 && lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) {
-      out += static_cast<char>(trail - 0x80);  // full-width forms of ASCII 0x21..0x7E
-    } else {
-      out.append(text, at, length);
+      folded = static_cast<char>(trail - 0x80);  // full-width forms of ASCII 0x21..0x7E
+    }
+    if (folded) {
+      out.append(text, copied, at - copied);
+      out += folded;
+      copied = at + length;
     }
     at += length;
   }
+  out.append(text, copied, std::string::npos);
   return out;
 }
 

@@ -4,9 +4,13 @@
 
 #include <string>
 
+#include "datetime/date_time.h"
+
 namespace memo {
 
 inline constexpr char kLeapMonthMark[] = "[闰月]";
+inline constexpr char kLunarCalendar[] = "农历";
+inline constexpr char kSolarCalendar[] = "公历";
 
 enum class CalendarKind { kSolar, kLunar };
 
@@ -20,15 +24,22 @@ struct Birthday {
   std::string text;   // exactly as stored, for display
 
   bool lunar() const { return calendar == CalendarKind::kLunar; }
+  // "农历" or "公历".
+  const char* calendarName() const { return lunar() ? kLunarCalendar : kSolarCalendar; }
   // False for a text that says no date: such a birthday is listed but never counted.
   bool ok() const { return month != 0; }
 };
 
 // Reads a stored text. A solar text is a Gregorian date in any form the date texts take;
 // a lunar one is the same with the leap mark anywhere in it.
-Birthday ReadBirthday(const std::string& storedText, bool lunar);
+Birthday ReadBirthday(std::string storedText, bool lunar);
 
 // The text a birthday is stored as: "Y年M月D日", "[闰月]" after a lunar leap month.
 std::string BirthdayText(int year, int month, int day, bool lunar, bool leap);
+
+// The birthday on the day of a date (the birth date, or in lunar mode the lunar carrier),
+// with its stored text. A solar birthday never carries the leap mark, even when the date
+// was picked in a day of a lunar leap month: with it the text would no longer read as a date.
+Birthday BirthdayOn(DateTime date, bool lunar, bool leap);
 
 }  // namespace memo

@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "reckoning/birthday.h"
+#include "reckoning/lunar_carrier.h"
+
 namespace memo {
 
 bool NoteIsDue(const std::string& monthDayText, bool lunar);
@@ -12,5 +15,8 @@ bool NoteIsDue(const std::string& monthDayText, bool lunar);
 // Names the missing date and the day counted instead; empty when no day before it
 // converts either.
 std::string FallbackNote(const std::string& monthDayText, bool lunar);
+
+// The note of a birthday that could be read when it is due this year, else empty.
+std::string UpcomingNote(const Birthday& birthday, const TodayDates& today);
 
 }  // namespace memo

@@ -27,29 +27,28 @@ DateTime Today() {
   return DatePart(Now());
 }
 
-DateTime TodayLunar() {
-  return SolarToLunar(Now());
-}
-
 LunarDate TodayLunarDate() {
-  int year = 0, month = 0, day = 0;
-  bool leap = false;
-  if (!ConvertSolarToLunar(Now(), year, month, day, leap)) return LunarDate{};
-  return LunarDate{static_cast<uint16_t>(year), static_cast<uint16_t>(month),
-                   static_cast<uint16_t>(day), leap};
+  return TodayNow().lunar;
 }
 
-std::string TodayLunarText() {
-  const LunarDate today = TodayLunarDate();
-  if (today.year == 0) return DateToText(MinDateTime);
-  return DateTextOf(today.year, today.month, today.day);
-}
-
-DateTime SolarToLunar(DateTime solar) {
+TodayDates TodayNow() {
+  const DateTime now = Now();
   int year = 0, month = 0, day = 0;
   bool leap = false;
-  if (!ConvertSolarToLunar(solar, year, month, day, leap)) year = month = day = 0;
-  return DateFromText(DateTextOf(year, month, day));
+  if (!ConvertSolarToLunar(now, year, month, day, leap)) return TodayDates{DatePart(now), {}};
+  return TodayDates{DatePart(now),
+                    LunarDate{static_cast<uint16_t>(year), static_cast<uint16_t>(month),
+                              static_cast<uint16_t>(day), leap}};
+}
+
+std::string LunarDateText(const LunarDate& date) {
+  if (date.year == 0) return DateToText(MinDateTime);
+  return DateTextOf(date.year, date.month, date.day);
+}
+
+int CurrentYear(const TodayDates& today, bool lunar) {
+  if (!lunar) return today.solarYear;
+  return today.lunar.year == 0 ? YearOf(MinDateTime) : today.lunar.year;
 }
 
 bool LunarDateExists(DateTime carrier, bool leap) {

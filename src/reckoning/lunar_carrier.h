@@ -15,15 +15,26 @@ namespace memo {
 std::string DateTextOf(int year, int month, int day);
 
 DateTime Today();
-// The carrier of today's lunar date, leap mark dropped; MinDateTime when it has none.
-DateTime TodayLunar();
 // Today's lunar date itself, which exists also on the days that have no carrier (lunar
 // 2月29日 in a year whose number is not a Gregorian leap year); all zero outside the
 // engine's range. The reckoning counts from it so that such days count like any other.
 LunarDate TodayLunarDate();
-// Today's lunar date as "Y年M月D日", also on a day without a carrier.
-std::string TodayLunarText();
-DateTime SolarToLunar(DateTime solar);
+
+// Today in both calendars, read from the clock once, so that a whole pass over the friends
+// counts from one day even when midnight passes meanwhile.
+struct TodayDates {
+  TodayDates(DateTime date, LunarDate lunarDate)
+      : solar(date), lunar(lunarDate), solarYear(YearOf(date)), solarMonth(MonthOf(date)) {}
+
+  DateTime solar;             // the date, without the time of day
+  LunarDate lunar;            // all zero outside the engine's range
+  int solarYear, solarMonth;  // of `solar`, taken apart once for every count from it
+};
+TodayDates TodayNow();
+// The lunar date as "Y年M月D日"; "100年1月1日" outside the engine's range.
+std::string LunarDateText(const LunarDate& date);
+// The current year number of a calendar; 100 for the lunar one outside the engine's range.
+int CurrentYear(const TodayDates& today, bool lunar);
 // True when the lunar date converts without any fallback. A leap flag for a month that
 // is not the year's leap month converts the ordinary month, as the engine does.
 bool LunarDateExists(DateTime carrier, bool leap);

@@ -2,13 +2,12 @@
 
 #include "datetime/date_time.h"
 #include "datetime/gbk_text.h"
-#include "reckoning/lunar_carrier.h"
 
 namespace memo {
 namespace {
 
-int DaysFromToday(DateTime date) {
-  return static_cast<int>(TruncateToInteger(DaysBetween(date, Today())));
+int DaysFromToday(DateTime date, const TodayDates& today) {
+  return static_cast<int>(TruncateToInteger(DaysBetween(date, today.solar)));
 }
 
 // The year of the next occurrence: this one unless its month is already past.
@@ -16,45 +15,57 @@ int OccurrenceYear(int year, int currentMonth, int month) {
   return currentMonth > month ? year + 1 : year;
 }
 
-int SolarDays(const std::string& text) {
-  const DateTime birthday = DateFromText(text);
-  const int month = MonthOf(birthday), day = DayOf(birthday);
-  const DateTime now = Now();
-  const int year = OccurrenceYear(YearOf(now), MonthOf(now), month);
-  int days = DaysFromToday(DateFromText(DateTextOf(year, month, day)));
-  // Below -365 only when the date is missing that year (MinDateTime): step back a day
-  // at a time. Day 28 exists in every month, unless the year itself is out of range.
-  for (int back = 1; days < -365 && day - back >= 1; ++back) {
-    days = DaysFromToday(DateFromText(DateTextOf(year, month, day - back)));
-  }
-  return days;
+int SolarDays(int month, int day, const TodayDates& today) {
+  const int year = OccurrenceYear(today.solarYear, today.solarMonth, month);
+  // A day the month lacks that year counts on the last day before it that it has. Day 28
+  // exists in every month, unless the year itself is out of range.
+  int existing = day;
+  while (existing >= 1 && !IsSolarDate(year, month, existing)) --existing;
+  return DaysFromToday(existing >= 1 ? MakeDateTime(year, month, existing) : MinDateTime, today);
 }
 
-int LunarDays(const std::string& text) {
-  const bool leap = FindText(text, kLeapMonthMark) != -1;
-  const DateTime birthday = DateFromText(ReplaceText(text, kLeapMonthMark, ""));
-  const int month = MonthOf(birthday), day = DayOf(birthday);
-  // Counted from the lunar numbers rather than through carriers: lunar 2月29日 exists in
-  // every lunar year but has a carrier only in Gregorian leap years, and a birthday or a
-  // today on that day must still count. Wherever the carriers exist the result is theirs.
-  const LunarDate today = TodayLunarDate();
-  if (today.year == 0) return DaysFromToday(EmptyDateTime);
-  const int year = OccurrenceYear(today.year, today.month, month);
-  return DaysFromToday(LunarToSolar(year, month, day, leap));
+// Counted from the lunar numbers rather than through carriers: lunar 2月29日 exists in
+// every lunar year but has a carrier only in Gregorian leap years, and a birthday or a
+// today on that day must still count.
+int LunarDays(int month, int day, bool leap, const TodayDates& today) {
+  if (today.lunar.year == 0) return DaysFromToday(EmptyDateTime, today);
+  const int year = OccurrenceYear(today.lunar.year, today.lunar.month, month);
+  return DaysFromToday(LunarToSolar(year, month, day, leap), today);
+}
+
+int DaysUntil(int month, int day, bool leap, bool lunar, const TodayDates& today) {
+  return lunar ? LunarDays(month, day, leap, today) : SolarDays(month, day, today);
+}
+
+std::string MonthDayText(int month, int day, bool leap) {
+  return NumberToText(month) + "月" + NumberToText(day) + (leap ? "日[闰月]" : "日");
+}
+
+// The date of a stored text, the leap mark taken out where `leap` says it is there.
+DateTime DateOfText(const std::string& text, bool leap) {
+  return DateFromText(leap ? ReplaceText(text, kLeapMonthMark, "") : text);
 }
 
 }  // namespace
 
+int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
+  return DaysUntil(birthday.month, birthday.day, birthday.leap, birthday.lunar(), today);
+}
+
 int DaysUntilBirthday(const std::string& birthdayText, bool lunar) {
-  return lunar ? LunarDays(birthdayText) : SolarDays(birthdayText);
+  const bool leap = lunar && FindText(birthdayText, kLeapMonthMark) != -1;
+  const DateTime date = DateOfText(birthdayText, leap);
+  return DaysUntil(MonthOf(date), DayOf(date), leap, lunar, TodayNow());
+}
+
+std::string NextBirthdayText(const Birthday& birthday) {
+  return MonthDayText(birthday.month, birthday.day, birthday.leap);
 }
 
 std::string NextBirthdayText(const std::string& birthdayText) {
   const bool leap = FindText(birthdayText, kLeapMonthMark) != -1;
-  const DateTime birthday =
-      DateFromText(leap ? ReplaceText(birthdayText, kLeapMonthMark, "") : birthdayText);
-  return NumberToText(MonthOf(birthday)) + "月" + NumberToText(DayOf(birthday)) +
-         (leap ? "日[闰月]" : "日");
+  const DateTime date = DateOfText(birthdayText, leap);
+  return MonthDayText(MonthOf(date), DayOf(date), leap);
 }
 
 std::string CountdownText(int days) {

@@ -1,16 +1,15 @@
 #include "records/birthday_window_logic.h"
 
-#include "datetime/gbk_text.h"
+#include "calendar/calendar_model.h"
 #include "reckoning/lunar_carrier.h"
-#include "reckoning/next_birthday.h"
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
 
 namespace memo {
 
 void BirthdayWindowLogic::OnCreated() {
-  if (editRow_ != kNewFriend) {
-    FillFromRow();
+  if (editedFriend_ != kNewFriend) {
+    if (const Friend* person = FindFriend(context_, editedFriend_)) FillFrom(*person);
     return;
   }
   ShowToday(form_.LunarChosen());
@@ -18,21 +17,19 @@ void BirthdayWindowLogic::OnCreated() {
   form_.FocusName();
 }
 
-void BirthdayWindowLogic::FillFromRow() {
-  editedFriend_ = context_.database.RowIdAt(editRow_);
-  const TextRows& rows = context_.friendList;
-  const std::string birthday = rows.Cell(editRow_, 1);
-  const bool leap = FindText(birthday, kLeapMonthMark) != -1;
-  const DateTime date = DateFromText(ReplaceText(birthday, kLeapMonthMark, ""));
+// A birthday that could not be read shows the first date the box holds.
+void BirthdayWindowLogic::FillFrom(const Friend& person) {
+  const Birthday& birthday = person.birthday;
+  const DateTime date =
+      birthday.ok() ? MakeDateTime(birthday.year, birthday.month, birthday.day) : MinDateTime;
   form_.SetCaption(kEditCaption);
-  form_.SetNameText(rows.Cell(editRow_, 0));
+  form_.SetNameText(person.name);
   form_.SetDateBox(date);
-  form_.SetContactText(rows.Cell(editRow_, 4));
-  form_.ShowLeap(leap);
-  const bool lunar = rows.Cell(editRow_, 2) == kLunarCalendar;
-  form_.ChooseLunar(lunar);
+  form_.SetContactText(person.contact);
+  form_.ShowLeap(birthday.leap);
+  form_.ChooseLunar(birthday.lunar());
   form_.SetCalendarProperty(CalendarProperty::kSelectedDate,
-                            lunar ? LunarToSolar(date, leap) : date);
+                            birthday.lunar() ? LunarToSolar(date, birthday.leap) : date);
   form_.FocusName();
 }
 
@@ -47,12 +44,10 @@ void BirthdayWindowLogic::ShowToday(bool lunar) {
     return;
   }
   const LunarDate today = TodayLunarDate();
-  DateTime carrier = MinDateTime;
-  for (int day = today.day; day > 0 && carrier == MinDateTime; --day) {
-    carrier = DateFromText(DateTextOf(today.year, today.month, day));
-  }
-  if (carrier == MinDateTime) return;  // a clock beyond the lunar tables
-  form_.SetDateBox(carrier);
+  int day = today.day;
+  while (day > 0 && !IsSolarDate(today.year, today.month, day)) --day;
+  if (day == 0) return;  // a clock beyond the lunar tables
+  form_.SetDateBox(MakeDateTime(today.year, today.month, day));
   form_.ShowLeap(today.isLeapMonth);
 }
 
@@ -76,13 +71,12 @@ void BirthdayWindowLogic::OnCalendarDatePicked() {
     const auto part = [this](CalendarProperty property) {
       return static_cast<int>(form_.CalendarProperty(property));
     };
-    const DateTime carrier = DateFromText(DateTextOf(part(CalendarProperty::kLunarYear),
-                                                     part(CalendarProperty::kLunarMonth),
-                                                     part(CalendarProperty::kLunarDay)));
+    const int year = part(CalendarProperty::kLunarYear), month = part(CalendarProperty::kLunarMonth),
+              day = part(CalendarProperty::kLunarDay);
     // A lunar day that no date text can carry cannot be stored: the pick does not take,
     // and the calendar stays open for another day.
-    if (carrier == MinDateTime) return;
-    form_.SetDateBox(carrier);
+    if (!IsSolarDate(year, month, day)) return;
+    form_.SetDateBox(MakeDateTime(year, month, day));
   } else {
     form_.SetDateBox(DatePart(form_.CalendarProperty(CalendarProperty::kSelectedDate)));
   }
@@ -94,22 +88,19 @@ void BirthdayWindowLogic::OnWindowClick() {
   form_.ShowCalendar(false);
 }
 
-// The friend's row as it is now, found by its table row wherever the list has moved it;
-// -1 once it is deleted. A friend whose table row is unknown (storing it failed) cannot be
-// found safely after a reload, so it is not written again.
-int BirthdayWindowLogic::RowToSave() {
-  if (editRow_ == kNewFriend) return context_.friendList.AppendRow();
-  return context_.database.PositionOfRowId(editedFriend_);
+// An edited friend is found by its rowid wherever the list has moved it; once it is
+// deleted it is not written again.
+bool BirthdayWindowLogic::Save() {
+  const std::optional<Birthday> birthday =
+      BirthdayOfDate(form_.DateBox(), form_.LunarChosen(), form_.LeapChecked());
+  if (!birthday) return false;
+  Friend person{editedFriend_, form_.NameText(), *birthday, form_.ContactText()};
+  if (editedFriend_ == kNewFriend) return AddFriend(context_, std::move(person));
+  return FindFriend(context_, editedFriend_) && UpdateFriend(context_, person);
 }
 
 void BirthdayWindowLogic::OnOk() {
-  const bool lunar = form_.LunarChosen();
-  const bool leap = form_.LeapChecked();
-  const int row = RowToSave();
-  if (row >= 0) {
-    SaveFriend(context_, form_.NameText(), lunar, form_.DateBox(), form_.ContactText(), row, leap);
-    saved_ = true;
-  }
+  saved_ = Save();
   form_.Close();
 }
 

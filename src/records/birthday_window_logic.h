@@ -43,16 +43,16 @@ inline constexpr char kEditCaption[] = "修改生日";
 
 class BirthdayWindowLogic {
  public:
-  static constexpr int kNewFriend = -1;
+  static constexpr int64_t kNewFriend = 0;
 
-  // Adds a friend, or edits the friend in friend-list row `editRow`. An edit is bound to
-  // that friend, not to the row: a re-sort, a deletion or another edit while the window is
-  // open never makes its 确定 write another friend. Every call that reads or writes the
-  // records runs while the caller holds them (OnCreated, OnOk).
-  BirthdayWindowLogic(BirthdayForm& form, RecordsContext& context, int editRow = kNewFriend)
-      : form_(form), context_(context), editRow_(editRow) {}
+  // Adds a friend, or edits the friend of this rowid: a re-sort, a deletion or another
+  // edit while the window is open never makes its 确定 write another friend. Every call
+  // that reads or writes the records runs while the caller holds them (OnCreated, OnOk).
+  BirthdayWindowLogic(BirthdayForm& form, RecordsContext& context,
+                      int64_t editedFriend = kNewFriend)
+      : form_(form), context_(context), editedFriend_(editedFriend) {}
 
-  // The window was created: today's date for a new friend, the row's values for an edit.
+  // The window was created: today's date for a new friend, the friend's values for an edit.
   void OnCreated();
   void OnSolarChosen();
   void OnLunarChosen();
@@ -61,21 +61,21 @@ class BirthdayWindowLogic {
   void OnCalendarDatePicked();
   // The left button pressed on the window's background.
   void OnWindowClick();
-  // 确定: writes the friend into its list row and table row, and closes the window. An
+  // 确定: stores the friend in the table and the friend list, and closes the window. An
   // edited friend that was deleted meanwhile stays deleted.
   void OnOk();
 
+  // 确定 stored the friend.
   bool Saved() const { return saved_; }
 
  private:
-  void FillFromRow();
+  void FillFrom(const Friend& person);
   void ShowToday(bool lunar);
-  int RowToSave();
+  bool Save();
 
   BirthdayForm& form_;
   RecordsContext& context_;
-  const int editRow_;
-  int64_t editedFriend_ = 0;  // the table row of the edited friend; 0 when unknown
+  const int64_t editedFriend_;
   bool saved_ = false;
 };
 

@@ -1,54 +1,62 @@
 #include "records/friend_editing.h"
 
-#include "app/main_window_setup.h"
-#include "reckoning/next_birthday.h"
+#include <algorithm>
+
 #include "records/friend_list.h"
-#include "records/upcoming_pass.h"
 
 namespace memo {
 
-std::string BirthdayText(DateTime date, bool lunar, bool leap) {
-  return DateToText(date) + (lunar && leap ? kLeapMonthMark : "");
+std::optional<Birthday> BirthdayOfDate(DateTime date, bool lunar, bool leap) {
+  if (!(date >= MinDateTime && date <= MaxDateTime)) return std::nullopt;
+  return BirthdayOn(DatePart(date), lunar, leap);
 }
 
-void SaveFriend(RecordsContext& context, const std::string& name, bool lunar, DateTime date,
-                const std::string& contact, int row, bool leap) {
-  const BirthdayRecord record{name, BirthdayText(date, lunar, leap), lunar, contact};
-  WriteFriendRow(context.friendList, row, record, CurrentYearsNow());
+bool AddFriend(RecordsContext& context, Friend person) {
+  person.rowid = context.repository.Insert(person);
+  if (person.rowid == 0) return false;
+  context.friendList.PutFriend(person.rowid, person, TodayNow());
+  context.friends.push_back(std::move(person));
+  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  return true;
+}
 
-  BirthdayDatabase& database = context.database;
-  if (database.RowCount() > row) {
-    database.MoveToPosition(row);
-  } else {
-    database.AddRow();
+bool UpdateFriend(RecordsContext& context, const Friend& person) {
+  Friend stored = person;
+  stored.rowid = context.repository.Update(person);
+  if (stored.rowid == 0) return false;
+  // A row that someone else removed meanwhile was stored anew, under a new rowid.
+  context.friendList.PutFriend(person.rowid, stored, TodayNow());
+  for (Friend& listed : context.friends) {
+    if (listed.rowid == person.rowid) listed = stored;
   }
-  database.WriteRecord(record);
-  // Moving away stores the row.
-  database.MoveFirst();
-  ShowRecordCount(context.friendList, context.statusBar);
+  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  return true;
 }
 
-int DeleteFriendRows(RecordsContext& context, const std::vector<int>& rows) {
-  int deleted = 0;
-  for (int selected : rows) {
-    // Every earlier deletion has moved the later rows up by one.
-    const int row = selected - deleted;
-    context.database.MoveToPosition(row);
-    if (!context.database.DeleteRow()) break;
-    context.friendList.RemoveRow(row);
-    ++deleted;
+int DeleteFriends(RecordsContext& context, const std::vector<int64_t>& rowids) {
+  std::vector<int64_t> deleted;
+  for (int64_t rowid : rowids) {
+    if (!context.repository.Delete(rowid)) break;
+    deleted.push_back(rowid);
   }
-  return deleted;
+  std::vector<Friend>& friends = context.friends;
+  friends.erase(std::remove_if(friends.begin(), friends.end(),
+                               [&](const Friend& person) {
+                                 return std::find(deleted.begin(), deleted.end(), person.rowid) !=
+                                        deleted.end();
+                               }),
+                friends.end());
+  context.friendList.RemoveFriends(deleted);
+  return static_cast<int>(deleted.size());
 }
 
-void DeleteSelectedFriends(RecordsContext& context, const Confirmation& confirm) {
-  const std::vector<int> selected = context.friendList.SelectedRows();
-  if (selected.empty()) return;
+int DeleteSelectedFriends(RecordsContext& context, const Confirmation& confirm) {
+  const std::vector<int64_t> selected = context.friendList.SelectedFriends();
+  if (selected.empty()) return 0;
   const std::string question =
       "确定要删除这" + NumberToText(static_cast<int>(selected.size())) + "位好友的生日信息吗?";
-  if (!confirm(question)) return;
-  DeleteFriendRows(context, selected);
-  RecomputeUpcoming(context);
+  if (!confirm(question)) return 0;
+  return DeleteFriends(context, selected);
 }
 
 }  // namespace memo

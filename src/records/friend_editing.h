@@ -1,37 +1,41 @@
-// Storing an added or edited friend and deleting friends, in the friend list and in the
-// birthday table together, so that row n of one stays row n of the other.
+// Storing an added or edited friend and deleting friends, in the birthday table and the
+// friend list together.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "datetime/date_time.h"
 #include "records/records_context.h"
 
 namespace memo {
 
-// The stored form of a birthday: the date text, with "[闰月]" after a lunar leap month.
-// A solar birthday never carries the mark, even when the date was picked in a day of a
-// lunar leap month: with it the text would no longer read as a date.
-std::string BirthdayText(DateTime date, bool lunar, bool leap);
+// The birthday a date of the add window or the command-line tool stands for (the birth
+// date, or in lunar mode its lunar carrier; the time of day does not count); nothing for
+// a value outside the dates a birthday text can hold.
+std::optional<Birthday> BirthdayOfDate(DateTime date, bool lunar, bool leap);
 
-// Writes friend-list row `row` and the same row of the result set, which is added at
-// the end when the set has no such row, stores it and shows the record count. For an
-// added friend the caller appends the empty list row first; the window shows the friend
-// list's page itself.
-void SaveFriend(RecordsContext& context, const std::string& name, bool lunar, DateTime date,
-                const std::string& contact, int row, bool leap);
+// Stores a new friend, adds it at the end of the friend list and shows the record count.
+// False when the table refused it (reported): the list stays as it was. The window shows
+// the friend list's page itself.
+bool AddFriend(RecordsContext& context, Friend person);
 
-// Deletes the given friend-list rows (ascending) from the table and the list. A row the
-// table refuses to delete stays, with every row after it, and the failure is reported.
+// Stores the friend's changes in the table and in its row of the friend list, and shows
+// the record count. False when the table refused them (reported).
+bool UpdateFriend(RecordsContext& context, const Friend& person);
+
+// Deletes the friends from the table and the list, in the order given. A friend the table
+// refuses to delete stays, with every friend after it, and the failure is reported.
 // Returns the number deleted.
-int DeleteFriendRows(RecordsContext& context, const std::vector<int>& rows);
+int DeleteFriends(RecordsContext& context, const std::vector<int64_t>& rowids);
 
 // Asks whether to go on; true for yes.
 using Confirmation = std::function<bool(const std::string& question)>;
 
-// Deletes the selected friends after the confirmation, then runs the upcoming pass.
-void DeleteSelectedFriends(RecordsContext& context, const Confirmation& confirm);
+// Deletes the friends selected in the list after the confirmation; on the user-interface
+// thread, which the selection is asked of. Returns the number deleted.
+int DeleteSelectedFriends(RecordsContext& context, const Confirmation& confirm);
 
 }  // namespace memo

@@ -2,51 +2,15 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <string>
+#include <numeric>
 #include <vector>
 
-#include "text/text_codec.h"
+#include "text/gbk_table.h"
 
 namespace memo {
 namespace {
-
-constexpr uint32_t kNotInGbk = 0xFFFF;
-
-// For every code point of the Basic Multilingual Plane its GBK bytes read as one
-// big-endian number (ASCII below 0x80, double-byte characters from 0x8140), or kNotInGbk.
-// Built once with a single conversion: each character is followed by a line feed, a byte
-// that never occurs inside a GBK character, so the output splits back into characters.
-std::vector<uint16_t> BuildGbkKeys() {
-  std::u16string all;
-  all.reserve(2 * 0x10000);
-  for (uint32_t code = 0; code < 0x10000; ++code) {
-    bool surrogate = code >= 0xD800 && code < 0xE000;
-    all += surrogate || code == '\n' ? u'?' : static_cast<char16_t>(code);
-    all += u'\n';
-  }
-  const std::string gbk = Utf16ToGbk(all);
-  std::vector<uint16_t> keys(0x10000, kNotInGbk);
-  size_t pos = 0;
-  for (uint32_t code = 0; code < 0x10000 && pos < gbk.size(); ++code) {
-    size_t end = gbk.find('\n', pos);
-    if (end == std::string::npos) break;
-    const std::string character = gbk.substr(pos, end - pos);
-    pos = end + 1;
-    bool replaced = character == "?" && code != '?';
-    if (replaced || character.empty() || character.size() > 2) continue;
-    uint16_t key = static_cast<unsigned char>(character[0]);
-    if (character.size() == 2) key = key << 8 | static_cast<unsigned char>(character[1]);
-    keys[code] = key;
-  }
-  keys['\n'] = '\n';
-  return keys;
-}
-
-uint16_t GbkKey(uint32_t code) {
-  static const std::vector<uint16_t> keys = BuildGbkKeys();
-  return code < keys.size() ? keys[code] : kNotInGbk;
-}
 
 bool IsContinuation(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -68,7 +32,7 @@ uint32_t DecodeAt(std::string_view text, size_t pos) {
 }
 
 uint64_t OrderOf(uint32_t code) {
-  return static_cast<uint64_t>(GbkKey(code)) << 32 | code;
+  return static_cast<uint64_t>(GbkCodeOf(code)) << 32 | code;
 }
 
 int CollationCallback(void*, int lengthA, const void* a, int lengthB, const void* b) {
@@ -88,6 +52,70 @@ int CompareInGbkOrder(std::string_view a, std::string_view b) {
   const uint64_t orderA = OrderOf(DecodeAt(a, pos)), orderB = OrderOf(DecodeAt(b, pos));
   if (orderA != orderB) return orderA < orderB ? -1 : 1;
   return a.substr(pos).compare(b.substr(pos)) < 0 ? -1 : 1;
+}
+
+namespace {
+
+// The place of each character of the Basic Multilingual Plane in the order OrderOf gives.
+// The planes above it come after it (GBK lacks them all), in code point order, so a code
+// point there is its own place.
+std::vector<uint16_t> BuildRanks() {
+  std::vector<uint32_t> codes(0x10000);
+  std::iota(codes.begin(), codes.end(), 0);
+  std::sort(codes.begin(), codes.end(),
+            [](uint32_t a, uint32_t b) { return OrderOf(a) < OrderOf(b); });
+  std::vector<uint16_t> ranks(0x10000);
+  for (uint32_t rank = 0; rank < codes.size(); ++rank) ranks[codes[rank]] = rank;
+  return ranks;
+}
+
+const std::vector<uint16_t>& Ranks() {
+  static const std::vector<uint16_t> ranks = BuildRanks();
+  return ranks;
+}
+
+// A place in as few bytes as keep byte order and tell where each character ends: one byte
+// below 0x80 (ASCII), two with a lead byte below 0xE0 (every GBK character), else three.
+// Gives the end of what it wrote.
+char* WriteRank(char* out, uint32_t rank) {
+  constexpr uint32_t kTwoBytes = 0x80, kThreeBytes = kTwoBytes + 0x6000;
+  if (rank < kTwoBytes) {
+    *out++ = static_cast<char>(rank);
+  } else if (rank < kThreeBytes) {
+    rank -= kTwoBytes;
+    *out++ = static_cast<char>(0x80 + (rank >> 8));
+    *out++ = static_cast<char>(rank & 0xFF);
+  } else {
+    rank -= kThreeBytes;
+    *out++ = static_cast<char>(0xE0 + (rank >> 16));
+    *out++ = static_cast<char>(rank >> 8 & 0xFF);
+    *out++ = static_cast<char>(rank & 0xFF);
+  }
+  return out;
+}
+
+}  // namespace
+
+bool AppendGbkSortKey(std::string_view utf8, std::string& key) {
+  const std::vector<uint16_t>& ranks = Ranks();
+  // At most three bytes of key for each byte of text; most keys fit on the stack.
+  char small[96];
+  std::string large(3 * utf8.size() > sizeof small ? 3 * utf8.size() : 0, '\0');
+  char* const begin = large.empty() ? small : large.data();
+  char* out = begin;
+  for (size_t pos = 0; pos < utf8.size();) {
+    uint32_t code = static_cast<unsigned char>(utf8[pos]);
+    if (code < 0x80) {
+      ++pos;
+    } else if (const std::optional<uint32_t> next = NextUtf8Character(utf8, pos)) {
+      code = *next;
+    } else {
+      return false;
+    }
+    out = WriteRank(out, code < ranks.size() ? ranks[code] : code);
+  }
+  key.append(begin, out);
+  return true;
 }
 
 bool RegisterGbkCollation(sqlite3* connection) {

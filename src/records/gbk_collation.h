@@ -3,6 +3,7 @@
 // order is Unicode's, so the table's text columns are declared with this collation.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 struct sqlite3;
@@ -14,6 +15,12 @@ inline constexpr char kGbkCollation[] = "GBK";
 // Negative, zero or positive as the GBK form of a sorts before, with or after that of b.
 // Both are UTF-8. Characters that GBK cannot hold keep their Unicode order among themselves.
 int CompareInGbkOrder(std::string_view a, std::string_view b);
+
+// Appends a key whose byte order is the collation's order, for a text that is well-formed
+// UTF-8: sorting by keys is sorting by CompareInGbkOrder without its work at every
+// comparison. False, with `key` as it was, for other texts, which only CompareInGbkOrder
+// orders.
+bool AppendGbkSortKey(std::string_view utf8, std::string& key);
 
 // Makes the collation known to one connection; false when SQLite refuses it.
 bool RegisterGbkCollation(sqlite3* connection);

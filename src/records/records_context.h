@@ -3,27 +3,22 @@
 // The owner keeps every referenced object alive while the operations run.
 #pragma once
 
-#include <string>
+#include <vector>
 
-#include "settings/settings_names.h"
-#include "settings/settings_store.h"
-#include "reckoning/report_outputs.h"
-#include "records/birthday_database.h"
+#include "records/friend.h"
+#include "records/friend_list_view.h"
+#include "records/friend_repository.h"
 #include "records/status_bar.h"
-#include "records/text_rows.h"
+#include "settings/settings_store.h"
 
 namespace memo {
 
 struct RecordsContext {
-  BirthdayDatabase& database;
-  TextRows& friendList;    // five columns, row n is row n of the database's result set
-  TextRows& upcomingList;  // six columns
+  FriendRepository& repository;
+  FriendListView& friendList;
   StatusBar& statusBar;
   SettingsStore& settings;
-  ReportView& reportView;
-  TrayNotifier& tray;
-  std::string reportPath;            // GBK; ReportFilePath of the program's folder
-  int daysAhead = DefaultDaysAhead;  // set by every upcoming pass
+  std::vector<Friend> friends;  // the friend list as shown, in its order
 };
 
 }  // namespace memo

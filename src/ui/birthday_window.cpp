@@ -54,8 +54,8 @@ CalendarStoredData CalendarDesign() {
 
 }  // namespace
 
-BirthdayWindow::BirthdayWindow(RecordsContext& records, RecordsGuard guard, int editRow)
-    : form_(Window), guard_(std::move(guard)), logic_(*this, records, editRow) {
+BirthdayWindow::BirthdayWindow(RecordsContext& records, RecordsGuard guard, int64_t editedFriend)
+    : form_(Window), guard_(std::move(guard)), logic_(*this, records, editedFriend) {
   form_.Get<MonthCalendar>(Calendar).SetStoredData(CalendarDesign());
   BindEvents();
 }
@@ -81,8 +81,8 @@ void BirthdayWindow::OpenModal(HWND owner) {
 }
 
 void BirthdayWindow::OpenForEditing(HWND owner, RecordsContext& records, RecordsGuard guard,
-                                    int row, std::function<void()> onSaved) {
-  auto* window = new BirthdayWindow(records, std::move(guard), row);
+                                    int64_t rowid, std::function<void()> onSaved) {
+  auto* window = new BirthdayWindow(records, std::move(guard), rowid);
   // Deleted once the message that closed it has been handled.
   window->form_.onDestroyed = [window, onSaved = std::move(onSaved)] {
     if (window->Saved() && onSaved) onSaved();

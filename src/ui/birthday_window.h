@@ -3,6 +3,7 @@
 // does is BirthdayWindowLogic's.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "records/birthday_window_logic.h"
@@ -17,15 +18,15 @@ using RecordsGuard = std::function<void(const std::function<void()>& work)>;
 
 class BirthdayWindow : private BirthdayForm {
  public:
-  // For a new friend, or for editing friend-list row `editRow`.
+  // For a new friend, or for editing the friend of this rowid.
   BirthdayWindow(RecordsContext& records, RecordsGuard guard,
-                 int editRow = BirthdayWindowLogic::kNewFriend);
+                 int64_t editedFriend = BirthdayWindowLogic::kNewFriend);
 
   // Modal; returns once the window is closed.
   void OpenModal(HWND owner);
   // Without modality, for editing; the window deletes itself once it is closed, after
   // running `onSaved` when its 确定 stored the friend.
-  static void OpenForEditing(HWND owner, RecordsContext& records, RecordsGuard guard, int row,
+  static void OpenForEditing(HWND owner, RecordsContext& records, RecordsGuard guard, int64_t rowid,
                              std::function<void()> onSaved);
 
   bool Saved() const { return logic_.Saved(); }

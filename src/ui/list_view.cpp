@@ -1,8 +1,10 @@
 #include "ui/list_view.h"
 
+#include <algorithm>
+
+#include "text/win32/wide_text.h"
 #include "ui/form.h"
 #include "ui/ui_thread.h"
-#include "text/win32/wide_text.h"
 
 namespace memo::ui {
 
@@ -41,15 +43,10 @@ void ListView::SetColumnWidths(const Dpi& dpi) {
   }
 }
 
-int ListView::RowCount() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return static_cast<int>(rows_.size());
-}
-
-void ListView::Clear() {
+void ListView::SetRows(std::vector<ListRow> rows) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    rows_.clear();
+    rows_ = std::move(rows);
   }
   // Also forgets the selection and the focus mark.
   RunOnUi([this] {
@@ -58,60 +55,63 @@ void ListView::Clear() {
   });
 }
 
-int ListView::AppendRow() {
-  int row;
+void ListView::PutRow(int64_t id, ListRow row) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    row = static_cast<int>(rows_.size());
-    rows_.emplace_back(columnCount_);
+    auto found =
+        std::find_if(rows_.begin(), rows_.end(), [id](const ListRow& r) { return r.id == id; });
+    if (found == rows_.end()) {
+      rows_.push_back(std::move(row));
+    } else {
+      *found = std::move(row);
+    }
   }
   RequestRefresh();
-  return row;
 }
 
-void ListView::RemoveRow(int row) {
+void ListView::RemoveRows(const std::vector<int64_t>& ids) {
+  std::vector<int> removed;  // positions, last first
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-    rows_.erase(rows_.begin() + row);
+    for (int row = static_cast<int>(rows_.size()) - 1; row >= 0; --row) {
+      if (std::find(ids.begin(), ids.end(), rows_[row].id) == ids.end()) continue;
+      rows_.erase(rows_.begin() + row);
+      removed.push_back(row);
+    }
   }
-  // The list view moves the selection of the later rows up by one.
-  RunOnUi([this, row] {
-    if (window_) SendMessageW(window_, LVM_DELETEITEM, row, 0);
+  // The list view moves the selection of the later rows up with each deletion.
+  RunOnUi([this, removed] {
+    for (int row : removed) {
+      if (window_) SendMessageW(window_, LVM_DELETEITEM, row, 0);
+    }
     Refresh();
   });
+}
+
+int64_t ListView::IdAt(int row) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (row < 0 || row >= static_cast<int>(rows_.size())) return 0;
+  return rows_[row].id;
 }
 
 std::string ListView::Cell(int row, int column) const {
   std::lock_guard<std::mutex> lock(mutex_);
   if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 ||
-      column >= static_cast<int>(columnCount_)) {
+      column >= static_cast<int>(rows_[row].cells.size())) {
     return std::string();
   }
-  return rows_[row][column];
+  return rows_[row].cells[column];
 }
 
-void ListView::SetCell(int row, int column, const std::string& text) {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 ||
-        column >= static_cast<int>(columnCount_)) {
-      return;
-    }
-    rows_[row][column] = text;
-  }
-  RequestRefresh();
-}
-
-int ListView::CurrentRow() const {
+int64_t ListView::CurrentId() const {
   int row = -1;
   RunOnUiAndWait([this, &row] {
     if (window_) row = static_cast<int>(SendMessageW(window_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
   });
-  return row;
+  return IdAt(row);
 }
 
-std::vector<int> ListView::SelectedRows() const {
+std::vector<int64_t> ListView::SelectedIds() const {
   std::vector<int> rows;
   RunOnUiAndWait([this, &rows] {
     if (!window_) return;
@@ -121,7 +121,11 @@ std::vector<int> ListView::SelectedRows() const {
       rows.push_back(row);
     }
   });
-  return rows;
+  std::vector<int64_t> ids;
+  for (int row : rows) {
+    if (int64_t id = IdAt(row)) ids.push_back(id);
+  }
+  return ids;
 }
 
 void ListView::RequestRefresh() {
@@ -167,6 +171,30 @@ LRESULT ListView::OnNotify(NMHDR* header) {
       return 0;
   }
   return 0;
+}
+
+void FriendListControl::ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) {
+  std::vector<ListRow> rows;
+  rows.reserve(friends.size());
+  for (const Friend& person : friends) rows.push_back({person.rowid, FriendCells(person, today)});
+  list_.SetRows(std::move(rows));
+}
+
+void FriendListControl::PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) {
+  list_.PutRow(rowid, {person.rowid, FriendCells(person, today)});
+}
+
+void FriendListControl::RemoveFriends(const std::vector<int64_t>& rowids) {
+  list_.RemoveRows(rowids);
+}
+
+void UpcomingListControl::ShowEntries(const std::vector<UpcomingEntry>& entries) {
+  std::vector<ListRow> rows;
+  rows.reserve(entries.size());
+  for (const UpcomingEntry& entry : entries) {
+    rows.push_back({entry.person.rowid, UpcomingCells(entry)});
+  }
+  list_.SetRows(std::move(rows));
 }
 
 }  // namespace memo::ui

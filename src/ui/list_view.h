@@ -1,31 +1,43 @@
 // A report-style list whose rows live in the program: the list view asks for the texts of
-// the rows it draws. Any thread may change the rows (the background worker fills them);
-// the list view is told on the user-interface thread. Texts are GBK.
+// the rows it draws. Each row carries the id of what it shows (a friend's rowid), so that
+// commands address friends, not positions. Any thread may change the rows (the background
+// worker fills them); the list view is told on the user-interface thread. Texts are GBK.
 #pragma once
 
+#include <cstdint>
 #include <mutex>
 #include <vector>
 
-#include "records/text_rows.h"
+#include "records/friend_list_view.h"
+#include "report/upcoming_list_view.h"
 #include "ui/control.h"
 
 namespace memo::ui {
 
-class ListView : public Control, public memo::TextRows {
+struct ListRow {
+  int64_t id = 0;
+  std::vector<std::string> cells;
+};
+
+class ListView : public Control {
  public:
   using Control::Control;
   bool TakesFocus() const override { return true; }
   // Set before the window is made.
   void SetColumns(const ColumnDesign* columns, size_t count);
 
-  int RowCount() const override;
-  void Clear() override;
-  int AppendRow() override;
-  void RemoveRow(int row) override;
-  std::string Cell(int row, int column) const override;
-  void SetCell(int row, int column, const std::string& text) override;
-  int CurrentRow() const override;
-  std::vector<int> SelectedRows() const override;
+  // Replaces every row, and forgets the selection and the focus mark.
+  void SetRows(std::vector<ListRow> rows);
+  // Replaces the row of `id`, or appends the row when there is none.
+  void PutRow(int64_t id, ListRow row);
+  // Removes the rows of these ids; the rows after them move up, selection and all.
+  void RemoveRows(const std::vector<int64_t>& ids);
+  // The id of the row with the focus mark and of the selected rows, in list order; 0 and
+  // nothing when there are none. Asked of the user-interface thread, which they wait for.
+  int64_t CurrentId() const;
+  std::vector<int64_t> SelectedIds() const;
+  // The id of the row at a position; 0 outside the rows.
+  int64_t IdAt(int row) const;
 
   // A row newly carries the focus mark.
   std::function<void(int row)> onCurrentRowChanged;
@@ -37,6 +49,7 @@ class ListView : public Control, public memo::TextRows {
   void OnDpiChanged(const Dpi& dpi) override;
 
  private:
+  std::string Cell(int row, int column) const;
   // Brings the list view's row count up to date and redraws it, once for many changes.
   void RequestRefresh();
   void Refresh();
@@ -45,8 +58,31 @@ class ListView : public Control, public memo::TextRows {
   const ColumnDesign* columns_ = nullptr;
   size_t columnCount_ = 0;
   mutable std::mutex mutex_;
-  std::vector<std::vector<std::string>> rows_;
+  std::vector<ListRow> rows_;
   bool refreshPending_ = false;
+};
+
+// The friend list on a list view.
+class FriendListControl : public FriendListView {
+ public:
+  explicit FriendListControl(ListView& list) : list_(list) {}
+  void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) override;
+  void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) override;
+  void RemoveFriends(const std::vector<int64_t>& rowids) override;
+  std::vector<int64_t> SelectedFriends() const override { return list_.SelectedIds(); }
+
+ private:
+  ListView& list_;
+};
+
+// The upcoming list on a list view.
+class UpcomingListControl : public UpcomingListView {
+ public:
+  explicit UpcomingListControl(ListView& list) : list_(list) {}
+  void ShowEntries(const std::vector<UpcomingEntry>& entries) override;
+
+ private:
+  ListView& list_;
 };
 
 }  // namespace memo::ui

@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "reckoning/page_rtf.h"
-#include "text/win32/wide_text.h"
 #include "ui/ui_thread.h"
 #include "ui/window_binding.h"
 
@@ -14,21 +12,6 @@ namespace {
 
 // Blank space between the border and the text, as a browser leaves it around a page.
 const int kMarginPixels = 10;
-
-// The file's bytes; empty when it cannot be read.
-std::string ReadFileBytes(const std::string& gbkPath) {
-  HANDLE file = CreateFileW(Wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::string();
-  std::string bytes;
-  char buffer[16384];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
-    bytes.append(buffer, read);
-  }
-  CloseHandle(file);
-  return bytes;
-}
 
 // The text keeps its distance from the border at any size of the control.
 void KeepMargins(HWND window) {
@@ -72,28 +55,27 @@ HWND RichReportView::Create(HWND parent, int x, int y, int width, int height, in
   ui::WindowBinding::Hook(window, this);
   KeepMargins(window);
   window_ = window;
-  ShowPendingPage();  // a page asked for before the control existed
+  ShowPendingReport();  // a report given before the control existed
   return window;
 }
 
-void RichReportView::LoadPage(const std::string& path) {
+void RichReportView::ShowReport(const std::string& rtf) {
   {
     std::lock_guard<std::mutex> lock(pendingLock_);
-    pendingPath_ = path;
+    pendingRtf_ = rtf;
     havePending_ = true;
   }
-  if (window_) ui::RunOnUi([this] { ShowPendingPage(); });
+  if (window_) ui::RunOnUi([this] { ShowPendingReport(); });
 }
 
-void RichReportView::ShowPendingPage() {
-  std::string path;
+void RichReportView::ShowPendingReport() {
+  std::string rtf;
   {
     std::lock_guard<std::mutex> lock(pendingLock_);
     if (!havePending_) return;
-    path = pendingPath_;
+    rtf.swap(pendingRtf_);
     havePending_ = false;
   }
-  std::string rtf = PageHtmlToRtf(ReadFileBytes(path));
   RtfSource source{&rtf, 0};
   EDITSTREAM stream = {};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);

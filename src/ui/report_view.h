@@ -1,6 +1,5 @@
-// The report view: a read-only rich-text control that shows the upcoming page file, with
-// scrolling and text selection. The page's HTML is laid out by the portable core and handed
-// to the control as RTF.
+// The report view: a read-only rich-text control that shows the upcoming report, with
+// scrolling and text selection. The portable core writes the report as RTF.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "reckoning/report_outputs.h"
+#include "report/report_outputs.h"
 
 namespace memo {
 
@@ -17,7 +16,7 @@ namespace ui {
 class WindowBinding;
 }
 
-// Must outlive every thread that may call LoadPage.
+// Must outlive every thread that may call ShowReport.
 class RichReportView : public ReportView {
  public:
   RichReportView() = default;
@@ -29,19 +28,18 @@ class RichReportView : public ReportView {
   HWND Create(HWND parent, int x, int y, int width, int height, int id);
   HWND Window() const { return window_; }
 
-  // Reads the page file at this GBK path and shows it; a missing or empty file shows an empty
-  // page. May be called from any thread: the control changes on the user-interface thread,
-  // and reads the file then, so the newest page is what it shows.
-  void LoadPage(const std::string& path) override;
+  // May be called from any thread: the control changes on the user-interface thread, to
+  // the newest report it was given by then.
+  void ShowReport(const std::string& rtf) override;
 
  private:
   friend class ui::WindowBinding;
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void ShowPendingPage();
+  void ShowPendingReport();
 
   std::atomic<HWND> window_{nullptr};  // read by callers on other threads
   std::mutex pendingLock_;
-  std::string pendingPath_;
+  std::string pendingRtf_;
   bool havePending_ = false;
 };
 

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "calendar/calendar_model.h"
-#include "records/friend_list.h"
 #include "records_fixture.h"
 
 namespace memo {
@@ -87,28 +86,24 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
 class BirthdayWindowTest : public testing::RecordsFixture {
  protected:
   // Opens the window as the program does: the form, then its created event.
-  BirthdayWindowLogic& Open(int editRow = BirthdayWindowLogic::kNewFriend) {
+  BirthdayWindowLogic& Open(int64_t editedFriend = BirthdayWindowLogic::kNewFriend) {
     form = std::make_unique<MemoryBirthdayForm>();
-    logic = std::make_unique<BirthdayWindowLogic>(*form, context, editRow);
+    logic = std::make_unique<BirthdayWindowLogic>(*form, context, editedFriend);
     logic->OnCreated();
     return *logic;
   }
   void Pick(int year, int month, int day) {
     form->ClickDay(year, month, day, [this] { logic->OnCalendarDatePicked(); });
   }
-  std::vector<BirthdayRecord> Stored() {
-    BirthdayDatabase reader(errors);
-    std::vector<BirthdayRecord> records;
-    if (!reader.OpenBirthdayDatabase(folder.path())) return records;
-    for (; !reader.AtEnd(); reader.MoveNext()) {
-      records.push_back({reader.ReadText(kNameColumn), reader.ReadText(kBirthdayColumn),
-                         reader.ReadYesNo(kLunarColumn), reader.ReadText(kContactColumn)});
-    }
-    return records;
+  std::vector<Friend> Stored() {
+    FriendRepository reader(errors);
+    std::vector<Friend> stored;
+    if (reader.Open(folder.path())) reader.Load(SortCode::kStored, stored);
+    return stored;
   }
   Names StoredBirthdays() {
     Names texts;
-    for (const BirthdayRecord& record : Stored()) texts.push_back(record.birthday);
+    for (const Friend& person : Stored()) texts.push_back(person.birthday.text);
     return texts;
   }
 
@@ -221,12 +216,12 @@ TEST_F(BirthdayWindowTest, OkAddsTheFriendAtTheEnd) {
   logic->OnOk();
   EXPECT_TRUE(form->closed);
   EXPECT_TRUE(logic->Saved());
-  EXPECT_EQ(Row(friends, 1), (Names{"李四", "2023年2月15日[闰月]", "农历", "0岁", "qq 123", ""}));
-  std::vector<BirthdayRecord> stored = Stored();
+  EXPECT_EQ(Row(1), (Names{"李四", "2023年2月15日[闰月]", "农历", "0岁", "qq 123"}));
+  std::vector<Friend> stored = Stored();
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].name, "李四");
-  EXPECT_EQ(stored[1].birthday, "2023年2月15日[闰月]");
-  EXPECT_TRUE(stored[1].lunar);
+  EXPECT_EQ(stored[1].birthday.text, "2023年2月15日[闰月]");
+  EXPECT_TRUE(stored[1].birthday.lunar());
   EXPECT_EQ(stored[1].contact, "qq 123");
   EXPECT_EQ(statusBar.parts[1], "当前记录数：2");
 
@@ -237,13 +232,13 @@ TEST_F(BirthdayWindowTest, OkAddsTheFriendAtTheEnd) {
   form->lunar = false;
   logic->OnSolarChosen();
   logic->OnOk();
-  EXPECT_EQ(Row(friends, 2), (Names{"", "2023年4月1日", "公历", "0岁", "", ""}));
+  EXPECT_EQ(Row(2), (Names{"", "2023年4月1日", "公历", "0岁", ""}));
   EXPECT_EQ(StoredBirthdays(), (Names{"1980年5月3日", "2023年2月15日[闰月]", "2023年4月1日"}));
 
   // 取消 saves nothing.
   Open();
   EXPECT_FALSE(logic->Saved());
-  EXPECT_EQ(friends.RowCount(), 3);
+  EXPECT_EQ(friends.rows.size(), 3u);
 }
 
 TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
@@ -252,9 +247,9 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   Add("王五", "2023年2月11日[闰月]", true, "qq");
   Add("赵六", "1990年8月15日", true);
   LoadFriendList(context, 1);  // 王五 张三 赵六
-  const Names before = Row(friends, 0);
+  const Names before = Row(0);
 
-  Open(0);
+  Open(RowId(0));
   EXPECT_EQ(form->caption, "修改生日");
   EXPECT_EQ(form->name, "王五");
   EXPECT_EQ(form->contact, "qq");
@@ -266,11 +261,11 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   EXPECT_EQ(form->CalendarProperty(CalendarProperty::kLeapMonth), 1);
   EXPECT_TRUE(form->nameFocused);
   logic->OnOk();
-  EXPECT_EQ(Row(friends, 0), before);
+  EXPECT_EQ(Row(0), before);
   EXPECT_EQ(StoredBirthdays(), (Names{"1980年5月3日", "2023年2月11日[闰月]", "1990年8月15日"}));
 
   // A solar row: the calendar shows the date itself.
-  Open(1);
+  Open(RowId(1));
   EXPECT_FALSE(form->lunar);
   EXPECT_FALSE(form->leapShown);
   EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
@@ -279,21 +274,21 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   logic->OnOk();
 
   // A lunar row: the calendar shows the solar day of the lunar date.
-  Open(2);
+  Open(RowId(2));
   EXPECT_TRUE(form->lunar);
   EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
             "1990年10月3日23时59分59秒");
   logic->OnOk();
 
   // Only the edited friend changed, in the list and in the table.
-  EXPECT_EQ(Column(friends, 0), (Names{"王五", "张三丰", "赵六"}));
-  std::vector<BirthdayRecord> stored = Stored();
+  EXPECT_EQ(Column(0), (Names{"王五", "张三丰", "赵六"}));
+  std::vector<Friend> stored = Stored();
   ASSERT_EQ(stored.size(), 3u);
   EXPECT_EQ(stored[0].name, "张三丰");
   EXPECT_EQ(stored[0].contact, "123");
   EXPECT_EQ(stored[1].name, "王五");
   EXPECT_EQ(stored[2].name, "赵六");
-  EXPECT_EQ(stored[2].birthday, "1990年8月15日");
+  EXPECT_EQ(stored[2].birthday.text, "1990年8月15日");
   EXPECT_TRUE(errors.texts.empty());
 }
 
@@ -305,7 +300,7 @@ TEST_F(BirthdayWindowTest, EditWritesOnlyTheFriendItOpenedWith) {
   Add("李四", "1985年1月1日", false);
   LoadFriendList(context, 0);  // 张三 王五 赵六 李四
   auto open = [this](MemoryBirthdayForm& form, int row) {
-    auto logic = std::make_unique<BirthdayWindowLogic>(form, context, row);
+    auto logic = std::make_unique<BirthdayWindowLogic>(form, context, RowId(row));
     logic->OnCreated();
     return logic;
   };
@@ -317,23 +312,23 @@ TEST_F(BirthdayWindowTest, EditWritesOnlyTheFriendItOpenedWith) {
   ASSERT_EQ(zhaoForm.name, "赵六");
 
   // Meanwhile the list is re-sorted and friends are deleted.
-  LoadFriendList(context, 1);                       // 李四 王五 张三 赵六
-  ASSERT_EQ(DeleteFriendRows(context, {0, 2}), 2);  // 李四, 张三
-  ASSERT_EQ(Column(friends, 0), (Names{"王五", "赵六"}));
+  LoadFriendList(context, 1);                                  // 李四 王五 张三 赵六
+  ASSERT_EQ(DeleteFriends(context, {RowId(0), RowId(2)}), 2);  // 李四, 张三
+  ASSERT_EQ(Column(0), (Names{"王五", "赵六"}));
 
   wangForm.contact = "新号码";
   wang->OnOk();
   zhaoForm.name = "赵六六";
   zhao->OnOk();
-  EXPECT_EQ(Row(friends, 0), (Names{"王五", "2023年2月11日[闰月]", "农历", "1岁", "新号码", ""}));
-  EXPECT_EQ(Row(friends, 1), (Names{"赵六六", "1990年8月15日", "农历", "34岁", "", ""}));
+  EXPECT_EQ(Row(0), (Names{"王五", "2023年2月11日[闰月]", "农历", "1岁", "新号码"}));
+  EXPECT_EQ(Row(1), (Names{"赵六六", "1990年8月15日", "农历", "34岁", ""}));
 
   // The friend of the third window is gone: its 确定 brings nobody back.
   li->OnOk();
   EXPECT_TRUE(liForm.closed);
   EXPECT_FALSE(li->Saved());
-  EXPECT_EQ(friends.RowCount(), 2);
-  std::vector<BirthdayRecord> stored = Stored();
+  EXPECT_EQ(friends.rows.size(), 2u);
+  std::vector<Friend> stored = Stored();
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[0].name, "王五");
   EXPECT_EQ(stored[0].contact, "新号码");

@@ -1,6 +1,7 @@
 // The reckoning and friend-list commands of the command-line tool, on a folder filled
 // with its own add command. The tool reads and prints UTF-8, hence the u8 literals.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "cli_runner.h"
 #include "temp_folder.h"
@@ -84,9 +85,58 @@ TEST(CliRecords, FolderWithoutADatabaseFile) {
   const std::string foreign = "not a database, but somebody's file" + std::string(600, '.');
   testing::WriteFileBytes(folder.File("config.mdb"), foreign);
   EXPECT_EQ(RunCli("list --db " + folder.path()).exitCode, 1);
-  EXPECT_EQ(RunCli("add --db " + folder.path() + u8" 甲 1980年5月3日 solar").exitCode, 1);
+  const auto add = RunCli("add --db " + folder.path() + u8" 甲 1980年5月3日 solar");
+  EXPECT_EQ(add.exitCode, 1);
+  EXPECT_EQ(add.out, "");
   EXPECT_EQ(testing::ReadFileBytes(folder.File("config.mdb")), foreign);
   EXPECT_EQ(RunCli("list --db " + folder.File("missing")).exitCode, 1);
+}
+
+TEST(CliRecords, AddTakesEveryDateAndPrintsOnlyWhatItStored) {
+  testing::TempFolder folder;
+  const std::string add = "--today 2013-04-30 add --db " + folder.path() + " ";
+  const auto first = RunCli(add + u8"甲 100年1月1日 solar");
+  EXPECT_EQ(first.exitCode, 0);
+  EXPECT_EQ(first.out, u8"甲\t100年1月1日\t公历\t1913岁\t\n");
+  EXPECT_EQ(RunCli(add + u8"乙 9999年12月31日 solar").exitCode, 0);
+  const auto late = RunCli(add + u8"丙 9999年12月31日23时59分59秒 solar");
+  EXPECT_EQ(late.exitCode, 2);
+  EXPECT_EQ(late.out, "");
+
+  // A table that refuses the friend: nothing is printed.
+  if (!testing::TempFolder::MakeReadOnly(folder.File("config.mdb"))) GTEST_SKIP();
+  const auto refused = RunCli(add + u8"丁 1980年5月3日 solar");
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.out, "");
+}
+
+// A stored birthday that reads as no date is listed, without an age, and never upcoming;
+// the commands on a text still count it as they always did.
+TEST(CliRecords, UnreadableBirthdaysAreListedButNeverUpcoming) {
+  testing::TempFolder folder;
+  const std::string db = " --db " + folder.path() + " ";
+  const std::string today = "--today 2013-01-01 ";
+  RunCli(today + "add" + db + u8"好 1980年1月1日 solar");
+  sqlite3* connection = nullptr;
+  sqlite3_open(folder.File("config.mdb").c_str(), &connection);
+  sqlite3_exec(connection,
+               u8"insert into 生日 (姓名, 生日, 提醒方式) values "
+               u8"('坏', 'garbage', 0), ('空', NULL, 1), ('闰', '2013年2月29日', 0)",
+               nullptr, nullptr, nullptr);
+  sqlite3_close(connection);
+
+  EXPECT_EQ(RunCli(today + "list" + db).out,
+            u8"好\t1980年1月1日\t公历\t33岁\t\n"
+            u8"坏\tgarbage\t公历\t\t\n"
+            u8"空\t\t农历\t\t\n"
+            u8"闰\t2013年2月29日\t公历\t\t\n");
+  EXPECT_EQ(RunCli(today + "upcoming" + db + "--days 400").out,
+            u8"好\t1月1日\t公历\t33岁\t\t今天生日\n");
+  EXPECT_EQ(RunCli(today + "report" + db).out, u8"最近1将要过生日：\n好：  今天生日\n");
+  EXPECT_EQ(testing::ReadFileBytes(folder.path() + u8"/最近生日.html").find(u8"坏"),
+            std::string::npos);
+  EXPECT_EQ(RunCli(today + "days garbage").out, "0\n");
+  EXPECT_EQ(RunCli(today + "days 2013年2月29日").out, "0\n");
 }
 
 }  // namespace

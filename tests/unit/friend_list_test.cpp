@@ -1,11 +1,11 @@
-// The friend list: loading in the eight orders, ages, the status-bar texts, and saving
-// and deleting friends in the list and the table together.
+// The friend list: loading in the eight orders, ages, the status-bar texts, and adding,
+// changing and deleting friends in the list and the table together.
 #include "records/friend_list.h"
 
 #include <gtest/gtest.h>
 
-#include "settings/settings_names.h"
 #include "records_fixture.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 namespace {
@@ -23,7 +23,15 @@ class FriendListTest : public testing::RecordsFixture {
   }
   Names Loaded(int sortCode) {
     LoadFriendList(context, sortCode);
-    return Column(friends, 0);
+    return Column(0);
+  }
+  // The friends as the table holds them, in stored order.
+  std::vector<Friend> Stored() {
+    FriendRepository reader(errors);
+    std::vector<Friend> stored;
+    reader.Open(folder.path());
+    reader.Load(SortCode::kStored, stored);
+    return stored;
   }
 };
 
@@ -44,7 +52,6 @@ TEST_F(FriendListTest, LoadsInEverySortOrder) {
   EXPECT_EQ(Loaded(5), (Names{"张伟", "李四", "阿明", "赵六", "王五"}));
   EXPECT_EQ(Loaded(8), stored);
   EXPECT_EQ(Loaded(-1), stored);
-  EXPECT_TRUE(database.AtEnd());  // the set stays open at its end
   EXPECT_TRUE(errors.texts.empty());
 }
 
@@ -52,22 +59,26 @@ TEST_F(FriendListTest, ColumnsAndAges) {
   On(2012, 1, 1);
   AddFive();
   Add("钱七", "1980年12月31日", false);
-  database.AddRow();  // a birthday text that is no date
-  database.WriteText(kNameColumn, "孙八");
-  database.WriteText(kBirthdayColumn, "某天");
-  database.MoveFirst();
+  // Birthdays that read as no date are listed as stored, without an age, and counted.
+  for (const char* unreadable : {"garbage", "", "2013年2月29日"})
+    StoreRaw("孙八", unreadable, false);
 
-  LoadFriendList(context, 0);
-  ASSERT_EQ(friends.RowCount(), 7);
-  EXPECT_EQ(Row(friends, 0), (Names{"张伟", "1980年5月3日", "公历", "32岁", "123", ""}));
+  EXPECT_EQ(LoadFriendList(context, 0), 9);
+  ASSERT_EQ(friends.rows.size(), 9u);
+  EXPECT_EQ(Row(0), (Names{"张伟", "1980年5月3日", "公历", "32岁", "123"}));
   // Lunar ages count from today's lunar year: 2012-01-01 is in lunar 2011.
-  EXPECT_EQ(Row(friends, 3), (Names{"王五", "1990年5月8日[闰月]", "农历", "21岁", "qq", ""}));
-  EXPECT_EQ(friends.Cell(5, 3), "32岁");  // whether or not the birthday has passed
-  EXPECT_EQ(friends.Cell(6, 3), "1912岁");
+  EXPECT_EQ(Row(3), (Names{"王五", "1990年5月8日[闰月]", "农历", "21岁", "qq"}));
+  EXPECT_EQ(friends.rows[5].cells[3], "32岁");  // whether or not the birthday has passed
+  EXPECT_EQ(Row(6), (Names{"孙八", "garbage", "公历", "", ""}));
+  EXPECT_EQ(Row(7), (Names{"孙八", "", "公历", "", ""}));
+  EXPECT_EQ(Row(8), (Names{"孙八", "2013年2月29日", "公历", "", ""}));
   On(2012, 12, 31);
   LoadFriendList(context, 0);
-  EXPECT_EQ(friends.Cell(5, 3), "32岁");
-  EXPECT_EQ(friends.Cell(3, 3), "22岁");
+  EXPECT_EQ(friends.rows[5].cells[3], "32岁");
+  EXPECT_EQ(friends.rows[3].cells[3], "22岁");
+  // Rows carry their friends' rowids.
+  EXPECT_EQ(RowId(0), 1);
+  EXPECT_EQ(RowId(8), 9);
 }
 
 TEST_F(FriendListTest, SortMenuStoresTheCodeAndReloadsInTheBackground) {
@@ -77,83 +88,95 @@ TEST_F(FriendListTest, SortMenuStoresTheCodeAndReloadsInTheBackground) {
   OnSortMenu(context, 2, [&](std::function<void()> task) { queued.push_back(std::move(task)); });
   EXPECT_EQ(settings.ReadNumber(SortSetting), 2);
   ASSERT_EQ(queued.size(), 1u);
-  EXPECT_EQ(friends.Cell(0, 0), "张伟");  // not before the worker runs it
+  EXPECT_EQ(Row(0)[0], "张伟");  // not before the worker runs it
   queued[0]();
-  EXPECT_EQ(friends.Cell(0, 0), "赵六");
+  EXPECT_EQ(Row(0)[0], "赵六");
 }
 
 TEST_F(FriendListTest, StatusBarTexts) {
   AddFive();
+  StoreRaw("孙八", "某天", true);
   EXPECT_EQ(statusBar.parts[1], "当前记录数：5");
-  LoadFriendList(context, 0);
-  ShowRowSummary(context);
-  EXPECT_EQ(statusBar.parts.count(0), 0u);  // no current row
-  friends.SetCurrentRow(0);
-  ShowRowSummary(context);
-  EXPECT_EQ(statusBar.parts[0], "张伟生日：1980年5月3日(公历)");
-  friends.SetCurrentRow(3);
-  ShowRowSummary(context);
-  EXPECT_EQ(statusBar.parts[0], "王五生日：1990年5月8日[闰月](农历)");
+  LoadFriendList(context, 1);
+  ShowRowSummary(context, 0);
+  EXPECT_EQ(statusBar.parts.count(0), 0u);  // no such friend
+  const struct {
+    int64_t rowid;
+    const char* summary;
+  } summaries[] = {{1, "张伟生日：1980年5月3日(公历)"},
+                   {4, "王五生日：1990年5月8日[闰月](农历)"},
+                   {6, "孙八生日：某天(农历)（生日无法识别）"}};
+  for (const auto& c : summaries) {
+    ShowRowSummary(context, c.rowid);
+    EXPECT_EQ(statusBar.parts[0], c.summary);
+  }
 }
 
-TEST_F(FriendListTest, SaveWritesTheSameRowInListAndTable) {
+TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   On(2012, 7, 1);
   Add("王五", "1990年5月8日[闰月]", true);
   Add("", "1980年5月3日", false);
   // A solar date picked on a day of a lunar leap month keeps a plain date text.
-  Add("钱七", "2012年6月1日[闰月]", false);
-  EXPECT_EQ(Row(friends, 0), (Names{"王五", "1990年5月8日[闰月]", "农历", "22岁", "", ""}));
-  EXPECT_EQ(friends.Cell(2, 1), "2012年6月1日");
+  const std::optional<Birthday> solar = BirthdayOfDate(MakeDateTime(2012, 6, 1, 13), false, true);
+  ASSERT_TRUE(solar);
+  AddFriend(context, Friend{0, "钱七", *solar, ""});
+  EXPECT_EQ(Row(0), (Names{"王五", "1990年5月8日[闰月]", "农历", "22岁", ""}));
+  EXPECT_EQ(Row(2)[1], "2012年6月1日");
+  EXPECT_EQ(statusBar.parts[1], "当前记录数：3");
+  std::vector<Friend> stored = Stored();
+  ASSERT_EQ(stored.size(), 3u);
+  EXPECT_EQ(stored[0].birthday.text, "1990年5月8日[闰月]");
+  EXPECT_TRUE(stored[0].birthday.lunar());
+  EXPECT_EQ(stored[2].birthday.text, "2012年6月1日");
 
-  BirthdayDatabase reader(errors);
-  ASSERT_TRUE(reader.OpenBirthdayDatabase(folder.path()));
-  ASSERT_EQ(reader.RowCount(), 3);
-  EXPECT_EQ(reader.ReadText(kBirthdayColumn), "1990年5月8日[闰月]");
-  EXPECT_TRUE(reader.ReadYesNo(kLunarColumn));
-  reader.MoveNext();
-  EXPECT_EQ(reader.ReadText(kNameColumn), "");
-  reader.MoveNext();
-  EXPECT_EQ(reader.ReadText(kBirthdayColumn), "2012年6月1日");
+  // The dates a birthday can hold: 100年1月1日 is one, anything past 9999年12月31日 is not.
+  EXPECT_EQ(BirthdayOfDate(MinDateTime, false, false)->text, "100年1月1日");
+  EXPECT_FALSE(BirthdayOfDate(MaxDateTime + 1, false, false));
+  EXPECT_FALSE(BirthdayOfDate(MinDateTime - 1, true, false));
 
-  // Editing a row of a sorted list changes that friend, and the age a reload shows is the
-  // one the edit wrote.
+  // Changing a friend of a sorted list changes that friend, and a reload shows what the
+  // change wrote.
   LoadFriendList(context, 1);  // "", 钱七, 王五
-  ASSERT_EQ(friends.Cell(2, 0), "王五");
-  SaveFriend(context, "王五", true, DateFromText("1991年5月8日"), "新", 2, false);
-  const Names edited = Row(friends, 2);
+  ASSERT_EQ(Row(2)[0], "王五");
+  Friend changed = context.friends[2];
+  changed.birthday = *BirthdayOfDate(MakeDateTime(1991, 5, 8), true, false);
+  changed.contact = "新";
+  ASSERT_TRUE(UpdateFriend(context, changed));
+  const Names edited = Row(2);
   LoadFriendList(context, 1);
-  EXPECT_EQ(Row(friends, 2), edited);
-  EXPECT_EQ(edited, (Names{"王五", "1991年5月8日", "农历", "21岁", "新", ""}));
-  EXPECT_EQ(friends.RowCount(), 3);
+  EXPECT_EQ(Row(2), edited);
+  EXPECT_EQ(edited, (Names{"王五", "1991年5月8日", "农历", "21岁", "新"}));
+  EXPECT_EQ(friends.rows.size(), 3u);
   EXPECT_TRUE(errors.texts.empty());
 }
 
-TEST_F(FriendListTest, DeletesTheSelectedRowsAfterConfirmation) {
+TEST_F(FriendListTest, DeletesTheSelectedFriendsAfterConfirmation) {
   AddFive();
   Add("钱七", "1980年12月31日", false);
   LoadFriendList(context, 1);  // 阿明 李四 钱七 王五 张伟 赵六
-  for (int row : {1, 3, 4}) friends.Select(row);
+  friends.selected = {RowId(1), RowId(3), RowId(4)};
   std::string asked;
-  DeleteSelectedFriends(context, [&](const std::string& question) {
-    asked = question;
-    return false;
-  });
+  EXPECT_EQ(DeleteSelectedFriends(context,
+                                  [&](const std::string& question) {
+                                    asked = question;
+                                    return false;
+                                  }),
+            0);
   EXPECT_EQ(asked, "确定要删除这3位好友的生日信息吗?");
-  EXPECT_EQ(friends.RowCount(), 6);
-  EXPECT_TRUE(tray.tips.empty());
+  EXPECT_EQ(friends.rows.size(), 6u);
 
-  DeleteSelectedFriends(context, [](const std::string&) { return true; });
-  EXPECT_EQ(Column(friends, 0), (Names{"阿明", "钱七", "赵六"}));
-  EXPECT_EQ(tray.tips.size(), 1u);  // the upcoming pass ran
+  EXPECT_EQ(DeleteSelectedFriends(context, [](const std::string&) { return true; }), 3);
+  EXPECT_EQ(Column(0), (Names{"阿明", "钱七", "赵六"}));
+  EXPECT_EQ(context.friends.size(), 3u);
   LoadFriendList(context, 0);
-  EXPECT_EQ(Column(friends, 0), (Names{"赵六", "阿明", "钱七"}));
+  EXPECT_EQ(Column(0), (Names{"赵六", "阿明", "钱七"}));
 
   // After a deletion a new friend still reaches the table.
   Add("孙八", "2000年1月1日", false);
   LoadFriendList(context, 0);
-  EXPECT_EQ(Column(friends, 0), (Names{"赵六", "阿明", "钱七", "孙八"}));
+  EXPECT_EQ(Column(0), (Names{"赵六", "阿明", "钱七", "孙八"}));
 
-  friends.Select(0, false);
+  friends.selected.clear();
   DeleteSelectedFriends(context, [&](const std::string&) {
     ADD_FAILURE() << "nothing is selected";
     return true;
@@ -166,16 +189,20 @@ TEST_F(FriendListTest, RefusedChangesAreReportedAndTheListKeepsItsRows) {
   const std::string file = folder.File("config.mdb");
   if (!testing::TempFolder::MakeReadOnly(file)) GTEST_SKIP() << "cannot make a file read-only";
   const std::string bytes = testing::ReadFileBytes(file);
-  BirthdayDatabase readOnly(errors);
-  RecordsContext other{readOnly, friends, upcoming, statusBar, settings, reportView, tray, ""};
-  ASSERT_TRUE(readOnly.OpenBirthdayDatabase(folder.path()));
+  FriendRepository readOnly(errors);
+  RecordsContext other{readOnly, friends, statusBar, settings, {}};
+  ASSERT_TRUE(readOnly.Open(folder.path()));
   LoadFriendList(other, 0);
-  ASSERT_EQ(friends.RowCount(), 5);
+  ASSERT_EQ(friends.rows.size(), 5u);
 
-  EXPECT_EQ(DeleteFriendRows(other, {1, 2}), 0);
-  EXPECT_EQ(friends.RowCount(), 5);
-  SaveFriend(other, "新", false, DateFromText("2000年1月1日"), "", friends.AppendRow(), false);
-  ASSERT_EQ(errors.texts.size(), 2u);
+  EXPECT_EQ(DeleteFriends(other, {RowId(1), RowId(2)}), 0);
+  EXPECT_FALSE(AddFriend(other, Person("新", "2000年1月1日", false)));
+  Friend changed = other.friends[0];
+  changed.name = "改";
+  EXPECT_FALSE(UpdateFriend(other, changed));
+  EXPECT_EQ(friends.rows.size(), 5u);
+  EXPECT_EQ(Row(0)[0], "张伟");
+  ASSERT_EQ(errors.texts.size(), 3u);
   EXPECT_EQ(errors.texts[0].rfind("无法删除好友生日：", 0), 0u);
   EXPECT_EQ(errors.texts[1], "无法保存好友生日：attempt to write a readonly database");
   EXPECT_EQ(testing::ReadFileBytes(file), bytes);
@@ -186,12 +213,13 @@ TEST_F(FriendListTest, FileThatIsNoDatabaseGivesAnEmptyListAndStaysUntouched) {
   std::filesystem::create_directory(folder.File("other"));
   const std::string foreign = "Standard Jet DB" + std::string(2000, '\x01');
   testing::WriteFileBytes(file, foreign);
-  BirthdayDatabase broken(errors);
-  RecordsContext other{broken, friends, upcoming, statusBar, settings, reportView, tray, ""};
-  EXPECT_FALSE(broken.OpenBirthdayDatabase(folder.File("other")));
-  LoadFriendList(other, 1);
-  EXPECT_EQ(friends.RowCount(), 0);
-  SaveFriend(other, "张三", false, DateFromText("1980年5月3日"), "", friends.AppendRow(), false);
+  FriendRepository broken(errors);
+  RecordsContext other{broken, friends, statusBar, settings, {}};
+  EXPECT_FALSE(broken.Open(folder.File("other")));
+  EXPECT_EQ(LoadFriendList(other, 1), 0);
+  EXPECT_TRUE(friends.rows.empty());
+  EXPECT_FALSE(AddFriend(other, Person("张三", "1980年5月3日", false)));
+  EXPECT_TRUE(friends.rows.empty());
   EXPECT_EQ(errors.texts, (Names{"无法打开生日表：file is not a database",
                                  "无法打开生日表：file is not a database",
                                  "无法保存好友生日：file is not a database"}));

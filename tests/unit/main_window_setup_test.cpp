@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/main_window_setup.h"
-#include "settings/settings_names.h"
 #include "datetime/clock.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 namespace {
@@ -53,8 +53,7 @@ TEST(MainWindowSetUp, TodayPaneShowsTodaysSolarAndLunarDates) {
     FixClock(c.now);
     MemorySettingsStore settings;
     RecordingWindow window;
-    MemoryTextRows friends(5);
-    SetUpMainWindow({window, friends, window}, settings, SetUpSteps{});
+    SetUpMainWindow({window, window}, settings, SetUpSteps{});
     EXPECT_NE(std::find(window.steps.begin(), window.steps.end(), "part2:" + c.pane),
               window.steps.end())
         << c.pane;
@@ -66,17 +65,15 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   FixClock(MakeDateTime(2012, 4, 15));
   MemorySettingsStore settings;
   RecordingWindow window;
-  MemoryTextRows friends(5);
   SetUpSteps steps;
   steps.loadFriendList = [&](int sortCode) {
     window.steps.push_back("load:" + std::to_string(sortCode));
-    friends.AppendRow();
-    friends.AppendRow();
+    return 2;
   };
   steps.startUpcomingPass = [&] { window.steps.push_back("upcoming"); };
   steps.showAdvertisement = [&] { window.steps.push_back("advert"); };
 
-  SetUpMainWindow({window, friends, window}, settings, steps);
+  SetUpMainWindow({window, window}, settings, steps);
   const std::string today = "part2:今天是：公历2012年4月15日   农历2012年3月25日";
   EXPECT_EQ(window.steps, (Steps{"caption:寿辰备忘录", "load:0", "part1:当前记录数：2", today,
                                  "tray", "upcoming", "advert"}));
@@ -85,16 +82,14 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   settings.WriteNumber(SortSetting, 4);
   settings.WriteNumber(TraySetting, 1);
   window.steps.clear();
-  friends.Clear();
-  SetUpMainWindow({window, friends, window}, settings, steps);
+  SetUpMainWindow({window, window}, settings, steps);
   EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "load:4", "part1:当前记录数：2", today,
                                  "upcoming", "advert"}));
 
   // Steps that are not there yet are skipped; a tray value of another kind reads as 0.
   settings.WriteText(TraySetting, "1");
   window.steps.clear();
-  friends.Clear();
-  SetUpMainWindow({window, friends, window}, settings, SetUpSteps{});
+  SetUpMainWindow({window, window}, settings, SetUpSteps{});
   EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "part1:当前记录数：0", today, "tray"}));
   SetClock(nullptr);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "datetime/clock.h"
+#include "reckoning/age.h"
 #include "reckoning/fallback_note.h"
 #include "reckoning/lunar_carrier.h"
 
@@ -71,22 +72,27 @@ TEST_F(ReckoningTest, LunarCounts) {
 TEST_F(ReckoningTest, LunarCarriers) {
   On(2012, 4, 15, 10);
   EXPECT_EQ(Today(), MakeDateTime(2012, 4, 15));
-  EXPECT_EQ(DateToText(TodayLunar()), "2012年3月25日");
-  On(2012, 6, 10);  // leap fourth month: the mark is dropped
-  EXPECT_EQ(DateToText(TodayLunar()), "2012年4月21日");
-  EXPECT_EQ(DateToText(SolarToLunar(MakeDateTime(2012, 3, 21))), "2012年2月29日");
-  EXPECT_EQ(SolarToLunar(MakeDateTime(2013, 4, 9)), MinDateTime);  // lunar 2月29日
-  On(2013, 4, 9);  // the text of today's lunar date needs no carrier
-  EXPECT_EQ(TodayLunarText(), "2013年2月29日");
+  EXPECT_EQ(TodayNow().solar, MakeDateTime(2012, 4, 15));
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2012年3月25日");
+  On(2012, 6, 10);  // leap fourth month: the text drops the mark, the date keeps it
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2012年4月21日");
+  EXPECT_TRUE(TodayNow().lunar.isLeapMonth);
+  On(2012, 3, 21);
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2012年2月29日");
+  On(2013, 4, 9);  // today's lunar date and its text need no carrier
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2013年2月29日");
   EXPECT_EQ(TodayLunarDate().day, 29);
   EXPECT_EQ(LunarToSolar(2013, 2, 29, false), MakeDateTime(2013, 4, 9));
   EXPECT_TRUE(LunarDateExists(2013, 2, 29, false));
   On(2049, 6, 1);
-  EXPECT_EQ(TodayLunarText(), "100年1月1日");
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "100年1月1日");
   EXPECT_EQ(TodayLunarDate().year, 0);
-  EXPECT_EQ(SolarToLunar(MakeDateTime(2023, 3, 21)), MinDateTime);  // lunar 2月30日
-  EXPECT_EQ(SolarToLunar(MakeDateTime(1901, 1, 1)), MinDateTime);   // before the table
-  EXPECT_EQ(SolarToLunar(MakeDateTime(2049, 1, 1)), MinDateTime);   // after it
+  On(2023, 3, 21);
+  EXPECT_EQ(LunarDateText(TodayNow().lunar), "2023年2月30日");
+  for (DateTime outside : {MakeDateTime(1901, 1, 1), MakeDateTime(2049, 1, 1)}) {
+    FixClock(outside);  // before the table, and after it
+    EXPECT_EQ(TodayNow().lunar.year, 0);
+  }
 
   const DateTime day30 = DateFromText("2013年4月30日");
   EXPECT_TRUE(LunarDateExists(DateFromText("2013年4月29日"), false));
@@ -144,6 +150,74 @@ TEST_F(ReckoningTest, FallbackNotes) {
   EXPECT_EQ(FallbackNote("4月30日[闰月]", true),
             "农历2012年4月30日[闰月]不存在!该好友的生日以农历2012年4月29日[闰月]为生日计算。");
   EXPECT_FALSE(NoteIsDue("4月30日", true));
+}
+
+// A birthday read once from its text counts, names its day and explains a missing day as
+// the stored text itself does.
+TEST_F(ReckoningTest, ReadBirthdaysCountAsTheirTexts) {
+  const char* texts[] = {"1980年5月3日",  "1980年4月30日",  "1990年5月12日[闰月]",
+                         "1992年2月29日", "1980年1月1日",   "1971年4月30日[闰月]",
+                         "1984年2月29日", "2000年12月31日", "1980年6月30日"};
+  const DateTime days[] = {MakeDateTime(2013, 2, 20), MakeDateTime(2013, 6, 1),
+                           MakeDateTime(2012, 6, 10), MakeDateTime(2013, 12, 31),
+                           MakeDateTime(2025, 3, 25), MakeDateTime(2049, 6, 1)};
+  for (DateTime day : days) {
+    FixClock(day);
+    for (const char* text : texts) {
+      for (bool lunar : {false, true}) {
+        if (!lunar && std::string(text).find(kLeapMonthMark) != std::string::npos) continue;
+        const Birthday birthday = ReadBirthday(text, lunar);
+        ASSERT_TRUE(birthday.ok()) << text;
+        const std::string next = NextBirthdayText(text);
+        EXPECT_EQ(DaysUntilBirthday(birthday, TodayNow()), DaysUntilBirthday(text, lunar)) << text;
+        EXPECT_EQ(NextBirthdayText(birthday), next) << text;
+        EXPECT_EQ(UpcomingNote(birthday, TodayNow()),
+                  NoteIsDue(next, lunar) ? FallbackNote(next, lunar) : "")
+            << text;
+      }
+    }
+  }
+}
+
+TEST_F(ReckoningTest, StoredTextsReadOnce) {
+  const struct {
+    const char* text;
+    bool lunar;
+    int year, month, day;
+    bool leap;
+  } cases[] = {
+      {"1980年5月3日", false, 1980, 5, 3, false},
+      {"1990年5月12日[闰月]", true, 1990, 5, 12, true},
+      {"100年1月1日", false, 100, 1, 1, false},
+      {"１９８０年５月３日", false, 1980, 5, 3, false},
+      {"1980-5-3", true, 1980, 5, 3, false},
+      {"1980年5月3日[闰月]", false, 0, 0, 0, false},  // the mark is no solar date
+      {"garbage", false, 0, 0, 0, false},
+      {"", true, 0, 0, 0, false},
+      {"2013年2月29日", false, 0, 0, 0, false},
+      {"9999年12月31日23时59分59秒", false, 0, 0, 0, false},  // past the last date value
+  };
+  for (const auto& c : cases) {
+    const Birthday birthday = ReadBirthday(c.text, c.lunar);
+    EXPECT_EQ(birthday.text, c.text);
+    EXPECT_EQ(birthday.lunar(), c.lunar);
+    EXPECT_EQ(birthday.ok(), c.month != 0) << c.text;
+    EXPECT_EQ(birthday.year, c.year) << c.text;
+    EXPECT_EQ(birthday.month, c.month) << c.text;
+    EXPECT_EQ(birthday.day, c.day) << c.text;
+    EXPECT_EQ(birthday.leap, c.leap) << c.text;
+  }
+  EXPECT_EQ(BirthdayOn(MakeDateTime(2012, 6, 1), true, true).text, "2012年6月1日[闰月]");
+  EXPECT_EQ(BirthdayOn(MakeDateTime(2012, 6, 1), false, true).text, "2012年6月1日");
+}
+
+TEST_F(ReckoningTest, Ages) {
+  On(2012, 1, 1);  // lunar 2011
+  EXPECT_EQ(AgeText(ReadBirthday("1980年12月31日", false), TodayNow()), "32岁");
+  EXPECT_EQ(AgeText(ReadBirthday("1990年5月8日[闰月]", true), TodayNow()), "21岁");
+  EXPECT_EQ(AgeText(ReadBirthday("garbage", false), TodayNow()), "");
+  On(2049, 6, 1);  // beyond the lunar tables: lunar ages count from year 100
+  EXPECT_EQ(AgeText(ReadBirthday("1990年5月8日", true), TodayNow()), "-1890岁");
 }
 
 }  // namespace

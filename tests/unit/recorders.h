@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "reckoning/report_outputs.h"
 #include "records/error_reporter.h"
 #include "records/status_bar.h"
+#include "report/report_outputs.h"
 
 namespace memo::testing {
 
@@ -22,8 +22,8 @@ struct RecordedStatusBar : StatusBar {
 };
 
 struct RecordedReportView : ReportView {
-  void LoadPage(const std::string& path) override { loaded.push_back(path); }
-  std::vector<std::string> loaded;
+  void ShowReport(const std::string& rtf) override { shown.push_back(rtf); }
+  std::vector<std::string> shown;
 };
 
 struct RecordedTray : TrayNotifier {

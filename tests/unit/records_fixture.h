@@ -9,54 +9,56 @@
 
 #include "datetime/clock.h"
 #include "datetime/gbk_text.h"
-#include "reckoning/next_birthday.h"
-#include "reckoning/upcoming_report.h"
 #include "recorders.h"
-#include "records/birthday_database.h"
 #include "records/friend_editing.h"
+#include "records/friend_list.h"
 #include "records/records_context.h"
+#include "report/upcoming_report.h"
 #include "temp_folder.h"
 
 namespace memo::testing {
 
 class RecordsFixture : public ::testing::Test {
  protected:
-  RecordsFixture() { database.OpenBirthdayDatabase(folder.path()); }
+  RecordsFixture() { repository.Open(folder.path()); }
   ~RecordsFixture() override { SetClock(nullptr); }
 
   static void On(int year, int month, int day) { FixClock(MakeDateTime(year, month, day)); }
 
-  // Adds a friend the way the add window does: a new list row, then SaveFriend.
+  // A friend as the add window makes one from a stored birthday text.
+  static Friend Person(const std::string& name, const std::string& birthday, bool lunar,
+                       const std::string& contact = "") {
+    return Friend{0, name, ReadBirthday(birthday, lunar), contact};
+  }
+  // Adds a friend the way the add window does.
   void Add(const std::string& name, const std::string& birthday, bool lunar,
            const std::string& contact = "") {
-    const bool leap = FindText(birthday, kLeapMonthMark) != -1;
-    SaveFriend(context, name, lunar, DateFromText(ReplaceText(birthday, kLeapMonthMark, "")),
-               contact, friends.AppendRow(), leap);
+    AddFriend(context, Person(name, birthday, lunar, contact));
+  }
+  // Stores a row the way another program might, bypassing the friend list.
+  void StoreRaw(const std::string& name, const std::string& birthday, bool lunar) {
+    repository.Insert(Person(name, birthday, lunar));
   }
 
-  std::vector<std::string> Column(const TextRows& rows, int column) const {
+  std::vector<std::string> Column(int column) const {
     std::vector<std::string> texts;
-    for (int r = 0; r < rows.RowCount(); ++r) texts.push_back(rows.Cell(r, column));
+    for (const MemoryFriendList::Row& row : friends.rows) texts.push_back(row.cells[column]);
     return texts;
   }
-
-  std::vector<std::string> Row(const TextRows& rows, int row) const {
-    std::vector<std::string> cells;
-    for (int c = 0; c < 6; ++c) cells.push_back(rows.Cell(row, c));
-    return cells;
-  }
+  std::vector<std::string> Row(int row) const { return friends.rows.at(row).cells; }
+  int64_t RowId(int row) const { return friends.rows.at(row).rowid; }
 
   TempFolder folder;
   RecordedErrors errors;
-  BirthdayDatabase database{errors};
-  MemoryTextRows friends{5};
-  MemoryTextRows upcoming{6};
+  FriendRepository repository{errors};
+  MemoryFriendList friends;
+  MemoryUpcomingList upcoming;
   RecordedStatusBar statusBar;
   MemorySettingsStore settings;
   RecordedReportView reportView;
   RecordedTray tray;
-  RecordsContext context{database, friends,    upcoming, statusBar,
-                         settings, reportView, tray,     ReportFilePath(folder.path())};
+  RecordsContext context{repository, friends, statusBar, settings, {}};
+  ReportContext report{upcoming, settings, reportView, tray, ReportFilePath(folder.path())};
 };
 
 }  // namespace memo::testing

@@ -1,11 +1,32 @@
-// An upcoming-birthdays page put together from the report's own templates, the way the
-// report writes it: today line, then the today, tomorrow and later sections, one line with a
-// note. GBK bytes, like the page file.
+// Four upcoming entries on 2012-04-15 (lunar 2012-3-25), and the upcoming-birthdays page
+// they give, put together from the report's own templates: today line, then the today,
+// tomorrow and later sections, one line with a note. GBK bytes, like the page file.
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "report/upcoming_entries.h"
 
 namespace memo_test {
+
+inline memo::TodayDates SampleToday() {
+  return memo::TodayDates{memo::MakeDateTime(2012, 4, 15), memo::LunarDate{2012, 3, 25, false}};
+}
+
+inline std::vector<memo::UpcomingEntry> SampleUpcomingEntries() {
+  const auto entry = [](int64_t rowid, const char* name, const char* birthday, bool lunar,
+                        const char* contact, int days, const char* next, const char* age,
+                        const char* note) {
+    return memo::UpcomingEntry{
+        {rowid, name, memo::ReadBirthday(birthday, lunar), contact}, days, next, age, note};
+  };
+  return {entry(1, "张三", "1979年4月15日", false, "13800000000", 0, "4月15日", "33岁", ""),
+          entry(2, "李四", "1984年3月30日", true, "li@example.com", 0, "3月30日", "28岁",
+                "农历2012年3月30日不存在!该好友的生日以农历2012年3月29日为生日计算。"),
+          entry(3, "王五", "1972年4月16日", false, "", 1, "4月16日", "40岁", ""),
+          entry(4, "赵六", "2007年4月18日", false, "0571-88888888", 3, "4月18日", "5岁", "")};
+}
 
 inline std::string ContentTemplate(const std::string& content) {
   return "<P align=center><FONT color=#000000 size=4 face=黑体>" + content + "</FONT></P>";

@@ -1,14 +1,15 @@
-// The upcoming pass over the friend list, the page "最近生日.html", the tip and the balloon.
-#include "reckoning/upcoming_report.h"
+// The upcoming pass over the friend list: the upcoming list, the page "最近生日.html", the
+// report view, the tip and the balloon.
+#include "report/upcoming_report.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 
-#include "settings/settings_names.h"
-#include "records/friend_list.h"
-#include "records/upcoming_pass.h"
 #include "records_fixture.h"
+#include "report/upcoming_page.h"
+#include "sample_upcoming_page.h"
+#include "settings/settings_names.h"
 #include "text/text_codec.h"
 
 namespace memo {
@@ -23,33 +24,39 @@ const std::string kLaterHeading =
 
 class UpcomingReportTest : public testing::RecordsFixture {
  protected:
-  // Friend-list rows as LoadFriendList writes them; the pass reads the list only.
+  // A friend of the list the pass reads; the pass reads nothing else of the records.
   void Friend(const std::string& name, const std::string& birthday, bool lunar,
-              const std::string& age = "33岁", const std::string& contact = "") {
-    const int row = friends.AppendRow();
-    for (const auto& [column, text] : std::map<int, std::string>{
-             {0, name}, {1, birthday}, {2, lunar ? "农历" : "公历"}, {3, age}, {4, contact}}) {
-      friends.SetCell(row, column, text);
-    }
+              const std::string& contact = "") {
+    list.push_back(Person(name, birthday, lunar, contact));
+    list.back().rowid = static_cast<int64_t>(list.size());
   }
+  void Recompute() { RecomputeUpcoming(list, report); }
   // The page's path is GBK; on the disk its name is UTF-8.
-  std::string OnDisk() const { return GbkToUtf8(context.reportPath); }
+  std::string OnDisk() const { return GbkToUtf8(report.reportPath); }
   std::string Page() const { return testing::ReadFileBytes(OnDisk()); }
+  Texts Column(int column) const {
+    Texts texts;
+    for (const Texts& row : upcoming.rows) texts.push_back(row[column]);
+    return texts;
+  }
+
+  std::vector<memo::Friend> list;
 };
 
 TEST_F(UpcomingReportTest, WorkedExampleByteForByte) {
   On(2013, 4, 30);  // lunar 2013-3-21
-  Friend("甲", "1980年5月3日", false, "33岁", "123");
-  RecomputeUpcoming(context);
+  Friend("甲", "1980年5月3日", false, "123");
+  Recompute();
 
-  EXPECT_EQ(context.daysAhead, 10);
-  ASSERT_EQ(upcoming.RowCount(), 1);
-  EXPECT_EQ(Row(upcoming, 0), (Texts{"甲", "5月3日", "公历", "33岁", "123", "还有3天过生日"}));
+  EXPECT_EQ(report.daysAhead, 10);
+  EXPECT_EQ(upcoming.rows,
+            (std::vector<Texts>{{"甲", "5月3日", "公历", "33岁", "123", "还有3天过生日"}}));
   EXPECT_EQ(Page(), "<FONT color=#ff0000 size=2>今天是 公历2013年4月30日 农历2013年3月21日</FONT>" +
                         kLaterHeading + kLine + kLine +
                         "甲(33岁)&nbsp; 公历5月3日&nbsp; 还有3天生日&nbsp; 联系方式：123" +
                         kLineEnd + "\r\n" + kLineEnd + "</FONT>\r\n");
-  EXPECT_EQ(reportView.loaded, (Texts{folder.path() + "/最近生日.html"}));
+  ASSERT_EQ(reportView.shown.size(), 1u);
+  EXPECT_NE(reportView.shown[0].find("\\u30002?(33\\u23681?)"), std::string::npos);  // 甲(33岁)
   EXPECT_EQ(tray.tips, (Texts{"最近1将要过生日：\r\n甲还有3天过生日\r\n"}));
   ASSERT_EQ(tray.balloons.size(), 1u);
   EXPECT_EQ(tray.balloons[0].title, "最近有1将要过生日");
@@ -59,15 +66,24 @@ TEST_F(UpcomingReportTest, WorkedExampleByteForByte) {
   EXPECT_TRUE(tray.balloons[0].hideAfterTimeout);
 }
 
+TEST(UpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
+  const std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
+  EXPECT_EQ(UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday()),
+            memo_test::SampleUpcomingPage());
+  EXPECT_EQ(UpcomingPage({}, memo_test::SampleToday()), "");
+}
+
 TEST_F(UpcomingReportTest, NobodyUpcoming) {
   On(2013, 4, 30);
   testing::WriteFileBytes(OnDisk(), "old page");
   Friend("甲", "1980年6月3日", false);
-  RecomputeUpcoming(context);
-  EXPECT_EQ(upcoming.RowCount(), 0);
+  Recompute();
+  EXPECT_TRUE(upcoming.rows.empty());
   EXPECT_TRUE(std::filesystem::exists(OnDisk()));
   EXPECT_EQ(Page(), "");
-  EXPECT_EQ(reportView.loaded.size(), 1u);
+  // An empty report: no paragraph at all.
+  ASSERT_EQ(reportView.shown.size(), 1u);
+  EXPECT_EQ(reportView.shown[0].find("\\par"), std::string::npos);
   EXPECT_EQ(tray.tips, (Texts{"最近0将要过生日：\r\n"}));
   ASSERT_EQ(tray.balloons.size(), 1u);
   EXPECT_EQ(tray.balloons[0].title, "最近有0将要过生日");
@@ -84,11 +100,11 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
   Friend("己", "1980年4月30日", false);  // 0, after 甲 in list order
   Friend("庚", "1980年5月10日", false);  // 10: listed, but neither on the page nor tipped
   Friend("辛", "1980年4月29日", false);  // past this month: not upcoming
-  RecomputeUpcoming(context);
+  Recompute();
 
-  EXPECT_EQ(Column(upcoming, 0), (Texts{"戊", "丁", "丙", "乙", "甲", "己", "庚"}));
-  EXPECT_EQ(Column(upcoming, 5), (Texts{"还有4天过生日", "还有3天过生日", "还有2天过生日",
-                                        "明天生日", "今天生日", "今天生日", "还有10天过生日"}));
+  EXPECT_EQ(Column(0), (Texts{"戊", "丁", "丙", "乙", "甲", "己", "庚"}));
+  EXPECT_EQ(Column(5), (Texts{"还有4天过生日", "还有3天过生日", "还有2天过生日", "明天生日",
+                              "今天生日", "今天生日", "还有10天过生日"}));
   EXPECT_EQ(tray.tips[0],
             "最近7将要过生日：\r\n甲：  今天生日\r\n己：  今天生日\r\n乙：  明天生日\r\n"
             "丙还有2天过生日\r\n…………………………");
@@ -113,11 +129,11 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
 TEST_F(UpcomingReportTest, NotesForDatesTheYearLacks) {
   On(2013, 6, 1);  // lunar 2013-4-23; lunar month 4 has 29 days this year
   settings.WriteNumber(DaysSetting, 40);
-  Friend("甲", "1980年4月30日", true, "33岁", "1");
+  Friend("甲", "1980年4月30日", true, "1");
   Friend("乙", "1980年6月30日", false);
   Friend("丙", "1990年5月12日[闰月]", true);  // no leap month this year: no note
-  RecomputeUpcoming(context);
-  ASSERT_EQ(upcoming.RowCount(), 3);
+  Recompute();
+  ASSERT_EQ(upcoming.rows.size(), 3u);
   const std::string page = Page();
   EXPECT_NE(page.find(kLine +
                       "甲(33岁)&nbsp; 农历4月30日&nbsp; 还有6天生日&nbsp; 联系方式：1"
@@ -129,9 +145,9 @@ TEST_F(UpcomingReportTest, NotesForDatesTheYearLacks) {
   EXPECT_EQ(page.find("<BR>"), page.rfind("<BR>"));  // one note only
 
   On(2013, 2, 20);
-  friends.Clear();
+  list.clear();
   Friend("丁", "1992年2月29日", false);
-  RecomputeUpcoming(context);
+  Recompute();
   EXPECT_NE(Page().find("还有8天生日&nbsp; 联系方式：<BR><FONT color=#ff0000 size=2>“公历2013年2月"
                         "29日不存在!该好友的生日以公历2013年2月28日为生日计算。”"),
             std::string::npos);
@@ -141,41 +157,41 @@ TEST_F(UpcomingReportTest, SettingsDecideWindowAndBalloon) {
   On(2013, 4, 30);
   Friend("甲", "1980年5月3日", false);
   settings.WriteNumber(PopUpSetting, 1);
-  RecomputeUpcoming(context);
+  Recompute();
   EXPECT_EQ(tray.tips.size(), 1u);
   EXPECT_TRUE(tray.balloons.empty());
   settings.WriteNumber(PopUpSetting, 0);
   settings.WriteNumber(TraySetting, 1);
-  RecomputeUpcoming(context);
+  Recompute();
   EXPECT_TRUE(tray.balloons.empty());
   settings.WriteNumber(TraySetting, 0);
-  RecomputeUpcoming(context);
+  Recompute();
   EXPECT_EQ(tray.balloons.size(), 1u);
 
   settings.WriteNumber(DaysSetting, 0);  // as if missing
-  RecomputeUpcoming(context);
-  EXPECT_EQ(context.daysAhead, 10);
+  Recompute();
+  EXPECT_EQ(report.daysAhead, 10);
   settings.WriteNumber(DaysSetting, 3);  // 3 days away: listed, not on the page
-  RecomputeUpcoming(context);
-  EXPECT_EQ(upcoming.RowCount(), 1);
+  Recompute();
+  EXPECT_EQ(upcoming.rows.size(), 1u);
   EXPECT_EQ(Page(), "");
   settings.WriteNumber(DaysSetting, -5);
-  RecomputeUpcoming(context);
-  EXPECT_EQ(upcoming.RowCount(), 0);
+  Recompute();
+  EXPECT_TRUE(upcoming.rows.empty());
 
   // A window of two billion days: everyone is listed, at once.
   for (int i = 0; i < 200; ++i) Friend("乙", "1980年12月1日", i % 2 == 0);
   settings.WriteNumber(DaysSetting, 2000000000);
   const auto start = std::chrono::steady_clock::now();
-  RecomputeUpcoming(context);
-  EXPECT_EQ(upcoming.RowCount(), 201);
+  Recompute();
+  EXPECT_EQ(upcoming.rows.size(), 201u);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(UpcomingReportTest, TypedTextsAreEscapedOnThePage) {
   On(2013, 4, 30);
-  Friend("<script>alert(1)</script>", "1980年5月3日", false, "33岁", "a&b \"c\"");
-  RecomputeUpcoming(context);
+  Friend("<script>alert(1)</script>", "1980年5月3日", false, "a&b \"c\"");
+  Recompute();
   const std::string page = Page();
   EXPECT_EQ(page.find("<script>"), std::string::npos);
   EXPECT_NE(page.find("&lt;script&gt;alert(1)&lt;/script&gt;(33岁)"), std::string::npos);
@@ -186,11 +202,44 @@ TEST_F(UpcomingReportTest, TypedTextsAreEscapedOnThePage) {
 TEST_F(UpcomingReportTest, UnwritablePageIsNoFailure) {
   On(2013, 4, 30);
   Friend("甲", "1980年5月3日", false);
-  context.reportPath = folder.File("missing") + "/最近生日.html";
-  RecomputeUpcoming(context);
+  report.reportPath = folder.File("missing") + "/最近生日.html";
+  Recompute();
   EXPECT_FALSE(std::filesystem::exists(folder.File("missing")));
-  EXPECT_EQ(reportView.loaded, (Texts{context.reportPath}));
+  EXPECT_EQ(reportView.shown.size(), 1u);
   EXPECT_EQ(tray.tips.size(), 1u);
+}
+
+// A birthday that reads as no date is never counted: it is in no list, page, tip or balloon.
+TEST_F(UpcomingReportTest, UnreadableBirthdaysAreNeverUpcoming) {
+  On(2013, 1, 1);
+  for (const char* unreadable : {"garbage", "", "2013年2月29日", "某天"}) {
+    Friend("坏", unreadable, false);
+    Friend("坏", unreadable, true);
+  }
+  Friend("好", "1980年1月1日", false);
+  settings.WriteNumber(DaysSetting, 400);
+  Recompute();
+  EXPECT_EQ(Column(0), (Texts{"好"}));
+  EXPECT_EQ(Page().find("坏"), std::string::npos);
+  EXPECT_EQ(tray.tips, (Texts{"最近1将要过生日：\r\n好：  今天生日\r\n"}));
+  ASSERT_EQ(tray.balloons.size(), 1u);
+  EXPECT_EQ(tray.balloons[0].text, "好：  今天生日\r\n");
+}
+
+// Names and contacts are stored as typed; the page, the report view and the tray show each
+// run of line breaks in them as one blank.
+TEST_F(UpcomingReportTest, LineBreaksInTypedTextsShowAsOneBlank) {
+  On(2013, 4, 30);
+  Friend("张\r\n三\n\n", "1980年4月30日", false, "电话\r1\n\r\n2");
+  Recompute();
+  EXPECT_EQ(Column(0), (Texts{"张\r\n三\n\n"}));
+  EXPECT_EQ(tray.tips, (Texts{"最近1将要过生日：\r\n张 三 ：  今天生日\r\n"}));
+  EXPECT_EQ(tray.balloons[0].text, "张 三 ：  今天生日\r\n");
+  EXPECT_NE(Page().find("张 三 (33岁)&nbsp; 公历4月30日&nbsp; 联系方式：电话 1 2<"),
+            std::string::npos);
+  // 张 三 (33岁) and 电话 1 2: the view shows one blank at most anywhere.
+  EXPECT_NE(reportView.shown[0].find("\\u24352? \\u19977? (33"), std::string::npos);
+  EXPECT_NE(reportView.shown[0].find("\\u30005?\\u-29731? 1 2}"), std::string::npos);
 }
 
 }  // namespace

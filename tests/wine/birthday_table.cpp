@@ -2,7 +2,7 @@
 
 #include <sqlite3.h>
 
-#include "records/birthday_database.h"
+#include "records/friend_repository.h"
 #include "records/gbk_collation.h"
 #include "text/text_codec.h"
 #include "window_basics.h"
@@ -24,15 +24,11 @@ std::string ColumnText(sqlite3_stmt* statement, int column) {
 
 bool StoreFriends(const std::wstring& folder, const std::vector<TableFriend>& friends) {
   CountedErrors errors;
-  memo::BirthdayDatabase database(errors);
-  if (!database.OpenBirthdayDatabase(Gbk(folder))) return false;
+  memo::FriendRepository repository(errors);
+  if (!repository.Open(Gbk(folder))) return false;
   for (const TableFriend& entry : friends) {
-    database.AddRow();
-    database.WriteText(memo::kNameColumn, entry.name);
-    database.WriteYesNo(memo::kLunarColumn, entry.lunar);
-    database.WriteText(memo::kBirthdayColumn, entry.birthday);
-    database.WriteText(memo::kContactColumn, entry.contact);
-    database.MoveFirst();
+    repository.Insert(memo::Friend{0, entry.name, memo::ReadBirthday(entry.birthday, entry.lunar),
+                                   entry.contact});
   }
   return errors.count == 0;
 }

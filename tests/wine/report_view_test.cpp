@@ -1,5 +1,5 @@
-// The report view in a real window: the upcoming page from a GBK path, with its colours,
-// sizes, centring and Chinese text, reloaded when the page is rewritten.
+// The report view in a real window: the upcoming report with its colours, sizes, centring
+// and Chinese text, replaced when the upcoming pass gives a new one from any thread.
 #include "ui/report_view.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 
 #include "../unit/sample_upcoming_page.h"
 #include "host_window.h"
-#include "test_files.h"
+#include "report/upcoming_rtf.h"
 #include "window_basics.h"
 
 using namespace wine_test;
@@ -19,9 +19,9 @@ namespace {
 
 constexpr RECT kHostPlace = {40, 40, 740, 480};
 
-// The page's path in a folder with a Chinese name, as the program's own folder may have.
-std::wstring PagePath(const TempFolder& folder) {
-  return folder.Path() + L"\\" + Wide("最近生日.html");
+// The report of these entries, as the upcoming pass hands it to the view.
+std::string ReportOf(const std::vector<memo::UpcomingEntry>& entries) {
+  return memo::UpcomingRtf(memo::ShownEntries(entries, 10), memo_test::SampleToday());
 }
 
 std::wstring ViewText(HWND view) {
@@ -64,16 +64,12 @@ Format FormatOf(HWND view, const std::wstring& part) {
 
 }  // namespace
 
-TEST(ReportView, ShowsTheUpcomingPageWithItsStyles) {
+TEST(ReportView, ShowsTheUpcomingReportWithItsStyles) {
   HWND parent = HostWindow(L"report view", kHostPlace);
   memo::RichReportView view;
   HWND window = view.Create(parent, 2, 2, 672, 368, 201);
   ASSERT_NE(window, nullptr);
-  TempFolder folder("寿辰备忘录");
-  const std::wstring page = PagePath(folder);
-  const std::string path = Gbk(page);
-  WriteFileBytes(page, memo_test::SampleUpcomingPage());
-  view.LoadPage(path);
+  view.ShowReport(ReportOf(memo_test::SampleUpcomingEntries()));
   PumpMessages(300);
 
   std::wstring text = ViewText(window);
@@ -132,42 +128,29 @@ TEST(ReportView, ShowsTheUpcomingPageWithItsStyles) {
   DestroyWindow(parent);
 }
 
-TEST(ReportView, ReloadsFromAnyThreadAndShowsMissingOrEmptyPagesEmpty) {
+TEST(ReportView, ReplacedFromAnyThreadAndEmptyWithoutEntries) {
   HWND parent = HostWindow(L"report view", kHostPlace);
   memo::RichReportView view;
   HWND window = view.Create(parent, 2, 2, 672, 368, 201);
   ASSERT_NE(window, nullptr);
-  TempFolder folder("寿辰备忘录");
-  const std::wstring page = PagePath(folder);
-  const std::string path = Gbk(page);
-  WriteFileBytes(page, "<P align=center>第一版</P>");
-  view.LoadPage(path);
+  std::vector<memo::UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
+  entries.resize(1);
+  entries[0].person.name = "第一版";
+  view.ShowReport(ReportOf(entries));
   EXPECT_NE(ViewText(window).find(L"第一版"), std::wstring::npos);
 
-  // The upcoming pass rewrites the page and calls from its own thread; the view changes on
-  // the window's thread once that thread handles its messages.
-  WriteFileBytes(page, "<P align=right>第二版 &lt;新&gt;</P>");
-  std::thread worker([&] { view.LoadPage(path); });
+  // The upcoming pass gives its report from its own thread; the view changes on the
+  // window's thread once that thread handles its messages. Typed texts show as typed.
+  entries[0].person.name = "第二版 <新>";
+  std::thread worker([&] { view.ShowReport(ReportOf(entries)); });
   worker.join();
   PumpMessages(300);
   std::wstring text = ViewText(window);
   EXPECT_EQ(text.find(L"第一版"), std::wstring::npos);
   EXPECT_NE(text.find(L"第二版 <新>"), std::wstring::npos);
-  EXPECT_EQ(FormatOf(window, L"第二版").align, PFA_RIGHT);
+  EXPECT_EQ(FormatOf(window, L"第二版").align, PFA_CENTER);
 
-  WriteFileBytes(page, "");
-  view.LoadPage(path);
+  view.ShowReport(ReportOf({}));
   EXPECT_EQ(ViewText(window).find_first_not_of(L"\r\n"), std::wstring::npos);
-
-  WriteFileBytes(page, "<P>again</P>");
-  view.LoadPage(path);
-  DeleteFileW(page.c_str());
-  view.LoadPage(path);
-  EXPECT_EQ(ViewText(window).find_first_not_of(L"\r\n"), std::wstring::npos);
-
-  // Broken markup still shows its text.
-  WriteFileBytes(page, "<FONT color=#ff0000 size=9>红<STRONG>字</P></FONT><BR><P align=cen");
-  view.LoadPage(path);
-  EXPECT_NE(ViewText(window).find(L"红字"), std::wstring::npos);
   DestroyWindow(parent);
 }

@@ -7,20 +7,18 @@
 //                                          prints the tray tip, its CR LF as line breaks
 //   add --db DIR NAME BIRTHDAY-TEXT solar|lunar [CONTACT]
 //                                          stores a friend as the add window does and
-//                                          prints its list row
+//                                          prints its list row once it is stored
 //   delete --db DIR ROW...                 deletes friend-list rows (from 0, stored order)
 // Lists are in stored order unless --sort says otherwise. Data-access errors go to
 // standard error and end the command with 1.
 #include <algorithm>
 
-#include "settings/settings_names.h"
 #include "cli.h"
 #include "datetime/gbk_text.h"
-#include "reckoning/next_birthday.h"
-#include "reckoning/upcoming_report.h"
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
-#include "records/upcoming_pass.h"
+#include "report/upcoming_report.h"
+#include "settings/settings_names.h"
 
 namespace memo::cli {
 namespace {
@@ -38,7 +36,7 @@ struct NoStatusBar : StatusBar {
 };
 
 struct NoReportView : ReportView {
-  void LoadPage(const std::string&) override {}
+  void ShowReport(const std::string&) override {}
 };
 
 struct KeptTip : TrayNotifier {
@@ -50,20 +48,21 @@ struct KeptTip : TrayNotifier {
 // The program's parts for one data folder, without windows.
 struct Session {
   PrintedErrors errors;
-  BirthdayDatabase database{errors};
-  MemoryTextRows friends{5};
-  MemoryTextRows upcoming{6};
+  FriendRepository repository{errors};
+  MemoryFriendList friendList;
+  MemoryUpcomingList upcomingList;
   NoStatusBar statusBar;
   MemorySettingsStore settings;
   NoReportView reportView;
   KeptTip tray;
-  RecordsContext context{database, friends, upcoming, statusBar, settings, reportView, tray, ""};
+  RecordsContext records{repository, friendList, statusBar, settings, {}};
+  ReportContext report{upcomingList, settings, reportView, tray, ""};
 
   // Opens the folder's database and loads the friend list.
   bool Load(const std::string& directory, int sortCode = 0) {
-    context.reportPath = ReportFilePath(directory);
-    if (!database.OpenBirthdayDatabase(directory)) return false;
-    LoadFriendList(context, sortCode);
+    report.reportPath = ReportFilePath(directory);
+    if (!repository.Open(directory)) return false;
+    LoadFriendList(records, sortCode);
     return errors.count == 0;
   }
   int ExitCode() const { return errors.count == 0 ? 0 : 1; }
@@ -80,14 +79,10 @@ bool TakeCommon(Arguments& args, std::string& directory, const char* name, int& 
   return ok && !directory.empty();
 }
 
-void PrintRow(const TextRows& rows, int row, int columns) {
-  std::string line = rows.Cell(row, 0);
-  for (int c = 1; c < columns; ++c) line += "\t" + rows.Cell(row, c);
+void PrintCells(const std::vector<std::string>& cells) {
+  std::string line = cells.front();
+  for (size_t c = 1; c < cells.size(); ++c) line += "\t" + cells[c];
   PrintLine(line);
-}
-
-void PrintRows(const TextRows& rows, int columns) {
-  for (int r = 0; r < rows.RowCount(); ++r) PrintRow(rows, r, columns);
 }
 
 int ListCommand(const Arguments& input) {
@@ -97,14 +92,14 @@ int ListCommand(const Arguments& input) {
   if (!TakeCommon(args, directory, "--sort", sortCode) || !args.empty()) return Usage();
   Session session;
   if (!session.Load(directory, sortCode)) return 1;
-  PrintRows(session.friends, 5);
+  for (const MemoryFriendList::Row& row : session.friendList.rows) PrintCells(row.cells);
   return 0;
 }
 
-// Loads the folder and fills the upcoming list with the window of --days.
+// Loads the folder, with the window of --days for the upcoming pass.
 bool PrepareUpcoming(Arguments& args, Session& session, bool& usage) {
   std::string directory;
-  int days = 10;
+  int days = DefaultDaysAhead;
   usage = !TakeCommon(args, directory, "--days", days);
   if (usage) return false;
   session.settings.WriteNumber(DaysSetting, days);
@@ -116,8 +111,11 @@ int UpcomingCommand(const Arguments& input) {
   Session session;
   bool usage = false;
   if (!PrepareUpcoming(args, session, usage) || !args.empty()) return usage ? Usage() : 1;
-  FillUpcomingList(session.context);
-  PrintRows(session.upcoming, 6);
+  const int daysAhead = DaysAheadSetting(session.settings);
+  for (const UpcomingEntry& entry :
+       UpcomingEntries(session.records.friends, TodayNow(), daysAhead)) {
+    PrintCells(UpcomingCells(entry));
+  }
   return 0;
 }
 
@@ -130,8 +128,8 @@ int ReportCommand(const Arguments& input) {
   if (usage || !PrepareUpcoming(args, session, usage) || !args.empty()) {
     return usage ? Usage() : 1;
   }
-  if (!out.empty()) session.context.reportPath = out;
-  RecomputeUpcoming(session.context);
+  if (!out.empty()) session.report.reportPath = out;
+  RecomputeUpcoming(session.records.friends, session.report);
   std::string tip = ReplaceText(session.tray.tip, "\r\n", "\n");
   if (!tip.empty() && tip.back() == '\n') tip.pop_back();
   PrintLine(tip);
@@ -146,22 +144,24 @@ int AddCommand(const Arguments& input) {
       (args[2] != "solar" && args[2] != "lunar")) {
     return Usage();
   }
-  const std::string& birthday = args[1];
-  const bool leap = FindText(birthday, kLeapMonthMark) != -1;
-  const DateTime date = DateFromText(ReplaceText(birthday, kLeapMonthMark, ""));
-  if (date == MinDateTime) {
-    PrintError("不是日期：" + birthday);
+  const std::string& text = args[1];
+  const bool lunar = args[2] == "lunar";
+  const bool leap = FindText(text, kLeapMonthMark) != -1;
+  const std::optional<DateTime> date = ParseDateText(ReplaceText(text, kLeapMonthMark, ""));
+  const std::optional<Birthday> birthday = date ? BirthdayOfDate(*date, lunar, leap) : std::nullopt;
+  if (!birthday) {
+    PrintError("不是日期：" + text);
     return 2;
   }
   Session session;
   if (!session.Load(directory)) return 1;
-  const int row = session.friends.AppendRow();
-  SaveFriend(session.context, args[0], args[2] == "lunar", DatePart(date),
-             args.size() == 4 ? args[3] : "", row, leap);
-  PrintRow(session.friends, row, 5);
-  return session.ExitCode();
+  const Friend person{0, args[0], *birthday, args.size() == 4 ? args[3] : ""};
+  if (!AddFriend(session.records, person)) return 1;
+  PrintCells(session.friendList.rows.back().cells);
+  return 0;
 }
 
+// Rows count from 0 in stored order.
 int DeleteCommand(const Arguments& input) {
   Arguments args = input;
   std::string directory;
@@ -177,11 +177,14 @@ int DeleteCommand(const Arguments& input) {
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   Session session;
   if (!session.Load(directory)) return 1;
-  if (rows.front() < 0 || rows.back() >= session.friends.RowCount()) {
+  const std::vector<Friend>& friends = session.records.friends;
+  if (rows.front() < 0 || rows.back() >= static_cast<int>(friends.size())) {
     PrintError("没有这一行：" + NumberToText(rows.front() < 0 ? rows.front() : rows.back()));
     return 1;
   }
-  DeleteFriendRows(session.context, rows);
+  std::vector<int64_t> rowids;
+  for (int row : rows) rowids.push_back(friends[row].rowid);
+  DeleteFriends(session.records, rowids);
   return session.ExitCode();
 }
 

@@ -12,7 +12,6 @@
 namespace memo {
 namespace {
 
-constexpr int BalloonTimeoutMs = 5000;
 constexpr int kExitCode = 0;
 
 }  // namespace
@@ -72,11 +71,11 @@ void Application::SetUpMainWindow() {
   steps.loadFriendList = hooks.loadFriendList;
   steps.startUpcomingPass = [this] { StartUpcomingPass(); };
   steps.showAdvertisement = [this] { ShowAdvertisement(); };
-  memo::SetUpMainWindow({*this, main_.FriendList(), main_.Status()}, settings_, steps);
+  memo::SetUpMainWindow({*this, main_.Status()}, settings_, steps);
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
     // Behind the upcoming pass, whose own balloon would replace it.
     worker_.Post([this] {
-      ShowBalloon(startBalloonTitle_, startBalloonText_, InformationBalloonIcon, BalloonTimeoutMs,
+      ShowBalloon(startBalloonTitle_, startBalloonText_, kInformationBalloonIcon, kBalloonTimeoutMs,
                   true);
     });
   }
@@ -103,8 +102,8 @@ void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
       AddFriend();
       break;
     case Button::kEdit: {
-      int row = main_.FriendList().CurrentRow();
-      if (row >= 0 && hooks.editFriend) hooks.editFriend(row);
+      int64_t rowid = main_.FriendList().CurrentId();
+      if (rowid != 0 && hooks.editFriend) hooks.editFriend(rowid);
       break;
     }
     case Button::kDelete:
@@ -136,10 +135,10 @@ void Application::AddFriend() {
 }
 
 void Application::OnFriendListDoubleClick() {
-  if (main_.FriendList().SelectedRows().empty()) {
+  if (main_.FriendList().SelectedIds().empty()) {
     AddFriend();
   } else if (hooks.editFriend) {
-    hooks.editFriend(main_.FriendList().CurrentRow());
+    hooks.editFriend(main_.FriendList().CurrentId());
   }
 }
 

@@ -14,7 +14,7 @@
 #include "app/win32/program_records.h"
 #include "app/win32/registry_settings_store.h"
 #include "app/win32/win32_tray_platform.h"
-#include "reckoning/report_outputs.h"
+#include "report/report_outputs.h"
 #include "settings/settings_window_logic.h"
 #include "ui/main_window.h"
 
@@ -23,11 +23,11 @@ namespace memo {
 // Work that the birthday records and the report attach before Run(); until they do, the
 // steps that would run them do nothing.
 struct ProgramHooks {
-  std::function<void()> openBirthdayDatabase;        // user-interface thread, at start-up
-  std::function<void(int sortCode)> loadFriendList;  // background worker
-  std::function<void()> recomputeUpcoming;           // background worker
-  std::function<void(int row)> showRowSummary;       // the friend list's current row changed
-  std::function<void(int row)> editFriend;
+  std::function<void()> openBirthdayDatabase;       // user-interface thread, at start-up
+  std::function<int(int sortCode)> loadFriendList;  // background worker; gives the count
+  std::function<void()> recomputeUpcoming;          // background worker
+  std::function<void(int row)> showRowSummary;      // the friend list's current row changed
+  std::function<void(int64_t rowid)> editFriend;
   std::function<void()> deleteSelectedFriends;
 };
 

@@ -23,7 +23,7 @@ bool ConfirmDeletion(const std::string& question) {
 }  // namespace
 
 void FriendCommands::AttachHooks(ProgramHooks& hooks) {
-  hooks.editFriend = [this](int row) { EditFriend(row); };
+  hooks.editFriend = [this](int64_t rowid) { EditFriend(rowid); };
   hooks.deleteSelectedFriends = [this] { DeleteSelectedFriends(); };
 }
 
@@ -40,9 +40,9 @@ void FriendCommands::AddFriend() {
   startUpcomingPass_();
 }
 
-void FriendCommands::EditFriend(int row) {
-  if (row < 0) return;
-  ui::BirthdayWindow::OpenForEditing(main_.Handle(), records_.Records(), Guard(), row, [this] {
+void FriendCommands::EditFriend(int64_t rowid) {
+  if (rowid == 0) return;
+  ui::BirthdayWindow::OpenForEditing(main_.Handle(), records_.Records(), Guard(), rowid, [this] {
     main_.ShowPage(ui::FriendListPage);
     startUpcomingPass_();
   });
@@ -51,8 +51,11 @@ void FriendCommands::EditFriend(int row) {
 void FriendCommands::DeleteSelectedFriends() {
   // The records stay held while the question is open, so that the selection still names
   // the same friends when the answer comes.
-  records_.Use(
-      [](RecordsContext& records) { memo::DeleteSelectedFriends(records, ConfirmDeletion); });
+  int deleted = 0;
+  records_.Use([&deleted](RecordsContext& records) {
+    deleted = memo::DeleteSelectedFriends(records, ConfirmDeletion);
+  });
+  if (deleted > 0) startUpcomingPass_();
 }
 
 }  // namespace memo

@@ -2,6 +2,7 @@
 // deleting after a confirmation, each on the program's records.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "app/win32/program_records.h"
@@ -25,11 +26,11 @@ class FriendCommands {
   // The birthday window for a new friend, modal; once it is closed, by 确定 or by 取消,
   // the upcoming pass starts.
   void AddFriend();
-  // The birthday window for the friend in this friend-list row, without modality; -1 does
-  // nothing. Its 确定 is followed by the upcoming pass, so that the upcoming list, the page
-  // and the tray follow the changed birthday.
-  void EditFriend(int row);
-  // Asks, deletes the selected friends and runs the upcoming pass, on this thread.
+  // The birthday window for the friend of this rowid, without modality; 0 does nothing.
+  // Its 确定 is followed by the upcoming pass, so that the upcoming list, the page and the
+  // tray follow the changed birthday.
+  void EditFriend(int64_t rowid);
+  // Asks and deletes the selected friends on this thread, then starts the upcoming pass.
   void DeleteSelectedFriends();
 
  private:

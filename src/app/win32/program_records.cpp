@@ -5,11 +5,9 @@
 #include <vector>
 
 #include "app/win32/application.h"
-#include "reckoning/upcoming_report.h"
 #include "records/friend_list.h"
-#include "records/upcoming_pass.h"
-#include "ui/ui_thread.h"
 #include "text/win32/wide_text.h"
+#include "ui/ui_thread.h"
 
 namespace memo {
 
@@ -23,35 +21,37 @@ void MessageBoxErrorReporter::ShowError(const std::string& text) {
 ProgramRecords::ProgramRecords(Application& application, const std::string& programDirectory)
     : programDirectory_(programDirectory),
       errors_(application),
-      database_(errors_),
-      context_{database_,
-               application.Window().FriendList(),
-               application.Window().UpcomingList(),
-               application.Window().Status(),
-               application.Settings(),
-               application.Window().ReportView(),
-               application,
-               ReportFilePath(programDirectory)} {}
+      repository_(errors_),
+      friendList_(application.Window().FriendList()),
+      upcomingList_(application.Window().UpcomingList()),
+      records_{repository_, friendList_, application.Window().Status(), application.Settings(), {}},
+      report_{upcomingList_, application.Settings(), application.Window().ReportView(), application,
+              ReportFilePath(programDirectory)} {}
 
 void ProgramRecords::Use(const std::function<void(RecordsContext&)>& work) {
   std::lock_guard<std::recursive_mutex> lock(inUse_);
-  work(context_);
+  work(records_);
 }
 
 void ProgramRecords::AttachHooks(Application& application) {
   ProgramHooks& hooks = application.hooks;
   hooks.openBirthdayDatabase = [this] {
-    Use([this](RecordsContext& records) {
-      records.database.OpenBirthdayDatabase(programDirectory_);
-    });
+    Use([this](RecordsContext& records) { records.repository.Open(programDirectory_); });
   };
   hooks.loadFriendList = [this](int sortCode) {
-    Use([sortCode](RecordsContext& records) { LoadFriendList(records, sortCode); });
+    int count = 0;
+    Use([sortCode, &count](RecordsContext& records) { count = LoadFriendList(records, sortCode); });
+    return count;
   };
-  hooks.recomputeUpcoming = [this] { Use(RecomputeUpcoming); };
-  // Reads only the friend list and writes the status bar, both safe from any thread, so it
-  // never waits for a task of the worker.
-  hooks.showRowSummary = [this](int) { ShowRowSummary(context_); };
+  hooks.recomputeUpcoming = [this] {
+    Use([this](RecordsContext& records) { RecomputeUpcoming(records.friends, report_); });
+  };
+  // On the user-interface thread: the friend is taken from the list view's row, then found
+  // in the records, which waits at most for the end of the worker's current task.
+  hooks.showRowSummary = [this, &application](int row) {
+    const int64_t rowid = application.Window().FriendList().IdAt(row);
+    Use([rowid](RecordsContext& records) { ShowRowSummary(records, rowid); });
+  };
 }
 
 std::string ExecutableDirectory() {

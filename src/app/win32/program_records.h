@@ -1,24 +1,26 @@
-// The running program's birthday records: the database beside the executable and the
-// record context that binds the friend-list, upcoming-list, report and tray operations to
-// the main window's controls.
+// The running program's birthday records: the database beside the executable, and the
+// contexts that bind the friend-list operations and the upcoming pass to the main window's
+// controls and the tray.
 //
 // One thread at a time works on the records. The background worker's tasks (list loads,
 // upcoming passes) and the user-interface thread's commands (saving, deleting) each take
 // them through Use(), which waits while another thread holds them. Work on the worker that
 // holds them never waits for the user-interface thread: controls change through posted work,
 // a data-access error is shown without waiting for its OK, and the list views' current and
-// selected rows (which are asked of the user-interface thread) are read only by the commands
-// that run there. So the user-interface thread waits at most for the end of one short task,
-// and never forever.
+// selected friends (which are asked of the user-interface thread) are read only by the
+// commands that run there. So the user-interface thread waits at most for the end of one
+// short task, and never forever.
 #pragma once
 
 #include <functional>
 #include <mutex>
 #include <string>
 
-#include "records/birthday_database.h"
 #include "records/error_reporter.h"
+#include "records/friend_repository.h"
 #include "records/records_context.h"
+#include "report/upcoming_report.h"
+#include "ui/list_view.h"
 
 namespace memo {
 
@@ -54,13 +56,16 @@ class ProgramRecords {
 
   // The records themselves: only for work run by Use(). Their settings are the exception:
   // any thread may write those.
-  RecordsContext& Records() { return context_; }
+  RecordsContext& Records() { return records_; }
 
  private:
   const std::string programDirectory_;
   MessageBoxErrorReporter errors_;
-  BirthdayDatabase database_;
-  RecordsContext context_;
+  FriendRepository repository_;
+  ui::FriendListControl friendList_;
+  ui::UpcomingListControl upcomingList_;
+  RecordsContext records_;
+  ReportContext report_;
   std::recursive_mutex inUse_;
 };
 

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/gbk_table.h"
+
 namespace memo {
 namespace {
 
@@ -97,6 +99,8 @@ std::string GbkToUtf8(const std::string& gbk) {
 }
 
 std::string Utf8ToGbk(const std::string& utf8) {
+  std::string looked;
+  if (Utf8ToGbkByTable(utf8, looked)) return looked;
   return Convert("GBK", "UTF-8", utf8.data(), utf8.size(), 1, "?", true);
 }
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "text/gbk_table.h"
+
 namespace memo {
 namespace {
 
@@ -42,6 +44,8 @@ std::string GbkToUtf8(const std::string& gbk) {
   return FromUtf16(CP_UTF8, ToUtf16(kGbk, gbk));
 }
 std::string Utf8ToGbk(const std::string& utf8) {
+  std::string looked;
+  if (Utf8ToGbkByTable(utf8, looked)) return looked;
   return FromUtf16(kGbk, ToUtf16(CP_UTF8, utf8));
 }
 

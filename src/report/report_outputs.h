@@ -1,16 +1,20 @@
-// Where the upcoming report goes besides its file: the report view, which loads the page
-// from a path, and the tray icon's tip and balloon.
+// Where the upcoming report goes besides its page file: the report view, and the tray
+// icon's tip and balloon.
 #pragma once
 
 #include <string>
 
 namespace memo {
 
+// The balloon the upcoming report shows: the information icon, taken away after 5 s.
+inline constexpr int kInformationBalloonIcon = 1;
+inline constexpr int kBalloonTimeoutMs = 5000;
+
 class ReportView {
  public:
   virtual ~ReportView() = default;
-  // Loads the page file at this GBK path.
-  virtual void LoadPage(const std::string& path) = 0;
+  // Shows this RTF document in place of the one shown before.
+  virtual void ShowReport(const std::string& rtf) = 0;
 };
 
 class TrayNotifier {

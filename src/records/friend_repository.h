@@ -1,0 +1,73 @@
+// The birthday table "生日" in the SQLite file config.mdb, friend by friend: load all in an
+// order, insert, update and delete by rowid.
+//
+// Texts are GBK here and UTF-8 in the file; an empty text is stored as NULL and NULL reads
+// as empty; the yes/no column holds 1 or 0. Columns other than the program's are left
+// alone. Every insert, update and delete is a transaction of its own. A failure to open,
+// read or store is shown through the ErrorReporter and leaves the file as it was.
+//
+// One object serves one thread at a time; the program's single worker and its
+// user-interface thread take turns.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "records/error_reporter.h"
+#include "records/friend.h"
+#include "records/sort_code.h"
+
+struct sqlite3;
+
+namespace memo {
+
+inline constexpr char kDatabaseFileName[] = "config.mdb";
+inline constexpr char kBirthdayTable[] = "生日";
+inline constexpr char kNameColumn[] = "姓名";
+inline constexpr char kBirthdayColumn[] = "生日";
+inline constexpr char kLunarColumn[] = "提醒方式";
+inline constexpr char kContactColumn[] = "联系方式";
+
+class FriendRepository {
+ public:
+  explicit FriendRepository(ErrorReporter& errors);
+  ~FriendRepository();
+  FriendRepository(const FriendRepository&) = delete;
+  FriendRepository& operator=(const FriendRepository&) = delete;
+
+  // Connects to directory/config.mdb, creating a missing file with an empty table, and
+  // makes sure the table can be read. A file that is not a database is never written to:
+  // the open fails and reports, and so does every later load and change.
+  bool Open(const std::string& directory);
+
+  // Every friend, in the order of the sort code; each stored birthday text is read once
+  // here. False (reported) when the table cannot be read, with no friend given.
+  bool Load(SortCode order, std::vector<Friend>& friends);
+
+  // Stores a new friend (its rowid is not used); the new row's rowid, or 0 when the table
+  // refused it (reported).
+  int64_t Insert(const Friend& person);
+  // Stores the friend in its row, or in a new row when someone else removed that row
+  // meanwhile, so that the change is not lost; the row's rowid, or 0 when the table
+  // refused it (reported).
+  int64_t Update(const Friend& person);
+  // False (reported) when the table refused; a row that is not there is no failure.
+  bool Delete(int64_t rowid);
+
+ private:
+  bool Connect(const std::string& path);
+  bool EnsureTable();
+  bool Read(SortCode order, bool inSql, std::vector<Friend>& friends, bool& keyed);
+  int64_t Store(const Friend& person, bool update);
+  bool Execute(const std::string& sqlUtf8);
+  void ReadFailed();
+  void Fail(const char* what);
+
+  ErrorReporter& errors_;
+  sqlite3* connection_ = nullptr;
+  bool open_ = false;
+  std::string lastError_;  // SQLite's reason for the last failure, GBK
+};
+
+}  // namespace memo

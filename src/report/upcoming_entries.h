@@ -1,0 +1,35 @@
+// The upcoming pass as a function: friends, today and the days ahead give the entries that
+// the upcoming list, the page, the tray and the report view show.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "reckoning/lunar_carrier.h"
+#include "records/friend.h"
+
+namespace memo {
+
+struct UpcomingEntry {
+  Friend person;
+  int days = 0;              // 0 today, 1 tomorrow
+  std::string nextBirthday;  // "5月3日", "5月12日[闰月]"
+  std::string age;           // as the friend list shows it
+  std::string note;          // the fallback note when this year lacks the day, else empty
+};
+
+// The friends whose birthday comes in 0 to daysAhead days, in friend-list order. A birthday
+// that could not be read is never upcoming.
+std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
+                                           const TodayDates& today, int daysAhead);
+
+// What the page, the tray and the report view show: the entries due before daysAhead, by
+// days, each day's in list order.
+std::vector<const UpcomingEntry*> ShownEntries(const std::vector<UpcomingEntry>& entries,
+                                               int daysAhead);
+
+// A typed text on one line, as the page, the tray and the report view show names and
+// contacts: each run of CR and LF becomes one blank.
+std::string OneLine(const std::string& text);
+
+}  // namespace memo

@@ -1,0 +1,82 @@
+#include "report/upcoming_page.h"
+
+#include "datetime/gbk_text.h"
+
+namespace memo {
+namespace {
+
+constexpr char kNoteTemplate[] =
+    "<BR><FONT color=#ff0000 size=2>“%注释%”</FONT></FONT></P></FONT></FONT>\r\n";
+// The content template: its text goes between these two.
+constexpr char kContentStart[] = "<P align=center><FONT color=#000000 size=4 face=黑体>";
+constexpr char kContentEnd[] = "</FONT></P>";
+constexpr char kTodayHeading[] =
+    "<P align=center><FONT color=#ff0000 size=6 face=黑体>今天生日</FONT></P>\r\n";
+constexpr char kTomorrowHeading[] =
+    "<P align=center><FONT color=#0000ff size=6 face=黑体>明天生日</FONT></P>"
+    "<FONT color=#ff0000 size=6>\r\n\r\n";
+constexpr char kLaterHeading[] =
+    "<P align=center><FONT color=#33ff00 size=6><STRONG>最近生日</STRONG></FONT></P>\r\n\r\n";
+constexpr char kSectionEnd[] = "</FONT>\r\n";
+constexpr char kTodayLine[] = "<FONT color=#ff0000 size=2>今天是 公历%公历% 农历%农历%</FONT>";
+
+// Names and contacts are typed by the user and must show as text in the browser. These
+// four bytes never occur inside a GBK double-byte character, so bytewise is safe.
+std::string EscapeHtml(const std::string& text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string Content(const std::string& content) {
+  return kContentStart + content + kContentEnd;
+}
+
+std::string PageLine(const UpcomingEntry& entry) {
+  const Friend& person = entry.person;
+  std::string line = EscapeHtml(OneLine(person.name)) + "(" + entry.age + ")&nbsp; " +
+                     person.birthday.calendarName() + entry.nextBirthday + "&nbsp; ";
+  if (entry.days > 1) line += "还有" + NumberToText(entry.days) + "天生日&nbsp; ";
+  line += "联系方式：" + EscapeHtml(OneLine(person.contact));
+  if (!entry.note.empty()) line += ReplaceText(kNoteTemplate, "%注释%", entry.note);
+  return line;
+}
+
+std::string Section(const char* heading, const std::string& lines) {
+  if (lines.empty()) return std::string();
+  return heading + Content(lines) + kSectionEnd;
+}
+
+}  // namespace
+
+std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today) {
+  if (shown.empty()) return std::string();
+  std::string sections[3];  // today, tomorrow, later
+  for (const UpcomingEntry* entry : shown) {
+    sections[entry->days < 2 ? entry->days : 2] += Content(PageLine(*entry)) + "\r\n";
+  }
+  const std::string todayLine = ReplaceText(kTodayLine, "%公历%", DateToText(today.solar));
+  return ReplaceText(todayLine, "%农历%", LunarDateText(today.lunar)) +
+         Section(kTodayHeading, sections[0]) + Section(kTomorrowHeading, sections[1]) +
+         Section(kLaterHeading, sections[2]);
+}
+
+}  // namespace memo

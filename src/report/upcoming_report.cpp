@@ -1,0 +1,66 @@
+#include "report/upcoming_report.h"
+
+#include "datetime/date_time.h"
+#include "records/program_files.h"
+#include "report/upcoming_page.h"
+#include "report/upcoming_rtf.h"
+
+namespace memo {
+namespace {
+
+constexpr char kMoreTips[] = "…………………………";
+constexpr size_t kTipLines = 4;
+
+std::string TipLine(const UpcomingEntry& entry) {
+  const std::string name = OneLine(entry.person.name);
+  if (entry.days == 0) return name + "：  今天生日";
+  if (entry.days == 1) return name + "：  明天生日";
+  return name + "还有" + NumberToText(entry.days) + "天过生日";
+}
+
+// The lines under the tip's and the balloon's title: the first four shown entries, then a
+// row of dots when the upcoming list holds more.
+std::string TipLines(const std::vector<const UpcomingEntry*>& shown, size_t upcomingCount) {
+  std::string lines;
+  for (size_t i = 0; i < shown.size() && i < kTipLines; ++i) lines += TipLine(*shown[i]) + "\r\n";
+  if (upcomingCount > kTipLines) lines += kMoreTips;
+  return lines;
+}
+
+}  // namespace
+
+std::string ReportFilePath(const std::string& programDirectory) {
+  return ProgramFilePath(programDirectory, kReportFileName);
+}
+
+int DaysAheadSetting(SettingsStore& settings) {
+  const int days = settings.ReadNumber(DaysSetting);
+  return days == 0 ? DefaultDaysAhead : days;
+}
+
+void RecomputeUpcoming(const std::vector<Friend>& friends, ReportContext& context) {
+  context.daysAhead = DaysAheadSetting(context.settings);
+  const TodayDates today = TodayNow();
+  const std::vector<UpcomingEntry> entries = UpcomingEntries(friends, today, context.daysAhead);
+  context.upcomingList.ShowEntries(entries);
+  BuildUpcomingReport(context, entries, today);
+}
+
+void BuildUpcomingReport(ReportContext& context, const std::vector<UpcomingEntry>& entries,
+                         const TodayDates& today) {
+  const std::vector<const UpcomingEntry*> shown = ShownEntries(entries, context.daysAhead);
+  WriteWholeFile(context.reportPath, UpcomingPage(shown, today));
+  context.reportView.ShowReport(UpcomingRtf(shown, today));
+  const std::string count = NumberToText(static_cast<int>(entries.size()));
+  const std::string tip = TipLines(shown, entries.size());
+  context.tray.SetTip("最近" + count + "将要过生日：\r\n" + tip);
+  // Both settings read 0 when missing: the balloon is wanted unless switched off, and
+  // only while the tray icon is shown.
+  if (context.settings.ReadNumber(PopUpSetting) == 0 &&
+      context.settings.ReadNumber(TraySetting) == 0) {
+    context.tray.ShowBalloon("最近有" + count + "将要过生日", tip, kInformationBalloonIcon,
+                             kBalloonTimeoutMs, true);
+  }
+}
+
+}  // namespace memo
