@@ -2,6 +2,7 @@
 
 #include "datetime/date_time.h"
 #include "datetime/gbk_text.h"
+#include "reckoning/occurrence.h"
 
 namespace memo {
 namespace {
@@ -15,26 +16,14 @@ int OccurrenceYear(int year, int currentMonth, int month) {
   return currentMonth > month ? year + 1 : year;
 }
 
-int SolarDays(int month, int day, const TodayDates& today) {
-  const int year = OccurrenceYear(today.solarYear, today.solarMonth, month);
-  // A day the month lacks that year counts on the last day before it that it has. Day 28
-  // exists in every month, unless the year itself is out of range.
-  int existing = day;
-  while (existing >= 1 && !IsSolarDate(year, month, existing)) --existing;
-  return DaysFromToday(existing >= 1 ? MakeDateTime(year, month, existing) : MinDateTime, today);
-}
-
 // Counted from the lunar numbers rather than through carriers: lunar 2月29日 exists in
 // every lunar year but has a carrier only in Gregorian leap years, and a birthday or a
 // today on that day must still count.
-int LunarDays(int month, int day, bool leap, const TodayDates& today) {
-  if (today.lunar.year == 0) return DaysFromToday(EmptyDateTime, today);
-  const int year = OccurrenceYear(today.lunar.year, today.lunar.month, month);
-  return DaysFromToday(LunarToSolar(year, month, day, leap), today);
-}
-
 int DaysUntil(int month, int day, bool leap, bool lunar, const TodayDates& today) {
-  return lunar ? LunarDays(month, day, leap, today) : SolarDays(month, day, today);
+  if (lunar && today.lunar.year == 0) return DaysFromToday(EmptyDateTime, today);
+  const int year = lunar ? OccurrenceYear(today.lunar.year, today.lunar.month, month)
+                         : OccurrenceYear(today.solarYear, today.solarMonth, month);
+  return DaysFromToday(OccurrenceIn(year, month, day, leap, lunar), today);
 }
 
 std::string MonthDayText(int month, int day, bool leap) {

@@ -6,12 +6,15 @@
 
 namespace memo {
 
+DateTime OccurrenceIn(int year, int month, int day, bool leap, bool lunar) {
+  if (lunar) return LunarToSolar(year, month, day, leap);
+  if (!IsSolarDate(year, month, 1)) return EmptyDateTime;
+  return MakeDateTime(year, month, std::min(day, SolarMonthDays(year, month)));
+}
+
 DateTime OccurrenceIn(const Birthday& birthday, int year) {
   if (!birthday.ok()) return EmptyDateTime;
-  if (birthday.lunar()) return LunarToSolar(year, birthday.month, birthday.day, birthday.leap);
-  if (year < 100 || year > 9999) return EmptyDateTime;
-  return MakeDateTime(year, birthday.month,
-                      std::min(birthday.day, SolarMonthDays(year, birthday.month)));
+  return OccurrenceIn(year, birthday.month, birthday.day, birthday.leap, birthday.lunar());
 }
 
 }  // namespace memo

@@ -8,8 +8,10 @@
 
 namespace memo {
 
-// The solar date; EmptyDateTime for a birthday that could not be read and for a year
-// where not even the day before converts (outside the engine's or DateTime's years).
+// The solar date; EmptyDateTime for a year where not even a day before converts (outside
+// the engine's or DateTime's years).
+DateTime OccurrenceIn(int year, int month, int day, bool leap, bool lunar);
+// The same for a birthday that was read; EmptyDateTime for one that could not be.
 DateTime OccurrenceIn(const Birthday& birthday, int year);
 
 }  // namespace memo

