@@ -6,6 +6,7 @@ today, and the title must carry the age of that year.
 
 usage: check_calendar.py CLI
 """
+import concurrent.futures
 import datetime
 import os
 import re
@@ -17,6 +18,7 @@ from dateutil import rrule
 import icalendar
 
 TODAY = "2025-06-01"  # lunar 2025-5-6; lunar 2025 has a leap sixth month
+LUNAR_YEAR_TODAY = 2025
 YEARS = 21
 
 # name, stored birthday, lunar, contact
@@ -45,15 +47,12 @@ def birth_year(text):
     return int(re.match(r"(\d+)年", text).group(1))
 
 
-def lunar_year_on(day):
-    return int(cli("lunar", day).split("-")[0])
-
-
 def check_concrete(path, problems):
     calendar = icalendar.Calendar.from_ical(open(path, "rb").read())
     by_name = {name: (text, lunar, contact) for name, text, lunar, contact in FRIENDS}
-    uids, counts = set(), {}
+    uids, counts, counted = set(), {}, []
     events = [c for c in calendar.walk() if c.name == "VEVENT"]
+    pool = concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2)
     for event in events:
         summary = str(event["SUMMARY"])
         match = re.fullmatch(r"(.*)的(\d+)岁生日(（农历.*）)?", summary, re.S)
@@ -66,12 +65,14 @@ def check_concrete(path, problems):
         iso = day.isoformat()
         counts[name] = counts.get(name, 0) + 1
         uids.add(str(event["UID"]))
-        days = cli("--today", iso, "days", text, *(["--lunar"] if lunar else [])).strip()
-        if days != "0":
-            problems.append(f"{summary} on {iso}: the program counts {days} days")
-        year = lunar_year_on(iso) if lunar else day.year
-        if age != year - birth_year(text):
-            problems.append(f"{summary} on {iso}: age {age}, the year says {year - birth_year(text)}")
+        counted.append((summary, iso, pool.submit(cli, "--today", iso, "days", text,
+                                                  *(["--lunar"] if lunar else []))))
+        # A lunar year Y runs from late January or February of Y into the next solar year.
+        year = birth_year(text) + age
+        first, last = (datetime.date(year, 1, 20), datetime.date(year + 1, 2, 21)) if lunar else (
+            datetime.date(year, 1, 1), datetime.date(year, 12, 31))
+        if not first <= day <= last:
+            problems.append(f"{summary} on {iso}: not in the year of age {age}")
         if (event["DTEND"].dt - day).days != 1:
             problems.append(f"{summary}: not one whole day")
         description = str(event["DESCRIPTION"])
@@ -80,10 +81,13 @@ def check_concrete(path, problems):
         alarm = [c for c in event.walk() if c.name == "VALARM"]
         if len(alarm) != 1 or alarm[0]["TRIGGER"].dt.days != -10:
             problems.append(f"{summary}: alarm")
+    for summary, iso, days in counted:
+        if days.result().strip() != "0":
+            problems.append(f"{summary} on {iso}: the program counts {days.result().strip()} days")
     if len(uids) != len(events):
         problems.append("identifiers repeat")
     for name, text, lunar, _ in FRIENDS:
-        first = lunar_year_on(TODAY) if lunar else int(TODAY[:4])
+        first = LUNAR_YEAR_TODAY if lunar else int(TODAY[:4])
         expected = sum(1 for y in range(first, first + YEARS) if y > birth_year(text))
         if counts.get(name, 0) != expected:
             problems.append(f"{name}: {counts.get(name, 0)} events, {expected} expected")
@@ -96,21 +100,27 @@ def check_rules(path, concrete, problems):
     events = [c for c in calendar.walk() if c.name == "VEVENT"]
     if len(events) != len(FRIENDS):
         problems.append(f"{len(events)} repeating events for {len(FRIENDS)} friends")
+    # The library has no RFC 7529 parts: a lunar rule is compared as the file writes it.
+    raw = open(path, encoding="utf-8", newline="").read().replace("\r\n ", "").split("\r\n")
+    lunar_rules = [line[len("RRULE:"):] for line in raw if line.startswith("RRULE:RSCALE=")]
+    for name, text, lunar, _ in FRIENDS:
+        if not lunar:
+            continue
+        month = re.search(r"(\d+)月", text).group(1) + ("L" if "闰月" in text else "")
+        day = re.search(r"月(\d+)日", text).group(1)
+        rule = f"RSCALE=CHINESE;FREQ=YEARLY;BYMONTH={month};BYMONTHDAY={day};SKIP=BACKWARD"
+        if rule not in lunar_rules:
+            problems.append(f"{name}: no rule {rule}")
     for event in events:
         name = str(event["SUMMARY"])[: -len(" 生日")]
-        text, lunar = next((t, l) for n, t, l, _ in FRIENDS if n == name)
-        rule = event["RRULE"]
-        if lunar:
-            month = re.search(r"(\d+)月", text).group(1) + ("L" if "闰月" in text else "")
-            if rule.get("RSCALE") != ["CHINESE"] or [str(m) for m in rule["BYMONTH"]] != [month]:
-                problems.append(f"{name}: lunar rule {rule.to_ical()!r}")
+        if next(lunar for n, _, lunar, _ in FRIENDS if n == name):
             continue
-        # The solar rules the library can expand: the same days as the concrete events.
-        days = rrule.rrulestr(rule.to_ical().decode(), dtstart=event["DTSTART"].dt)
+        # The solar rules the library expands: the same days as the events of the span.
+        days = rrule.rrulestr(event["RRULE"].to_ical().decode(), dtstart=event["DTSTART"].dt)
         first = int(TODAY[:4])
-        span = (datetime.datetime(first, 1, 1), datetime.datetime(first + YEARS, 1, 1))
+        span = (datetime.datetime(first, 1, 1), datetime.datetime(first + YEARS - 1, 12, 31))
         expanded = [d.date() for d in days.between(*span, inc=True)]
-        # The concrete events begin after the year of birth; so does the rule's first day.
+        # The events begin after the year of birth; so does the rule's first day.
         wanted = concrete[name]
         if expanded[-len(wanted):] != wanted:
             problems.append(f"{name}: the rule gives {expanded[:3]}..., the events {wanted[:3]}...")
