@@ -6,10 +6,20 @@ namespace memo {
 namespace {
 
 std::string DuplicateKey(const Friend& person) {
-  return person.name + '\x1F' + person.birthday.text +
-         (person.birthday.lunar() ? "\x1F"
-                                    "1"
-                                  : "");
+  return person.name + '\x1F' + person.birthday.text + '\x1F' + person.birthday.calendarName();
+}
+
+// A titled list of lines after a blank line, cut after maxLines.
+template <typename Entry, typename LineOf>
+std::string Listed(const char* title, const std::vector<Entry>& entries, size_t maxLines,
+                   LineOf lineOf) {
+  if (entries.empty()) return std::string();
+  std::string text = std::string("\r\n\r\n") + title;
+  for (size_t i = 0; i < entries.size() && i < maxLines; ++i) text += "\r\n" + lineOf(entries[i]);
+  if (entries.size() > maxLines) {
+    text += "\r\n……另有" + std::to_string(entries.size() - maxLines) + "条";
+  }
+  return text;
 }
 
 }  // namespace
@@ -52,6 +62,13 @@ std::string RefusalLine(const Refusal& refusal) {
   std::string line = "第" + std::to_string(refusal.line) + "行 ";
   if (!refusal.name.empty()) line += refusal.name + "：";
   return line + refusal.reason;
+}
+
+std::string PreviewText(const ImportPlan& plan, size_t maxLines) {
+  return PlanSummary(plan, false) +
+         Listed("将导入的好友：", plan.additions, maxLines,
+                [](const ImportedFriend& entry) { return PreviewLine(entry.person); }) +
+         Listed("不能导入的条目：", plan.refusals, maxLines, RefusalLine);
 }
 
 std::string PlanSummary(const ImportPlan& plan, bool done) {

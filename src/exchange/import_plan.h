@@ -32,4 +32,9 @@ std::string RefusalLine(const Refusal& refusal);
 // "已导入…" for the message after the import.
 std::string PlanSummary(const ImportPlan& plan, bool done);
 
+// The preview a person reads before the import: the summary, the friends to add and the
+// refused entries, each list cut after `maxLines` lines with the number left out. Lines are
+// separated by CR LF.
+std::string PreviewText(const ImportPlan& plan, size_t maxLines);
+
 }  // namespace memo

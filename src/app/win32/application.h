@@ -10,6 +10,7 @@
 #include "app/background_worker.h"
 #include "app/main_window_setup.h"
 #include "app/tray_icon.h"
+#include "app/win32/exchange_commands.h"
 #include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"
 #include "app/win32/registry_settings_store.h"
@@ -64,6 +65,10 @@ class Application : private ui::MainWindowOperations,
   void OnFriendRowChanged(int row) override;
   void OnFriendListDoubleClick() override;
   void OnSortMenu(SortCode code) override;
+  // ui::ExchangeOperations, for the friend list's menu
+  void OnImport() override;
+  void OnExport() override;
+  void OnBackup() override;
   // MainWindowView and SettingsEffects
   void SetCaption(const std::string& text) override;
   void SetMainCaption(const std::string& text) override;
@@ -73,6 +78,8 @@ class Application : private ui::MainWindowOperations,
   void SetUpMainWindow();
   void ShowAdvertisement();
   void StartUpcomingPass();
+  // The friend list loaded again in the stored sort order, then the upcoming pass.
+  void ReloadFriends();
   void AddFriend();
   void Exit();
   void ToggleMainWindow(int mouseMessage);
@@ -87,6 +94,7 @@ class Application : private ui::MainWindowOperations,
   std::string startBalloonText_;
   ProgramRecords records_;
   FriendCommands friends_;
+  ExchangeCommands exchange_;
   // Last, so that it ends first, while everything its work uses still exists.
   BackgroundWorker worker_;
 };
