@@ -2,14 +2,11 @@
 
 namespace memo::ui {
 
-std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_t count,
-                                              int level) {
-  std::vector<MenuItemDesign> menu(items, items + count);
+void AppendExchangeItems(std::vector<MenuItemDesign>& menu, int level) {
   menu.insert(menu.end(), {{level, nullptr, kNoMenuCode},
                            {level, "导入…", kImportCode},
                            {level, "导出…", kExportCode},
                            {level, "备份数据…", kBackupCode}});
-  return menu;
 }
 
 bool RunExchangeMenuCode(int code, ExchangeOperations& operations) {

@@ -3,7 +3,6 @@
 // menu of the program (the tray icon's) takes them the same way.
 #pragma once
 
-#include <cstddef>
 #include <vector>
 
 #include "ui/design.h"
@@ -21,8 +20,9 @@ class ExchangeOperations {
   virtual void OnBackup() = 0;
 };
 
-// The menu's items followed by a separator and the three items, at `level`.
-std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_t count, int level);
+// Appends a separator and the three items at `level`: after 排序方式 in the friend list's
+// menu, between 设置… and 退出 in the tray icon's.
+void AppendExchangeItems(std::vector<MenuItemDesign>& menu, int level);
 
 // Runs the command of a chosen code; false when the code is none of the three.
 bool RunExchangeMenuCode(int code, ExchangeOperations& operations);

@@ -126,8 +126,11 @@ void MainWindow::BindEvents() {
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
   FriendList().onRightButtonDown = [this] {
-    static const std::vector<MenuItemDesign> menu =
-        WithExchangeItems(SortMenu, CountOf(SortMenu), 1);
+    static const std::vector<MenuItemDesign> menu = [] {
+      std::vector<MenuItemDesign> items(SortMenu, SortMenu + CountOf(SortMenu));
+      AppendExchangeItems(items, 1);
+      return items;
+    }();
     const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size());
     if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
       operations_.OnSortMenu(static_cast<SortCode>(code));
