@@ -34,7 +34,7 @@ std::vector<Friend> SampleFriends(int count) {
 void CalendarOfTwentyOneYears(benchmark::State& state) {
   const std::vector<Friend> friends = SampleFriends(kFriends);
   CalendarOptions options;
-  options.today = MakeDateTime(2025, 6, 1);
+  options.today = TodayDates(MakeDateTime(2025, 6, 1), LunarDate{2025, 5, 6, false});
   options.alarmDaysAhead = 10;
   CalendarFile file;
   for (auto _ : state) {

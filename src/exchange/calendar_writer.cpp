@@ -7,7 +7,6 @@
 
 #include "exchange/content_lines.h"
 #include "exchange/exchange_text.h"
-#include "lunar/lunar_engine.h"
 #include "lunar/lunar_texts.h"
 #include "reckoning/occurrence.h"
 #include "text/text_codec.h"
@@ -49,20 +48,6 @@ std::string StampValue(DateTime utc) {
   std::snprintf(text, sizeof text, "%sT%02d%02d%02dZ", DateValue(utc).c_str(), second / 3600,
                 second / 60 % 60, second % 60);
   return text;
-}
-
-// The current year of each calendar; 0 for the lunar one outside the engine's years.
-struct CurrentYears {
-  int solar = 0;
-  int lunar = 0;
-};
-
-CurrentYears CurrentYearsOn(DateTime today) {
-  CurrentYears years{YearOf(today), 0};
-  int month = 0, day = 0;
-  bool leap = false;
-  ConvertSolarToLunar(today, years.lunar, month, day, leap);
-  return years;
 }
 
 // The texts of one friend's events, in UTF-8 and escaped once for all its events.
@@ -187,7 +172,6 @@ CalendarFile WriteCalendar(const std::vector<Friend>& friends, const CalendarOpt
   const int years = std::clamp(options.years, 1, kMaxCalendarYears);
   const size_t perFriend = options.rules ? 1 : static_cast<size_t>(years);
   CalendarBuilder builder(options, friends.size() * perFriend);
-  const CurrentYears current = CurrentYearsOn(options.today);
   for (const Friend& person : friends) {
     if (!person.birthday.ok()) {
       builder.Skip();
@@ -197,8 +181,8 @@ CalendarFile WriteCalendar(const std::vector<Friend>& friends, const CalendarOpt
     if (options.rules) {
       AddRepeatingEvent(builder, person, texts);
     } else {
-      const int firstYear = person.birthday.lunar() ? current.lunar : current.solar;
-      if (firstYear != 0) AddYearEvents(builder, person, texts, firstYear, years);
+      AddYearEvents(builder, person, texts, CurrentYear(options.today, person.birthday.lunar()),
+                    years);
     }
   }
   return builder.Finish();

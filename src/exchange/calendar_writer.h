@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "datetime/date_time.h"
+#include "reckoning/lunar_carrier.h"
 #include "records/friend.h"
 
 namespace memo {
@@ -23,8 +24,8 @@ inline constexpr int kDefaultCalendarYears = 21;  // this year and the next 20
 inline constexpr int kMaxCalendarYears = 200;
 
 struct CalendarOptions {
-  // The span begins in today's year of each friend's own calendar.
-  DateTime today = EmptyDateTime;
+  // The span begins in the current year of each friend's own calendar.
+  TodayDates today{EmptyDateTime, {}};
   int years = kDefaultCalendarYears;  // 1 to kMaxCalendarYears
   bool rules = false;
   // Each event's alarm goes off this many days before it.

@@ -81,7 +81,7 @@ class CalendarTest : public ::testing::Test {
  protected:
   CalendarFile Write(const std::vector<Friend>& friends, int years, bool rules = false) {
     CalendarOptions options;
-    options.today = MakeDateTime(2012, 6, 10);  // lunar 2012, leap fourth month 21
+    options.today = TodayDates(MakeDateTime(2012, 6, 10), LunarDate{2012, 4, 21, true});
     options.years = years;
     options.rules = rules;
     options.alarmDaysAhead = 10;

@@ -61,7 +61,7 @@ int Export(const Arguments& given) {
   FriendRepository repository(errors);
   std::vector<Friend> friends;
   if (!repository.Open(directory) || !repository.Load(SortCode::kStored, friends)) return 1;
-  calendar.today = DatePart(Now());
+  calendar.today = TodayNow();
   calendar.years = *years;
   calendar.alarmDaysAhead = DefaultDaysAhead;
   calendar.stampUtc = CurrentUtcTime();

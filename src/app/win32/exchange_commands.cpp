@@ -68,7 +68,7 @@ void ExchangeCommands::OnExport() {
     calendar.years = choice->years;
     calendar.rules = choice->rules;
   }
-  calendar.today = DatePart(Now());
+  calendar.today = TodayNow();
   calendar.alarmDaysAhead = DaysAheadSetting(settings_);
   calendar.stampUtc = CurrentUtcTime();
   std::vector<Friend> friends;
