@@ -40,11 +40,13 @@ std::optional<ColumnPositions> HeaderPositions(const CsvRecord& record, FileEnco
 
 // 1 lunar, 0 solar, -1 neither.
 int LunarOf(const std::string& calendar) {
-  if (calendar.empty() || calendar == "公历" || calendar == "阳历" ||
+  if (calendar.empty() || calendar == kSolarCalendar || calendar == "阳历" ||
       EqualsIgnoringCase(calendar, "solar")) {
     return 0;
   }
-  if (calendar == "农历" || calendar == "阴历" || EqualsIgnoringCase(calendar, "lunar")) return 1;
+  if (calendar == kLunarCalendar || calendar == "阴历" || EqualsIgnoringCase(calendar, "lunar")) {
+    return 1;
+  }
   return -1;
 }
 
@@ -55,7 +57,10 @@ class CsvFriends {
 
   void Take(ImportRead& read, const CsvRecord& record) const {
     const std::optional<std::string> name = Field(record, kName);
-    const std::string shown = name ? *name : Utf8ToGbk(Raw(record, kName));
+    const std::string shown =
+        name ? *name
+             : (encoding_ == FileEncoding::kGbk ? Raw(record, kName)
+                                                : Utf8ToGbk(Raw(record, kName)));
     const std::optional<std::string> birthdayText = Field(record, kBirthday);
     const std::optional<std::string> calendar = Field(record, kCalendar);
     const int lunar = calendar ? LunarOf(*calendar) : -1;
@@ -90,7 +95,7 @@ std::string WriteFriendsCsv(const std::vector<Friend>& friends) {
   out += GbkToUtf8(header) + kLineEnd;
   for (const Friend& person : friends) {
     out += CsvField(GbkToUtf8(person.name)) + ',' + CsvField(GbkToUtf8(person.birthday.text)) +
-           ',' + GbkToUtf8(person.birthday.lunar() ? "农历" : "公历") + ',' +
+           ',' + GbkToUtf8(person.birthday.calendarName()) + ',' +
            CsvField(GbkToUtf8(person.contact)) + kLineEnd;
   }
   return out;

@@ -52,8 +52,8 @@ ImportPlan PlanImport(ImportRead read, const std::vector<Friend>& stored) {
 }
 
 std::string PreviewLine(const Friend& person) {
-  std::string line = person.name + "  " + person.birthday.text + "  " +
-                     (person.birthday.lunar() ? "农历" : "公历");
+  std::string line =
+      person.name + "  " + person.birthday.text + "  " + person.birthday.calendarName();
   if (!person.contact.empty()) line += "  " + person.contact;
   return line;
 }
