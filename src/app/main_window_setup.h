@@ -1,12 +1,13 @@
 // Start-up's work on the main window once it exists: the caption from the title setting,
 // the friend list, the status-bar texts and the tray icon, then the upcoming pass and the
-// advertisement picture. It runs on the background worker; the parts it is handed apply
-// their window changes on the user-interface thread.
+// advertisement picture; and a new day's share of that work. It runs on the background
+// worker; the parts it is handed apply their window changes on the user-interface thread.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "app/day_watch.h"
 #include "datetime/date_time.h"
 #include "records/status_bar.h"
 #include "settings/settings_store.h"
@@ -40,5 +41,9 @@ std::string TodayText(DateTime today, const std::string& todayLunarText);
 
 void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
                      const SetUpSteps& steps);
+// What the day change asks for, with the set-up's steps: the friend list for the ages, then
+// the today text and the upcoming pass, whose balloon follows the same settings as at start.
+void ShowNewDay(const MainWindowParts& parts, SettingsStore& settings, const SetUpSteps& steps,
+                const DayChange& change);
 
 }  // namespace memo

@@ -2,6 +2,7 @@
 
 #include "datetime/civil_date.h"
 
+#include <chrono>
 #include <ctime>
 #include <mutex>
 #include <string>
@@ -31,8 +32,17 @@ void SetClock(ClockFunction clock) {
   installedClock = std::move(clock);
 }
 
-void FixClock(DateTime moment) {
-  SetClock([moment] { return moment; });
+void FixClock(DateTime moment, int secondsPerDay) {
+  if (secondsPerDay <= 0) {
+    SetClock([moment] { return moment; });
+    return;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  SetClock([moment, secondsPerDay, start] {
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    return moment +
+           std::chrono::duration_cast<std::chrono::seconds>(elapsed).count() / secondsPerDay;
+  });
 }
 
 DateTime Now() {

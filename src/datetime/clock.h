@@ -12,7 +12,9 @@ namespace memo {
 using ClockFunction = std::function<DateTime()>;
 
 void SetClock(ClockFunction clock);  // an empty function restores the system clock
-void FixClock(DateTime moment);
+// With secondsPerDay above 0 the fixed moment moves one day later every secondsPerDay
+// seconds from this call on, so that a test sees days pass.
+void FixClock(DateTime moment, int secondsPerDay = 0);
 
 // Parses "YYYY-MM-DD" into a DateTime at 00:00; MinDateTime when it is not such a date.
 DateTime ParseIsoDate(const std::string& text);

@@ -32,11 +32,16 @@ LunarDate TodayLunarDate() {
 }
 
 TodayDates TodayNow() {
-  const DateTime now = Now();
+  return DayOfMoment(Now());
+}
+
+TodayDates DayOfMoment(DateTime moment) {
   int year = 0, month = 0, day = 0;
   bool leap = false;
-  if (!ConvertSolarToLunar(now, year, month, day, leap)) return TodayDates{DatePart(now), {}};
-  return TodayDates{DatePart(now),
+  if (!ConvertSolarToLunar(moment, year, month, day, leap)) {
+    return TodayDates{DatePart(moment), {}};
+  }
+  return TodayDates{DatePart(moment),
                     LunarDate{static_cast<uint16_t>(year), static_cast<uint16_t>(month),
                               static_cast<uint16_t>(day), leap}};
 }

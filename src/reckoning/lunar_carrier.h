@@ -31,6 +31,8 @@ struct TodayDates {
   int solarYear, solarMonth;  // of `solar`, taken apart once for every count from it
 };
 TodayDates TodayNow();
+// The day of this moment in both calendars.
+TodayDates DayOfMoment(DateTime moment);
 // The lunar date as "Y年M月D日"; "100年1月1日" outside the engine's range.
 std::string LunarDateText(const LunarDate& date);
 // The current year number of a calendar; 100 for the lunar one outside the engine's range.

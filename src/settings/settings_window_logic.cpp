@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "settings/settings_names.h"
 #include "datetime/date_time.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 namespace {
@@ -43,6 +43,7 @@ void SettingsWindowLogic::Load() {
   form_.SetDaysText(NumberToText(settings_.ReadNumber(DaysSetting)));
   if (form_.DaysText() == "0") form_.SetDaysText(NumberToText(DefaultDaysAhead));
   form_.SelectAllDays();
+  form_.SetLogOnBoxChecked(effects_.StartsAtLogOn());
 
   bool trayShown = settings_.ReadNumber(TraySetting) == 0;
   form_.SetTrayBoxChecked(trayShown);
@@ -74,6 +75,7 @@ void SettingsWindowLogic::StepDays(int step) {
 
 void SettingsWindowLogic::SaveReminderPage() {
   settings_.WriteNumber(DaysSetting, ToStoredWholeNumber(TextToNumber(form_.DaysText())));
+  effects_.SetStartAtLogOn(form_.LogOnBoxChecked());
   form_.Close();
 }
 

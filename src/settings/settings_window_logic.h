@@ -23,6 +23,8 @@ class SettingsForm {
   virtual bool PopUpBoxChecked() const = 0;
   virtual void SetPopUpBoxChecked(bool checked) = 0;
   virtual void EnablePopUpBox(bool enabled) = 0;
+  virtual bool LogOnBoxChecked() const = 0;
+  virtual void SetLogOnBoxChecked(bool checked) = 0;
   virtual std::string TitleText() const = 0;
   virtual void SetTitleText(const std::string& text) = 0;
   virtual void Close() = 0;
@@ -36,6 +38,10 @@ class SettingsEffects {
   // Shows the tray icon with its default tip, or sets its image and tip again when shown.
   virtual void ShowTrayIcon() = 0;
   virtual void RemoveTrayIcon() = 0;
+  // Whether this copy starts when the user logs on: kept by the system, outside the
+  // settings key, and changed by other tools too, so it is asked at each opening.
+  virtual bool StartsAtLogOn() = 0;
+  virtual void SetStartAtLogOn(bool on) = 0;
 };
 
 // The days box's arrows step within 0..355 and wrap: the leading whole number of the text

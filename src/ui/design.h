@@ -92,11 +92,16 @@ struct StatusPartDesign {
   int image;  // index in the status bar's image list, -1: none
 };
 
+enum MenuItemFlag : unsigned {
+  kDefaultMenuItem = 1u << 0,  // shown bold: what a double click on the menu's source does
+};
+
 // One item of a menu tree, listed depth first; level 0 is the top.
 struct MenuItemDesign {
   int level;
   const char* caption;  // nullptr: a separator
   int code;             // what a leaf stands for; kNoMenuCode for any other item
+  unsigned flags = 0;
 };
 constexpr int kNoMenuCode = -1;
 

@@ -105,7 +105,7 @@ HINSTANCE Form::Instance() const {
   return GetModuleHandleW(nullptr);
 }
 
-void Form::Open(HWND owner) {
+void Form::Open(HWND owner, bool shown) {
   WNDCLASSEXW windowClass = {};
   if (!GetClassInfoExW(Instance(), design_.className, &windowClass)) {
     windowClass.cbSize = sizeof(windowClass);
@@ -123,7 +123,7 @@ void Form::Open(HWND owner) {
                   CW_USEDEFAULT, 0, 0, owner, nullptr, Instance(), this);
   if (!window_) return;
   if (onCreated) onCreated();
-  if (!window_) return;
+  if (!window_ || !shown) return;
   ShowWindow(window_, SW_SHOW);
   std::vector<Control*> order = TabOrder();
   for (Control* control : order) {

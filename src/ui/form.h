@@ -39,8 +39,8 @@ class Form {
   HFONT FontFor(const Control& control) const;
   HINSTANCE Instance() const;
 
-  // Creates the window centred on the screen and shows it.
-  void Open(HWND owner);
+  // Creates the window centred on the screen and shows it, unless it is to stay hidden.
+  void Open(HWND owner, bool shown = true);
   // The same with the owner disabled; returns once the window has been destroyed.
   void OpenModal(HWND owner);
   void Close();

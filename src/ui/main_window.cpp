@@ -18,7 +18,8 @@ constexpr size_t CountOf(const T (&)[N]) {
   return N;
 }
 
-constexpr int Code(SortCode code) {
+template <typename Enum>
+constexpr int Code(Enum code) {
   return static_cast<int>(code);
 }
 
@@ -97,7 +98,30 @@ const MenuItemDesign SortMenu[] = {
     {2, "不排序",     Code(SortCode::kStored)},
 };
 
+// Further groups of commands go between these two parts, each after a separator: the
+// exchange commands are the first.
+const MenuItemDesign TrayMenu[] = {
+    {0, "托盘",       kNoMenuCode},
+    {1, "显示主窗口", Code(TrayMenuItem::kShowMain), kDefaultMenuItem},
+    {1, "最近生日",   Code(TrayMenuItem::kUpcoming)},
+    {1, "设置…",      Code(TrayMenuItem::kSettings)},
+};
+const MenuItemDesign TrayMenuEnd[] = {
+    {1, nullptr,      kNoMenuCode},
+    {1, "退出",       Code(TrayMenuItem::kExit)},
+};
+
 // clang-format on
+
+// A menu's items, the exchange commands after them at level 1, then the items that end it.
+std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_t count,
+                                              const MenuItemDesign* end = nullptr,
+                                              size_t endCount = 0) {
+  std::vector<MenuItemDesign> menu(items, items + count);
+  AppendExchangeItems(menu, 1);
+  menu.insert(menu.end(), end, end + endCount);
+  return menu;
+}
 
 }  // namespace
 
@@ -126,11 +150,7 @@ void MainWindow::BindEvents() {
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
   FriendList().onRightButtonDown = [this] {
-    static const std::vector<MenuItemDesign> menu = [] {
-      std::vector<MenuItemDesign> items(SortMenu, SortMenu + CountOf(SortMenu));
-      AppendExchangeItems(items, 1);
-      return items;
-    }();
+    static const std::vector<MenuItemDesign> menu = WithExchangeItems(SortMenu, CountOf(SortMenu));
     const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size());
     if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
       operations_.OnSortMenu(static_cast<SortCode>(code));
@@ -138,8 +158,8 @@ void MainWindow::BindEvents() {
   };
 }
 
-void MainWindow::Open() {
-  form_.Open(nullptr);
+void MainWindow::Open(bool shown) {
+  form_.Open(nullptr, shown);
 }
 
 void MainWindow::Close() {
@@ -152,6 +172,20 @@ void MainWindow::SetCaption(const std::string& text) {
 
 void MainWindow::ShowPage(int page) {
   form_.Get<TabControl>(Pages).ShowPage(page);
+}
+
+void MainWindow::ShowTrayMenu() {
+  // A modal window disables the main window for as long as it is open. It stays the active
+  // one, the menu's owner, so that 显示主窗口 finds it as the last active one.
+  const bool modalOpen = !IsWindowEnabled(Handle());
+  HWND owner = modalOpen ? GetLastActivePopup(Handle()) : Handle();
+  static const std::vector<MenuItemDesign> menu =
+      WithExchangeItems(TrayMenu, CountOf(TrayMenu), TrayMenuEnd, CountOf(TrayMenuEnd));
+  int code = ShowPopupMenu(owner, menu.data(), menu.size(), [modalOpen](int item) {
+    return !modalOpen || item == Code(TrayMenuItem::kShowMain) || item == Code(TrayMenuItem::kExit);
+  });
+  if (code == kNoMenuCode || RunExchangeMenuCode(code, operations_)) return;
+  operations_.OnTrayMenu(static_cast<TrayMenuItem>(code));
 }
 
 ListView& MainWindow::FriendList() {

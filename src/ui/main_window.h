@@ -1,6 +1,6 @@
 // The main window: toolbar, advertisement picture, the page control with the friend list, the
-// upcoming list and the report view, the status bar, and the friend list's pop-up menu (the
-// sort orders and the exchange commands).
+// upcoming list and the report view, the status bar, the friend list's pop-up menu (the sort
+// orders and the exchange commands) and the tray icon's menu.
 #pragma once
 
 #include <string>
@@ -31,6 +31,7 @@ class MainWindowOperations : public ExchangeOperations {
   virtual void OnFriendRowChanged(int row) = 0;
   virtual void OnFriendListDoubleClick() = 0;
   virtual void OnSortMenu(SortCode code) = 0;
+  virtual void OnTrayMenu(main_window::TrayMenuItem item) = 0;
 };
 
 // Pages of the page control.
@@ -42,13 +43,17 @@ class MainWindow {
  public:
   explicit MainWindow(MainWindowOperations& operations);
 
-  void Open();
+  // Shown, or hidden when it starts in the tray.
+  void Open(bool shown);
   // Destroys the window and with it every window it owns.
   void Close();
   HWND Handle() const { return form_.Handle(); }
   // Any thread; the caption changes on the user-interface thread.
   void SetCaption(const std::string& text);
   void ShowPage(int page);
+  // The tray icon's menu at the pointer; the chosen item goes to OnTrayMenu. While a modal
+  // window is open only what brings it forward and 退出 can be chosen.
+  void ShowTrayMenu();
 
   ListView& FriendList();
   ListView& UpcomingList();

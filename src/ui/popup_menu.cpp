@@ -12,7 +12,8 @@ constexpr UINT FirstLeafId = 1;
 
 }  // namespace
 
-int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count) {
+int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
+                  const MenuCodeFilter& enabled) {
   // The open menu of each level; level 0 is the hidden top item, whose sub-items form the pop-up.
   std::vector<HMENU> levels(1, CreatePopupMenu());
   for (size_t i = 1; i < count; ++i) {
@@ -30,14 +31,22 @@ int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count) {
       AppendMenuW(levels[level - 1], MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
                   caption.c_str());
       levels.push_back(sub);
-    } else {
-      AppendMenuW(levels[level - 1], MF_STRING, FirstLeafId + i, caption.c_str());
+      continue;
     }
+    const UINT id = FirstLeafId + i;
+    const bool greyed = enabled && !enabled(items[i].code);
+    AppendMenuW(levels[level - 1], MF_STRING | (greyed ? MF_GRAYED : 0), id, caption.c_str());
+    if (items[i].flags & kDefaultMenuItem) SetMenuDefaultItem(levels[level - 1], id, FALSE);
   }
   POINT at;
   GetCursorPos(&at);
+  // A menu closes at a click elsewhere only while its owner is the foreground window, which
+  // a window hidden in the tray is not. The message posted after it is the system's own
+  // advice: without it the next menu of a tray icon may close as soon as it opens.
+  SetForegroundWindow(owner);
   UINT chosen = TrackPopupMenu(levels[0], TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
                                at.y, 0, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
   DestroyMenu(levels[0]);  // with its sub-menus
   if (chosen < FirstLeafId || chosen - FirstLeafId >= count) return kNoMenuCode;
   return items[chosen - FirstLeafId].code;

@@ -5,12 +5,17 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 
 #include "ui/design.h"
 
 namespace memo::ui {
 
+// Leaves whose code it refuses are greyed.
+using MenuCodeFilter = std::function<bool(int code)>;
+
 // Shows the menu at the mouse position; gives the code of the chosen leaf, or kNoMenuCode.
-int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count);
+int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
+                  const MenuCodeFilter& enabled = nullptr);
 
 }  // namespace memo::ui

@@ -23,6 +23,7 @@ const ControlDesign Controls[] = {
   {DaysLabel,        Type::Label,    "生日前多少天开始提醒：",  {14,  23,  136, 20},  ReminderGroup, ReminderPage},
   {Days,             Type::EditBox,  "10",                      {145, 25,  53,  18},  ReminderGroup, ReminderPage, NoTabOrder, CentredText | IntegerInput},
   {DaysArrows,       Type::UpDown,   "",                        {199, 25,  16,  18},  ReminderGroup, ReminderPage},
+  {LogOnBox,         Type::CheckBox, "开机时自动启动",          {16,  94,  200, 20},  Tab,           ReminderPage},
   {SaveDays,         Type::Button,   "确定",                    {88,  120, 88,  24},  Tab,           ReminderPage},
   {CancelDays,       Type::Button,   "取消",                    {192, 120, 88,  24},  Tab,           ReminderPage},
   {TitleLabel,       Type::Label,    "软件标题设置：",          {13,  38,  80,  24},  Tab,           PersonalPage, NoTabOrder, CompactFont},
@@ -102,6 +103,12 @@ void SettingsWindow::SetPopUpBoxChecked(bool checked) {
 }
 void SettingsWindow::EnablePopUpBox(bool enabled) {
   form_.Get<CheckBox>(PopUpBox).SetEnabled(enabled);
+}
+bool SettingsWindow::LogOnBoxChecked() const {
+  return form_.Get<CheckBox>(LogOnBox).Checked();
+}
+void SettingsWindow::SetLogOnBoxChecked(bool checked) {
+  form_.Get<CheckBox>(LogOnBox).SetChecked(checked);
 }
 std::string SettingsWindow::TitleText() const {
   return form_.Get<EditBox>(Title).Text();

@@ -1,5 +1,6 @@
-// The settings window: the reminder page with the days box, the personalisation page with the
-// title and the two check boxes, and the About page. It is made anew at each opening.
+// The settings window: the reminder page with the days box and the log-on box, the
+// personalisation page with the title and the two check boxes, and the About page. It is
+// made anew at each opening.
 #pragma once
 
 #include "settings/settings_store.h"
@@ -30,6 +31,8 @@ class SettingsWindow : private SettingsForm {
   bool PopUpBoxChecked() const override;
   void SetPopUpBoxChecked(bool checked) override;
   void EnablePopUpBox(bool enabled) override;
+  bool LogOnBoxChecked() const override;
+  void SetLogOnBoxChecked(bool checked) override;
   std::string TitleText() const override;
   void SetTitleText(const std::string& text) override;
   void Close() override;

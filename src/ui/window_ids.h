@@ -1,6 +1,6 @@
-// The windows' class names, their controls' ids, the toolbar's buttons and the sort menu's
-// codes: how the program's windows and controls are found and worked from outside, by tools
-// and tests.
+// The windows' class names, their controls' ids, the toolbar's buttons, the tray menu's items
+// and the sort menu's codes: how the program's windows and controls are found and worked from
+// outside, by tools and tests.
 #pragma once
 
 #include "records/sort_code.h"
@@ -38,6 +38,14 @@ enum class ToolbarButton : int {
   kExit,             // 退出
 };
 constexpr int kToolbarButtonCount = static_cast<int>(ToolbarButton::kExit) + 1;
+
+// The tray icon's menu; it belongs to the main window.
+enum class TrayMenuItem : int {
+  kShowMain,  // 显示主窗口
+  kUpcoming,  // 最近生日
+  kSettings,  // 设置…
+  kExit,      // 退出
+};
 }  // namespace main_window
 
 namespace settings_window {
@@ -56,6 +64,7 @@ enum ControlId : int {
   SavePersonal,    // 按钮3
   CancelPersonal,  // 按钮4
   About,           // 标签2
+  LogOnBox,        // 选择框3
 };
 }  // namespace settings_window
 

@@ -1,5 +1,5 @@
 // Start-up's set-up of the main window: caption, friend list hook, status texts, tray icon
-// and the order of the steps.
+// and the order of the steps; a new day's share of them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -91,6 +91,33 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   window.steps.clear();
   SetUpMainWindow({window, window}, settings, SetUpSteps{});
   EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "part1:当前记录数：0", today, "tray"}));
+  SetClock(nullptr);
+}
+
+TEST(MainWindowSetUp, ANewDayRedoesWhatItAsksForInTheSetUpsOrder) {
+  FixClock(MakeDateTime(2012, 4, 16, 0, 1));
+  const std::string today = "part2:今天是：公历2012年4月16日   农历2012年3月26日";
+  struct Case {
+    DayChange change;
+    Steps done;
+  } cases[] = {
+      {DayChange{}, Steps{}},
+      {DayChange{true, false}, Steps{today, "upcoming"}},
+      {DayChange{true, true}, Steps{"load:4", "part1:当前记录数：1", today, "upcoming"}},
+  };
+  for (const Case& c : cases) {
+    MemorySettingsStore settings;
+    settings.WriteNumber(SortSetting, 4);
+    RecordingWindow window;
+    SetUpSteps steps;
+    steps.loadFriendList = [&](int sortCode) {
+      window.steps.push_back("load:" + std::to_string(sortCode));
+      return 1;
+    };
+    steps.startUpcomingPass = [&] { window.steps.push_back("upcoming"); };
+    ShowNewDay({window, window}, settings, steps, c.change);
+    EXPECT_EQ(window.steps, c.done);
+  }
   SetClock(nullptr);
 }
 

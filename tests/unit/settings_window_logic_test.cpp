@@ -26,6 +26,8 @@ class FakeSettingsForm : public SettingsForm {
   bool PopUpBoxChecked() const override { return popUpChecked; }
   void SetPopUpBoxChecked(bool checked) override { popUpChecked = checked; }
   void EnablePopUpBox(bool enabled) override { popUpEnabled = enabled; }
+  bool LogOnBoxChecked() const override { return logOnChecked; }
+  void SetLogOnBoxChecked(bool checked) override { logOnChecked = checked; }
   std::string TitleText() const override { return title; }
   void SetTitleText(const std::string& text) override { title = text; }
   void Close() override { closed = true; }
@@ -41,6 +43,7 @@ class FakeSettingsForm : public SettingsForm {
   bool trayChecked = false;
   bool popUpChecked = false;
   bool popUpEnabled = false;
+  bool logOnChecked = false;
   std::string title;
   bool closed = false;
 };
@@ -50,6 +53,12 @@ class RecordingEffects : public SettingsEffects {
   void SetMainCaption(const std::string& text) override { calls.push_back("caption:" + text); }
   void ShowTrayIcon() override { calls.push_back("show-icon"); }
   void RemoveTrayIcon() override { calls.push_back("remove-icon"); }
+  bool StartsAtLogOn() override { return startsAtLogOn; }
+  void SetStartAtLogOn(bool on) override {
+    startsAtLogOn = on;
+    calls.push_back(on ? "log-on" : "no-log-on");
+  }
+  bool startsAtLogOn = false;
   std::vector<std::string> calls;
 };
 
@@ -167,7 +176,22 @@ TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysAndCloses) {
     EXPECT_TRUE(window.form.closed);
     EXPECT_EQ(window.store.ReadNumber(TraySetting, -99), -99);
     EXPECT_EQ(window.store.ReadText(TitleSetting, "none"), "none");
-    EXPECT_TRUE(window.effects.calls.empty());
+    EXPECT_EQ(window.effects.calls, std::vector<std::string>{"no-log-on"});
+  }
+}
+
+TEST(SettingsWindow, LogOnBoxShowsWhetherTheProgramStartsAtLogOnAndOnlyTheReminderPageSavesIt) {
+  for (bool starts : {false, true}) {
+    SettingsWindowFixture window;
+    window.effects.startsAtLogOn = starts;
+    window.form.logOnChecked = !starts;
+    window.logic.Load();
+    EXPECT_EQ(window.form.logOnChecked, starts);
+    window.form.logOnChecked = !starts;
+    window.logic.SavePersonalisationPage();
+    EXPECT_EQ(window.effects.startsAtLogOn, starts);
+    window.logic.SaveReminderPage();
+    EXPECT_EQ(window.effects.startsAtLogOn, !starts);
   }
 }
 

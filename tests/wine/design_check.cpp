@@ -20,6 +20,21 @@ void ExpectControl(HWND window, const ExpectedControl& control) {
   EXPECT_EQ(IsWindowEnabled(child) != FALSE, control.enabled) << "control " << control.id;
 }
 
+void ExpectApartWithin(HWND window, int containerId, std::initializer_list<int> ids) {
+  const RECT container = PlaceInWindow(GetDlgItem(window, containerId));
+  for (auto first = ids.begin(); first != ids.end(); ++first) {
+    const RECT place = PlaceInWindow(GetDlgItem(window, *first));
+    RECT common;
+    EXPECT_TRUE(IntersectRect(&common, &place, &container) && EqualRect(&common, &place))
+        << "control " << *first << " leaves " << containerId;
+    for (auto second = first + 1; second != ids.end(); ++second) {
+      const RECT other = PlaceInWindow(GetDlgItem(window, *second));
+      EXPECT_FALSE(IntersectRect(&common, &place, &other))
+          << "controls " << *first << " and " << *second << " overlap";
+    }
+  }
+}
+
 void ExpectWindowFrame(HWND window, int width, int height) {
   RECT frame;
   GetWindowRect(window, &frame);

@@ -1,9 +1,11 @@
 // Compares the controls of a program window with rows of its design: class, place in the
-// window's client area, caption or text, visibility and enabled state.
+// window's client area, caption or text, visibility and enabled state; and checks that
+// controls do not overlap.
 #pragma once
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace wine_test {
@@ -23,6 +25,9 @@ template <size_t N>
 void ExpectControls(HWND window, const ExpectedControl (&controls)[N]) {
   for (const ExpectedControl& control : controls) ExpectControl(window, control);
 }
+
+// Each control lies within the container, and no two of them share a pixel.
+void ExpectApartWithin(HWND window, int containerId, std::initializer_list<int> ids);
 
 // The outer size, centred on the screen.
 void ExpectWindowFrame(HWND window, int width, int height);

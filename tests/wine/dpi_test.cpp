@@ -2,6 +2,7 @@
 // again, so the design holds at any DPI.
 #include <gtest/gtest.h>
 
+#include "design_check.h"
 #include "local_http_server.h"
 #include "program_under_test.h"
 #include "program_windows.h"
@@ -94,6 +95,32 @@ TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
   EXPECT_EQ(picked.wDay, 17);
   PostMessageW(window, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  EXPECT_EQ(program.Close(), 0);
+}
+
+TEST(Dpi, At144DpiTheSettingsWindowsReminderPageIsScaledAndNothingOnItOverlaps) {
+  ScreenDpi dpi(144);
+  ProgramUnderTest program;
+  HWND main = program.StartMain();
+  ASSERT_NE(main, nullptr);
+  HWND settings =
+      OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::SettingsWindowClass);
+  ASSERT_NE(settings, nullptr);
+  namespace ids = memo::ui::settings_window;
+  const ExpectedControl scaled[] = {
+      {ids::Tab, L"SysTabControl32", nullptr, 0, 0, 444, 240},
+      {ids::ReminderGroup, L"Button", "提醒设置", 24, 48, 408, 84},
+      {ids::LogOnBox, L"Button", "开机时自动启动", 24, 141, 300, 30},
+      {ids::SaveDays, L"Button", "确定", 132, 180, 132, 36},
+      {ids::CancelDays, L"Button", "取消", 288, 180, 132, 36},
+  };
+  ExpectControls(settings, scaled);
+  ExpectApartWithin(settings, ids::Tab,
+                    {ids::ReminderGroup, ids::LogOnBox, ids::SaveDays, ids::CancelDays});
+  Sleep(300);
+  SaveScreenshot("settings-window-144-dpi");
+  PostMessageW(settings, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }));
   EXPECT_EQ(program.Close(), 0);
 }
 

@@ -1,12 +1,13 @@
-// 导入… 导出… 备份数据… in the friend list's pop-up menu, through the standard file dialogs:
-// files written in the format the file type chooses, the calendar's step, the import's
-// preview and summary, the list reloaded after an import, and a backup that SQLite reads.
+// 导入… 导出… 备份数据… in the friend list's and the tray icon's menus, through the standard
+// file dialogs: files written in the format the file type chooses, the calendar's step, the
+// import's preview and summary, the list reloaded after an import, and a backup.
 #include <gtest/gtest.h>
 
 #include "birthday_table.h"
 #include "program_under_test.h"
 #include "program_windows.h"
 #include "remote_controls.h"
+#include "tray_area.h"
 #include "ui/window_ids.h"
 #include "window_basics.h"
 
@@ -19,7 +20,7 @@ namespace {
 // The controls of the standard open and save dialogs (comdlg32's own ids).
 constexpr int kFileTypeBox = 0x470, kFileNameBox = 0x480, kFileNameCombo = 0x47C;
 
-enum class Item { kImport = 1, kExport, kBackup };
+enum class Item { kImport, kExport };
 
 // 排序方式 is the menu's first item; the exchange commands follow the separator.
 bool Choose(HWND main, Item item) {
@@ -29,8 +30,6 @@ bool Choose(HWND main, Item item) {
       return ChooseFromSortMenu(main, list, {VK_DOWN, VK_DOWN, VK_RETURN});
     case Item::kExport:
       return ChooseFromSortMenu(main, list, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
-    case Item::kBackup:
-      return ChooseFromSortMenu(main, list, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
   }
   return false;
 }
@@ -194,8 +193,14 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::Status), 1) ==
               Wide("当前记录数：5"));
 
-  // 备份数据…: a whole copy of the database.
-  ASSERT_TRUE(Choose(main, Item::kBackup));
+  // 备份数据… from the tray icon's menu, two above its last item 退出: a whole copy of the
+  // database.
+  ASSERT_TRUE(WaitUntil(TrayShowsIcon));
+  RightClickTrayIcon();
+  ASSERT_NE(program.WaitForWindow(L"#32768", 3000), nullptr);
+  TypeMenuKeys(main, {VK_UP, VK_UP});
+  SaveScreenshot("exchange-tray-menu");
+  TypeMenuKeys(main, {VK_RETURN});
   ASSERT_TRUE(ChooseFile(program, folder + L"\\copy", 0));
   Message backedUp = NextMessage(program);
   EXPECT_TRUE(backedUp.caption == Wide("备份数据"));

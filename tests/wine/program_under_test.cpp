@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "app/win32/log_on_start.h"
+
 #include "remote_controls.h"
 #include "window_basics.h"
 
@@ -13,6 +15,7 @@ constexpr int kCloseTimeoutMs = 5000;
 struct WindowSearch {
   DWORD processId;
   const wchar_t* className;
+  bool hiddenToo;
   HWND found;
 };
 
@@ -20,7 +23,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<WindowSearch*>(data);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  if (owner != search->processId || (!search->hiddenToo && !IsWindowVisible(window))) return TRUE;
   if (search->className) {
     wchar_t name[256];
     GetClassNameW(window, name, 256);
@@ -34,6 +37,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
 
 ProgramUnderTest::ProgramUnderTest() : folder_("memo") {
   settings::Clear();
+  log_on::Clear();
 }
 
 ProgramUnderTest::~ProgramUnderTest() {
@@ -48,7 +52,7 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
   process_.Kill();
   main_ = nullptr;
   std::wstring source = WindowsPath(std::string(exeDir) + "/birthday-memo.exe");
-  std::wstring exe = Folder() + L"\\birthday-memo.exe";
+  std::wstring exe = Executable();
   // The copy of an earlier start may stay in use for a moment after that program ended.
   if (!WaitUntil([&] { return CopyFileW(source.c_str(), exe.c_str(), FALSE) != 0; })) {
     return false;
@@ -58,19 +62,27 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
                           options.balloon.empty() ? nullptr : Wide(options.balloon).c_str());
   // By default the advertisement download meets a closed port at once, not a distant site.
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_PUBLISHER_HOST", Wide(options.publisherHost).c_str());
-  return process_.Start(L"\"" + exe + L"\"", Folder());
+  SetEnvironmentVariableW(
+      L"BIRTHDAY_MEMO_DAY_SECONDS",
+      options.secondsPerDay > 0 ? std::to_wstring(options.secondsPerDay).c_str() : nullptr);
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  if (options.atLogOn) commandLine += std::wstring(L" ") + memo::kLogOnSwitch;
+  return process_.Start(commandLine, Folder());
 }
 
 HWND ProgramUnderTest::StartMain(const StartOptions& options) {
   if (!Start(options)) return nullptr;
-  main_ = WaitForWindow(memo::ui::MainWindowClass);
+  main_ = WaitForWindow(memo::ui::MainWindowClass, 15000, options.atLogOn);
   if (!main_) return nullptr;
   // Today's dates are the set-up's last words in the status bar. The set-up gets as long as
-  // the window: on a busy machine either may take a while.
-  HWND status = GetDlgItem(main_, memo::ui::main_window::Status);
+  // the window: on a busy machine either may take a while. A hidden window is found as soon
+  // as it is made, before its controls are.
   const std::wstring today = Wide("今天是：");
   bool setUp = WaitUntil(
-      [&] { return StatusPartText(Process(), status, 2).compare(0, today.size(), today) == 0; },
+      [&] {
+        HWND status = GetDlgItem(main_, memo::ui::main_window::Status);
+        return StatusPartText(Process(), status, 2).compare(0, today.size(), today) == 0;
+      },
       15000);
   return setUp ? main_ : nullptr;
 }
@@ -90,9 +102,9 @@ int ProgramUnderTest::Close(int timeoutMs) {
   return WaitForExit(timeoutMs);
 }
 
-HWND ProgramUnderTest::WaitForWindow(const wchar_t* className, int timeoutMs) {
+HWND ProgramUnderTest::WaitForWindow(const wchar_t* className, int timeoutMs, bool hiddenToo) {
   for (int waited = 0; waited <= timeoutMs; waited += 50) {
-    WindowSearch search{ProcessId(), className, nullptr};
+    WindowSearch search{ProcessId(), className, hiddenToo, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found) return search.found;
     Sleep(50);
@@ -121,11 +133,11 @@ void WriteText(const wchar_t* name, const std::wstring& text, DWORD type) {
                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
-Stored Read(const wchar_t* name) {
+Stored ReadValue(const wchar_t* key, const wchar_t* name) {
   Stored stored;
   BYTE data[4096] = {};
   DWORD size = sizeof(data) - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CURRENT_USER, Key, name, RRF_RT_ANY | RRF_NOEXPAND, &stored.type, data,
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_ANY | RRF_NOEXPAND, &stored.type, data,
                    &size) != ERROR_SUCCESS) {
     return stored;
   }
@@ -137,6 +149,24 @@ Stored Read(const wchar_t* name) {
   return stored;
 }
 
+Stored Read(const wchar_t* name) {
+  return ReadValue(Key, name);
+}
+
 }  // namespace settings
+
+namespace log_on {
+
+const wchar_t* const RunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+void Clear() {
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, Wide("寿辰备忘录").c_str());
+}
+
+settings::Stored Read() {
+  return settings::ReadValue(RunKey, Wide("寿辰备忘录").c_str());
+}
+
+}  // namespace log_on
 
 }  // namespace wine_test

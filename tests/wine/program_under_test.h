@@ -1,7 +1,7 @@
 // The real birthday-memo.exe under test, started the way every test starts it and ended the
 // way every test ends it: a copy in a fresh folder of the test's own, with a fresh settings
-// key, the environment the test asks for, a wait for the main window and its set-up; at the
-// end it is closed, waited for, and its folder removed.
+// key and no value that starts it at log-on, the environment the test asks for, a wait for
+// the main window and its set-up; at the end it is closed, waited for, and its folder removed.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +19,8 @@ struct StartOptions {
   std::string balloon;               // "TITLE|TEXT": a balloon shown at start-up
   // Where the advertisement comes from; a closed port answers at once.
   std::string publisherHost = "127.0.0.1:9";
+  int secondsPerDay = 0;  // above 0: the fixed date moves on a day every so many seconds
+  bool atLogOn = false;   // started as the log-on starts it; the main window may stay hidden
 };
 
 class ProgramUnderTest {
@@ -32,6 +34,7 @@ class ProgramUnderTest {
 
   // The program's own folder: its database and page are beside it.
   const std::wstring& Folder() const { return folder_.Path(); }
+  std::wstring Executable() const { return Folder() + L"\\birthday-memo.exe"; }
 
   // Copies the program into the folder and starts it there.
   bool Start(const StartOptions& options = {});
@@ -44,8 +47,8 @@ class ProgramUnderTest {
   int Close(int timeoutMs = 15000);
 
   // Waits for a visible top-level window of the program with this class (or any class
-  // when empty); nullptr after the time-out.
-  HWND WaitForWindow(const wchar_t* className, int timeoutMs = 15000);
+  // when empty), or a hidden one too; nullptr after the time-out.
+  HWND WaitForWindow(const wchar_t* className, int timeoutMs = 15000, bool hiddenToo = false);
   // Waits for the process to end and gives its exit code, or -1 after the time-out.
   int WaitForExit(int timeoutMs = 15000);
   DWORD ProcessId() const { return process_.Id(); }
@@ -69,10 +72,19 @@ struct Stored {
   std::wstring text;
 };
 Stored Read(const wchar_t* name);
+// Any value under HKEY_CURRENT_USER.
+Stored ReadValue(const wchar_t* key, const wchar_t* name);
 // A sort code as the value paixu holds.
 constexpr DWORD StoredSortCode(memo::SortCode code) {
   return static_cast<DWORD>(code);
 }
 }  // namespace settings
+
+// The value that starts the program at log-on, 寿辰备忘录 under HKEY_CURRENT_USER's
+// Software\Microsoft\Windows\CurrentVersion\Run.
+namespace log_on {
+void Clear();
+settings::Stored Read();
+}  // namespace log_on
 
 }  // namespace wine_test

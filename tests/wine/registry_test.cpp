@@ -1,6 +1,6 @@
 // The registry layer over Wine's real registry: roots by code, the path split at the last
-// backslash that is a character of its own, the types each read accepts, the defaults, and
-// writes that create their keys.
+// backslash that is a character of its own, the types each read accepts, the defaults,
+// writes that create their keys, and deletes that take a value alone.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -103,6 +103,27 @@ TEST(RegistryLayer, WritesCreateMissingKeysAndStoreEachKindAsItsType) {
   // Rewriting a value with another kind replaces its type.
   EXPECT_TRUE(memo::RegistryWriteText(CurrentUser, Path("a\\b\\c\\number"), "7"));
   EXPECT_EQ(memo::RegistryReadNumber(CurrentUser, Path("a\\b\\c\\number"), 99), 99);
+}
+
+TEST(RegistryLayer, ValuesOfAnyTypeExistUntilDeletedAndDeletingMissingOnesSucceeds) {
+  settings::Clear();
+  DWORD number = 1;
+  Store(L"number", REG_DWORD, &number, sizeof(number));
+  StoreText(L"text", L"");
+  Store(L"binary", REG_BINARY, &number, 0);
+  for (const char* name : {"number", "text", "binary"}) {
+    EXPECT_TRUE(memo::RegistryHasValue(CurrentUser, Path(name))) << name;
+    EXPECT_TRUE(memo::RegistryDeleteValue(CurrentUser, Path(name))) << name;
+    EXPECT_FALSE(memo::RegistryHasValue(CurrentUser, Path(name))) << name;
+  }
+  EXPECT_TRUE(memo::RegistryDeleteValue(CurrentUser, Path("missing")));
+  EXPECT_TRUE(memo::RegistryDeleteValue(CurrentUser, Path("no-such-key\\missing")));
+  EXPECT_FALSE(memo::RegistryHasValue(CurrentUser, Path("no-such-key\\missing")));
+  // The key stays.
+  HKEY key = nullptr;
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, TestKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+  if (key) RegCloseKey(key);
+  settings::Clear();
 }
 
 TEST(RegistryLayer, PathsSplitAtTheLastRealBackslashAndRootsFollowTheirCodes) {

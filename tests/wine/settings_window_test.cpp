@@ -81,6 +81,7 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
       {ids::Days, L"Edit", "10", 161, 57, 53, 18},
       {ids::SaveDays, L"Button", "确定", 88, 120, 88, 24},
       {ids::CancelDays, L"Button", "取消", 192, 120, 88, 24},
+      {ids::LogOnBox, L"Button", "开机时自动启动", 16, 94, 200, 20},
       {ids::TitleLabel, L"Static", "软件标题设置：", 13, 38, 80, 24, false},
       {ids::Title, L"Edit", "寿辰备忘录", 97, 40, 152, 20, false},
       {ids::TrayBox, L"Button", "显示托盘图标", 16, 72, 136, 24, false},
@@ -90,6 +91,9 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
       {ids::About, L"Static", nullptr, 56, 64, 184, 48, false},
   };
   ExpectControls(settings, reminderPage);
+  ExpectApartWithin(settings, ids::Tab,
+                    {ids::ReminderGroup, ids::LogOnBox, ids::SaveDays, ids::CancelDays});
+  EXPECT_FALSE(Checked(GetDlgItem(settings, ids::LogOnBox)));
   HWND days = GetDlgItem(settings, ids::Days);
   EXPECT_TRUE(GetWindowLongW(days, GWL_STYLE) & ES_CENTER);
   EXPECT_TRUE(GetWindowLongW(GetDlgItem(settings, ids::Title), GWL_STYLE) & ES_CENTER);
@@ -107,6 +111,7 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(settings, ids::Title)); }));
   const ExpectedControl personalPage[] = {
       {ids::Days, L"Edit", "10", 161, 57, 53, 18, false},
+      {ids::LogOnBox, L"Button", "开机时自动启动", 16, 94, 200, 20, false},
       {ids::TitleLabel, L"Static", "软件标题设置：", 13, 38, 80, 24},
       {ids::Title, L"Edit", "寿辰备忘录", 97, 40, 152, 20},
       {ids::TrayBox, L"Button", "显示托盘图标", 16, 72, 136, 24},

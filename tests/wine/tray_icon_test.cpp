@@ -30,7 +30,7 @@ bool Visible(HWND window) {
 
 }  // namespace
 
-TEST(TrayIcon, ShownAtStartAndALeftClickHidesAndShowsTheMainWindowARightClickNothing) {
+TEST(TrayIcon, ShownAtStartAndALeftClickHidesAndShowsTheMainWindowARightClickOnlyItsMenu) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
@@ -40,14 +40,17 @@ TEST(TrayIcon, ShownAtStartAndALeftClickHidesAndShowsTheMainWindowARightClickNot
   ASSERT_TRUE(WaitUntil([&] { return !Visible(main); }));
   ClickTrayIcon();
   ASSERT_TRUE(WaitUntil([&] { return Visible(main); }));
-  RightClickTrayIcon();
-  Sleep(500);
-  EXPECT_TRUE(Visible(main));
-  ClickTrayIcon();
-  ASSERT_TRUE(WaitUntil([&] { return !Visible(main); }));
-  RightClickTrayIcon();
-  Sleep(500);
-  EXPECT_FALSE(Visible(main));
+  for (bool shown : {true, false}) {
+    if (!shown) {
+      ClickTrayIcon();
+      ASSERT_TRUE(WaitUntil([&] { return !Visible(main); }));
+    }
+    RightClickTrayIcon();
+    ASSERT_NE(program.WaitForWindow(L"#32768", 3000), nullptr);
+    PressKey(main, VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return program.WaitForWindow(L"#32768", 0) == nullptr; }));
+    EXPECT_EQ(Visible(main), shown);
+  }
   // The process runs on while the window is hidden.
   EXPECT_EQ(program.WaitForExit(0), -1);
   ClickTrayIcon();

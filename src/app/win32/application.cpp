@@ -2,6 +2,9 @@
 
 #include <thread>
 
+#include "app/win32/executable_path.h"
+#include "app/win32/log_on_start.h"
+#include "app/win32/single_instance.h"
 #include "app/win32/web_extras.h"
 #include "records/friend_list.h"
 #include "records/status_bar.h"
@@ -21,6 +24,7 @@ constexpr int kExitCode = 0;
 Application::Application()
     : main_(*this),
       taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
+      comeForwardMessage_(ComeForwardMessage()),
       tray_(trayPlatform_, taskbarCreatedMessage_),
       trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)),
       records_(*this, ExecutableDirectory()),
@@ -41,8 +45,9 @@ void Application::SetStartBalloon(const std::string& title, const std::string& t
 // destroy message to the tray icon, which goes with it; the quit message carries the exit
 // code out of the message loop; Run() gives it back once the loop has ended, and the worker
 // is joined as the application goes. The picture download is never waited for.
-int Application::Run() {
-  main_.Open();
+int Application::Run(bool startedAtLogOn) {
+  // Without the icon a hidden window could not be reached at all.
+  main_.Open(!startedAtLogOn || settings_.ReadNumber(TraySetting) != 0);
   return ui::RunMessageLoop();
 }
 
@@ -53,6 +58,7 @@ void Application::Exit() {
 }
 
 void Application::OnMainWindowDestroying() {
+  StopDaySignals(main_.Handle());
   // Work still on its way to a window is dropped: the worker must not wait for it.
   ui::EndUiWork();
   PostQuitMessage(kExitCode);
@@ -63,18 +69,42 @@ void Application::OnMainWindowCreated() {
   trayPlatform_.Attach(main_.Handle());
   if (hooks.openBirthdayDatabase) hooks.openBirthdayDatabase();
   worker_.Post([this] { SetUpMainWindow(); });
+  // Their work is queued behind the set-up, which makes the day watch.
+  StartDaySignals(main_.Handle());
 }
 
 bool Application::OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return tray_.OnWindowMessage(message, wParam, lParam) == TrayIcon::MessageOutcome::kConsumed;
+  if (tray_.OnWindowMessage(message, wParam, lParam) == TrayIcon::MessageOutcome::kConsumed) {
+    return true;
+  }
+  if (comeForwardMessage_ != 0 && message == comeForwardMessage_) {
+    BringForward();
+    return true;
+  }
+  const DaySignal signal = DaySignalOf(message, wParam);
+  if (signal == DaySignal::kNone) return false;
+  OnDaySignal(signal);
+  // The system's messages still get the window's own answers.
+  return message == WM_TIMER;
 }
 
-void Application::SetUpMainWindow() {
+MainWindowParts Application::Parts() {
+  return {*this, main_.Status()};
+}
+
+SetUpSteps Application::Steps() {
   SetUpSteps steps;
   steps.loadFriendList = hooks.loadFriendList;
   steps.startUpcomingPass = [this] { StartUpcomingPass(); };
+  return steps;
+}
+
+void Application::SetUpMainWindow() {
+  // Before anything reads the clock: a midnight during the set-up is then a new day.
+  dayWatch_.emplace(Now());
+  SetUpSteps steps = Steps();
   steps.showAdvertisement = [this] { ShowAdvertisement(); };
-  memo::SetUpMainWindow({*this, main_.Status()}, settings_, steps);
+  memo::SetUpMainWindow(Parts(), settings_, steps);
   if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
     // Behind the upcoming pass, whose own balloon would replace it.
     worker_.Post([this] {
@@ -82,6 +112,23 @@ void Application::SetUpMainWindow() {
                   true);
     });
   }
+}
+
+void Application::OnDaySignal(DaySignal signal) {
+  // The clock is read and the day's work done on the worker, in turn with its other work.
+  worker_.Post([this, signal] {
+    if (!dayWatch_) return;
+    DayChange change;
+    if (signal == DaySignal::kLock) {
+      dayWatch_->Lock();
+    } else if (signal == DaySignal::kUnlock) {
+      change = dayWatch_->Unlock(Now());
+    } else {
+      if (signal == DaySignal::kClockChange) RereadTimeZone();
+      change = dayWatch_->Look(Now());
+    }
+    ShowNewDay(Parts(), settings_, Steps(), change);
+  });
 }
 
 void Application::ShowAdvertisement() {
@@ -176,6 +223,26 @@ void Application::OnBackup() {
   exchange_.OnBackup();
 }
 
+void Application::OnTrayMenu(ui::main_window::TrayMenuItem item) {
+  using Item = ui::main_window::TrayMenuItem;
+  using Button = ui::main_window::ToolbarButton;
+  switch (item) {
+    case Item::kShowMain:
+      BringForward();
+      break;
+    case Item::kUpcoming:
+      BringForward();
+      OnToolbarButton(Button::kUpcoming);
+      break;
+    case Item::kSettings:
+      OnToolbarButton(Button::kSettings);
+      break;
+    case Item::kExit:
+      OnToolbarButton(Button::kExit);
+      break;
+  }
+}
+
 void Application::OnPictureClicked() {
   OpenPublisherSite();
 }
@@ -191,12 +258,20 @@ void Application::SetMainCaption(const std::string& text) {
 void Application::ShowTrayIcon() {
   ui::RunOnUi([this] {
     tray_.Show(trayIconFile_, std::string(DefaultTrayTip),
-               [this](int mouseMessage) { ToggleMainWindow(mouseMessage); });
+               [this](int mouseMessage) { OnTrayIconClick(mouseMessage); });
   });
 }
 
 void Application::RemoveTrayIcon() {
   ui::RunOnUi([this] { tray_.Remove(); });
+}
+
+bool Application::StartsAtLogOn() {
+  return memo::StartsAtLogOn();
+}
+
+void Application::SetStartAtLogOn(bool on) {
+  memo::SetStartAtLogOn(on);
 }
 
 void Application::SetTip(const std::string& text) {
@@ -208,10 +283,20 @@ void Application::ShowBalloon(const std::string& title, const std::string& text,
   ui::RunOnUi([=] { tray_.ShowBalloon(title, text, icon, timeoutMs, hideAfterTimeout); });
 }
 
-void Application::ToggleMainWindow(int mouseMessage) {
-  if (mouseMessage != LeftButtonDownMessage) return;
+void Application::OnTrayIconClick(int mouseMessage) {
+  if (mouseMessage == WM_RBUTTONUP) {
+    main_.ShowTrayMenu();
+  } else if (mouseMessage == LeftButtonDownMessage) {
+    HWND window = main_.Handle();
+    ShowWindow(window, IsWindowVisible(window) ? SW_HIDE : SW_SHOW);
+  }
+}
+
+void Application::BringForward() {
   HWND window = main_.Handle();
-  ShowWindow(window, IsWindowVisible(window) ? SW_HIDE : SW_SHOW);
+  ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
+  // A modal window keeps the main window disabled while it is open: it is the one to work in.
+  SetForegroundWindow(IsWindowEnabled(window) ? window : GetLastActivePopup(window));
 }
 
 }  // namespace memo

@@ -1,15 +1,19 @@
-// The program: start-up, the toolbar's commands, the tray icon of the main window, the
-// settings window's effects and the background worker, all wired to the main window.
+// The program: start-up, the toolbar's commands, the tray icon of the main window and its
+// menu, the settings window's effects, a new day, a second start's call and the background
+// worker, all wired to the main window.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/background_worker.h"
+#include "app/day_watch.h"
 #include "app/main_window_setup.h"
 #include "app/tray_icon.h"
+#include "app/win32/day_signals.h"
 #include "app/win32/exchange_commands.h"
 #include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"
@@ -47,8 +51,9 @@ class Application : private ui::MainWindowOperations,
   // A balloon to show once the tray icon is up: the test hook BIRTHDAY_MEMO_BALLOON.
   void SetStartBalloon(const std::string& title, const std::string& text);
 
-  // Opens the main window and runs until the program ends; gives the exit code.
-  int Run();
+  // Opens the main window and runs until the program ends; gives the exit code. Started at
+  // log-on, the window stays hidden while the tray icon is on.
+  int Run(bool startedAtLogOn);
 
   // TrayNotifier: any thread; applied on the user-interface thread.
   void SetTip(const std::string& text) override;
@@ -69,24 +74,33 @@ class Application : private ui::MainWindowOperations,
   void OnImport() override;
   void OnExport() override;
   void OnBackup() override;
+  void OnTrayMenu(ui::main_window::TrayMenuItem item) override;
   // MainWindowView and SettingsEffects
   void SetCaption(const std::string& text) override;
   void SetMainCaption(const std::string& text) override;
   void ShowTrayIcon() override;
   void RemoveTrayIcon() override;
+  bool StartsAtLogOn() override;
+  void SetStartAtLogOn(bool on) override;
 
+  MainWindowParts Parts();
+  SetUpSteps Steps();
   void SetUpMainWindow();
+  void OnDaySignal(DaySignal signal);
   void ShowAdvertisement();
   void StartUpcomingPass();
   // The friend list loaded again in the stored sort order, then the upcoming pass.
   void ReloadFriends();
   void AddFriend();
   void Exit();
-  void ToggleMainWindow(int mouseMessage);
+  void OnTrayIconClick(int mouseMessage);
+  // Shows, restores and activates the main window, or the modal window that is open.
+  void BringForward();
 
   RegistrySettingsStore settings_;
   ui::MainWindow main_;
   const UINT taskbarCreatedMessage_;
+  const UINT comeForwardMessage_;
   Win32TrayPlatform trayPlatform_;
   TrayIcon tray_;
   const std::string trayIconFile_;
@@ -95,6 +109,8 @@ class Application : private ui::MainWindowOperations,
   ProgramRecords records_;
   FriendCommands friends_;
   ExchangeCommands exchange_;
+  // The background worker's alone; made by start-up's set-up, before it reads the clock.
+  std::optional<DayWatch> dayWatch_;
   // Last, so that it ends first, while everything its work uses still exists.
   BackgroundWorker worker_;
 };

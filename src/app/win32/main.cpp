@@ -4,13 +4,16 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/win32/application.h"
+#include "app/win32/log_on_start.h"
+#include "app/win32/single_instance.h"
 #include "datetime/clock.h"
-#include "ui/ui_thread.h"
 #include "text/win32/wide_text.h"
+#include "ui/ui_thread.h"
 
 namespace {
 
@@ -22,11 +25,13 @@ std::string EnvironmentText(const wchar_t* name) {
   return memo::Gbk(value.data());
 }
 
-// Test hooks, read once here; the program has no command-line options.
+// Test hooks, read once here.
 void ApplyTestHooks(memo::Application& application) {
-  // BIRTHDAY_MEMO_TODAY=YYYY-MM-DD fixes today's date.
+  // BIRTHDAY_MEMO_TODAY=YYYY-MM-DD fixes today's date; BIRTHDAY_MEMO_DAY_SECONDS=N moves it
+  // on by a day every N seconds.
   memo::DateTime today = memo::ParseIsoDate(EnvironmentText(L"BIRTHDAY_MEMO_TODAY"));
-  if (today != memo::MinDateTime) memo::FixClock(today);
+  const int secondsPerDay = std::atoi(EnvironmentText(L"BIRTHDAY_MEMO_DAY_SECONDS").c_str());
+  if (today != memo::MinDateTime) memo::FixClock(today, secondsPerDay);
   // BIRTHDAY_MEMO_BALLOON=TITLE|TEXT shows that balloon once the tray icon is up.
   std::string balloon = EnvironmentText(L"BIRTHDAY_MEMO_BALLOON");
   size_t bar = balloon.find('|');
@@ -38,6 +43,13 @@ void ApplyTestHooks(memo::Application& application) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const bool startedAtLogOn = memo::StartedAtLogOn();
+  memo::SingleInstance instance;
+  if (!instance.First()) {
+    // At log-on the running copy is where it should be: in the tray.
+    if (!startedAtLogOn) memo::WakeRunningCopy();
+    return 0;
+  }
   memo::ui::BecomeUiThread();
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   INITCOMMONCONTROLSEX controls = {
@@ -45,5 +57,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
   memo::Application application;
   ApplyTestHooks(application);
-  return application.Run();
+  return application.Run(startedAtLogOn);
 }

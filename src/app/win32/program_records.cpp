@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "app/win32/application.h"
 #include "records/friend_list.h"
 #include "text/win32/wide_text.h"
@@ -52,19 +50,6 @@ void ProgramRecords::AttachHooks(Application& application) {
     const int64_t rowid = application.Window().FriendList().IdAt(row);
     Use([rowid](RecordsContext& records) { ShowRowSummary(records, rowid); });
   };
-}
-
-std::string ExecutableDirectory() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return ".";
-    if (length < path.size()) {
-      std::wstring file(path.data(), length);
-      return Gbk(file.substr(0, file.find_last_of(L"\\/")));
-    }
-    path.resize(path.size() * 2);
-  }
 }
 
 }  // namespace memo

@@ -69,7 +69,4 @@ class ProgramRecords {
   std::recursive_mutex inUse_;
 };
 
-// The folder of the running executable, GBK, without a trailing separator.
-std::string ExecutableDirectory();
-
 }  // namespace memo

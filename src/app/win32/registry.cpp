@@ -10,7 +10,6 @@
 namespace memo {
 namespace {
 
-
 HKEY RootKey(int rootCode) {
   switch (RegistryRootFromCode(rootCode)) {
     case RegistryRoot::ClassesRoot:
@@ -93,6 +92,12 @@ std::wstring ExpandVariables(const std::wstring& text) {
 
 }  // namespace
 
+bool RegistryHasValue(int rootCode, const std::string& path) {
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  return QueryValue(rootCode, path, type, data);
+}
+
 int32_t RegistryReadNumber(int rootCode, const std::string& path, int32_t fallback) {
   DWORD type = 0;
   std::vector<BYTE> data;
@@ -130,6 +135,16 @@ bool RegistryWriteText(int rootCode, const std::string& path, const std::string&
 
 bool RegistryWriteBytes(int rootCode, const std::string& path, const std::string& bytes) {
   return SetValue(rootCode, path, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+}
+
+bool RegistryDeleteValue(int rootCode, const std::string& path) {
+  RegistryPath split = SplitRegistryPath(path);
+  OpenKey key;
+  LONG opened = RegOpenKeyExW(RootKey(rootCode), Wide(split.key).c_str(), 0, KEY_SET_VALUE, &key);
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  LONG deleted = RegDeleteValueW(key.get(), Wide(split.value).c_str());
+  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace memo
