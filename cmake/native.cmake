@@ -23,6 +23,14 @@ pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-i18n icu-uc)
 target_link_libraries(unit-tests PRIVATE PkgConfig::ICU)
 gtest_discover_tests(unit-tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 
+# The exported calendar read by another iCalendar library (Debian's python3-icalendar), every
+# event held against the tool's own day counts; slow (a run of the tool per event).
+add_test(NAME independent.CalendarReadByAnotherLibrary
+  COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/independent/check_calendar.py
+          $<TARGET_FILE:birthday-memo-cli>)
+set_tests_properties(independent.CalendarReadByAnotherLibrary PROPERTIES
+  LABELS independent TIMEOUT 600)
+
 # Tools that only tests and generators use.
 file(GLOB tool_dirs CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
 foreach(dir IN LISTS tool_dirs)

@@ -25,8 +25,8 @@ file(GLOB_RECURSE gui_sources CONFIGURE_DEPENDS
 add_executable(birthday-memo WIN32 ${gui_sources} ${CMAKE_SOURCE_DIR}/res/birthday-memo.rc)
 target_include_directories(birthday-memo PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR})
 target_link_libraries(birthday-memo PRIVATE core
-  comctl32 shell32 gdi32 user32 advapi32 ole32 oleaut32 uuid wininet msimg32 windowscodecs
-  wtsapi32
+  comctl32 comdlg32 shell32 gdi32 user32 advapi32 ole32 oleaut32 uuid wininet msimg32
+  windowscodecs wtsapi32
   ${static_flags})
 target_link_options(birthday-memo PRIVATE -municode)
 

@@ -1,27 +1,13 @@
 #include "reckoning/next_birthday.h"
 
 #include "datetime/date_time.h"
-#include "reckoning/lunar_days.h"
+#include "reckoning/occurrence.h"
 
 namespace memo {
 namespace {
 
 int DaysFromToday(DateTime date, const TodayDates& today) {
   return static_cast<int>(TruncateToInteger(DaysBetween(date, today.solar)));
-}
-
-int SolarDays(const Birthday& birthday, int year, const TodayDates& today) {
-  // A day the month lacks that year counts on the last day before it that it has. Day 28
-  // exists in every month, unless the year itself is out of range.
-  int existing = birthday.day;
-  while (existing >= 1 && !IsSolarDate(year, birthday.month, existing)) --existing;
-  return DaysFromToday(existing >= 1 ? MakeDateTime(year, birthday.month, existing) : MinDateTime,
-                       today);
-}
-
-int LunarDays(const Birthday& birthday, int year, const TodayDates& today) {
-  if (today.lunar.year == 0) return DaysFromToday(EmptyDateTime, today);
-  return DaysFromToday(LunarToSolar(year, birthday.month, birthday.day, birthday.leap), today);
 }
 
 }  // namespace
@@ -33,8 +19,9 @@ int OccurrenceYear(const Birthday& birthday, const TodayDates& today) {
 }
 
 int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
-  const int year = OccurrenceYear(birthday, today);
-  return birthday.lunar() ? LunarDays(birthday, year, today) : SolarDays(birthday, year, today);
+  // Outside the engine's years there is no lunar year to count in.
+  if (birthday.lunar() && today.lunar.year == 0) return DaysFromToday(EmptyDateTime, today);
+  return DaysFromToday(OccurrenceIn(birthday, OccurrenceYear(birthday, today)), today);
 }
 
 std::string NextBirthdayText(const Birthday& birthday) {

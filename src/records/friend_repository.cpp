@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <string_view>
 
 #include "records/birthday_order.h"
@@ -128,12 +129,27 @@ FriendRepository::~FriendRepository() {
 
 bool FriendRepository::Open(const std::string& directory) {
   open_ = false;
-  if (Connect(ProgramFilePath(directory, kDatabaseFileName))) EnsureTable();
+  // Opening creates a missing file but never truncates an existing one, and a file that
+  // is not writable opens read-only.
+  if (Connect(ProgramFilePath(directory, kDatabaseFileName),
+              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
+    EnsureTable();
+  }
+  return CheckReadable();
+}
+
+bool FriendRepository::OpenToRead(const std::string& path) {
+  open_ = false;
+  Connect(path, SQLITE_OPEN_READONLY);
+  return CheckReadable();
+}
+
+// Reading the first row tells whether the table can be read at all.
+bool FriendRepository::CheckReadable() {
   if (!connection_) {
     ReadFailed();
     return false;
   }
-  // Reading the first row tells whether the table can be read at all.
   Statement first(connection_, "select * from " + QuotedIdentifier(kBirthdayTable) + " limit 1");
   const int result = first.Prepared() ? first.Step() : SQLITE_ERROR;
   if (result != SQLITE_ROW && result != SQLITE_DONE) {
@@ -145,15 +161,12 @@ bool FriendRepository::Open(const std::string& directory) {
 }
 
 // Failures here are not reported: the open that follows reports them with the reason.
-bool FriendRepository::Connect(const std::string& path) {
+bool FriendRepository::Connect(const std::string& path, int flags) {
   sqlite3_close_v2(connection_);
   connection_ = nullptr;
-  // Opening creates a missing file but never truncates an existing one, and a file that
-  // is not writable opens read-only. One thread at a time uses the connection, so SQLite
-  // need not lock it at every call.
+  // One thread at a time uses the connection, so SQLite need not lock it at every call.
   int result =
-      sqlite3_open_v2(GbkToUtf8(path).c_str(), &connection_,
-                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+      sqlite3_open_v2(GbkToUtf8(path).c_str(), &connection_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (result != SQLITE_OK || !RegisterGbkCollation(connection_)) {
     lastError_ = Utf8ToGbk(connection_ ? sqlite3_errmsg(connection_) : sqlite3_errstr(result));
     sqlite3_close_v2(connection_);
@@ -245,20 +258,22 @@ int64_t FriendRepository::Update(const Friend& person) {
   return Store(person, true);
 }
 
+std::string FriendRepository::InsertCommand() {
+  return "insert into " + QuotedIdentifier(kBirthdayTable) + " (" + QuotedIdentifier(kNameColumn) +
+         ", " + QuotedIdentifier(kBirthdayColumn) + ", " + QuotedIdentifier(kLunarColumn) + ", " +
+         QuotedIdentifier(kContactColumn) + ") values (?1, ?2, ?3, ?4)";
+}
+
 int64_t FriendRepository::Store(const Friend& person, bool update) {
-  if (!open_) {
-    Fail("无法保存好友生日：");
-    return 0;
-  }
-  const std::string table = QuotedIdentifier(kBirthdayTable);
-  const std::string columns[] = {QuotedIdentifier(kNameColumn), QuotedIdentifier(kBirthdayColumn),
-                                 QuotedIdentifier(kLunarColumn), QuotedIdentifier(kContactColumn)};
   int64_t rowid = 0;
   auto write = [&] {
     if (update) {
-      Statement change(connection_, "update " + table + " set " + columns[0] + " = ?1, " +
-                                        columns[1] + " = ?2, " + columns[2] + " = ?3, " +
-                                        columns[3] + " = ?4 where rowid = ?5");
+      Statement change(connection_, "update " + QuotedIdentifier(kBirthdayTable) + " set " +
+                                        QuotedIdentifier(kNameColumn) + " = ?1, " +
+                                        QuotedIdentifier(kBirthdayColumn) + " = ?2, " +
+                                        QuotedIdentifier(kLunarColumn) + " = ?3, " +
+                                        QuotedIdentifier(kContactColumn) +
+                                        " = ?4 where rowid = ?5");
       if (!change.Prepared()) return false;
       change.BindFriend(person);
       change.BindInteger(5, person.rowid);
@@ -266,45 +281,97 @@ int64_t FriendRepository::Store(const Friend& person, bool update) {
       rowid = person.rowid;
       if (sqlite3_changes(connection_) > 0) return true;
     }
-    Statement insert(connection_, "insert into " + table + " (" + columns[0] + ", " + columns[1] +
-                                      ", " + columns[2] + ", " + columns[3] +
-                                      ") values (?1, ?2, ?3, ?4)");
+    Statement insert(connection_, InsertCommand());
     if (!insert.Prepared()) return false;
     insert.BindFriend(person);
     if (insert.Step() != SQLITE_DONE) return false;
     rowid = sqlite3_last_insert_rowid(connection_);
     return true;
   };
-  if (!Execute("begin immediate") || !write() || !Execute("commit")) {
-    // The reason is taken before the rollback, which would replace it.
-    lastError_ = Utf8ToGbk(sqlite3_errmsg(connection_));
-    Execute("rollback");
-    Fail("无法保存好友生日：");
-    return 0;
-  }
-  return rowid;
+  return InTransaction(write, "无法保存好友生日：") ? rowid : 0;
 }
 
 bool FriendRepository::Delete(int64_t rowid) {
+  return InTransaction(
+      [&] {
+        Statement remove(connection_,
+                         "delete from " + QuotedIdentifier(kBirthdayTable) + " where rowid = ?1");
+        if (!remove.Prepared()) return false;
+        remove.BindInteger(1, rowid);
+        return remove.Step() == SQLITE_DONE;
+      },
+      "无法删除好友生日：");
+}
+
+bool FriendRepository::InsertAll(const std::vector<Friend>& friends) {
+  return InTransaction(
+      [&] {
+        Statement insert(connection_, InsertCommand());
+        if (!insert.Prepared()) return false;
+        for (const Friend& person : friends) {
+          insert.BindFriend(person);
+          if (insert.Step() != SQLITE_DONE) return false;
+          sqlite3_reset(insert.get());
+        }
+        return true;
+      },
+      "无法导入好友生日：");
+}
+
+bool FriendRepository::InTransaction(const std::function<bool()>& work, const char* what) {
   if (!open_) {
-    Fail("无法删除好友生日：");
+    Fail(what);
     return false;
   }
-  bool ok = Execute("begin immediate");
-  if (ok) {
-    Statement remove(connection_,
-                     "delete from " + QuotedIdentifier(kBirthdayTable) + " where rowid = ?1");
-    ok = remove.Prepared();
-    if (ok) remove.BindInteger(1, rowid);
-    ok = ok && remove.Step() == SQLITE_DONE;
-  }
-  if (!ok || !Execute("commit")) {
+  if (!Execute("begin immediate") || !work() || !Execute("commit")) {
+    // The reason is taken before the rollback, which would replace it.
     lastError_ = Utf8ToGbk(sqlite3_errmsg(connection_));
     Execute("rollback");
-    Fail("无法删除好友生日：");
+    Fail(what);
     return false;
   }
   return true;
+}
+
+bool FriendRepository::BackupTo(const std::string& path) {
+  constexpr char kWhat[] = "无法备份好友生日：";
+  if (!open_) {
+    Fail(kWhat);
+    return false;
+  }
+  const std::filesystem::path target(GbkToUtf16(path));
+  std::error_code ignored;
+  if (std::filesystem::equivalent(
+          target, std::filesystem::u8path(sqlite3_db_filename(connection_, "main")), ignored)) {
+    lastError_ = "不能备份到数据库文件本身";
+    Fail(kWhat);
+    return false;
+  }
+  // The copy is made beside the target and takes its place once it is whole, so that a
+  // failure never leaves half a copy, and any file the user chose to replace goes only then.
+  const std::string partial = path + ".part";
+  sqlite3* copy = nullptr;
+  int result = sqlite3_open_v2(GbkToUtf8(partial).c_str(), &copy,
+                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  if (result == SQLITE_OK) {
+    sqlite3_backup* backup = sqlite3_backup_init(copy, "main", connection_, "main");
+    result = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(copy);
+    if (backup) sqlite3_backup_finish(backup);
+  }
+  if (result != SQLITE_DONE) {
+    lastError_ = Utf8ToGbk(copy ? sqlite3_errmsg(copy) : sqlite3_errstr(result));
+  }
+  sqlite3_close_v2(copy);
+  const std::filesystem::path partialPath(GbkToUtf16(partial));
+  if (result == SQLITE_DONE) {
+    std::error_code renamed;
+    std::filesystem::rename(partialPath, target, renamed);
+    if (!renamed) return true;
+    lastError_ = "所选的文件无法替换";
+  }
+  std::filesystem::remove(partialPath, ignored);
+  Fail(kWhat);
+  return false;
 }
 
 bool FriendRepository::Execute(const std::string& sqlUtf8) {

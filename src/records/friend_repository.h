@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,9 +58,27 @@ class FriendRepository {
   // False (reported) when the table refused; a row that is not there is no failure.
   bool Delete(int64_t rowid);
 
+  // Stores all the friends in one transaction: every one of them, or none when the table
+  // refuses any (reported). Their rowids are not used.
+  bool InsertAll(const std::vector<Friend>& friends);
+
+  // Writes a consistent copy of the whole database, made with SQLite's online backup, to
+  // the file at `path` (GBK), which it replaces only once the copy is complete; false
+  // (reported) when that fails, or when the path is the database itself.
+  bool BackupTo(const std::string& path);
+
+  // Opens a database file that is not the program's own, such as a backup, only to read
+  // it: a missing file is not created and nothing is ever written to it.
+  bool OpenToRead(const std::string& path);
+
  private:
-  bool Connect(const std::string& path);
+  bool Connect(const std::string& path, int flags);
+  bool CheckReadable();
   bool EnsureTable();
+  // Runs the work in a transaction of its own: committed when it succeeds, else rolled
+  // back and reported with `what` before SQLite's reason.
+  bool InTransaction(const std::function<bool()>& work, const char* what);
+  static std::string InsertCommand();
   bool Read(SortCode order, const TodayDates& today, bool inSql, std::vector<Friend>& friends,
             bool& keyed);
   int64_t Store(const Friend& person, bool update);

@@ -10,15 +10,24 @@ namespace {
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
 
-std::FILE* OpenForWriting(const std::string& path) {
+std::FILE* Open(const std::string& path, const wchar_t* mode) {
   std::u16string wide = GbkToUtf16(path);
-  return _wfopen(reinterpret_cast<const wchar_t*>(wide.c_str()), L"wb");
+  return _wfopen(reinterpret_cast<const wchar_t*>(wide.c_str()), mode);
+}
+std::FILE* OpenForWriting(const std::string& path) {
+  return Open(path, L"wb");
+}
+std::FILE* OpenForReading(const std::string& path) {
+  return Open(path, L"rb");
 }
 #else
 constexpr char kSeparator = '/';
 
 std::FILE* OpenForWriting(const std::string& path) {
   return std::fopen(GbkToUtf8(path).c_str(), "wb");
+}
+std::FILE* OpenForReading(const std::string& path) {
+  return std::fopen(GbkToUtf8(path).c_str(), "rb");
 }
 #endif
 
@@ -33,6 +42,27 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   if (!file) return false;
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   return std::fclose(file) == 0 && written;
+}
+
+FileRead ReadWholeFile(const std::string& path, size_t maxBytes, std::string& bytes) {
+  std::FILE* file = OpenForReading(path);
+  if (!file) return FileRead::kUnreadable;
+  // Read in pieces up to one byte past the limit: a file that grows meanwhile, or a device
+  // without a size, is measured by what it gives.
+  bytes.clear();
+  char piece[1 << 16];
+  size_t got = 0;
+  while (bytes.size() <= maxBytes && (got = std::fread(piece, 1, sizeof piece, file)) > 0) {
+    bytes.append(piece, got);
+  }
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return FileRead::kUnreadable;
+  if (bytes.size() > maxBytes) {
+    bytes.clear();
+    return FileRead::kTooLarge;
+  }
+  return FileRead::kRead;
 }
 
 }  // namespace memo

@@ -12,4 +12,8 @@ std::string ProgramFilePath(const std::string& directory, const std::string& nam
 // Creates or truncates the file and writes the bytes; false when any step fails.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
+enum class FileRead { kRead, kUnreadable, kTooLarge };
+// Reads the whole file into `bytes` unless it is larger than maxBytes.
+FileRead ReadWholeFile(const std::string& path, size_t maxBytes, std::string& bytes);
+
 }  // namespace memo

@@ -104,7 +104,7 @@ enum MenuItemFlag : unsigned {
 struct MenuItemDesign {
   int level;
   const char* caption;  // nullptr: a separator
-  int code;             // what a leaf stands for; kNoMenuCode for items with sub-items
+  int code;             // what a leaf stands for; kNoMenuCode for any other item
   unsigned flags = 0;
 };
 constexpr int kNoMenuCode = -1;

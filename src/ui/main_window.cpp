@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <vector>
+
 #include "resource_ids.h"
 #include "ui/images.h"
 #include "ui/popup_menu.h"
@@ -78,7 +80,8 @@ const StatusPartDesign StatusParts[] = {
 };
 const ImageStripDesign StatusImages = {IDR_STATUS_ICON, 16, 15, 1};
 
-// The sort menu; its top item is never shown, the leaves carry their sort codes.
+// The sort menu; its top item is never shown, the leaves carry their sort codes. The
+// exchange commands follow 排序方式 in the pop-up.
 const MenuItemDesign SortMenu[] = {
     {0, "排序",       kNoMenuCode},
     {1, "排序方式",   kNoMenuCode},
@@ -95,17 +98,30 @@ const MenuItemDesign SortMenu[] = {
     {2, "不排序",     Code(SortCode::kStored)},
 };
 
-// Further groups of commands go above the separator before 退出, each after a separator.
+// Further groups of commands go between these two parts, each after a separator: the
+// exchange commands are the first.
 const MenuItemDesign TrayMenu[] = {
     {0, "托盘",       kNoMenuCode},
     {1, "显示主窗口", Code(TrayMenuItem::kShowMain), kDefaultMenuItem},
     {1, "最近生日",   Code(TrayMenuItem::kUpcoming)},
     {1, "设置…",      Code(TrayMenuItem::kSettings)},
+};
+const MenuItemDesign TrayMenuEnd[] = {
     {1, nullptr,      kNoMenuCode},
     {1, "退出",       Code(TrayMenuItem::kExit)},
 };
 
 // clang-format on
+
+// A menu's items, the exchange commands after them at level 1, then the items that end it.
+std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_t count,
+                                              const MenuItemDesign* end = nullptr,
+                                              size_t endCount = 0) {
+  std::vector<MenuItemDesign> menu(items, items + count);
+  AppendExchangeItems(menu, 1);
+  menu.insert(menu.end(), end, end + endCount);
+  return menu;
+}
 
 }  // namespace
 
@@ -137,10 +153,13 @@ void MainWindow::BindEvents() {
   FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
   FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
   FriendList().onRightButtonDown = [this] {
+    static const std::vector<MenuItemDesign> menu = WithExchangeItems(SortMenu, CountOf(SortMenu));
     const int current = Code(operations_.CurrentSortCode());
-    int code = ShowPopupMenu(form_.Handle(), SortMenu, CountOf(SortMenu), nullptr,
-                             [current](int leaf) { return leaf == current; });
-    if (code != kNoMenuCode) operations_.OnSortMenu(static_cast<SortCode>(code));
+    const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size(), nullptr,
+                                   [current](int leaf) { return leaf == current; });
+    if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
+      operations_.OnSortMenu(static_cast<SortCode>(code));
+    }
   };
 }
 
@@ -165,10 +184,13 @@ void MainWindow::ShowTrayMenu() {
   // one, the menu's owner, so that 显示主窗口 finds it as the last active one.
   const bool modalOpen = !IsWindowEnabled(Handle());
   HWND owner = modalOpen ? GetLastActivePopup(Handle()) : Handle();
-  int code = ShowPopupMenu(owner, TrayMenu, CountOf(TrayMenu), [modalOpen](int item) {
+  static const std::vector<MenuItemDesign> menu =
+      WithExchangeItems(TrayMenu, CountOf(TrayMenu), TrayMenuEnd, CountOf(TrayMenuEnd));
+  int code = ShowPopupMenu(owner, menu.data(), menu.size(), [modalOpen](int item) {
     return !modalOpen || item == Code(TrayMenuItem::kShowMain) || item == Code(TrayMenuItem::kExit);
   });
-  if (code != kNoMenuCode) operations_.OnTrayMenu(static_cast<TrayMenuItem>(code));
+  if (code == kNoMenuCode || RunExchangeMenuCode(code, operations_)) return;
+  operations_.OnTrayMenu(static_cast<TrayMenuItem>(code));
 }
 
 ListView& MainWindow::FriendList() {

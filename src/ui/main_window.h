@@ -1,11 +1,12 @@
 // The main window: toolbar, advertisement picture, the page control with the friend list, the
-// upcoming list and the report view, the status bar, the hidden sort menu and the tray
-// icon's menu.
+// upcoming list and the report view, the status bar, the friend list's pop-up menu (the sort
+// orders and the exchange commands) and the tray icon's menu.
 #pragma once
 
 #include <string>
 
 #include "ui/control.h"
+#include "ui/exchange_menu.h"
 #include "ui/form.h"
 #include "ui/hosted_controls.h"
 #include "ui/list_view.h"
@@ -17,7 +18,7 @@
 namespace memo::ui {
 
 // What the main window's events run; the program implements them.
-class MainWindowOperations {
+class MainWindowOperations : public ExchangeOperations {
  public:
   virtual ~MainWindowOperations() = default;
   virtual void OnMainWindowCreated() = 0;

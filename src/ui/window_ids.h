@@ -10,6 +10,7 @@ namespace memo::ui {
 constexpr const wchar_t* MainWindowClass = L"BirthdayMemoMain";
 constexpr const wchar_t* SettingsWindowClass = L"BirthdayMemoSettings";
 constexpr const wchar_t* BirthdayWindowClass = L"BirthdayMemoBirthday";
+constexpr const wchar_t* kCalendarExportWindowClass = L"BirthdayMemoCalendarExport";
 
 namespace main_window {
 enum ControlId : int {
@@ -86,5 +87,16 @@ enum ControlId : int {
   LunarDate,       // the date box in lunar mode: the lunar date as text, read-only
 };
 }  // namespace birthday_window
+
+namespace calendar_export_window {
+enum ControlId : int {
+  kYearsLabel = 1,
+  kYears,
+  kRules,
+  kRulesNote,
+  kSave,
+  kCancel,
+};
+}  // namespace calendar_export_window
 
 }  // namespace memo::ui

@@ -141,6 +141,59 @@ TEST_F(FriendRepositoryTest, UpdatesAndDeletesByRowid) {
   EXPECT_TRUE(errors.texts.empty());
 }
 
+TEST_F(FriendRepositoryTest, InsertsManyInOneTransactionAllOrNone) {
+  Fill({Person("甲", "1980年1月1日", false, "")});
+  FriendRepository repository(errors);
+  ASSERT_TRUE(repository.Open(folder.path()));
+  EXPECT_TRUE(repository.InsertAll(
+      {Person("乙", "1980年1月2日", true, "2"), Person("丙", "1980年1月3日", false, "")}));
+  EXPECT_EQ(Names(Loaded()), (Texts{"甲", "乙", "丙"}));
+  EXPECT_EQ(QueryOne(File(), u8"select 提醒方式 from 生日 where 姓名 = '乙'"), "1");
+
+  // The table refuses the second of three: the first is not kept either.
+  Query(File(),
+        u8"create trigger refuse before insert on 生日 when new.姓名 = '坏' "
+        u8"begin select raise(abort, 'refused'); end");
+  EXPECT_FALSE(repository.InsertAll({Person("丁", "1980年1月4日", false, ""),
+                                     Person("坏", "1980年1月5日", false, ""),
+                                     Person("戊", "1980年1月6日", false, "")}));
+  EXPECT_EQ(Names(Loaded()), (Texts{"甲", "乙", "丙"}));
+  EXPECT_EQ(errors.texts, Texts{"无法导入好友生日：refused"});
+}
+
+TEST_F(FriendRepositoryTest, BackupIsAWholeCopyThatReadsBackAndNeverItsOwnFile) {
+  Fill({Person("甲", "1980年1月1日", false, "1"), Person("乙", "1980年1月2日", true, "")});
+  FriendRepository repository(errors);
+  ASSERT_TRUE(repository.Open(folder.path()));
+  // The path is GBK for the repository, UTF-8 on the disk.
+  const std::string copy = folder.File("备份.mdb"), copyOnDisk = folder.File(u8"备份.mdb");
+  testing::WriteFileBytes(copyOnDisk, "a file the user chose to replace");
+  ASSERT_TRUE(repository.BackupTo(copy));
+  EXPECT_EQ(ReadFileBytes(copyOnDisk).substr(0, 15), "SQLite format 3");
+  FriendRepository backup(errors);
+  std::vector<Friend> friends;
+  ASSERT_TRUE(backup.OpenToRead(copy));
+  ASSERT_TRUE(backup.Load(SortCode::kStored, friends));
+  EXPECT_EQ(Names(friends), (Texts{"甲", "乙"}));
+  EXPECT_TRUE(errors.texts.empty());
+
+  const std::string before = ReadFileBytes(File());
+  EXPECT_FALSE(repository.BackupTo(File()));
+  EXPECT_FALSE(repository.BackupTo(folder.File("missing/copy.mdb")));
+  EXPECT_EQ(ReadFileBytes(File()), before);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("missing")));
+  EXPECT_EQ(errors.texts.size(), 2u);
+  EXPECT_EQ(errors.texts[0], "无法备份好友生日：不能备份到数据库文件本身");
+
+  // Reading never creates nor writes a file.
+  const std::string foreign = "not a database" + std::string(600, '.');
+  testing::WriteFileBytes(folder.File("foreign.mdb"), foreign);
+  EXPECT_FALSE(backup.OpenToRead(folder.File("foreign.mdb")));
+  EXPECT_FALSE(backup.OpenToRead(folder.File("absent.mdb")));
+  EXPECT_EQ(ReadFileBytes(folder.File("foreign.mdb")), foreign);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("absent.mdb")));
+}
+
 // Every order of a column is the one the table itself gives for the sort code's ORDER BY
 // (ties in stored order): names in the GBK collation, NULL first, the calendar by number.
 TEST_F(FriendRepositoryTest, LoadsInTheOrdersTheTableSortsIn) {

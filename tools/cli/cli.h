@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "records/error_reporter.h"
+
 namespace memo::cli {
 
 using Arguments = std::vector<std::string>;
@@ -27,6 +29,15 @@ std::string TakeOption(Arguments& args, const std::string& name, const std::stri
                        bool& ok);
 // Removes a "--name" flag from args and tells whether it was there.
 bool TakeFlag(Arguments& args, const std::string& name);
+
+// Data-access errors go to standard error and are counted.
+struct PrintedErrors : ErrorReporter {
+  void ShowError(const std::string& text) override {
+    PrintError(text);
+    ++count;
+  }
+  int count = 0;
+};
 
 // Reads a whole argument as a decimal int; false for anything else.
 bool ReadInteger(const std::string& text, int& value);

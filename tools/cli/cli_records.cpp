@@ -26,14 +26,6 @@
 namespace memo::cli {
 namespace {
 
-struct PrintedErrors : ErrorReporter {
-  void ShowError(const std::string& text) override {
-    PrintError(text);
-    ++count;
-  }
-  int count = 0;
-};
-
 struct NoStatusBar : StatusBar {
   void SetPartText(int, const std::string&) override {}
 };

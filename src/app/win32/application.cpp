@@ -7,6 +7,7 @@
 #include "app/win32/single_instance.h"
 #include "app/win32/web_extras.h"
 #include "records/friend_list.h"
+#include "records/status_bar.h"
 #include "resource_ids.h"
 #include "settings/settings_names.h"
 #include "ui/images.h"
@@ -27,7 +28,8 @@ Application::Application()
       tray_(trayPlatform_, taskbarCreatedMessage_),
       trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)),
       records_(*this, ExecutableDirectory()),
-      friends_(records_, main_, [this] { StartUpcomingPass(); }) {
+      friends_(records_, main_, [this] { StartUpcomingPass(); }),
+      exchange_(records_, main_, settings_, [this] { ReloadFriends(); }) {
   records_.AttachHooks(*this);
   friends_.AttachHooks(hooks);
 }
@@ -143,6 +145,14 @@ void Application::StartUpcomingPass() {
   if (hooks.recomputeUpcoming) worker_.Post(hooks.recomputeUpcoming);
 }
 
+void Application::ReloadFriends() {
+  worker_.Post([this] {
+    if (!hooks.loadFriendList) return;
+    ShowRecordCount(hooks.loadFriendList(settings_.ReadNumber(SortSetting)), main_.Status());
+  });
+  StartUpcomingPass();
+}
+
 void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
   using Button = ui::main_window::ToolbarButton;
   switch (button) {
@@ -203,6 +213,18 @@ void Application::OnSortMenu(SortCode code) {
 
 SortCode Application::CurrentSortCode() {
   return ChosenSortCode(settings_);
+}
+
+void Application::OnImport() {
+  exchange_.OnImport();
+}
+
+void Application::OnExport() {
+  exchange_.OnExport();
+}
+
+void Application::OnBackup() {
+  exchange_.OnBackup();
 }
 
 void Application::OnTrayMenu(ui::main_window::TrayMenuItem item) {

@@ -14,6 +14,7 @@
 #include "app/main_window_setup.h"
 #include "app/tray_icon.h"
 #include "app/win32/day_signals.h"
+#include "app/win32/exchange_commands.h"
 #include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"
 #include "app/win32/registry_settings_store.h"
@@ -70,6 +71,10 @@ class Application : private ui::MainWindowOperations,
   void OnFriendListDoubleClick() override;
   void OnSortMenu(SortCode code) override;
   SortCode CurrentSortCode() override;
+  // ui::ExchangeOperations, for the friend list's menu
+  void OnImport() override;
+  void OnExport() override;
+  void OnBackup() override;
   void OnTrayMenu(ui::main_window::TrayMenuItem item) override;
   // MainWindowView and SettingsEffects
   void SetCaption(const std::string& text) override;
@@ -86,6 +91,8 @@ class Application : private ui::MainWindowOperations,
   void OnDaySignal(DaySignal signal);
   void ShowAdvertisement();
   void StartUpcomingPass();
+  // The friend list loaded again in the stored sort order, then the upcoming pass.
+  void ReloadFriends();
   void AddFriend();
   void Exit();
   void OnTrayIconClick(int mouseMessage);
@@ -103,6 +110,7 @@ class Application : private ui::MainWindowOperations,
   std::string startBalloonText_;
   ProgramRecords records_;
   FriendCommands friends_;
+  ExchangeCommands exchange_;
   // The background worker's alone; made by start-up's set-up, before it reads the clock.
   std::optional<DayWatch> dayWatch_;
   // Last, so that it ends first, while everything its work uses still exists.

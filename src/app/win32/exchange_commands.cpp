@@ -1,0 +1,92 @@
+#include "app/win32/exchange_commands.h"
+
+#include <windows.h>
+
+#include "exchange/export_file.h"
+#include "exchange/import_plan.h"
+#include "exchange/import_source.h"
+#include "records/program_files.h"
+#include "report/upcoming_report.h"
+#include "text/win32/wide_text.h"
+#include "ui/calendar_export_window.h"
+#include "ui/file_dialogs.h"
+
+namespace memo {
+namespace {
+
+constexpr size_t kPreviewLines = 15;  // of each list; a message box shows no more well
+constexpr char kImportCaption[] = "导入";
+constexpr char kExportCaption[] = "导出";
+constexpr char kBackupCaption[] = "备份数据";
+
+}  // namespace
+
+int ExchangeCommands::Tell(const std::string& text, const char* caption, UINT style) {
+  return MessageBoxW(main_.Handle(), Wide(text).c_str(), Wide(caption).c_str(), style);
+}
+
+bool ExchangeCommands::StoredFriends(std::vector<Friend>& friends) {
+  bool read = false;
+  records_.Use(
+      [&](RecordsContext& records) { read = records.repository.Load(SortCode::kStored, friends); });
+  return read;
+}
+
+void ExchangeCommands::OnImport() {
+  const std::optional<std::string> path = ui::ChooseImportFile(main_.Handle());
+  if (!path) return;
+  // The file is read before the records are taken, so that the worker never waits for it.
+  ImportRead read = ReadImportFile(*path);
+  std::vector<Friend> stored;
+  if (!StoredFriends(stored)) return;
+  const ImportPlan plan = PlanImport(std::move(read), stored);
+  if (plan.additions.empty()) {
+    Tell(PreviewText(plan, kPreviewLines), kImportCaption, MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  if (Tell(PreviewText(plan, kPreviewLines) + "\r\n\r\n导入这些好友吗？", kImportCaption,
+           MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
+    return;
+  }
+  bool storedAll = false;
+  records_.Use(
+      [&](RecordsContext& records) { storedAll = records.repository.InsertAll(plan.Friends()); });
+  if (!storedAll) return;
+  main_.ShowPage(ui::FriendListPage);
+  reloadFriends_();
+  Tell(PlanSummary(plan, true), kImportCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void ExchangeCommands::OnExport() {
+  const std::optional<ui::ExportTarget> target = ui::ChooseExportFile(main_.Handle());
+  if (!target) return;
+  CalendarOptions calendar;
+  if (target->format == ExchangeFormat::kCalendar) {
+    ui::CalendarExportWindow step;
+    const std::optional<ui::CalendarChoice> choice = step.Ask(main_.Handle());
+    if (!choice) return;
+    calendar.years = choice->years;
+    calendar.rules = choice->rules;
+  }
+  calendar.today = TodayNow();
+  calendar.alarmDaysAhead = DaysAheadSetting(settings_);
+  calendar.stampUtc = CurrentUtcTime();
+  std::vector<Friend> friends;
+  if (!StoredFriends(friends)) return;
+  const ExportedFile file = ExportFriends(friends, target->format, calendar);
+  if (!WriteWholeFile(target->path, file.bytes)) {
+    Tell("无法写入文件：" + target->path, kExportCaption, MB_OK | MB_ICONERROR);
+    return;
+  }
+  Tell(file.summary, kExportCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void ExchangeCommands::OnBackup() {
+  const std::optional<std::string> path = ui::ChooseBackupFile(main_.Handle());
+  if (!path) return;
+  bool copied = false;
+  records_.Use([&](RecordsContext& records) { copied = records.repository.BackupTo(*path); });
+  if (copied) Tell("已备份到" + *path, kBackupCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace memo

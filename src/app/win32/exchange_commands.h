@@ -1,0 +1,41 @@
+// The exchange commands of the program's menus, each through the standard file dialogs on
+// the program's records: 导入… (a preview, then every friend or none stored), 导出… (the
+// file type chooses the format; a calendar asks for its span first) and 备份数据….
+#pragma once
+
+#include <functional>
+
+#include "app/win32/program_records.h"
+#include "settings/settings_store.h"
+#include "ui/exchange_menu.h"
+#include "ui/main_window.h"
+
+namespace memo {
+
+class ExchangeCommands : public ui::ExchangeOperations {
+ public:
+  // `reloadFriends` queues a reload of the friend list, then the upcoming pass, on the
+  // background worker.
+  ExchangeCommands(ProgramRecords& records, ui::MainWindow& main, SettingsStore& settings,
+                   std::function<void()> reloadFriends)
+      : records_(records),
+        main_(main),
+        settings_(settings),
+        reloadFriends_(std::move(reloadFriends)) {}
+
+  void OnImport() override;
+  void OnExport() override;
+  void OnBackup() override;
+
+ private:
+  // Every stored friend in stored order; false when the table cannot be read (reported).
+  bool StoredFriends(std::vector<Friend>& friends);
+  int Tell(const std::string& text, const char* caption, UINT style);
+
+  ProgramRecords& records_;
+  ui::MainWindow& main_;
+  SettingsStore& settings_;
+  std::function<void()> reloadFriends_;
+};
+
+}  // namespace memo

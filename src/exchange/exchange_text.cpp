@@ -1,0 +1,97 @@
+#include "exchange/exchange_text.h"
+
+#include <cctype>
+
+#include "text/text_codec.h"
+
+namespace memo {
+namespace {
+
+bool IsContinuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
+
+char LowerAscii(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+}  // namespace
+
+std::string_view WithoutBom(std::string_view bytes) {
+  return bytes.substr(0, 3) == kUtf8Bom ? bytes.substr(3) : bytes;
+}
+
+bool IsUtf8(std::string_view bytes) {
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const unsigned char lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    size_t length = 0;
+    unsigned int smallest = 0;  // below it the form is overlong
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2, smallest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3, smallest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4, smallest = 0x10000;
+    } else {
+      return false;
+    }
+    if (i + length > bytes.size()) return false;
+    unsigned int codePoint = lead & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) {
+      const unsigned char byte = static_cast<unsigned char>(bytes[i + k]);
+      if (!IsContinuation(byte)) return false;
+      codePoint = codePoint << 6 | (byte & 0x3F);
+    }
+    if (codePoint < smallest || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+FileEncoding EncodingOf(std::string_view bytes) {
+  return IsUtf8(bytes) ? FileEncoding::kUtf8 : FileEncoding::kGbk;
+}
+
+std::optional<std::string> ExactGbk(const std::string& text, FileEncoding encoding) {
+  bool ascii = true;
+  for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return text;
+  // The codecs replace what they cannot convert; converting back tells whether they did.
+  if (encoding == FileEncoding::kGbk) {
+    if (Utf8ToGbk(GbkToUtf8(text)) != text) return std::nullopt;
+    return text;
+  }
+  if (!IsUtf8(text)) return std::nullopt;
+  std::string gbk = Utf8ToGbk(text);
+  if (GbkToUtf8(gbk) != text) return std::nullopt;
+  return gbk;
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const char* const blanks = " \t\r\n";
+  const size_t first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return std::string_view();
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && StartsWithIgnoringCase(a, b);
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (LowerAscii(text[i]) != LowerAscii(prefix[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace memo

@@ -1,0 +1,128 @@
+#include "exchange/friends_csv.h"
+
+#include <array>
+#include <optional>
+
+#include "datetime/gbk_text.h"
+#include "exchange/csv_records.h"
+#include "exchange/exchange_text.h"
+#include "reckoning/birthday.h"
+#include "text/text_codec.h"
+
+namespace memo {
+namespace {
+
+enum Column { kName, kBirthday, kCalendar, kContact, kColumns };
+constexpr std::array<const char*, kColumns> kHeaders = {"姓名", "生日", "历法", "联系方式"};
+constexpr char kLineEnd[] = "\r\n";
+
+using ColumnPositions = std::array<size_t, kColumns>;
+constexpr ColumnPositions kHeaderOrder = {0, 1, 2, 3};
+
+// The positions of the columns when the record is the header; nothing when it is not.
+std::optional<ColumnPositions> HeaderPositions(const CsvRecord& record, FileEncoding encoding) {
+  ColumnPositions positions;
+  positions.fill(kMaxCsvFields);
+  bool named = false;
+  for (size_t i = 0; i < record.fields.size(); ++i) {
+    const std::optional<std::string> title =
+        ExactGbk(std::string(Trimmed(record.fields[i])), encoding);
+    for (size_t column = 0; title && column < kColumns; ++column) {
+      if (*title == kHeaders[column] && positions[column] == kMaxCsvFields) {
+        positions[column] = i;
+        named = named || column == kName;
+      }
+    }
+  }
+  if (!named) return std::nullopt;
+  return positions;
+}
+
+// 1 lunar, 0 solar, -1 neither.
+int LunarOf(const std::string& calendar) {
+  if (calendar.empty() || calendar == kSolarCalendar || calendar == "阳历" ||
+      EqualsIgnoringCase(calendar, "solar")) {
+    return 0;
+  }
+  if (calendar == kLunarCalendar || calendar == "阴历" || EqualsIgnoringCase(calendar, "lunar")) {
+    return 1;
+  }
+  return -1;
+}
+
+class CsvFriends {
+ public:
+  CsvFriends(FileEncoding encoding, const ColumnPositions& positions)
+      : encoding_(encoding), positions_(positions) {}
+
+  void Take(ImportRead& read, const CsvRecord& record) const {
+    const std::optional<std::string> name = Field(record, kName);
+    const std::string shown =
+        name ? *name
+             : (encoding_ == FileEncoding::kGbk ? Raw(record, kName)
+                                                : Utf8ToGbk(Raw(record, kName)));
+    const std::optional<std::string> birthdayText = Field(record, kBirthday);
+    const std::optional<std::string> calendar = Field(record, kCalendar);
+    const int lunar = calendar ? LunarOf(*calendar) : -1;
+    if (lunar < 0) return read.Refuse(record.line, shown, kUnknownCalendar);
+    if (birthdayText && birthdayText->empty()) return read.Refuse(record.line, shown, kNoBirthday);
+    const Birthday birthday = ReadBirthday(birthdayText.value_or(""), lunar == 1);
+    if (!birthday.ok()) return read.Refuse(record.line, shown, kBadBirthday);
+    TakeFriend(
+        read, record.line, name, shown, Field(record, kContact),
+        BirthdayFields{birthday.year, birthday.month, birthday.day, lunar == 1, birthday.leap});
+  }
+
+ private:
+  std::string Raw(const CsvRecord& record, Column column) const {
+    const size_t at = positions_[column];
+    return at < record.fields.size() ? std::string(Trimmed(record.fields[at])) : std::string();
+  }
+  std::optional<std::string> Field(const CsvRecord& record, Column column) const {
+    return ExactGbk(Raw(record, column), encoding_);
+  }
+
+  FileEncoding encoding_;
+  ColumnPositions positions_;
+};
+
+}  // namespace
+
+std::string WriteFriendsCsv(const std::vector<Friend>& friends) {
+  std::string out = kUtf8Bom;
+  std::string header;
+  for (const char* title : kHeaders) header += (header.empty() ? "" : ",") + std::string(title);
+  out += GbkToUtf8(header) + kLineEnd;
+  for (const Friend& person : friends) {
+    out += CsvField(GbkToUtf8(person.name)) + ',' + CsvField(GbkToUtf8(person.birthday.text)) +
+           ',' + GbkToUtf8(person.birthday.calendarName()) + ',' +
+           CsvField(GbkToUtf8(person.contact)) + kLineEnd;
+  }
+  return out;
+}
+
+ImportRead ReadFriendsCsv(std::string_view bytes) {
+  bytes = WithoutBom(bytes);
+  const FileEncoding encoding = EncodingOf(bytes);
+  ImportRead read;
+  std::optional<CsvFriends> friends;
+  size_t pos = 0;
+  int line = 1;
+  CsvRecord record;
+  while (ReadCsvRecord(bytes, pos, line, record)) {
+    if (record.fields.size() == 1 && Trimmed(record.fields[0]).empty()) continue;
+    if (!friends) {
+      const std::optional<ColumnPositions> header = HeaderPositions(record, encoding);
+      friends.emplace(encoding, header.value_or(kHeaderOrder));
+      if (header) continue;
+    }
+    if (read.Full()) {
+      read.failure = kTooManyEntries;
+      break;
+    }
+    friends->Take(read, record);
+  }
+  return read;
+}
+
+}  // namespace memo

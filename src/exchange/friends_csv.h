@@ -1,0 +1,23 @@
+// Friends as a spreadsheet file: comma-separated values with the header
+// 姓名,生日,历法,联系方式, the birthday as stored ("1980年5月3日", "[闰月]" after a lunar
+// leap month) and the calendar as "公历" or "农历". Written as UTF-8 with a byte order
+// mark, so that Excel reads it right; read as UTF-8 with or without the mark, or as GBK.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exchange/imported_friends.h"
+#include "records/friend.h"
+
+namespace memo {
+
+std::string WriteFriendsCsv(const std::vector<Friend>& friends);
+
+// The columns are found by their header, in any order; a file without the header is read
+// in the order above. A birthday may be written in any form the date texts take
+// ("1980-05-03", "1980/5/3"); the calendar may also be 阳历 or 阴历, and empty is 公历.
+ImportRead ReadFriendsCsv(std::string_view bytes);
+
+}  // namespace memo

@@ -1,0 +1,73 @@
+// What reading an exchange file gives: the friends it holds, each with the line it begins
+// on, and the entries refused, each with its line and reason. Texts are GBK.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/friend.h"
+
+namespace memo {
+
+// Limits that keep a huge or hostile file from taking the program's memory and time.
+inline constexpr size_t kMaxImportFileBytes = 64u << 20;
+inline constexpr size_t kMaxImportEntries = 100000;  // friends and refusals together
+inline constexpr size_t kMaxImportTextBytes = 255;   // a name or a contact, in GBK
+
+// The reasons an entry is refused.
+inline constexpr char kNoBirthday[] = "没有生日";
+inline constexpr char kNoBirthYear[] = "生日没有年份";
+inline constexpr char kBadBirthday[] = "生日不是有效日期";
+inline constexpr char kUnknownCalendar[] = "历法不是公历或农历";
+inline constexpr char kNoName[] = "没有姓名";
+inline constexpr char kNameNotGbk[] = "姓名含有GBK字符集以外的字";
+inline constexpr char kContactNotGbk[] = "联系方式含有GBK字符集以外的字";
+inline constexpr char kNameTooLong[] = "姓名太长";
+inline constexpr char kContactTooLong[] = "联系方式太长";
+inline constexpr char kUnfinishedCard[] = "名片没有结束（缺少END:VCARD）";
+// Reasons that refuse the whole file.
+inline constexpr char kTooManyEntries[] = "文件中的条目超过100000个";
+inline constexpr char kUnreadableFile[] = "文件无法读取";
+inline constexpr char kFileTooLarge[] = "文件超过64MB";
+inline constexpr char kCalendarFile[] = "日历文件只能导出，不能导入";
+inline constexpr char kUnknownFile[] = "这不是通讯录、表格或备份文件";
+
+struct ImportedFriend {
+  int line = 0;
+  Friend person;
+};
+
+struct Refusal {
+  int line = 0;
+  std::string name;  // as far as it could be read, for the user to find the entry
+  std::string reason;
+};
+
+struct ImportRead {
+  std::vector<ImportedFriend> friends;
+  std::vector<Refusal> refusals;
+  // Why the whole file was refused; empty when it was read.
+  std::string failure;
+
+  bool Full() const;
+  void Refuse(int line, const std::string& name, const std::string& reason);
+};
+
+// A birthday as an exchange file gives it, before it is checked.
+struct BirthdayFields {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  bool lunar = false;
+  bool leap = false;
+};
+
+// Adds the friend with the birthday in its stored form, or a refusal: a name that is empty,
+// too long or without a GBK form (nothing), a contact too long or without one, or a date
+// that is no birthday.
+void TakeFriend(ImportRead& read, int line, const std::optional<std::string>& name,
+                const std::string& shownName, const std::optional<std::string>& contact,
+                const BirthdayFields& birthday);
+
+}  // namespace memo

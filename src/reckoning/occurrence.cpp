@@ -1,0 +1,20 @@
+#include "reckoning/occurrence.h"
+
+#include <algorithm>
+
+#include "reckoning/lunar_days.h"
+
+namespace memo {
+
+DateTime OccurrenceIn(int year, int month, int day, bool leap, bool lunar) {
+  if (lunar) return LunarToSolar(year, month, day, leap);
+  if (!IsSolarDate(year, month, 1)) return EmptyDateTime;
+  return MakeDateTime(year, month, std::min(day, SolarMonthDays(year, month)));
+}
+
+DateTime OccurrenceIn(const Birthday& birthday, int year) {
+  if (!birthday.ok()) return EmptyDateTime;
+  return OccurrenceIn(year, birthday.month, birthday.day, birthday.leap, birthday.lunar());
+}
+
+}  // namespace memo

@@ -1,0 +1,64 @@
+#include "ui/calendar_export_window.h"
+
+#include <string>
+
+#include "exchange/calendar_writer.h"
+#include "text/win32/wide_text.h"
+#include "ui/window_ids.h"
+
+namespace memo::ui {
+namespace {
+
+using namespace calendar_export_window;
+using Type = ControlType;
+
+const char* const kRulesNoteText =
+    "重复事件的农历生日由日历程序按它自己的历表推算，个别月份（例如2027年、2030年）"
+    "与本程序不同；不选时每年的生日都按本程序的日子写入。";
+
+// clang-format off
+const ControlDesign kControls[] = {
+  // id          type             text                                 left top  width height
+  {kYearsLabel,  Type::Label,     "导出多少年（从今年起）：",           {16,  18,  160,  20}},
+  {kYears,       Type::EditBox,   "21",                                {180, 16,  56,   20}, NoContainer, 0, NoTabOrder, CentredText | IntegerInput},
+  {kRules,       Type::CheckBox,  "每位好友一个重复事件（RFC 7529）",  {16,  46,  300,  20}},
+  {kRulesNote,   Type::Label,     kRulesNoteText,                      {16,  72,  300,  48}, NoContainer, 0, NoTabOrder, CompactFont},
+  {kSave,        Type::Button,    "确定",                              {128, 128, 88,   24}},
+  {kCancel,      Type::Button,    "取消",                              {228, 128, 88,   24}},
+};
+// clang-format on
+
+const WindowDesign kWindow = {kCalendarExportWindowClass,
+                              "导出日历",
+                              340,
+                              200,
+                              false,
+                              kControls,
+                              sizeof(kControls) / sizeof(kControls[0])};
+
+}  // namespace
+
+CalendarExportWindow::CalendarExportWindow() : form_(kWindow) {
+  form_.Get<Button>(kSave).onClick = [this] { Confirm(); };
+  form_.Get<Button>(kCancel).onClick = [this] { form_.Close(); };
+}
+
+std::optional<CalendarChoice> CalendarExportWindow::Ask(HWND owner) {
+  form_.OpenModal(owner);
+  return choice_;
+}
+
+void CalendarExportWindow::Confirm() {
+  const std::optional<int> years = CalendarYearsOf(form_.Get<EditBox>(kYears).Text());
+  if (!years) {
+    const std::string message = "请输入1到" + std::to_string(kMaxCalendarYears) + "之间的年数。";
+    MessageBoxW(form_.Handle(), Wide(message).c_str(), Wide("导出日历").c_str(),
+                MB_OK | MB_ICONEXCLAMATION);
+    form_.Get<EditBox>(kYears).Focus();
+    return;
+  }
+  choice_ = CalendarChoice{*years, form_.Get<CheckBox>(kRules).Checked()};
+  form_.Close();
+}
+
+}  // namespace memo::ui

@@ -1,0 +1,78 @@
+// The spreadsheet file: written for Excel, read in its encodings and column orders, with
+// every refused row's line and reason.
+#include "exchange/friends_csv.h"
+
+#include <gtest/gtest.h>
+
+#include "exchange_friends.h"
+#include "text/text_codec.h"
+
+namespace memo {
+namespace {
+
+using testing::Described;
+using testing::Person;
+using Texts = std::vector<std::string>;
+
+Texts Read(const std::string& bytes, Texts* refusals = nullptr) {
+  const ImportRead read = ReadFriendsCsv(bytes);
+  std::vector<Friend> friends;
+  for (const ImportedFriend& entry : read.friends) friends.push_back(entry.person);
+  if (refusals) {
+    for (const Refusal& refusal : read.refusals) {
+      refusals->push_back(std::to_string(refusal.line) + "|" + refusal.name + "|" + refusal.reason);
+    }
+  }
+  return Described(friends);
+}
+
+TEST(FriendsCsv, WrittenWithBomAndHeaderAndReadBack) {
+  const std::vector<Friend> friends = {Person("张三", "1980年5月3日", false, "13800000000"),
+                                       Person("李, \"四\"", "1990年5月12日[闰月]", true, "a\r\nb"),
+                                       Person(" 王五", "1965年2月3日", true)};
+  const std::string bytes = WriteFriendsCsv(friends);
+  EXPECT_EQ(bytes.substr(0, bytes.find(u8"李")),
+            u8"\xEF\xBB\xBF姓名,生日,历法,联系方式\r\n张三,1980年5月3日,公历,13800000000\r\n\"");
+  EXPECT_EQ(Read(bytes),
+            (Texts{"张三|1980年5月3日|公历|13800000000", "李, \"四\"|1990年5月12日[闰月]|农历|a\nb",
+                   "王五|1965年2月3日|农历|"}));  // blanks at the ends go
+}
+
+TEST(FriendsCsv, EncodingsColumnOrdersAndDateForms) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    Texts read;
+  } cases[] = {
+      {"UTF-8 without a mark, columns reordered, an extra column",
+       u8"联系方式,备注,历法,姓名,生日\n123,x,阴历,甲,1980/5/3\n,,,乙,1980-05-04\n",
+       {"甲|1980年5月3日|农历|123", "乙|1980年5月4日|公历|"}},
+      {"GBK as a Chinese Excel saves it",
+       Utf8ToGbk(u8"姓名,生日,历法\r\n丙,1980年5月3日,农历\r\n"),
+       {"丙|1980年5月3日|农历|"}},
+      {"no header", u8"丁,1980-5-3,公历,1\n", {"丁|1980年5月3日|公历|1"}},
+  };
+  for (const auto& [what, bytes, read] : cases) EXPECT_EQ(Read(bytes), read) << what;
+}
+
+TEST(FriendsCsv, RefusedRowsWithTheirLines) {
+  Texts refusals;
+  const Texts read = Read(
+      u8"姓名,生日,历法\n"
+      u8"甲,1980年5月3日,回历\n"
+      u8"\"乙\n(两行)\",1980年2月30日,公历\n"
+      u8"丙,,公历\n"
+      u8",1980-05-03,公历\n"
+      u8"\n"
+      u8"丁,1980年5月3日[闰月],公历\n"
+      u8"戊,1980年5月31日,农历\n"
+      u8"己,1980年5月3日,农历\n",
+      &refusals);
+  EXPECT_EQ(read, Texts{"己|1980年5月3日|农历|"});
+  EXPECT_EQ(refusals,
+            (Texts{"2|甲|历法不是公历或农历", "3|乙\n(两行)|生日不是有效日期", "5|丙|没有生日",
+                   "6||没有姓名", "8|丁|生日不是有效日期", "9|戊|生日不是有效日期"}));
+}
+
+}  // namespace
+}  // namespace memo
