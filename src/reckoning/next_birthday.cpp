@@ -1,7 +1,7 @@
 #include "reckoning/next_birthday.h"
 
 #include "datetime/date_time.h"
-#include "datetime/gbk_text.h"
+#include "reckoning/lunar_days.h"
 
 namespace memo {
 namespace {
@@ -10,62 +10,36 @@ int DaysFromToday(DateTime date, const TodayDates& today) {
   return static_cast<int>(TruncateToInteger(DaysBetween(date, today.solar)));
 }
 
-// The year of the next occurrence: this one unless its month is already past.
-int OccurrenceYear(int year, int currentMonth, int month) {
-  return currentMonth > month ? year + 1 : year;
-}
-
-int SolarDays(int month, int day, const TodayDates& today) {
-  const int year = OccurrenceYear(today.solarYear, today.solarMonth, month);
+int SolarDays(const Birthday& birthday, int year, const TodayDates& today) {
   // A day the month lacks that year counts on the last day before it that it has. Day 28
   // exists in every month, unless the year itself is out of range.
-  int existing = day;
-  while (existing >= 1 && !IsSolarDate(year, month, existing)) --existing;
-  return DaysFromToday(existing >= 1 ? MakeDateTime(year, month, existing) : MinDateTime, today);
+  int existing = birthday.day;
+  while (existing >= 1 && !IsSolarDate(year, birthday.month, existing)) --existing;
+  return DaysFromToday(existing >= 1 ? MakeDateTime(year, birthday.month, existing) : MinDateTime,
+                       today);
 }
 
-// Counted from the lunar numbers rather than through carriers: lunar 2月29日 exists in
-// every lunar year but has a carrier only in Gregorian leap years, and a birthday or a
-// today on that day must still count.
-int LunarDays(int month, int day, bool leap, const TodayDates& today) {
+int LunarDays(const Birthday& birthday, int year, const TodayDates& today) {
   if (today.lunar.year == 0) return DaysFromToday(EmptyDateTime, today);
-  const int year = OccurrenceYear(today.lunar.year, today.lunar.month, month);
-  return DaysFromToday(LunarToSolar(year, month, day, leap), today);
-}
-
-int DaysUntil(int month, int day, bool leap, bool lunar, const TodayDates& today) {
-  return lunar ? LunarDays(month, day, leap, today) : SolarDays(month, day, today);
-}
-
-std::string MonthDayText(int month, int day, bool leap) {
-  return NumberToText(month) + "月" + NumberToText(day) + (leap ? "日[闰月]" : "日");
-}
-
-// The date of a stored text, the leap mark taken out where `leap` says it is there.
-DateTime DateOfText(const std::string& text, bool leap) {
-  return DateFromText(leap ? ReplaceText(text, kLeapMonthMark, "") : text);
+  return DaysFromToday(LunarToSolar(year, birthday.month, birthday.day, birthday.leap), today);
 }
 
 }  // namespace
 
-int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
-  return DaysUntil(birthday.month, birthday.day, birthday.leap, birthday.lunar(), today);
+int OccurrenceYear(const Birthday& birthday, const TodayDates& today) {
+  const int currentMonth = birthday.lunar() ? today.lunar.month : today.solarMonth;
+  const int year = CurrentYear(today, birthday.lunar());
+  return currentMonth > birthday.month ? year + 1 : year;
 }
 
-int DaysUntilBirthday(const std::string& birthdayText, bool lunar) {
-  const bool leap = lunar && FindText(birthdayText, kLeapMonthMark) != -1;
-  const DateTime date = DateOfText(birthdayText, leap);
-  return DaysUntil(MonthOf(date), DayOf(date), leap, lunar, TodayNow());
+int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
+  const int year = OccurrenceYear(birthday, today);
+  return birthday.lunar() ? LunarDays(birthday, year, today) : SolarDays(birthday, year, today);
 }
 
 std::string NextBirthdayText(const Birthday& birthday) {
-  return MonthDayText(birthday.month, birthday.day, birthday.leap);
-}
-
-std::string NextBirthdayText(const std::string& birthdayText) {
-  const bool leap = FindText(birthdayText, kLeapMonthMark) != -1;
-  const DateTime date = DateOfText(birthdayText, leap);
-  return MonthDayText(MonthOf(date), DayOf(date), leap);
+  return NumberToText(birthday.month) + "月" + NumberToText(birthday.day) +
+         (birthday.leap ? "日[闰月]" : "日");
 }
 
 std::string CountdownText(int days) {

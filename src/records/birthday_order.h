@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "reckoning/birthday.h"
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 #include "records/sort_code.h"
 
 namespace memo {

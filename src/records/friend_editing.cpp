@@ -6,9 +6,10 @@
 
 namespace memo {
 
-std::optional<Birthday> BirthdayOfDate(DateTime date, bool lunar, bool leap) {
+std::optional<Birthday> SolarBirthdayOfDate(DateTime date) {
   if (!(date >= MinDateTime && date <= MaxDateTime)) return std::nullopt;
-  return BirthdayOn(DatePart(date), lunar, leap);
+  const DateTime day = DatePart(date);
+  return BirthdayOf(false, YearOf(day), MonthOf(day), DayOf(day), false);
 }
 
 bool AddFriend(RecordsContext& context, Friend person) {

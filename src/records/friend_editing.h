@@ -12,10 +12,9 @@
 
 namespace memo {
 
-// The birthday a date of the add window or the command-line tool stands for (the birth
-// date, or in lunar mode its lunar carrier; the time of day does not count); nothing for
-// a value outside the dates a birthday text can hold.
-std::optional<Birthday> BirthdayOfDate(DateTime date, bool lunar, bool leap);
+// The solar birthday a date of the add window or the command-line tool stands for (the time
+// of day does not count); nothing for a value outside the dates a birthday text can hold.
+std::optional<Birthday> SolarBirthdayOfDate(DateTime date);
 
 // Stores a new friend, adds it at the end of the friend list and brings the status bar up
 // to the list.

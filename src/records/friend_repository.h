@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 #include "records/error_reporter.h"
 #include "records/friend.h"
 #include "records/sort_code.h"

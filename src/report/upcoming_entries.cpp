@@ -28,7 +28,8 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
   for (const Due& next : due) {
     const Birthday& birthday = next.person->birthday;
     entries.push_back(UpcomingEntry{*next.person, next.days, NextBirthdayText(birthday),
-                                    AgeText(birthday, today), UpcomingNote(birthday, today)});
+                                    OccurrenceAgeText(birthday, today),
+                                    FallbackNote(birthday, today).value_or("")});
   }
   return entries;
 }

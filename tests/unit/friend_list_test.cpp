@@ -103,9 +103,10 @@ TEST_F(FriendListTest, ColumnsAndAges) {
   // Birthdays that read as no date are listed as stored, without an age, and counted.
   for (const char* unreadable : {"garbage", "", "2013年2月29日"})
     StoreRaw("孙八", unreadable, false);
+  StoreRaw("周九", "1980年2月30日", true);  // lunar texts are read by their numbers
 
-  EXPECT_EQ(LoadFriendList(context, 0), 9);
-  ASSERT_EQ(friends.rows.size(), 9u);
+  EXPECT_EQ(LoadFriendList(context, 0), 10);
+  ASSERT_EQ(friends.rows.size(), 10u);
   EXPECT_EQ(Row(0), (Names{"张伟", "1980年5月3日", "公历", "32岁", "123"}));
   // Lunar ages count from today's lunar year: 2012-01-01 is in lunar 2011.
   EXPECT_EQ(Row(3), (Names{"王五", "1990年5月8日[闰月]", "农历", "21岁", "qq"}));
@@ -113,6 +114,7 @@ TEST_F(FriendListTest, ColumnsAndAges) {
   EXPECT_EQ(Row(6), (Names{"孙八", "garbage", "公历", "", ""}));
   EXPECT_EQ(Row(7), (Names{"孙八", "", "公历", "", ""}));
   EXPECT_EQ(Row(8), (Names{"孙八", "2013年2月29日", "公历", "", ""}));
+  EXPECT_EQ(Row(9), (Names{"周九", "1980年2月30日", "农历", "31岁", ""}));
   On(2012, 12, 31);
   LoadFriendList(context, 0);
   EXPECT_EQ(friends.rows[5].cells[3], "32岁");
@@ -199,7 +201,7 @@ TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   Add("王五", "1990年5月8日[闰月]", true);
   Add("", "1980年5月3日", false);
   // A solar date picked on a day of a lunar leap month keeps a plain date text.
-  const std::optional<Birthday> solar = BirthdayOfDate(MakeDateTime(2012, 6, 1, 13), false, true);
+  const std::optional<Birthday> solar = SolarBirthdayOfDate(MakeDateTime(2012, 6, 1, 13));
   ASSERT_TRUE(solar);
   AddFriend(context, Friend{0, "钱七", *solar, ""});
   EXPECT_EQ(Row(0), (Names{"王五", "1990年5月8日[闰月]", "农历", "22岁", ""}));
@@ -212,16 +214,16 @@ TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   EXPECT_EQ(stored[2].birthday.text, "2012年6月1日");
 
   // The dates a birthday can hold: 100年1月1日 is one, anything past 9999年12月31日 is not.
-  EXPECT_EQ(BirthdayOfDate(MinDateTime, false, false)->text, "100年1月1日");
-  EXPECT_FALSE(BirthdayOfDate(MaxDateTime + 1, false, false));
-  EXPECT_FALSE(BirthdayOfDate(MinDateTime - 1, true, false));
+  EXPECT_EQ(SolarBirthdayOfDate(MinDateTime)->text, "100年1月1日");
+  EXPECT_FALSE(SolarBirthdayOfDate(MaxDateTime + 1));
+  EXPECT_FALSE(SolarBirthdayOfDate(MinDateTime - 1));
 
   // Changing a friend of a sorted list changes that friend, and a reload shows what the
   // change wrote.
   LoadFriendList(context, 1);  // "", 钱七, 王五
   ASSERT_EQ(Row(2)[0], "王五");
   Friend changed = context.friends[2];
-  changed.birthday = *BirthdayOfDate(MakeDateTime(1991, 5, 8), true, false);
+  changed.birthday = BirthdayOf(true, 1991, 5, 8, false);
   changed.contact = "新";
   ASSERT_TRUE(UpdateFriend(context, changed));
   const Names edited = Row(2);

@@ -213,10 +213,12 @@ TEST_F(UpcomingReportTest, UnwritablePageIsNoFailure) {
 // A birthday that reads as no date is never counted: it is in no list, page, tip or balloon.
 TEST_F(UpcomingReportTest, UnreadableBirthdaysAreNeverUpcoming) {
   On(2013, 1, 1);
-  for (const char* unreadable : {"garbage", "", "2013年2月29日", "某天"}) {
+  for (const char* unreadable : {"garbage", "", "某天"}) {
     Friend("坏", unreadable, false);
     Friend("坏", unreadable, true);
   }
+  Friend("坏", "2013年2月29日", false);
+  Friend("坏", "2013年2月31日", true);  // lunar months have 30 days at most
   Friend("好", "1980年1月1日", false);
   settings.WriteNumber(DaysSetting, 400);
   Recompute();

@@ -56,6 +56,12 @@ std::vector<int> StatusPartEdges(HANDLE process, HWND status) {
   return edges;
 }
 
+std::wstring CueBanner(HANDLE process, HWND edit) {
+  RemoteMemory memory(process, RemoteSize);
+  SendMessageW(edit, EM_GETCUEBANNER, memory.At(TextOffset), TextCharacters);
+  return memory.Text(TextOffset, TextCharacters);
+}
+
 std::vector<Column> ListColumns(HANDLE process, HWND list) {
   HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
   int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));

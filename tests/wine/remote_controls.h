@@ -54,6 +54,8 @@ ListRows ReadListRows(HANDLE process, HWND list);
 void SelectListRows(HANDLE process, HWND list, const std::vector<int>& rows);
 // The date a date picker holds.
 SYSTEMTIME DatePickerTime(HANDLE process, HWND picker);
+// The grey hint an edit box shows while it is empty.
+std::wstring CueBanner(HANDLE process, HWND edit);
 std::vector<std::wstring> TabCaptions(HANDLE process, HWND tab);
 RECT TabItemRect(HANDLE process, HWND tab, int index);
 struct ToolButton {
