@@ -3,8 +3,8 @@
 namespace memo {
 namespace {
 
-constexpr size_t HeaderSize = 6;
-constexpr size_t EntrySize = 16;
+constexpr size_t kHeaderSize = 6;
+constexpr size_t kEntrySize = 16;
 
 uint32_t Little(const std::string& bytes, size_t at, int count) {
   uint32_t value = 0;
@@ -15,12 +15,12 @@ uint32_t Little(const std::string& bytes, size_t at, int count) {
 }  // namespace
 
 std::optional<IconEntry> FirstIconEntry(const std::string& icoFile) {
-  if (icoFile.size() < HeaderSize + EntrySize) return std::nullopt;
+  if (icoFile.size() < kHeaderSize + kEntrySize) return std::nullopt;
   // Reserved 0, type 1 (icon), at least one image.
   if (Little(icoFile, 0, 2) != 0 || Little(icoFile, 2, 2) != 1 || Little(icoFile, 4, 2) == 0) {
     return std::nullopt;
   }
-  const size_t at = HeaderSize;
+  const size_t at = kHeaderSize;
   IconEntry entry;
   entry.width = Little(icoFile, at, 1) == 0 ? 256 : static_cast<int>(Little(icoFile, at, 1));
   entry.height =

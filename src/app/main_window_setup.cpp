@@ -6,7 +6,7 @@
 namespace memo {
 
 std::string CaptionFromTitle(const std::string& storedTitle) {
-  return storedTitle.empty() ? std::string(DefaultTitle) : storedTitle;
+  return storedTitle.empty() ? std::string(kDefaultTitle) : storedTitle;
 }
 
 std::string TodayText(DateTime today, const std::string& todayLunarText) {
@@ -17,7 +17,7 @@ namespace {
 
 void ShowFriendList(const MainWindowParts& parts, SettingsStore& settings,
                     const SetUpSteps& steps) {
-  int sortCode = settings.ReadNumber(SortSetting);
+  int sortCode = settings.ReadNumber(kSortSetting);
   ShowRecordCount(steps.loadFriendList ? steps.loadFriendList(sortCode) : 0, parts.status);
 }
 
@@ -25,17 +25,17 @@ void ShowTodayText(StatusBar& status) {
   // Today's lunar date as text also on the days whose lunar date makes no Gregorian date
   // (2月30日), where the date value would read 100年1月1日.
   const TodayDates today = TodayNow();
-  status.SetPartText(TodayPart, TodayText(today.solar, LunarDateText(today.lunar)));
+  status.SetPartText(kTodayPart, TodayText(today.solar, LunarDateText(today.lunar)));
 }
 
 }  // namespace
 
 void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
                      const SetUpSteps& steps) {
-  parts.view.SetCaption(CaptionFromTitle(settings.ReadText(TitleSetting)));
+  parts.view.SetCaption(CaptionFromTitle(settings.ReadText(kTitleSetting)));
   ShowFriendList(parts, settings, steps);
   ShowTodayText(parts.status);
-  if (settings.ReadNumber(TraySetting) == 0) parts.view.ShowTrayIcon();
+  if (settings.ReadNumber(kTraySetting) == 0) parts.view.ShowTrayIcon();
   // The upcoming pass reads the friend list, so it starts only once the list is filled.
   if (steps.startUpcomingPass) steps.startUpcomingPass();
   if (steps.showAdvertisement) steps.showAdvertisement();

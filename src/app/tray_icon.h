@@ -12,24 +12,24 @@
 
 namespace memo {
 
-constexpr uint32_t TrayIconId = 1;
-constexpr uint32_t TrayCallbackMessage = 123456;
-constexpr uint32_t BalloonTimerId = 741852;
+constexpr uint32_t kTrayIconId = 1;
+constexpr uint32_t kTrayCallbackMessage = 123456;
+constexpr uint32_t kBalloonTimerId = 741852;
 
 // Window messages the icon takes its part of, in the platform's numbering.
-constexpr uint32_t DestroyWindowMessage = 2;  // WM_DESTROY
-constexpr uint32_t kTimerMessage = 0x113;     // WM_TIMER
-constexpr int LeftButtonDownMessage = 513;    // WM_LBUTTONDOWN
+constexpr uint32_t kDestroyWindowMessage = 2;  // WM_DESTROY
+constexpr uint32_t kTimerMessage = 0x113;      // WM_TIMER
+constexpr int kLeftButtonDownMessage = 513;    // WM_LBUTTONDOWN
 
 // Longest texts the shell record holds, in GBK bytes, before its terminating zero.
-constexpr size_t TipByteLimit = 127;
-constexpr size_t BalloonTextByteLimit = 255;
-constexpr size_t BalloonTitleByteLimit = 63;
+constexpr size_t kTipByteLimit = 127;
+constexpr size_t kBalloonTextByteLimit = 255;
+constexpr size_t kBalloonTitleByteLimit = 63;
 
-constexpr uint32_t TrayMessageFlag = 1, TrayIconFlag = 2, TrayTipFlag = 4, TrayInfoFlag = 16;
-constexpr uint32_t TrayIconFlags = TrayMessageFlag | TrayIconFlag | TrayTipFlag;
+constexpr uint32_t kTrayMessageFlag = 1, TrayIconFlag = 2, TrayTipFlag = 4, TrayInfoFlag = 16;
+constexpr uint32_t kTrayIconFlags = kTrayMessageFlag | TrayIconFlag | TrayTipFlag;
 
-extern const char* const DefaultTrayTip;  // "寿辰备忘录！"
+extern const char* const kDefaultTrayTip;  // "寿辰备忘录！"
 
 using IconHandle = uintptr_t;
 

@@ -220,7 +220,7 @@ void CnMonthCalendar::PointerMoved(int cell) {
   if (target.inMonth && target.hasLunar) {
     hoverCell_ = cell;
     hoverText_ = FormatLunarDay(target.solar.year, target.solar.month, target.solar.day,
-                                DefaultLunarTemplate);
+                                kDefaultLunarTemplate);
     Notify(LunarNotice(CalendarEvent::kPointerOnDay, target), false);
   } else {
     hoverCell_ = -1;

@@ -64,7 +64,7 @@ class CalendarEventSink {
 struct CalendarStoredData {
   DateTime date = 0.0;
   int32_t solarMode = 0;
-  std::string textTemplate;  // empty for DefaultLunarTemplate
+  std::string textTemplate;  // empty for kDefaultLunarTemplate
   int32_t showLists = 1;
 };
 

@@ -86,8 +86,8 @@ DateTime MakeDateTime(int year, int month, int day, int hour, int minute, int se
 }
 
 DateTime ClampDateTime(DateTime value) {
-  if (!(value >= MinDateTime)) return MinDateTime;  // NaN counts as below the range
-  if (value > MaxDateTime) return MaxDateTime;
+  if (!(value >= kMinDateTime)) return kMinDateTime;  // NaN counts as below the range
+  if (value > kMaxDateTime) return kMaxDateTime;
   return value;
 }
 
@@ -206,7 +206,7 @@ DateTime ValueOf(const DateTextFields& read) {
 
 DateTime DateFromText(const std::string& text) {
   const std::optional<DateTextFields> read = ReadDateTextFields(text);
-  if (!read || !IsSolarDate(read->year, read->month, read->day)) return MinDateTime;
+  if (!read || !IsSolarDate(read->year, read->month, read->day)) return kMinDateTime;
   return ValueOf(*read);
 }
 

@@ -10,9 +10,9 @@ namespace memo {
 
 using DateTime = double;
 
-constexpr DateTime EmptyDateTime = 0.0;      // 1899-12-30, "1899年12月30日"
-constexpr DateTime MinDateTime = -657434.0;  // 0100-01-01, "100年1月1日"
-constexpr DateTime MaxDateTime = 2958465.0;  // 9999-12-31
+constexpr DateTime kEmptyDateTime = 0.0;      // 1899-12-30, "1899年12月30日"
+constexpr DateTime kMinDateTime = -657434.0;  // 0100-01-01, "100年1月1日"
+constexpr DateTime kMaxDateTime = 2958465.0;  // 9999-12-31
 
 // The current local date and time, to the second, as the clock seam reports it.
 DateTime Now();
@@ -24,7 +24,7 @@ int DayOf(DateTime value);
 // Seconds since midnight (0..86399) of the clamped value, the time that DateToText shows.
 int SecondOfDay(DateTime value);
 double DaysBetween(DateTime a, DateTime b);
-// MinDateTime for a text that is no date, which is also the value of "100年1月1日";
+// kMinDateTime for a text that is no date, which is also the value of "100年1月1日";
 // ParseDateText tells the two apart.
 DateTime DateFromText(const std::string& text);
 std::string DateToText(DateTime value);
@@ -53,7 +53,7 @@ bool IsSolarDate(int year, int month, int day);
 int WeekdayOf(int year, int month, int day);
 
 // The value of a date text, or nothing when the text is no date or its value lies past
-// MaxDateTime; unlike DateFromText, "100年1月1日" is a value here like any other.
+// kMaxDateTime; unlike DateFromText, "100年1月1日" is a value here like any other.
 std::optional<DateTime> ParseDateText(const std::string& text);
 // The fields of the date text that ParseDateText takes, without making its value.
 std::optional<DateTextFields> ReadDateText(const std::string& text);

@@ -129,7 +129,7 @@ void AddYearEvents(CalendarBuilder& builder, const Friend& person, const FriendT
     const int age = year - birthday.year;
     if (age < 1) continue;  // the day of birth itself is no birthday
     const DateTime date = OccurrenceIn(birthday, year);
-    if (date == EmptyDateTime) continue;
+    if (date == kEmptyDateTime) continue;
     builder.Event(person, year, date,
                   texts.name + of + std::to_string(age) + ageBirthday + texts.lunarDate, texts,
                   std::string());
@@ -154,12 +154,12 @@ void AddRepeatingEvent(CalendarBuilder& builder, const Friend& person, const Fri
   // The first occurrence is the birth date, or for a lunar birth before the engine's years
   // the first occurrence that it converts.
   const Birthday& birthday = person.birthday;
-  DateTime first = EmptyDateTime;
+  DateTime first = kEmptyDateTime;
   for (int year = birthday.year;
-       first == EmptyDateTime && year <= birthday.year + kMaxCalendarYears; ++year) {
+       first == kEmptyDateTime && year <= birthday.year + kMaxCalendarYears; ++year) {
     first = OccurrenceIn(birthday, year);
   }
-  if (first == EmptyDateTime) {
+  if (first == kEmptyDateTime) {
     builder.Skip();
     return;
   }

@@ -25,13 +25,13 @@ inline constexpr int kMaxCalendarYears = 200;
 
 struct CalendarOptions {
   // The span begins in the current year of each friend's own calendar.
-  TodayDates today{EmptyDateTime, {}};
+  TodayDates today{kEmptyDateTime, {}};
   int years = kDefaultCalendarYears;  // 1 to kMaxCalendarYears
   bool rules = false;
   // Each event's alarm goes off this many days before it.
   int alarmDaysAhead = 0;
   // DTSTAMP, in UTC.
-  DateTime stampUtc = EmptyDateTime;
+  DateTime stampUtc = kEmptyDateTime;
 };
 
 struct CalendarFile {

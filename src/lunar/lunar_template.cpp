@@ -6,7 +6,7 @@
 
 namespace memo {
 
-const char* const DefaultLunarTemplate = "%Y年(%S)%M%D %y-%m-%d";
+const char* const kDefaultLunarTemplate = "%Y年(%S)%M%D %y-%m-%d";
 
 std::string FormatLunarText(DateTime moment, const std::string& templateText) {
   const int year = YearOf(moment), month = MonthOf(moment), day = DayOf(moment);
@@ -33,7 +33,7 @@ std::string FormatLunarDay(int year, int month, int day, const std::string& temp
   }
   // The end of the day, so that the year that begins at 立春 names the whole 立春 day.
   return FormatLunarText(MakeDateTime(year, month, day, 23, 59, 59),
-                         templateText.empty() ? DefaultLunarTemplate : templateText);
+                         templateText.empty() ? kDefaultLunarTemplate : templateText);
 }
 
 }  // namespace memo

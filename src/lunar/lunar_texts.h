@@ -8,7 +8,7 @@
 
 namespace memo {
 
-extern const char* const DefaultLunarTemplate;  // "%Y年(%S)%M%D %y-%m-%d"
+extern const char* const kDefaultLunarTemplate;  // "%Y年(%S)%M%D %y-%m-%d"
 
 std::string LunarMonthName(int month, bool isLeapMonth);
 std::string LunarDayName(int day);

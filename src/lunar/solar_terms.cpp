@@ -15,7 +15,7 @@ int SolarTermOfDate(int year, int month, int day) {
 
 DateTime SolarTermMoment(int year, int termIndex) {
   const SolarTermRecord* record = FindSolarTermRecord(year, termIndex);
-  if (!record) return MinDateTime;
+  if (!record) return kMinDateTime;
   return MakeDateTime(year, record->month, record->day, record->hour, record->minute,
                       record->second);
 }

@@ -7,14 +7,14 @@ constexpr int kFirstEnteredYear = 1901;
 // Lunar 2049 is in the tables only to end 2048: no solar day of it converts.
 constexpr int kLastEnteredYear = 2048;
 
-// The engine leaves its output untouched when it cannot convert; EmptyDateTime in the
+// The engine leaves its output untouched when it cannot convert; kEmptyDateTime in the
 // output then tells that nothing converted (no lunar date falls on 1899-12-30).
 bool Converted(DateTime out) {
-  return ClampDateTime(out) != ClampDateTime(EmptyDateTime);
+  return ClampDateTime(out) != ClampDateTime(kEmptyDateTime);
 }
 
 DateTime ConvertToSolar(int year, int month, int day, bool leap) {
-  DateTime out = EmptyDateTime;
+  DateTime out = kEmptyDateTime;
   ConvertLunarToSolar(year, month, day, leap ? 1 : 0, out);
   return out;
 }
@@ -55,7 +55,7 @@ std::optional<LunarDate> LunarDayOf(DateTime solar) {
 }
 
 std::optional<DateTime> SolarDayOf(int year, int month, int day, bool leap) {
-  DateTime solar = EmptyDateTime;
+  DateTime solar = kEmptyDateTime;
   if (!IsLunarDate(year, month, day, leap) || !ConvertLunarToSolar(year, month, day, leap, solar)) {
     return std::nullopt;
   }

@@ -16,7 +16,7 @@ bool LunarDateExists(int year, int month, int day, bool leap);
 // hold, with the leap flag only on that year's own leap month.
 bool IsLunarDate(int year, int month, int day, bool leap);
 // The solar date of the lunar date or, when that day is missing that year, of the day
-// before it; EmptyDateTime when neither converts.
+// before it; kEmptyDateTime when neither converts.
 DateTime LunarToSolar(int year, int month, int day, bool leap);
 
 // The same day in the other calendar: nothing outside the engine's days, and for a lunar

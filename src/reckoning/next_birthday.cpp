@@ -20,7 +20,7 @@ int OccurrenceYear(const Birthday& birthday, const TodayDates& today) {
 
 int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
   // Outside the engine's years there is no lunar year to count in.
-  if (birthday.lunar() && today.lunar.year == 0) return DaysFromToday(EmptyDateTime, today);
+  if (birthday.lunar() && today.lunar.year == 0) return DaysFromToday(kEmptyDateTime, today);
   return DaysFromToday(OccurrenceIn(birthday, OccurrenceYear(birthday, today)), today);
 }
 

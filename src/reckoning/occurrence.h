@@ -8,10 +8,10 @@
 
 namespace memo {
 
-// The solar date; EmptyDateTime for a year where not even a day before converts (outside
+// The solar date; kEmptyDateTime for a year where not even a day before converts (outside
 // the engine's or DateTime's years).
 DateTime OccurrenceIn(int year, int month, int day, bool leap, bool lunar);
-// The same for a birthday that was read; EmptyDateTime for one that could not be.
+// The same for a birthday that was read; kEmptyDateTime for one that could not be.
 DateTime OccurrenceIn(const Birthday& birthday, int year);
 
 }  // namespace memo

@@ -19,13 +19,13 @@ TodayDates DayOfMoment(DateTime moment) {
 }
 
 std::string LunarDateText(const LunarDate& date) {
-  if (date.year == 0) return DateToText(MinDateTime);
+  if (date.year == 0) return DateToText(kMinDateTime);
   return DateTextOf(date.year, date.month, date.day);
 }
 
 int CurrentYear(const TodayDates& today, bool lunar) {
   if (!lunar) return today.solarYear;
-  return today.lunar.year == 0 ? YearOf(MinDateTime) : today.lunar.year;
+  return today.lunar.year == 0 ? YearOf(kMinDateTime) : today.lunar.year;
 }
 
 }  // namespace memo

@@ -35,7 +35,7 @@ void BirthdayWindowLogic::FillFrom(const Friend& person) {
     ShowLunar(birthday);
   } else {
     ShowSolar(
-        birthday.ok() ? MakeDateTime(birthday.year, birthday.month, birthday.day) : MinDateTime,
+        birthday.ok() ? MakeDateTime(birthday.year, birthday.month, birthday.day) : kMinDateTime,
         false);
   }
   form_.SetCalendarProperty(CalendarProperty::kSelectedDate, SolarDayShown());
@@ -73,7 +73,7 @@ void BirthdayWindowLogic::ShowLeap(bool leap) {
 DateTime BirthdayWindowLogic::SolarDayShown() const {
   if (!lunarShown_) return form_.SolarDate();
   return lunar_.ok() ? LunarToSolar(lunar_.year, lunar_.month, lunar_.day, lunar_.leap)
-                     : EmptyDateTime;
+                     : kEmptyDateTime;
 }
 
 // A click on the radio button already chosen changes nothing. A date with no day in the

@@ -87,7 +87,7 @@ class BirthdayWindowLogic {
   void ShowLunar(const Birthday& birthday);
   void ShowLunarToday();
   void ShowLeap(bool leap);
-  // The solar day the date box shows, for the calendar; EmptyDateTime when it has none.
+  // The solar day the date box shows, for the calendar; kEmptyDateTime when it has none.
   DateTime SolarDayShown() const;
   bool Save();
 

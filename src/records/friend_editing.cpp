@@ -7,7 +7,7 @@
 namespace memo {
 
 std::optional<Birthday> SolarBirthdayOfDate(DateTime date) {
-  if (!(date >= MinDateTime && date <= MaxDateTime)) return std::nullopt;
+  if (!(date >= kMinDateTime && date <= kMaxDateTime)) return std::nullopt;
   const DateTime day = DatePart(date);
   return BirthdayOf(false, YearOf(day), MonthOf(day), DayOf(day), false);
 }

@@ -17,11 +17,11 @@ int LoadFriendList(RecordsContext& context, int sortCode) {
 }
 
 SortCode ChosenSortCode(SettingsStore& settings) {
-  return SortCodeOf(settings.ReadNumber(SortSetting));
+  return SortCodeOf(settings.ReadNumber(kSortSetting));
 }
 
 void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& runInBackground) {
-  context.settings.WriteNumber(SortSetting, sortCode);
+  context.settings.WriteNumber(kSortSetting, sortCode);
   runInBackground([&context, sortCode] { LoadFriendList(context, sortCode); });
 }
 
@@ -36,9 +36,9 @@ void ShowRowSummary(RecordsContext& context, int64_t rowid) {
   if (!person) return;
   context.summarisedFriend = rowid;
   const Birthday& birthday = person->birthday;
-  context.statusBar.SetPartText(GreetingPart, person->name + "生日：" + birthday.text + "(" +
-                                                  birthday.calendarName() + ")" +
-                                                  (birthday.ok() ? "" : "（生日无法识别）"));
+  context.statusBar.SetPartText(kGreetingPart, person->name + "生日：" + birthday.text + "(" +
+                                                   birthday.calendarName() + ")" +
+                                                   (birthday.ok() ? "" : "（生日无法识别）"));
 }
 
 void ShowListStatus(RecordsContext& context) {
@@ -48,7 +48,7 @@ void ShowListStatus(RecordsContext& context) {
     ShowRowSummary(context, context.summarisedFriend);
   } else {
     context.summarisedFriend = 0;
-    context.statusBar.SetPartText(GreetingPart, "");
+    context.statusBar.SetPartText(kGreetingPart, "");
   }
 }
 

@@ -9,7 +9,7 @@ std::string RecordCountText(int friendCount) {
 }
 
 void ShowRecordCount(int friendCount, StatusBar& status) {
-  status.SetPartText(RecordCountPart, RecordCountText(friendCount));
+  status.SetPartText(kRecordCountPart, RecordCountText(friendCount));
 }
 
 }  // namespace memo

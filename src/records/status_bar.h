@@ -7,9 +7,9 @@
 namespace memo {
 
 // Status-bar parts of the main window.
-constexpr int GreetingPart = 0;
-constexpr int RecordCountPart = 1;
-constexpr int TodayPart = 2;
+constexpr int kGreetingPart = 0;
+constexpr int kRecordCountPart = 1;
+constexpr int kTodayPart = 2;
 
 class StatusBar {
  public:

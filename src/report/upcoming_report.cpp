@@ -34,7 +34,7 @@ std::string ReportFilePath(const std::string& programDirectory) {
 }
 
 int DaysAheadSetting(SettingsStore& settings) {
-  return DaysAheadOf(settings.ReadNumber(DaysSetting));
+  return DaysAheadOf(settings.ReadNumber(kDaysSetting));
 }
 
 void RecomputeUpcoming(const std::vector<Friend>& friends, ReportContext& context) {
@@ -48,15 +48,15 @@ void RecomputeUpcoming(const std::vector<Friend>& friends, ReportContext& contex
 void BuildUpcomingReport(ReportContext& context, const std::vector<UpcomingEntry>& entries,
                          const TodayDates& today) {
   const std::vector<const UpcomingEntry*> shown = ShownEntries(entries, context.daysAhead);
-  WriteWholeFile(context.reportPath, UpcomingPage(shown, today));
+  WriteWholeFile(context.reportPath, kUpcomingPage(shown, today));
   context.reportView.ShowReport(UpcomingRtf(shown, today));
   const std::string count = NumberToText(static_cast<int>(entries.size()));
   const std::string tip = TipLines(shown, entries.size());
   context.tray.SetTip("最近" + count + "将要过生日：\r\n" + tip);
   // Both settings read 0 when missing: the balloon is wanted unless switched off, and
   // only while the tray icon is shown.
-  if (context.settings.ReadNumber(PopUpSetting) == 0 &&
-      context.settings.ReadNumber(TraySetting) == 0) {
+  if (context.settings.ReadNumber(kPopUpSetting) == 0 &&
+      context.settings.ReadNumber(kTraySetting) == 0) {
     context.tray.ShowBalloon("最近有" + count + "将要过生日", tip, kInformationBalloonIcon,
                              kBalloonTimeoutMs, true);
   }

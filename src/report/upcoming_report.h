@@ -23,13 +23,13 @@ struct ReportContext {
   SettingsStore& settings;
   ReportView& reportView;
   TrayNotifier& tray;
-  std::string reportPath;            // GBK; ReportFilePath of the program's folder
-  int daysAhead = DefaultDaysAhead;  // set by every upcoming pass
+  std::string reportPath;             // GBK; ReportFilePath of the program's folder
+  int daysAhead = kDefaultDaysAhead;  // set by every upcoming pass
 };
 
 std::string ReportFilePath(const std::string& programDirectory);
 
-// The number of days ahead the setting asks for; 0 or missing: DefaultDaysAhead.
+// The number of days ahead the setting asks for; 0 or missing: kDefaultDaysAhead.
 int DaysAheadSetting(SettingsStore& settings);
 
 // Sets daysAhead from the setting, counts the days of every friend from today, shows the

@@ -13,7 +13,7 @@ RegistryRoot RegistryRootFromCode(int code) {
     case 5:
       return RegistryRoot::Users;
     default:
-      return RegistryRoot::CurrentUser;
+      return RegistryRoot::kCurrentUser;
   }
 }
 

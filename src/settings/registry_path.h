@@ -6,7 +6,7 @@
 
 namespace memo {
 
-enum class RegistryRoot { ClassesRoot, CurrentConfig, CurrentUser, LocalMachine, Users };
+enum class RegistryRoot { ClassesRoot, CurrentConfig, kCurrentUser, LocalMachine, Users };
 
 // Codes 1 to 5 name the roots in the order above; any other code means the current user.
 RegistryRoot RegistryRootFromCode(int code);

@@ -2,6 +2,6 @@
 
 namespace memo {
 
-const char* const DefaultTitle = "寿辰备忘录";
+const char* const kDefaultTitle = "寿辰备忘录";
 
 }  // namespace memo

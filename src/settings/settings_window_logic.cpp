@@ -9,8 +9,8 @@
 namespace memo {
 namespace {
 
-constexpr double DaysTolerance = 0.0000001;
-constexpr double HighestDays = 360;
+constexpr double kDaysTolerance = 0.0000001;
+constexpr double kHighestDays = 360;
 
 // The whole number a text begins with (an optional sign and digits), 0 when there is none;
 // saturated far outside the arrows' range so that long digit runs cannot overflow.
@@ -35,30 +35,30 @@ int32_t ToStoredWholeNumber(double value) {
 
 int SteppedDays(const std::string& text, int step) {
   int64_t stepped = LeadingWholeNumber(text) + step;
-  if (stepped < 0 || stepped > DaysArrowMaximum) return step < 0 ? DaysArrowMaximum : 0;
+  if (stepped < 0 || stepped > kDaysArrowMaximum) return step < 0 ? kDaysArrowMaximum : 0;
   return static_cast<int>(stepped);
 }
 
 void SettingsWindowLogic::Load() {
-  form_.SetDaysText(NumberToText(settings_.ReadNumber(DaysSetting)));
-  if (form_.DaysText() == "0") form_.SetDaysText(NumberToText(DefaultDaysAhead));
+  form_.SetDaysText(NumberToText(settings_.ReadNumber(kDaysSetting)));
+  if (form_.DaysText() == "0") form_.SetDaysText(NumberToText(kDefaultDaysAhead));
   form_.SelectAllDays();
   form_.SetLogOnBoxChecked(effects_.StartsAtLogOn());
 
-  bool trayShown = settings_.ReadNumber(TraySetting) == 0;
+  bool trayShown = settings_.ReadNumber(kTraySetting) == 0;
   form_.SetTrayBoxChecked(trayShown);
   if (trayShown) form_.EnablePopUpBox(true);
 
-  form_.SetPopUpBoxChecked(settings_.ReadNumber(PopUpSetting) == 0);
+  form_.SetPopUpBoxChecked(settings_.ReadNumber(kPopUpSetting) == 0);
 
-  form_.SetTitleText(settings_.ReadText(TitleSetting));
-  if (form_.TitleText().empty()) form_.SetTitleText(DefaultTitle);
+  form_.SetTitleText(settings_.ReadText(kTitleSetting));
+  if (form_.TitleText().empty()) form_.SetTitleText(kDefaultTitle);
 }
 
 void SettingsWindowLogic::CheckDays() {
   double days = TextToNumber(form_.DaysText());
-  if (days < -DaysTolerance || days > HighestDays + DaysTolerance) {
-    form_.SetDaysText(NumberToText(DefaultDaysAhead));
+  if (days < -kDaysTolerance || days > kHighestDays + kDaysTolerance) {
+    form_.SetDaysText(NumberToText(kDefaultDaysAhead));
     form_.SelectAllDays();
   }
 }
@@ -74,9 +74,9 @@ void SettingsWindowLogic::StepDays(int step) {
 }
 
 void SettingsWindowLogic::SaveReminderPage() {
-  const int before = settings_.ReadNumber(DaysSetting);
+  const int before = settings_.ReadNumber(kDaysSetting);
   const int days = ToStoredWholeNumber(TextToNumber(form_.DaysText()));
-  settings_.WriteNumber(DaysSetting, days);
+  settings_.WriteNumber(kDaysSetting, days);
   effects_.SetStartAtLogOn(form_.LogOnBoxChecked());
   if (DaysAheadOf(days) != DaysAheadOf(before)) effects_.DaysAheadChanged();
   form_.Close();
@@ -84,15 +84,15 @@ void SettingsWindowLogic::SaveReminderPage() {
 
 void SettingsWindowLogic::SavePersonalisationPage() {
   std::string title = form_.TitleText();
-  settings_.WriteText(TitleSetting, title);
+  settings_.WriteText(kTitleSetting, title);
   if (form_.TrayBoxChecked()) {
-    settings_.WriteNumber(TraySetting, 0);
+    settings_.WriteNumber(kTraySetting, 0);
     effects_.ShowTrayIcon();
   } else {
-    settings_.WriteNumber(TraySetting, 1);
+    settings_.WriteNumber(kTraySetting, 1);
     effects_.RemoveTrayIcon();
   }
-  settings_.WriteNumber(PopUpSetting, form_.PopUpBoxChecked() ? 0 : 1);
+  settings_.WriteNumber(kPopUpSetting, form_.PopUpBoxChecked() ? 0 : 1);
   effects_.SetMainCaption(title);
   form_.Close();
 }

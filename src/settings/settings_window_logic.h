@@ -49,7 +49,7 @@ class SettingsEffects {
 
 // The days box's arrows step within 0..355 and wrap: the leading whole number of the text
 // plus the step; out of range, the down arrow gives 355 and the up arrow 0.
-constexpr int DaysArrowMaximum = 355;
+constexpr int kDaysArrowMaximum = 355;
 int SteppedDays(const std::string& text, int step);
 
 class SettingsWindowLogic {

@@ -18,33 +18,33 @@ constexpr char kMessageCaption[] = "信息：";
 // above both, so that a click reaches it. The calendar, last of all, covers the contact row
 // and the buttons while it is shown. The sample name and number are hints, never content.
 // clang-format off
-const ControlDesign Controls[] = {
+const ControlDesign kControls[] = {
   // id             type                   text            left top  width height  container    page tab flags
   {NameLabel,       Type::Label,           "姓名：",       {8,   18,  40,  16}},
-  {Name,            Type::EditBox,         "王小明",       {48,  18,  144, 24},  NoContainer, 0,   0,  HintText},
+  {Name,            Type::EditBox,         "王小明",       {48,  18,  144, 24},  kNoContainer, 0,   0,  HintText},
   {MethodGroup,     Type::GroupBox,        "提醒方式",     {11,  55,  280, 48}},
   {Solar,           Type::RadioBox,        "公历",         {44,  19,  112, 20},  MethodGroup, 0,   1},
   {Lunar,           Type::RadioBox,        "农历",         {172, 19,  89,  20},  MethodGroup, 0,   2, InitiallyChecked},
   {DateLabel,       Type::Label,           "生日：",       {16,  122, 40,  16}},
-  {Date,            Type::DatePicker,      "",             {56,  121, 184, 24},  NoContainer, 0,   3, Hidden},
-  {LunarDate,       Type::EditBox,         "",             {56,  121, 184, 24},  NoContainer, 0,   3, ReadOnly},
-  {CalendarButton,  Type::Button,          "…",            {186, 123, 38,  20},  NoContainer, 0,   4},
-  {LeapMonth,       Type::CheckBox,        "闰月",         {248, 122, 64,  20},  NoContainer, 0,   NoTabOrder, Hidden},
+  {Date,            Type::DatePicker,      "",             {56,  121, 184, 24},  kNoContainer, 0,   3, Hidden},
+  {LunarDate,       Type::EditBox,         "",             {56,  121, 184, 24},  kNoContainer, 0,   3, ReadOnly},
+  {CalendarButton,  Type::Button,          "…",            {186, 123, 38,  20},  kNoContainer, 0,   4},
+  {LeapMonth,       Type::CheckBox,        "闰月",         {248, 122, 64,  20},  kNoContainer, 0,   kNoTabOrder, Hidden},
   {ContactLabel,    Type::Label,           "联系方式：",   {16,  166, 72,  16}},
-  {Contact,         Type::EditBox,         "13800138000",  {82,  162, 198, 24},  NoContainer, 0,   5,  HintText},
-  {Save,            Type::Button,          "确定",         {160, 232, 96,  28},  NoContainer, 0,   6,  DefaultButton},
-  {Cancel,          Type::Button,          "取消",         {272, 232, 96,  28},  NoContainer, 0,   7,  CancelButton},
-  {Calendar,        Type::CnMonthCalendar, "",             {56,  146, 365, 262}, NoContainer, 0,   8, Hidden},
+  {Contact,         Type::EditBox,         "13800138000",  {82,  162, 198, 24},  kNoContainer, 0,   5,  HintText},
+  {Save,            Type::Button,          "确定",         {160, 232, 96,  28},  kNoContainer, 0,   6,  DefaultButton},
+  {Cancel,          Type::Button,          "取消",         {272, 232, 96,  28},  kNoContainer, 0,   7,  CancelButton},
+  {Calendar,        Type::CnMonthCalendar, "",             {56,  146, 365, 262}, kNoContainer, 0,   8, Hidden},
 };
 // clang-format on
 
-const WindowDesign Window = {BirthdayWindowClass,
-                             "添加好友生日",
-                             431,
-                             440,
-                             false,
-                             Controls,
-                             sizeof(Controls) / sizeof(Controls[0])};
+const WindowDesign kWindow = {kBirthdayWindowClass,
+                              "添加好友生日",
+                              431,
+                              440,
+                              false,
+                              kControls,
+                              sizeof(kControls) / sizeof(kControls[0])};
 
 // What the form stores for 农历月历1: 2012-01-12, lunar mode, the default template, the
 // lists shown.
@@ -60,7 +60,7 @@ CalendarStoredData CalendarDesign() {
 }  // namespace
 
 BirthdayWindow::BirthdayWindow(RecordsContext& records, RecordsGuard guard, int64_t editedFriend)
-    : form_(Window), guard_(std::move(guard)), logic_(*this, records, editedFriend) {
+    : form_(kWindow), guard_(std::move(guard)), logic_(*this, records, editedFriend) {
   form_.Get<MonthCalendar>(Calendar).SetStoredData(CalendarDesign());
   BindEvents();
 }

@@ -20,9 +20,9 @@ const char* const kRulesNoteText =
 const ControlDesign kControls[] = {
   // id          type             text                                 left top  width height
   {kYearsLabel,  Type::Label,     "导出多少年（从今年起）：",           {16,  18,  160,  20}},
-  {kYears,       Type::EditBox,   "21",                                {180, 16,  56,   20}, NoContainer, 0, NoTabOrder, CentredText | IntegerInput},
+  {kYears,       Type::EditBox,   "21",                                {180, 16,  56,   20}, kNoContainer, 0, kNoTabOrder, CentredText | IntegerInput},
   {kRules,       Type::CheckBox,  "每位好友一个重复事件（RFC 7529）",  {16,  46,  300,  20}},
-  {kRulesNote,   Type::Label,     kRulesNoteText,                      {16,  72,  300,  48}, NoContainer, 0, NoTabOrder, CompactFont},
+  {kRulesNote,   Type::Label,     kRulesNoteText,                      {16,  72,  300,  48}, kNoContainer, 0, kNoTabOrder, CompactFont},
   {kSave,        Type::Button,    "确定",                              {128, 128, 88,   24}},
   {kCancel,      Type::Button,    "取消",                              {228, 128, 88,   24}},
 };

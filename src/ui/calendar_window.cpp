@@ -195,8 +195,8 @@ RECT CalendarWindow::CellRect(int index) const {
 int CalendarWindow::CellAt(int x, int y) const {
   int top = dpi_.Scale(GridTop() + kBandHeight);
   if (x < 0 || y < top) return -1;
-  int column = MulDiv(x, ui::DesignDpi, dpi_.value) / kCellWidth;
-  int row = MulDiv(y - top, ui::DesignDpi, dpi_.value) / kRowHeight;
+  int column = MulDiv(x, ui::kDesignDpi, dpi_.value) / kCellWidth;
+  int row = MulDiv(y - top, ui::kDesignDpi, dpi_.value) / kRowHeight;
   if (column > 6 || row > 5) return -1;
   return row * 7 + column;
 }

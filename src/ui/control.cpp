@@ -178,7 +178,7 @@ void DatePicker::Create(Form& form) {
 DateTime DatePicker::Value() const {
   SYSTEMTIME time = {};
   if (SendMessageW(window_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) {
-    return MinDateTime;
+    return kMinDateTime;
   }
   return MakeDateTime(time.wYear, time.wMonth, time.wDay);
 }

@@ -49,17 +49,17 @@ enum DesignFlag : unsigned {
   CancelButton = 1u << 9,   // 取消 of its page: Escape presses it
 };
 
-constexpr int NoContainer = 0;
-constexpr int NoTabOrder = -1;
+constexpr int kNoContainer = 0;
+constexpr int kNoTabOrder = -1;
 
 struct ControlDesign {
   int id;  // the control's Win32 id; unique within its window, from 1
   ControlType type;
   const char* text;  // caption or initial content
   DesignRect rect;
-  int container = NoContainer;  // id of the group box, tab or page control it lies in
-  int page = 0;                 // its page, when the container has pages
-  int tabOrder = NoTabOrder;    // focusable controls without one follow in table order
+  int container = kNoContainer;  // id of the group box, tab or page control it lies in
+  int page = 0;                  // its page, when the container has pages
+  int tabOrder = kNoTabOrder;    // focusable controls without one follow in table order
   unsigned flags = 0;
 };
 

@@ -6,11 +6,11 @@
 
 namespace memo::ui {
 
-constexpr int DesignDpi = 96;
+constexpr int kDesignDpi = 96;
 
 struct Dpi {
-  int value = DesignDpi;
-  int Scale(int designPixels) const { return MulDiv(designPixels, value, DesignDpi); }
+  int value = kDesignDpi;
+  int Scale(int designPixels) const { return MulDiv(designPixels, value, kDesignDpi); }
 };
 
 // The DPI of the monitor the window is on (the system DPI on systems without per-monitor DPI).

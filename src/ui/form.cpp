@@ -18,8 +18,8 @@ namespace {
 
 // Fonts of the design: normal weight, the GB2312 character set, no particular face;
 // characters 12 pixels high, the size the design's text boxes are made for.
-constexpr int FontHeight = 12;
-constexpr int CompactFontHeight = 11;
+constexpr int kFontHeight = 12;
+constexpr int kCompactFontHeight = 11;
 
 HFONT MakeFont(int height) {
   LOGFONTW font = {};
@@ -319,8 +319,8 @@ void Form::OnNcDestroy() {
 
 void Form::ApplyFont() {
   HFONT oldFont = font_, oldCompact = compactFont_;
-  font_ = MakeFont(dpi_.Scale(FontHeight));
-  compactFont_ = MakeFont(dpi_.Scale(CompactFontHeight));
+  font_ = MakeFont(dpi_.Scale(kFontHeight));
+  compactFont_ = MakeFont(dpi_.Scale(kCompactFontHeight));
   for (auto& control : controls_) {
     if (control && control->Handle()) {
       SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(*control)),
@@ -345,7 +345,7 @@ Control* Form::ControlOfWindow(HWND window) {
 
 Control* Form::ContainerOf(const Control& control) {
   int container = control.Design().container;
-  return container == NoContainer ? nullptr : &ControlAt(container);
+  return container == kNoContainer ? nullptr : &ControlAt(container);
 }
 
 int Form::Depth(const Control& control) {
@@ -410,7 +410,7 @@ std::vector<Control*> Form::TabOrder() {
     Control& control = ControlAt(design_.controls[i].id);
     if (!control.TakesFocus() || !control.Handle()) continue;
     int tabOrder = control.Design().tabOrder;
-    order.push_back({tabOrder == NoTabOrder ? design_.controlCount + i : tabOrder, &control});
+    order.push_back({tabOrder == kNoTabOrder ? design_.controlCount + i : tabOrder, &control});
   }
   std::sort(order.begin(), order.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -509,7 +509,7 @@ bool Form::OnDialogKey(HWND target, WPARAM key) {
 void Form::TurnPage(bool backwards) {
   for (auto& control : controls_) {
     auto* pages = dynamic_cast<TabControl*>(control.get());
-    if (!pages || !pages->Handle() || pages->Design().container != NoContainer) continue;
+    if (!pages || !pages->Handle() || pages->Design().container != kNoContainer) continue;
     const int count = pages->PageCount();
     if (count == 0) return;
     pages->ShowPage((pages->CurrentPage() + (backwards ? count - 1 : 1)) % count);

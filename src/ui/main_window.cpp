@@ -26,24 +26,24 @@ constexpr int Code(Enum code) {
 // The toolbar's 28 pixels of the design cannot hold 50 x 50 images with their captions: it
 // grows to end above the page control.
 // clang-format off
-const ControlDesign Controls[] = {
+const ControlDesign kControls[] = {
     // id           type               text left  top  width height container page
     {Toolbar,       Type::ToolBar,     "",  {0,    0,   674,  80}},
     {Picture,       Type::PicBox,      "",  {496,  6,   168,  88}},
     {Pages,         Type::PageControl, "",  {0,    80,  680,  392}},
     {Status,        Type::StatusBar,   "",  {0,    472, 674,  20}},
-    {FriendList,    Type::ListView,    "",  {1,    28,  672,  366}, Pages, FriendListPage},
-    {DbConnection,  Type::NonVisual,   "",  {96,   264, 26,   26},  Pages, FriendListPage},
-    {RecordSet,     Type::NonVisual,   "",  {136,  264, 26,   26},  Pages, FriendListPage},
-    {UpcomingList,  Type::ListView,    "",  {1,    28,  672,  368}, Pages, UpcomingPage},
-    {ReportView,    Type::HtmlViewer,  "",  {2,    24,  672,  368}, Pages, ReportPage},
+    {FriendList,    Type::ListView,    "",  {1,    28,  672,  366}, Pages, kFriendListPage},
+    {DbConnection,  Type::NonVisual,   "",  {96,   264, 26,   26},  Pages, kFriendListPage},
+    {RecordSet,     Type::NonVisual,   "",  {136,  264, 26,   26},  Pages, kFriendListPage},
+    {UpcomingList,  Type::ListView,    "",  {1,    28,  672,  368}, Pages, kUpcomingPage},
+    {ReportView,    Type::HtmlViewer,  "",  {2,    24,  672,  368}, Pages, kReportPage},
 };
 
-const WindowDesign Window = {MainWindowClass, "寿辰备忘录", 680, 520, true, Controls,
-                             CountOf(Controls)};
+const WindowDesign kWindow = {kMainWindowClass, "寿辰备忘录", 680, 520, true, kControls,
+                             CountOf(kControls)};
 
 // In the order of ToolbarButton.
-const ToolButtonDesign ToolButtons[] = {
+const ToolButtonDesign kToolButtons[] = {
     // caption     tooltip     image
     {"添加",       "添加",     5},
     {"编辑",       nullptr,    2},
@@ -55,34 +55,34 @@ const ToolButtonDesign ToolButtons[] = {
     {"关于",       "关于",     1},
     {"退出",       nullptr,    7},
 };
-static_assert(CountOf(ToolButtons) == kToolbarButtonCount);
-const ImageStripDesign ToolbarImages = {IDR_TOOLBAR_IMAGES, 50, 50, 8};
+static_assert(CountOf(kToolButtons) == kToolbarButtonCount);
+const ImageStripDesign kToolbarImages = {IDR_TOOLBAR_IMAGES, 50, 50, 8};
 
-const PageDesign PageList[] = {
+const PageDesign kPageList[] = {
     {"好友生日列表", "好友生日列表", 0},
     {"最近生日",     "最近生日",     1},
     {"查看详情",     nullptr,        2},
 };
-const ImageStripDesign PageImages = {IDR_PAGE_ICONS, 18, 18, 3};
+const ImageStripDesign kPageImages = {IDR_PAGE_ICONS, 18, 18, 3};
 
-const ColumnDesign FriendColumns[] = {
+const ColumnDesign kFriendColumns[] = {
     {"姓名", 100}, {"出生年月", 180}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150},
 };
-const ColumnDesign UpcomingColumns[] = {
+const ColumnDesign kUpcomingColumns[] = {
     {"姓名", 100}, {"生日", 120}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150},
     {"倒计时", 150},
 };
 
-const StatusPartDesign StatusParts[] = {
+const StatusPartDesign kStatusParts[] = {
     {230, "寿辰备忘录！", 0},
     {150, "当前记录数：0", -1},
     {300, "今天日期：", -1},
 };
-const ImageStripDesign StatusImages = {IDR_STATUS_ICON, 16, 15, 1};
+const ImageStripDesign kStatusImages = {IDR_STATUS_ICON, 16, 15, 1};
 
 // The sort menu; its top item is never shown, the leaves carry their sort codes. The
 // exchange commands follow 排序方式 in the pop-up.
-const MenuItemDesign SortMenu[] = {
+const MenuItemDesign kSortMenu[] = {
     {0, "排序",       kNoMenuCode},
     {1, "排序方式",   kNoMenuCode},
     {2, "按姓名",     kNoMenuCode},
@@ -100,13 +100,13 @@ const MenuItemDesign SortMenu[] = {
 
 // Further groups of commands go between these two parts, each after a separator: the
 // exchange commands are the first.
-const MenuItemDesign TrayMenu[] = {
+const MenuItemDesign kTrayMenu[] = {
     {0, "托盘",       kNoMenuCode},
     {1, "显示主窗口", Code(TrayMenuItem::kShowMain), kDefaultMenuItem},
     {1, "最近生日",   Code(TrayMenuItem::kUpcoming)},
     {1, "设置…",      Code(TrayMenuItem::kSettings)},
 };
-const MenuItemDesign TrayMenuEnd[] = {
+const MenuItemDesign kTrayMenuEnd[] = {
     {1, nullptr,      kNoMenuCode},
     {1, "退出",       Code(TrayMenuItem::kExit)},
 };
@@ -125,12 +125,12 @@ std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operations), form_(Window) {
-  form_.Get<ToolBar>(Toolbar).SetButtons(ToolButtons, CountOf(ToolButtons), ToolbarImages);
-  form_.Get<TabControl>(Pages).SetPages(PageList, CountOf(PageList), &PageImages);
-  FriendList().SetColumns(FriendColumns, CountOf(FriendColumns));
-  UpcomingList().SetColumns(UpcomingColumns, CountOf(UpcomingColumns));
-  Status().SetParts(StatusParts, CountOf(StatusParts), StatusImages);
+MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operations), form_(kWindow) {
+  form_.Get<ToolBar>(Toolbar).SetButtons(kToolButtons, CountOf(kToolButtons), kToolbarImages);
+  form_.Get<TabControl>(Pages).SetPages(kPageList, CountOf(kPageList), &kPageImages);
+  FriendList().SetColumns(kFriendColumns, CountOf(kFriendColumns));
+  UpcomingList().SetColumns(kUpcomingColumns, CountOf(kUpcomingColumns));
+  Status().SetParts(kStatusParts, CountOf(kStatusParts), kStatusImages);
   form_.Get<PictureControl>(main_window::Picture).SetBuiltInPicture(ResourceBytes(IDR_ADVERT));
   BindEvents();
 }
@@ -153,7 +153,8 @@ void MainWindow::BindEvents() {
   FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
   FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
   FriendList().onRightButtonDown = [this] {
-    static const std::vector<MenuItemDesign> menu = WithExchangeItems(SortMenu, CountOf(SortMenu));
+    static const std::vector<MenuItemDesign> menu =
+        WithExchangeItems(kSortMenu, CountOf(kSortMenu));
     const int current = Code(operations_.CurrentSortCode());
     const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size(), nullptr,
                                    [current](int leaf) { return leaf == current; });
@@ -185,7 +186,7 @@ void MainWindow::ShowTrayMenu() {
   const bool modalOpen = !IsWindowEnabled(Handle());
   HWND owner = modalOpen ? GetLastActivePopup(Handle()) : Handle();
   static const std::vector<MenuItemDesign> menu =
-      WithExchangeItems(TrayMenu, CountOf(TrayMenu), TrayMenuEnd, CountOf(TrayMenuEnd));
+      WithExchangeItems(kTrayMenu, CountOf(kTrayMenu), kTrayMenuEnd, CountOf(kTrayMenuEnd));
   int code = ShowPopupMenu(owner, menu.data(), menu.size(), [modalOpen](int item) {
     return !modalOpen || item == Code(TrayMenuItem::kShowMain) || item == Code(TrayMenuItem::kExit);
   });

@@ -37,9 +37,9 @@ class MainWindowOperations : public ExchangeOperations {
 };
 
 // Pages of the page control.
-constexpr int FriendListPage = 0;
-constexpr int UpcomingPage = 1;
-constexpr int ReportPage = 2;
+constexpr int kFriendListPage = 0;
+constexpr int kUpcomingPage = 1;
+constexpr int kReportPage = 2;
 
 class MainWindow {
  public:

@@ -8,7 +8,7 @@ namespace memo::ui {
 namespace {
 
 // Leaves carry their index in the design plus this as their command id (never 0).
-constexpr UINT FirstLeafId = 1;
+constexpr UINT kFirstLeafId = 1;
 
 }  // namespace
 
@@ -33,7 +33,7 @@ int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
       levels.push_back(sub);
       continue;
     }
-    const UINT id = FirstLeafId + i;
+    const UINT id = kFirstLeafId + i;
     const bool greyed = enabled && !enabled(items[i].code);
     const bool ticked = checked && checked(items[i].code);
     AppendMenuW(levels[level - 1], MF_STRING | (greyed ? MF_GRAYED : 0) | (ticked ? MF_CHECKED : 0),
@@ -50,8 +50,8 @@ int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
                                at.y, 0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
   DestroyMenu(levels[0]);  // with its sub-menus
-  if (chosen < FirstLeafId || chosen - FirstLeafId >= count) return kNoMenuCode;
-  return items[chosen - FirstLeafId].code;
+  if (chosen < kFirstLeafId || chosen - kFirstLeafId >= count) return kNoMenuCode;
+  return items[chosen - kFirstLeafId].code;
 }
 
 }  // namespace memo::ui

@@ -10,47 +10,52 @@ namespace {
 using namespace settings_window;
 using Type = ControlType;
 
-constexpr int ReminderPage = 0, PersonalPage = 1, AboutPage = 2;
+constexpr int kReminderPage = 0, kPersonalPage = 1, kAboutPage = 2;
 
 // PROGRAM_VERSION is the project's version, set by the build.
-const char* const AboutText = "寿辰备忘录\r\n版本 " PROGRAM_VERSION "\r\n提醒亲友的公历和农历生日";
+const char* const kAboutText = "寿辰备忘录\r\n版本 " PROGRAM_VERSION "\r\n提醒亲友的公历和农历生日";
 
 // clang-format off
-const ControlDesign Controls[] = {
+const ControlDesign kControls[] = {
   // id              type            text                       left top  width height  container      page          tab order       flags
   {Tab,              Type::Tab,      "",                        {0,   0,   296, 160}},
-  {ReminderGroup,    Type::GroupBox, "提醒设置",                {16,  32,  272, 56},  Tab,           ReminderPage},
-  {DaysLabel,        Type::Label,    "生日前多少天开始提醒：",  {14,  23,  136, 20},  ReminderGroup, ReminderPage},
-  {Days,             Type::EditBox,  "10",                      {145, 25,  53,  18},  ReminderGroup, ReminderPage, NoTabOrder, CentredText | IntegerInput},
-  {DaysArrows,       Type::UpDown,   "",                        {199, 25,  16,  18},  ReminderGroup, ReminderPage},
-  {LogOnBox,         Type::CheckBox, "开机时自动启动",          {16,  94,  200, 20},  Tab,           ReminderPage},
-  {SaveDays,         Type::Button,   "确定",                    {88,  120, 88,  24},  Tab,           ReminderPage, NoTabOrder, DefaultButton},
-  {CancelDays,       Type::Button,   "取消",                    {192, 120, 88,  24},  Tab,           ReminderPage, NoTabOrder, CancelButton},
-  {TitleLabel,       Type::Label,    "软件标题设置：",          {13,  38,  80,  24},  Tab,           PersonalPage, NoTabOrder, CompactFont},
-  {Title,            Type::EditBox,  "",                        {97,  40,  152, 20},  Tab,           PersonalPage, NoTabOrder, CentredText},
-  {TrayBox,          Type::CheckBox, "显示托盘图标",            {16,  72,  136, 24},  Tab,           PersonalPage},
-  {PopUpBox,         Type::CheckBox, "弹出生日信息",            {144, 72,  112, 24},  Tab,           PersonalPage, NoTabOrder, Disabled},
-  {SavePersonal,     Type::Button,   "确定",                    {96,  120, 88,  24},  Tab,           PersonalPage, NoTabOrder, DefaultButton},
-  {CancelPersonal,   Type::Button,   "取消",                    {200, 120, 88,  24},  Tab,           PersonalPage, NoTabOrder, CancelButton},
-  {About,            Type::Label,    AboutText,                 {56,  64,  184, 48},  Tab,           AboutPage},
+  {ReminderGroup,    Type::GroupBox, "提醒设置",                {16,  32,  272, 56},  Tab,           kReminderPage},
+  {DaysLabel,        Type::Label,    "生日前多少天开始提醒：",  {14,  23,  136, 20},  ReminderGroup, kReminderPage},
+  {Days,             Type::EditBox,  "10",                      {145, 25,  53,  18},  ReminderGroup, kReminderPage, kNoTabOrder, CentredText | IntegerInput},
+  {DaysArrows,       Type::UpDown,   "",                        {199, 25,  16,  18},  ReminderGroup, kReminderPage},
+  {LogOnBox,         Type::CheckBox, "开机时自动启动",          {16,  94,  200, 20},  Tab,           kReminderPage},
+  {SaveDays,         Type::Button,   "确定",                    {88,  120, 88,  24},  Tab,           kReminderPage, kNoTabOrder, DefaultButton},
+  {CancelDays,       Type::Button,   "取消",                    {192, 120, 88,  24},  Tab,           kReminderPage, kNoTabOrder, CancelButton},
+  {TitleLabel,       Type::Label,    "软件标题设置：",          {13,  38,  80,  24},  Tab,           kPersonalPage, kNoTabOrder, CompactFont},
+  {Title,            Type::EditBox,  "",                        {97,  40,  152, 20},  Tab,           kPersonalPage, kNoTabOrder, CentredText},
+  {TrayBox,          Type::CheckBox, "显示托盘图标",            {16,  72,  136, 24},  Tab,           kPersonalPage},
+  {PopUpBox,         Type::CheckBox, "弹出生日信息",            {144, 72,  112, 24},  Tab,           kPersonalPage, kNoTabOrder, Disabled},
+  {SavePersonal,     Type::Button,   "确定",                    {96,  120, 88,  24},  Tab,           kPersonalPage, kNoTabOrder, DefaultButton},
+  {CancelPersonal,   Type::Button,   "取消",                    {200, 120, 88,  24},  Tab,           kPersonalPage, kNoTabOrder, CancelButton},
+  {About,            Type::Label,    kAboutText,                 {56,  64,  184, 48},  Tab,           kAboutPage},
 };
 
-const PageDesign Pages[] = {
+const PageDesign kPages[] = {
   {"提醒设置",   nullptr, -1},
   {"个性化设置", nullptr, -1},
   {"关于",       nullptr, -1},
 };
 // clang-format on
 
-const WindowDesign Window = {
-    SettingsWindowClass, "设置", 300, 184, false, Controls, sizeof(Controls) / sizeof(Controls[0])};
+const WindowDesign kWindow = {kSettingsWindowClass,
+                              "设置",
+                              300,
+                              184,
+                              false,
+                              kControls,
+                              sizeof(kControls) / sizeof(kControls[0])};
 
 }  // namespace
 
 SettingsWindow::SettingsWindow(SettingsStore& settings, SettingsEffects& effects)
-    : form_(Window), logic_(*this, settings, effects) {
-  form_.Get<TabControl>(Tab).SetPages(Pages, sizeof(Pages) / sizeof(Pages[0]));
-  form_.Get<UpDown>(DaysArrows).SetRange(0, DaysArrowMaximum);
+    : form_(kWindow), logic_(*this, settings, effects) {
+  form_.Get<TabControl>(Tab).SetPages(kPages, sizeof(kPages) / sizeof(kPages[0]));
+  form_.Get<UpDown>(DaysArrows).SetRange(0, kDaysArrowMaximum);
   BindEvents();
 }
 
@@ -74,7 +79,7 @@ void SettingsWindow::OpenAbout(HWND owner, SettingsStore& settings, SettingsEffe
   // Deleted once the message that closed it has been handled.
   window->form_.onDestroyed = [window] { RunOnUiLater([window] { delete window; }); };
   window->form_.Open(owner);
-  window->form_.Get<TabControl>(Tab).ShowPage(AboutPage);
+  window->form_.Get<TabControl>(Tab).ShowPage(kAboutPage);
 }
 
 std::string SettingsWindow::DaysText() const {

@@ -1,14 +1,14 @@
 #include "ui/tool_bar.h"
 
+#include "text/win32/wide_text.h"
 #include "ui/form.h"
 #include "ui/images.h"
-#include "text/win32/wide_text.h"
 
 namespace memo::ui {
 namespace {
 
 // Button ids start at 1: a button's index in the design is its id minus 1.
-constexpr int FirstButtonId = 1;
+constexpr int kFirstButtonId = 1;
 
 }  // namespace
 
@@ -34,7 +34,7 @@ void ToolBar::Create(Form& form) {
 void ToolBar::AddButtons() {
   for (size_t i = 0; i < buttonCount_; ++i) {
     TBBUTTON button = {};
-    button.idCommand = FirstButtonId + static_cast<int>(i);
+    button.idCommand = kFirstButtonId + static_cast<int>(i);
     if (!buttons_[i].caption) {
       button.fsStyle = BTNS_SEP;
     } else {
@@ -60,7 +60,7 @@ void ToolBar::OnDpiChanged(const Dpi& dpi) {
 }
 
 void ToolBar::OnCommand(int id, int) {
-  int index = id - FirstButtonId;
+  int index = id - kFirstButtonId;
   if (index >= 0 && index < static_cast<int>(buttonCount_) && onButtonClick) onButtonClick(index);
 }
 
@@ -75,12 +75,12 @@ LRESULT ToolBar::OnNotify(NMHDR* header) {
   int capacity = 0;
   if (header->code == TBN_GETINFOTIPW) {
     auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(header);
-    index = tip->iItem - FirstButtonId;
+    index = tip->iItem - kFirstButtonId;
     text = tip->pszText;
     capacity = tip->cchTextMax;
   } else if (header->code == TTN_GETDISPINFOW) {
     auto* tip = reinterpret_cast<NMTTDISPINFOW*>(header);
-    index = static_cast<int>(header->idFrom) - FirstButtonId;
+    index = static_cast<int>(header->idFrom) - kFirstButtonId;
     tip->lpszText = tip->szText;
     text = tip->szText;
     capacity = ARRAYSIZE(tip->szText);

@@ -7,9 +7,9 @@
 
 namespace memo::ui {
 
-constexpr const wchar_t* MainWindowClass = L"BirthdayMemoMain";
-constexpr const wchar_t* SettingsWindowClass = L"BirthdayMemoSettings";
-constexpr const wchar_t* BirthdayWindowClass = L"BirthdayMemoBirthday";
+constexpr const wchar_t* kMainWindowClass = L"BirthdayMemoMain";
+constexpr const wchar_t* kSettingsWindowClass = L"BirthdayMemoSettings";
+constexpr const wchar_t* kBirthdayWindowClass = L"BirthdayMemoBirthday";
 constexpr const wchar_t* kCalendarExportWindowClass = L"BirthdayMemoCalendarExport";
 
 namespace main_window {

@@ -71,7 +71,7 @@ TEST(CalendarModel, CreationSelectsTheStoredDateAndQueuesOneChange) {
   EXPECT_FALSE(SolarMode(calendar));
   EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kSelectionChanged});
   EXPECT_TRUE(sink.seen[0].queued);
-  EXPECT_EQ(calendar.DayText(), FormatLunarDay(2012, 1, 12, DefaultLunarTemplate));
+  EXPECT_EQ(calendar.DayText(), FormatLunarDay(2012, 1, 12, kDefaultLunarTemplate));
   // A stored date the calendar cannot show leaves today selected.
   RecordingSink other;
   CnMonthCalendar fromToday(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(1800, 1, 1), 1), &other);
@@ -156,7 +156,7 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   EXPECT_EQ(sink.seen[0].notice.lunarMonth, 2);
   EXPECT_EQ(sink.seen[0].notice.lunarDay, 11);
   EXPECT_EQ(sink.seen[0].notice.leap, 1);
-  EXPECT_EQ(calendar.HoverText(), FormatLunarDay(2023, 4, 1, DefaultLunarTemplate));
+  EXPECT_EQ(calendar.HoverText(), FormatLunarDay(2023, 4, 1, kDefaultLunarTemplate));
   calendar.PointerMoved(cell);  // the same cell again raises nothing
   EXPECT_EQ(sink.seen.size(), 1u);
   calendar.PointerMoved(-1);

@@ -12,12 +12,12 @@ namespace memo {
 namespace {
 
 TEST(DateTime, NamedValuesAndTheirTexts) {
-  EXPECT_EQ(DateFromText("1899年12月30日"), EmptyDateTime);
-  EXPECT_EQ(DateFromText("100年1月1日"), MinDateTime);
-  EXPECT_EQ(DateFromText("9999年12月31日"), MaxDateTime);
-  EXPECT_EQ(DateToText(EmptyDateTime), "1899年12月30日");
-  EXPECT_EQ(DateToText(MinDateTime), "100年1月1日");
-  EXPECT_EQ(DateToText(MaxDateTime), "9999年12月31日");
+  EXPECT_EQ(DateFromText("1899年12月30日"), kEmptyDateTime);
+  EXPECT_EQ(DateFromText("100年1月1日"), kMinDateTime);
+  EXPECT_EQ(DateFromText("9999年12月31日"), kMaxDateTime);
+  EXPECT_EQ(DateToText(kEmptyDateTime), "1899年12月30日");
+  EXPECT_EQ(DateToText(kMinDateTime), "100年1月1日");
+  EXPECT_EQ(DateToText(kMaxDateTime), "9999年12月31日");
   EXPECT_EQ(MakeDateTime(1899, 12, 31), 1.0);
   EXPECT_EQ(MakeDateTime(1899, 12, 29), -1.0);
 }
@@ -43,10 +43,10 @@ TEST(DateTime, DateFromTextRefusesAnythingButAnExactDate) {
        {"", "2013年2月29日", "2013年4月31日", "2013年1月0日", "2013年1月-1日", "99年1月1日",
         " 2013年1月1日", "1990年5月3日[闰月]", "2013年13月1日", "2013年5月", "2013年5月3日24时",
         "2013年5月3日12时60分", "2013年5月3日x", "10000年1月1日", "abc", "2013年5月3日 12:30:61"}) {
-    EXPECT_EQ(DateFromText(text), MinDateTime) << text;
+    EXPECT_EQ(DateFromText(text), kMinDateTime) << text;
   }
   // Five digits are read as a four-digit year followed by a stray digit.
-  EXPECT_EQ(DateFromText("20130年1月1日"), MinDateTime);
+  EXPECT_EQ(DateFromText("20130年1月1日"), kMinDateTime);
 }
 
 TEST(DateTime, DateToTextWritesTheTimeOnlyAsFarAsNeeded) {
@@ -79,8 +79,8 @@ TEST(DateTime, PartsAreTakenFromTheClampedValue) {
   EXPECT_EQ(DatePart(moment), MakeDateTime(2013, 5, 3));
   EXPECT_EQ(YearOf(2958466.0), 9999);
   EXPECT_EQ(YearOf(-657435.0), 100);
-  EXPECT_EQ(ClampDateTime(-1e300), MinDateTime);
-  EXPECT_EQ(ClampDateTime(1e300), MaxDateTime);
+  EXPECT_EQ(ClampDateTime(-1e300), kMinDateTime);
+  EXPECT_EQ(ClampDateTime(1e300), kMaxDateTime);
   EXPECT_EQ(ClampDateTime(40968.5), 40968.5);
 }
 
@@ -88,9 +88,9 @@ TEST(DateTime, DaysBetween) {
   EXPECT_EQ(DaysBetween(MakeDateTime(2013, 3, 1), MakeDateTime(2013, 2, 28)), 1.0);
   EXPECT_EQ(DaysBetween(MakeDateTime(2012, 3, 1), MakeDateTime(2012, 2, 28)), 2.0);
   EXPECT_EQ(DaysBetween(MakeDateTime(2013, 5, 3), MakeDateTime(2013, 5, 3)), 0.0);
-  EXPECT_LT(DaysBetween(MinDateTime, MakeDateTime(2013, 5, 3)), -365.0);
+  EXPECT_LT(DaysBetween(kMinDateTime, MakeDateTime(2013, 5, 3)), -365.0);
   // Values beyond the range count as the range's ends.
-  EXPECT_EQ(DaysBetween(-1e9, MinDateTime), 0.0);
+  EXPECT_EQ(DaysBetween(-1e9, kMinDateTime), 0.0);
   EXPECT_DOUBLE_EQ(DaysBetween(MakeDateTime(2013, 5, 3, 12), MakeDateTime(2013, 5, 3)), 0.5);
 }
 
@@ -196,7 +196,7 @@ TEST(Clock, FixedClockAndIsoDates) {
   EXPECT_GT(Now(), MakeDateTime(2020, 1, 1));
   EXPECT_EQ(ParseIsoDate("2012-02-29"), MakeDateTime(2012, 2, 29));
   for (const char* bad : {"2013-02-29", "2013-2-28", "20130228", "2013-13-01", "0099-01-01", ""}) {
-    EXPECT_EQ(ParseIsoDate(bad), MinDateTime) << bad;
+    EXPECT_EQ(ParseIsoDate(bad), kMinDateTime) << bad;
   }
 }
 

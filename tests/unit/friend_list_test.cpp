@@ -39,7 +39,7 @@ TEST_F(FriendListTest, LoadsInEverySortOrder) {
   On(2012, 7, 1);
   AddFive();
   const Names stored = {"张伟", "赵六", "李四", "王五", "阿明"};
-  EXPECT_EQ(Loaded(settings.ReadNumber(SortSetting)), stored);  // paixu missing
+  EXPECT_EQ(Loaded(settings.ReadNumber(kSortSetting)), stored);  // paixu missing
   EXPECT_EQ(Loaded(0), stored);
   EXPECT_EQ(Loaded(1), (Names{"阿明", "李四", "王五", "张伟", "赵六"}));
   EXPECT_EQ(Loaded(2), (Names{"赵六", "张伟", "王五", "李四", "阿明"}));
@@ -129,7 +129,7 @@ TEST_F(FriendListTest, SortMenuStoresTheCodeAndReloadsInTheBackground) {
   LoadFriendList(context, 0);
   std::vector<std::function<void()>> queued;
   OnSortMenu(context, 2, [&](std::function<void()> task) { queued.push_back(std::move(task)); });
-  EXPECT_EQ(settings.ReadNumber(SortSetting), 2);
+  EXPECT_EQ(settings.ReadNumber(kSortSetting), 2);
   ASSERT_EQ(queued.size(), 1u);
   EXPECT_EQ(Row(0)[0], "张伟");  // not before the worker runs it
   queued[0]();
@@ -214,9 +214,9 @@ TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   EXPECT_EQ(stored[2].birthday.text, "2012年6月1日");
 
   // The dates a birthday can hold: 100年1月1日 is one, anything past 9999年12月31日 is not.
-  EXPECT_EQ(SolarBirthdayOfDate(MinDateTime)->text, "100年1月1日");
-  EXPECT_FALSE(SolarBirthdayOfDate(MaxDateTime + 1));
-  EXPECT_FALSE(SolarBirthdayOfDate(MinDateTime - 1));
+  EXPECT_EQ(SolarBirthdayOfDate(kMinDateTime)->text, "100年1月1日");
+  EXPECT_FALSE(SolarBirthdayOfDate(kMaxDateTime + 1));
+  EXPECT_FALSE(SolarBirthdayOfDate(kMinDateTime - 1));
 
   // Changing a friend of a sorted list changes that friend, and a reload shows what the
   // change wrote.

@@ -201,15 +201,15 @@ TEST(ConvertSolarToLunar, WritesTheLunarDateOnlyOnSuccess) {
 
   const std::vector<int> before{year, month, day, leap};
   for (DateTime solar :
-       {MakeDateTime(1901, 2, 18), MakeDateTime(2049, 1, 1), EmptyDateTime, MinDateTime,
-        MaxDateTime, 1e12, -1e12, std::numeric_limits<double>::quiet_NaN()}) {
+       {MakeDateTime(1901, 2, 18), MakeDateTime(2049, 1, 1), kEmptyDateTime, kMinDateTime,
+        kMaxDateTime, 1e12, -1e12, std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_FALSE(ConvertSolarToLunar(solar, year, month, day, leap)) << solar;
     EXPECT_EQ(std::vector<int>({year, month, day, leap}), before);
   }
 }
 
 TEST(ConvertLunarToSolar, TakesSixteenBitsAndALeapFlagOfExactlyOne) {
-  DateTime solar = EmptyDateTime;
+  DateTime solar = kEmptyDateTime;
   EXPECT_TRUE(ConvertLunarToSolar(2024, 1, 1, 0, solar));
   EXPECT_EQ(solar, MakeDateTime(2024, 2, 10));
   EXPECT_TRUE(ConvertLunarToSolar(2023, 2, 1, 1, solar));
@@ -225,9 +225,9 @@ TEST(ConvertLunarToSolar, TakesSixteenBitsAndALeapFlagOfExactlyOne) {
   for (const auto& arguments : std::vector<std::array<int, 4>>{
            {2024, 1, 30, 0}, {2023, 2, 30, 1}, {2049, 1, 1, 0}, {2050, 1, 1, 0}, {0, 0, 0, 0}}) {
     const auto [year, month, day, leap] = arguments;
-    DateTime untouched = EmptyDateTime;
+    DateTime untouched = kEmptyDateTime;
     EXPECT_FALSE(ConvertLunarToSolar(year, month, day, leap, untouched)) << year << "-" << month;
-    EXPECT_EQ(untouched, EmptyDateTime);
+    EXPECT_EQ(untouched, kEmptyDateTime);
   }
 }
 

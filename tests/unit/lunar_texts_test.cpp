@@ -97,10 +97,10 @@ TEST(LunarTexts, SolarTermMoment) {
   EXPECT_EQ(SolarTermMoment(2024, 3), MakeDateTime(2024, 2, 4, 16, 26, 47));
   EXPECT_EQ(SolarTermMoment(1880, 1), MakeDateTime(1880, 1, 6, 5, 41, 45));
   EXPECT_EQ(SolarTermMoment(2079, 24), MakeDateTime(2079, 12, 22, 1, 43, 12));
-  EXPECT_EQ(SolarTermMoment(1879, 1), MinDateTime);
-  EXPECT_EQ(SolarTermMoment(2080, 1), MinDateTime);
-  EXPECT_EQ(SolarTermMoment(2024, 0), MinDateTime);
-  EXPECT_EQ(SolarTermMoment(2024, 25), MinDateTime);
+  EXPECT_EQ(SolarTermMoment(1879, 1), kMinDateTime);
+  EXPECT_EQ(SolarTermMoment(2080, 1), kMinDateTime);
+  EXPECT_EQ(SolarTermMoment(2024, 0), kMinDateTime);
+  EXPECT_EQ(SolarTermMoment(2024, 25), kMinDateTime);
 }
 
 TEST(LunarTexts, YearStemBranchIndexChangesAtSpringBegins) {
@@ -123,8 +123,8 @@ TEST(LunarTexts, YearStemBranchIndexChangesAtSpringBegins) {
   EXPECT_EQ(YearStemBranchIndex(MakeDateTime(1901, 2, 19)), 38);              // 辛丑
   EXPECT_EQ(YearStemBranchIndex(MakeDateTime(2048, 12, 31, 23, 59, 59)), 5);  // 戊辰
   EXPECT_EQ(YearStemBranchIndex(MakeDateTime(2049, 1, 1)), 0);
-  EXPECT_EQ(YearStemBranchIndex(MaxDateTime), 0);
-  EXPECT_EQ(YearStemBranchIndex(EmptyDateTime), 0);
+  EXPECT_EQ(YearStemBranchIndex(kMaxDateTime), 0);
+  EXPECT_EQ(YearStemBranchIndex(kEmptyDateTime), 0);
   EXPECT_EQ(YearStemBranchIndex(std::nan("")), 0);
   // Every year of the range, at its 立春 and the second before.
   for (int year = 1902; year <= 2048; ++year) {
@@ -136,9 +136,9 @@ TEST(LunarTexts, YearStemBranchIndexChangesAtSpringBegins) {
 }
 
 TEST(LunarTexts, FormatLunarText) {
-  EXPECT_EQ(FormatLunarText(MakeDateTime(2024, 2, 10), DefaultLunarTemplate),
+  EXPECT_EQ(FormatLunarText(MakeDateTime(2024, 2, 10), kDefaultLunarTemplate),
             "甲辰年(龙)正月初一 2024-2-10");
-  EXPECT_EQ(FormatLunarText(MakeDateTime(2024, 2, 4, 16, 26, 46), DefaultLunarTemplate),
+  EXPECT_EQ(FormatLunarText(MakeDateTime(2024, 2, 4, 16, 26, 46), kDefaultLunarTemplate),
             "癸卯年(兔)腊月廿五 2024-2-4");
   EXPECT_EQ(FormatLunarText(MakeDateTime(2024, 2, 4, 16, 26, 47), "%Y(%S)"), "甲辰(龙)");
   EXPECT_EQ(FormatLunarText(MakeDateTime(2023, 3, 22), "%M%D"), "闰二月初一");
@@ -147,8 +147,8 @@ TEST(LunarTexts, FormatLunarText) {
   EXPECT_EQ(FormatLunarText(MakeDateTime(2024, 2, 10), "%y%y %s%d%m"), "20242024 %s102");
   EXPECT_EQ(FormatLunarText(MakeDateTime(2024, 2, 10), ""), "");
   // Outside the engine's range only the solar date has a name.
-  EXPECT_EQ(FormatLunarText(MakeDateTime(1901, 2, 18), DefaultLunarTemplate), "年() 1901-2-18");
-  EXPECT_EQ(FormatLunarText(MakeDateTime(2049, 1, 1), DefaultLunarTemplate), "年() 2049-1-1");
+  EXPECT_EQ(FormatLunarText(MakeDateTime(1901, 2, 18), kDefaultLunarTemplate), "年() 1901-2-18");
+  EXPECT_EQ(FormatLunarText(MakeDateTime(2049, 1, 1), kDefaultLunarTemplate), "年() 2049-1-1");
 }
 
 TEST(LunarTexts, FormatLunarDay) {

@@ -78,16 +78,16 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   EXPECT_EQ(window.steps, (Steps{"caption:寿辰备忘录", "load:0", "part1:当前记录数：2", today,
                                  "tray", "upcoming", "advert"}));
 
-  settings.WriteText(TitleSetting, "家人生日");
-  settings.WriteNumber(SortSetting, 4);
-  settings.WriteNumber(TraySetting, 1);
+  settings.WriteText(kTitleSetting, "家人生日");
+  settings.WriteNumber(kSortSetting, 4);
+  settings.WriteNumber(kTraySetting, 1);
   window.steps.clear();
   SetUpMainWindow({window, window}, settings, steps);
   EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "load:4", "part1:当前记录数：2", today,
                                  "upcoming", "advert"}));
 
   // Steps that are not there yet are skipped; a tray value of another kind reads as 0.
-  settings.WriteText(TraySetting, "1");
+  settings.WriteText(kTraySetting, "1");
   window.steps.clear();
   SetUpMainWindow({window, window}, settings, SetUpSteps{});
   EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "part1:当前记录数：0", today, "tray"}));
@@ -107,7 +107,7 @@ TEST(MainWindowSetUp, ANewDayRedoesWhatItAsksForInTheSetUpsOrder) {
   };
   for (const Case& c : cases) {
     MemorySettingsStore settings;
-    settings.WriteNumber(SortSetting, 4);
+    settings.WriteNumber(kSortSetting, 4);
     RecordingWindow window;
     SetUpSteps steps;
     steps.loadFriendList = [&](int sortCode) {

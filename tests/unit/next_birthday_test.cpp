@@ -119,8 +119,8 @@ TEST_F(ReckoningTest, TodayAndLunarDays) {
   // birthday on day 30 falls on the ordinary day 29, never on the leap one (1903-07-23).
   EXPECT_EQ(LunarToSolar(1903, 5, 30, false), MakeDateTime(1903, 6, 24));
   EXPECT_EQ(LunarToSolar(1903, 5, 30, true), MakeDateTime(1903, 7, 23));
-  EXPECT_EQ(LunarToSolar(100, 1, 1, false), EmptyDateTime);
-  EXPECT_EQ(LunarToSolar(2049, 6, 1, true), EmptyDateTime);
+  EXPECT_EQ(LunarToSolar(100, 1, 1, false), kEmptyDateTime);
+  EXPECT_EQ(LunarToSolar(2049, 6, 1, true), kEmptyDateTime);
 }
 
 // A date entered must exist; the other calendar's day of a date exists only for such dates

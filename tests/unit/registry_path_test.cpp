@@ -9,11 +9,11 @@ namespace {
 TEST(RegistryPath, RootCodesOneToFiveAndEverythingElseTheCurrentUser) {
   EXPECT_EQ(RegistryRootFromCode(1), RegistryRoot::ClassesRoot);
   EXPECT_EQ(RegistryRootFromCode(2), RegistryRoot::CurrentConfig);
-  EXPECT_EQ(RegistryRootFromCode(3), RegistryRoot::CurrentUser);
+  EXPECT_EQ(RegistryRootFromCode(3), RegistryRoot::kCurrentUser);
   EXPECT_EQ(RegistryRootFromCode(4), RegistryRoot::LocalMachine);
   EXPECT_EQ(RegistryRootFromCode(5), RegistryRoot::Users);
   for (int code : {0, 6, -1, 1000}) {
-    EXPECT_EQ(RegistryRootFromCode(code), RegistryRoot::CurrentUser) << code;
+    EXPECT_EQ(RegistryRootFromCode(code), RegistryRoot::kCurrentUser) << code;
   }
 }
 

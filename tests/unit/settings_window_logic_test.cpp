@@ -89,16 +89,16 @@ TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAsTenAndOutOfRangeReplaced) {
   } cases[] = {{0, "10"}, {25, "25"}, {360, "360"}, {400, "10"}, {361, "10"}, {-1, "10"}};
   for (const Case& c : cases) {
     SettingsWindowFixture window;
-    window.store.WriteNumber(DaysSetting, c.stored);
+    window.store.WriteNumber(kDaysSetting, c.stored);
     window.logic.Load();
     EXPECT_EQ(window.form.days, c.shown) << c.stored;
     EXPECT_TRUE(window.form.wholeDaysSelected) << c.stored;
   }
 
   SettingsWindowFixture window;
-  window.store.WriteNumber(TraySetting, 1);
-  window.store.WriteNumber(PopUpSetting, 7);
-  window.store.WriteText(TitleSetting, "我的备忘");
+  window.store.WriteNumber(kTraySetting, 1);
+  window.store.WriteNumber(kPopUpSetting, 7);
+  window.store.WriteText(kTitleSetting, "我的备忘");
   window.logic.Load();
   EXPECT_FALSE(window.form.trayChecked);
   EXPECT_FALSE(window.form.popUpEnabled);  // stays disabled as designed
@@ -107,7 +107,7 @@ TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAsTenAndOutOfRangeReplaced) {
 
   // A tray value of the wrong kind reads as 0: the icon is shown.
   SettingsWindowFixture textual;
-  textual.store.WriteText(TraySetting, "1");
+  textual.store.WriteText(kTraySetting, "1");
   textual.logic.Load();
   EXPECT_TRUE(textual.form.trayChecked);
   EXPECT_TRUE(textual.form.popUpEnabled);
@@ -173,16 +173,16 @@ TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysRecountsWhenTheyChangeAnd
                {0, "-", 0, false},    {25, "25", 25, false}, {25, "0", 0, true}};
   for (const Case& c : cases) {
     SettingsWindowFixture window;
-    window.store.WriteNumber(DaysSetting, c.before);
+    window.store.WriteNumber(kDaysSetting, c.before);
     window.logic.Load();
     window.form.Type(c.typed);
     window.form.trayChecked = false;  // the other page's changes are not saved
     window.form.title = "别的";
     window.logic.SaveReminderPage();
-    EXPECT_EQ(window.store.ReadNumber(DaysSetting, -99), c.stored) << c.typed;
+    EXPECT_EQ(window.store.ReadNumber(kDaysSetting, -99), c.stored) << c.typed;
     EXPECT_TRUE(window.form.closed);
-    EXPECT_EQ(window.store.ReadNumber(TraySetting, -99), -99);
-    EXPECT_EQ(window.store.ReadText(TitleSetting, "none"), "none");
+    EXPECT_EQ(window.store.ReadNumber(kTraySetting, -99), -99);
+    EXPECT_EQ(window.store.ReadText(kTitleSetting, "none"), "none");
     std::vector<std::string> expected{"no-log-on"};
     if (c.recounted) expected.push_back("upcoming-pass");
     EXPECT_EQ(window.effects.calls, expected) << c.before << " -> " << c.typed;
@@ -211,10 +211,10 @@ TEST(SettingsWindow, SavePersonalisationPageStoresAppliesAndCloses) {
   shown.form.popUpChecked = false;
   shown.form.Type("99");
   shown.logic.SavePersonalisationPage();
-  EXPECT_EQ(shown.store.ReadText(TitleSetting), "新标题");
-  EXPECT_EQ(shown.store.ReadNumber(TraySetting, -99), 0);
-  EXPECT_EQ(shown.store.ReadNumber(PopUpSetting, -99), 1);
-  EXPECT_EQ(shown.store.ReadNumber(DaysSetting, -99), -99);  // the other page is not saved
+  EXPECT_EQ(shown.store.ReadText(kTitleSetting), "新标题");
+  EXPECT_EQ(shown.store.ReadNumber(kTraySetting, -99), 0);
+  EXPECT_EQ(shown.store.ReadNumber(kPopUpSetting, -99), 1);
+  EXPECT_EQ(shown.store.ReadNumber(kDaysSetting, -99), -99);  // the other page is not saved
   EXPECT_EQ(shown.effects.calls, (std::vector<std::string>{"show-icon", "caption:新标题"}));
   EXPECT_TRUE(shown.form.closed);
 
@@ -227,9 +227,9 @@ TEST(SettingsWindow, SavePersonalisationPageStoresAppliesAndCloses) {
   EXPECT_TRUE(hidden.form.popUpChecked);
   hidden.form.title = "";
   hidden.logic.SavePersonalisationPage();
-  EXPECT_EQ(hidden.store.ReadNumber(TraySetting, -99), 1);
-  EXPECT_EQ(hidden.store.ReadNumber(PopUpSetting, -99), 0);
-  EXPECT_EQ(hidden.store.ReadText(TitleSetting, "none"), "");
+  EXPECT_EQ(hidden.store.ReadNumber(kTraySetting, -99), 1);
+  EXPECT_EQ(hidden.store.ReadNumber(kPopUpSetting, -99), 0);
+  EXPECT_EQ(hidden.store.ReadText(kTitleSetting, "none"), "");
   // An empty title box leaves the window without a caption until the next start.
   EXPECT_EQ(hidden.effects.calls, (std::vector<std::string>{"remove-icon", "caption:"}));
 

@@ -10,7 +10,7 @@
 namespace memo {
 namespace {
 
-constexpr uint32_t TaskbarCreated = 0xC123;
+constexpr uint32_t kTaskbarCreated = 0xC123;
 
 struct Call {
   std::string what;
@@ -58,8 +58,8 @@ const TrayRecord& LastRecord(const RecordingPlatform& platform) {
 
 TEST(TrayIcon, ShowAddsOneIconWithTheFullRecordAndASecondShowOnlyUpdates) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, TaskbarCreated);
-  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  TrayIcon tray(platform, kTaskbarCreated);
+  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
   EXPECT_EQ(platform.Names(), (Names{"make-icon", "add"}));
   const TrayRecord& added = platform.calls.back().record;
   EXPECT_EQ(added.id, 1u);
@@ -70,7 +70,7 @@ TEST(TrayIcon, ShowAddsOneIconWithTheFullRecordAndASecondShowOnlyUpdates) {
 
   tray.SetTip("别的提示");
   platform.calls.clear();
-  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
   // No second icon: the image and the tip are set again.
   EXPECT_EQ(platform.Names(), (Names{"make-icon", "modify", "modify"}));
   EXPECT_EQ(platform.calls[1].record.icon, 102u);
@@ -80,7 +80,7 @@ TEST(TrayIcon, ShowAddsOneIconWithTheFullRecordAndASecondShowOnlyUpdates) {
 
 TEST(TrayIcon, WithoutAnImageTheWindowIconServesAndWithoutOneNothingIsAdded) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, TaskbarCreated);
+  TrayIcon tray(platform, kTaskbarCreated);
   tray.Show(std::nullopt, std::string("提示"), nullptr);
   EXPECT_TRUE(platform.calls.empty());
   tray.Remove();  // nothing shown, nothing to remove
@@ -94,7 +94,7 @@ TEST(TrayIcon, WithoutAnImageTheWindowIconServesAndWithoutOneNothingIsAdded) {
 
   // A failed icon creation still adds the icon, without an image.
   RecordingPlatform failing;
-  TrayIcon bare(failing, TaskbarCreated);
+  TrayIcon bare(failing, kTaskbarCreated);
   bare.Show(std::string(), std::nullopt, nullptr);
   EXPECT_EQ(failing.Names(), (Names{"make-icon", "add"}));
   EXPECT_EQ(failing.calls.back().record.icon, 0u);
@@ -102,11 +102,11 @@ TEST(TrayIcon, WithoutAnImageTheWindowIconServesAndWithoutOneNothingIsAdded) {
 
 TEST(TrayIcon, RemoveDeletesTheIconOnceAndOtherwiseCallsNothing) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, TaskbarCreated);
+  TrayIcon tray(platform, kTaskbarCreated);
   tray.Remove();
   EXPECT_TRUE(platform.calls.empty());
 
-  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
   platform.calls.clear();
   tray.Remove();
   EXPECT_EQ(platform.Names(), (Names{"delete"}));
@@ -116,14 +116,14 @@ TEST(TrayIcon, RemoveDeletesTheIconOnceAndOtherwiseCallsNothing) {
   EXPECT_TRUE(platform.calls.empty());
 
   // Shown again after removal: a fresh add.
-  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
   EXPECT_EQ(platform.Names(), (Names{"make-icon", "add"}));
 }
 
 TEST(TrayIcon, TextsAreCutToTheirByteLimitsWithoutSplittingACharacter) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, TaskbarCreated);
-  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  TrayIcon tray(platform, kTaskbarCreated);
+  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
 
   tray.SetTip(std::string(200, 'x'));
   EXPECT_EQ(LastRecord(platform).tip, std::string(127, 'x'));
@@ -155,8 +155,8 @@ TEST(TrayIcon, TextsAreCutToTheirByteLimitsWithoutSplittingACharacter) {
 
 TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, TaskbarCreated);
-  tray.Show(ico, std::string(DefaultTrayTip), nullptr);
+  TrayIcon tray(platform, kTaskbarCreated);
+  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
   platform.calls.clear();
 
   tray.ShowBalloon("生日提醒", "张三 还有3天", 1, 5000, true);
@@ -174,7 +174,7 @@ TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
   platform.calls.clear();
   EXPECT_EQ(tray.OnWindowMessage(kTimerMessage, 1, 0), Outcome::kPassOn);
   EXPECT_TRUE(platform.calls.empty());
-  EXPECT_EQ(tray.OnWindowMessage(kTimerMessage, BalloonTimerId, 0), Outcome::kConsumed);
+  EXPECT_EQ(tray.OnWindowMessage(kTimerMessage, kBalloonTimerId, 0), Outcome::kConsumed);
   EXPECT_EQ(platform.Names(), (Names{"stop-timer", "modify"}));
   EXPECT_EQ(platform.calls[0].number, 741852u);
   const TrayRecord& hidden = platform.calls[1].record;
@@ -191,15 +191,15 @@ TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
 
 TEST(TrayIcon, TakesClicksReaddsAfterTaskbarRestartAndGoesWithTheWindow) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, TaskbarCreated);
+  TrayIcon tray(platform, kTaskbarCreated);
   // Before the icon is shown the taskbar's restart adds nothing.
-  EXPECT_EQ(tray.OnWindowMessage(TaskbarCreated, 0, 0), Outcome::kPassOn);
+  EXPECT_EQ(tray.OnWindowMessage(kTaskbarCreated, 0, 0), Outcome::kPassOn);
   EXPECT_TRUE(platform.calls.empty());
   std::vector<int> clicks;
-  tray.Show(ico, std::string(DefaultTrayTip), [&](int message) { clicks.push_back(message); });
+  tray.Show(ico, std::string(kDefaultTrayTip), [&](int message) { clicks.push_back(message); });
 
-  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 0, 513), Outcome::kConsumed);
-  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 0, 516), Outcome::kConsumed);
+  EXPECT_EQ(tray.OnWindowMessage(kTrayCallbackMessage, 0, 513), Outcome::kConsumed);
+  EXPECT_EQ(tray.OnWindowMessage(kTrayCallbackMessage, 0, 516), Outcome::kConsumed);
   EXPECT_EQ(clicks, (std::vector<int>{513, 516}));
   EXPECT_EQ(tray.OnWindowMessage(15, 0, 0), Outcome::kPassOn);
 
@@ -207,7 +207,7 @@ TEST(TrayIcon, TakesClicksReaddsAfterTaskbarRestartAndGoesWithTheWindow) {
   tray.SetTip("下一个生日");
   tray.ShowBalloon("t", "x", 1, 5000, false);
   platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(TaskbarCreated, 0, 0), Outcome::kPassOn);
+  EXPECT_EQ(tray.OnWindowMessage(kTaskbarCreated, 0, 0), Outcome::kPassOn);
   ASSERT_EQ(platform.Names(), (Names{"add"}));
   const TrayRecord& again = platform.calls[0].record;
   EXPECT_EQ(again.flags, 7u);
@@ -217,18 +217,18 @@ TEST(TrayIcon, TakesClicksReaddsAfterTaskbarRestartAndGoesWithTheWindow) {
 
   // The window's destruction takes the icon along and leaves the message to the window.
   platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(DestroyWindowMessage, 0, 0), Outcome::kPassOn);
+  EXPECT_EQ(tray.OnWindowMessage(kDestroyWindowMessage, 0, 0), Outcome::kPassOn);
   EXPECT_EQ(platform.Names(), (Names{"delete"}));
   platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(TaskbarCreated, 0, 0), Outcome::kPassOn);
+  EXPECT_EQ(tray.OnWindowMessage(kTaskbarCreated, 0, 0), Outcome::kPassOn);
   EXPECT_TRUE(platform.calls.empty());
 }
 
 TEST(TrayIcon, WithoutAHandlerTheCallbackIsPassedOn) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, TaskbarCreated);
+  TrayIcon tray(platform, kTaskbarCreated);
   tray.Show(ico, std::nullopt, nullptr);
-  EXPECT_EQ(tray.OnWindowMessage(TrayCallbackMessage, 0, 513), Outcome::kPassOn);
+  EXPECT_EQ(tray.OnWindowMessage(kTrayCallbackMessage, 0, 513), Outcome::kPassOn);
 }
 
 }  // namespace

@@ -66,11 +66,11 @@ TEST_F(UpcomingReportTest, WorkedExampleByteForByte) {
   EXPECT_TRUE(tray.balloons[0].hideAfterTimeout);
 }
 
-TEST(UpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
+TEST(kUpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
   const std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
-  EXPECT_EQ(UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday()),
+  EXPECT_EQ(kUpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday()),
             memo_test::SampleUpcomingPage());
-  EXPECT_EQ(UpcomingPage({}, memo_test::SampleToday()), "");
+  EXPECT_EQ(kUpcomingPage({}, memo_test::SampleToday()), "");
 }
 
 TEST_F(UpcomingReportTest, NobodyUpcoming) {
@@ -129,7 +129,7 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
 
 TEST_F(UpcomingReportTest, NotesForDatesTheYearLacks) {
   On(2013, 6, 1);  // lunar 2013-4-23; lunar month 4 has 29 days this year
-  settings.WriteNumber(DaysSetting, 40);
+  settings.WriteNumber(kDaysSetting, 40);
   Friend("甲", "1980年4月30日", true, "1");
   Friend("乙", "1980年6月30日", false);
   Friend("丙", "1990年5月12日[闰月]", true);  // no leap month this year: no note
@@ -157,32 +157,32 @@ TEST_F(UpcomingReportTest, NotesForDatesTheYearLacks) {
 TEST_F(UpcomingReportTest, SettingsDecideWindowAndBalloon) {
   On(2013, 4, 30);
   Friend("甲", "1980年5月3日", false);
-  settings.WriteNumber(PopUpSetting, 1);
+  settings.WriteNumber(kPopUpSetting, 1);
   Recompute();
   EXPECT_EQ(tray.tips.size(), 1u);
   EXPECT_TRUE(tray.balloons.empty());
-  settings.WriteNumber(PopUpSetting, 0);
-  settings.WriteNumber(TraySetting, 1);
+  settings.WriteNumber(kPopUpSetting, 0);
+  settings.WriteNumber(kTraySetting, 1);
   Recompute();
   EXPECT_TRUE(tray.balloons.empty());
-  settings.WriteNumber(TraySetting, 0);
+  settings.WriteNumber(kTraySetting, 0);
   Recompute();
   EXPECT_EQ(tray.balloons.size(), 1u);
 
-  settings.WriteNumber(DaysSetting, 0);  // as if missing
+  settings.WriteNumber(kDaysSetting, 0);  // as if missing
   Recompute();
   EXPECT_EQ(report.daysAhead, 10);
-  settings.WriteNumber(DaysSetting, 3);  // 3 days away: listed, not on the page
+  settings.WriteNumber(kDaysSetting, 3);  // 3 days away: listed, not on the page
   Recompute();
   EXPECT_EQ(upcoming.rows.size(), 1u);
   EXPECT_EQ(Page(), "");
-  settings.WriteNumber(DaysSetting, -5);
+  settings.WriteNumber(kDaysSetting, -5);
   Recompute();
   EXPECT_TRUE(upcoming.rows.empty());
 
   // A window of two billion days: everyone is listed, at once.
   for (int i = 0; i < 200; ++i) Friend("乙", "1980年12月1日", i % 2 == 0);
-  settings.WriteNumber(DaysSetting, 2000000000);
+  settings.WriteNumber(kDaysSetting, 2000000000);
   const auto start = std::chrono::steady_clock::now();
   Recompute();
   EXPECT_EQ(upcoming.rows.size(), 201u);
@@ -220,7 +220,7 @@ TEST_F(UpcomingReportTest, UnreadableBirthdaysAreNeverUpcoming) {
   Friend("坏", "2013年2月29日", false);
   Friend("坏", "2013年2月31日", true);  // lunar months have 30 days at most
   Friend("好", "1980年1月1日", false);
-  settings.WriteNumber(DaysSetting, 400);
+  settings.WriteNumber(kDaysSetting, 400);
   Recompute();
   EXPECT_EQ(Column(0), (Texts{"好"}));
   EXPECT_EQ(Page().find("坏"), std::string::npos);

@@ -16,7 +16,7 @@ constexpr int kCellWidth = 52, kRowHeight = 32, kGridTop = 50;
 
 HWND OpenBirthdayWindow(ProgramUnderTest& program, HWND main, ToolbarButton button) {
   SetCursorPos(0, 0);
-  return OpenFromToolbar(program, main, button, memo::ui::BirthdayWindowClass);
+  return OpenFromToolbar(program, main, button, memo::ui::kBirthdayWindowClass);
 }
 
 std::string DateBox(ProgramUnderTest& program, HWND window) {

@@ -17,7 +17,7 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
-  HWND window = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::BirthdayWindowClass);
+  HWND window = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
   ExpectWindowFrame(window, 431, 440);

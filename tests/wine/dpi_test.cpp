@@ -16,16 +16,16 @@ using namespace wine_test;
 
 namespace {
 
-const wchar_t* const DesktopKey = L"Control Panel\\Desktop";
+const wchar_t* const kDesktopKey = L"Control Panel\\Desktop";
 
 // Wine takes the screen's DPI from this value when a process starts; the prefix is shared
 // by every test, so the value goes again whatever the test's outcome.
 class ScreenDpi {
  public:
   explicit ScreenDpi(DWORD dpi) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, DesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
   }
-  ~ScreenDpi() { RegDeleteKeyValueW(HKEY_CURRENT_USER, DesktopKey, L"LogPixels"); }
+  ~ScreenDpi() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels"); }
 };
 
 }  // namespace
@@ -67,7 +67,7 @@ TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   SetCursorPos(0, 0);  // no day under the pointer, so none shows the hover fill
-  HWND window = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::BirthdayWindowClass);
+  HWND window = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(window, nullptr);
   namespace ids = memo::ui::birthday_window;
   ClickControl(GetDlgItem(window, ids::Solar));
@@ -105,7 +105,7 @@ TEST(Dpi, At144DpiTheSettingsWindowsReminderPageIsScaledAndNothingOnItOverlaps) 
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   HWND settings =
-      OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::SettingsWindowClass);
+      OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::kSettingsWindowClass);
   ASSERT_NE(settings, nullptr);
   namespace ids = memo::ui::settings_window;
   const ExpectedControl scaled[] = {

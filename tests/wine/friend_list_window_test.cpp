@@ -273,7 +273,7 @@ TEST(FriendListWindow, FileThatIsNoDatabaseIsReportedAndLeftAlone) {
     deadline = waited + 2500;  // time for a further report
   }
   EXPECT_GE(reports, 1);
-  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
+  HWND main = program.WaitForWindow(memo::ui::kMainWindowClass);
   ASSERT_NE(main, nullptr);
   HWND status = GetDlgItem(main, ids::Status);
   EXPECT_TRUE(StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"));

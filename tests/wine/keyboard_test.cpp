@@ -45,7 +45,7 @@ TEST(Keyboard, BirthdayWindowTakesEnterEscapeAndTheFocusedButton) {
   const POINT add = ToolbarButtonCentre(program, main, ToolbarButton::kAdd);
   const auto open = [&] {
     EXPECT_TRUE(input::Click(add));
-    HWND window = Opened(program, memo::ui::BirthdayWindowClass);
+    HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
     if (window) {
       EXPECT_TRUE(FocusIn(window, birthday_ids::Name));
     }
@@ -103,7 +103,7 @@ TEST(Keyboard, SettingsWindowTakesEnterEscapeAndCtrlTab) {
   const POINT settingsButton = ToolbarButtonCentre(program, main, ToolbarButton::kSettings);
   const auto open = [&] {
     EXPECT_TRUE(input::Click(settingsButton));
-    HWND window = Opened(program, memo::ui::SettingsWindowClass);
+    HWND window = Opened(program, memo::ui::kSettingsWindowClass);
     if (window) {
       EXPECT_TRUE(FocusIn(window, settings_ids::Days));
     }
@@ -162,7 +162,7 @@ TEST(Keyboard, SettingsWindowTakesEnterEscapeAndCtrlTab) {
   {
     SCOPED_TRACE("Escape closes the About window");
     EXPECT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kAbout)));
-    HWND window = Opened(program, memo::ui::SettingsWindowClass);
+    HWND window = Opened(program, memo::ui::kSettingsWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(input::PressKeys("Escape"));
     ExpectGoneAndMainActive(window, main);
@@ -183,7 +183,7 @@ TEST(Keyboard, FriendListTakesEnterAndDeleteAndCtrlTabTurnsThePages) {
   }));
 
   EXPECT_TRUE(input::PressKeys("Return"));
-  HWND window = Opened(program, memo::ui::BirthdayWindowClass);
+  HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::Name)) == Wide("王芳"));
   // The list shows its selection without the focus: the row the window edits.

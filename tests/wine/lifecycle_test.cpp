@@ -13,7 +13,7 @@ using namespace wine_test;
 namespace {
 
 HWND OpenAbout(ProgramUnderTest& program, HWND main) {
-  return OpenFromToolbar(program, main, ToolbarButton::kAbout, memo::ui::SettingsWindowClass);
+  return OpenFromToolbar(program, main, ToolbarButton::kAbout, memo::ui::kSettingsWindowClass);
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ TEST(Lifecycle, AboutOpensTheSettingsWindowWithoutModalityOnItsThirdPage) {
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(main); }));
   PostMessageW(about, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
-  HWND settings = program.WaitForWindow(memo::ui::SettingsWindowClass, 5000);
+  HWND settings = program.WaitForWindow(memo::ui::kSettingsWindowClass, 5000);
   ASSERT_NE(settings, nullptr);
   EXPECT_EQ(SendMessageW(GetDlgItem(settings, memo::ui::settings_window::Tab), TCM_GETCURSEL, 0, 0),
             0);
@@ -95,7 +95,7 @@ TEST(Lifecycle, WithoutFriendsEditAndDeleteDoNothingUpcomingShowsDetailsAndADoub
   ClickToolbarButton(program, main, ToolbarButton::kEdit);
   ClickToolbarButton(program, main, ToolbarButton::kDelete);
   Sleep(500);
-  EXPECT_EQ(program.WaitForWindow(memo::ui::BirthdayWindowClass, 0), nullptr);
+  EXPECT_EQ(program.WaitForWindow(memo::ui::kBirthdayWindowClass, 0), nullptr);
   EXPECT_TRUE(IsWindowEnabled(main));
 
   HWND pages = GetDlgItem(main, memo::ui::main_window::Pages);
@@ -111,7 +111,7 @@ TEST(Lifecycle, WithoutFriendsEditAndDeleteDoNothingUpcomingShowsDetailsAndADoub
   PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
   PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(200, 100));
   PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(200, 100));
-  HWND add = program.WaitForWindow(memo::ui::BirthdayWindowClass, 5000);
+  HWND add = program.WaitForWindow(memo::ui::kBirthdayWindowClass, 5000);
   ASSERT_NE(add, nullptr);
   EXPECT_TRUE(WindowText(add) == Wide("添加好友生日"));
   EXPECT_FALSE(IsWindowEnabled(main));

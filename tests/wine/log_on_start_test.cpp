@@ -17,7 +17,7 @@ namespace ids = memo::ui::settings_window;
 namespace {
 
 HWND OpenSettings(ProgramUnderTest& program, HWND main) {
-  return OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::SettingsWindowClass);
+  return OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::kSettingsWindowClass);
 }
 
 // Opens the settings window, sets the box as asked (when asked) and closes the window with

@@ -109,7 +109,7 @@ TEST(NewDay, BehindALockedSessionItWaitsForTheUnlockAResumeLooksTooAndTheAddWind
   const DWORD started = GetTickCount();
   HWND main = program.StartMainWith(9, options);
   ASSERT_NE(main, nullptr);
-  HWND add = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::BirthdayWindowClass);
+  HWND add = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(add, nullptr);
   HWND name = GetDlgItem(add, memo::ui::birthday_window::Name);
   SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide("新朋友").c_str()));

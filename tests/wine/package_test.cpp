@@ -47,7 +47,7 @@ HWND MainWindowOf(DWORD processId) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == s->processId && IsWindowVisible(window) &&
-            ClassName(window) == memo::ui::MainWindowClass) {
+            ClassName(window) == memo::ui::kMainWindowClass) {
           s->found = window;
           return FALSE;
         }

@@ -72,7 +72,7 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
 
 HWND ProgramUnderTest::StartMain(const StartOptions& options) {
   if (!Start(options)) return nullptr;
-  main_ = WaitForWindow(memo::ui::MainWindowClass, 15000, options.atLogOn);
+  main_ = WaitForWindow(memo::ui::kMainWindowClass, 15000, options.atLogOn);
   if (!main_) return nullptr;
   // Today's dates are the set-up's last words in the status bar. The set-up gets as long as
   // the window: on a busy machine either may take a while. A hidden window is found as soon
@@ -96,7 +96,7 @@ HWND ProgramUnderTest::StartMainWith(int recordCount, const StartOptions& option
 }
 
 int ProgramUnderTest::Close(int timeoutMs) {
-  if (!main_) main_ = WaitForWindow(memo::ui::MainWindowClass, timeoutMs);
+  if (!main_) main_ = WaitForWindow(memo::ui::kMainWindowClass, timeoutMs);
   if (!main_) return -1;
   PostMessageW(main_, WM_CLOSE, 0, 0);
   return WaitForExit(timeoutMs);
@@ -118,18 +118,18 @@ int ProgramUnderTest::WaitForExit(int timeoutMs) {
 
 namespace settings {
 
-const wchar_t* const Key = L"Software\\Tavelin";
+const wchar_t* const kKey = L"Software\\Tavelin";
 
 void Clear() {
-  RegDeleteTreeW(HKEY_CURRENT_USER, Key);
+  RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
 }
 
 void WriteNumber(const wchar_t* name, DWORD value) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, Key, name, REG_DWORD, &value, sizeof(value));
+  RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, REG_DWORD, &value, sizeof(value));
 }
 
 void WriteText(const wchar_t* name, const std::wstring& text, DWORD type) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, Key, name, type, text.c_str(),
+  RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, type, text.c_str(),
                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
@@ -150,21 +150,21 @@ Stored ReadValue(const wchar_t* key, const wchar_t* name) {
 }
 
 Stored Read(const wchar_t* name) {
-  return ReadValue(Key, name);
+  return ReadValue(kKey, name);
 }
 
 }  // namespace settings
 
 namespace log_on {
 
-const wchar_t* const RunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 void Clear() {
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, Wide("寿辰备忘录").c_str());
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, Wide("寿辰备忘录").c_str());
 }
 
 settings::Stored Read() {
-  return settings::ReadValue(RunKey, Wide("寿辰备忘录").c_str());
+  return settings::ReadValue(kRunKey, Wide("寿辰备忘录").c_str());
 }
 
 }  // namespace log_on

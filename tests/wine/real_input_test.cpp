@@ -38,7 +38,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   {
     SCOPED_TRACE("add, then cancel");
     ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kAdd)));
-    HWND window = Opened(program, memo::ui::BirthdayWindowClass);
+    HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(IsWindowEnabled(main));
     ClickOn(window, birthday_ids::Cancel);
@@ -47,7 +47,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   {
     SCOPED_TRACE("settings, then cancel");
     ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kSettings)));
-    HWND window = Opened(program, memo::ui::SettingsWindowClass);
+    HWND window = Opened(program, memo::ui::kSettingsWindowClass);
     ASSERT_NE(window, nullptr);
     ClickOn(window, settings_ids::CancelDays);
     ExpectGoneAndMainActive(window, main);
@@ -55,7 +55,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   {
     SCOPED_TRACE("about, then Alt+F4");
     ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kAbout)));
-    HWND window = Opened(program, memo::ui::SettingsWindowClass);
+    HWND window = Opened(program, memo::ui::kSettingsWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(input::PressKeys("alt+F4"));
     ExpectGoneAndMainActive(window, main);
@@ -65,7 +65,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
     ASSERT_TRUE(input::Click(input::RowCentre(program.Process(), list, 1)));
     ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }));
     ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kEdit)));
-    HWND window = Opened(program, memo::ui::BirthdayWindowClass);
+    HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::Name)) == Wide("李四"));
     ClickOn(window, birthday_ids::Cancel);
@@ -95,7 +95,7 @@ TEST(RealInput, AddsAFriendTypedOnTheKeyboard) {
   POINT below = {area.right / 2, area.bottom - 20};
   ClientToScreen(list, &below);
   ASSERT_TRUE(input::DoubleClick(below));
-  HWND window = Opened(program, memo::ui::BirthdayWindowClass);
+  HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(window, nullptr);
 
   // The name box comes with the focus and its sample text selected: typing replaces it.

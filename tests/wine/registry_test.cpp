@@ -13,11 +13,11 @@ using namespace wine_test;
 
 namespace {
 
-constexpr int CurrentUser = 3;
-const wchar_t* const TestKey = L"Software\\Tavelin\\registry-layer";
+constexpr int kCurrentUser = 3;
+const wchar_t* const kTestKey = L"Software\\Tavelin\\registry-layer";
 
 void Store(const wchar_t* value, DWORD type, const void* data, DWORD size) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, TestKey, value, type, data, size);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kTestKey, value, type, data, size);
 }
 
 void StoreText(const wchar_t* value, const std::wstring& text, DWORD type = REG_SZ) {
@@ -39,13 +39,13 @@ TEST(RegistryLayer, NumbersAreReadFromDwordValuesOnlyAndOtherwiseGiveTheDefault)
   StoreText(L"text", L"7");
   Store(L"binary", REG_BINARY, &seven, sizeof(seven));
   Store(L"qword", REG_QWORD, &wide, sizeof(wide));
-  EXPECT_EQ(memo::RegistryReadNumber(CurrentUser, Path("dword")), 7);
-  EXPECT_EQ(memo::RegistryReadNumber(CurrentUser, Path("negative")), -1);
+  EXPECT_EQ(memo::RegistryReadNumber(kCurrentUser, Path("dword")), 7);
+  EXPECT_EQ(memo::RegistryReadNumber(kCurrentUser, Path("negative")), -1);
   for (const char* other : {"text", "binary", "qword", "missing"}) {
-    EXPECT_EQ(memo::RegistryReadNumber(CurrentUser, Path(other)), 0) << other;
-    EXPECT_EQ(memo::RegistryReadNumber(CurrentUser, Path(other), 42), 42) << other;
+    EXPECT_EQ(memo::RegistryReadNumber(kCurrentUser, Path(other)), 0) << other;
+    EXPECT_EQ(memo::RegistryReadNumber(kCurrentUser, Path(other), 42), 42) << other;
   }
-  EXPECT_EQ(memo::RegistryReadNumber(CurrentUser, "Software\\Tavelin\\no-such-key\\dword", 5), 5);
+  EXPECT_EQ(memo::RegistryReadNumber(kCurrentUser, "Software\\Tavelin\\no-such-key\\dword", 5), 5);
 }
 
 TEST(RegistryLayer, TextsComeFromStringValuesWithVariablesExpandedAsGbk) {
@@ -58,22 +58,23 @@ TEST(RegistryLayer, TextsComeFromStringValuesWithVariablesExpandedAsGbk) {
   DWORD number = 1;
   Store(L"number", REG_DWORD, &number, sizeof(number));
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_REGISTRY_TEST", Wide("生日").c_str());
-  EXPECT_EQ(memo::RegistryReadText(CurrentUser, Path("chinese")), "寿辰备忘录");
-  EXPECT_EQ(memo::RegistryReadText(CurrentUser, Path("expand")), "生日\\x");
-  EXPECT_EQ(memo::RegistryReadText(CurrentUser, Path("plain")), "%BIRTHDAY_MEMO_REGISTRY_TEST%\\x");
-  EXPECT_EQ(memo::RegistryReadText(CurrentUser, Path("unterminated")), "abc");
-  EXPECT_EQ(memo::RegistryReadText(CurrentUser, Path("number")), "");
-  EXPECT_EQ(memo::RegistryReadText(CurrentUser, Path("number"), "默认"), "默认");
-  EXPECT_EQ(memo::RegistryReadText(CurrentUser, Path("missing"), "默认"), "默认");
+  EXPECT_EQ(memo::RegistryReadText(kCurrentUser, Path("chinese")), "寿辰备忘录");
+  EXPECT_EQ(memo::RegistryReadText(kCurrentUser, Path("expand")), "生日\\x");
+  EXPECT_EQ(memo::RegistryReadText(kCurrentUser, Path("plain")),
+            "%BIRTHDAY_MEMO_REGISTRY_TEST%\\x");
+  EXPECT_EQ(memo::RegistryReadText(kCurrentUser, Path("unterminated")), "abc");
+  EXPECT_EQ(memo::RegistryReadText(kCurrentUser, Path("number")), "");
+  EXPECT_EQ(memo::RegistryReadText(kCurrentUser, Path("number"), "默认"), "默认");
+  EXPECT_EQ(memo::RegistryReadText(kCurrentUser, Path("missing"), "默认"), "默认");
 }
 
 TEST(RegistryLayer, WritesCreateMissingKeysAndStoreEachKindAsItsType) {
   settings::Clear();
-  EXPECT_TRUE(memo::RegistryWriteNumber(CurrentUser, Path("a\\b\\c\\number"), -2));
-  EXPECT_TRUE(memo::RegistryWriteText(CurrentUser, Path("a\\b\\c\\text"), "文字"));
+  EXPECT_TRUE(memo::RegistryWriteNumber(kCurrentUser, Path("a\\b\\c\\number"), -2));
+  EXPECT_TRUE(memo::RegistryWriteText(kCurrentUser, Path("a\\b\\c\\text"), "文字"));
   EXPECT_TRUE(
-      memo::RegistryWriteBytes(CurrentUser, Path("a\\b\\c\\bytes"), std::string("\0\1\2", 3)));
-  EXPECT_TRUE(memo::RegistryWriteText(CurrentUser, Path("a\\b\\c\\empty"), ""));
+      memo::RegistryWriteBytes(kCurrentUser, Path("a\\b\\c\\bytes"), std::string("\0\1\2", 3)));
+  EXPECT_TRUE(memo::RegistryWriteText(kCurrentUser, Path("a\\b\\c\\empty"), ""));
 
   const wchar_t* key = L"Software\\Tavelin\\registry-layer\\a\\b\\c";
   DWORD type = 0, number = 0, size = sizeof(number);
@@ -101,8 +102,8 @@ TEST(RegistryLayer, WritesCreateMissingKeysAndStoreEachKindAsItsType) {
   EXPECT_EQ(size, sizeof(wchar_t));
 
   // Rewriting a value with another kind replaces its type.
-  EXPECT_TRUE(memo::RegistryWriteText(CurrentUser, Path("a\\b\\c\\number"), "7"));
-  EXPECT_EQ(memo::RegistryReadNumber(CurrentUser, Path("a\\b\\c\\number"), 99), 99);
+  EXPECT_TRUE(memo::RegistryWriteText(kCurrentUser, Path("a\\b\\c\\number"), "7"));
+  EXPECT_EQ(memo::RegistryReadNumber(kCurrentUser, Path("a\\b\\c\\number"), 99), 99);
 }
 
 TEST(RegistryLayer, ValuesOfAnyTypeExistUntilDeletedAndDeletingMissingOnesSucceeds) {
@@ -112,16 +113,16 @@ TEST(RegistryLayer, ValuesOfAnyTypeExistUntilDeletedAndDeletingMissingOnesSuccee
   StoreText(L"text", L"");
   Store(L"binary", REG_BINARY, &number, 0);
   for (const char* name : {"number", "text", "binary"}) {
-    EXPECT_TRUE(memo::RegistryHasValue(CurrentUser, Path(name))) << name;
-    EXPECT_TRUE(memo::RegistryDeleteValue(CurrentUser, Path(name))) << name;
-    EXPECT_FALSE(memo::RegistryHasValue(CurrentUser, Path(name))) << name;
+    EXPECT_TRUE(memo::RegistryHasValue(kCurrentUser, Path(name))) << name;
+    EXPECT_TRUE(memo::RegistryDeleteValue(kCurrentUser, Path(name))) << name;
+    EXPECT_FALSE(memo::RegistryHasValue(kCurrentUser, Path(name))) << name;
   }
-  EXPECT_TRUE(memo::RegistryDeleteValue(CurrentUser, Path("missing")));
-  EXPECT_TRUE(memo::RegistryDeleteValue(CurrentUser, Path("no-such-key\\missing")));
-  EXPECT_FALSE(memo::RegistryHasValue(CurrentUser, Path("no-such-key\\missing")));
+  EXPECT_TRUE(memo::RegistryDeleteValue(kCurrentUser, Path("missing")));
+  EXPECT_TRUE(memo::RegistryDeleteValue(kCurrentUser, Path("no-such-key\\missing")));
+  EXPECT_FALSE(memo::RegistryHasValue(kCurrentUser, Path("no-such-key\\missing")));
   // The key stays.
   HKEY key = nullptr;
-  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, TestKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &key), ERROR_SUCCESS);
   if (key) RegCloseKey(key);
   settings::Clear();
 }
@@ -129,14 +130,14 @@ TEST(RegistryLayer, ValuesOfAnyTypeExistUntilDeletedAndDeletingMissingOnesSuccee
 TEST(RegistryLayer, PathsSplitAtTheLastRealBackslashAndRootsFollowTheirCodes) {
   settings::Clear();
   // 淺 is 9C 5C in GBK: its second byte is a backslash that must not split.
-  EXPECT_TRUE(memo::RegistryWriteText(CurrentUser, Path("淺\\值淺"), "x"));
+  EXPECT_TRUE(memo::RegistryWriteText(kCurrentUser, Path("淺\\值淺"), "x"));
   wchar_t text[8] = {};
   DWORD size = sizeof(text);
-  std::wstring key = std::wstring(TestKey) + L"\\" + Wide("淺");
+  std::wstring key = std::wstring(kTestKey) + L"\\" + Wide("淺");
   EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, key.c_str(), Wide("值淺").c_str(), RRF_RT_REG_SZ,
                          nullptr, text, &size),
             ERROR_SUCCESS);
-  EXPECT_EQ(memo::RegistryReadText(CurrentUser, Path("淺\\值淺")), "x");
+  EXPECT_EQ(memo::RegistryReadText(kCurrentUser, Path("淺\\值淺")), "x");
 
   // Codes other than 1 to 5 mean the current user.
   for (int code : {0, 6, -1}) {
@@ -148,7 +149,7 @@ TEST(RegistryLayer, PathsSplitAtTheLastRealBackslashAndRootsFollowTheirCodes) {
           .empty());
   EXPECT_EQ(
       memo::RegistryReadText(
-          CurrentUser, "Software\\Microsoft\\Windows NT\\CurrentVersion\\CurrentVersion", "none"),
+          kCurrentUser, "Software\\Microsoft\\Windows NT\\CurrentVersion\\CurrentVersion", "none"),
       "none");
   // Code 5 is all users: the current user's settings lie under its own key there.
   EXPECT_EQ(memo::RegistryReadText(5, Path("淺\\值淺"), "none"), "none");

@@ -30,26 +30,25 @@ std::wstring RemoteMemory::Text(size_t offset, size_t characters) const {
 
 namespace {
 
-constexpr size_t TextOffset = RemoteMemory::kTextOffset;
-constexpr size_t TextCharacters = RemoteMemory::kTextCharacters;
-constexpr size_t RemoteSize = RemoteMemory::kSize;
+constexpr size_t kRemoteSize = RemoteMemory::kSize;
 
 }  // namespace
 
 std::wstring StatusPartText(HANDLE process, HWND status, int part) {
-  RemoteMemory memory(process, RemoteSize);
-  SendMessageW(status, SB_GETTEXTW, part, memory.At(TextOffset));
-  return memory.Text(TextOffset, TextCharacters);
+  RemoteMemory memory(process, kRemoteSize);
+  SendMessageW(status, SB_GETTEXTW, part, memory.At(RemoteMemory::kTextOffset));
+  return memory.Text(RemoteMemory::kTextOffset, RemoteMemory::kTextCharacters);
 }
 
 std::wstring StatusPartTip(HANDLE process, HWND status, int part) {
-  RemoteMemory memory(process, RemoteSize);
-  SendMessageW(status, SB_GETTIPTEXTW, MAKEWPARAM(part, TextCharacters), memory.At(TextOffset));
-  return memory.Text(TextOffset, TextCharacters);
+  RemoteMemory memory(process, kRemoteSize);
+  SendMessageW(status, SB_GETTIPTEXTW, MAKEWPARAM(part, RemoteMemory::kTextCharacters),
+               memory.At(RemoteMemory::kTextOffset));
+  return memory.Text(RemoteMemory::kTextOffset, RemoteMemory::kTextCharacters);
 }
 
 std::vector<int> StatusPartEdges(HANDLE process, HWND status) {
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   int count = static_cast<int>(SendMessageW(status, SB_GETPARTS, 64, memory.At()));
   std::vector<int> edges(count > 0 ? count : 0);
   if (!edges.empty()) memory.Read(edges.data(), edges.size() * sizeof(int));
@@ -57,25 +56,27 @@ std::vector<int> StatusPartEdges(HANDLE process, HWND status) {
 }
 
 std::wstring CueBanner(HANDLE process, HWND edit) {
-  RemoteMemory memory(process, RemoteSize);
-  SendMessageW(edit, EM_GETCUEBANNER, memory.At(TextOffset), TextCharacters);
-  return memory.Text(TextOffset, TextCharacters);
+  RemoteMemory memory(process, kRemoteSize);
+  SendMessageW(edit, EM_GETCUEBANNER, memory.At(RemoteMemory::kTextOffset),
+               RemoteMemory::kTextCharacters);
+  return memory.Text(RemoteMemory::kTextOffset, RemoteMemory::kTextCharacters);
 }
 
 std::vector<Column> ListColumns(HANDLE process, HWND list) {
   HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
   int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
   std::vector<Column> columns;
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   for (int i = 0; i < count; ++i) {
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
-    column.cchTextMax = TextCharacters;
+    column.pszText = reinterpret_cast<wchar_t*>(memory.At(RemoteMemory::kTextOffset));
+    column.cchTextMax = RemoteMemory::kTextCharacters;
     memory.Write(&column, sizeof(column));
     SendMessageW(list, LVM_GETCOLUMNW, i, memory.At());
     memory.Read(&column, sizeof(column));
-    columns.push_back({memory.Text(TextOffset, TextCharacters), column.cx});
+    columns.push_back(
+        {memory.Text(RemoteMemory::kTextOffset, RemoteMemory::kTextCharacters), column.cx});
   }
   return columns;
 }
@@ -89,18 +90,18 @@ bool ColumnsFit(HANDLE process, HWND list) {
 }
 
 std::wstring ListCell(HANDLE process, HWND list, int row, int column) {
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   LVITEMW item = {};
   item.iSubItem = column;
-  item.pszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
-  item.cchTextMax = TextCharacters;
+  item.pszText = reinterpret_cast<wchar_t*>(memory.At(RemoteMemory::kTextOffset));
+  item.cchTextMax = RemoteMemory::kTextCharacters;
   memory.Write(&item, sizeof(item));
   SendMessageW(list, LVM_GETITEMTEXTW, row, memory.At());
-  return memory.Text(TextOffset, TextCharacters);
+  return memory.Text(RemoteMemory::kTextOffset, RemoteMemory::kTextCharacters);
 }
 
 void SelectListRows(HANDLE process, HWND list, const std::vector<int>& rows) {
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   auto setState = [&](int row, UINT state, UINT mask) {
     LVITEMW item = {};
     item.stateMask = mask;
@@ -116,7 +117,7 @@ void SelectListRows(HANDLE process, HWND list, const std::vector<int>& rows) {
 }
 
 SYSTEMTIME DatePickerTime(HANDLE process, HWND picker) {
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   SendMessageW(picker, DTM_GETSYSTEMTIME, 0, memory.At());
   SYSTEMTIME time = {};
   memory.Read(&time, sizeof(time));
@@ -124,7 +125,7 @@ SYSTEMTIME DatePickerTime(HANDLE process, HWND picker) {
 }
 
 RECT ListRowRect(HANDLE process, HWND list, int row) {
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   RECT rect = {};
   rect.left = LVIR_BOUNDS;
   memory.Write(&rect, sizeof(rect));
@@ -136,39 +137,40 @@ RECT ListRowRect(HANDLE process, HWND list, int row) {
 std::vector<std::wstring> TabCaptions(HANDLE process, HWND tab) {
   int count = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
   std::vector<std::wstring> captions;
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   for (int i = 0; i < count; ++i) {
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
-    item.cchTextMax = TextCharacters;
+    item.pszText = reinterpret_cast<wchar_t*>(memory.At(RemoteMemory::kTextOffset));
+    item.cchTextMax = RemoteMemory::kTextCharacters;
     memory.Write(&item, sizeof(item));
     SendMessageW(tab, TCM_GETITEMW, i, memory.At());
-    captions.push_back(memory.Text(TextOffset, TextCharacters));
+    captions.push_back(memory.Text(RemoteMemory::kTextOffset, RemoteMemory::kTextCharacters));
   }
   return captions;
 }
 
 RECT TabItemRect(HANDLE process, HWND tab, int index) {
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   RECT rect = {};
   SendMessageW(tab, TCM_GETITEMRECT, index, memory.At());
   memory.Read(&rect, sizeof(rect));
   return rect;
 }
 
-std::vector<ToolButton> ToolButtons(HANDLE process, HWND toolbar) {
+std::vector<ToolButton> kToolButtons(HANDLE process, HWND toolbar) {
   int count = static_cast<int>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
   std::vector<ToolButton> buttons;
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   for (int i = 0; i < count; ++i) {
     TBBUTTON button = {};
     SendMessageW(toolbar, TB_GETBUTTON, i, memory.At());
     memory.Read(&button, sizeof(button));
     ToolButton read{button.idCommand, button.fsStyle, button.iBitmap, L"", {}};
     if (!(button.fsStyle & BTNS_SEP)) {
-      SendMessageW(toolbar, TB_GETBUTTONTEXTW, button.idCommand, memory.At(TextOffset));
-      read.caption = memory.Text(TextOffset, TextCharacters);
+      SendMessageW(toolbar, TB_GETBUTTONTEXTW, button.idCommand,
+                   memory.At(RemoteMemory::kTextOffset));
+      read.caption = memory.Text(RemoteMemory::kTextOffset, RemoteMemory::kTextCharacters);
     }
     SendMessageW(toolbar, TB_GETITEMRECT, i, memory.At());
     memory.Read(&read.rect, sizeof(read.rect));
@@ -191,7 +193,7 @@ ListRows ReadListRows(HANDLE process, HWND list) {
 }
 
 std::pair<int, int> UpDownRange(HANDLE process, HWND arrows) {
-  RemoteMemory memory(process, RemoteSize);
+  RemoteMemory memory(process, kRemoteSize);
   int range[2] = {-1, -1};
   memory.Write(range, sizeof(range));
   SendMessageW(arrows, UDM_GETRANGE32, memory.At(), memory.At(sizeof(int)));

@@ -16,7 +16,7 @@ namespace ids = memo::ui::settings_window;
 namespace {
 
 HWND OpenSettings(ProgramUnderTest& program, HWND main) {
-  return OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::SettingsWindowClass);
+  return OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::kSettingsWindowClass);
 }
 
 std::wstring Text(HWND window, int id) {

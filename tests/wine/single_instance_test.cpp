@@ -63,7 +63,7 @@ TEST(SingleInstance, ASecondStartFromTheSameFolderBringsTheRunningWindowForwardA
 
   // With a modal window open, that window comes forward.
   HWND settings =
-      OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::SettingsWindowClass);
+      OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::kSettingsWindowClass);
   ASSERT_NE(settings, nullptr);
   ForegroundToDesktop();
   ASSERT_NE(GetForegroundWindow(), settings);

@@ -11,7 +11,7 @@ using namespace wine_test;
 TEST(Smoke, StartsShowsCaptionAndClosesWithCodeZero) {
   ProgramUnderTest program;
   ASSERT_TRUE(program.Start());
-  HWND main = program.WaitForWindow(memo::ui::MainWindowClass);
+  HWND main = program.WaitForWindow(memo::ui::kMainWindowClass);
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(WindowText(main), Wide("寿辰备忘录"));
   RECT frame;

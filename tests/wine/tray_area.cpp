@@ -10,9 +10,7 @@
 namespace wine_test {
 namespace {
 
-constexpr size_t TextOffset = RemoteMemory::kTextOffset;
-constexpr size_t TextCharacters = RemoteMemory::kTextCharacters;
-constexpr size_t RemoteSize = RemoteMemory::kSize;
+constexpr size_t kRemoteSize = RemoteMemory::kSize;
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM found) {
   reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
@@ -25,7 +23,7 @@ std::vector<HWND> AllWindows() {
   return windows;
 }
 
-constexpr int TraySlotWidth = 20;  // a small icon and its border
+constexpr int kTraySlotWidth = 20;  // a small icon and its border
 
 HWND Taskbar() {
   return FindWindowW(L"Shell_TrayWnd", nullptr);
@@ -34,7 +32,7 @@ HWND Taskbar() {
 POINT FirstTraySlot() {
   RECT area;
   GetClientRect(Taskbar(), &area);
-  return {area.right - TraySlotWidth / 2, area.bottom / 2};
+  return {area.right - kTraySlotWidth / 2, area.bottom / 2};
 }
 
 }  // namespace
@@ -48,7 +46,7 @@ bool TrayShowsIcon() {
   COLORREF background = GetPixel(screen, area.right / 2, area.bottom / 2);
   int differing = 0;
   for (int y = 0; y < area.bottom; ++y) {
-    for (int x = area.right - TraySlotWidth; x < area.right; ++x) {
+    for (int x = area.right - kTraySlotWidth; x < area.right; ++x) {
       if (GetPixel(screen, x, y) != background) ++differing;
     }
   }
@@ -103,16 +101,16 @@ struct Tool {
 // A tooltip's first tool.
 Tool FirstTool(HWND tooltip) {
   OwnerProcess owner(tooltip);
-  RemoteMemory memory(owner.Handle(), RemoteSize);
+  RemoteMemory memory(owner.Handle(), kRemoteSize);
   TTTOOLINFOW info = {};
   info.cbSize = sizeof(info);
-  info.lpszText = reinterpret_cast<wchar_t*>(memory.At(TextOffset));
+  info.lpszText = reinterpret_cast<wchar_t*>(memory.At(RemoteMemory::kTextOffset));
   memory.Write(&info, sizeof(info));
   Tool tool;
   if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, memory.At())) return tool;
   memory.Read(&info, sizeof(info));
   tool.window = info.hwnd;
-  tool.text = memory.Text(TextOffset, TextCharacters);
+  tool.text = memory.Text(RemoteMemory::kTextOffset, RemoteMemory::kTextCharacters);
   return tool;
 }
 

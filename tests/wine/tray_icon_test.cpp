@@ -106,7 +106,7 @@ TEST(TrayIcon, BalloonShowsAndIsTakenAwayFiveSecondsAfterItWasAskedFor) {
   StartOptions options;
   options.balloon = "生日提醒|张三 还有3天";
   ASSERT_TRUE(program.Start(options));
-  ASSERT_NE(program.WaitForWindow(memo::ui::MainWindowClass), nullptr);
+  ASSERT_NE(program.WaitForWindow(memo::ui::kMainWindowClass), nullptr);
   DWORD started = GetTickCount();
   // The taskbar shows a balloon about 2 s after it is asked for, and would keep it 10 s.
   ASSERT_TRUE(WaitUntil([] { return VisibleBalloon() != nullptr; }, 6000));

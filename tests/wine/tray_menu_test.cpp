@@ -51,7 +51,7 @@ int ShownPage(HWND main) {
 
 }  // namespace
 
-TEST(TrayMenu, ShowMainWindowIsTheBoldDefaultAndBringsAHiddenOrMinimizedWindowForward) {
+TEST(kTrayMenu, ShowMainWindowIsTheBoldDefaultAndBringsAHiddenOrMinimizedWindowForward) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
@@ -74,7 +74,7 @@ TEST(TrayMenu, ShowMainWindowIsTheBoldDefaultAndBringsAHiddenOrMinimizedWindowFo
   EXPECT_EQ(program.Close(), 0);
 }
 
-TEST(TrayMenu, UpcomingShowsTheReportPageAndRunsThePassSettingsOpensTheSettingsWindow) {
+TEST(kTrayMenu, UpcomingShowsTheReportPageAndRunsThePassSettingsOpensTheSettingsWindow) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
@@ -90,7 +90,7 @@ TEST(TrayMenu, UpcomingShowsTheReportPageAndRunsThePassSettingsOpensTheSettingsW
   EXPECT_TRUE(WaitUntil([&] { return FileExists(page); }));
 
   ASSERT_TRUE(ChooseFromTrayMenu(program, main, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
-  HWND settings = program.WaitForWindow(memo::ui::SettingsWindowClass, 5000);
+  HWND settings = program.WaitForWindow(memo::ui::kSettingsWindowClass, 5000);
   ASSERT_NE(settings, nullptr);
   EXPECT_FALSE(IsWindowEnabled(main));  // modal, as from the toolbar
   PostMessageW(settings, WM_CLOSE, 0, 0);
@@ -98,13 +98,13 @@ TEST(TrayMenu, UpcomingShowsTheReportPageAndRunsThePassSettingsOpensTheSettingsW
   EXPECT_EQ(program.Close(), 0);
 }
 
-TEST(TrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
+TEST(kTrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(WaitUntil(TrayShowsIcon));
   HWND settings =
-      OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::SettingsWindowClass);
+      OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::kSettingsWindowClass);
   ASSERT_NE(settings, nullptr);
   RightClickTrayIcon();
   ASSERT_NE(program.WaitForWindow(kMenuClass, 3000), nullptr);
@@ -116,8 +116,8 @@ TEST(TrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
   ASSERT_TRUE(MenuClosed(program));
   ASSERT_TRUE(ChooseFromTrayMenu(program, main, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
   Sleep(500);
-  EXPECT_EQ(ShownPage(main), 0);                                                 // no 最近生日
-  EXPECT_EQ(program.WaitForWindow(memo::ui::SettingsWindowClass, 0), settings);  // no second
+  EXPECT_EQ(ShownPage(main), 0);                                                  // no 最近生日
+  EXPECT_EQ(program.WaitForWindow(memo::ui::kSettingsWindowClass, 0), settings);  // no second
 
   // 显示主窗口 brings the modal window forward, the one to work in.
   SetForegroundWindow(GetDesktopWindow());
@@ -134,7 +134,7 @@ TEST(TrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
   EXPECT_TRUE(WaitUntil([] { return !TrayShowsIcon(); }));
 }
 
-TEST(TrayMenu, ClosesAtAClickElsewhereWithoutChoosingAnything) {
+TEST(kTrayMenu, ClosesAtAClickElsewhereWithoutChoosingAnything) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);

@@ -36,7 +36,7 @@ int SolarCommand(const Arguments& args) {
       (args.size() == 4 && args[3] != "leap")) {
     return Usage();
   }
-  DateTime solar = EmptyDateTime;
+  DateTime solar = kEmptyDateTime;
   if (!ConvertLunarToSolar(year, month, day, args.size() == 4 ? 1 : 0, solar)) {
     return PrintNone();
   }

@@ -37,9 +37,9 @@ bool ParseInteger(const std::string& text, int& value) {
 int LunarTextCommand(const Arguments& args) {
   if (args.empty() || args.size() > 2) return Usage();
   const std::string& when = args[0];
-  const std::string templateText = args.size() == 2 ? args[1] : DefaultLunarTemplate;
+  const std::string templateText = args.size() == 2 ? args[1] : kDefaultLunarTemplate;
   DateTime day = ParseIsoDate(when.substr(0, 10));
-  if (day == MinDateTime) return Usage();
+  if (day == kMinDateTime) return Usage();
   if (when.size() == 10) {
     PrintLine(FormatLunarDay(YearOf(day), MonthOf(day), DayOf(day), templateText));
     return 0;
@@ -54,7 +54,7 @@ int LunarTextCommand(const Arguments& args) {
 int TermCommand(const Arguments& args) {
   if (args.size() != 1) return Usage();
   DateTime day = ParseIsoDate(args[0]);
-  if (day == MinDateTime) return Usage();
+  if (day == kMinDateTime) return Usage();
   int term = SolarTermOfDate(YearOf(day), MonthOf(day), DayOf(day));
   PrintLine(term == 0 ? "0" : NumberToText(term) + " " + SolarTermName(term));
   return 0;

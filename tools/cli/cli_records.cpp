@@ -94,10 +94,10 @@ int ListCommand(const Arguments& input) {
 // Loads the folder, with the window of --days for the upcoming pass.
 bool PrepareUpcoming(Arguments& args, Session& session, bool& usage) {
   std::string directory;
-  int days = DefaultDaysAhead;
+  int days = kDefaultDaysAhead;
   usage = !TakeCommon(args, directory, "--days", days);
   if (usage) return false;
-  session.settings.WriteNumber(DaysSetting, days);
+  session.settings.WriteNumber(kDaysSetting, days);
   return session.Load(directory);
 }
 

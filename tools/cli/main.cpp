@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
   }
   if (args.size() >= 2 && args[0] == "--today") {
     memo::DateTime today = memo::ParseIsoDate(args[1]);
-    if (today == memo::MinDateTime) {
+    if (today == memo::kMinDateTime) {
       PrintAllUsage();
       return 2;
     }

@@ -47,7 +47,7 @@ void Application::SetStartBalloon(const std::string& title, const std::string& t
 // is joined as the application goes. The picture download is never waited for.
 int Application::Run(bool startedAtLogOn) {
   // Without the icon a hidden window could not be reached at all.
-  main_.Open(!startedAtLogOn || settings_.ReadNumber(TraySetting) != 0);
+  main_.Open(!startedAtLogOn || settings_.ReadNumber(kTraySetting) != 0);
   return ui::RunMessageLoop();
 }
 
@@ -148,7 +148,7 @@ void Application::StartUpcomingPass() {
 void Application::ReloadFriends() {
   worker_.Post([this] {
     if (!hooks.loadFriendList) return;
-    ShowRecordCount(hooks.loadFriendList(settings_.ReadNumber(SortSetting)), main_.Status());
+    ShowRecordCount(hooks.loadFriendList(settings_.ReadNumber(kSortSetting)), main_.Status());
   });
   StartUpcomingPass();
 }
@@ -173,7 +173,7 @@ void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
       break;
     }
     case Button::kUpcoming:
-      main_.ShowPage(ui::ReportPage);
+      main_.ShowPage(ui::kReportPage);
       StartUpcomingPass();
       break;
     case Button::kAbout:
@@ -261,7 +261,7 @@ void Application::SetMainCaption(const std::string& text) {
 
 void Application::ShowTrayIcon() {
   ui::RunOnUi([this] {
-    tray_.Show(trayIconFile_, std::string(DefaultTrayTip),
+    tray_.Show(trayIconFile_, std::string(kDefaultTrayTip),
                [this](int mouseMessage) { OnTrayIconClick(mouseMessage); });
   });
 }
@@ -294,7 +294,7 @@ void Application::ShowBalloon(const std::string& title, const std::string& text,
 void Application::OnTrayIconClick(int mouseMessage) {
   if (mouseMessage == WM_RBUTTONUP) {
     main_.ShowTrayMenu();
-  } else if (mouseMessage == LeftButtonDownMessage) {
+  } else if (mouseMessage == kLeftButtonDownMessage) {
     HWND window = main_.Handle();
     ShowWindow(window, IsWindowVisible(window) ? SW_HIDE : SW_SHOW);
   }

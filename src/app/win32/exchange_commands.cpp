@@ -52,7 +52,7 @@ void ExchangeCommands::OnImport() {
   records_.Use(
       [&](RecordsContext& records) { storedAll = records.repository.InsertAll(plan.Friends()); });
   if (!storedAll) return;
-  main_.ShowPage(ui::FriendListPage);
+  main_.ShowPage(ui::kFriendListPage);
   reloadFriends_();
   Tell(PlanSummary(plan, true), kImportCaption, MB_OK | MB_ICONINFORMATION);
 }

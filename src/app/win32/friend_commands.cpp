@@ -36,14 +36,14 @@ ui::RecordsGuard FriendCommands::Guard() {
 void FriendCommands::AddFriend() {
   ui::BirthdayWindow window(records_.Records(), Guard());
   window.OpenModal(main_.Handle());
-  if (window.Saved()) main_.ShowPage(ui::FriendListPage);
+  if (window.Saved()) main_.ShowPage(ui::kFriendListPage);
   startUpcomingPass_();
 }
 
 void FriendCommands::EditFriend(int64_t rowid) {
   if (rowid == 0) return;
   ui::BirthdayWindow::OpenForEditing(main_.Handle(), records_.Records(), Guard(), rowid, [this] {
-    main_.ShowPage(ui::FriendListPage);
+    main_.ShowPage(ui::kFriendListPage);
     startUpcomingPass_();
   });
 }

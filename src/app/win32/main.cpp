@@ -31,7 +31,7 @@ void ApplyTestHooks(memo::Application& application) {
   // on by a day every N seconds.
   memo::DateTime today = memo::ParseIsoDate(EnvironmentText(L"BIRTHDAY_MEMO_TODAY"));
   const int secondsPerDay = std::atoi(EnvironmentText(L"BIRTHDAY_MEMO_DAY_SECONDS").c_str());
-  if (today != memo::MinDateTime) memo::FixClock(today, secondsPerDay);
+  if (today != memo::kMinDateTime) memo::FixClock(today, secondsPerDay);
   // BIRTHDAY_MEMO_BALLOON=TITLE|TEXT shows that balloon once the tray icon is up.
   std::string balloon = EnvironmentText(L"BIRTHDAY_MEMO_BALLOON");
   size_t bar = balloon.find('|');

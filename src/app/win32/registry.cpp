@@ -20,7 +20,7 @@ HKEY RootKey(int rootCode) {
       return HKEY_LOCAL_MACHINE;
     case RegistryRoot::Users:
       return HKEY_USERS;
-    case RegistryRoot::CurrentUser:
+    case RegistryRoot::kCurrentUser:
       break;
   }
   return HKEY_CURRENT_USER;

@@ -60,7 +60,7 @@ struct RunningCopy {
 BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
   auto* copy = reinterpret_cast<RunningCopy*>(data);
   wchar_t className[64];
-  if (!GetClassNameW(window, className, 64) || lstrcmpW(className, ui::MainWindowClass) != 0) {
+  if (!GetClassNameW(window, className, 64) || lstrcmpW(className, ui::kMainWindowClass) != 0) {
     return TRUE;
   }
   DWORD processId = 0;
