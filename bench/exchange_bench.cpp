@@ -24,8 +24,8 @@ std::vector<Friend> SampleFriends(int count) {
   std::vector<Friend> friends;
   for (int i = 0; i < count; ++i) {
     const bool lunar = i % 2 == 1;
-    const std::string text = BirthdayText(year(random), month(random), day(random), lunar, false);
-    friends.push_back(Friend{0, surnames[i % 5] + std::to_string(i), ReadBirthday(text, lunar),
+    friends.push_back(Friend{0, surnames[i % 5] + std::to_string(i),
+                             BirthdayOf(lunar, year(random), month(random), day(random), false),
                              "1380000" + std::to_string(i)});
   }
   return friends;

@@ -194,6 +194,7 @@ BENCHMARK(LoadFriendListSorted)
     ->Args({100000, 0})
     ->Args({100000, 1})
     ->Args({100000, 3})
+    ->Args({100000, 6})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "datetime/date_time.h"
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 
 namespace memo {
 

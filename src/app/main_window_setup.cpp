@@ -1,6 +1,6 @@
 #include "app/main_window_setup.h"
 
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 #include "settings/settings_names.h"
 
 namespace memo {

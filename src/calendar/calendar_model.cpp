@@ -30,7 +30,9 @@ int WholeNumber(double value) {
 
 CnMonthCalendar::CnMonthCalendar(DateTime today, const CalendarStoredData& stored,
                                  CalendarEventSink* sink)
-    : sink_(nullptr) {
+    : sink_(nullptr),
+      today_{static_cast<uint16_t>(YearOf(today)), static_cast<uint16_t>(MonthOf(today)),
+             static_cast<uint16_t>(DayOf(today))} {
   // A clock outside the calendar's years starts it at the nearest end it can show.
   if (!SelectDate(YearOf(today), MonthOf(today), DayOf(today), false)) {
     if (YearOf(today) > kLastSelectableYear) {
@@ -88,6 +90,8 @@ void CnMonthCalendar::BuildCells() {
     cell.inMonth = solarMode_ ? m == selected_.month
                               : cell.hasLunar && cell.lunar.month == selectedLunar_.month &&
                                     cell.lunar.isLeapMonth == selectedLunar_.isLeapMonth;
+    cell.selected = CompareYmd(y, m, d, selected_.year, selected_.month, selected_.day) == 0;
+    cell.today = CompareYmd(y, m, d, today_.year, today_.month, today_.day) == 0;
     const int term = SolarTermOfDate(y, m, d);
     if (cell.inMonth && term != 0) {
       if (!monthTermsText_.empty()) monthTermsText_ += "  ";
@@ -125,34 +129,34 @@ void CnMonthCalendar::FillMonthList(int lunarYear) {
   }
 }
 
+// The entry of the selected month in the month list of a year: in lunar mode it lies one
+// place further when the year's leap month comes before it, or is it.
+int CnMonthCalendar::MonthEntryOf(int lunarYear) const {
+  if (solarMode_) return selected_.month - 1;
+  const int leapMonth = LeapMonthOf(lunarYear);
+  const bool afterLeap = leapMonth != 0 && leapMonth != 0xFFFF &&
+                         (leapMonth < selectedLunar_.month ||
+                          (leapMonth == selectedLunar_.month && selectedLunar_.isLeapMonth));
+  return selectedLunar_.month - 1 + (afterLeap ? 1 : 0);
+}
+
 void CnMonthCalendar::ResetListsAndDayText() {
   FillYearList();
   int year = solarMode_ ? selected_.year : selectedLunar_.year;
   yearEntry_ = year - kFirstListYear;
   if (yearEntry_ < 0 || yearEntry_ >= kListYears) yearEntry_ = -1;
   FillMonthList(year);
-  if (solarMode_) {
-    monthEntry_ = selected_.month - 1;
-  } else {
-    int leapMonth = LeapMonthOf(selectedLunar_.year);
-    bool afterLeap = leapMonth != 0 && leapMonth != 0xFFFF &&
-                     (leapMonth < selectedLunar_.month ||
-                      (leapMonth == selectedLunar_.month && selectedLunar_.isLeapMonth));
-    monthEntry_ = selectedLunar_.month - 1 + (afterLeap ? 1 : 0);
-  }
+  monthEntry_ = MonthEntryOf(year);
   dayText_ = FormatLunarDay(selected_.year, selected_.month, selected_.day, template_);
 }
 
+// The selection always follows the lists, so the selected month is the month chosen.
 void CnMonthCalendar::ChooseYear(int entry) {
   if (entry < 0 || entry >= kListYears) return;
   yearEntry_ = entry;
   int year = kFirstListYear + entry;
   FillMonthList(year);
-  if (solarMode_) {
-    monthEntry_ = selected_.month - 1;
-  } else if (monthEntry_ < 0 || monthEntry_ >= static_cast<int>(monthEntries_.size())) {
-    monthEntry_ = 0;
-  }
+  monthEntry_ = MonthEntryOf(year);
   ApplyLists();
 }
 

@@ -41,6 +41,8 @@ struct CalendarCell {
   bool hasLunar = false;  // false outside 1901-02-19 .. 2048-12-31
   LunarDate lunar;
   bool inMonth = false;
+  bool selected = false;  // the selected day
+  bool today = false;
 };
 
 // An event as it reaches the owner; the pointer and right-button events carry the lunar
@@ -94,7 +96,8 @@ class CnMonthCalendar {
   int YearEntry() const { return yearEntry_; }    // -1 when none is current
   int MonthEntry() const { return monthEntry_; }  // -1 when none is current
 
-  // The user's choices in the lists.
+  // The user's choices in the lists. Another year keeps the month chosen, by its number and
+  // leap flag; a leap month the year lacks becomes its ordinary month.
   void ChooseYear(int entry);
   void ChooseMonth(int entry);
 
@@ -112,6 +115,7 @@ class CnMonthCalendar {
   void BuildCells();
   void FillYearList();
   void FillMonthList(int lunarYear);
+  int MonthEntryOf(int lunarYear) const;
   void ResetListsAndDayText();
   void ApplyLists();
   void Notify(const CalendarNotice& notice, bool queued);
@@ -119,6 +123,7 @@ class CnMonthCalendar {
   void SetTemplate(const std::string& textTemplate);
 
   CalendarEventSink* sink_;
+  SolarDate today_;
   SolarDate selected_;
   LunarDate selectedLunar_;
   bool solarMode_ = false;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "datetime/date_time.h"
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 #include "records/friend.h"
 
 namespace memo {

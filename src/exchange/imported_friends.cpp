@@ -36,7 +36,7 @@ void TakeFriend(ImportRead& read, int line, const std::optional<std::string>& na
   Birthday stored;
   if (!problem) {
     stored = ReadBirthday(
-        BirthdayText(birthday.year, birthday.month, birthday.day, birthday.lunar, birthday.leap),
+        BirthdayOf(birthday.lunar, birthday.year, birthday.month, birthday.day, birthday.leap).text,
         birthday.lunar);
     if (!stored.ok() || (birthday.lunar && birthday.day > kLunarMonthDays)) {
       problem = kBadBirthday;

@@ -1,6 +1,7 @@
 // The name tables: lunar months and days, stems and branches, zodiac animals, solar
 // terms, weekdays and solar months. An index outside a table names nothing.
 #include <cstddef>
+#include <string>
 
 #include "lunar/lunar_texts.h"
 
@@ -43,6 +44,10 @@ std::string LunarDayName(int day) {
   // 20 is written 廿十, not 二十, like 30 (三十).
   if (day % 10 == 0 && day >= 20) return std::string(kDayPrefixes[day / 10]) + "十";
   return std::string(kDayPrefixes[(day - 1) / 10]) + kDayDigits[(day - 1) % 10];
+}
+
+std::string LunarDateName(int year, int month, int day, bool isLeapMonth) {
+  return std::to_string(year) + "年" + LunarMonthName(month, isLeapMonth) + LunarDayName(day);
 }
 
 std::string StemBranchText(int sexagenaryIndex) {

@@ -12,6 +12,8 @@ extern const char* const DefaultLunarTemplate;  // "%Y年(%S)%M%D %y-%m-%d"
 
 std::string LunarMonthName(int month, bool isLeapMonth);
 std::string LunarDayName(int day);
+// A lunar date as people write it: "2004年二月三十", "2023年闰二月廿九".
+std::string LunarDateName(int year, int month, int day, bool isLeapMonth);
 std::string StemBranchText(int sexagenaryIndex);
 std::string ZodiacName(int branch);
 std::string SolarTermName(int termIndex);

@@ -1,16 +1,21 @@
-// The age the friend list shows beside a birthday.
+// The ages shown beside a birthday.
 #pragma once
 
 #include <string>
 
 #include "reckoning/birthday.h"
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 
 namespace memo {
 
-// The plain difference of the year numbers of the friend's calendar followed by "岁",
-// whether or not this year's birthday has passed; empty for a birthday that could not be
-// read.
+// The friend list's age: the plain difference of the year numbers of the friend's calendar
+// followed by "岁", whether or not this year's birthday has passed; empty for a birthday
+// that could not be read.
 std::string AgeText(const Birthday& birthday, const TodayDates& today);
+
+// The age reached at the occurrence being counted (OccurrenceYear), as the upcoming list,
+// the page and the tip show it beside the days left: a birthday 19 days away in the next
+// year is already the next age.
+std::string OccurrenceAgeText(const Birthday& birthday, const TodayDates& today);
 
 }  // namespace memo

@@ -3,6 +3,21 @@
 #include "datetime/gbk_text.h"
 
 namespace memo {
+namespace {
+
+constexpr int kLunarMonthsInYear = 12;
+constexpr int kLongestLunarMonth = 30;
+
+std::optional<DateTextFields> ReadLunarText(const std::string& text) {
+  const std::optional<DateTextFields> read = ReadDateTextFields(text);
+  if (!read || read->month < 1 || read->month > kLunarMonthsInYear || read->day < 1 ||
+      read->day > kLongestLunarMonth) {
+    return std::nullopt;
+  }
+  return read;
+}
+
+}  // namespace
 
 Birthday ReadBirthday(std::string storedText, bool lunar) {
   Birthday birthday;
@@ -10,8 +25,9 @@ Birthday ReadBirthday(std::string storedText, bool lunar) {
   // The mark's first byte is ASCII: most texts are told apart without walking them.
   const bool leap = lunar && storedText.find(kLeapMonthMark[0]) != std::string::npos &&
                     FindText(storedText, kLeapMonthMark) != -1;
+  const std::string dateText = leap ? ReplaceText(storedText, kLeapMonthMark, "") : storedText;
   const std::optional<DateTextFields> date =
-      ReadDateText(leap ? ReplaceText(storedText, kLeapMonthMark, "") : storedText);
+      lunar ? ReadLunarText(dateText) : ReadDateText(dateText);
   birthday.text = std::move(storedText);
   if (!date) return birthday;
   birthday.year = date->year;
@@ -21,19 +37,18 @@ Birthday ReadBirthday(std::string storedText, bool lunar) {
   return birthday;
 }
 
-std::string BirthdayText(int year, int month, int day, bool lunar, bool leap) {
-  return NumberToText(year) + "年" + NumberToText(month) + "月" + NumberToText(day) + "日" +
-         (lunar && leap ? kLeapMonthMark : "");
+std::string DateTextOf(int year, int month, int day) {
+  return NumberToText(year) + "年" + NumberToText(month) + "月" + NumberToText(day) + "日";
 }
 
-Birthday BirthdayOn(DateTime date, bool lunar, bool leap) {
+Birthday BirthdayOf(bool lunar, int year, int month, int day, bool leap) {
   Birthday birthday;
   birthday.calendar = lunar ? CalendarKind::kLunar : CalendarKind::kSolar;
-  birthday.year = YearOf(date);
-  birthday.month = MonthOf(date);
-  birthday.day = DayOf(date);
+  birthday.year = year;
+  birthday.month = month;
+  birthday.day = day;
   birthday.leap = lunar && leap;
-  birthday.text = BirthdayText(birthday.year, birthday.month, birthday.day, lunar, leap);
+  birthday.text = DateTextOf(year, month, day) + (birthday.leap ? kLeapMonthMark : "");
   return birthday;
 }
 

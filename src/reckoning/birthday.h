@@ -30,16 +30,18 @@ struct Birthday {
   bool ok() const { return month != 0; }
 };
 
-// Reads a stored text. A solar text is a Gregorian date in any form the date texts take;
-// a lunar one is the same with the leap mark anywhere in it.
+// Reads a stored text. A solar text is a Gregorian date in any form the date texts take. A
+// lunar one has the same forms with the leap mark anywhere in it, but is read by its numbers:
+// any year, month 1..12 and day 1..30, whether or not that day exists in that lunar year
+// (which only entering a date checks), since lunar 二月三十 has no Gregorian reading.
 Birthday ReadBirthday(std::string storedText, bool lunar);
 
-// The text a birthday is stored as: "Y年M月D日", "[闰月]" after a lunar leap month.
-std::string BirthdayText(int year, int month, int day, bool lunar, bool leap);
+// "Y年M月D日" of the numbers as they are, without range checks.
+std::string DateTextOf(int year, int month, int day);
 
-// The birthday on the day of a date (the birth date, or in lunar mode the lunar carrier),
-// with its stored text. A solar birthday never carries the leap mark, even when the date
-// was picked in a day of a lunar leap month: with it the text would no longer read as a date.
-Birthday BirthdayOn(DateTime date, bool lunar, bool leap);
+// The birthday on these numbers, with the text it is stored as: "Y年M月D日", and "[闰月]"
+// after a lunar leap month. A solar birthday never carries the leap mark, even when its day
+// was picked in a lunar leap month: with it the text would no longer read as a date.
+Birthday BirthdayOf(bool lunar, int year, int month, int day, bool leap);
 
 }  // namespace memo

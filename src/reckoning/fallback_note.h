@@ -1,22 +1,18 @@
-// The note that explains a birthday whose date the current year lacks (a lunar day 30 in
-// a month of 29 days, a solar 2月29日 in a common year), and when it is due. The
-// month-day text is the one NextBirthdayText gives ("2月29日", "5月30日[闰月]").
+// The note that explains a birthday whose month and day the year being counted lacks (a
+// lunar day 30 in a month of 29 days, a solar 2月29日 in a common year).
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "reckoning/birthday.h"
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 
 namespace memo {
 
-bool NoteIsDue(const std::string& monthDayText, bool lunar);
-
-// Names the missing date and the day counted instead; empty when no day before it
-// converts either.
-std::string FallbackNote(const std::string& monthDayText, bool lunar);
-
-// The note of a birthday that could be read when it is due this year, else empty.
-std::string UpcomingNote(const Birthday& birthday, const TodayDates& today);
+// For the occurrence being counted (OccurrenceYear): nothing when the birthday's month and
+// day exist in that year, else the note naming that year's missing date and the day counted
+// instead. The note is empty when no day before it converts either.
+std::optional<std::string> FallbackNote(const Birthday& birthday, const TodayDates& today);
 
 }  // namespace memo

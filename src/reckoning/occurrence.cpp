@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/lunar_days.h"
 
 namespace memo {
 

@@ -1,7 +1,9 @@
 #include "records/birthday_window_logic.h"
 
 #include "calendar/calendar_model.h"
-#include "reckoning/lunar_carrier.h"
+#include "lunar/lunar_texts.h"
+#include "reckoning/lunar_days.h"
+#include "reckoning/today.h"
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
 
@@ -12,53 +14,89 @@ void BirthdayWindowLogic::OnCreated() {
     if (const Friend* person = FindFriend(context_, editedFriend_)) FillFrom(*person);
     return;
   }
-  ShowToday(form_.LunarChosen());
+  if (form_.LunarChosen()) {
+    ShowLunarToday();
+  } else {
+    ShowSolar(Today(), false);
+  }
   form_.SetCalendarProperty(CalendarProperty::kSelectedDate, Now());
   form_.FocusName();
 }
 
-// A birthday that could not be read shows the first date the box holds.
+// A solar birthday that could not be read shows the first date the box holds; a lunar one
+// shows its stored text.
 void BirthdayWindowLogic::FillFrom(const Friend& person) {
   const Birthday& birthday = person.birthday;
-  const DateTime date =
-      birthday.ok() ? MakeDateTime(birthday.year, birthday.month, birthday.day) : MinDateTime;
   form_.SetCaption(kEditCaption);
   form_.SetNameText(person.name);
-  form_.SetDateBox(date);
   form_.SetContactText(person.contact);
-  form_.ShowLeap(birthday.leap);
   form_.ChooseLunar(birthday.lunar());
-  form_.SetCalendarProperty(CalendarProperty::kSelectedDate,
-                            birthday.lunar() ? LunarToSolar(date, birthday.leap) : date);
+  if (birthday.lunar()) {
+    ShowLunar(birthday);
+  } else {
+    ShowSolar(
+        birthday.ok() ? MakeDateTime(birthday.year, birthday.month, birthday.day) : MinDateTime,
+        false);
+  }
+  form_.SetCalendarProperty(CalendarProperty::kSelectedDate, SolarDayShown());
   form_.FocusName();
 }
 
-// Today's date, with the leap-month box to match it: a date set from today is never left
-// beside the leap mark of an earlier pick. A lunar day without a carrier (2月29日 in a year
-// whose number has no such Gregorian day, or 2月30日) gives the last day before it that
-// has one, so that the box always holds a date it can show.
-void BirthdayWindowLogic::ShowToday(bool lunar) {
-  if (!lunar) {
-    form_.SetDateBox(Today());
-    form_.ShowLeap(false);
-    return;
-  }
-  const LunarDate today = TodayLunarDate();
-  int day = today.day;
-  while (day > 0 && !IsSolarDate(today.year, today.month, day)) --day;
-  if (day == 0) return;  // a clock beyond the lunar tables
-  form_.SetDateBox(MakeDateTime(today.year, today.month, day));
-  form_.ShowLeap(today.isLeapMonth);
+void BirthdayWindowLogic::ShowSolar(DateTime date, bool leap) {
+  lunarShown_ = false;
+  form_.ShowSolarDate(date);
+  ShowLeap(leap);
 }
 
+void BirthdayWindowLogic::ShowLunar(const Birthday& birthday) {
+  lunarShown_ = true;
+  lunar_ = birthday;
+  form_.ShowLunarDate(
+      birthday.ok() ? LunarDateName(birthday.year, birthday.month, birthday.day, birthday.leap)
+                    : birthday.text);
+  ShowLeap(birthday.leap);
+}
+
+// Today's lunar date, lunar 二月三十 too; nothing on a clock beyond the lunar tables.
+void BirthdayWindowLogic::ShowLunarToday() {
+  const LunarDate today = TodayNow().lunar;
+  ShowLunar(today.year == 0
+                ? ReadBirthday(std::string(), true)
+                : BirthdayOf(true, today.year, today.month, today.day, today.isLeapMonth));
+}
+
+void BirthdayWindowLogic::ShowLeap(bool leap) {
+  leapShown_ = leap;
+  form_.ShowLeap(leap);
+}
+
+DateTime BirthdayWindowLogic::SolarDayShown() const {
+  if (!lunarShown_) return form_.SolarDate();
+  return lunar_.ok() ? LunarToSolar(lunar_.year, lunar_.month, lunar_.day, lunar_.leap)
+                     : EmptyDateTime;
+}
+
+// A click on the radio button already chosen changes nothing. A date with no day in the
+// other calendar gives today's.
 void BirthdayWindowLogic::OnSolarChosen() {
   form_.SetCalendarProperty(CalendarProperty::kSolarMode, 1);
-  ShowToday(false);
+  if (!lunarShown_) return;
+  const std::optional<DateTime> solar =
+      lunar_.ok() ? SolarDayOf(lunar_.year, lunar_.month, lunar_.day, lunar_.leap) : std::nullopt;
+  ShowSolar(solar.value_or(Today()), false);
+  form_.SetCalendarProperty(CalendarProperty::kSelectedDate, SolarDayShown());
 }
 
 void BirthdayWindowLogic::OnLunarChosen() {
   form_.SetCalendarProperty(CalendarProperty::kSolarMode, 0);
-  ShowToday(true);
+  if (lunarShown_) return;
+  const std::optional<LunarDate> lunar = LunarDayOf(form_.SolarDate());
+  if (lunar) {
+    ShowLunar(BirthdayOf(true, lunar->year, lunar->month, lunar->day, lunar->isLeapMonth));
+  } else {
+    ShowLunarToday();
+  }
+  form_.SetCalendarProperty(CalendarProperty::kSelectedDate, SolarDayShown());
 }
 
 void BirthdayWindowLogic::OnCalendarButton() {
@@ -66,33 +104,47 @@ void BirthdayWindowLogic::OnCalendarButton() {
   form_.ShowCalendar(!form_.CalendarShown());
 }
 
+// In solar mode the leap-month box still tells whether the picked day lies in a lunar leap
+// month; the stored solar text never carries the mark.
 void BirthdayWindowLogic::OnCalendarDatePicked() {
-  if (form_.LunarChosen()) {
-    const auto part = [this](CalendarProperty property) {
-      return static_cast<int>(form_.CalendarProperty(property));
-    };
-    const int year = part(CalendarProperty::kLunarYear), month = part(CalendarProperty::kLunarMonth),
-              day = part(CalendarProperty::kLunarDay);
-    // A lunar day that no date text can carry cannot be stored: the pick does not take,
-    // and the calendar stays open for another day.
-    if (!IsSolarDate(year, month, day)) return;
-    form_.SetDateBox(MakeDateTime(year, month, day));
+  const auto part = [this](CalendarProperty property) {
+    return static_cast<int>(form_.CalendarProperty(property));
+  };
+  const bool leap = part(CalendarProperty::kLeapMonth) == 1;
+  if (lunarShown_) {
+    ShowLunar(BirthdayOf(true, part(CalendarProperty::kLunarYear),
+                         part(CalendarProperty::kLunarMonth), part(CalendarProperty::kLunarDay),
+                         leap));
   } else {
-    form_.SetDateBox(DatePart(form_.CalendarProperty(CalendarProperty::kSelectedDate)));
+    ShowSolar(DatePart(form_.CalendarProperty(CalendarProperty::kSelectedDate)), leap);
   }
-  form_.ShowLeap(form_.CalendarProperty(CalendarProperty::kLeapMonth) == 1);
   form_.ShowCalendar(false);
+}
+
+void BirthdayWindowLogic::OnLeapClicked() {
+  form_.ShowLeap(leapShown_);
 }
 
 void BirthdayWindowLogic::OnWindowClick() {
   form_.ShowCalendar(false);
 }
 
+bool BirthdayWindowLogic::RefusesEmptyName() {
+  if (!form_.NameText().empty()) return false;
+  form_.Warn(kNameMissing);
+  form_.FocusName();
+  return true;
+}
+
 // An edited friend is found by its rowid wherever the list has moved it; once it is
-// deleted it is not written again.
+// deleted it is not written again. A lunar box without any date saves nothing.
 bool BirthdayWindowLogic::Save() {
-  const std::optional<Birthday> birthday =
-      BirthdayOfDate(form_.DateBox(), form_.LunarChosen(), form_.LeapChecked());
+  std::optional<Birthday> birthday;
+  if (!lunarShown_) {
+    birthday = SolarBirthdayOfDate(form_.SolarDate());
+  } else if (!lunar_.text.empty()) {
+    birthday = lunar_;
+  }
   if (!birthday) return false;
   Friend person{editedFriend_, form_.NameText(), *birthday, form_.ContactText()};
   if (editedFriend_ == kNewFriend) return AddFriend(context_, std::move(person));

@@ -23,14 +23,18 @@ class BirthdayForm {
   // 农历 checked; choosing checks one radio button and unchecks the other.
   virtual bool LunarChosen() const = 0;
   virtual void ChooseLunar(bool lunar) = 0;
-  // The date box: the birth date, or in lunar mode the lunar carrier of the birthday.
-  virtual DateTime DateBox() const = 0;
-  virtual void SetDateBox(DateTime date) = 0;
-  virtual bool LeapChecked() const = 0;
+  // The date box in solar mode: a date picker with the birth date, which the user may
+  // change. Showing it with a date the picker cannot hold keeps the date it had.
+  virtual DateTime SolarDate() const = 0;
+  virtual void ShowSolarDate(DateTime date) = 0;
+  // The date box in lunar mode: the lunar date as text, read-only.
+  virtual void ShowLunarDate(const std::string& text) = 0;
   // Checked and shown, or unchecked and hidden.
   virtual void ShowLeap(bool leap) = 0;
   virtual void SetCaption(const std::string& text) = 0;
   virtual void FocusName() = 0;
+  // A message box over the window; returns once it is closed.
+  virtual void Warn(const std::string& text) = 0;
   virtual void Close() = 0;
   // The month calendar: its properties and its visibility.
   virtual double CalendarProperty(memo::CalendarProperty property) const = 0;
@@ -40,6 +44,7 @@ class BirthdayForm {
 };
 
 inline constexpr char kEditCaption[] = "修改生日";
+inline constexpr char kNameMissing[] = "请输入姓名";
 
 class BirthdayWindowLogic {
  public:
@@ -54,15 +59,23 @@ class BirthdayWindowLogic {
 
   // The window was created: today's date for a new friend, the friend's values for an edit.
   void OnCreated();
+  // 公历 and 农历 show the date in the box as the same day of the other calendar.
   void OnSolarChosen();
   void OnLunarChosen();
-  // The "…" button: the calendar's mode from the radio buttons, then shown or hidden.
+  // The "…" button: the calendar's mode from the radio buttons and its day from the date
+  // box, then shown or hidden.
   void OnCalendarButton();
   void OnCalendarDatePicked();
+  // The leap-month box tells the date's month; a click does not change it.
+  void OnLeapClicked();
   // The left button pressed on the window's background.
   void OnWindowClick();
-  // 确定: stores the friend in the table and the friend list, and closes the window. An
-  // edited friend that was deleted meanwhile stays deleted.
+  // 确定 with an empty name: says so and puts the focus in the name box; the window stays
+  // open. Asked before OnOk, without holding the records, since the message waits for the
+  // user.
+  bool RefusesEmptyName();
+  // 确定 with a name: stores the friend in the table and the friend list, and closes the
+  // window. An edited friend that was deleted meanwhile stays deleted.
   void OnOk();
 
   // 确定 stored the friend.
@@ -70,12 +83,22 @@ class BirthdayWindowLogic {
 
  private:
   void FillFrom(const Friend& person);
-  void ShowToday(bool lunar);
+  void ShowSolar(DateTime date, bool leap);
+  void ShowLunar(const Birthday& birthday);
+  void ShowLunarToday();
+  void ShowLeap(bool leap);
+  // The solar day the date box shows, for the calendar; EmptyDateTime when it has none.
+  DateTime SolarDayShown() const;
   bool Save();
 
   BirthdayForm& form_;
   RecordsContext& context_;
   const int64_t editedFriend_;
+  // What the date box shows: in lunar mode the lunar birthday itself, kept as read, so that
+  // a stored text whose day the lunar calendar lacks is saved back unchanged.
+  bool lunarShown_ = false;
+  Birthday lunar_;
+  bool leapShown_ = false;
   bool saved_ = false;
 };
 

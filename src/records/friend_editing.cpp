@@ -6,9 +6,10 @@
 
 namespace memo {
 
-std::optional<Birthday> BirthdayOfDate(DateTime date, bool lunar, bool leap) {
+std::optional<Birthday> SolarBirthdayOfDate(DateTime date) {
   if (!(date >= MinDateTime && date <= MaxDateTime)) return std::nullopt;
-  return BirthdayOn(DatePart(date), lunar, leap);
+  const DateTime day = DatePart(date);
+  return BirthdayOf(false, YearOf(day), MonthOf(day), DayOf(day), false);
 }
 
 bool AddFriend(RecordsContext& context, Friend person) {
@@ -16,7 +17,7 @@ bool AddFriend(RecordsContext& context, Friend person) {
   if (person.rowid == 0) return false;
   context.friendList.PutFriend(person.rowid, person, TodayNow());
   context.friends.push_back(std::move(person));
-  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  ShowListStatus(context);
   return true;
 }
 
@@ -29,7 +30,8 @@ bool UpdateFriend(RecordsContext& context, const Friend& person) {
   for (Friend& listed : context.friends) {
     if (listed.rowid == person.rowid) listed = stored;
   }
-  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  if (context.summarisedFriend == person.rowid) context.summarisedFriend = stored.rowid;
+  ShowListStatus(context);
   return true;
 }
 
@@ -47,6 +49,7 @@ int DeleteFriends(RecordsContext& context, const std::vector<int64_t>& rowids) {
                                }),
                 friends.end());
   context.friendList.RemoveFriends(deleted);
+  ShowListStatus(context);
   return static_cast<int>(deleted.size());
 }
 

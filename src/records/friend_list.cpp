@@ -7,10 +7,17 @@
 namespace memo {
 
 int LoadFriendList(RecordsContext& context, int sortCode) {
-  context.repository.Load(SortCodeOf(sortCode), context.friends);
-  // One reading of the clock for the whole list, so that every age counts from the same day.
-  context.friendList.ShowFriends(context.friends, TodayNow());
+  // One reading of the clock for the whole list, so that every age counts from the same day,
+  // and the age orders sort the ages shown.
+  const TodayDates today = TodayNow();
+  context.repository.Load(SortCodeOf(sortCode), context.friends, today);
+  context.friendList.ShowFriends(context.friends, today);
+  ShowListStatus(context);
   return static_cast<int>(context.friends.size());
+}
+
+SortCode ChosenSortCode(SettingsStore& settings) {
+  return SortCodeOf(settings.ReadNumber(SortSetting));
 }
 
 void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& runInBackground) {
@@ -27,10 +34,22 @@ const Friend* FindFriend(const RecordsContext& context, int64_t rowid) {
 void ShowRowSummary(RecordsContext& context, int64_t rowid) {
   const Friend* person = FindFriend(context, rowid);
   if (!person) return;
+  context.summarisedFriend = rowid;
   const Birthday& birthday = person->birthday;
   context.statusBar.SetPartText(GreetingPart, person->name + "生日：" + birthday.text + "(" +
                                                   birthday.calendarName() + ")" +
                                                   (birthday.ok() ? "" : "（生日无法识别）"));
+}
+
+void ShowListStatus(RecordsContext& context) {
+  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  if (context.summarisedFriend == 0) return;
+  if (FindFriend(context, context.summarisedFriend)) {
+    ShowRowSummary(context, context.summarisedFriend);
+  } else {
+    context.summarisedFriend = 0;
+    context.statusBar.SetPartText(GreetingPart, "");
+  }
 }
 
 }  // namespace memo

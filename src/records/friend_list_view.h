@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 #include "records/friend.h"
 
 namespace memo {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "records/birthday_order.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
 #include "records/program_files.h"
@@ -90,12 +91,13 @@ struct Columns {
   }
 };
 
-// The column a sort code orders by, and its direction; no column for the stored order. The
-// age orders are the birthday orders: text order of the stored dates.
+// What a sort code orders by: a column's values in a direction, or the birthday's numbers,
+// whose keys hold the direction; neither for the stored order.
 struct Ordering {
   const char* column = nullptr;
   int Columns::*position = nullptr;
   bool descending = false;
+  bool byBirthday = false;
 };
 
 Ordering OrderingOf(SortCode order) {
@@ -105,11 +107,10 @@ Ordering OrderingOf(SortCode order) {
     case SortCode::kNameDescending:
       return {kNameColumn, &Columns::name, true};
     case SortCode::kBirthdayAscending:
-    case SortCode::kAgeAscending:
-      return {kBirthdayColumn, &Columns::birthday, false};
     case SortCode::kBirthdayDescending:
+    case SortCode::kAgeAscending:
     case SortCode::kAgeDescending:
-      return {kBirthdayColumn, &Columns::birthday, true};
+      return {nullptr, nullptr, false, true};
     case SortCode::kCalendar:
       return {kLunarColumn, &Columns::lunar, false};
     case SortCode::kStored:
@@ -194,20 +195,21 @@ bool FriendRepository::EnsureTable() {
                  QuotedIdentifier(kContactColumn) + text + ")");
 }
 
-bool FriendRepository::Load(SortCode order, std::vector<Friend>& friends) {
+bool FriendRepository::Load(SortCode order, std::vector<Friend>& friends, const TodayDates& today) {
   friends.clear();
   if (!open_) {
     ReadFailed();
     return false;
   }
   bool keyed = true;
-  if (!Read(order, false, friends, keyed)) return false;
+  if (!Read(order, today, false, friends, keyed)) return false;
   // Values that only SQLite orders: the table sorts itself, at the collation's cost.
-  return keyed || Read(order, true, friends, keyed);
+  return keyed || Read(order, today, true, friends, keyed);
 }
 
 // Reads every row, in stored order sorted by keys, or (inSql) in the order SQLite gives.
-bool FriendRepository::Read(SortCode order, bool inSql, std::vector<Friend>& friends, bool& keyed) {
+bool FriendRepository::Read(SortCode order, const TodayDates& today, bool inSql,
+                            std::vector<Friend>& friends, bool& keyed) {
   friends.clear();
   const Ordering ordering = OrderingOf(order);
   std::string command = "select rowid, * from " + QuotedIdentifier(kBirthdayTable) + " order by ";
@@ -220,8 +222,8 @@ bool FriendRepository::Read(SortCode order, bool inSql, std::vector<Friend>& fri
     return false;
   }
   const Columns columns(select.get());
-  const bool sortHere = ordering.column && !inSql;
-  const int sortAt = sortHere ? columns.*ordering.position : -1;
+  const bool sortHere = (ordering.column || ordering.byBirthday) && !inSql;
+  const int sortAt = sortHere && ordering.column ? columns.*ordering.position : -1;
   SortKeys keys(sortHere ? friends.capacity() : 0);
   std::string birthdayText;
   int result;
@@ -233,7 +235,11 @@ bool FriendRepository::Read(SortCode order, bool inSql, std::vector<Friend>& fri
     select.ReadGbk(columns.birthday, birthdayText);
     person.birthday = ReadBirthday(std::move(birthdayText), lunar);
     select.ReadGbk(columns.contact, person.contact);
-    if (sortHere && keyed) keyed = keys.Add(select.get(), sortAt);
+    if (ordering.byBirthday) {
+      keys.AddNumber(BirthdaySortKey(person.birthday, order, today));
+    } else if (sortHere && keyed) {
+      keyed = keys.Add(select.get(), sortAt);
+    }
   }
   if (result != SQLITE_DONE) {
     friends.clear();

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "reckoning/today.h"
 #include "records/error_reporter.h"
 #include "records/friend.h"
 #include "records/sort_code.h"
@@ -42,9 +43,10 @@ class FriendRepository {
   // the open fails and reports, and so does every later load and change.
   bool Open(const std::string& directory);
 
-  // Every friend, in the order of the sort code; each stored birthday text is read once
-  // here. False (reported) when the table cannot be read, with no friend given.
-  bool Load(SortCode order, std::vector<Friend>& friends);
+  // Every friend, in the order of the sort code, ages counted from `today`; each stored
+  // birthday text is read once here. False (reported) when the table cannot be read, with no
+  // friend given.
+  bool Load(SortCode order, std::vector<Friend>& friends, const TodayDates& today = TodayNow());
 
   // Stores a new friend (its rowid is not used); the new row's rowid, or 0 when the table
   // refused it (reported).
@@ -77,7 +79,8 @@ class FriendRepository {
   // back and reported with `what` before SQLite's reason.
   bool InTransaction(const std::function<bool()>& work, const char* what);
   static std::string InsertCommand();
-  bool Read(SortCode order, bool inSql, std::vector<Friend>& friends, bool& keyed);
+  bool Read(SortCode order, const TodayDates& today, bool inSql, std::vector<Friend>& friends,
+            bool& keyed);
   int64_t Store(const Friend& person, bool update);
   bool Execute(const std::string& sqlUtf8);
   void ReadFailed();

@@ -47,6 +47,11 @@ bool SortKeys::Add(sqlite3_stmt* row, int column) {
   return true;
 }
 
+void SortKeys::AddNumber(uint64_t number) {
+  // Eight bytes, all in the first number: equal numbers are equal keys.
+  keys_.push_back(Key{number, 0, static_cast<uint32_t>(keys_.size()), 0, sizeof number});
+}
+
 std::vector<uint32_t> SortKeys::Order(bool descending) const {
   struct Entry {
     uint64_t high;  // inverted for a descending order
@@ -66,10 +71,17 @@ std::vector<uint32_t> SortKeys::Order(bool descending) const {
   for (auto run = entries.begin(); run != entries.end();) {
     const auto end = std::find_if(run, entries.end(),
                                   [&](const Entry& entry) { return entry.high != run->high; });
-    std::stable_sort(run, end, [&](const Entry& a, const Entry& b) {
-      const int order = CompareRest(keys_[a.row], keys_[b.row]);
-      return descending ? order > 0 : order < 0;
+    // Runs of one key (the same short name many times) are in order already; telling so
+    // takes one pass instead of a sort's many comparisons.
+    const auto unequal = std::find_if(run + 1, end, [&](const Entry& entry) {
+      return CompareRest(keys_[entry.row], keys_[run->row]) != 0;
     });
+    if (unequal != end) {
+      std::stable_sort(run, end, [&](const Entry& a, const Entry& b) {
+        const int order = CompareRest(keys_[a.row], keys_[b.row]);
+        return descending ? order > 0 : order < 0;
+      });
+    }
     run = end;
   }
   std::vector<uint32_t> order;

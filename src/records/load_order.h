@@ -1,5 +1,6 @@
-// The order of a load sorted in memory: a key for each row's value of the sorted column,
-// whose byte order is the order SQLite gives that column, and the rows put in that order.
+// The order of a load sorted in memory: a key for each row, either its value of the sorted
+// column, whose byte order is the order SQLite gives that column, or a number worked out from
+// the row, and the rows put in the keys' order.
 // Sorting here rather than in SQLite spares the collation's work at every comparison.
 #pragma once
 
@@ -24,6 +25,8 @@ class SortKeys {
   // the GBK collation, the yes/no column by number. False for a value that only SQLite
   // itself orders (a text that is not well-formed UTF-8, a yes/no value that is no integer).
   bool Add(sqlite3_stmt* row, int column);
+  // Appends a key that is a number: the rows order as the numbers do.
+  void AddNumber(uint64_t number);
 
   // The rows' order by their keys, the stored order kept among equal keys as SQLite's
   // sorter keeps it: a stable radix sort by the first eight bytes, then the few rows that

@@ -3,6 +3,7 @@
 // The owner keeps every referenced object alive while the operations run.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "records/friend.h"
@@ -18,7 +19,8 @@ struct RecordsContext {
   FriendListView& friendList;
   StatusBar& statusBar;
   SettingsStore& settings;
-  std::vector<Friend> friends;  // the friend list as shown, in its order
+  std::vector<Friend> friends;   // the friend list as shown, in its order
+  int64_t summarisedFriend = 0;  // the friend status pane 0 names; 0 for none
 };
 
 }  // namespace memo

@@ -10,14 +10,26 @@ namespace memo {
 
 std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
                                            const TodayDates& today, int daysAhead) {
-  std::vector<UpcomingEntry> entries;
+  struct Due {
+    int days;
+    const Friend* person;
+  };
+  std::vector<Due> due;
   for (const Friend& person : friends) {
     if (!person.birthday.ok()) continue;
     const int days = DaysUntilBirthday(person.birthday, today);
-    if (days < 0 || days > daysAhead) continue;
-    entries.push_back(UpcomingEntry{person, days, NextBirthdayText(person.birthday),
-                                    AgeText(person.birthday, today),
-                                    UpcomingNote(person.birthday, today)});
+    if (days >= 0 && days <= daysAhead) due.push_back({days, &person});
+  }
+  // A stable sort keeps list order within a day; the entries are made once, in their place.
+  std::stable_sort(due.begin(), due.end(),
+                   [](const Due& a, const Due& b) { return a.days < b.days; });
+  std::vector<UpcomingEntry> entries;
+  entries.reserve(due.size());
+  for (const Due& next : due) {
+    const Birthday& birthday = next.person->birthday;
+    entries.push_back(UpcomingEntry{*next.person, next.days, NextBirthdayText(birthday),
+                                    OccurrenceAgeText(birthday, today),
+                                    FallbackNote(birthday, today).value_or("")});
   }
   return entries;
 }
@@ -28,10 +40,6 @@ std::vector<const UpcomingEntry*> ShownEntries(const std::vector<UpcomingEntry>&
   for (const UpcomingEntry& entry : entries) {
     if (entry.days < daysAhead) shown.push_back(&entry);
   }
-  // A stable sort keeps list order within a day without walking the list once per day.
-  std::stable_sort(shown.begin(), shown.end(), [](const UpcomingEntry* a, const UpcomingEntry* b) {
-    return a->days < b->days;
-  });
   return shown;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "reckoning/lunar_carrier.h"
+#include "reckoning/today.h"
 #include "records/friend.h"
 
 namespace memo {
@@ -14,17 +14,17 @@ struct UpcomingEntry {
   Friend person;
   int days = 0;              // 0 today, 1 tomorrow
   std::string nextBirthday;  // "5月3日", "5月12日[闰月]"
-  std::string age;           // as the friend list shows it
-  std::string note;          // the fallback note when this year lacks the day, else empty
+  std::string age;           // reached on that birthday
+  std::string note;          // the fallback note when that birthday's year lacks the day
 };
 
-// The friends whose birthday comes in 0 to daysAhead days, in friend-list order. A birthday
-// that could not be read is never upcoming.
+// The friends whose birthday comes in 0 to daysAhead days, by days, each day's in
+// friend-list order. A birthday that could not be read is never upcoming.
 std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
                                            const TodayDates& today, int daysAhead);
 
-// What the page, the tray and the report view show: the entries due before daysAhead, by
-// days, each day's in list order.
+// What the page, the tray and the report view show: the entries (in the order UpcomingEntries
+// gives) due before daysAhead.
 std::vector<const UpcomingEntry*> ShownEntries(const std::vector<UpcomingEntry>& entries,
                                                int daysAhead);
 

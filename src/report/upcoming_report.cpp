@@ -34,8 +34,7 @@ std::string ReportFilePath(const std::string& programDirectory) {
 }
 
 int DaysAheadSetting(SettingsStore& settings) {
-  const int days = settings.ReadNumber(DaysSetting);
-  return days == 0 ? DefaultDaysAhead : days;
+  return DaysAheadOf(settings.ReadNumber(DaysSetting));
 }
 
 void RecomputeUpcoming(const std::vector<Friend>& friends, ReportContext& context) {

@@ -15,6 +15,10 @@ constexpr const char* TraySetting = "tubiao";    // 0: show the tray icon
 constexpr const char* TitleSetting = "biaoti";   // the main window's caption
 
 constexpr int DefaultDaysAhead = 10;
+// The days ahead a stored value stands for.
+constexpr int DaysAheadOf(int stored) {
+  return stored == 0 ? DefaultDaysAhead : stored;
+}
 extern const char* const DefaultTitle;  // "寿辰备忘录"
 
 }  // namespace memo

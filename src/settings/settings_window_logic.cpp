@@ -74,8 +74,11 @@ void SettingsWindowLogic::StepDays(int step) {
 }
 
 void SettingsWindowLogic::SaveReminderPage() {
-  settings_.WriteNumber(DaysSetting, ToStoredWholeNumber(TextToNumber(form_.DaysText())));
+  const int before = settings_.ReadNumber(DaysSetting);
+  const int days = ToStoredWholeNumber(TextToNumber(form_.DaysText()));
+  settings_.WriteNumber(DaysSetting, days);
   effects_.SetStartAtLogOn(form_.LogOnBoxChecked());
+  if (DaysAheadOf(days) != DaysAheadOf(before)) effects_.DaysAheadChanged();
   form_.Close();
 }
 

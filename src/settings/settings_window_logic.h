@@ -38,6 +38,9 @@ class SettingsEffects {
   // Shows the tray icon with its default tip, or sets its image and tip again when shown.
   virtual void ShowTrayIcon() = 0;
   virtual void RemoveTrayIcon() = 0;
+  // The days ahead changed: the upcoming list, the page, the tip and the report view count
+  // them again.
+  virtual void DaysAheadChanged() = 0;
   // Whether this copy starts when the user logs on: kept by the system, outside the
   // settings key, and changed by other tools too, so it is asked at each opening.
   virtual bool StartsAtLogOn() = 0;

@@ -1,5 +1,6 @@
 #include "ui/birthday_window.h"
 
+#include "text/win32/wide_text.h"
 #include "ui/month_calendar.h"
 #include "ui/ui_thread.h"
 #include "ui/window_ids.h"
@@ -10,25 +11,29 @@ namespace {
 using namespace birthday_window;
 using Type = ControlType;
 
-// The "…" button lies inside the date picker's rectangle; being a later row it lies above
-// the picker, so that a click reaches it. The calendar, last of all, covers the contact row
-// and the buttons while it is shown.
+constexpr char kMessageCaption[] = "信息：";
+
+// The date box is a date picker in solar mode and a read-only text of the lunar date in
+// lunar mode, in one place. The "…" button lies inside that place; being a later row it lies
+// above both, so that a click reaches it. The calendar, last of all, covers the contact row
+// and the buttons while it is shown. The sample name and number are hints, never content.
 // clang-format off
 const ControlDesign Controls[] = {
   // id             type                   text            left top  width height  container    page tab flags
   {NameLabel,       Type::Label,           "姓名：",       {8,   18,  40,  16}},
-  {Name,            Type::EditBox,         "王小明",       {48,  18,  144, 24},  NoContainer, 0,   0},
+  {Name,            Type::EditBox,         "王小明",       {48,  18,  144, 24},  NoContainer, 0,   0,  HintText},
   {MethodGroup,     Type::GroupBox,        "提醒方式",     {11,  55,  280, 48}},
   {Solar,           Type::RadioBox,        "公历",         {44,  19,  112, 20},  MethodGroup, 0,   1},
   {Lunar,           Type::RadioBox,        "农历",         {172, 19,  89,  20},  MethodGroup, 0,   2, InitiallyChecked},
   {DateLabel,       Type::Label,           "生日：",       {16,  122, 40,  16}},
-  {Date,            Type::DatePicker,      "",             {56,  121, 184, 24},  NoContainer, 0,   3},
+  {Date,            Type::DatePicker,      "",             {56,  121, 184, 24},  NoContainer, 0,   3, Hidden},
+  {LunarDate,       Type::EditBox,         "",             {56,  121, 184, 24},  NoContainer, 0,   3, ReadOnly},
   {CalendarButton,  Type::Button,          "…",            {186, 123, 38,  20},  NoContainer, 0,   4},
   {LeapMonth,       Type::CheckBox,        "闰月",         {248, 122, 64,  20},  NoContainer, 0,   NoTabOrder, Hidden},
   {ContactLabel,    Type::Label,           "联系方式：",   {16,  166, 72,  16}},
-  {Contact,         Type::EditBox,         "13800138000",  {82,  162, 198, 24},  NoContainer, 0,   5},
-  {Save,            Type::Button,          "确定",         {160, 232, 96,  28},  NoContainer, 0,   6},
-  {Cancel,          Type::Button,          "取消",         {272, 232, 96,  28},  NoContainer, 0,   7},
+  {Contact,         Type::EditBox,         "13800138000",  {82,  162, 198, 24},  NoContainer, 0,   5,  HintText},
+  {Save,            Type::Button,          "确定",         {160, 232, 96,  28},  NoContainer, 0,   6,  DefaultButton},
+  {Cancel,          Type::Button,          "取消",         {272, 232, 96,  28},  NoContainer, 0,   7,  CancelButton},
   {Calendar,        Type::CnMonthCalendar, "",             {56,  146, 365, 262}, NoContainer, 0,   8, Hidden},
 };
 // clang-format on
@@ -72,8 +77,18 @@ void BirthdayWindow::BindEvents() {
   form_.Get<RadioBox>(Lunar).onClick = [this] { logic_.OnLunarChosen(); };
   form_.Get<Button>(CalendarButton).onClick = [this] { logic_.OnCalendarButton(); };
   form_.Get<MonthCalendar>(Calendar).onDatePicked = [this] { logic_.OnCalendarDatePicked(); };
-  form_.Get<Button>(Save).onClick = [this] { guard_([this] { logic_.OnOk(); }); };
+  form_.Get<CheckBox>(LeapMonth).onClick = [this] { logic_.OnLeapClicked(); };
+  form_.Get<Button>(Save).onClick = [this] {
+    if (!logic_.RefusesEmptyName()) guard_([this] { logic_.OnOk(); });
+  };
   form_.Get<Button>(Cancel).onClick = [this] { form_.Close(); };
+  // Escape closes an open calendar before the window, and the keyboard goes back to the date.
+  form_.onEscape = [this] {
+    if (!CalendarShown()) return false;
+    ShowCalendar(false);
+    form_.Get<DatePicker>(Date).Focus();
+    return true;
+  };
 }
 
 void BirthdayWindow::OpenModal(HWND owner) {
@@ -110,14 +125,19 @@ void BirthdayWindow::ChooseLunar(bool lunar) {
   form_.Get<RadioBox>(Lunar).SetChecked(lunar);
   form_.Get<RadioBox>(Solar).SetChecked(!lunar);
 }
-DateTime BirthdayWindow::DateBox() const {
+DateTime BirthdayWindow::SolarDate() const {
   return form_.Get<DatePicker>(Date).Value();
 }
-void BirthdayWindow::SetDateBox(DateTime date) {
+void BirthdayWindow::ShowSolarDate(DateTime date) {
   form_.Get<DatePicker>(Date).SetValue(date);
+  ShowDateBox(Date);
 }
-bool BirthdayWindow::LeapChecked() const {
-  return form_.Get<CheckBox>(LeapMonth).Checked();
+void BirthdayWindow::ShowLunarDate(const std::string& text) {
+  form_.Get<EditBox>(LunarDate).SetText(text);
+  ShowDateBox(LunarDate);
+}
+void BirthdayWindow::ShowDateBox(int shown) {
+  for (int box : {Date, LunarDate}) form_.ControlAt(box).SetVisible(box == shown);
 }
 void BirthdayWindow::ShowLeap(bool leap) {
   CheckBox& box = form_.Get<CheckBox>(LeapMonth);
@@ -129,6 +149,10 @@ void BirthdayWindow::SetCaption(const std::string& text) {
 }
 void BirthdayWindow::FocusName() {
   form_.Get<EditBox>(Name).Focus();
+}
+void BirthdayWindow::Warn(const std::string& text) {
+  MessageBoxW(form_.Handle(), Wide(text).c_str(), Wide(kMessageCaption).c_str(),
+              MB_OK | MB_ICONEXCLAMATION);
 }
 void BirthdayWindow::Close() {
   form_.Close();

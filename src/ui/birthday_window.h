@@ -33,6 +33,8 @@ class BirthdayWindow : private BirthdayForm {
 
  private:
   void BindEvents();
+  // Shows one of the two date boxes (the picker or the lunar text) and hides the other.
+  void ShowDateBox(int shown);
 
   // BirthdayForm
   std::string NameText() const override;
@@ -41,12 +43,13 @@ class BirthdayWindow : private BirthdayForm {
   void SetContactText(const std::string& text) override;
   bool LunarChosen() const override;
   void ChooseLunar(bool lunar) override;
-  DateTime DateBox() const override;
-  void SetDateBox(DateTime date) override;
-  bool LeapChecked() const override;
+  DateTime SolarDate() const override;
+  void ShowSolarDate(DateTime date) override;
+  void ShowLunarDate(const std::string& text) override;
   void ShowLeap(bool leap) override;
   void SetCaption(const std::string& text) override;
   void FocusName() override;
+  void Warn(const std::string& text) override;
   void Close() override;
   double CalendarProperty(memo::CalendarProperty property) const override;
   void SetCalendarProperty(memo::CalendarProperty property, double value) override;

@@ -34,6 +34,13 @@ constexpr COLORREF kMonthFill = RGB(255, 250, 194);
 constexpr COLORREF kHoverFill = RGB(0, 0, 255);
 constexpr COLORREF kHoverLunar = RGB(0, 255, 255);
 constexpr COLORREF kOtherFill = RGB(211, 217, 214);
+constexpr COLORREF kSelectedFrame = RGB(255, 128, 0);
+constexpr COLORREF kTodayMark = RGB(0, 160, 0);
+// The chosen day's frame lies just inside the grid lines, the width of two lines; today's
+// mark is a triangle in the cell's upper right corner. Both leave the fill near the upper
+// left corner, which tells the cell's kind, as it is.
+constexpr int kSelectedFrameWidth = 2;
+constexpr int kTodayMarkSize = 9;
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
   SetDCBrushColor(dc, colour);
@@ -209,6 +216,23 @@ void CalendarWindow::PaintCell(HDC dc, int index) {
   RECT lower{rect.left, rect.top, rect.right, rect.bottom - dpi_.Scale(3)};
   DrawTextIn(dc, CnMonthCalendar::LowerText(cell), lower, hover ? kWhite : kBlack,
              DT_CENTER | DT_BOTTOM);
+  if (cell.selected) {
+    SetDCBrushColor(dc, kSelectedFrame);
+    RECT frame{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    for (int line = 0; line < dpi_.Scale(kSelectedFrameWidth); ++line) {
+      FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+      InflateRect(&frame, -1, -1);
+    }
+  }
+  if (cell.today) {
+    const int size = dpi_.Scale(kTodayMarkSize);
+    const POINT corner[] = {{rect.right - 1 - size, rect.top + 1},
+                            {rect.right - 1, rect.top + 1},
+                            {rect.right - 1, rect.top + 1 + size}};
+    SetDCPenColor(dc, kTodayMark);
+    SetDCBrushColor(dc, kTodayMark);
+    Polygon(dc, corner, 3);
+  }
 }
 
 void CalendarWindow::Paint(HDC dc) {

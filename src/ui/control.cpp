@@ -37,12 +37,12 @@ void Control::Focus() {
 }
 
 HWND Control::CreateChild(Form& form, const wchar_t* className, DWORD style, DWORD extendedStyle) {
-  // Placed, sized and shown by the form once every control exists.
+  // Placed, sized and shown by the form once every control exists. A hint is no content.
+  const char* text = design_.text && !(design_.flags & HintText) ? design_.text : "";
   Adopt(form,
-        CreateWindowExW(extendedStyle, className, Wide(design_.text ? design_.text : "").c_str(),
-                        WS_CHILD | style, 0, 0, 0, 0, form.Handle(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.id)), form.Instance(),
-                        nullptr));
+        CreateWindowExW(extendedStyle, className, Wide(text).c_str(), WS_CHILD | style, 0, 0, 0, 0,
+                        form.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.id)),
+                        form.Instance(), nullptr));
   if (window_) WindowBinding::Hook(window_, this);
   return window_;
 }
@@ -108,6 +108,12 @@ void Button::OnCommand(int, int code) {
   if (code == BN_CLICKED && onClick) onClick();
 }
 
+bool Button::DropsMessage(UINT message, WPARAM) {
+  if (message == WM_SETFOCUS) form_->MarkDefaultButton(this);
+  if (message == WM_KILLFOCUS) form_->MarkDefaultButton(nullptr);
+  return false;
+}
+
 void CheckBox::Create(Form& form) {
   Button::Create(form);
   if (Design().flags & InitiallyChecked) SetChecked(true);
@@ -124,7 +130,13 @@ void CheckBox::SetChecked(bool checked) {
 void EditBox::Create(Form& form) {
   DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
   if (Design().flags & CentredText) style |= ES_CENTER;
+  if (Design().flags & ReadOnly) style |= ES_READONLY;
   CreateChild(form, L"EDIT", style, WS_EX_CLIENTEDGE);
+  // Shown also while the box has the focus, as it has when its window opens.
+  if (Design().flags & HintText) {
+    SendMessageW(window_, EM_SETCUEBANNER, TRUE,
+                 reinterpret_cast<LPARAM>(Wide(Design().text).c_str()));
+  }
 }
 
 void EditBox::SelectAll() {

@@ -102,7 +102,11 @@ class Button : public Control {
  protected:
   void Create(Form& form) override;
   void OnCommand(int id, int code) override;
-  virtual DWORD ButtonStyle() const { return BS_PUSHBUTTON; }
+  // A push button with the focus is drawn as the default one, as in dialogs.
+  bool DropsMessage(UINT message, WPARAM wParam) override;
+  virtual DWORD ButtonStyle() const {
+    return Design().flags & DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  }
 };
 
 class CheckBox : public Button {

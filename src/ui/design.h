@@ -42,7 +42,11 @@ enum DesignFlag : unsigned {
   CentredText = 1u << 2,
   IntegerInput = 1u << 3,  // only digits and the minus sign can be typed
   InitiallyChecked = 1u << 4,
-  CompactFont = 1u << 5,  // a character one pixel smaller, for a text its box barely holds
+  CompactFont = 1u << 5,    // a character one pixel smaller, for a text its box barely holds
+  HintText = 1u << 6,       // an edit box's text is a grey hint shown while it is empty
+  ReadOnly = 1u << 7,       // an edit box shows its text without taking typing
+  DefaultButton = 1u << 8,  // 确定 of its page: Enter presses it, and it is drawn as the default
+  CancelButton = 1u << 9,   // 取消 of its page: Escape presses it
 };
 
 constexpr int NoContainer = 0;

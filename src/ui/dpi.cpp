@@ -30,4 +30,11 @@ Dpi DpiOfWindow(HWND window) {
   return SystemDpi();
 }
 
+int VerticalScrollBarWidth(const Dpi& dpi) {
+  static const auto getSystemMetricsForDpi =
+      User32Function<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+  if (getSystemMetricsForDpi) return getSystemMetricsForDpi(SM_CXVSCROLL, dpi.value);
+  return MulDiv(GetSystemMetrics(SM_CXVSCROLL), dpi.value, SystemDpi().value);
+}
+
 }  // namespace memo::ui

@@ -15,5 +15,7 @@ struct Dpi {
 
 // The DPI of the monitor the window is on (the system DPI on systems without per-monitor DPI).
 Dpi DpiOfWindow(HWND window);
+// The width of a vertical scroll bar at the DPI.
+int VerticalScrollBarWidth(const Dpi& dpi);
 
 }  // namespace memo::ui

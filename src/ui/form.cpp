@@ -123,15 +123,12 @@ void Form::Open(HWND owner, bool shown) {
                   CW_USEDEFAULT, 0, 0, owner, nullptr, Instance(), this);
   if (!window_) return;
   if (onCreated) onCreated();
-  if (!window_ || !shown) return;
+  if (!window_) return;
+  // Focus marks hidden until the keyboard is used, when the last input came from the mouse.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+  if (!shown) return;
   ShowWindow(window_, SW_SHOW);
-  std::vector<Control*> order = TabOrder();
-  for (Control* control : order) {
-    if (IsWindowVisible(control->Handle()) && control->Enabled()) {
-      control->Focus();
-      break;
-    }
-  }
+  FocusFirst();
 }
 
 void Form::OpenModal(HWND owner) {
@@ -146,7 +143,7 @@ void Form::OpenModal(HWND owner) {
       if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
       break;
     }
-    if (HandleTabKey(message)) continue;
+    if (HandleDialogKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -215,6 +212,19 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SYSCOLORCHANGE:
       SampleBodyColours();
       InvalidateRect(window_, nullptr, TRUE);
+      break;
+    case WM_ACTIVATE:
+      // As in dialogs, the control that had the focus has it again when the window comes
+      // back (after a window it owns, a message box, another program), so that the keys go
+      // on working where they worked.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window_, focus)) focusBeforeLeaving_ = focus;
+      } else if (focusBeforeLeaving_ && IsWindow(focusBeforeLeaving_) &&
+                 IsWindowVisible(focusBeforeLeaving_)) {
+        SetFocus(focusBeforeLeaving_);
+        return 0;
+      }
       break;
     case WM_CLOSE:
       Close();
@@ -428,18 +438,128 @@ void Form::FocusNext(bool backwards) {
   }
 }
 
-bool Form::HandleTabKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+bool Form::FocusFirst() {
+  for (Control* control : TabOrder()) {
+    if (IsWindowVisible(control->Handle()) && control->Enabled()) {
+      control->Focus();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool Form::HandleDialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
   Form* form = WindowBinding::ObjectOf<Form>(GetAncestor(message.hwnd, GA_ROOT));
-  if (!form) return false;
-  form->FocusNext(GetKeyState(VK_SHIFT) < 0);
-  return true;
+  return form && form->OnDialogKey(message.hwnd, message.wParam);
+}
+
+namespace {
+
+// The keyboard is in an open drop-down list: a combo box's, or the list itself.
+bool InOpenDropDown(HWND target) {
+  wchar_t name[16] = {};
+  GetClassNameW(target, name, ARRAYSIZE(name));
+  if (lstrcmpiW(name, L"ComboLBox") == 0) return true;
+  return lstrcmpiW(name, L"ComboBox") == 0 && SendMessageW(target, CB_GETDROPPEDSTATE, 0, 0);
+}
+
+}  // namespace
+
+bool Form::OnDialogKey(HWND target, WPARAM key) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  switch (key) {
+    case VK_TAB:
+      ShowFocusCues();
+      if (GetKeyState(VK_CONTROL) < 0) {
+        TurnPage(shift);
+      } else {
+        FocusNext(shift);
+      }
+      return true;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      ShowFocusCues();
+      return false;
+    case VK_RETURN: {
+      if (InOpenDropDown(target)) return false;
+      Control* button = FocusedPushButton();
+      if (!button) button = PageButton(DefaultButton);
+      if (!button) return false;
+      Press(*button);
+      return true;
+    }
+    case VK_ESCAPE:
+      if (InOpenDropDown(target)) return false;
+      if (onEscape && onEscape()) return true;
+      if (Control* cancel = PageButton(CancelButton)) {
+        Press(*cancel);
+        return true;
+      }
+      // The main window owns the others and is the program: Escape leaves it open.
+      if (!GetWindow(window_, GW_OWNER)) return false;
+      Close();
+      return true;
+  }
+  return false;
+}
+
+void Form::TurnPage(bool backwards) {
+  for (auto& control : controls_) {
+    auto* pages = dynamic_cast<TabControl*>(control.get());
+    if (!pages || !pages->Handle() || pages->Design().container != NoContainer) continue;
+    const int count = pages->PageCount();
+    if (count == 0) return;
+    pages->ShowPage((pages->CurrentPage() + (backwards ? count - 1 : 1)) % count);
+    // The focus goes to the page turned to, or to the page control when nothing there takes it.
+    if (!FocusFirst()) pages->Focus();
+    return;
+  }
+}
+
+Control* Form::PageButton(DesignFlag role) {
+  for (auto& control : controls_) {
+    if (control && control->Handle() && control->Design().type == ControlType::Button &&
+        (control->Design().flags & role) && IsWindowVisible(control->Handle()) &&
+        control->Enabled()) {
+      return control.get();
+    }
+  }
+  return nullptr;
+}
+
+Control* Form::FocusedPushButton() {
+  Control* focused = ControlOfWindow(GetFocus());
+  return focused && focused->Design().type == ControlType::Button && focused->Enabled() ? focused
+                                                                                        : nullptr;
+}
+
+// As a click does: the button's own command, without moving the focus.
+void Form::Press(const Control& button) {
+  SendMessageW(window_, WM_COMMAND, MAKEWPARAM(button.Design().id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(button.Handle()));
+}
+
+void Form::ShowFocusCues() {
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+void Form::MarkDefaultButton(const Control* focused) {
+  if (focused && focused->Design().type != ControlType::Button) focused = nullptr;
+  for (auto& control : controls_) {
+    if (!control || !control->Handle() || control->Design().type != ControlType::Button) continue;
+    const bool marked =
+        focused ? control.get() == focused : (control->Design().flags & DefaultButton) != 0;
+    SendMessageW(control->Handle(), BM_SETSTYLE, marked ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
 }
 
 int RunMessageLoop() {
   MSG message = {};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (Form::HandleTabKey(message)) continue;
+    if (Form::HandleDialogKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

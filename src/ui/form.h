@@ -1,6 +1,7 @@
 // A top-level window built from its design table: it makes every control of the table, places
 // them at the window's DPI, stacks them (containers below their contents, later rows above
-// earlier ones), moves the focus with the Tab key in the design's tab order, shows only the
+// earlier ones), works the keyboard as dialogs do (the Tab key in the design's tab order,
+// Ctrl+Tab through the pages, Enter and Escape on the page's 确定 and 取消), shows only the
 // controls of the current page of each tab or page control, and routes notifications to the
 // controls, whose events the window's binding table has set.
 #pragma once
@@ -59,9 +60,23 @@ class Form {
   std::function<void()> onLeftButtonDown;
   // Messages the window's owner takes before the form does; true when it has handled one.
   std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)> onMessage;
+  // Escape for a part of the window that it closes first (an open calendar); true when used.
+  std::function<bool()> onEscape;
 
-  // The Tab key moves the focus within the window it was pressed in; true when handled.
-  static bool HandleTabKey(const MSG& message);
+  // The keys that work a window of the program as they work a dialog, taken from the message
+  // loop before the focused control sees them; true when the key was used:
+  // - Tab and Shift+Tab move the focus in the design's tab order;
+  // - Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the window's page control;
+  // - Enter presses the focused push button, or else the page's 确定;
+  // - Escape closes an open part of the window, or else presses the page's 取消, or else
+  //   closes a window that another one owns;
+  // - after Tab and the arrow keys the window shows where the focus is.
+  // Enter and Escape in an open drop-down list stay the list's.
+  static bool HandleDialogKey(const MSG& message);
+
+  // Draws the push button with the focus as the default one, or with none (nullptr) the
+  // page's 确定, so that the look tells what Enter presses.
+  void MarkDefaultButton(const Control* focused);
 
  private:
   friend class WindowBinding;
@@ -71,7 +86,17 @@ class Form {
   void Layout();
   void Restack();
   void ApplyFont();
+  bool OnDialogKey(HWND target, WPARAM key);
   void FocusNext(bool backwards);
+  // The first control of the tab order that is shown and enabled takes the focus; false
+  // when there is none.
+  bool FocusFirst();
+  void TurnPage(bool backwards);
+  // The shown and enabled push button of the current page with this flag; nullptr for none.
+  Control* PageButton(DesignFlag role);
+  Control* FocusedPushButton();
+  void Press(const Control& button);
+  void ShowFocusCues();
   void PaintBackground(HDC target);
   void SampleBodyColours();
   Control* ControlOfWindow(HWND window);
@@ -84,6 +109,7 @@ class Form {
   std::vector<std::unique_ptr<Control>> controls_;  // indexed by id; 0 is empty
   HWND window_ = nullptr;
   HWND modalOwner_ = nullptr;
+  HWND focusBeforeLeaving_ = nullptr;  // the control that had the focus when the window lost it
   Dpi dpi_;
   HFONT font_ = nullptr;
   HFONT compactFont_ = nullptr;

@@ -14,9 +14,10 @@ void ListView::SetColumns(const ColumnDesign* columns, size_t count) {
 }
 
 void ListView::Create(Form& form) {
-  // Several rows can be selected; the selection shows only while the list has the focus;
-  // the column headers do not react to clicks.
-  CreateChild(form, WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_NOSORTHEADER,
+  // Several rows can be selected; the selection shows also without the focus, so that the
+  // rows 编辑 and 删除 work on stay in sight; the column headers do not react to clicks.
+  CreateChild(form, WC_LISTVIEWW,
+              WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS,
               WS_EX_CLIENTEDGE);
   SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   SendMessageW(window_, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
@@ -37,9 +38,25 @@ void ListView::OnDpiChanged(const Dpi& dpi) {
   SetColumnWidths(dpi);
 }
 
+bool ListView::DropsMessage(UINT message, WPARAM) {
+  if (message == WM_SIZE && form_) SetColumnWidths(form_->CurrentDpi());
+  return false;
+}
+
+// The design's widths at the DPI, except that the last column gives up what the list's width
+// leaves no room for, so that no horizontal scroll bar comes. The room of a vertical scroll
+// bar is kept whether one shows or not: the widths stay as rows come and go.
 void ListView::SetColumnWidths(const Dpi& dpi) {
+  if (columnCount_ == 0) return;
+  RECT client;
+  GetClientRect(window_, &client);
+  int room = client.right;
+  if (!(GetWindowLongPtrW(window_, GWL_STYLE) & WS_VSCROLL)) room -= VerticalScrollBarWidth(dpi);
   for (size_t i = 0; i < columnCount_; ++i) {
-    SendMessageW(window_, LVM_SETCOLUMNWIDTH, i, dpi.Scale(columns_[i].width));
+    int width = dpi.Scale(columns_[i].width);
+    if (i + 1 == columnCount_ && client.right > 0) width = std::max(0, std::min(width, room));
+    room -= width;
+    SendMessageW(window_, LVM_SETCOLUMNWIDTH, i, width);
   }
 }
 
@@ -168,6 +185,12 @@ LRESULT ListView::OnNotify(NMHDR* header) {
     }
     case NM_DBLCLK:
       if (onDoubleClick) onDoubleClick();
+      return 0;
+    case NM_RETURN:
+      if (onEnterKey) onEnterKey();
+      return 0;
+    case LVN_KEYDOWN:
+      if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_DELETE && onDeleteKey) onDeleteKey();
       return 0;
   }
   return 0;

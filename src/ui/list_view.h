@@ -42,10 +42,14 @@ class ListView : public Control {
   // A row newly carries the focus mark.
   std::function<void(int row)> onCurrentRowChanged;
   std::function<void()> onDoubleClick;
+  std::function<void()> onEnterKey;
+  std::function<void()> onDeleteKey;
 
  protected:
   void Create(Form& form) override;
   LRESULT OnNotify(NMHDR* header) override;
+  // A new size fits the columns to it.
+  bool DropsMessage(UINT message, WPARAM wParam) override;
   void OnDpiChanged(const Dpi& dpi) override;
 
  private:

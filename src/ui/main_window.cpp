@@ -92,7 +92,7 @@ const MenuItemDesign SortMenu[] = {
     {3, "生日升序",   Code(SortCode::kBirthdayAscending)},
     {3, "生日降序",   Code(SortCode::kBirthdayDescending)},
     {2, "按提醒方式", Code(SortCode::kCalendar)},
-    {2, "安年龄",     kNoMenuCode},
+    {2, "按年龄",     kNoMenuCode},
     {3, "年龄升序",   Code(SortCode::kAgeAscending)},
     {3, "年龄降序",   Code(SortCode::kAgeDescending)},
     {2, "不排序",     Code(SortCode::kStored)},
@@ -149,9 +149,14 @@ void MainWindow::BindEvents() {
   };
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
+  // The keys do what the toolbar's 编辑 and 删除 do.
+  FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
+  FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
   FriendList().onRightButtonDown = [this] {
     static const std::vector<MenuItemDesign> menu = WithExchangeItems(SortMenu, CountOf(SortMenu));
-    const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size());
+    const int current = Code(operations_.CurrentSortCode());
+    const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size(), nullptr,
+                                   [current](int leaf) { return leaf == current; });
     if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
       operations_.OnSortMenu(static_cast<SortCode>(code));
     }

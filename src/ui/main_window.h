@@ -31,6 +31,8 @@ class MainWindowOperations : public ExchangeOperations {
   virtual void OnFriendRowChanged(int row) = 0;
   virtual void OnFriendListDoubleClick() = 0;
   virtual void OnSortMenu(SortCode code) = 0;
+  // The order the friend list is shown in, checked in the sort menu.
+  virtual SortCode CurrentSortCode() = 0;
   virtual void OnTrayMenu(main_window::TrayMenuItem item) = 0;
 };
 

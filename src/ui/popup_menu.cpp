@@ -13,7 +13,7 @@ constexpr UINT FirstLeafId = 1;
 }  // namespace
 
 int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
-                  const MenuCodeFilter& enabled) {
+                  const MenuCodeFilter& enabled, const MenuCodeFilter& checked) {
   // The open menu of each level; level 0 is the hidden top item, whose sub-items form the pop-up.
   std::vector<HMENU> levels(1, CreatePopupMenu());
   for (size_t i = 1; i < count; ++i) {
@@ -35,7 +35,9 @@ int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
     }
     const UINT id = FirstLeafId + i;
     const bool greyed = enabled && !enabled(items[i].code);
-    AppendMenuW(levels[level - 1], MF_STRING | (greyed ? MF_GRAYED : 0), id, caption.c_str());
+    const bool ticked = checked && checked(items[i].code);
+    AppendMenuW(levels[level - 1], MF_STRING | (greyed ? MF_GRAYED : 0) | (ticked ? MF_CHECKED : 0),
+                id, caption.c_str());
     if (items[i].flags & kDefaultMenuItem) SetMenuDefaultItem(levels[level - 1], id, FALSE);
   }
   POINT at;

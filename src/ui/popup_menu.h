@@ -11,11 +11,11 @@
 
 namespace memo::ui {
 
-// Leaves whose code it refuses are greyed.
+// Leaves whose code it refuses are greyed, or that it accepts are checked.
 using MenuCodeFilter = std::function<bool(int code)>;
 
 // Shows the menu at the mouse position; gives the code of the chosen leaf, or kNoMenuCode.
 int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
-                  const MenuCodeFilter& enabled = nullptr);
+                  const MenuCodeFilter& enabled = nullptr, const MenuCodeFilter& checked = nullptr);
 
 }  // namespace memo::ui

@@ -24,14 +24,14 @@ const ControlDesign Controls[] = {
   {Days,             Type::EditBox,  "10",                      {145, 25,  53,  18},  ReminderGroup, ReminderPage, NoTabOrder, CentredText | IntegerInput},
   {DaysArrows,       Type::UpDown,   "",                        {199, 25,  16,  18},  ReminderGroup, ReminderPage},
   {LogOnBox,         Type::CheckBox, "开机时自动启动",          {16,  94,  200, 20},  Tab,           ReminderPage},
-  {SaveDays,         Type::Button,   "确定",                    {88,  120, 88,  24},  Tab,           ReminderPage},
-  {CancelDays,       Type::Button,   "取消",                    {192, 120, 88,  24},  Tab,           ReminderPage},
+  {SaveDays,         Type::Button,   "确定",                    {88,  120, 88,  24},  Tab,           ReminderPage, NoTabOrder, DefaultButton},
+  {CancelDays,       Type::Button,   "取消",                    {192, 120, 88,  24},  Tab,           ReminderPage, NoTabOrder, CancelButton},
   {TitleLabel,       Type::Label,    "软件标题设置：",          {13,  38,  80,  24},  Tab,           PersonalPage, NoTabOrder, CompactFont},
   {Title,            Type::EditBox,  "",                        {97,  40,  152, 20},  Tab,           PersonalPage, NoTabOrder, CentredText},
   {TrayBox,          Type::CheckBox, "显示托盘图标",            {16,  72,  136, 24},  Tab,           PersonalPage},
   {PopUpBox,         Type::CheckBox, "弹出生日信息",            {144, 72,  112, 24},  Tab,           PersonalPage, NoTabOrder, Disabled},
-  {SavePersonal,     Type::Button,   "确定",                    {96,  120, 88,  24},  Tab,           PersonalPage},
-  {CancelPersonal,   Type::Button,   "取消",                    {200, 120, 88,  24},  Tab,           PersonalPage},
+  {SavePersonal,     Type::Button,   "确定",                    {96,  120, 88,  24},  Tab,           PersonalPage, NoTabOrder, DefaultButton},
+  {CancelPersonal,   Type::Button,   "取消",                    {200, 120, 88,  24},  Tab,           PersonalPage, NoTabOrder, CancelButton},
   {About,            Type::Label,    AboutText,                 {56,  64,  184, 48},  Tab,           AboutPage},
 };
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "text/win32/wide_text.h"
 #include "ui/form.h"
 #include "ui/images.h"
 #include "ui/ui_thread.h"
-#include "text/win32/wide_text.h"
 
 namespace memo::ui {
 
@@ -22,7 +22,8 @@ void StatusBarControl::SetParts(const StatusPartDesign* parts, size_t count,
 }
 
 void StatusBarControl::Create(Form& form) {
-  CreateChild(form, STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER);
+  CreateChild(form, STATUSCLASSNAMEW,
+              CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | SBT_TOOLTIPS);
   ApplyParts(form.CurrentDpi());
   for (size_t i = 0; i < partCount_; ++i) {
     SendMessageW(window_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(Wide(parts_[i].text).c_str()));
@@ -58,9 +59,11 @@ void StatusBarControl::ApplyParts(const Dpi& dpi) {
 
 void StatusBarControl::SetPartText(int part, const std::string& text) {
   RunOnUi([this, part, text] {
-    if (window_) {
-      SendMessageW(window_, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-    }
+    if (!window_) return;
+    const std::wstring wide = Wide(text);
+    SendMessageW(window_, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(wide.c_str()));
+    // The bar shows a part's tip when the part cuts its text short.
+    SendMessageW(window_, SB_SETTIPTEXTW, part, reinterpret_cast<LPARAM>(wide.c_str()));
   });
 }
 

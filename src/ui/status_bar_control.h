@@ -1,5 +1,6 @@
-// The status bar: parts of fixed width with a text each, the first with an image. Any thread
-// may set a part's text; the change is made on the user-interface thread.
+// The status bar: parts of fixed width with a text each, the first with an image, and a tip
+// that shows a text the part cuts short whole. Any thread may set a part's text; the change
+// is made on the user-interface thread.
 #pragma once
 
 #include "records/status_bar.h"

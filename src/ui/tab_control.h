@@ -14,6 +14,7 @@ class TabControl : public Control {
   void SetPages(const PageDesign* pages, size_t count, const ImageStripDesign* images = nullptr);
 
   int CurrentPage() const;
+  int PageCount() const { return static_cast<int>(pageCount_); }
   void ShowPage(int page);
   // The colour of the pages' body, as the control draws it (themes differ).
   COLORREF BodyColour() const { return bodyColour_; }

@@ -84,6 +84,7 @@ enum ControlId : int {
   Save,            // 按钮1
   Cancel,          // 按钮2
   Calendar,        // 农历月历1
+  LunarDate,       // the date box in lunar mode: the lunar date as text, read-only
 };
 }  // namespace birthday_window
 

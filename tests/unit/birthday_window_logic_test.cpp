@@ -28,12 +28,19 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
   void SetContactText(const std::string& text) override { contact = text; }
   bool LunarChosen() const override { return lunar; }
   void ChooseLunar(bool value) override { lunar = value; }
-  DateTime DateBox() const override { return date; }
-  void SetDateBox(DateTime value) override { date = value; }
-  bool LeapChecked() const override { return leapChecked; }
+  DateTime SolarDate() const override { return solarDate; }
+  void ShowSolarDate(DateTime value) override {
+    if (YearOf(value) >= 1601) solarDate = value;  // as the date picker keeps what it can
+    lunarBox = false;
+  }
+  void ShowLunarDate(const std::string& text) override {
+    lunarText = text;
+    lunarBox = true;
+  }
   void ShowLeap(bool leap) override { leapChecked = leapShown = leap; }
   void SetCaption(const std::string& text) override { caption = text; }
   void FocusName() override { nameFocused = true; }
+  void Warn(const std::string& text) override { warnings.push_back(text); }
   void Close() override { closed = true; }
   double CalendarProperty(memo::CalendarProperty property) const override {
     return calendar.NumberProperty(property);
@@ -62,14 +69,20 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
     }
   }
 
-  std::string name = "王小明";
-  std::string contact = "13800138000";
+  // The date box as it shows: the lunar text, or the picker's date.
+  std::string DateShown() const { return lunarBox ? lunarText : DateToText(solarDate); }
+
+  std::string name;  // the sample name and number are hints, no content
+  std::string contact;
   std::string caption = "添加好友生日";
   bool lunar = true;
-  DateTime date = MakeDateTime(2000, 1, 1);
+  DateTime solarDate = MakeDateTime(2000, 1, 1);
+  std::string lunarText;
+  bool lunarBox = true;
   bool leapChecked = false, leapShown = false;
   bool calendarShown = false;
   bool nameFocused = false;
+  std::vector<std::string> warnings;
   bool closed = false;
   CnMonthCalendar calendar;
 
@@ -112,9 +125,9 @@ class BirthdayWindowTest : public testing::RecordsFixture {
 };
 
 TEST_F(BirthdayWindowTest, NewFriendStartsOnToday) {
-  On(2024, 2, 10);  // lunar 2024 正月初一
+  On(2024, 2, 10);
   Open();
-  EXPECT_EQ(DateToText(form->date), "2024年1月1日");
+  EXPECT_EQ(form->DateShown(), "2024年正月初一");
   EXPECT_FALSE(form->leapShown);
   EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
             "2024年2月10日23时59分59秒");
@@ -123,15 +136,15 @@ TEST_F(BirthdayWindowTest, NewFriendStartsOnToday) {
   EXPECT_FALSE(form->calendarShown);
 
   // Today in a leap month: the box says so.
-  On(2023, 4, 1);  // lunar 2023 闰二月十一
+  On(2023, 4, 1);
   Open();
-  EXPECT_EQ(DateToText(form->date), "2023年2月11日");
+  EXPECT_EQ(form->DateShown(), "2023年闰二月十一");
   EXPECT_TRUE(form->leapShown && form->leapChecked);
 
-  // Lunar 2023 二月三十 has no date text (nor has 二月廿九): the last day that has one.
+  // Lunar 二月三十 is a day like any other.
   On(2023, 3, 21);
   Open();
-  EXPECT_EQ(DateToText(form->date), "2023年2月28日");
+  EXPECT_EQ(form->DateShown(), "2023年二月三十");
   EXPECT_FALSE(form->leapShown);
 }
 
@@ -140,16 +153,21 @@ TEST_F(BirthdayWindowTest, SwitchesAndTheCalendarButton) {
   Open();
   form->lunar = false;  // the click on 公历 has checked it
   logic->OnSolarChosen();
-  EXPECT_EQ(DateToText(form->date), "2023年4月1日");
+  EXPECT_EQ(form->DateShown(), "2023年4月1日");
   EXPECT_FALSE(form->leapShown || form->leapChecked);
   EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 1);
   EXPECT_FALSE(form->calendarShown);
 
   form->lunar = true;
   logic->OnLunarChosen();
-  EXPECT_EQ(DateToText(form->date), "2023年2月11日");
+  EXPECT_EQ(form->DateShown(), "2023年闰二月十一");
   EXPECT_TRUE(form->leapChecked);
   EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 0);
+
+  // The leap-month box tells the date's month: a click leaves it as it was.
+  form->leapChecked = false;
+  logic->OnLeapClicked();
+  EXPECT_TRUE(form->leapChecked && form->leapShown);
 
   // The button takes the mode from the radio buttons, then toggles.
   form->lunar = false;
@@ -170,38 +188,75 @@ TEST_F(BirthdayWindowTest, SwitchesAndTheCalendarButton) {
   EXPECT_FALSE(form->calendarShown);
 }
 
+// 公历 and 农历 show the same day in the other calendar, and switching back gives the day
+// again; a date without a day in the other calendar gives today's.
+TEST_F(BirthdayWindowTest, SwitchingConvertsTheDate) {
+  On(2024, 6, 1);  // lunar 2024 四月廿五
+  const struct {
+    const char* stored;
+    bool lunar;
+    const char *other, *back;
+    bool otherLeap;
+  } cases[] = {
+      {"1988年6月25日", false, "1988年五月十二", "1988年6月25日", false},
+      {"2023年2月15日[闰月]", true, "2023年4月5日", "2023年闰二月十五", false},
+      {"2023年4月5日", false, "2023年闰二月十五", "2023年4月5日", true},
+      {"2004年2月30日", true, "2004年3月20日", "2004年二月三十", false},
+      {"1850年3月1日", false, "2024年四月廿五", "2024年6月1日", false},
+      {"1980年2月30日", true, "2024年6月1日", "2024年四月廿五", false},  // no such day
+      {"garbage", true, "2024年6月1日", "2024年四月廿五", false},
+  };
+  for (const auto& c : cases) {
+    Add("甲", c.stored, c.lunar);
+    Open(RowId(static_cast<int>(friends.rows.size()) - 1));
+    form->lunar = !c.lunar;
+    c.lunar ? logic->OnSolarChosen() : logic->OnLunarChosen();
+    EXPECT_EQ(form->DateShown(), c.other) << c.stored;
+    EXPECT_EQ(form->leapShown, c.otherLeap) << c.stored;
+    // The calendar follows the box: its … shows the converted day.
+    EXPECT_EQ(DatePart(form->CalendarProperty(CalendarProperty::kSelectedDate)),
+              c.lunar ? form->solarDate : DateFromText(c.back))
+        << c.stored;
+    c.lunar ? logic->OnSolarChosen() : logic->OnLunarChosen();  // the same button again
+    EXPECT_EQ(form->DateShown(), c.other) << c.stored;
+    form->lunar = c.lunar;
+    c.lunar ? logic->OnLunarChosen() : logic->OnSolarChosen();
+    EXPECT_EQ(form->DateShown(), c.back) << c.stored;
+  }
+}
+
 TEST_F(BirthdayWindowTest, PickedDayGoesIntoTheDateBox) {
   On(2023, 3, 25);
   Open();
   logic->OnCalendarButton();
   // The grid shows 闰二月 (2023-03-22 .. 2023-04-19); 2023-03-20 lies outside it.
-  const DateTime before = form->date;
   Pick(2023, 3, 20);
-  EXPECT_EQ(form->date, before);
+  EXPECT_EQ(form->DateShown(), "2023年闰二月初四");
   EXPECT_TRUE(form->calendarShown);
 
-  Pick(2023, 4, 5);  // 闰二月十五
-  EXPECT_EQ(DateToText(form->date), "2023年2月15日");
+  Pick(2023, 4, 5);
+  EXPECT_EQ(form->DateShown(), "2023年闰二月十五");
   EXPECT_TRUE(form->leapShown && form->leapChecked);
   EXPECT_FALSE(form->calendarShown);
 
-  // 闰二月廿九 has no date text: the pick does not take and the calendar stays open.
+  // 闰二月廿九, which no Gregorian date text can carry, is a day like any other.
   logic->OnCalendarButton();
   Pick(2023, 4, 19);
-  EXPECT_EQ(DateToText(form->date), "2023年2月15日");
-  EXPECT_TRUE(form->calendarShown);
+  EXPECT_EQ(form->DateShown(), "2023年闰二月廿九");
+  EXPECT_FALSE(form->calendarShown);
 
   // In solar mode the solar date is taken; the leap box still tells the lunar month.
   form->lunar = false;
   logic->OnSolarChosen();
+  EXPECT_EQ(form->DateShown(), "2023年4月19日");
   logic->OnCalendarButton();
   Pick(2023, 4, 18);
-  EXPECT_EQ(DateToText(form->date), "2023年4月18日");
+  EXPECT_EQ(form->DateShown(), "2023年4月18日");
   EXPECT_TRUE(form->leapChecked);
   form->calendar.SelectDate(2023, 5, 3, true);
   logic->OnCalendarButton();
   Pick(2023, 5, 20);
-  EXPECT_EQ(DateToText(form->date), "2023年5月20日");
+  EXPECT_EQ(form->DateShown(), "2023年5月20日");
   EXPECT_FALSE(form->leapShown || form->leapChecked);
 }
 
@@ -212,28 +267,34 @@ TEST_F(BirthdayWindowTest, OkAddsTheFriendAtTheEnd) {
   form->name = "李四";
   form->contact = "qq 123";
   logic->OnCalendarButton();
-  Pick(2023, 4, 5);
+  Pick(2023, 4, 19);  // 闰二月廿九
+  ASSERT_FALSE(logic->RefusesEmptyName());
   logic->OnOk();
   EXPECT_TRUE(form->closed);
   EXPECT_TRUE(logic->Saved());
-  EXPECT_EQ(Row(1), (Names{"李四", "2023年2月15日[闰月]", "农历", "0岁", "qq 123"}));
+  EXPECT_EQ(Row(1), (Names{"李四", "2023年2月29日[闰月]", "农历", "0岁", "qq 123"}));
   std::vector<Friend> stored = Stored();
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].name, "李四");
-  EXPECT_EQ(stored[1].birthday.text, "2023年2月15日[闰月]");
+  EXPECT_EQ(stored[1].birthday.text, "2023年2月29日[闰月]");
   EXPECT_TRUE(stored[1].birthday.lunar());
   EXPECT_EQ(stored[1].contact, "qq 123");
   EXPECT_EQ(statusBar.parts[1], "当前记录数：2");
 
-  // Nothing is checked: an empty name and contact are saved as they are.
+  // An empty name is refused and the window stays open; an empty contact is saved.
   Open();
-  form->name.clear();
-  form->contact.clear();
   form->lunar = false;
   logic->OnSolarChosen();
+  EXPECT_TRUE(logic->RefusesEmptyName());
+  EXPECT_EQ(form->warnings, std::vector<std::string>{"请输入姓名"});
+  EXPECT_TRUE(form->nameFocused);
+  EXPECT_FALSE(form->closed);
+  form->name = "王";
+  ASSERT_FALSE(logic->RefusesEmptyName());
   logic->OnOk();
-  EXPECT_EQ(Row(2), (Names{"", "2023年4月1日", "公历", "0岁", ""}));
-  EXPECT_EQ(StoredBirthdays(), (Names{"1980年5月3日", "2023年2月15日[闰月]", "2023年4月1日"}));
+  EXPECT_EQ(form->warnings.size(), 1u);
+  EXPECT_EQ(Row(2), (Names{"王", "2023年4月1日", "公历", "0岁", ""}));
+  EXPECT_EQ(StoredBirthdays(), (Names{"1980年5月3日", "2023年2月29日[闰月]", "2023年4月1日"}));
 
   // 取消 saves nothing.
   Open();
@@ -246,14 +307,15 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   Add("张三", "1980年5月3日", false, "123");
   Add("王五", "2023年2月11日[闰月]", true, "qq");
   Add("赵六", "1990年8月15日", true);
-  LoadFriendList(context, 1);  // 王五 张三 赵六
-  const Names before = Row(0);
+  Add("钱七", "2004-2-30", true);
+  LoadFriendList(context, 1);  // 钱七 王五 张三 赵六
+  const Names before = Row(1);
 
-  Open(RowId(0));
+  Open(RowId(1));
   EXPECT_EQ(form->caption, "修改生日");
   EXPECT_EQ(form->name, "王五");
   EXPECT_EQ(form->contact, "qq");
-  EXPECT_EQ(DateToText(form->date), "2023年2月11日");
+  EXPECT_EQ(form->DateShown(), "2023年闰二月十一");
   EXPECT_TRUE(form->leapShown && form->leapChecked);
   EXPECT_TRUE(form->lunar);
   EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
@@ -261,11 +323,12 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   EXPECT_EQ(form->CalendarProperty(CalendarProperty::kLeapMonth), 1);
   EXPECT_TRUE(form->nameFocused);
   logic->OnOk();
-  EXPECT_EQ(Row(0), before);
-  EXPECT_EQ(StoredBirthdays(), (Names{"1980年5月3日", "2023年2月11日[闰月]", "1990年8月15日"}));
+  EXPECT_EQ(Row(1), before);
+  EXPECT_EQ(StoredBirthdays(),
+            (Names{"1980年5月3日", "2023年2月11日[闰月]", "1990年8月15日", "2004-2-30"}));
 
   // A solar row: the calendar shows the date itself.
-  Open(RowId(1));
+  Open(RowId(2));
   EXPECT_FALSE(form->lunar);
   EXPECT_FALSE(form->leapShown);
   EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
@@ -274,21 +337,30 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   logic->OnOk();
 
   // A lunar row: the calendar shows the solar day of the lunar date.
-  Open(RowId(2));
+  Open(RowId(3));
   EXPECT_TRUE(form->lunar);
   EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
             "1990年10月3日23时59分59秒");
   logic->OnOk();
 
+  // Born on lunar 二月三十, stored in a form of its own: shown as people write it, and
+  // saved back as it was stored.
+  Open(RowId(0));
+  EXPECT_EQ(form->DateShown(), "2004年二月三十");
+  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
+            "2004年3月20日23时59分59秒");
+  logic->OnOk();
+
   // Only the edited friend changed, in the list and in the table.
-  EXPECT_EQ(Column(0), (Names{"王五", "张三丰", "赵六"}));
+  EXPECT_EQ(Column(0), (Names{"钱七", "王五", "张三丰", "赵六"}));
   std::vector<Friend> stored = Stored();
-  ASSERT_EQ(stored.size(), 3u);
+  ASSERT_EQ(stored.size(), 4u);
   EXPECT_EQ(stored[0].name, "张三丰");
   EXPECT_EQ(stored[0].contact, "123");
   EXPECT_EQ(stored[1].name, "王五");
   EXPECT_EQ(stored[2].name, "赵六");
   EXPECT_EQ(stored[2].birthday.text, "1990年8月15日");
+  EXPECT_EQ(stored[3].birthday.text, "2004-2-30");
   EXPECT_TRUE(errors.texts.empty());
 }
 

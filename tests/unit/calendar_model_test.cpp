@@ -208,12 +208,65 @@ TEST(CalendarModel, LunarListsFollowTheLeapMonthAndLowerDayThirty) {
   calendar.ChooseMonth(3);                 // 三月
   EXPECT_EQ(SelectedLunar(calendar).month, 3);
   EXPECT_FALSE(SelectedLunar(calendar).isLeapMonth);
-  // A year without a leap month has 12 entries; the chosen entry stays current.
+  // A year without a leap month has 12 entries; the chosen month stays chosen.
   calendar.ChooseYear(2024 - 1902);
   EXPECT_EQ(calendar.MonthEntries().size(), 12u);
-  EXPECT_EQ(calendar.MonthEntry(), 3);
+  EXPECT_EQ(calendar.MonthEntry(), 2);
   EXPECT_EQ(SelectedLunar(calendar).year, 2024);
-  EXPECT_EQ(SelectedLunar(calendar).month, 4);
+  EXPECT_EQ(SelectedLunar(calendar).month, 3);
+}
+
+// Another year keeps the month chosen by its number and leap flag, wherever the year's leap
+// month moves its entry; a leap month the year lacks becomes its ordinary month.
+TEST(CalendarModel, ChoosingAYearKeepsTheMonth) {
+  const struct {
+    int year, month;
+    bool leap;
+    int toYear;
+    int entry;  // of the month in the new year's list
+    int month2;
+    bool leap2;
+  } cases[] = {
+      {2023, 11, false, 2024, 10, 11, false},  // 冬月; 2023 has a leap month before it
+      {2024, 11, false, 2023, 11, 11, false},
+      {2023, 2, true, 2024, 1, 2, false},  // 闰二月 in a year without one: 二月
+      {2023, 2, true, 2004, 2, 2, true},   // 2004 has its own 闰二月
+      {2023, 2, false, 2004, 1, 2, false},
+      {2023, 3, false, 2020, 2, 3, false},  // 2020's leap month is the fourth
+      {2020, 4, true, 2023, 4, 4, false},
+  };
+  for (const auto& c : cases) {
+    CnMonthCalendar calendar(MakeDateTime(2024, 1, 1), Stored(MakeDateTime(2024, 1, 1), 0),
+                             nullptr);
+    calendar.SetNumberProperty(CalendarProperty::kLunarYear, c.year);
+    calendar.SetNumberProperty(CalendarProperty::kLunarMonth, c.month);
+    calendar.SetNumberProperty(CalendarProperty::kLeapMonth, c.leap ? 1 : 0);
+    calendar.ChooseYear(c.toYear - 1902);
+    const LunarDate chosen = SelectedLunar(calendar);
+    EXPECT_EQ(calendar.MonthEntry(), c.entry) << c.year << "-" << c.month << " " << c.toYear;
+    EXPECT_EQ(std::vector<int>({chosen.year, chosen.month, chosen.isLeapMonth}),
+              std::vector<int>({c.toYear, c.month2, c.leap2}))
+        << c.year << "-" << c.month << " " << c.toYear;
+  }
+}
+
+TEST(CalendarModel, CellsMarkTheSelectedDayAndToday) {
+  CnMonthCalendar calendar(MakeDateTime(2024, 5, 20), Stored(MakeDateTime(2024, 5, 3), 1), nullptr);
+  const auto marked = [&calendar](bool CalendarCell::*mark) {
+    std::vector<int> cells;
+    for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) {
+      if (calendar.Cells()[i].*mark) cells.push_back(i);
+    }
+    return cells;
+  };
+  // May 2024 begins on a Wednesday, in cell 2.
+  EXPECT_EQ(marked(&CalendarCell::selected), std::vector<int>{4});
+  EXPECT_EQ(marked(&CalendarCell::today), std::vector<int>{21});
+  calendar.LeftButtonReleased(21);
+  EXPECT_EQ(marked(&CalendarCell::selected), std::vector<int>{21});
+  calendar.ChooseMonth(6);  // July, without today
+  EXPECT_EQ(marked(&CalendarCell::selected), std::vector<int>{FindCell(calendar, 2024, 7, 20)});
+  EXPECT_TRUE(marked(&CalendarCell::today).empty());
 }
 
 TEST(CalendarModel, PropertiesReadAndRefuse) {

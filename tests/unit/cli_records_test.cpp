@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "cli_runner.h"
+#include "datetime/clock.h"
+#include "reckoning/fallback_note.h"
+#include "reckoning/next_birthday.h"
 #include "temp_folder.h"
+#include "text/text_codec.h"
 
 namespace memo {
 namespace {
@@ -15,7 +21,17 @@ TEST(CliReckoning, CountsTextsAndNotes) {
   EXPECT_EQ(RunCli(u8"--today 2013-05-02 days 1980年5月3日").out, "1\n");
   EXPECT_EQ(RunCli(u8"--today 2013-02-01 days 1980年1月1日 --lunar").out, "9\n");
   EXPECT_EQ(RunCli(u8"--today 2013-02-20 days 1992年2月29日").out, "8\n");
+  // Many texts at once, a count a line; lunar 二月三十 counts as the day it is.
+  EXPECT_EQ(RunCli(u8"--today 2004-03-01 days 1931年2月30日 2004年2月29日 --lunar").out,
+            "19\n18\n");
   EXPECT_EQ(RunCli(u8"next 1990年5月12日[闰月]").out, u8"5月12日[闰月]\n");
+  EXPECT_EQ(RunCli(u8"next 2004年2月30日 --lunar").out, u8"2月30日\n");
+  EXPECT_EQ(RunCli(u8"next 不是日期").out, u8"1月1日\n");
+  // The note speaks of the birthday being counted: in October, next year's 2月29日.
+  EXPECT_EQ(RunCli(u8"--today 2026-10-05 note 2月29日").out,
+            u8"due\t公历2027年2月29日不存在!该好友的生日以公历2027年2月28日为生日计算。\n");
+  EXPECT_EQ(RunCli(u8"--today 2027-06-01 note 2月29日").out, "not due\n");
+  EXPECT_EQ(RunCli(u8"--today 1932-01-31 note 2月30日 --lunar").out, "not due\n");
   EXPECT_EQ(RunCli("countdown 0").out, u8"今天生日\n");
   EXPECT_EQ(RunCli("countdown 5").out, u8"还有5天过生日\n");
   EXPECT_EQ(RunCli("countdown five").exitCode, 2);
@@ -28,6 +44,42 @@ TEST(CliReckoning, CountsTextsAndNotes) {
     EXPECT_EQ(RunCli(std::string("note ") + noMonthDay).exitCode, 2) << noMonthDay;
   }
   EXPECT_EQ(RunCli("days").exitCode, 2);
+}
+
+// The tool reckons as the program does: on days around the year, its counts, month-day texts
+// and notes of stored texts of either calendar are the core's.
+TEST(CliReckoning, AgreesWithTheProgram) {
+  const char* texts[] = {"1980年5月3日",  "1980年4月30日",  "1990年5月12日[闰月]",
+                         "1992年2月29日", "1980年1月1日",   "1971年4月30日[闰月]",
+                         "1984年2月29日", "2000年12月31日", "1980年6月30日",
+                         "2004年2月30日"};
+  const char* days[] = {"2013-02-20", "2013-06-01", "2012-06-10",
+                        "2013-12-31", "2025-03-25", "2049-06-01"};
+  for (bool lunar : {false, true}) {
+    const std::string flag = lunar ? " --lunar" : "";
+    for (const char* day : days) {
+      FixClock(ParseIsoDate(day));
+      const TodayDates today = TodayNow();
+      std::string arguments, monthDays, counts, nexts, notes;
+      for (const char* text : texts) {
+        const Birthday birthday = ReadBirthday(text, lunar);
+        if (!birthday.ok()) continue;  // the mark, or 二月三十, in a solar text
+        arguments += " '" + GbkToUtf8(text) + "'";
+        monthDays += " '" + GbkToUtf8(NextBirthdayText(birthday)) + "'";
+        counts += std::to_string(DaysUntilBirthday(birthday, today)) + "\n";
+        nexts += GbkToUtf8(NextBirthdayText(birthday)) + "\n";
+        const std::optional<std::string> note = FallbackNote(birthday, today);
+        notes += (note ? "due\t" + GbkToUtf8(*note) : "not due") + "\n";
+      }
+      const std::string on = std::string("--today ") + day;
+      EXPECT_EQ(RunCli(on + " days" + arguments + flag).out, counts) << day << flag;
+      EXPECT_EQ(RunCli(on + " note" + monthDays + flag).out, notes) << day << flag;
+      if (day == days[0]) {
+        EXPECT_EQ(RunCli("next" + arguments + flag).out, nexts) << flag;
+      }
+    }
+  }
+  SetClock(nullptr);
 }
 
 TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
@@ -51,14 +103,15 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
   const auto sorted = RunCli(today + "list" + db + "--sort 1");
   EXPECT_EQ(sorted.out.substr(0, sorted.out.find('\n')), u8"<b>\t1980年4月30日\t公历\t33岁\ta&b");
 
-  // Lunar 2013-5-8 and 5-10 are 2013-06-15 and 06-17, 46 and 48 days away.
+  // Lunar 2013-5-8 and 5-10 are 2013-06-15 and 06-17, 46 and 48 days away; the upcoming
+  // list goes by days.
   EXPECT_EQ(RunCli(today + "upcoming" + db).out,
-            u8"甲\t5月3日\t公历\t33岁\t123\t还有3天过生日\n"
-            u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n");
+            u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n"
+            u8"甲\t5月3日\t公历\t33岁\t123\t还有3天过生日\n");
   EXPECT_EQ(RunCli(today + "upcoming" + db + "--days 50").out,
+            u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n"
             u8"甲\t5月3日\t公历\t33岁\t123\t还有3天过生日\n"
             u8"王五\t5月8日[闰月]\t农历\t23岁\t\t还有46天过生日\n"
-            u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n"
             u8"乙\t5月10日\t农历\t33岁\t\t还有48天过生日\n");
   EXPECT_FALSE(std::filesystem::exists(folder.path() + u8"/最近生日.html"));
 
@@ -108,6 +161,45 @@ TEST(CliRecords, AddTakesEveryDateAndPrintsOnlyWhatItStored) {
   const auto refused = RunCli(add + u8"丁 1980年5月3日 solar");
   EXPECT_EQ(refused.exitCode, 1);
   EXPECT_EQ(refused.out, "");
+}
+
+// A lunar text is stored when its day exists in lunar 1901..2048, the leap mark only on
+// that year's leap month; else nothing is stored and the tool ends with 2.
+TEST(CliRecords, AddTakesEveryLunarDayThatExists) {
+  testing::TempFolder folder;
+  const std::string add = "--today 2024-06-01 add --db " + folder.path() + " ";
+  const struct {
+    const char* text;
+    const char* stored;  // nullptr: refused
+  } cases[] = {
+      {u8"2004年2月30日", u8"2004年2月30日"},
+      {u8"'2023年2月29日[闰月]'", u8"2023年2月29日[闰月]"},
+      {u8"２００４年２月３０日", u8"2004年2月30日"},
+      {u8"1931-2-30", u8"1931年2月30日"},
+      {u8"2024年2月30日", u8"2024年2月30日"},
+      {u8"2023年2月30日", u8"2023年2月30日"},
+      {u8"1901年1月1日", u8"1901年1月1日"},
+      {u8"2013年4月30日", nullptr},  // 四月 of lunar 2013 has 29 days
+      {u8"'2023年2月30日[闰月]'", nullptr},
+      {u8"'2024年2月29日[闰月]'", nullptr},  // 2024 has no leap month
+      {u8"'2023年3月1日[闰月]'", nullptr},
+      {u8"1900年12月1日", nullptr},
+      {u8"2049年1月1日", nullptr},
+      {u8"2004年2月31日", nullptr},
+      {u8"garbage", nullptr},
+  };
+  int stored = 0;
+  for (const auto& c : cases) {
+    const auto result = RunCli(add + u8"甲 " + c.text + " lunar");
+    EXPECT_EQ(result.exitCode, c.stored ? 0 : 2) << c.text;
+    if (c.stored) {
+      ++stored;
+      EXPECT_EQ(result.out.substr(0, result.out.find(u8"\t农历")), std::string(u8"甲\t") + c.stored)
+          << c.text;
+    }
+  }
+  const auto list = RunCli("list --db " + folder.path());
+  EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), stored);
 }
 
 // A stored birthday that reads as no date is listed, without an age, and never upcoming;

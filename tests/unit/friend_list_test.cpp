@@ -43,16 +43,57 @@ TEST_F(FriendListTest, LoadsInEverySortOrder) {
   EXPECT_EQ(Loaded(0), stored);
   EXPECT_EQ(Loaded(1), (Names{"阿明", "李四", "王五", "张伟", "赵六"}));
   EXPECT_EQ(Loaded(2), (Names{"赵六", "张伟", "王五", "李四", "阿明"}));
-  const Names byBirthday = {"李四", "赵六", "阿明", "张伟", "王五"};  // 1980年10月 before 5月
+  const Names byBirthday = {"李四", "张伟", "阿明", "赵六", "王五"};
   EXPECT_EQ(Loaded(3), byBirthday);
-  EXPECT_EQ(Loaded(6), byBirthday);
+  EXPECT_EQ(Loaded(7), byBirthday);  // 年龄降序: the oldest first
   const Names byBirthdayDown(byBirthday.rbegin(), byBirthday.rend());
   EXPECT_EQ(Loaded(4), byBirthdayDown);
-  EXPECT_EQ(Loaded(7), byBirthdayDown);
+  EXPECT_EQ(Loaded(6), byBirthdayDown);  // 年龄升序: the youngest first
   EXPECT_EQ(Loaded(5), (Names{"张伟", "李四", "阿明", "赵六", "王五"}));
   EXPECT_EQ(Loaded(8), stored);
   EXPECT_EQ(Loaded(-1), stored);
   EXPECT_TRUE(errors.texts.empty());
+}
+
+// The birthday orders go by the numbers, a leap month after its ordinary month; the age
+// orders by the ages shown, which before the lunar new year count a lunar birth year as one
+// later. Unreadable birthdays come last and ties keep the stored order, either way.
+TEST_F(FriendListTest, BirthdayAndAgeOrders) {
+  const struct {
+    const char *name, *birthday;
+    bool lunar;
+  } stored[] = {{"甲", "1980年10月1日", false}, {"乙", "1980年5月1日", false},
+                {"丙", "garbage", false},       {"丁", "1990年5月8日[闰月]", true},
+                {"戊", "1990年5月8日", true},   {"己", "1990年6月1日", true},
+                {"庚", "1980年5月1日", false},  {"辛", "", true},
+                {"壬", "1991年1月10日", false}, {"癸", "1991年1月5日", true}};
+  for (const auto& person : stored) StoreRaw(person.name, person.birthday, person.lunar);
+  const Names ascending = {"乙", "庚", "甲", "戊", "丁", "己", "癸", "壬", "丙", "辛"};
+  const Names descending = {"壬", "癸", "己", "丁", "戊", "甲", "乙", "庚", "丙", "辛"};
+  const struct {
+    int month, day;  // in 2012; 10 January is lunar 2011-12-17
+    SortCode code;
+    Names names;
+  } cases[] = {
+      {4, 15, SortCode::kBirthdayAscending, ascending},
+      {4, 15, SortCode::kBirthdayDescending, descending},
+      {4, 15, SortCode::kAgeAscending, descending},
+      {4, 15, SortCode::kAgeDescending, ascending},
+      {1, 10, SortCode::kBirthdayAscending, ascending},
+      {1,
+       10,
+       SortCode::kAgeAscending,
+       {"癸", "己", "丁", "戊", "壬", "甲", "乙", "庚", "丙", "辛"}},
+      {1,
+       10,
+       SortCode::kAgeDescending,
+       {"乙", "庚", "甲", "壬", "戊", "丁", "己", "癸", "丙", "辛"}},
+  };
+  for (const auto& c : cases) {
+    On(2012, c.month, c.day);
+    EXPECT_EQ(Loaded(static_cast<int>(c.code)), c.names)
+        << c.month << "-" << c.day << ", code " << static_cast<int>(c.code);
+  }
 }
 
 TEST_F(FriendListTest, ColumnsAndAges) {
@@ -62,9 +103,10 @@ TEST_F(FriendListTest, ColumnsAndAges) {
   // Birthdays that read as no date are listed as stored, without an age, and counted.
   for (const char* unreadable : {"garbage", "", "2013年2月29日"})
     StoreRaw("孙八", unreadable, false);
+  StoreRaw("周九", "1980年2月30日", true);  // lunar texts are read by their numbers
 
-  EXPECT_EQ(LoadFriendList(context, 0), 9);
-  ASSERT_EQ(friends.rows.size(), 9u);
+  EXPECT_EQ(LoadFriendList(context, 0), 10);
+  ASSERT_EQ(friends.rows.size(), 10u);
   EXPECT_EQ(Row(0), (Names{"张伟", "1980年5月3日", "公历", "32岁", "123"}));
   // Lunar ages count from today's lunar year: 2012-01-01 is in lunar 2011.
   EXPECT_EQ(Row(3), (Names{"王五", "1990年5月8日[闰月]", "农历", "21岁", "qq"}));
@@ -72,6 +114,7 @@ TEST_F(FriendListTest, ColumnsAndAges) {
   EXPECT_EQ(Row(6), (Names{"孙八", "garbage", "公历", "", ""}));
   EXPECT_EQ(Row(7), (Names{"孙八", "", "公历", "", ""}));
   EXPECT_EQ(Row(8), (Names{"孙八", "2013年2月29日", "公历", "", ""}));
+  EXPECT_EQ(Row(9), (Names{"周九", "1980年2月30日", "农历", "31岁", ""}));
   On(2012, 12, 31);
   LoadFriendList(context, 0);
   EXPECT_EQ(friends.rows[5].cells[3], "32岁");
@@ -112,12 +155,53 @@ TEST_F(FriendListTest, StatusBarTexts) {
   }
 }
 
+// Pane 1 counts the friends after every change; pane 0 follows the friend it names through
+// an edit and empties once that friend is deleted, and other friends' changes leave it.
+TEST_F(FriendListTest, StatusBarFollowsEveryChange) {
+  AddFive();  // rowids 1 to 5: 张伟 赵六 李四 王五 阿明
+  LoadFriendList(context, 0);
+  ShowRowSummary(context, 4);
+  const auto edit = [this](int64_t rowid, const std::string& name) {
+    Friend changed = *FindFriend(context, rowid);
+    changed.name = name;
+    UpdateFriend(context, changed);
+  };
+  const std::string named = "生日：1990年5月8日[闰月](农历)";
+  const struct {
+    const char* step;
+    std::function<void()> change;
+    std::string pane0, pane1;
+  } steps[] = {
+      {"add", [&] { Add("钱七", "1980年12月31日", false); }, "王五" + named, "当前记录数：6"},
+      {"edit another", [&] { edit(1, "张大伟"); }, "王五" + named, "当前记录数：6"},
+      {"edit the named", [&] { edit(4, "王小五"); }, "王小五" + named, "当前记录数：6"},
+      {"delete others",
+       [&] {
+         DeleteFriends(context, {1, 2});
+       },
+       "王小五" + named, "当前记录数：4"},
+      {"delete the named", [&] { DeleteFriends(context, {4}); }, "", "当前记录数：3"},
+      {"reload", [&] { LoadFriendList(context, 1); }, "", "当前记录数：3"},
+      {"rows stored elsewhere, reloaded",
+       [&] {
+         StoreRaw("孙八", "2000年1月1日", false);
+         LoadFriendList(context, 0);
+       },
+       "", "当前记录数：4"},
+  };
+  for (const auto& s : steps) {
+    s.change();
+    EXPECT_EQ(statusBar.parts[0], s.pane0) << s.step;
+    EXPECT_EQ(statusBar.parts[1], s.pane1) << s.step;
+  }
+}
+
 TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   On(2012, 7, 1);
   Add("王五", "1990年5月8日[闰月]", true);
   Add("", "1980年5月3日", false);
   // A solar date picked on a day of a lunar leap month keeps a plain date text.
-  const std::optional<Birthday> solar = BirthdayOfDate(MakeDateTime(2012, 6, 1, 13), false, true);
+  const std::optional<Birthday> solar = SolarBirthdayOfDate(MakeDateTime(2012, 6, 1, 13));
   ASSERT_TRUE(solar);
   AddFriend(context, Friend{0, "钱七", *solar, ""});
   EXPECT_EQ(Row(0), (Names{"王五", "1990年5月8日[闰月]", "农历", "22岁", ""}));
@@ -130,16 +214,16 @@ TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   EXPECT_EQ(stored[2].birthday.text, "2012年6月1日");
 
   // The dates a birthday can hold: 100年1月1日 is one, anything past 9999年12月31日 is not.
-  EXPECT_EQ(BirthdayOfDate(MinDateTime, false, false)->text, "100年1月1日");
-  EXPECT_FALSE(BirthdayOfDate(MaxDateTime + 1, false, false));
-  EXPECT_FALSE(BirthdayOfDate(MinDateTime - 1, true, false));
+  EXPECT_EQ(SolarBirthdayOfDate(MinDateTime)->text, "100年1月1日");
+  EXPECT_FALSE(SolarBirthdayOfDate(MaxDateTime + 1));
+  EXPECT_FALSE(SolarBirthdayOfDate(MinDateTime - 1));
 
   // Changing a friend of a sorted list changes that friend, and a reload shows what the
   // change wrote.
   LoadFriendList(context, 1);  // "", 钱七, 王五
   ASSERT_EQ(Row(2)[0], "王五");
   Friend changed = context.friends[2];
-  changed.birthday = *BirthdayOfDate(MakeDateTime(1991, 5, 8), true, false);
+  changed.birthday = BirthdayOf(true, 1991, 5, 8, false);
   changed.contact = "新";
   ASSERT_TRUE(UpdateFriend(context, changed));
   const Names edited = Row(2);

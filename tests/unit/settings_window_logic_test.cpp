@@ -53,6 +53,7 @@ class RecordingEffects : public SettingsEffects {
   void SetMainCaption(const std::string& text) override { calls.push_back("caption:" + text); }
   void ShowTrayIcon() override { calls.push_back("show-icon"); }
   void RemoveTrayIcon() override { calls.push_back("remove-icon"); }
+  void DaysAheadChanged() override { calls.push_back("upcoming-pass"); }
   bool StartsAtLogOn() override { return startsAtLogOn; }
   void SetStartAtLogOn(bool on) override {
     startsAtLogOn = on;
@@ -160,13 +161,19 @@ TEST(SettingsWindow, ArrowsStepWithinZeroToThreeFiftyFiveAndWrap) {
   EXPECT_EQ(window.form.days, "355");
 }
 
-TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysAndCloses) {
+// The upcoming pass runs again when the days it counts change; a stored 0 counts 10.
+TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysRecountsWhenTheyChangeAndCloses) {
   struct Case {
+    int before;  // stored when the window opens
     std::string typed;
     int stored;
-  } cases[] = {{"25", 25}, {"0", 0}, {"360", 360}, {"7.9", 7}, {"", 0}, {"-", 0}};
+    bool recounted;
+  } cases[] = {{0, "25", 25, true},   {0, "0", 0, false},    {0, "10", 10, false},
+               {0, "360", 360, true}, {0, "7.9", 7, true},   {0, "", 0, false},
+               {0, "-", 0, false},    {25, "25", 25, false}, {25, "0", 0, true}};
   for (const Case& c : cases) {
     SettingsWindowFixture window;
+    window.store.WriteNumber(DaysSetting, c.before);
     window.logic.Load();
     window.form.Type(c.typed);
     window.form.trayChecked = false;  // the other page's changes are not saved
@@ -176,7 +183,9 @@ TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysAndCloses) {
     EXPECT_TRUE(window.form.closed);
     EXPECT_EQ(window.store.ReadNumber(TraySetting, -99), -99);
     EXPECT_EQ(window.store.ReadText(TitleSetting, "none"), "none");
-    EXPECT_EQ(window.effects.calls, std::vector<std::string>{"no-log-on"});
+    std::vector<std::string> expected{"no-log-on"};
+    if (c.recounted) expected.push_back("upcoming-pass");
+    EXPECT_EQ(window.effects.calls, expected) << c.before << " -> " << c.typed;
   }
 }
 

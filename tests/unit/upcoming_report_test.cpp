@@ -102,9 +102,10 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
   Friend("辛", "1980年4月29日", false);  // past this month: not upcoming
   Recompute();
 
-  EXPECT_EQ(Column(0), (Texts{"戊", "丁", "丙", "乙", "甲", "己", "庚"}));
-  EXPECT_EQ(Column(5), (Texts{"还有4天过生日", "还有3天过生日", "还有2天过生日", "明天生日",
-                              "今天生日", "今天生日", "还有10天过生日"}));
+  // The list goes by days like the page, each day's friends in list order.
+  EXPECT_EQ(Column(0), (Texts{"甲", "己", "乙", "丙", "丁", "戊", "庚"}));
+  EXPECT_EQ(Column(5), (Texts{"今天生日", "今天生日", "明天生日", "还有2天过生日", "还有3天过生日",
+                              "还有4天过生日", "还有10天过生日"}));
   EXPECT_EQ(tray.tips[0],
             "最近7将要过生日：\r\n甲：  今天生日\r\n己：  今天生日\r\n乙：  明天生日\r\n"
             "丙还有2天过生日\r\n…………………………");
@@ -212,10 +213,12 @@ TEST_F(UpcomingReportTest, UnwritablePageIsNoFailure) {
 // A birthday that reads as no date is never counted: it is in no list, page, tip or balloon.
 TEST_F(UpcomingReportTest, UnreadableBirthdaysAreNeverUpcoming) {
   On(2013, 1, 1);
-  for (const char* unreadable : {"garbage", "", "2013年2月29日", "某天"}) {
+  for (const char* unreadable : {"garbage", "", "某天"}) {
     Friend("坏", unreadable, false);
     Friend("坏", unreadable, true);
   }
+  Friend("坏", "2013年2月29日", false);
+  Friend("坏", "2013年2月31日", true);  // lunar months have 30 days at most
   Friend("好", "1980年1月1日", false);
   settings.WriteNumber(DaysSetting, 400);
   Recompute();

@@ -1,10 +1,12 @@
-// The add/edit birthday window opened for adding: its controls against the design, the tab
-// order, the whole-text selection of its boxes, the calendar's place and closing it.
+// The add/edit birthday window opened for adding: its controls against the design, the hints
+// in its empty boxes, the tab order, the whole-text selection of its boxes, the calendar's
+// place and closing it.
 #include <gtest/gtest.h>
 
 #include "design_check.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "remote_controls.h"
 #include "ui/window_ids.h"
 #include "window_basics.h"
 
@@ -30,7 +32,9 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
       {ids::Solar, L"Button", "公历", 55, 74, 112, 20},
       {ids::Lunar, L"Button", "农历", 183, 74, 89, 20},
       {ids::DateLabel, L"Static", "生日：", 16, 122, 40, 16},
-      {ids::Date, L"SysDateTimePick32", nullptr, 56, 121, 184, 24},
+      // Lunar mode: the date box is the lunar date's text, the picker waits hidden.
+      {ids::Date, L"SysDateTimePick32", nullptr, 56, 121, 184, 24, false},
+      {ids::LunarDate, L"Edit", "2012年三月廿五", 56, 121, 184, 24},
       {ids::CalendarButton, L"Button", "…", 186, 123, 38, 20},
       {ids::LeapMonth, L"Button", "闰月", 248, 122, 64, 20, false},
       {ids::ContactLabel, L"Static", "联系方式：", 16, 166, 72, 16},
@@ -45,34 +49,36 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   LONG dateStyle = GetWindowLongW(GetDlgItem(window, ids::Date), GWL_STYLE);
   EXPECT_TRUE(dateStyle & DTS_LONGDATEFORMAT);
   EXPECT_TRUE(dateStyle & DTS_UPDOWN);  // arrows, no drop-down calendar
+  EXPECT_TRUE(GetWindowLongW(GetDlgItem(window, ids::LunarDate), GWL_STYLE) & ES_READONLY);
+  // The sample name and number are grey hints in empty boxes.
   HWND name = GetDlgItem(window, ids::Name), contact = GetDlgItem(window, ids::Contact);
-  std::wstring sampleName = WindowText(name), sampleContact = WindowText(contact);
-  EXPECT_EQ(sampleName.size(), 3u);  // three Chinese characters
-  EXPECT_EQ(sampleContact.size(), 11u);
-  EXPECT_EQ(sampleContact.find_first_not_of(L"0123456789"), std::wstring::npos);
+  EXPECT_TRUE(WindowText(name).empty());
+  EXPECT_TRUE(WindowText(contact).empty());
+  EXPECT_TRUE(CueBanner(program.Process(), name) == Wide("王小明"));
+  EXPECT_TRUE(CueBanner(program.Process(), contact) == Wide("13800138000"));
+  SaveScreenshot("birthday-window-hints");
 
-  // The … button lies inside the date picker and above it: a click there reaches it.
+  // The … button lies inside the date box and above it: a click there reaches it.
   HWND button = GetDlgItem(window, ids::CalendarButton);
   RECT buttonPlace = PlaceInWindow(button);
   EXPECT_EQ(ChildWindowFromPointEx(window, Centre(buttonPlace), CWP_SKIPINVISIBLE), button);
 
-  // The name box has the focus with its whole text selected.
+  // The name box has the focus.
   EXPECT_EQ(FocusOf(window), name);
-  EXPECT_EQ(Selection(name), std::make_pair(0, static_cast<int>(sampleName.size())));
-  const int order[] = {ids::Solar,   ids::Lunar, ids::Date,   ids::CalendarButton,
-                       ids::Contact, ids::Save,  ids::Cancel, ids::Name};
+  const int order[] = {ids::Solar,   ids::Lunar, ids::LunarDate, ids::CalendarButton,
+                       ids::Contact, ids::Save,  ids::Cancel,    ids::Name};
   for (int next : order) {
     PressKey(FocusOf(window), VK_TAB);
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, next); }, 2000))
         << "Tab to control " << next;
   }
   // The contact box selects its whole text when it gets the focus and after a click.
+  const std::wstring typed = L"13912345678";
+  SendMessageW(contact, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
   SendMessageW(contact, EM_SETSEL, 3, 3);
   ClickControl(contact);
   EXPECT_TRUE(WaitUntil(
-      [&] {
-        return Selection(contact) == std::make_pair(0, static_cast<int>(sampleContact.size()));
-      },
+      [&] { return Selection(contact) == std::make_pair(0, static_cast<int>(typed.size())); },
       2000));
   SaveScreenshot("birthday-window");
 

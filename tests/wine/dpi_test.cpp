@@ -2,6 +2,7 @@
 // again, so the design holds at any DPI.
 #include <gtest/gtest.h>
 
+#include "birthday_table.h"
 #include "design_check.h"
 #include "local_http_server.h"
 #include "program_under_test.h"
@@ -141,4 +142,33 @@ TEST(Dpi, At144DpiTheAdvertisementPictureFillsItsScaledBox) {
   EXPECT_TRUE(SameColor(ScreenColorAt(picture, 249, 2), served, 8));
   EXPECT_TRUE(SameColor(ScreenColorAt(picture, 2, 129), served, 8));
   EXPECT_EQ(program.Close(), 0);
+}
+
+// Enough friends for a vertical scroll bar in both lists, each list's columns within its
+// width at either DPI: no horizontal scroll bar.
+TEST(Dpi, ColumnsOfBothListsFitWithoutAHorizontalScrollBar) {
+  std::vector<TableFriend> friends;
+  for (int i = 0; i < 40; ++i) {
+    friends.push_back({"好友" + std::to_string(i), false, "1980年4月15日", false, "13800138000"});
+  }
+  for (DWORD value : {96, 144}) {
+    SCOPED_TRACE(value);
+    ScreenDpi dpi(value);
+    ProgramUnderTest program;
+    ASSERT_TRUE(StoreFriends(program.Folder(), friends));
+    HWND main = program.StartMainWith(40);
+    ASSERT_NE(main, nullptr);
+    HWND upcoming = GetDlgItem(main, memo::ui::main_window::UpcomingList);
+    ASSERT_TRUE(WaitUntil([&] { return ReadListRows(program.Process(), upcoming).size() == 40; }));
+    ClickTab(program, GetDlgItem(main, memo::ui::main_window::Pages), 1);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(upcoming) != FALSE; }));
+    for (int id : {memo::ui::main_window::FriendList, memo::ui::main_window::UpcomingList}) {
+      HWND list = GetDlgItem(main, id);
+      EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL) << id;
+      EXPECT_TRUE(ColumnsFit(program.Process(), list)) << id;
+    }
+    Sleep(300);
+    SaveScreenshot("upcoming-list-columns-" + std::to_string(value) + "-dpi");
+    EXPECT_EQ(program.Close(), 0);
+  }
 }

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "birthday_table.h"
+#include "birthday_window_parts.h"
 #include "design_check.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "real_input.h"
 #include "remote_controls.h"
 #include "ui/window_ids.h"
 #include "window_basics.h"
@@ -14,10 +16,9 @@
 using namespace wine_test;
 namespace main_ids = memo::ui::main_window;
 namespace ids = memo::ui::birthday_window;
+namespace input = wine_test::real_input;
 
 namespace {
-
-constexpr int kYearList = 1019, kMonthList = 1020;
 
 // Starts the program on a folder whose table holds these friends, stored with the sort
 // code; waits for the set-up to show their count.
@@ -26,77 +27,6 @@ HWND StartWith(ProgramUnderTest& program, const std::vector<TableFriend>& friend
   if (!StoreFriends(program.Folder(), friends)) return nullptr;
   settings::WriteNumber(L"paixu", settings::StoredSortCode(sortCode));
   return program.StartMainWith(static_cast<int>(friends.size()));
-}
-
-HWND OpenBirthdayWindow(ProgramUnderTest& program, HWND main, ToolbarButton button) {
-  // The pointer away from where the calendar will be, so that no day shows the hover fill.
-  SetCursorPos(0, 0);
-  return OpenFromToolbar(program, main, button, memo::ui::BirthdayWindowClass);
-}
-
-std::string Date(const SYSTEMTIME& time) {
-  return std::to_string(time.wYear) + "-" + std::to_string(time.wMonth) + "-" +
-         std::to_string(time.wDay);
-}
-
-std::string DateBox(ProgramUnderTest& program, HWND window) {
-  return Date(DatePickerTime(program.Process(), GetDlgItem(window, ids::Date)));
-}
-
-void SetText(HWND window, int id, const std::string& gbk) {
-  SendMessageW(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(gbk).c_str()));
-}
-
-std::vector<std::wstring> Entries(HWND comboBox) {
-  std::vector<std::wstring> entries;
-  int count = static_cast<int>(SendMessageW(comboBox, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::vector<wchar_t> text(SendMessageW(comboBox, CB_GETLBTEXTLEN, i, 0) + 1);
-    SendMessageW(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-    entries.push_back(text.data());
-  }
-  return entries;
-}
-
-// A choice in one of the calendar's drop-down lists, as the list reports it.
-void Choose(HWND calendar, int listId, int entry) {
-  HWND list = GetDlgItem(calendar, listId);
-  SendMessageW(list, CB_SETCURSEL, entry, 0);
-  SendMessageW(calendar, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(list));
-}
-
-// Grid cells at 96 DPI: below the lists' band (30) and the weekday header (20).
-POINT CellCentre(int cell) {
-  return {(cell % 7) * 52 + 26, 50 + (cell / 7) * 32 + 16};
-}
-
-constexpr COLORREF kInMonth = RGB(255, 250, 194), kOutside = RGB(211, 217, 214);
-
-// The fill of each cell, read from the screen near its top-left corner.
-std::vector<COLORREF> CellFills(HWND calendar) {
-  std::vector<COLORREF> fills;
-  HDC screen = GetDC(nullptr);
-  for (int cell = 0; cell < 42; ++cell) {
-    POINT at = {(cell % 7) * 52 + 4, 50 + (cell / 7) * 32 + 4};
-    ClientToScreen(calendar, &at);
-    fills.push_back(GetPixel(screen, at.x, at.y));
-  }
-  ReleaseDC(nullptr, screen);
-  return fills;
-}
-
-// In the month exactly from cell `first` to cell `last`.
-std::vector<COLORREF> MonthFills(int first, int last) {
-  std::vector<COLORREF> fills;
-  for (int cell = 0; cell < 42; ++cell) {
-    fills.push_back(cell >= first && cell <= last ? kInMonth : kOutside);
-  }
-  return fills;
-}
-
-bool Shown(HWND window, int id) {
-  return IsWindowVisible(GetDlgItem(window, id)) != FALSE;
 }
 
 std::vector<std::wstring> ListColumn(ProgramUnderTest& program, HWND list, int column) {
@@ -121,21 +51,17 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   ASSERT_NE(window, nullptr);
   EXPECT_FALSE(IsWindowEnabled(main));  // modal
   EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
-  // Lunar by design, on today's lunar date (2012-04-15 is lunar 2012年3月25日).
+  // Lunar by design, on today's lunar date (2012-04-15 is lunar 2012年三月廿五).
   EXPECT_TRUE(Checked(GetDlgItem(window, ids::Lunar)));
-  EXPECT_EQ(DateBox(program, window), "2012-3-25");
+  EXPECT_TRUE(LunarDateBox(window) == Wide("2012年三月廿五"));
+  EXPECT_FALSE(Shown(window, ids::Date));
   EXPECT_FALSE(Shown(window, ids::Calendar));
   EXPECT_FALSE(Shown(window, ids::LeapMonth));
   EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::Name));
-  // The "…" button lies over the date picker and takes the clicks there, also once the
-  // picker has been used.
-  HWND button = GetDlgItem(window, ids::CalendarButton);
-  ClickControl(GetDlgItem(window, ids::Date));
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::Date); }));
-  EXPECT_EQ(ChildWindowFromPointEx(window, Centre(PlaceInWindow(button)), CWP_SKIPINVISIBLE),
-            button);
 
   // A click into the name box selects its whole text, so that typing replaces it.
+  SetText(window, ids::Name, "孙公历");
+  SetText(window, ids::Contact, "13912345678");
   ClickControl(GetDlgItem(window, ids::Name));
   ASSERT_TRUE(
       WaitUntil([&] { return Selection(GetDlgItem(window, ids::Name)) == std::make_pair(0, 3); }));
@@ -143,9 +69,19 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   ASSERT_TRUE(WaitUntil(
       [&] { return Selection(GetDlgItem(window, ids::Contact)) == std::make_pair(0, 11); }));
 
+  // 公历 shows the same day as a solar date, in the date picker.
   ClickControl(GetDlgItem(window, ids::Solar));
-  ASSERT_TRUE(WaitUntil([&] { return DateBox(program, window) == "2012-4-15"; }));
+  ASSERT_TRUE(WaitUntil([&] { return Shown(window, ids::Date); }));
+  EXPECT_EQ(DateBox(program, window), "2012-4-15");
+  EXPECT_FALSE(Shown(window, ids::LunarDate));
   EXPECT_FALSE(Checked(GetDlgItem(window, ids::Lunar)));
+  // The "…" button lies over the date picker and takes the clicks there, also once the
+  // picker has been used.
+  HWND button = GetDlgItem(window, ids::CalendarButton);
+  ClickControl(GetDlgItem(window, ids::Date));
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::Date); }));
+  EXPECT_EQ(ChildWindowFromPointEx(window, Centre(PlaceInWindow(button)), CWP_SKIPINVISIBLE),
+            button);
 
   ClickControl(button);
   HWND calendar = GetDlgItem(window, ids::Calendar);
@@ -177,8 +113,6 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   EXPECT_EQ(DateBox(program, window), "1990-5-20");
   EXPECT_FALSE(Shown(window, ids::LeapMonth));
 
-  SetText(window, ids::Name, "孙公历");
-  SetText(window, ids::Contact, "13912345678");
   ClickControl(GetDlgItem(window, ids::Save));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   HWND list = GetDlgItem(main, main_ids::FriendList);
@@ -240,12 +174,12 @@ TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   Click(calendar, CellCentre(0));
   Sleep(300);
   EXPECT_TRUE(IsWindowVisible(calendar));
-  EXPECT_EQ(DateBox(program, window), "2012-3-25");
+  EXPECT_TRUE(LunarDateBox(window) == Wide("2012年三月廿五"));
   EXPECT_EQ(CellFills(calendar), MonthFills(2, 30));
 
   Click(calendar, CellCentre(16));  // 2023-04-05, 闰二月十五
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
-  EXPECT_EQ(DateBox(program, window), "2023-2-15");
+  EXPECT_TRUE(LunarDateBox(window) == Wide("2023年闰二月十五"));
   EXPECT_TRUE(Shown(window, ids::LeapMonth));
   EXPECT_TRUE(Checked(GetDlgItem(window, ids::LeapMonth)));
 
@@ -264,7 +198,7 @@ TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   EXPECT_EQ(program.Close(), 0);
 }
 
-TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
+TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsRefused) {
   ProgramUnderTest program;
   HWND main = StartWith(program, {{"周今天", false, "1980年4月15日", false, ""}});
   ASSERT_NE(main, nullptr);
@@ -282,21 +216,37 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsStoredAsNull) {
       WaitUntil([&] { return GetFileAttributesW(page.c_str()) != INVALID_FILE_ATTRIBUTES; }));
   EXPECT_EQ(ReadTable(program.Folder()).size(), 1u);
 
-  // Nothing is checked: an empty name is saved, as a null.
+  // With a real mouse and keyboard: 确定 with the name left empty (its hint is no name) says
+  // so and keeps the window open with the focus in the name box.
   window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
-  SetText(window, ids::Name, "");
-  ClickControl(GetDlgItem(window, ids::Save));
+  ASSERT_TRUE(WaitUntil([&] { return input::IsActive(window); }));
+  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Save))));
+  HWND message = program.WaitForWindow(L"#32770", 5000);
+  ASSERT_NE(message, nullptr);
+  EXPECT_TRUE(WindowText(message) == Wide("信息："));
+  EXPECT_TRUE(MessageBoxText(message) == Wide("请输入姓名")) << Utf8(MessageBoxText(message));
+  SaveScreenshot("birthday-window-empty-name");
+  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(message, IDOK))));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(message); }));
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::Name); }));
+  EXPECT_EQ(ReadTable(program.Folder()).size(), 1u);
+
+  // A name typed there is stored; the contact's hint is not.
+  ASSERT_TRUE(input::Type("Zhou"));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(window, ids::Name)) == L"Zhou"; }));
+  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Save))));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   std::vector<TableFriend> table = ReadTable(program.Folder());
   ASSERT_EQ(table.size(), 2u);
-  EXPECT_TRUE(table[1].nameIsNull);
+  EXPECT_EQ(table[1].name, "Zhou");
+  EXPECT_EQ(table[1].contact, "");
   EXPECT_EQ(table[1].birthday, "2012年3月25日");
   EXPECT_TRUE(table[1].lunar);
   HWND list = GetDlgItem(main, main_ids::FriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }));
-  EXPECT_TRUE(ListCell(program.Process(), list, 1, 0).empty());
-  EXPECT_TRUE(ListCell(program.Process(), list, 1, 1) == Wide("2012年3月25日"));
+  EXPECT_TRUE(ListCell(program.Process(), list, 1, 0) == L"Zhou");
   EXPECT_EQ(program.Close(), 0);
 }
 
@@ -316,7 +266,7 @@ TEST(FriendEditing, EditsALeapMonthFriendAndSavesItUnchanged) {
   EXPECT_TRUE(WindowText(GetDlgItem(window, ids::Contact)) == Wide("qq 8"));
   EXPECT_TRUE(Checked(GetDlgItem(window, ids::Lunar)));
   EXPECT_FALSE(Checked(GetDlgItem(window, ids::Solar)));
-  EXPECT_EQ(DateBox(program, window), "2023-2-11");
+  EXPECT_TRUE(LunarDateBox(window) == Wide("2023年闰二月十一"));
   EXPECT_TRUE(Shown(window, ids::LeapMonth));
   EXPECT_TRUE(Checked(GetDlgItem(window, ids::LeapMonth)));
   EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::Name));
@@ -364,9 +314,17 @@ TEST(FriendEditing, AnOpenEditWritesOnlyItsOwnFriend) {
   ClickControl(GetDlgItem(question, IDYES));
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }));
 
-  // A solar birthday today: once saved, the upcoming pass lists it.
+  // A solar birthday today, picked in the calendar (April 2012 begins on a Sunday, in cell
+  // 6): once saved, the upcoming pass lists it.
   SetText(window, ids::Contact, "新号码");
-  ClickControl(GetDlgItem(window, ids::Solar));
+  EXPECT_EQ(DateBox(program, window), "1985-6-1");
+  ClickControl(GetDlgItem(window, ids::CalendarButton));
+  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
+  Choose(calendar, kYearList, 2012 - 1902);
+  Choose(calendar, kMonthList, 3);
+  ASSERT_TRUE(WaitUntil([&] { return CellFills(calendar) == MonthFills(6, 35); }, 10000));
+  Click(calendar, CellCentre(20));
   ASSERT_TRUE(WaitUntil([&] { return DateBox(program, window) == "2012-4-15"; }));
   HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
   EXPECT_EQ(SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0), 0);
@@ -410,10 +368,7 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
   HWND question = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(question, nullptr);
   EXPECT_TRUE(WindowText(question) == Wide("信息："));
-  std::wstring text;
-  for (HWND child = GetWindow(question, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (ClassName(child) == L"Static" && !WindowText(child).empty()) text = WindowText(child);
-  }
+  const std::wstring text = MessageBoxText(question);
   EXPECT_TRUE(text == Wide("确定要删除这3位好友的生日信息吗?")) << Utf8(text);
   EXPECT_NE(GetDlgItem(question, IDYES), nullptr);
   EXPECT_NE(GetDlgItem(question, IDNO), nullptr);

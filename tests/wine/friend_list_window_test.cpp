@@ -53,9 +53,9 @@ const std::vector<std::wstring> kStoredOrder =
 // Names in the order of the GBK text, which follows the pinyin of common characters.
 const std::vector<std::wstring> kNamesAscending =
     Names({"陈静", "黄晓明", "李娜", "刘洋", "王芳", "吴敏", "张伟", "赵敏", "周杰"});
-// The stored birthday texts in text order: 1980年10月 before 1980年4月.
+// The birthdays by their numbers, whatever the calendar: 1980年4月 before 1980年10月.
 const std::vector<std::wstring> kBirthdaysAscending =
-    Names({"吴敏", "李娜", "陈静", "周杰", "张伟", "王芳", "赵敏", "刘洋", "黄晓明"});
+    Names({"吴敏", "李娜", "周杰", "陈静", "张伟", "王芳", "赵敏", "刘洋", "黄晓明"});
 
 std::vector<std::wstring> Reversed(std::vector<std::wstring> names) {
   std::reverse(names.begin(), names.end());
@@ -124,9 +124,9 @@ TEST(FriendListWindow, StartsInTheStoredSortOrderWithEveryAge) {
       {StoredSortCode(SortCode::kBirthdayAscending), &kBirthdaysAscending},
       {StoredSortCode(SortCode::kBirthdayDescending), &birthdaysDescending},
       {StoredSortCode(SortCode::kCalendar), nullptr},
-      // The age orders are the birthday orders.
-      {StoredSortCode(SortCode::kAgeAscending), &kBirthdaysAscending},
-      {StoredSortCode(SortCode::kAgeDescending), &birthdaysDescending},
+      // 年龄升序 the youngest first, 年龄降序 the oldest.
+      {StoredSortCode(SortCode::kAgeAscending), &birthdaysDescending},
+      {StoredSortCode(SortCode::kAgeDescending), &kBirthdaysAscending},
       // Outside the codes: stored order.
       {8, &kStoredOrder},
       {0xFFFFFFFF, &kStoredOrder},
@@ -186,33 +186,40 @@ TEST(FriendListWindow, SortMenuStoresTheOrderAndReloadsSummaryFollowsTheCurrentR
   EXPECT_EQ(settings::Read(L"paixu").number, settings::StoredSortCode(SortCode::kNameDescending));
   ExpectFriendRows(ReadListRows(program.Process(), list), "姓名降序");
 
-  // 排序方式 > 安年龄 > 年龄升序
+  // 排序方式 > 按年龄 > 年龄升序: the youngest first.
   ASSERT_TRUE(
       ChooseFromSortMenu(main, list, {VK_DOWN, VK_RIGHT, VK_UP, VK_UP, VK_RIGHT, VK_RETURN}));
-  EXPECT_TRUE(ListShows(program, list, kBirthdaysAscending));
+  EXPECT_TRUE(ListShows(program, list, Reversed(kBirthdaysAscending)));
   EXPECT_EQ(settings::Read(L"paixu").number, settings::StoredSortCode(SortCode::kAgeAscending));
   // A re-sort leaves the upcoming list as the last upcoming pass made it.
   EXPECT_TRUE(ReadListRows(program.Process(), upcoming) == upcomingBefore);
   SaveScreenshot("friend-list-sorted-by-age");
 
-  // A click on a row makes it current: its summary in pane 0. In this order row 2 is 陈静.
+  // A click on a row makes it current: its summary in pane 0. In this order row 5 is 陈静.
   EXPECT_TRUE(StatusPartText(program.Process(), status, 0) == Wide("寿辰备忘录！"));
-  Click(list, Centre(ListRowRect(program.Process(), list, 2)));
+  Click(list, Centre(ListRowRect(program.Process(), list, 5)));
   EXPECT_TRUE(WaitUntil([&] {
     return StatusPartText(program.Process(), status, 0) == Wide("陈静生日：1980年10月1日(公历)");
   })) << Utf8(StatusPartText(program.Process(), status, 0));
-  // The keyboard moves the current row too: up to 李娜, a lunar friend.
-  PressKey(list, VK_UP);
+  // The keyboard moves the current row too: down to 周杰, a lunar friend.
+  PressKey(list, VK_DOWN);
   EXPECT_TRUE(WaitUntil([&] {
-    return StatusPartText(program.Process(), status, 0) == Wide("李娜生日：1976年3月28日(农历)");
+    return StatusPartText(program.Process(), status, 0) == Wide("周杰生日：1980年4月30日(农历)");
   })) << Utf8(StatusPartText(program.Process(), status, 0));
   SaveScreenshot("friend-list-row-summary");
+  // A summary longer than its pane shows whole in the pane's tip.
+  Click(list, Centre(ListRowRect(program.Process(), list, 0)));
+  const std::wstring longSummary = Wide("黄晓明生日：2009年5月10日[闰月](农历)");
+  EXPECT_TRUE(
+      WaitUntil([&] { return StatusPartText(program.Process(), status, 0) == longSummary; }));
+  EXPECT_TRUE(StatusPartTip(program.Process(), status, 0) == longSummary)
+      << Utf8(StatusPartTip(program.Process(), status, 0));
 
   // The next start keeps the chosen order.
   EXPECT_EQ(program.Close(), 0);
   main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
-  EXPECT_TRUE(ListShows(program, GetDlgItem(main, ids::FriendList), kBirthdaysAscending));
+  EXPECT_TRUE(ListShows(program, GetDlgItem(main, ids::FriendList), Reversed(kBirthdaysAscending)));
   EXPECT_EQ(program.Close(), 0);
 }
 

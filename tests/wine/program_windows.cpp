@@ -33,6 +33,14 @@ void ClickControl(HWND control) {
   Click(control, Centre(area));
 }
 
+std::wstring MessageBoxText(HWND box) {
+  std::wstring text;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassName(child) == L"Static" && !WindowText(child).empty()) text = WindowText(child);
+  }
+  return text;
+}
+
 std::pair<int, int> Selection(HWND edit) {
   DWORD selection = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
   return {LOWORD(selection), HIWORD(selection)};

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "program_under_test.h"
@@ -27,6 +28,8 @@ void ClickControl(HWND control);
 // The selection of an edit box as (start, end).
 std::pair<int, int> Selection(HWND edit);
 bool Checked(HWND button);
+// The text of a message box: its static text that is not empty.
+std::wstring MessageBoxText(HWND box);
 // Pops up the sort menu with a right click in the friend list; false when it does not come.
 bool PopUpSortMenu(HWND list);
 // Types keys into the menu the main window tracks, as a person does: it takes each before

@@ -7,6 +7,7 @@
 #include "program_under_test.h"
 #include "program_windows.h"
 #include "real_input.h"
+#include "real_use.h"
 #include "remote_controls.h"
 #include "ui/window_ids.h"
 #include "window_basics.h"
@@ -24,35 +25,7 @@ HWND StartWithTwoFriends(ProgramUnderTest& program) {
                                        {"李四", false, "1975年1月2日", true, ""}})) {
     return nullptr;
   }
-  HWND main = program.StartMainWith(2);
-  if (main && !WaitUntil([&] { return input::IsActive(main); })) return nullptr;
-  return main;
-}
-
-POINT ButtonCentre(ProgramUnderTest& program, HWND main, ToolbarButton button) {
-  HWND toolbar = GetDlgItem(main, main_ids::Toolbar);
-  POINT point =
-      Centre(ToolButtons(program.Process(), toolbar).at(static_cast<size_t>(button)).rect);
-  ClientToScreen(toolbar, &point);
-  return point;
-}
-
-// The window a click opened: shown, active and drawn; nullptr when it does not come.
-HWND Opened(ProgramUnderTest& program, const wchar_t* className) {
-  HWND window = program.WaitForWindow(className, 5000);
-  if (!window) return nullptr;
-  EXPECT_TRUE(WaitUntil([&] { return input::IsActive(window); }));
-  EXPECT_TRUE(WaitUntil([&] { return input::LooksDrawn(window); }));
-  return window;
-}
-
-void ExpectGoneAndMainActive(HWND window, HWND main) {
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
-  EXPECT_TRUE(WaitUntil([&] { return input::IsActive(main); }));
-}
-
-void ClickOn(HWND window, int id) {
-  EXPECT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, id))));
+  return StartMainActive(program, 2);
 }
 
 }  // namespace
@@ -64,7 +37,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   HWND list = GetDlgItem(main, main_ids::FriendList);
   {
     SCOPED_TRACE("add, then cancel");
-    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kAdd)));
+    ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kAdd)));
     HWND window = Opened(program, memo::ui::BirthdayWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(IsWindowEnabled(main));
@@ -73,7 +46,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   }
   {
     SCOPED_TRACE("settings, then cancel");
-    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kSettings)));
+    ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kSettings)));
     HWND window = Opened(program, memo::ui::SettingsWindowClass);
     ASSERT_NE(window, nullptr);
     ClickOn(window, settings_ids::CancelDays);
@@ -81,7 +54,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   }
   {
     SCOPED_TRACE("about, then Alt+F4");
-    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kAbout)));
+    ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kAbout)));
     HWND window = Opened(program, memo::ui::SettingsWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(input::PressKeys("alt+F4"));
@@ -91,7 +64,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
     SCOPED_TRACE("a click on a row, edit, then cancel");
     ASSERT_TRUE(input::Click(input::RowCentre(program.Process(), list, 1)));
     ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }));
-    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kEdit)));
+    ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kEdit)));
     HWND window = Opened(program, memo::ui::BirthdayWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::Name)) == Wide("李四"));
@@ -100,7 +73,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   }
   {
     SCOPED_TRACE("delete, then no");
-    ASSERT_TRUE(input::Click(ButtonCentre(program, main, ToolbarButton::kDelete)));
+    ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kDelete)));
     HWND question = Opened(program, L"#32770");
     ASSERT_NE(question, nullptr);
     ClickOn(question, IDNO);

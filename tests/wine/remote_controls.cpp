@@ -42,12 +42,24 @@ std::wstring StatusPartText(HANDLE process, HWND status, int part) {
   return memory.Text(TextOffset, TextCharacters);
 }
 
+std::wstring StatusPartTip(HANDLE process, HWND status, int part) {
+  RemoteMemory memory(process, RemoteSize);
+  SendMessageW(status, SB_GETTIPTEXTW, MAKEWPARAM(part, TextCharacters), memory.At(TextOffset));
+  return memory.Text(TextOffset, TextCharacters);
+}
+
 std::vector<int> StatusPartEdges(HANDLE process, HWND status) {
   RemoteMemory memory(process, RemoteSize);
   int count = static_cast<int>(SendMessageW(status, SB_GETPARTS, 64, memory.At()));
   std::vector<int> edges(count > 0 ? count : 0);
   if (!edges.empty()) memory.Read(edges.data(), edges.size() * sizeof(int));
   return edges;
+}
+
+std::wstring CueBanner(HANDLE process, HWND edit) {
+  RemoteMemory memory(process, RemoteSize);
+  SendMessageW(edit, EM_GETCUEBANNER, memory.At(TextOffset), TextCharacters);
+  return memory.Text(TextOffset, TextCharacters);
 }
 
 std::vector<Column> ListColumns(HANDLE process, HWND list) {
@@ -66,6 +78,14 @@ std::vector<Column> ListColumns(HANDLE process, HWND list) {
     columns.push_back({memory.Text(TextOffset, TextCharacters), column.cx});
   }
   return columns;
+}
+
+bool ColumnsFit(HANDLE process, HWND list) {
+  int width = 0;
+  for (const Column& column : ListColumns(process, list)) width += column.width;
+  RECT client;
+  GetClientRect(list, &client);
+  return width <= client.right && !(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL);
 }
 
 std::wstring ListCell(HANDLE process, HWND list, int row, int column) {

@@ -35,12 +35,16 @@ class RemoteMemory {
 };
 
 std::wstring StatusPartText(HANDLE process, HWND status, int part);
+// The tip a status-bar part shows when it cuts its text short.
+std::wstring StatusPartTip(HANDLE process, HWND status, int part);
 std::vector<int> StatusPartEdges(HANDLE process, HWND status);
 struct Column {
   std::wstring caption;
   int width;
 };
 std::vector<Column> ListColumns(HANDLE process, HWND list);
+// The columns together fit the list's width: no horizontal scroll bar.
+bool ColumnsFit(HANDLE process, HWND list);
 std::wstring ListCell(HANDLE process, HWND list, int row, int column);
 RECT ListRowRect(HANDLE process, HWND list, int row);  // in the list's client area
 // All rows of a list view, each with its column texts.
@@ -50,6 +54,8 @@ ListRows ReadListRows(HANDLE process, HWND list);
 void SelectListRows(HANDLE process, HWND list, const std::vector<int>& rows);
 // The date a date picker holds.
 SYSTEMTIME DatePickerTime(HANDLE process, HWND picker);
+// The grey hint an edit box shows while it is empty.
+std::wstring CueBanner(HANDLE process, HWND edit);
 std::vector<std::wstring> TabCaptions(HANDLE process, HWND tab);
 RECT TabItemRect(HANDLE process, HWND tab, int index);
 struct ToolButton {

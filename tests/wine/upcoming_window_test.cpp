@@ -17,14 +17,14 @@ namespace ids = memo::ui::main_window;
 namespace {
 
 // The sample friends on 2012-04-15 (the programs' default date): five birthdays within the
-// 10 days, in friend-list order; 刘洋's is exactly 10 days away.
+// 10 days, by days like the page; 刘洋's is exactly 10 days away.
 ListRows ExpectedUpcomingRows() {
   const char* rows[][6] = {
       {"张伟", "4月15日", "公历", "27岁", "13800138000", "今天生日"},
       {"王芳", "4月16日", "公历", "22岁", "13912345678", "明天生日"},
       {"李娜", "3月28日", "农历", "36岁", "18611112222", "还有3天过生日"},
-      {"刘洋", "4月25日", "公历", "11岁", "", "还有10天过生日"},
       {"吴敏", "4月20日", "公历", "54岁", "", "还有5天过生日"},
+      {"刘洋", "4月25日", "公历", "11岁", "", "还有10天过生日"},
   };
   ListRows expected;
   for (const auto& row : rows) {

@@ -1,9 +1,12 @@
-// Birthday reckoning on the command line:
-//   days TEXT [--lunar]        days until the next birthday of a stored birthday text
-//   next TEXT                  its month-day text for the upcoming list
+// Birthday reckoning on the command line, one line for each text given:
+//   days TEXT... [--lunar]     days until the next birthday of a stored birthday text
+//   next TEXT... [--lunar]     its month-day text for the upcoming list
 //   countdown N                the countdown text of N days
-//   note MONTHDAY [--lunar]    "due", a tab and the fallback note; or "not due"
+//   note MONTHDAY... [--lunar] "due", a tab and the fallback note; or "not due"
+// A text is read as the program reads a stored birthday of that calendar (for `next`, a text
+// with the leap mark always as a lunar one); a text that is no date counts as 1月1日.
 #include <optional>
+#include <vector>
 
 #include "cli.h"
 #include "datetime/date_time.h"
@@ -15,25 +18,45 @@
 namespace memo::cli {
 namespace {
 
+constexpr int kLongestMonth = 31;
+
+Birthday CountedBirthday(const std::string& text, bool lunar) {
+  Birthday birthday = ReadBirthday(text, lunar);
+  if (!birthday.ok()) birthday.month = birthday.day = 1;
+  return birthday;
+}
+
 // The note names a month and a day; a text without them ("1e300") has nothing to name.
-bool HasMonthAndDay(const std::string& monthDayText) {
+std::optional<Birthday> MonthDayBirthday(const std::string& monthDayText, bool lunar) {
+  const bool leap = FindText(monthDayText, kLeapMonthMark) != -1;
   const std::optional<DateTextFields> fields =
       ReadDateTextFields("2000年" + ReplaceText(monthDayText, kLeapMonthMark, ""));
-  return fields && fields->month >= 1 && fields->month <= 12 && fields->day >= 1 &&
-         fields->day <= 31;
+  if (!fields || fields->month < 1 || fields->month > 12 || fields->day < 1 ||
+      fields->day > kLongestMonth) {
+    return std::nullopt;
+  }
+  return BirthdayOf(lunar, fields->year, fields->month, fields->day, leap);
 }
 
 int DaysCommand(const Arguments& input) {
   Arguments args = input;
   const bool lunar = TakeFlag(args, "--lunar");
-  if (args.size() != 1) return Usage();
-  PrintLine(NumberToText(DaysUntilBirthday(args[0], lunar)));
+  if (args.empty()) return Usage();
+  const TodayDates today = TodayNow();
+  for (const std::string& text : args) {
+    PrintLine(NumberToText(DaysUntilBirthday(CountedBirthday(text, lunar), today)));
+  }
   return 0;
 }
 
-int NextCommand(const Arguments& args) {
-  if (args.size() != 1) return Usage();
-  PrintLine(NextBirthdayText(args[0]));
+int NextCommand(const Arguments& input) {
+  Arguments args = input;
+  const bool lunar = TakeFlag(args, "--lunar");
+  if (args.empty()) return Usage();
+  for (const std::string& text : args) {
+    const bool leap = FindText(text, kLeapMonthMark) != -1;
+    PrintLine(NextBirthdayText(CountedBirthday(text, lunar || leap)));
+  }
   return 0;
 }
 
@@ -47,19 +70,25 @@ int CountdownCommand(const Arguments& args) {
 int NoteCommand(const Arguments& input) {
   Arguments args = input;
   const bool lunar = TakeFlag(args, "--lunar");
-  if (args.size() != 1 || !HasMonthAndDay(args[0])) return Usage();
-  if (NoteIsDue(args[0], lunar)) {
-    PrintLine("due\t" + FallbackNote(args[0], lunar));
-  } else {
-    PrintLine("not due");
+  std::vector<Birthday> birthdays;
+  for (const std::string& text : args) {
+    const std::optional<Birthday> birthday = MonthDayBirthday(text, lunar);
+    if (!birthday) return Usage();
+    birthdays.push_back(*birthday);
+  }
+  if (birthdays.empty()) return Usage();
+  const TodayDates today = TodayNow();
+  for (const Birthday& birthday : birthdays) {
+    const std::optional<std::string> note = FallbackNote(birthday, today);
+    PrintLine(note ? "due\t" + *note : "not due");
   }
   return 0;
 }
 
-const CommandRegistrar days("days", "days TEXT [--lunar]", DaysCommand);
-const CommandRegistrar next("next", "next TEXT", NextCommand);
+const CommandRegistrar days("days", "days TEXT... [--lunar]", DaysCommand);
+const CommandRegistrar next("next", "next TEXT... [--lunar]", NextCommand);
 const CommandRegistrar countdown("countdown", "countdown N", CountdownCommand);
-const CommandRegistrar note("note", "note MONTHDAY [--lunar]", NoteCommand);
+const CommandRegistrar note("note", "note MONTHDAY... [--lunar]", NoteCommand);
 
 }  // namespace
 }  // namespace memo::cli

@@ -7,7 +7,9 @@
 //                                          prints the tray tip, its CR LF as line breaks
 //   add --db DIR NAME BIRTHDAY-TEXT solar|lunar [CONTACT]
 //                                          stores a friend as the add window does and
-//                                          prints its list row once it is stored
+//                                          prints its list row once it is stored; a text
+//                                          that names no date (for a lunar one: no day of
+//                                          lunar 1901..2048) ends the command with 2
 //   delete --db DIR ROW...                 deletes friend-list rows (from 0, stored order)
 // Lists are in stored order unless --sort says otherwise. Data-access errors go to
 // standard error and end the command with 1.
@@ -15,6 +17,7 @@
 
 #include "cli.h"
 #include "datetime/gbk_text.h"
+#include "reckoning/lunar_days.h"
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
 #include "report/upcoming_report.h"
@@ -128,6 +131,24 @@ int ReportCommand(const Arguments& input) {
   return 0;
 }
 
+// The birthday a typed text enters, as the add window would store it: a solar text must be a
+// date, a lunar one a day that exists in lunar 1901..2048, the leap mark only on that
+// year's leap month.
+std::optional<Birthday> EnteredBirthday(const std::string& text, bool lunar, std::string& refusal) {
+  refusal = "不是日期：" + text;
+  if (!lunar) {
+    const std::optional<DateTime> date = ParseDateText(ReplaceText(text, kLeapMonthMark, ""));
+    return date ? SolarBirthdayOfDate(*date) : std::nullopt;
+  }
+  const Birthday read = ReadBirthday(text, true);
+  if (!read.ok()) return std::nullopt;
+  if (!IsLunarDate(read.year, read.month, read.day, read.leap)) {
+    refusal = "农历1901年至2048年间没有这一天：" + text;
+    return std::nullopt;
+  }
+  return BirthdayOf(true, read.year, read.month, read.day, read.leap);
+}
+
 int AddCommand(const Arguments& input) {
   Arguments args = input;
   std::string directory;
@@ -136,13 +157,10 @@ int AddCommand(const Arguments& input) {
       (args[2] != "solar" && args[2] != "lunar")) {
     return Usage();
   }
-  const std::string& text = args[1];
-  const bool lunar = args[2] == "lunar";
-  const bool leap = FindText(text, kLeapMonthMark) != -1;
-  const std::optional<DateTime> date = ParseDateText(ReplaceText(text, kLeapMonthMark, ""));
-  const std::optional<Birthday> birthday = date ? BirthdayOfDate(*date, lunar, leap) : std::nullopt;
+  std::string refusal;
+  const std::optional<Birthday> birthday = EnteredBirthday(args[1], args[2] == "lunar", refusal);
   if (!birthday) {
-    PrintError("不是日期：" + text);
+    PrintError(refusal);
     return 2;
   }
   Session session;

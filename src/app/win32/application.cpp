@@ -211,6 +211,10 @@ void Application::OnSortMenu(SortCode code) {
       });
 }
 
+SortCode Application::CurrentSortCode() {
+  return ChosenSortCode(settings_);
+}
+
 void Application::OnImport() {
   exchange_.OnImport();
 }
@@ -264,6 +268,10 @@ void Application::ShowTrayIcon() {
 
 void Application::RemoveTrayIcon() {
   ui::RunOnUi([this] { tray_.Remove(); });
+}
+
+void Application::DaysAheadChanged() {
+  StartUpcomingPass();
 }
 
 bool Application::StartsAtLogOn() {

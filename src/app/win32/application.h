@@ -70,6 +70,7 @@ class Application : private ui::MainWindowOperations,
   void OnFriendRowChanged(int row) override;
   void OnFriendListDoubleClick() override;
   void OnSortMenu(SortCode code) override;
+  SortCode CurrentSortCode() override;
   // ui::ExchangeOperations, for the friend list's menu
   void OnImport() override;
   void OnExport() override;
@@ -80,6 +81,7 @@ class Application : private ui::MainWindowOperations,
   void SetMainCaption(const std::string& text) override;
   void ShowTrayIcon() override;
   void RemoveTrayIcon() override;
+  void DaysAheadChanged() override;
   bool StartsAtLogOn() override;
   void SetStartAtLogOn(bool on) override;
 

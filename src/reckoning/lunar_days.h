@@ -1,0 +1,27 @@
+// Lunar dates by their numbers: whether a day exists, and the solar day a lunar birthday
+// falls on in a given lunar year.
+#pragma once
+
+#include <optional>
+
+#include "datetime/date_time.h"
+#include "lunar/lunar_engine.h"
+
+namespace memo {
+
+// True when the engine converts the lunar date without any fallback. A leap flag for a
+// month that is not the year's leap month converts the ordinary month, as the engine does.
+bool LunarDateExists(int year, int month, int day, bool leap);
+// The stricter test of a date being entered: a day of lunar 1901..2048 that the tables
+// hold, with the leap flag only on that year's own leap month.
+bool IsLunarDate(int year, int month, int day, bool leap);
+// The solar date of the lunar date or, when that day is missing that year, of the day
+// before it; EmptyDateTime when neither converts.
+DateTime LunarToSolar(int year, int month, int day, bool leap);
+
+// The same day in the other calendar: nothing outside the engine's days, and for a lunar
+// date that IsLunarDate refuses.
+std::optional<LunarDate> LunarDayOf(DateTime solar);
+std::optional<DateTime> SolarDayOf(int year, int month, int day, bool leap);
+
+}  // namespace memo
