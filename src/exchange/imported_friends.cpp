@@ -5,8 +5,6 @@
 namespace memo {
 namespace {
 
-constexpr int kLunarMonthDays = 30;
-
 // The reason a name or contact cannot be stored, or nothing.
 const char* TextProblem(const std::optional<std::string>& text, const char* notGbk,
                         const char* tooLong) {
@@ -32,15 +30,13 @@ void TakeFriend(ImportRead& read, int line, const std::optional<std::string>& na
       name && name->empty() ? kNoName : TextProblem(name, kNameNotGbk, kNameTooLong);
   if (!problem) problem = TextProblem(contact, kContactNotGbk, kContactTooLong);
   // The stored text is read as the program reads every stored text, so that whatever it
-  // refuses to count is refused here; the text form does not check a lunar day's limit.
+  // refuses to count is refused here.
   Birthday stored;
   if (!problem) {
     stored = ReadBirthday(
         BirthdayOf(birthday.lunar, birthday.year, birthday.month, birthday.day, birthday.leap).text,
         birthday.lunar);
-    if (!stored.ok() || (birthday.lunar && birthday.day > kLunarMonthDays)) {
-      problem = kBadBirthday;
-    }
+    if (!stored.ok()) problem = kBadBirthday;
   }
   if (problem) {
     read.Refuse(line, shownName, problem);

@@ -21,18 +21,20 @@ TODAY = "2025-06-01"  # lunar 2025-5-6; lunar 2025 has a leap sixth month
 LUNAR_YEAR_TODAY = 2025
 YEARS = 21
 
-# name, stored birthday, lunar, contact
+# name, stored birthday, lunar, contact; every date exists in its year, as entering demands,
+# and many fall on days other years lack
 FRIENDS = [
     ("甲", "1992年2月29日", False, "13800000000"),
     ("乙", "1980年5月3日", False, ""),
     ("丙", "1970年12月31日", False, "c@example.com"),
-    ("丁", "1990年4月30日", True, ""),
+    ("丁", "1989年4月30日", True, ""),
+    ("李四", "1965年2月30日", True, ""),
     ("戊", "2006年7月30日", True, ""),
     ("己", "1990年5月12日[闰月]", True, "QQ 10001"),
-    ("庚", "2001年4月30日[闰月]", True, ""),
+    ("庚", "2017年6月30日[闰月]", True, ""),
     ("辛", "1984年12月30日", True, ""),
     ("壬", "2020年1月1日", True, ""),
-    ("癸", "2023年6月30日", True, ""),
+    ("癸", "2022年6月30日", True, ""),
     ("子", "2030年1月1日", False, ""),
     ("王,五;六", "1988年8月8日", False, "a;b,c\\d"),
     ("欧阳" + "长名字" * 14, "1975年6月6日", True, ""),

@@ -94,23 +94,26 @@ TEST_F(CalendarTest, EventsOfASpanOnTheProgramsDays) {
   const CalendarFile file =
       Write({Person("甲", "1992年2月29日", false, "13800000000"),
              Person("乙", "1971年4月30日[闰月]", true), Person("丙", "1990年5月12日", true),
-             Person("丁", "不是日期", false), Person("戊", "2013年1月1日", false)},
+             Person("丁", "不是日期", false), Person("戊", "2013年1月1日", false),
+             Person("李四", "1952年2月30日", true)},
             2);
   const Lines lines = Unfolded(file.bytes);
-  EXPECT_EQ(file.events, 6);  // 戊 is born in the span's last year: no birthday in it yet
+  EXPECT_EQ(file.events, 8);  // 戊 is born in the span's last year: no birthday in it yet
   EXPECT_EQ(file.skipped, 1);
   EXPECT_EQ(lines.front(), "BEGIN:VCALENDAR");
   EXPECT_EQ(lines.back(), "END:VCALENDAR");
-  EXPECT_EQ(Values(lines, "DTSTART;VALUE=DATE"),
-            (Lines{"20120229", "20130228",  // 2月29日 on 2月28日 in a common year
-                   "20120618",              // leap 4月30日 in a leap month of 29 days
-                   "20130607",              // no leap month in 2013, and its 4月 has 29 days
-                   "20120630", "20130619"}));
+  EXPECT_EQ(
+      Values(lines, "DTSTART;VALUE=DATE"),
+      (Lines{"20120229", "20130228",  // 2月29日 on 2月28日 in a common year
+             "20120618",              // leap 4月30日 in a leap month of 29 days
+             "20130607",              // no leap month in 2013, and its 4月 has 29 days
+             "20120630", "20130619", "20120321", "20130409"}));  // both years' 2月 have 29 days
   EXPECT_EQ(Values(lines, "DTEND;VALUE=DATE")[1], "20130301");
   const Lines summaries = Values(lines, "SUMMARY");
   EXPECT_EQ(summaries[0], u8"甲的20岁生日");
   EXPECT_EQ(summaries[2], u8"乙的41岁生日（农历闰四月三十）");
   EXPECT_EQ(summaries[5], u8"丙的23岁生日（农历五月十二）");
+  EXPECT_EQ(summaries[6], u8"李四的60岁生日（农历二月三十）");
   EXPECT_EQ(Values(lines, "DESCRIPTION")[0], u8"联系方式：13800000000\\n生于1992年");
   EXPECT_EQ(Values(lines, "DESCRIPTION")[1], u8"甲的20岁生日");  // the alarm's
   EXPECT_EQ(Values(lines, "TRIGGER")[0], "-P10D");
