@@ -189,7 +189,9 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   EXPECT_EQ(TableNames(folder), (std::vector<std::string>{"张三", "李四", "王五", "孙八", "赵六"}));
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 5; }));
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 2; }));
-  EXPECT_TRUE(ListCell(program.Process(), upcoming, 1, 0) == Wide("赵六"));
+  // By days left: 赵六 today before 孙八 tomorrow.
+  EXPECT_TRUE(ListCell(program.Process(), upcoming, 0, 0) == Wide("赵六"));
+  EXPECT_TRUE(ListCell(program.Process(), upcoming, 1, 0) == Wide("孙八"));
   EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::Status), 1) ==
               Wide("当前记录数：5"));
 
