@@ -1,5 +1,6 @@
 #include "sample_friends.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "child_process.h"
@@ -10,6 +11,8 @@ namespace wine_test {
 namespace {
 
 constexpr int kToolTimeoutMs = 15000;
+constexpr int kStartAttempts = 3;
+constexpr int kStartRetryMs = 500;
 
 // One argument quoted for CommandLineToArgvW; none of ours ends in a backslash before a quote.
 std::wstring Quoted(const std::wstring& argument) {
@@ -37,8 +40,17 @@ int RunCli(const std::vector<std::string>& arguments) {
   std::wstring commandLine = Quoted(exe);
   for (const std::string& argument : arguments) commandLine += L" " + Quoted(Wide(argument));
   ChildProcess tool;
-  if (!tool.Start(commandLine, {}, true)) return -1;
-  return tool.WaitForExit(kToolTimeoutMs);
+  // A Wine session just started may refuse a process for a moment; the tool's own failures
+  // are never retried.
+  int attempts = 0;
+  while (!tool.Start(commandLine, {}, true)) {
+    std::fprintf(stderr, "RunCli: CreateProcess failed with error %lu\n", GetLastError());
+    if (++attempts == kStartAttempts) return -1;
+    Sleep(kStartRetryMs);
+  }
+  const int code = tool.WaitForExit(kToolTimeoutMs);
+  if (code != 0) std::fprintf(stderr, "RunCli: %ls gave %d\n", commandLine.c_str(), code);
+  return code;
 }
 
 bool AddFriends(const std::wstring& folder, const std::vector<SampleFriend>& friends) {
