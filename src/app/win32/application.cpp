@@ -7,7 +7,6 @@
 #include "app/win32/single_instance.h"
 #include "app/win32/web_extras.h"
 #include "records/friend_list.h"
-#include "records/status_bar.h"
 #include "resource_ids.h"
 #include "settings/settings_names.h"
 #include "ui/images.h"
@@ -146,9 +145,9 @@ void Application::StartUpcomingPass() {
 }
 
 void Application::ReloadFriends() {
+  // The load brings the status bar up to the list: the record count and pane 0.
   worker_.Post([this] {
-    if (!hooks.loadFriendList) return;
-    ShowRecordCount(hooks.loadFriendList(settings_.ReadNumber(kSortSetting)), main_.Status());
+    if (hooks.loadFriendList) hooks.loadFriendList(settings_.ReadNumber(kSortSetting));
   });
   StartUpcomingPass();
 }
