@@ -67,7 +67,7 @@ std::string Section(const char* heading, const std::string& lines) {
 
 }  // namespace
 
-std::string kUpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today) {
+std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today) {
   if (shown.empty()) return std::string();
   std::string sections[3];  // today, tomorrow, later
   for (const UpcomingEntry* entry : shown) {

@@ -11,6 +11,6 @@
 namespace memo {
 
 // Empty when no entry is shown.
-std::string kUpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today);
+std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today);
 
 }  // namespace memo

@@ -66,11 +66,11 @@ TEST_F(UpcomingReportTest, WorkedExampleByteForByte) {
   EXPECT_TRUE(tray.balloons[0].hideAfterTimeout);
 }
 
-TEST(kUpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
+TEST(UpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
   const std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
-  EXPECT_EQ(kUpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday()),
+  EXPECT_EQ(UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday()),
             memo_test::SampleUpcomingPage());
-  EXPECT_EQ(kUpcomingPage({}, memo_test::SampleToday()), "");
+  EXPECT_EQ(UpcomingPage({}, memo_test::SampleToday()), "");
 }
 
 TEST_F(UpcomingReportTest, NobodyUpcoming) {

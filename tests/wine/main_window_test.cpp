@@ -40,7 +40,7 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
   EXPECT_EQ(ChildWindowFromPointEx(main, {580, 90}, CWP_SKIPINVISIBLE), picture);
 
   HWND toolbar = GetDlgItem(main, ids::Toolbar);
-  std::vector<ToolButton> buttons = kToolButtons(program.Process(), toolbar);
+  std::vector<ToolButton> buttons = ToolButtons(program.Process(), toolbar);
   const char* captions[] = {"添加",     "编辑",  "删除", nullptr, "设置",
                             "最近生日", nullptr, "关于", "退出"};
   const int images[] = {5, 2, 6, -1, 3, 0, -1, 1, 7};

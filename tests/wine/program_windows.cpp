@@ -12,7 +12,7 @@ constexpr int kOpenTimeoutMs = 5000;
 
 void ClickToolbarButton(ProgramUnderTest& program, HWND main, ToolbarButton button) {
   HWND toolbar = GetDlgItem(main, memo::ui::main_window::Toolbar);
-  std::vector<ToolButton> buttons = kToolButtons(program.Process(), toolbar);
+  std::vector<ToolButton> buttons = ToolButtons(program.Process(), toolbar);
   size_t index = static_cast<size_t>(button);
   if (index < buttons.size()) Click(toolbar, Centre(buttons[index].rect));
 }

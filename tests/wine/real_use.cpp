@@ -17,7 +17,7 @@ HWND StartMainActive(ProgramUnderTest& program, int recordCount) {
 POINT ToolbarButtonCentre(ProgramUnderTest& program, HWND main, ToolbarButton button) {
   HWND toolbar = GetDlgItem(main, memo::ui::main_window::Toolbar);
   POINT point =
-      Centre(kToolButtons(program.Process(), toolbar).at(static_cast<size_t>(button)).rect);
+      Centre(ToolButtons(program.Process(), toolbar).at(static_cast<size_t>(button)).rect);
   ClientToScreen(toolbar, &point);
   return point;
 }

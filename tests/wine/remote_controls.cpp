@@ -158,7 +158,7 @@ RECT TabItemRect(HANDLE process, HWND tab, int index) {
   return rect;
 }
 
-std::vector<ToolButton> kToolButtons(HANDLE process, HWND toolbar) {
+std::vector<ToolButton> ToolButtons(HANDLE process, HWND toolbar) {
   int count = static_cast<int>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
   std::vector<ToolButton> buttons;
   RemoteMemory memory(process, kRemoteSize);

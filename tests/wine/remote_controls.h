@@ -65,7 +65,7 @@ struct ToolButton {
   std::wstring caption;
   RECT rect;
 };
-std::vector<ToolButton> kToolButtons(HANDLE process, HWND toolbar);
+std::vector<ToolButton> ToolButtons(HANDLE process, HWND toolbar);
 // The range an up-down control holds itself, as (lowest, highest).
 std::pair<int, int> UpDownRange(HANDLE process, HWND arrows);
 

@@ -51,7 +51,7 @@ int ShownPage(HWND main) {
 
 }  // namespace
 
-TEST(kTrayMenu, ShowMainWindowIsTheBoldDefaultAndBringsAHiddenOrMinimizedWindowForward) {
+TEST(TrayMenu, ShowMainWindowIsTheBoldDefaultAndBringsAHiddenOrMinimizedWindowForward) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
@@ -74,7 +74,7 @@ TEST(kTrayMenu, ShowMainWindowIsTheBoldDefaultAndBringsAHiddenOrMinimizedWindowF
   EXPECT_EQ(program.Close(), 0);
 }
 
-TEST(kTrayMenu, UpcomingShowsTheReportPageAndRunsThePassSettingsOpensTheSettingsWindow) {
+TEST(TrayMenu, UpcomingShowsTheReportPageAndRunsThePassSettingsOpensTheSettingsWindow) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
@@ -98,7 +98,7 @@ TEST(kTrayMenu, UpcomingShowsTheReportPageAndRunsThePassSettingsOpensTheSettings
   EXPECT_EQ(program.Close(), 0);
 }
 
-TEST(kTrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
+TEST(TrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
@@ -134,7 +134,7 @@ TEST(kTrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
   EXPECT_TRUE(WaitUntil([] { return !TrayShowsIcon(); }));
 }
 
-TEST(kTrayMenu, ClosesAtAClickElsewhereWithoutChoosingAnything) {
+TEST(TrayMenu, ClosesAtAClickElsewhereWithoutChoosingAnything) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
