@@ -30,11 +30,15 @@ bool MenuClosed(ProgramUnderTest& program) {
   return WaitUntil([&] { return OpenMenu(program) == nullptr; });
 }
 
-// Opens the menu with a right click on the icon and types the keys; false when the menu does
-// not come or does not close.
-bool ChooseFromTrayMenu(ProgramUnderTest& program, HWND main, std::initializer_list<WPARAM> keys) {
+// Opens the menu with a right click on the icon; false when it does not come.
+bool OpenTrayMenu(ProgramUnderTest& program) {
   RightClickTrayIcon();
-  if (!program.WaitForWindow(kMenuClass, 3000)) return false;
+  return program.WaitForWindow(kMenuClass, 3000) != nullptr;
+}
+
+// Opens the menu and types the keys; false when the menu does not come or does not close.
+bool ChooseFromTrayMenu(ProgramUnderTest& program, HWND main, std::initializer_list<WPARAM> keys) {
+  if (!OpenTrayMenu(program)) return false;
   TypeMenuKeys(main, keys);
   return MenuClosed(program);
 }
@@ -45,6 +49,14 @@ bool Forward(HWND window) {
   });
 }
 
+// Starts the program and hides its window with a click on the icon; null when either fails.
+HWND StartHiddenInTray(ProgramUnderTest& program) {
+  HWND main = program.StartMain();
+  if (!main || !WaitUntil(TrayShowsIcon)) return nullptr;
+  ClickTrayIcon();
+  return WaitUntil([&] { return !IsWindowVisible(main); }) ? main : nullptr;
+}
+
 int ShownPage(HWND main) {
   return static_cast<int>(SendMessageW(GetDlgItem(main, ids::Pages), TCM_GETCURSEL, 0, 0));
 }
@@ -53,13 +65,9 @@ int ShownPage(HWND main) {
 
 TEST(TrayMenu, ShowMainWindowIsTheBoldDefaultAndBringsAHiddenOrMinimizedWindowForward) {
   ProgramUnderTest program;
-  HWND main = program.StartMain();
+  HWND main = StartHiddenInTray(program);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(WaitUntil(TrayShowsIcon));
-  ClickTrayIcon();
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
-  RightClickTrayIcon();
-  ASSERT_NE(program.WaitForWindow(kMenuClass, 3000), nullptr);
+  ASSERT_TRUE(OpenTrayMenu(program));
   Sleep(300);
   // Checked by looking: 显示主窗口 bold, 最近生日, 设置…, a separator, 退出.
   SaveScreenshot("tray-menu");
@@ -106,8 +114,7 @@ TEST(TrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
   HWND settings =
       OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::kSettingsWindowClass);
   ASSERT_NE(settings, nullptr);
-  RightClickTrayIcon();
-  ASSERT_NE(program.WaitForWindow(kMenuClass, 3000), nullptr);
+  ASSERT_TRUE(OpenTrayMenu(program));
   TypeMenuKeys(main, {VK_DOWN, VK_DOWN});
   Sleep(300);
   // Checked by looking: 最近生日 and 设置… greyed, 最近生日 under the highlight.
@@ -127,8 +134,7 @@ TEST(TrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
   EXPECT_TRUE(IsWindowVisible(main));
 
   // 退出 ends the program as the toolbar's does, the modal window with it.
-  RightClickTrayIcon();
-  ASSERT_NE(program.WaitForWindow(kMenuClass, 3000), nullptr);
+  ASSERT_TRUE(OpenTrayMenu(program));
   TypeMenuKeys(main, {VK_UP, VK_RETURN});
   EXPECT_EQ(program.WaitForExit(5000), 0);
   EXPECT_TRUE(WaitUntil([] { return !TrayShowsIcon(); }));
@@ -136,21 +142,16 @@ TEST(TrayMenu, WhileAModalWindowIsOpenOnlyShowMainWindowAndExitCanBeChosen) {
 
 TEST(TrayMenu, ClosesAtAClickElsewhereWithoutChoosingAnything) {
   ProgramUnderTest program;
-  HWND main = program.StartMain();
+  HWND main = StartHiddenInTray(program);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(WaitUntil(TrayShowsIcon));
-  ClickTrayIcon();
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
-  RightClickTrayIcon();
-  ASSERT_NE(program.WaitForWindow(kMenuClass, 3000), nullptr);
+  ASSERT_TRUE(OpenTrayMenu(program));
   ASSERT_TRUE(real_input::Click({20, 20}));  // the empty desktop
   EXPECT_TRUE(MenuClosed(program));
   Sleep(300);
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_EQ(program.WaitForExit(0), -1);
   // The next right click opens it again at once.
-  RightClickTrayIcon();
-  EXPECT_NE(program.WaitForWindow(kMenuClass, 3000), nullptr);
+  EXPECT_TRUE(OpenTrayMenu(program));
   TypeMenuKeys(main, {VK_ESCAPE});
   EXPECT_TRUE(MenuClosed(program));
   EXPECT_EQ(program.Close(), 0);
