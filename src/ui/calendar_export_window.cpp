@@ -23,8 +23,8 @@ const ControlDesign kControls[] = {
   {kYears,       Type::EditBox,   "21",                                {180, 16,  56,   20}, kNoContainer, 0, kNoTabOrder, CentredText | IntegerInput},
   {kRules,       Type::CheckBox,  "每位好友一个重复事件（RFC 7529）",  {16,  46,  300,  20}},
   {kRulesNote,   Type::Label,     kRulesNoteText,                      {16,  72,  300,  48}, kNoContainer, 0, kNoTabOrder, CompactFont},
-  {kSave,        Type::Button,    "确定",                              {128, 128, 88,   24}},
-  {kCancel,      Type::Button,    "取消",                              {228, 128, 88,   24}},
+  {kSave,        Type::Button,    "确定",                              {128, 128, 88,   24}, kNoContainer, 0, kNoTabOrder, DefaultButton},
+  {kCancel,      Type::Button,    "取消",                              {228, 128, 88,   24}, kNoContainer, 0, kNoTabOrder, CancelButton},
 };
 // clang-format on
 

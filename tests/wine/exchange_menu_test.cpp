@@ -6,6 +6,7 @@
 #include "birthday_table.h"
 #include "program_under_test.h"
 #include "program_windows.h"
+#include "real_input.h"
 #include "remote_controls.h"
 #include "tray_area.h"
 #include "ui/window_ids.h"
@@ -152,7 +153,9 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   SendMessageW(GetDlgItem(step, step_ids::kYears), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2"));
   Sleep(300);
   SaveScreenshot("exchange-calendar-step");
-  ClickControl(GetDlgItem(step, step_ids::kSave));
+  // Enter presses 确定, as in the other dialogs.
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == step; }));
+  EXPECT_TRUE(real_input::PressKeys("Return"));
   exported = NextMessage(program);
   EXPECT_TRUE(exported.text == Wide("已导出8个生日事件。")) << Utf8(exported.text);
   ASSERT_TRUE(Answer(exported, IDOK));
