@@ -24,7 +24,7 @@ target_link_libraries(unit-tests PRIVATE PkgConfig::ICU)
 gtest_discover_tests(unit-tests PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 
 # The exported calendar read by another iCalendar library (Debian's python3-icalendar), every
-# event held against the tool's own day counts; slow (a run of the tool per event).
+# event held against the tool's own day counts, with a run of the tool per event.
 add_test(NAME independent.CalendarReadByAnotherLibrary
   COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/independent/check_calendar.py
           $<TARGET_FILE:birthday-memo-cli>)

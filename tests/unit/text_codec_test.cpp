@@ -36,5 +36,20 @@ TEST(TextCodec, BadInputIsReplacedNotDropped) {
   EXPECT_EQ(Utf8ToGbk("x\xF0\x9F\x98\x80y"), "x?y");
 }
 
+std::string Repeated(const std::string& piece) {
+  std::string all;
+  for (int i = 0; i < 200; ++i) all += piece;
+  return all;
+}
+
+TEST(TextCodec, LongTextsKeepEveryCharacterWhole) {
+  // Characters of an odd number of bytes, so that some lie across every place where the
+  // converter might take a long text apart. U+1F600, which GBK lacks, sends the UTF-8 text
+  // past the table to the converter.
+  EXPECT_EQ(GbkToUtf8(Repeated("寿a")), Repeated("\xE5\xAF\xBF"
+                                                 "a"));
+  EXPECT_EQ(Utf8ToGbk("\xF0\x9F\x98\x80" + Repeated("\xE5\xAF\xBF")), "?" + Repeated("寿"));
+}
+
 }  // namespace
 }  // namespace memo

@@ -8,7 +8,6 @@
 #include <map>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "text/gbk_table.h"
 
@@ -38,6 +37,12 @@ class Descriptors {
   std::map<std::pair<std::string_view, std::string_view>, iconv_t> open_;
 };
 
+// Input goes to iconv in rounds of this many bytes. glibc converts from UTF-16 in two steps
+// (through UCS-4), and at an unconvertible character it redoes the first step over all that the
+// call took in, thousands of characters: short calls keep a text full of such characters (the GBK
+// table's build converts one) from costing time that grows with the square of its length.
+constexpr size_t kRoundBytes = 128;
+
 // Converts `input` from one encoding to another; an unconvertible input unit becomes
 // `replacement` (already in the target encoding) and conversion goes on after it.
 std::string Convert(const char* to, const char* from, const char* input, size_t inputBytes,
@@ -47,16 +52,20 @@ std::string Convert(const char* to, const char* from, const char* input, size_t 
   iconv_t cd = descriptors.Get(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::string();
   std::string out;
-  std::vector<char> buffer(4 * inputBytes + 16);
+  char buffer[4 * kRoundBytes + 16];
   char* in = const_cast<char*>(input);
   size_t inLeft = inputBytes;
   while (inLeft > 0) {
-    char* outPtr = buffer.data();
-    size_t outLeft = buffer.size();
-    size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-    out.append(buffer.data(), outPtr - buffer.data());
-    if (result != static_cast<size_t>(-1)) break;
-    if (errno == E2BIG) continue;
+    size_t roundLeft = inLeft < kRoundBytes ? inLeft : kRoundBytes;
+    const size_t afterRound = inLeft - roundLeft;
+    char* outPtr = buffer;
+    size_t outLeft = sizeof buffer;
+    size_t result = iconv(cd, &in, &roundLeft, &outPtr, &outLeft);
+    inLeft = roundLeft + afterRound;
+    out.append(buffer, outPtr - buffer);
+    if (result != static_cast<size_t>(-1) || errno == E2BIG) continue;
+    // A character cut by the round's end is whole in the next round.
+    if (errno == EINVAL && afterRound > 0) continue;
     // EILSEQ or EINVAL: skip one unit of the input and mark the spot.
     size_t skip = inLeft < inputUnit ? inLeft : inputUnit;
     in += skip;
