@@ -15,6 +15,8 @@ namespace {
 enum Column { kName, kBirthday, kCalendar, kContact, kColumns };
 constexpr std::array<const char*, kColumns> kHeaders = {"姓名", "生日", "历法", "联系方式"};
 constexpr char kLineEnd[] = "\r\n";
+// Put before a month and day to read them; a leap year, so that 2月29日 reads too.
+constexpr char kAnyYear[] = "2000年";
 
 using ColumnPositions = std::array<size_t, kColumns>;
 constexpr ColumnPositions kHeaderOrder = {0, 1, 2, 3};
@@ -50,6 +52,11 @@ int LunarOf(const std::string& calendar) {
   return -1;
 }
 
+// "5月3日" names a day but not the year that the age needs: a reason of its own.
+const char* BirthdayProblem(const std::string& text) {
+  return ReadDateTextFields(kAnyYear + text) ? kNoBirthYear : kBadBirthday;
+}
+
 class CsvFriends {
  public:
   CsvFriends(FileEncoding encoding, const ColumnPositions& positions)
@@ -67,7 +74,8 @@ class CsvFriends {
     if (lunar < 0) return read.Refuse(record.line, shown, kUnknownCalendar);
     if (birthdayText && birthdayText->empty()) return read.Refuse(record.line, shown, kNoBirthday);
     const Birthday birthday = ReadBirthday(birthdayText.value_or(""), lunar == 1);
-    if (!birthday.ok()) return read.Refuse(record.line, shown, kBadBirthday);
+    if (!birthday.ok())
+      return read.Refuse(record.line, shown, BirthdayProblem(birthdayText.value_or("")));
     TakeFriend(
         read, record.line, name, shown, Field(record, kContact),
         BirthdayFields{birthday.year, birthday.month, birthday.day, lunar == 1, birthday.leap});
