@@ -98,20 +98,26 @@ int SortKeys::CompareRest(const Key& a, const Key& b) const {
 }
 
 // Puts friends[order[i]] at i, in place, following each cycle of the permutation once. The
-// friend to move next is asked of memory while this one moves: the moves jump about a large
-// vector, and waiting for each in turn costs more than the moves themselves.
+// moves jump about a large vector, and waiting for each friend in turn costs more than the
+// moves themselves: memory is asked for the friends some moves further along the cycle.
 void Reorder(std::vector<Friend>& friends, std::vector<uint32_t> order) {
-  const auto prefetch = [&friends](size_t at) {
-    const char* bytes = reinterpret_cast<const char*>(&friends[at]);
-    for (size_t line = 0; line < sizeof(Friend); line += 64) __builtin_prefetch(bytes + line);
-  };
+  constexpr int kMovesAhead = 16;
   for (size_t start = 0; start < order.size(); ++start) {
     if (order[start] == start) continue;
+    size_t ahead = order[start];
+    const auto fetchAhead = [&] {
+      if (ahead == start) return;  // the whole cycle asked for
+      const char* bytes = reinterpret_cast<const char*>(&friends[ahead]);
+      for (size_t line = 0; line < sizeof(Friend); line += 64) __builtin_prefetch(bytes + line);
+      __builtin_prefetch(bytes + sizeof(Friend) - 1);
+      ahead = order[ahead];
+    };
+    for (int i = 0; i < kMovesAhead; ++i) fetchAhead();
     Friend first = std::move(friends[start]);
     size_t at = start;
     while (order[at] != start) {
       const size_t from = order[at];
-      prefetch(order[from]);
+      fetchAhead();
       friends[at] = std::move(friends[from]);
       order[at] = static_cast<uint32_t>(at);
       at = from;
