@@ -76,45 +76,35 @@ const std::vector<uint16_t>& Ranks() {
 
 // A place in as few bytes as keep byte order and tell where each character ends: one byte
 // below 0x80 (ASCII), two with a lead byte below 0xE0 (every GBK character), else three.
-// Gives the end of what it wrote.
-char* WriteRank(char* out, uint32_t rank) {
+void AppendRank(uint32_t rank, std::string& key) {
   constexpr uint32_t kTwoBytes = 0x80, kThreeBytes = kTwoBytes + 0x6000;
   if (rank < kTwoBytes) {
-    *out++ = static_cast<char>(rank);
+    key += static_cast<char>(rank);
   } else if (rank < kThreeBytes) {
     rank -= kTwoBytes;
-    *out++ = static_cast<char>(0x80 + (rank >> 8));
-    *out++ = static_cast<char>(rank & 0xFF);
+    key += static_cast<char>(0x80 + (rank >> 8));
+    key += static_cast<char>(rank & 0xFF);
   } else {
     rank -= kThreeBytes;
-    *out++ = static_cast<char>(0xE0 + (rank >> 16));
-    *out++ = static_cast<char>(rank >> 8 & 0xFF);
-    *out++ = static_cast<char>(rank & 0xFF);
+    key += static_cast<char>(0xE0 + (rank >> 16));
+    key += static_cast<char>(rank >> 8 & 0xFF);
+    key += static_cast<char>(rank & 0xFF);
   }
-  return out;
 }
 
 }  // namespace
 
 bool AppendGbkSortKey(std::string_view utf8, std::string& key) {
   const std::vector<uint16_t>& ranks = Ranks();
-  // At most three bytes of key for each byte of text; most keys fit on the stack.
-  char small[96];
-  std::string large(3 * utf8.size() > sizeof small ? 3 * utf8.size() : 0, '\0');
-  char* const begin = large.empty() ? small : large.data();
-  char* out = begin;
+  const size_t start = key.size();
   for (size_t pos = 0; pos < utf8.size();) {
-    uint32_t code = static_cast<unsigned char>(utf8[pos]);
-    if (code < 0x80) {
-      ++pos;
-    } else if (const std::optional<uint32_t> next = NextUtf8Character(utf8, pos)) {
-      code = *next;
-    } else {
+    const std::optional<uint32_t> code = NextUtf8Character(utf8, pos);
+    if (!code) {
+      key.resize(start);
       return false;
     }
-    out = WriteRank(out, code < ranks.size() ? ranks[code] : code);
+    AppendRank(*code < ranks.size() ? ranks[*code] : *code, key);
   }
-  key.append(begin, out);
   return true;
 }
 

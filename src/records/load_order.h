@@ -14,8 +14,8 @@ struct sqlite3_stmt;
 
 namespace memo {
 
-// The keys of one load, one after another in one buffer, each with its first sixteen bytes
-// as two numbers so that nearly every comparison is one of numbers.
+// The keys of one load, each with its first eight bytes as a number so that nearly every
+// comparison is one of numbers.
 class SortKeys {
  public:
   explicit SortKeys(size_t expectedRows);
@@ -34,15 +34,19 @@ class SortKeys {
   std::vector<uint32_t> Order(bool descending) const;
 
  private:
+  // What the radix sort moves: small, so that each of its passes moves little.
   struct Key {
-    uint64_t high, low;  // the first sixteen bytes, big-endian, zeros past the end
+    uint64_t first;  // the first eight bytes, big-endian, zeros past the end
     uint32_t row;
-    uint32_t start, length;  // in bytes_
+    uint32_t length;  // of the whole key
   };
+  // Takes the bytes from `start` to the end as the next row's key.
+  void Push(size_t start);
   // The order of two keys whose first eight bytes are equal.
   int CompareRest(const Key& a, const Key& b) const;
 
   std::string bytes_;
+  std::vector<uint32_t> starts_;  // where each row's key starts in bytes_
   std::vector<Key> keys_;
 };
 

@@ -197,13 +197,18 @@ TEST_F(FriendRepositoryTest, BackupIsAWholeCopyThatReadsBackAndNeverItsOwnFile) 
 // Every order of a column is the one the table itself gives for the sort code's ORDER BY
 // (ties in stored order): names in the GBK collation, NULL first, the calendar by number.
 TEST_F(FriendRepositoryTest, LoadsInTheOrdersTheTableSortsIn) {
-  const char* names[] = {"张伟", "赵六", "李四", "王五", "阿明", "张", "", "A", "a", "张三"};
+  const char* names[] = {"张伟", "赵六", "李四", "王五", "阿明", "张", "", "A", "a", "张三",
+                         // longer than a key's first eight bytes, some sharing those, some
+                         // ending where another goes on
+                         "张伟张", "张伟张a", "张伟张ab", "张伟张伟", "张伟张伟伟", "张伟张三",
+                         "张伟张阿", "张伟张伟张伟张伟张伟", "张伟张伟张伟张伟张三"};
   const char* birthdays[] = {"1980年5月3日", "1980年10月1日", "1979年12月1日", "1990年5月8日[闰月]",
                              "1980年5月12日"};
   std::mt19937 random(15);
   std::vector<Friend> friends;
   for (int i = 0; i < 300; ++i) {
-    friends.push_back(Person(names[random() % 10], birthdays[random() % 5], random() % 2, ""));
+    friends.push_back(
+        Person(names[random() % std::size(names)], birthdays[random() % 5], random() % 2, ""));
   }
   Fill(friends);
   // A null birthday, and names that GBK lacks (in the plane and outside it).
