@@ -35,10 +35,6 @@ std::vector<uint16_t> BuildTable() {
   return table;
 }
 
-bool IsContinuation(unsigned char byte) {
-  return (byte & 0xC0) == 0x80;
-}
-
 const std::vector<uint16_t>& Table() {
   static const std::vector<uint16_t> table = BuildTable();
   return table;
@@ -49,25 +45,6 @@ const std::vector<uint16_t>& Table() {
 uint16_t GbkCodeOf(uint32_t codePoint) {
   const std::vector<uint16_t>& table = Table();
   return codePoint < table.size() ? table[codePoint] : kNotInGbk;
-}
-
-std::optional<uint32_t> NextUtf8Character(std::string_view utf8, size_t& pos) {
-  const unsigned char lead = static_cast<unsigned char>(utf8[pos]);
-  if (lead < 0x80) return utf8[pos++];
-  const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-  if (length == 0 || lead > 0xF4 || pos + length > utf8.size()) return std::nullopt;
-  uint32_t code = lead & (0x7F >> length);
-  for (size_t i = 1; i < length; ++i) {
-    const unsigned char byte = static_cast<unsigned char>(utf8[pos + i]);
-    if (!IsContinuation(byte)) return std::nullopt;
-    code = code << 6 | (byte & 0x3F);
-  }
-  static const uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
-    return std::nullopt;
-  }
-  pos += length;
-  return code;
 }
 
 bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk) {
