@@ -12,8 +12,8 @@ namespace memo {
 
 // Limits that keep a huge or hostile file from taking the program's memory and time.
 inline constexpr size_t kMaxImportFileBytes = 64u << 20;
-inline constexpr size_t kMaxImportEntries = 100000;  // friends and refusals together
-inline constexpr size_t kMaxImportTextBytes = 255;   // a name or a contact, in GBK
+inline constexpr size_t kMaxImportEntries = 100000;      // friends and refusals together
+inline constexpr size_t kMaxImportTextCharacters = 255;  // a name or a contact
 
 // The reasons an entry is refused.
 inline constexpr char kNoBirthday[] = "没有生日";
@@ -21,8 +21,8 @@ inline constexpr char kNoBirthYear[] = "生日没有年份";
 inline constexpr char kBadBirthday[] = "生日不是有效日期";
 inline constexpr char kUnknownCalendar[] = "历法不是公历或农历";
 inline constexpr char kNoName[] = "没有姓名";
-inline constexpr char kNameNotGbk[] = "姓名含有GBK字符集以外的字";
-inline constexpr char kContactNotGbk[] = "联系方式含有GBK字符集以外的字";
+inline constexpr char kNameNotText[] = "姓名含有无法识别的字节";
+inline constexpr char kContactNotText[] = "联系方式含有无法识别的字节";
 inline constexpr char kNameTooLong[] = "姓名太长";
 inline constexpr char kContactTooLong[] = "联系方式太长";
 inline constexpr char kUnfinishedCard[] = "名片没有结束（缺少END:VCARD）";
