@@ -142,6 +142,10 @@ void AppendGb18030(uint32_t codePoint, std::string& out) {
   AppendFourByte(kFirstSupplementary + (codePoint - 0x10000), out);
 }
 
+const uint32_t* Gb18030BmpCodes() {
+  return BmpCodes().data();
+}
+
 uint16_t ShortGb18030Code(uint32_t codePoint) {
   if (codePoint >= 0x10000) return kNoShortCode;
   const uint32_t code = BmpCodes()[codePoint];  // kNoCode for a surrogate

@@ -39,6 +39,10 @@ void AppendGb18030(uint32_t codePoint, std::string& out);
 inline constexpr uint16_t kNoShortCode = 0xFFFF;
 uint16_t ShortGb18030Code(uint32_t codePoint);
 
+// The code of every BMP character, for the loops that look up many: below 0x10000 a one- or
+// two-byte code as above, 0x10000 and more a four-byte code (no surrogate is looked up).
+const uint32_t* Gb18030BmpCodes();
+
 // The same for the characters GBK holds: kNoShortCode too for the few that only GB 18030 gave
 // a two-byte code.
 uint16_t GbkCode(uint32_t codePoint);

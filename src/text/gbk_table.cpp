@@ -11,6 +11,7 @@ bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk) {
   std::string large(utf8.size() > sizeof small ? utf8.size() : 0, '\0');
   char* const begin = large.empty() ? small : large.data();
   char* out = begin;
+  const uint32_t* const codes = Gb18030BmpCodes();
   for (size_t pos = 0; pos < utf8.size();) {
     uint32_t code = static_cast<unsigned char>(utf8[pos]);
     if (code < 0x80) {
@@ -20,8 +21,8 @@ bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk) {
     } else {
       return false;
     }
-    const uint16_t bytes = code < 0x80 ? code : ShortGb18030Code(code);
-    if (bytes == kNoShortCode) return false;
+    const uint32_t bytes = code < 0x80 ? code : code < 0x10000 ? codes[code] : kNoShortCode;
+    if (bytes >= kNoShortCode) return false;
     if (bytes >= 0x100) *out++ = static_cast<char>(bytes >> 8);
     *out++ = static_cast<char>(bytes & 0xFF);
   }
