@@ -11,7 +11,20 @@ bool SkipLineEnd(std::string_view text, size_t& pos) {
   return true;
 }
 
+bool StartsLikeFormula(std::string_view field) {
+  return !field.empty() &&
+         std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+}
+
 }  // namespace
+
+std::string WithTextMark(std::string_view field) {
+  return (StartsLikeFormula(field) ? "'" : "") + std::string(field);
+}
+
+std::string_view WithoutTextMark(std::string_view field) {
+  return field.substr(0, 1) == "'" && StartsLikeFormula(field.substr(1)) ? field.substr(1) : field;
+}
 
 bool ReadCsvRecord(std::string_view text, size_t& pos, int& line, CsvRecord& record) {
   if (pos >= text.size()) return false;
