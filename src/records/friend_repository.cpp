@@ -138,12 +138,6 @@ bool FriendRepository::Open(const std::string& directory) {
   return CheckReadable();
 }
 
-bool FriendRepository::OpenToRead(const std::string& path) {
-  open_ = false;
-  Connect(path, SQLITE_OPEN_READONLY);
-  return CheckReadable();
-}
-
 // Reading the first row tells whether the table can be read at all.
 bool FriendRepository::CheckReadable() {
   if (!connection_) {
@@ -303,9 +297,13 @@ bool FriendRepository::Delete(int64_t rowid) {
       "无法删除好友生日：");
 }
 
-bool FriendRepository::InsertAll(const std::vector<Friend>& friends) {
+bool FriendRepository::InsertChosen(const Chooser& choose) {
   return InTransaction(
       [&] {
+        std::vector<Friend> stored;
+        bool keyed = true;
+        if (!Read(SortCode::kStored, TodayNow(), false, stored, keyed)) return false;
+        const std::vector<Friend> friends = choose(stored);
         Statement insert(connection_, InsertCommand());
         if (!insert.Prepared()) return false;
         for (const Friend& person : friends) {
@@ -349,7 +347,7 @@ bool FriendRepository::BackupTo(const std::string& path) {
   }
   // The copy is made beside the target and takes its place once it is whole, so that a
   // failure never leaves half a copy, and any file the user chose to replace goes only then.
-  const std::string partial = path + ".part";
+  const std::string partial = path + kPartialSuffix;
   sqlite3* copy = nullptr;
   int result = sqlite3_open_v2(GbkToUtf8(partial).c_str(), &copy,
                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
