@@ -2,10 +2,10 @@
 # program, and the test driver that the Wine tests run.
 set(static_flags -static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE _WIN32_WINNT=0x0601)
-# Small release programs: every function and datum in a section of its own, so that the
-# linker drops what nothing uses, and no symbols or debug information in the executable.
-# Optimized for size (a fifth of the program): the programs mostly wait on the user. Given
-# after the cached flags, it wins over their -O3 in any build folder, old or new.
+# Small release programs: compiled for size (they mostly wait on the user), every function and
+# datum in a section of its own so that the linker drops what nothing uses, and no symbols or
+# debug information in the executable. -Os comes after the cached flags: it wins over their
+# -O3 in any build folder, old or new.
 set(section_flags $<$<CONFIG:Release>:-Os> $<$<CONFIG:Release>:-ffunction-sections>
   $<$<CONFIG:Release>:-fdata-sections>)
 add_link_options($<$<CONFIG:Release>:-Wl,--gc-sections> $<$<CONFIG:Release>:-s>)
