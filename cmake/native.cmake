@@ -67,7 +67,7 @@ if(DEFINED ENV{BIRTHDAY_MEMO_CACHE})
 else()
   set(default_cache $ENV{HOME}/.cache/birthday-memo)
 endif()
-set(SQLITE_MINGW_DIR ${default_cache}/sqlite-mingw CACHE PATH "SQLite amalgamation built for MinGW by scripts/setup")
+set(SQLITE_MINGW_DIR ${default_cache}/sqlite-mingw CACHE PATH "SQLite amalgamation that scripts/setup took for the MinGW build")
 
 # The Windows programs, cross-built with MinGW-w64, unless switched off; a sanitizer build
 # leaves them to the ordinary one.
@@ -95,4 +95,7 @@ if(BUILD_WINDOWS)
   add_dependencies(windows birthday-memo-cli gb18030-tables)
   set(BIRTHDAY_MEMO_EXE ${win_dir}/birthday-memo.exe)
   include(${CMAKE_SOURCE_DIR}/tests/wine/tests.cmake)
+  # The release built in two copies of the tree: the same bytes, and the program small.
+  add_test(NAME release.PackagesAlikeAndSmall COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-release)
+  set_tests_properties(release.PackagesAlikeAndSmall PROPERTIES LABELS release TIMEOUT 1800)
 endif()

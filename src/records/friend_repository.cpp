@@ -2,10 +2,10 @@
 
 #include <sqlite3.h>
 
-#include <filesystem>
 #include <string_view>
 
 #include "records/birthday_order.h"
+#include "records/file_operations.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
 #include "records/program_files.h"
@@ -337,10 +337,7 @@ bool FriendRepository::BackupTo(const std::string& path) {
     Fail(kWhat);
     return false;
   }
-  const std::filesystem::path target(GbkToUtf16(path));
-  std::error_code ignored;
-  if (std::filesystem::equivalent(
-          target, std::filesystem::u8path(sqlite3_db_filename(connection_, "main")), ignored)) {
+  if (IsSameFile(path, Utf8ToGbk(sqlite3_db_filename(connection_, "main")))) {
     lastError_ = "不能备份到数据库文件本身";
     Fail(kWhat);
     return false;
@@ -360,14 +357,11 @@ bool FriendRepository::BackupTo(const std::string& path) {
     lastError_ = Utf8ToGbk(copy ? sqlite3_errmsg(copy) : sqlite3_errstr(result));
   }
   sqlite3_close_v2(copy);
-  const std::filesystem::path partialPath(GbkToUtf16(partial));
   if (result == SQLITE_DONE) {
-    std::error_code renamed;
-    std::filesystem::rename(partialPath, target, renamed);
-    if (!renamed) return true;
+    if (ReplaceFileWith(partial, path)) return true;
     lastError_ = "所选的文件无法替换";
   }
-  std::filesystem::remove(partialPath, ignored);
+  RemoveFile(partial);
   Fail(kWhat);
   return false;
 }
