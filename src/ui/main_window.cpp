@@ -90,8 +90,6 @@ constexpr int kCopyGreetingCode = 200;
 // exchange commands follow 排序方式 in the pop-up.
 const MenuItemDesign kSortMenu[] = {
     {0, "排序",       kNoMenuCode},
-    {1, "复制祝福语", kCopyGreetingCode},
-    {1, nullptr,      kNoMenuCode},
     {1, "排序方式",   kNoMenuCode},
     {2, "按姓名",     kNoMenuCode},
     {3, "姓名升序",   Code(SortCode::kNameAscending)},
@@ -106,6 +104,11 @@ const MenuItemDesign kSortMenu[] = {
     {2, "不排序",     Code(SortCode::kStored)},
 };
 
+// After the exchange commands in the friend list's menu.
+const MenuItemDesign kFriendMenuEnd[] = {
+    {1, nullptr,      kNoMenuCode},
+    {1, "复制祝福语", kCopyGreetingCode},
+};
 const MenuItemDesign kUpcomingMenu[] = {
     {0, "最近生日",   kNoMenuCode},
     {1, "复制祝福语", kCopyGreetingCode},
@@ -172,7 +175,7 @@ void MainWindow::BindEvents() {
   FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
   FriendList().onRightButtonDown = [this] {
     static const std::vector<MenuItemDesign> menu =
-        WithExchangeItems(kSortMenu, CountOf(kSortMenu));
+        WithExchangeItems(kSortMenu, CountOf(kSortMenu), kFriendMenuEnd, CountOf(kFriendMenuEnd));
     const int current = Code(operations_.CurrentSortCode());
     const int64_t friendId = FriendList().CurrentId();
     const int code =

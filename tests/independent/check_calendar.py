@@ -70,7 +70,7 @@ def check_concrete(path, problems):
     pool = concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2)
     for event in events:
         summary = str(event["SUMMARY"])
-        match = re.fullmatch(r"(.*)的(\d+)岁生日((?:（[^（）]*）)?)(（农历.*）)?", summary, re.S)
+        match = re.fullmatch(r"(.*)的(\d+)岁生日((?:（(?!农历)[^（）]*）)?)(（农历.*）)?", summary, re.S)
         if not match or match.group(1) not in by_name:
             problems.append(f"unknown title {summary!r}")
             continue
