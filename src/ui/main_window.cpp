@@ -68,12 +68,12 @@ const ImageStripDesign kPageImages = {IDR_PAGE_ICONS, 18, 18, 3};
 // Wide enough for "32岁（虚岁33）" and "70岁（七十大寿）", narrow enough that the default
 // window shows every column without a horizontal scroll bar.
 const ColumnDesign kFriendColumns[] = {
-    {"姓名", 100}, {"出生年月", 140}, {"提醒方式", 70}, {"年龄", 90},
-    {"生肖", 40},  {"星座", 60},      {"联系方式", 150},
+    {"姓名", 100}, {"出生年月", 140}, {"提醒方式", 70}, {"年龄", 105},
+    {"生肖", 40},  {"星座", 60},      {"联系方式", 135},
 };
 const ColumnDesign kUpcomingColumns[] = {
-    {"姓名", 90},       {"生日", 100},   {"提醒方式", 70}, {"年龄", 130},
-    {"联系方式", 120}, {"倒计时", 120},
+    {"姓名", 90},       {"生日", 85},    {"提醒方式", 70}, {"年龄", 175},
+    {"联系方式", 110}, {"倒计时", 110},
 };
 
 const StatusPartDesign kStatusParts[] = {

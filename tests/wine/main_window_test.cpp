@@ -73,17 +73,17 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
        {{"姓名", 100},
         {"出生年月", 140},
         {"提醒方式", 70},
-        {"年龄", 90},
+        {"年龄", 105},
         {"生肖", 40},
         {"星座", 60},
-        {"联系方式", 150}}},
+        {"联系方式", 135}}},
       {ids::UpcomingList,
        {{"姓名", 90},
-        {"生日", 100},
+        {"生日", 85},
         {"提醒方式", 70},
-        {"年龄", 130},
-        {"联系方式", 120},
-        {"倒计时", 120}}},
+        {"年龄", 175},
+        {"联系方式", 110},
+        {"倒计时", 110}}},
   };
   for (const ListDesign& design : lists) {
     SCOPED_TRACE(design.id);
