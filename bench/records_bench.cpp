@@ -32,8 +32,8 @@ struct NoReportView : ReportView {
 };
 // The list views' own copies of the rows are the window's work, not the data path's.
 struct NoFriendList : FriendListView {
-  void ShowFriends(const std::vector<Friend>&, const TodayDates&) override {}
-  void PutFriend(int64_t, const Friend&, const TodayDates&) override {}
+  void ShowFriends(const std::vector<Friend>&, const TodayDates&, AgeForm) override {}
+  void PutFriend(int64_t, const Friend&, const TodayDates&, AgeForm) override {}
   void RemoveFriends(const std::vector<int64_t>&) override {}
   std::vector<int64_t> SelectedFriends() const override { return {}; }
 };

@@ -8,6 +8,7 @@
 #include "exchange/content_lines.h"
 #include "exchange/exchange_text.h"
 #include "lunar/lunar_texts.h"
+#include "reckoning/age_forms.h"
 #include "reckoning/occurrence.h"
 #include "text/text_codec.h"
 
@@ -121,18 +122,19 @@ class CalendarBuilder {
 };
 
 void AddYearEvents(CalendarBuilder& builder, const Friend& person, const FriendTexts& texts,
-                   int firstYear, int years) {
+                   int firstYear, int years, AgeForm form) {
   static const std::string of = GbkToUtf8("的");
-  static const std::string ageBirthday = GbkToUtf8("岁生日");
   const Birthday& birthday = person.birthday;
   for (int year = firstYear; year < firstYear + years; ++year) {
-    const int age = year - birthday.year;
-    if (age < 1) continue;  // the day of birth itself is no birthday
+    if (year - birthday.year < 1) continue;  // the day of birth itself is no birthday
     const DateTime date = OccurrenceIn(birthday, year);
     if (date == kEmptyDateTime) continue;
+    const Ages ages = AgesOnBirthday(birthday, year, date);
     builder.Event(person, year, date,
-                  texts.name + of + std::to_string(age) + ageBirthday + texts.lunarDate, texts,
-                  std::string());
+                  texts.name + of +
+                      GbkToUtf8(AgeInForm(ages, form) + "生日" + MilestoneMark(ages, form)) +
+                      texts.lunarDate,
+                  texts, std::string());
   }
 }
 
@@ -182,7 +184,7 @@ CalendarFile WriteCalendar(const std::vector<Friend>& friends, const CalendarOpt
       AddRepeatingEvent(builder, person, texts);
     } else {
       AddYearEvents(builder, person, texts, CurrentYear(options.today, person.birthday.lunar()),
-                    years);
+                    years, options.ageForm);
     }
   }
   return builder.Finish();

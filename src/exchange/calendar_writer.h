@@ -1,8 +1,9 @@
 // Friends' birthdays as one iCalendar file (RFC 5545, UTF-8) that any calendar imports.
 //
 // By default each birthday becomes the all-day events of a span of years, each on the day
-// this program counts for that year and titled with the age reached ("张三的32岁生日",
-// "李四的60岁生日（农历二月三十）"). With `rules`, each friend is one repeating event
+// this program counts for that year and titled with the age reached, in the chosen form,
+// and the mark of a 整寿 ("张三的32岁生日", "李四的60岁生日（六十大寿）（农历二月三十）"). With
+// `rules`, each friend is one repeating event
 // ("张三 生日"): a yearly rule, and for a lunar birthday an RFC 7529 rule in the Chinese
 // calendar, which a calendar that understands it computes with its own tables.
 //
@@ -17,6 +18,7 @@
 #include "datetime/date_time.h"
 #include "reckoning/today.h"
 #include "records/friend.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 
@@ -30,6 +32,7 @@ struct CalendarOptions {
   bool rules = false;
   // Each event's alarm goes off this many days before it.
   int alarmDaysAhead = 0;
+  AgeForm ageForm = AgeForm::kFullYears;
   // DTSTAMP, in UTC.
   DateTime stampUtc = kEmptyDateTime;
 };

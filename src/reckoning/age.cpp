@@ -1,23 +1,22 @@
 #include "reckoning/age.h"
 
-#include "reckoning/next_birthday.h"
+#include "reckoning/age_forms.h"
 
 namespace memo {
 namespace {
 
-std::string YearsText(const Birthday& birthday, int year) {
-  if (!birthday.ok()) return std::string();
-  return NumberToText(year - birthday.year) + "岁";
+std::string TextOf(const std::optional<Ages>& ages, AgeForm form) {
+  return ages ? AgeInForm(*ages, form) : std::string();
 }
 
 }  // namespace
 
-std::string AgeText(const Birthday& birthday, const TodayDates& today) {
-  return YearsText(birthday, CurrentYear(today, birthday.lunar()));
+std::string AgeText(const Birthday& birthday, const TodayDates& today, AgeForm form) {
+  return TextOf(AgesToday(birthday, today), form);
 }
 
-std::string OccurrenceAgeText(const Birthday& birthday, const TodayDates& today) {
-  return YearsText(birthday, OccurrenceYear(birthday, today));
+std::string OccurrenceAgeText(const Birthday& birthday, const TodayDates& today, AgeForm form) {
+  return TextOf(AgesAtOccurrence(birthday, today), form);
 }
 
 }  // namespace memo

@@ -5,17 +5,20 @@
 
 #include "reckoning/birthday.h"
 #include "reckoning/today.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 
-// The friend list's age: the plain difference of the year numbers of the friend's calendar
-// followed by "岁", whether or not this year's birthday has passed; empty for a birthday
-// that could not be read.
-std::string AgeText(const Birthday& birthday, const TodayDates& today);
+// The friend list's age in the chosen form: the 周岁 is the plain difference of the year
+// numbers of the friend's calendar followed by "岁", whether or not this year's birthday has
+// passed; empty for a birthday that could not be read.
+std::string AgeText(const Birthday& birthday, const TodayDates& today,
+                    AgeForm form = AgeForm::kFullYears);
 
 // The age reached at the occurrence being counted (OccurrenceYear), as the upcoming list,
 // the page and the tip show it beside the days left: a birthday 19 days away in the next
 // year is already the next age.
-std::string OccurrenceAgeText(const Birthday& birthday, const TodayDates& today);
+std::string OccurrenceAgeText(const Birthday& birthday, const TodayDates& today,
+                              AgeForm form = AgeForm::kFullYears);
 
 }  // namespace memo

@@ -15,7 +15,7 @@ std::optional<Birthday> SolarBirthdayOfDate(DateTime date) {
 bool AddFriend(RecordsContext& context, Friend person) {
   person.rowid = context.repository.Insert(person);
   if (person.rowid == 0) return false;
-  context.friendList.PutFriend(person.rowid, person, TodayNow());
+  context.friendList.PutFriend(person.rowid, person, TodayNow(), ChosenAgeForm(context.settings));
   context.friends.push_back(std::move(person));
   ShowListStatus(context);
   return true;
@@ -26,7 +26,7 @@ bool UpdateFriend(RecordsContext& context, const Friend& person) {
   stored.rowid = context.repository.Update(person);
   if (stored.rowid == 0) return false;
   // A row that someone else removed meanwhile was stored anew, under a new rowid.
-  context.friendList.PutFriend(person.rowid, stored, TodayNow());
+  context.friendList.PutFriend(person.rowid, stored, TodayNow(), ChosenAgeForm(context.settings));
   for (Friend& listed : context.friends) {
     if (listed.rowid == person.rowid) listed = stored;
   }

@@ -11,13 +11,17 @@ int LoadFriendList(RecordsContext& context, int sortCode) {
   // and the age orders sort the ages shown.
   const TodayDates today = TodayNow();
   context.repository.Load(SortCodeOf(sortCode), context.friends, today);
-  context.friendList.ShowFriends(context.friends, today);
+  context.friendList.ShowFriends(context.friends, today, ChosenAgeForm(context.settings));
   ShowListStatus(context);
   return static_cast<int>(context.friends.size());
 }
 
 SortCode ChosenSortCode(SettingsStore& settings) {
   return SortCodeOf(settings.ReadNumber(kSortSetting));
+}
+
+AgeForm ChosenAgeForm(SettingsStore& settings) {
+  return AgeFormOf(settings.ReadNumber(kAgeSetting));
 }
 
 void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& runInBackground) {

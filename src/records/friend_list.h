@@ -20,6 +20,8 @@ using BackgroundRunner = std::function<void(std::function<void()>)>;
 // The order the list is shown in: the stored sort code; the stored order for a number
 // outside the codes.
 SortCode ChosenSortCode(SettingsStore& settings);
+// The form the lists show ages in: 周岁 for a missing or unknown value.
+AgeForm ChosenAgeForm(SettingsStore& settings);
 
 // Remembers the chosen order and reloads the list in the background.
 void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& runInBackground);

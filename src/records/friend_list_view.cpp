@@ -3,25 +3,36 @@
 #include <algorithm>
 
 #include "reckoning/age.h"
+#include "reckoning/birth_signs.h"
 
 namespace memo {
 
-std::vector<std::string> FriendCells(const Friend& person, const TodayDates& today) {
+std::vector<std::string> FriendCells(const Friend& person, const TodayDates& today,
+                                     AgeForm ageForm) {
   const Birthday& birthday = person.birthday;
-  return {person.name, birthday.text, birthday.calendarName(), AgeText(birthday, today),
+  return {person.name,
+          birthday.text,
+          birthday.calendarName(),
+          AgeText(birthday, today, ageForm),
+          ZodiacOfBirth(birthday),
+          StarSignOfBirth(birthday),
           person.contact};
 }
 
-void MemoryFriendList::ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) {
+void MemoryFriendList::ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
+                                   AgeForm ageForm) {
   rows.clear();
-  for (const Friend& person : friends) rows.push_back({person.rowid, FriendCells(person, today)});
+  for (const Friend& person : friends) {
+    rows.push_back({person.rowid, FriendCells(person, today, ageForm)});
+  }
   selected.clear();
 }
 
-void MemoryFriendList::PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) {
+void MemoryFriendList::PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
+                                 AgeForm ageForm) {
   auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r.rowid == rowid; });
   if (row == rows.end()) row = rows.insert(rows.end(), Row{});
-  *row = {person.rowid, FriendCells(person, today)};
+  *row = {person.rowid, FriendCells(person, today, ageForm)};
 }
 
 void MemoryFriendList::RemoveFriends(const std::vector<int64_t>& rowids) {

@@ -1,4 +1,4 @@
-// The seam to the friend list: one row of five cells per friend, addressed by the friend's
+// The seam to the friend list: one row of seven cells per friend, addressed by the friend's
 // rowid. The program's view is a list view; tests and the command-line tool keep the cells
 // in memory.
 #pragma once
@@ -9,21 +9,26 @@
 
 #include "reckoning/today.h"
 #include "records/friend.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 
-// Name, stored birthday text, 农历/公历, age (empty for a birthday that could not be read)
-// and contact, as typed.
-std::vector<std::string> FriendCells(const Friend& person, const TodayDates& today);
+// Name, stored birthday text, 农历/公历, age in the given form, 生肖, 星座 (the last three
+// empty for a birthday that could not be read) and contact, as typed.
+std::vector<std::string> FriendCells(const Friend& person, const TodayDates& today,
+                                     AgeForm ageForm);
 
-// Ages count from `today`, given with the friends so that a whole list counts from one day.
+// Ages count from `today`, given with the friends so that a whole list counts from one day,
+// and show in the form given with them.
 class FriendListView {
  public:
   virtual ~FriendListView() = default;
   // Shows these friends in place of the ones shown before, and forgets the selection.
-  virtual void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) = 0;
+  virtual void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
+                           AgeForm ageForm) = 0;
   // Shows the friend in the row of `rowid`, or in a new last row when there is none.
-  virtual void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) = 0;
+  virtual void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
+                         AgeForm ageForm) = 0;
   virtual void RemoveFriends(const std::vector<int64_t>& rowids) = 0;
   // The selected friends, in list order. Asked of the user-interface thread only.
   virtual std::vector<int64_t> SelectedFriends() const = 0;
@@ -36,8 +41,10 @@ class MemoryFriendList : public FriendListView {
     std::vector<std::string> cells;
   };
 
-  void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) override;
-  void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) override;
+  void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
+                   AgeForm ageForm) override;
+  void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
+                 AgeForm ageForm) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
   std::vector<int64_t> SelectedFriends() const override { return selected; }
 

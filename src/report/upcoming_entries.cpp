@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
-#include "reckoning/age.h"
+#include "reckoning/age_forms.h"
 #include "reckoning/fallback_note.h"
 #include "reckoning/next_birthday.h"
 
 namespace memo {
 
 std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
-                                           const TodayDates& today, int daysAhead) {
+                                           const TodayDates& today, int daysAhead,
+                                           AgeForm ageForm) {
   struct Due {
     int days;
     const Friend* person;
@@ -27,9 +28,11 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
   entries.reserve(due.size());
   for (const Due& next : due) {
     const Birthday& birthday = next.person->birthday;
-    entries.push_back(UpcomingEntry{*next.person, next.days, NextBirthdayText(birthday),
-                                    OccurrenceAgeText(birthday, today),
-                                    FallbackNote(birthday, today).value_or("")});
+    // An upcoming birthday was read, so it has ages.
+    const Ages ages = *AgesAtOccurrence(birthday, today);
+    entries.push_back(
+        UpcomingEntry{*next.person, next.days, NextBirthdayText(birthday), AgeInForm(ages, ageForm),
+                      FallbackNote(birthday, today).value_or(""), MilestoneMark(ages, ageForm)});
   }
   return entries;
 }

@@ -7,6 +7,7 @@
 
 #include "reckoning/today.h"
 #include "records/friend.h"
+#include "settings/settings_names.h"
 
 namespace memo {
 
@@ -14,14 +15,17 @@ struct UpcomingEntry {
   Friend person;
   int days = 0;              // 0 today, 1 tomorrow
   std::string nextBirthday;  // "5月3日", "5月12日[闰月]"
-  std::string age;           // reached on that birthday
+  std::string age;           // reached on that birthday, in the chosen form
   std::string note;          // the fallback note when that birthday's year lacks the day
+  std::string mark;          // "（七十大寿）" when that age rounds out a decade, else empty
 };
 
 // The friends whose birthday comes in 0 to daysAhead days, by days, each day's in
-// friend-list order. A birthday that could not be read is never upcoming.
+// friend-list order, with ages in the given form. A birthday that could not be read is never
+// upcoming.
 std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
-                                           const TodayDates& today, int daysAhead);
+                                           const TodayDates& today, int daysAhead,
+                                           AgeForm ageForm = AgeForm::kFullYears);
 
 // What the page, the tray and the report view show: the entries (in the order UpcomingEntries
 // gives) due before daysAhead.

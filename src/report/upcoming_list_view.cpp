@@ -6,8 +6,12 @@ namespace memo {
 
 std::vector<std::string> UpcomingCells(const UpcomingEntry& entry) {
   const Friend& person = entry.person;
-  return {person.name, entry.nextBirthday, person.birthday.calendarName(),
-          entry.age,   person.contact,     CountdownText(entry.days)};
+  return {person.name,
+          entry.nextBirthday,
+          person.birthday.calendarName(),
+          entry.age + entry.mark,
+          person.contact,
+          CountdownText(entry.days)};
 }
 
 }  // namespace memo

@@ -55,8 +55,8 @@ std::string Content(const std::string& content) {
 
 std::string PageLine(const UpcomingEntry& entry) {
   const Friend& person = entry.person;
-  std::string line = EscapeHtml(OneLine(person.name)) + "(" + entry.age + ")&nbsp; " +
-                     person.birthday.calendarName() + entry.nextBirthday + "&nbsp; ";
+  std::string line = EscapeHtml(OneLine(person.name)) + "(" + entry.age + ")" + entry.mark +
+                     "&nbsp; " + person.birthday.calendarName() + entry.nextBirthday + "&nbsp; ";
   if (entry.days > 1) line += "还有" + NumberToText(entry.days) + "天生日&nbsp; ";
   line += "联系方式：" + EscapeHtml(OneLine(person.contact));
   if (!entry.note.empty()) line += ReplaceText(kNoteTemplate, "%注释%", entry.note);

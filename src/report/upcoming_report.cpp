@@ -1,6 +1,7 @@
 #include "report/upcoming_report.h"
 
 #include "datetime/date_time.h"
+#include "records/friend_list.h"
 #include "records/program_files.h"
 #include "report/upcoming_page.h"
 #include "report/upcoming_rtf.h"
@@ -12,10 +13,10 @@ constexpr char kMoreTips[] = "…………………………";
 constexpr size_t kTipLines = 4;
 
 std::string TipLine(const UpcomingEntry& entry) {
-  const std::string name = OneLine(entry.person.name);
-  if (entry.days == 0) return name + "：  今天生日";
-  if (entry.days == 1) return name + "：  明天生日";
-  return name + "还有" + NumberToText(entry.days) + "天过生日";
+  const std::string when = entry.days == 0   ? "：  今天生日"
+                           : entry.days == 1 ? "：  明天生日"
+                                             : "还有" + NumberToText(entry.days) + "天过生日";
+  return OneLine(entry.person.name) + when + entry.mark;
 }
 
 // The lines under the tip's and the balloon's title: the first four shown entries, then a
@@ -40,7 +41,8 @@ int DaysAheadSetting(SettingsStore& settings) {
 void RecomputeUpcoming(const std::vector<Friend>& friends, ReportContext& context) {
   context.daysAhead = DaysAheadSetting(context.settings);
   const TodayDates today = TodayNow();
-  const std::vector<UpcomingEntry> entries = UpcomingEntries(friends, today, context.daysAhead);
+  const std::vector<UpcomingEntry> entries =
+      UpcomingEntries(friends, today, context.daysAhead, ChosenAgeForm(context.settings));
   context.upcomingList.ShowEntries(entries);
   BuildUpcomingReport(context, entries, today);
 }

@@ -69,8 +69,9 @@ Paragraph OneRun(ParagraphAlign align, bool spaced, const RunStyle& style, const
 
 Paragraph Line(const UpcomingEntry& entry) {
   const Friend& person = entry.person;
-  std::u16string text = GbkToUtf16(OneLine(person.name) + "(" + entry.age + ")") + kGap +
-                        GbkToUtf16(person.birthday.calendarName() + entry.nextBirthday) + kGap;
+  std::u16string text = GbkToUtf16(OneLine(person.name) + "(" + entry.age + ")" + entry.mark) +
+                        kGap + GbkToUtf16(person.birthday.calendarName() + entry.nextBirthday) +
+                        kGap;
   if (entry.days > 1) text += GbkToUtf16("还有" + NumberToText(entry.days) + "天生日") + kGap;
   text += GbkToUtf16("联系方式：" + OneLine(person.contact));
   ParagraphWriter writer(ParagraphAlign::kCenter, true);

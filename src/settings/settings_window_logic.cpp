@@ -53,6 +53,8 @@ void SettingsWindowLogic::Load() {
 
   form_.SetTitleText(settings_.ReadText(kTitleSetting));
   if (form_.TitleText().empty()) form_.SetTitleText(kDefaultTitle);
+
+  form_.ChooseAgeForm(AgeFormOf(settings_.ReadNumber(kAgeSetting)));
 }
 
 void SettingsWindowLogic::CheckDays() {
@@ -93,6 +95,10 @@ void SettingsWindowLogic::SavePersonalisationPage() {
     effects_.RemoveTrayIcon();
   }
   settings_.WriteNumber(kPopUpSetting, form_.PopUpBoxChecked() ? 0 : 1);
+  const AgeForm ageForm = form_.ChosenAgeForm();
+  const AgeForm before = AgeFormOf(settings_.ReadNumber(kAgeSetting));
+  settings_.WriteNumber(kAgeSetting, static_cast<int>(ageForm));
+  if (ageForm != before) effects_.AgeFormChanged();
   effects_.SetMainCaption(title);
   form_.Close();
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "settings/settings_names.h"
 #include "settings/settings_store.h"
 
 namespace memo {
@@ -27,6 +28,9 @@ class SettingsForm {
   virtual void SetLogOnBoxChecked(bool checked) = 0;
   virtual std::string TitleText() const = 0;
   virtual void SetTitleText(const std::string& text) = 0;
+  // 年龄显示: the one of ○周岁 ○虚岁 ○两者 checked.
+  virtual AgeForm ChosenAgeForm() const = 0;
+  virtual void ChooseAgeForm(AgeForm form) = 0;
   virtual void Close() = 0;
 };
 
@@ -41,6 +45,8 @@ class SettingsEffects {
   // The days ahead changed: the upcoming list, the page, the tip and the report view count
   // them again.
   virtual void DaysAheadChanged() = 0;
+  // The age form changed: the friend list and the upcoming texts show ages again.
+  virtual void AgeFormChanged() = 0;
   // Whether this copy starts when the user logs on: kept by the system, outside the
   // settings key, and changed by other tools too, so it is asked at each opening.
   virtual bool StartsAtLogOn() = 0;

@@ -196,15 +196,19 @@ LRESULT ListView::OnNotify(NMHDR* header) {
   return 0;
 }
 
-void FriendListControl::ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) {
+void FriendListControl::ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
+                                    AgeForm ageForm) {
   std::vector<ListRow> rows;
   rows.reserve(friends.size());
-  for (const Friend& person : friends) rows.push_back({person.rowid, FriendCells(person, today)});
+  for (const Friend& person : friends) {
+    rows.push_back({person.rowid, FriendCells(person, today, ageForm)});
+  }
   list_.SetRows(std::move(rows));
 }
 
-void FriendListControl::PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) {
-  list_.PutRow(rowid, {person.rowid, FriendCells(person, today)});
+void FriendListControl::PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
+                                  AgeForm ageForm) {
+  list_.PutRow(rowid, {person.rowid, FriendCells(person, today, ageForm)});
 }
 
 void FriendListControl::RemoveFriends(const std::vector<int64_t>& rowids) {

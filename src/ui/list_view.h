@@ -70,8 +70,10 @@ class ListView : public Control {
 class FriendListControl : public FriendListView {
  public:
   explicit FriendListControl(ListView& list) : list_(list) {}
-  void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) override;
-  void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) override;
+  void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
+                   AgeForm ageForm) override;
+  void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
+                 AgeForm ageForm) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
   std::vector<int64_t> SelectedFriends() const override { return list_.SelectedIds(); }
 

@@ -65,12 +65,15 @@ const PageDesign kPageList[] = {
 };
 const ImageStripDesign kPageImages = {IDR_PAGE_ICONS, 18, 18, 3};
 
+// Wide enough for "32岁（虚岁33）" and "70岁（七十大寿）", narrow enough that the default
+// window shows every column without a horizontal scroll bar.
 const ColumnDesign kFriendColumns[] = {
-    {"姓名", 100}, {"出生年月", 180}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150},
+    {"姓名", 100}, {"出生年月", 140}, {"提醒方式", 70}, {"年龄", 105},
+    {"生肖", 40},  {"星座", 60},      {"联系方式", 135},
 };
 const ColumnDesign kUpcomingColumns[] = {
-    {"姓名", 100}, {"生日", 120}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150},
-    {"倒计时", 150},
+    {"姓名", 90},       {"生日", 85},    {"提醒方式", 70}, {"年龄", 175},
+    {"联系方式", 110}, {"倒计时", 110},
 };
 
 const StatusPartDesign kStatusParts[] = {
@@ -79,6 +82,9 @@ const StatusPartDesign kStatusParts[] = {
     {300, "今天日期：", -1},
 };
 const ImageStripDesign kStatusImages = {IDR_STATUS_ICON, 16, 15, 1};
+
+// Far from the sort codes and the exchange codes that share the friend list's menu.
+constexpr int kCopyGreetingCode = 200;
 
 // The sort menu; its top item is never shown, the leaves carry their sort codes. The
 // exchange commands follow 排序方式 in the pop-up.
@@ -96,6 +102,16 @@ const MenuItemDesign kSortMenu[] = {
     {3, "年龄升序",   Code(SortCode::kAgeAscending)},
     {3, "年龄降序",   Code(SortCode::kAgeDescending)},
     {2, "不排序",     Code(SortCode::kStored)},
+};
+
+// After the exchange commands in the friend list's menu.
+const MenuItemDesign kFriendMenuEnd[] = {
+    {1, nullptr,      kNoMenuCode},
+    {1, "复制祝福语", kCopyGreetingCode},
+};
+const MenuItemDesign kUpcomingMenu[] = {
+    {0, "最近生日",   kNoMenuCode},
+    {1, "复制祝福语", kCopyGreetingCode},
 };
 
 // Further groups of commands go between these two parts, each after a separator: the
@@ -121,6 +137,11 @@ std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_
   AppendExchangeItems(menu, 1);
   menu.insert(menu.end(), end, end + endCount);
   return menu;
+}
+
+// 复制祝福语 is offered only on a friend's row.
+MenuCodeFilter GreetingNeedsAFriend(int64_t friendId) {
+  return [friendId](int code) { return code != kCopyGreetingCode || friendId != 0; };
 }
 
 }  // namespace
@@ -154,12 +175,23 @@ void MainWindow::BindEvents() {
   FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
   FriendList().onRightButtonDown = [this] {
     static const std::vector<MenuItemDesign> menu =
-        WithExchangeItems(kSortMenu, CountOf(kSortMenu));
+        WithExchangeItems(kSortMenu, CountOf(kSortMenu), kFriendMenuEnd, CountOf(kFriendMenuEnd));
     const int current = Code(operations_.CurrentSortCode());
-    const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size(), nullptr,
-                                   [current](int leaf) { return leaf == current; });
-    if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
+    const int64_t friendId = FriendList().CurrentId();
+    const int code =
+        ShowPopupMenu(form_.Handle(), menu.data(), menu.size(), GreetingNeedsAFriend(friendId),
+                      [current](int leaf) { return leaf == current; });
+    if (code == kCopyGreetingCode) {
+      operations_.OnCopyGreeting(friendId);
+    } else if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
       operations_.OnSortMenu(static_cast<SortCode>(code));
+    }
+  };
+  UpcomingList().onRightButtonDown = [this] {
+    const int64_t friendId = UpcomingList().CurrentId();
+    if (ShowPopupMenu(form_.Handle(), kUpcomingMenu, CountOf(kUpcomingMenu),
+                      GreetingNeedsAFriend(friendId)) == kCopyGreetingCode) {
+      operations_.OnCopyGreeting(friendId);
     }
   };
 }

@@ -34,6 +34,8 @@ class MainWindowOperations : public ExchangeOperations {
   // The order the friend list is shown in, checked in the sort menu.
   virtual SortCode CurrentSortCode() = 0;
   virtual void OnTrayMenu(main_window::TrayMenuItem item) = 0;
+  // 复制祝福语 on a friend of either list; 0 when no row is current.
+  virtual void OnCopyGreeting(int64_t rowid) = 0;
 };
 
 // Pages of the page control.

@@ -30,6 +30,10 @@ const ControlDesign kControls[] = {
   {Title,            Type::EditBox,  "",                        {97,  40,  152, 20},  Tab,           kPersonalPage, kNoTabOrder, CentredText},
   {TrayBox,          Type::CheckBox, "显示托盘图标",            {16,  72,  136, 24},  Tab,           kPersonalPage},
   {PopUpBox,         Type::CheckBox, "弹出生日信息",            {144, 72,  112, 24},  Tab,           kPersonalPage, kNoTabOrder, Disabled},
+  {AgeLabel,         Type::Label,    "年龄显示：",              {16,  100, 64,  16},  Tab,           kPersonalPage, kNoTabOrder, CompactFont},
+  {FullYears,        Type::RadioBox, "周岁",                    {80,  98,  56,  18},  Tab,           kPersonalPage},
+  {Nominal,          Type::RadioBox, "虚岁",                    {136, 98,  56,  18},  Tab,           kPersonalPage},
+  {BothAges,         Type::RadioBox, "两者",                    {192, 98,  56,  18},  Tab,           kPersonalPage},
   {SavePersonal,     Type::Button,   "确定",                    {96,  120, 88,  24},  Tab,           kPersonalPage, kNoTabOrder, DefaultButton},
   {CancelPersonal,   Type::Button,   "取消",                    {200, 120, 88,  24},  Tab,           kPersonalPage, kNoTabOrder, CancelButton},
   {About,            Type::Label,    kAboutText,                 {56,  64,  184, 48},  Tab,           kAboutPage},
@@ -120,6 +124,15 @@ std::string SettingsWindow::TitleText() const {
 }
 void SettingsWindow::SetTitleText(const std::string& text) {
   form_.Get<EditBox>(Title).SetText(text);
+}
+AgeForm SettingsWindow::ChosenAgeForm() const {
+  if (form_.Get<RadioBox>(Nominal).Checked()) return AgeForm::kNominal;
+  return form_.Get<RadioBox>(BothAges).Checked() ? AgeForm::kBoth : AgeForm::kFullYears;
+}
+void SettingsWindow::ChooseAgeForm(AgeForm form) {
+  form_.Get<RadioBox>(FullYears).SetChecked(form == AgeForm::kFullYears);
+  form_.Get<RadioBox>(Nominal).SetChecked(form == AgeForm::kNominal);
+  form_.Get<RadioBox>(BothAges).SetChecked(form == AgeForm::kBoth);
 }
 void SettingsWindow::Close() {
   form_.Close();

@@ -35,6 +35,8 @@ class SettingsWindow : private SettingsForm {
   void SetLogOnBoxChecked(bool checked) override;
   std::string TitleText() const override;
   void SetTitleText(const std::string& text) override;
+  AgeForm ChosenAgeForm() const override;
+  void ChooseAgeForm(AgeForm form) override;
   void Close() override;
 
   mutable Form form_;

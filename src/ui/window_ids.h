@@ -65,6 +65,10 @@ enum ControlId : int {
   CancelPersonal,  // 按钮4
   About,           // 标签2
   LogOnBox,        // 选择框3
+  AgeLabel,        // 年龄显示：
+  FullYears,       // ○周岁
+  Nominal,         // ○虚岁
+  BothAges,        // ○两者
 };
 }  // namespace settings_window
 

@@ -2,7 +2,7 @@
 """Reads the calendar that birthday-memo-cli exports with another iCalendar library (Debian's
 python3-icalendar, and python3-dateutil for the yearly rules) and holds every event against
 the program's own day counts: on the day of each event the tool must say the birthday is
-today, and the title must carry the age of that year.
+today, and the title must carry the age of that year and the mark of a 整寿.
 
 usage: check_calendar.py CLI
 """
@@ -49,19 +49,35 @@ def birth_year(text):
     return int(re.match(r"(\d+)年", text).group(1))
 
 
+TENS = ["", "十", "二十", "三十", "四十", "五十", "六十", "七十", "八十", "九十", "百岁",
+        "一百一十", "一百二十"]
+
+
+def milestone_mark(age):
+    """The mark a title carries for a birthday that rounds out a decade."""
+    if age == 1:
+        return "（一周岁）"
+    if age % 10 or not 10 <= age <= 120:
+        return ""
+    return f"（{TENS[age // 10]}{'岁整生日' if age < 60 else '大寿'}）"
+
+
 def check_concrete(path, problems):
     calendar = icalendar.Calendar.from_ical(open(path, "rb").read())
     by_name = {name: (text, lunar, contact) for name, text, lunar, contact in FRIENDS}
-    uids, counts, counted = set(), {}, []
+    uids, counts, counted, marks = set(), {}, [], 0
     events = [c for c in calendar.walk() if c.name == "VEVENT"]
     pool = concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2)
     for event in events:
         summary = str(event["SUMMARY"])
-        match = re.fullmatch(r"(.*)的(\d+)岁生日(（农历.*）)?", summary, re.S)
+        match = re.fullmatch(r"(.*)的(\d+)岁生日((?:（(?!农历)[^（）]*）)?)(（农历.*）)?", summary, re.S)
         if not match or match.group(1) not in by_name:
             problems.append(f"unknown title {summary!r}")
             continue
         name, age = match.group(1), int(match.group(2))
+        if match.group(3) != milestone_mark(age):
+            problems.append(f"{summary}: the mark of age {age} is {milestone_mark(age)!r}")
+        marks += bool(match.group(3))
         text, lunar, contact = by_name[name]
         day = event["DTSTART"].dt
         iso = day.isoformat()
@@ -88,6 +104,8 @@ def check_concrete(path, problems):
             problems.append(f"{summary} on {iso}: the program counts {days.result().strip()} days")
     if len(uids) != len(events):
         problems.append("identifiers repeat")
+    if marks == 0:
+        problems.append("no title marks a 整寿")
     for name, text, lunar, _ in FRIENDS:
         first = LUNAR_YEAR_TODAY if lunar else int(TODAY[:4])
         expected = sum(1 for y in range(first, first + YEARS) if y > birth_year(text))

@@ -79,8 +79,10 @@ TEST(ContentLines, EscapesText) {
 
 class CalendarTest : public ::testing::Test {
  protected:
-  CalendarFile Write(const std::vector<Friend>& friends, int years, bool rules = false) {
+  CalendarFile Write(const std::vector<Friend>& friends, int years, bool rules = false,
+                     AgeForm ageForm = AgeForm::kFullYears) {
     CalendarOptions options;
+    options.ageForm = ageForm;
     options.today = TodayDates(MakeDateTime(2012, 6, 10), LunarDate{2012, 4, 21, true});
     options.years = years;
     options.rules = rules;
@@ -110,14 +112,32 @@ TEST_F(CalendarTest, EventsOfASpanOnTheProgramsDays) {
              "20120630", "20130619", "20120321", "20130409"}));  // both years' 2月 have 29 days
   EXPECT_EQ(Values(lines, "DTEND;VALUE=DATE")[1], "20130301");
   const Lines summaries = Values(lines, "SUMMARY");
-  EXPECT_EQ(summaries[0], u8"甲的20岁生日");
+  EXPECT_EQ(summaries[0], u8"甲的20岁生日（二十岁整生日）");
   EXPECT_EQ(summaries[2], u8"乙的41岁生日（农历闰四月三十）");
   EXPECT_EQ(summaries[5], u8"丙的23岁生日（农历五月十二）");
-  EXPECT_EQ(summaries[6], u8"李四的60岁生日（农历二月三十）");
+  EXPECT_EQ(summaries[6], u8"李四的60岁生日（六十大寿）（农历二月三十）");
   EXPECT_EQ(Values(lines, "DESCRIPTION")[0], u8"联系方式：13800000000\\n生于1992年");
-  EXPECT_EQ(Values(lines, "DESCRIPTION")[1], u8"甲的20岁生日");  // the alarm's
+  EXPECT_EQ(Values(lines, "DESCRIPTION")[1], u8"甲的20岁生日（二十岁整生日）");  // the alarm's
   EXPECT_EQ(Values(lines, "TRIGGER")[0], "-P10D");
   EXPECT_EQ(Values(lines, "DTSTAMP")[0], "20120610T083005Z");
+}
+
+// A 虚岁 60 comes a year before the 周岁 60; 两者 marks the 周岁's.
+TEST_F(CalendarTest, TitlesInTheChosenAgeFormWithItsMilestones) {
+  const struct {
+    AgeForm form;
+    Lines titles;
+  } cases[] = {
+      {AgeForm::kNominal,
+       {u8"李四的虚岁60生日（六十大寿）（农历三月初一）", u8"李四的虚岁61生日（农历三月初一）"}},
+      {AgeForm::kBoth,
+       {u8"李四的59岁（虚岁60）生日（农历三月初一）",
+        u8"李四的60岁（虚岁61）生日（六十大寿）（农历三月初一）"}},
+  };
+  for (const auto& c : cases) {
+    const CalendarFile file = Write({Person("李四", "1953年3月1日", true)}, 2, false, c.form);
+    EXPECT_EQ(Values(Unfolded(file.bytes), "SUMMARY"), c.titles) << static_cast<int>(c.form);
+  }
 }
 
 TEST_F(CalendarTest, IdentifiersStayTheSameAcrossExports) {

@@ -88,7 +88,7 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
   const std::string today = "--today 2013-04-30 ";
   auto add = RunCli(today + "add" + db + u8"甲 1980年5月3日 solar 123");
   EXPECT_EQ(add.exitCode, 0);
-  EXPECT_EQ(add.out, u8"甲\t1980年5月3日\t公历\t33岁\t123\n");
+  EXPECT_EQ(add.out, u8"甲\t1980年5月3日\t公历\t33岁\t猴\t金牛座\t123\n");
   RunCli(today + "add" + db + u8"王五 1990年5月8日[闰月] lunar");
   RunCli(today + "add" + db + u8"'<b>' 1980年4月30日 solar 'a&b'");
   RunCli(today + "add" + db + u8"乙 1980年5月10日 lunar");
@@ -96,12 +96,18 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
   EXPECT_EQ(RunCli(today + "add" + db + u8"丙 1980年2月3日 both").exitCode, 2);
 
   EXPECT_EQ(RunCli(today + "list" + db).out,
-            u8"甲\t1980年5月3日\t公历\t33岁\t123\n"
-            u8"王五\t1990年5月8日[闰月]\t农历\t23岁\t\n"
-            u8"<b>\t1980年4月30日\t公历\t33岁\ta&b\n"
-            u8"乙\t1980年5月10日\t农历\t33岁\t\n");
+            u8"甲\t1980年5月3日\t公历\t33岁\t猴\t金牛座\t123\n"
+            u8"王五\t1990年5月8日[闰月]\t农历\t23岁\t马\t巨蟹座\t\n"
+            u8"<b>\t1980年4月30日\t公历\t33岁\t猴\t金牛座\ta&b\n"
+            u8"乙\t1980年5月10日\t农历\t33岁\t猴\t巨蟹座\t\n");
+  // 虚岁: lunar 2013 − lunar 1980 + 1.
+  const std::string both = RunCli(today + "list" + db + u8"--age 两者").out;
+  EXPECT_EQ(both.substr(0, both.find('\n')),
+            u8"甲\t1980年5月3日\t公历\t33岁（虚岁34）\t猴\t金牛座\t123");
+  EXPECT_EQ(RunCli(today + "list" + db + "--age 3").exitCode, 2);
   const auto sorted = RunCli(today + "list" + db + "--sort 1");
-  EXPECT_EQ(sorted.out.substr(0, sorted.out.find('\n')), u8"<b>\t1980年4月30日\t公历\t33岁\ta&b");
+  EXPECT_EQ(sorted.out.substr(0, sorted.out.find('\n')),
+            u8"<b>\t1980年4月30日\t公历\t33岁\t猴\t金牛座\ta&b");
 
   // Lunar 2013-5-8 and 5-10 are 2013-06-15 and 06-17, 46 and 48 days away; the upcoming
   // list goes by days.
@@ -126,11 +132,33 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
 
   EXPECT_EQ(RunCli(today + "delete" + db + "2 0").exitCode, 0);
   EXPECT_EQ(RunCli(today + "list" + db).out,
-            u8"王五\t1990年5月8日[闰月]\t农历\t23岁\t\n"
-            u8"乙\t1980年5月10日\t农历\t33岁\t\n");
+            u8"王五\t1990年5月8日[闰月]\t农历\t23岁\t马\t巨蟹座\t\n"
+            u8"乙\t1980年5月10日\t农历\t33岁\t猴\t巨蟹座\t\n");
   EXPECT_EQ(RunCli(today + "delete" + db + "2").exitCode, 1);
   EXPECT_EQ(RunCli(today + "delete" + db + "x").exitCode, 2);
   EXPECT_EQ(RunCli("list --db").exitCode, 2);
+}
+
+TEST(CliRecords, ZodiacAgeFormsAndGreetings) {
+  EXPECT_EQ(RunCli(u8"zodiac 2024年2月9日 2024年2月10日 garbage").out,
+            u8"兔\t水瓶座\n龙\t水瓶座\n\t\n");
+  EXPECT_EQ(RunCli(u8"zodiac --lunar 2023年12月30日").out, u8"兔\t水瓶座\n");
+  EXPECT_EQ(RunCli("zodiac").exitCode, 2);
+
+  testing::TempFolder folder;
+  const std::string db = " --db " + folder.path() + " ";
+  const std::string today = "--today 2025-05-30 ";
+  RunCli(today + "add" + db + u8"王奶奶 1955年6月1日 solar");
+  EXPECT_EQ(RunCli(today + "upcoming" + db + u8"--age 虚岁").out,
+            u8"王奶奶\t6月1日\t公历\t虚岁71\t\t还有2天过生日\n");
+  EXPECT_EQ(RunCli(today + "report" + db).out,
+            u8"最近1将要过生日：\n王奶奶还有2天过生日（七十大寿）\n");
+  EXPECT_EQ(RunCli(today + "greeting" + db + "0").out,
+            u8"祝王奶奶七十大寿快乐，福如东海，寿比南山！\n");
+  testing::WriteFileBytes(folder.File(u8"祝福语.txt"), u8"[整寿]\n%姓名%，%寿%！\n");
+  EXPECT_EQ(RunCli(today + "greeting" + db + "0").out, u8"王奶奶，七十大寿！\n");
+  EXPECT_EQ(RunCli(today + "greeting" + db + "1").exitCode, 1);
+  EXPECT_EQ(RunCli(today + "greeting" + db + "x").exitCode, 2);
 }
 
 TEST(CliRecords, FolderWithoutADatabaseFile) {
@@ -150,7 +178,7 @@ TEST(CliRecords, AddTakesEveryDateAndPrintsOnlyWhatItStored) {
   const std::string add = "--today 2013-04-30 add --db " + folder.path() + " ";
   const auto first = RunCli(add + u8"甲 100年1月1日 solar");
   EXPECT_EQ(first.exitCode, 0);
-  EXPECT_EQ(first.out, u8"甲\t100年1月1日\t公历\t1913岁\t\n");
+  EXPECT_EQ(first.out, u8"甲\t100年1月1日\t公历\t1913岁\t\t摩羯座\t\n");
   EXPECT_EQ(RunCli(add + u8"乙 9999年12月31日 solar").exitCode, 0);
   const auto late = RunCli(add + u8"丙 9999年12月31日23时59分59秒 solar");
   EXPECT_EQ(late.exitCode, 2);
@@ -218,10 +246,10 @@ TEST(CliRecords, UnreadableBirthdaysAreListedButNeverUpcoming) {
   sqlite3_close(connection);
 
   EXPECT_EQ(RunCli(today + "list" + db).out,
-            u8"好\t1980年1月1日\t公历\t33岁\t\n"
-            u8"坏\tgarbage\t公历\t\t\n"
-            u8"空\t\t农历\t\t\n"
-            u8"闰\t2013年2月29日\t公历\t\t\n");
+            u8"好\t1980年1月1日\t公历\t33岁\t羊\t摩羯座\t\n"
+            u8"坏\tgarbage\t公历\t\t\t\t\n"
+            u8"空\t\t农历\t\t\t\t\n"
+            u8"闰\t2013年2月29日\t公历\t\t\t\t\n");
   EXPECT_EQ(RunCli(today + "upcoming" + db + "--days 400").out,
             u8"好\t1月1日\t公历\t33岁\t\t今天生日\n");
   EXPECT_EQ(RunCli(today + "report" + db).out, u8"最近1将要过生日：\n好：  今天生日\n");

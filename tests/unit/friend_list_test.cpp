@@ -107,14 +107,14 @@ TEST_F(FriendListTest, ColumnsAndAges) {
 
   EXPECT_EQ(LoadFriendList(context, 0), 10);
   ASSERT_EQ(friends.rows.size(), 10u);
-  EXPECT_EQ(Row(0), (Names{"张伟", "1980年5月3日", "公历", "32岁", "123"}));
+  EXPECT_EQ(Row(0), (Names{"张伟", "1980年5月3日", "公历", "32岁", "猴", "金牛座", "123"}));
   // Lunar ages count from today's lunar year: 2012-01-01 is in lunar 2011.
-  EXPECT_EQ(Row(3), (Names{"王五", "1990年5月8日[闰月]", "农历", "21岁", "qq"}));
+  EXPECT_EQ(Row(3), (Names{"王五", "1990年5月8日[闰月]", "农历", "21岁", "马", "巨蟹座", "qq"}));
   EXPECT_EQ(friends.rows[5].cells[3], "32岁");  // whether or not the birthday has passed
-  EXPECT_EQ(Row(6), (Names{"孙八", "garbage", "公历", "", ""}));
-  EXPECT_EQ(Row(7), (Names{"孙八", "", "公历", "", ""}));
-  EXPECT_EQ(Row(8), (Names{"孙八", "2013年2月29日", "公历", "", ""}));
-  EXPECT_EQ(Row(9), (Names{"周九", "1980年2月30日", "农历", "31岁", ""}));
+  EXPECT_EQ(Row(6), (Names{"孙八", "garbage", "公历", "", "", "", ""}));
+  EXPECT_EQ(Row(7), (Names{"孙八", "", "公历", "", "", "", ""}));
+  EXPECT_EQ(Row(8), (Names{"孙八", "2013年2月29日", "公历", "", "", "", ""}));
+  EXPECT_EQ(Row(9), (Names{"周九", "1980年2月30日", "农历", "31岁", "猴", "", ""}));
   On(2012, 12, 31);
   LoadFriendList(context, 0);
   EXPECT_EQ(friends.rows[5].cells[3], "32岁");
@@ -204,7 +204,7 @@ TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   const std::optional<Birthday> solar = SolarBirthdayOfDate(MakeDateTime(2012, 6, 1, 13));
   ASSERT_TRUE(solar);
   AddFriend(context, Friend{0, "钱七", *solar, ""});
-  EXPECT_EQ(Row(0), (Names{"王五", "1990年5月8日[闰月]", "农历", "22岁", ""}));
+  EXPECT_EQ(Row(0), (Names{"王五", "1990年5月8日[闰月]", "农历", "22岁", "马", "巨蟹座", ""}));
   EXPECT_EQ(Row(2)[1], "2012年6月1日");
   EXPECT_EQ(statusBar.parts[1], "当前记录数：3");
   std::vector<Friend> stored = Stored();
@@ -229,7 +229,7 @@ TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   const Names edited = Row(2);
   LoadFriendList(context, 1);
   EXPECT_EQ(Row(2), edited);
-  EXPECT_EQ(edited, (Names{"王五", "1991年5月8日", "农历", "21岁", "新"}));
+  EXPECT_EQ(edited, (Names{"王五", "1991年5月8日", "农历", "21岁", "羊", "双子座", "新"}));
   EXPECT_EQ(friends.rows.size(), 3u);
   EXPECT_TRUE(errors.texts.empty());
 }

@@ -19,7 +19,7 @@ inline std::vector<memo::UpcomingEntry> SampleUpcomingEntries() {
                         const char* contact, int days, const char* next, const char* age,
                         const char* note) {
     return memo::UpcomingEntry{
-        {rowid, name, memo::ReadBirthday(birthday, lunar), contact}, days, next, age, note};
+        {rowid, name, memo::ReadBirthday(birthday, lunar), contact}, days, next, age, note, ""};
   };
   return {entry(1, "张三", "1979年4月15日", false, "13800000000", 0, "4月15日", "33岁", ""),
           entry(2, "李四", "1984年3月30日", true, "li@example.com", 0, "3月30日", "28岁",

@@ -2,6 +2,7 @@
 // the real controls (setting the days text raises the change event) and the in-memory store.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ class FakeSettingsForm : public SettingsForm {
   void SetLogOnBoxChecked(bool checked) override { logOnChecked = checked; }
   std::string TitleText() const override { return title; }
   void SetTitleText(const std::string& text) override { title = text; }
+  AgeForm ChosenAgeForm() const override { return ageForm; }
+  void ChooseAgeForm(AgeForm form) override { ageForm = form; }
   void Close() override { closed = true; }
 
   // Typing replaces the text through the same change event.
@@ -45,6 +48,7 @@ class FakeSettingsForm : public SettingsForm {
   bool popUpEnabled = false;
   bool logOnChecked = false;
   std::string title;
+  AgeForm ageForm = AgeForm::kNominal;  // none checked reads as 周岁; a stale mark must go
   bool closed = false;
 };
 
@@ -54,6 +58,7 @@ class RecordingEffects : public SettingsEffects {
   void ShowTrayIcon() override { calls.push_back("show-icon"); }
   void RemoveTrayIcon() override { calls.push_back("remove-icon"); }
   void DaysAheadChanged() override { calls.push_back("upcoming-pass"); }
+  void AgeFormChanged() override { calls.push_back("ages"); }
   bool StartsAtLogOn() override { return startsAtLogOn; }
   void SetStartAtLogOn(bool on) override {
     startsAtLogOn = on;
@@ -236,6 +241,35 @@ TEST(SettingsWindow, SavePersonalisationPageStoresAppliesAndCloses) {
   hidden.form.trayChecked = true;
   hidden.logic.TrayBoxClicked();
   EXPECT_TRUE(hidden.form.popUpEnabled);
+}
+
+// 年龄显示 loads as stored (周岁 when missing or unknown); only a change shows the ages again.
+TEST(SettingsWindow, AgeFormLoadsAndSavesWithThePersonalisationPage) {
+  const struct {
+    int stored;  // -1: missing
+    AgeForm shown;
+    AgeForm chosen;
+    bool changed;
+  } cases[] = {
+      {-1, AgeForm::kFullYears, AgeForm::kFullYears, false},
+      {-1, AgeForm::kFullYears, AgeForm::kBoth, true},
+      {1, AgeForm::kNominal, AgeForm::kNominal, false},
+      {2, AgeForm::kBoth, AgeForm::kFullYears, true},
+      {7, AgeForm::kFullYears, AgeForm::kNominal, true},
+  };
+  for (const auto& c : cases) {
+    SettingsWindowFixture window;
+    if (c.stored >= 0) window.store.WriteNumber(kAgeSetting, c.stored);
+    window.logic.Load();
+    EXPECT_EQ(window.form.ageForm, c.shown) << c.stored;
+    window.form.ageForm = c.chosen;
+    window.logic.SaveReminderPage();
+    EXPECT_EQ(window.store.ReadNumber(kAgeSetting, -1), c.stored) << "the other page";
+    window.logic.SavePersonalisationPage();
+    EXPECT_EQ(AgeFormOf(window.store.ReadNumber(kAgeSetting)), c.chosen) << c.stored;
+    const auto& calls = window.effects.calls;
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "ages"), c.changed ? 1 : 0) << c.stored;
+  }
 }
 
 }  // namespace

@@ -73,6 +73,30 @@ TEST_F(UpcomingReportTest, WorkedExampleByteForByte) {
   EXPECT_TRUE(tray.balloons[0].hideAfterTimeout);
 }
 
+// The chosen age form and the 整寿 mark reach the list, the page, the report view, the tip
+// and the balloon.
+TEST_F(UpcomingReportTest, AgesInTheChosenFormWithTheirMarksInEveryOutput) {
+  On(2025, 5, 30);
+  Friend("王奶奶", "1955年6月1日", false);
+  Friend("甲", "1990年6月2日", false);
+  settings.WriteNumber(kAgeSetting, 2);  // 两者
+  Recompute();
+  EXPECT_EQ(Column(3), (Texts{"70岁（虚岁71）（七十大寿）", "35岁（虚岁36）"}));
+  EXPECT_NE(Page().find("王奶奶(70岁（虚岁71）)（七十大寿）&nbsp;"), std::string::npos);
+  ASSERT_EQ(reportView.shown.size(), 1u);
+  // 七十大寿
+  EXPECT_NE(reportView.shown[0].find("\\u19971?\\u21313?\\u22823?\\u23551?"), std::string::npos);
+  const std::string lines = "王奶奶还有2天过生日（七十大寿）\r\n甲还有3天过生日\r\n";
+  EXPECT_EQ(tray.tips, (Texts{"最近2将要过生日：\r\n" + lines}));
+  ASSERT_EQ(tray.balloons.size(), 1u);
+  EXPECT_EQ(tray.balloons[0].text, lines);
+
+  settings.WriteNumber(kAgeSetting, 1);  // 虚岁: 71 is no 整寿
+  Recompute();
+  EXPECT_EQ(Column(3), (Texts{"虚岁71", "虚岁36"}));
+  EXPECT_EQ(Page().find("大寿"), std::string::npos);
+}
+
 TEST(UpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
   const std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
   EXPECT_EQ(UpcomingPageBody(ShownEntries(entries, 10), memo_test::SampleToday()),

@@ -55,7 +55,7 @@ TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
   HWND status = GetDlgItem(main, memo::ui::main_window::Status);
   EXPECT_EQ(StatusPartEdges(program.Process(), status), (std::vector<int>{345, 570, 1020}));
   HWND list = GetDlgItem(main, memo::ui::main_window::FriendList);
-  EXPECT_EQ(ListColumns(program.Process(), list)[1].width, 270);
+  EXPECT_EQ(ListColumns(program.Process(), list)[1].width, 210);
   Sleep(300);
   SaveScreenshot("main-window-144-dpi");
   EXPECT_EQ(program.Close(), 0);

@@ -331,7 +331,7 @@ TEST(FriendEditing, AnOpenEditWritesOnlyItsOwnFriend) {
   ClickControl(GetDlgItem(window, ids::Save));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   EXPECT_EQ(ListColumn(program, list, 0), WideNames({"王五", "张三", "赵六"}));
-  EXPECT_EQ(ListColumn(program, list, 4), WideNames({"新号码", "", ""}));
+  EXPECT_EQ(ListColumn(program, list, 6), WideNames({"新号码", "", ""}));
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_TRUE(ListCell(program.Process(), upcoming, 0, 0) == Wide("王五"));
   std::vector<TableFriend> table = ReadTable(program.Folder());

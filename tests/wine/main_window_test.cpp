@@ -70,14 +70,20 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
     std::vector<std::pair<const char*, int>> columns;
   } lists[] = {
       {ids::FriendList,
-       {{"姓名", 100}, {"出生年月", 180}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150}}},
-      {ids::UpcomingList,
        {{"姓名", 100},
-        {"生日", 120},
-        {"提醒方式", 100},
-        {"年龄", 60},
-        {"联系方式", 150},
-        {"倒计时", 150}}},
+        {"出生年月", 140},
+        {"提醒方式", 70},
+        {"年龄", 105},
+        {"生肖", 40},
+        {"星座", 60},
+        {"联系方式", 135}}},
+      {ids::UpcomingList,
+       {{"姓名", 90},
+        {"生日", 85},
+        {"提醒方式", 70},
+        {"年龄", 175},
+        {"联系方式", 110},
+        {"倒计时", 110}}},
   };
   for (const ListDesign& design : lists) {
     SCOPED_TRACE(design.id);

@@ -3,6 +3,7 @@
 //   next TEXT... [--lunar]     its month-day text for the upcoming list
 //   countdown N                the countdown text of N days
 //   note MONTHDAY... [--lunar] "due", a tab and the fallback note; or "not due"
+//   zodiac TEXT... [--lunar]   the 生肖, a tab and the 星座 of the birth date
 // A text is read as the program reads a stored birthday of that calendar (for `next`, a text
 // with the leap mark always as a lunar one); a text that is no date counts as 1月1日.
 #include <optional>
@@ -11,6 +12,7 @@
 #include "cli.h"
 #include "datetime/date_time.h"
 #include "datetime/gbk_text.h"
+#include "reckoning/birth_signs.h"
 #include "reckoning/birthday.h"
 #include "reckoning/fallback_note.h"
 #include "reckoning/next_birthday.h"
@@ -85,10 +87,23 @@ int NoteCommand(const Arguments& input) {
   return 0;
 }
 
+// Unlike the counting commands, a text that is no date has no signs: both are empty.
+int ZodiacCommand(const Arguments& input) {
+  Arguments args = input;
+  const bool lunar = TakeFlag(args, "--lunar");
+  if (args.empty()) return Usage();
+  for (const std::string& text : args) {
+    const Birthday birthday = ReadBirthday(text, lunar);
+    PrintLine(ZodiacOfBirth(birthday) + "\t" + StarSignOfBirth(birthday));
+  }
+  return 0;
+}
+
 const CommandRegistrar days("days", "days TEXT... [--lunar]", DaysCommand);
 const CommandRegistrar next("next", "next TEXT... [--lunar]", NextCommand);
 const CommandRegistrar countdown("countdown", "countdown N", CountdownCommand);
 const CommandRegistrar note("note", "note MONTHDAY... [--lunar]", NoteCommand);
+const CommandRegistrar zodiac("zodiac", "zodiac TEXT... [--lunar]", ZodiacCommand);
 
 }  // namespace
 }  // namespace memo::cli

@@ -1,18 +1,23 @@
 // The friend list of a data folder on the command line, as the program builds it from
 // FOLDER/config.mdb (created empty when missing):
-//   list --db DIR [--sort CODE]            the friend list, five columns a line
-//   upcoming --db DIR [--days N]           the upcoming list after the upcoming pass
-//   report --db DIR [--days N] [--out FILE]
+//   list --db DIR [--sort CODE] [--age FORM]
+//                                          the friend list, seven columns a line
+//   upcoming --db DIR [--days N] [--age FORM]
+//                                          the upcoming list after the upcoming pass
+//   report --db DIR [--days N] [--age FORM] [--out FILE]
 //                                          writes the page (default DIR/最近生日.html) and
 //                                          prints the tray tip, its CR LF as line breaks
+//   greeting --db DIR ROW [--age FORM]     the greeting "复制祝福语" copies for a row, from
+//                                          DIR/祝福语.txt when there is one
 //   add --db DIR NAME BIRTHDAY-TEXT solar|lunar [CONTACT]
 //                                          stores a friend as the add window does and
 //                                          prints its list row once it is stored; a text
 //                                          that names no date (for a lunar one: no day of
 //                                          lunar 1901..2048) ends the command with 2
 //   delete --db DIR ROW...                 deletes friend-list rows (from 0, stored order)
-// Lists are in stored order unless --sort says otherwise. Data-access errors go to
-// standard error and end the command with 1.
+// Lists are in stored order unless --sort says otherwise; ages are shown in the FORM 周岁
+// (the default), 虚岁 or 两者. Data-access errors go to standard error and end the command
+// with 1.
 #include <algorithm>
 
 #include "cli.h"
@@ -20,6 +25,7 @@
 #include "reckoning/lunar_days.h"
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
+#include "report/greetings.h"
 #include "report/upcoming_report.h"
 #include "settings/settings_names.h"
 
@@ -74,6 +80,18 @@ bool TakeCommon(Arguments& args, std::string& directory, const char* name, int& 
   return ok && !directory.empty();
 }
 
+// Takes "--age FORM" into the session's settings, as the settings window stores it; false for
+// an unknown form.
+bool TakeAgeForm(Arguments& args, Session& session) {
+  static const char* const kFormNames[] = {"周岁", "虚岁", "两者"};
+  bool ok = true;
+  const std::string name = TakeOption(args, "--age", kFormNames[0], ok);
+  const auto* const found = std::find(std::begin(kFormNames), std::end(kFormNames), name);
+  if (!ok || found == std::end(kFormNames)) return false;
+  session.settings.WriteNumber(kAgeSetting, static_cast<int>(found - std::begin(kFormNames)));
+  return true;
+}
+
 void PrintCells(const std::vector<std::string>& cells) {
   std::string line = cells.front();
   for (size_t c = 1; c < cells.size(); ++c) line += "\t" + cells[c];
@@ -84,8 +102,11 @@ int ListCommand(const Arguments& input) {
   Arguments args = input;
   std::string directory;
   int sortCode = 0;
-  if (!TakeCommon(args, directory, "--sort", sortCode) || !args.empty()) return Usage();
   Session session;
+  if (!TakeCommon(args, directory, "--sort", sortCode) || !TakeAgeForm(args, session) ||
+      !args.empty()) {
+    return Usage();
+  }
   if (!session.Load(directory, sortCode)) return 1;
   for (const MemoryFriendList::Row& row : session.friendList.rows) PrintCells(row.cells);
   return 0;
@@ -95,7 +116,7 @@ int ListCommand(const Arguments& input) {
 bool PrepareUpcoming(Arguments& args, Session& session, bool& usage) {
   std::string directory;
   int days = kDefaultDaysAhead;
-  usage = !TakeCommon(args, directory, "--days", days);
+  usage = !TakeCommon(args, directory, "--days", days) || !TakeAgeForm(args, session);
   if (usage) return false;
   session.settings.WriteNumber(kDaysSetting, days);
   return session.Load(directory);
@@ -106,9 +127,9 @@ int UpcomingCommand(const Arguments& input) {
   Session session;
   bool usage = false;
   if (!PrepareUpcoming(args, session, usage) || !args.empty()) return usage ? Usage() : 1;
-  const int daysAhead = DaysAheadSetting(session.settings);
   for (const UpcomingEntry& entry :
-       UpcomingEntries(session.records.friends, TodayNow(), daysAhead)) {
+       UpcomingEntries(session.records.friends, TodayNow(), DaysAheadSetting(session.settings),
+                       ChosenAgeForm(session.settings))) {
     PrintCells(UpcomingCells(entry));
   }
   return 0;
@@ -171,6 +192,31 @@ int AddCommand(const Arguments& input) {
   return 0;
 }
 
+// Reads ROW (from 0, stored order) as a row of the loaded list; prints why not.
+const Friend* FriendOfRow(const Session& session, int row) {
+  const std::vector<Friend>& friends = session.records.friends;
+  if (row >= 0 && row < static_cast<int>(friends.size())) return &friends[row];
+  PrintError("没有这一行：" + NumberToText(row));
+  return nullptr;
+}
+
+int GreetingCommand(const Arguments& input) {
+  Arguments args = input;
+  std::string directory;
+  int row = 0, unused = 0;
+  Session session;
+  if (!TakeCommon(args, directory, nullptr, unused) || !TakeAgeForm(args, session) ||
+      args.size() != 1 || !ReadInteger(args[0], row)) {
+    return Usage();
+  }
+  if (!session.Load(directory)) return 1;
+  const Friend* person = FriendOfRow(session, row);
+  if (!person) return 1;
+  PrintLine(GreetingFor(*person, TodayNow(), ChosenAgeForm(session.settings),
+                        GreetingsBeside(directory)));
+  return 0;
+}
+
 // Rows count from 0 in stored order.
 int DeleteCommand(const Arguments& input) {
   Arguments args = input;
@@ -187,20 +233,22 @@ int DeleteCommand(const Arguments& input) {
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   Session session;
   if (!session.Load(directory)) return 1;
-  const std::vector<Friend>& friends = session.records.friends;
-  if (rows.front() < 0 || rows.back() >= static_cast<int>(friends.size())) {
-    PrintError("没有这一行：" + NumberToText(rows.front() < 0 ? rows.front() : rows.back()));
-    return 1;
-  }
+  if (!FriendOfRow(session, rows.front()) || !FriendOfRow(session, rows.back())) return 1;
   std::vector<int64_t> rowids;
-  for (int row : rows) rowids.push_back(friends[row].rowid);
+  for (int row : rows) rowids.push_back(session.records.friends[row].rowid);
   DeleteFriends(session.records, rowids);
   return session.ExitCode();
 }
 
-const CommandRegistrar list("list", "list --db DIR [--sort CODE]", ListCommand);
-const CommandRegistrar upcoming("upcoming", "upcoming --db DIR [--days N]", UpcomingCommand);
-const CommandRegistrar report("report", "report --db DIR [--days N] [--out FILE]", ReportCommand);
+const CommandRegistrar list("list", "list --db DIR [--sort CODE] [--age 周岁|虚岁|两者]",
+                            ListCommand);
+const CommandRegistrar upcoming("upcoming", "upcoming --db DIR [--days N] [--age 周岁|虚岁|两者]",
+                                UpcomingCommand);
+const CommandRegistrar report("report",
+                              "report --db DIR [--days N] [--age 周岁|虚岁|两者] [--out FILE]",
+                              ReportCommand);
+const CommandRegistrar greeting("greeting", "greeting --db DIR ROW [--age 周岁|虚岁|两者]",
+                                GreetingCommand);
 const CommandRegistrar add("add", "add --db DIR NAME BIRTHDAY-TEXT solar|lunar [CONTACT]",
                            AddCommand);
 const CommandRegistrar deleteRows("delete", "delete --db DIR ROW...", DeleteCommand);

@@ -273,6 +273,14 @@ void Application::DaysAheadChanged() {
   StartUpcomingPass();
 }
 
+void Application::OnCopyGreeting(int64_t rowid) {
+  if (rowid != 0 && hooks.copyGreeting) hooks.copyGreeting(rowid);
+}
+
+void Application::AgeFormChanged() {
+  ReloadFriends();
+}
+
 bool Application::StartsAtLogOn() {
   return memo::StartsAtLogOn();
 }

@@ -34,6 +34,7 @@ struct ProgramHooks {
   std::function<void(int row)> showRowSummary;      // the friend list's current row changed
   std::function<void(int64_t rowid)> editFriend;
   std::function<void()> deleteSelectedFriends;
+  std::function<void(int64_t rowid)> copyGreeting;  // user-interface thread
 };
 
 class Application : private ui::MainWindowOperations,
@@ -76,12 +77,14 @@ class Application : private ui::MainWindowOperations,
   void OnExport() override;
   void OnBackup() override;
   void OnTrayMenu(ui::main_window::TrayMenuItem item) override;
+  void OnCopyGreeting(int64_t rowid) override;
   // MainWindowView and SettingsEffects
   void SetCaption(const std::string& text) override;
   void SetMainCaption(const std::string& text) override;
   void ShowTrayIcon() override;
   void RemoveTrayIcon() override;
   void DaysAheadChanged() override;
+  void AgeFormChanged() override;
   bool StartsAtLogOn() override;
   void SetStartAtLogOn(bool on) override;
 

@@ -6,6 +6,7 @@
 #include "exchange/import_plan.h"
 #include "exchange/import_source.h"
 #include "exchange/import_store.h"
+#include "records/friend_list.h"
 #include "records/program_files.h"
 #include "report/upcoming_report.h"
 #include "text/win32/wide_text.h"
@@ -108,6 +109,7 @@ void ExchangeCommands::OnExport() {
   }
   calendar.today = TodayNow();
   calendar.alarmDaysAhead = DaysAheadSetting(settings_);
+  calendar.ageForm = ChosenAgeForm(settings_);
   calendar.stampUtc = CurrentUtcTime();
   std::vector<Friend> friends;
   if (!StoredFriends(friends)) return;

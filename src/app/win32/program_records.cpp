@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "app/win32/application.h"
+#include "app/win32/clipboard.h"
 #include "records/friend_list.h"
+#include "report/greetings.h"
 #include "text/win32/wide_text.h"
 #include "ui/ui_thread.h"
 
@@ -49,6 +51,20 @@ void ProgramRecords::AttachHooks(Application& application) {
   hooks.showRowSummary = [this, &application](int row) {
     const int64_t rowid = application.Window().FriendList().IdAt(row);
     Use([rowid](RecordsContext& records) { ShowRowSummary(records, rowid); });
+  };
+  // The user's greetings file is read at each copy, so that an edit of it counts at once.
+  hooks.copyGreeting = [this, &application](int64_t rowid) {
+    std::string greeting;
+    Use([this, rowid, &greeting](RecordsContext& records) {
+      if (const Friend* person = FindFriend(records, rowid)) {
+        greeting = GreetingFor(*person, TodayNow(), ChosenAgeForm(records.settings),
+                               GreetingsBeside(programDirectory_));
+      }
+    });
+    if (greeting.empty()) return;
+    const bool copied = CopyToClipboard(application.Window().Handle(), greeting);
+    application.Window().Status().SetPartText(kGreetingPart,
+                                              copied ? "已复制祝福语" : "无法打开剪贴板");
   };
 }
 

@@ -1,0 +1,81 @@
+#include "reckoning/age_forms.h"
+
+#include "reckoning/birth_signs.h"
+#include "reckoning/lunar_days.h"
+#include "reckoning/next_birthday.h"
+#include "reckoning/occurrence.h"
+
+namespace memo {
+namespace {
+
+constexpr int kFirstElderMilestone = 60;
+constexpr int kLastMilestone = 120;
+constexpr int kHundred = 100;
+constexpr const char* kDigitNames[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
+std::optional<int> NominalAge(const Birthday& birthday, int lunarYearOfDay) {
+  const std::optional<int> birthYear = LunarYearOfBirth(birthday);
+  if (!birthYear || lunarYearOfDay == 0) return std::nullopt;
+  return lunarYearOfDay - *birthYear + 1;
+}
+
+// "三十", "一百一十": a whole ten from 10 to 120 in words.
+std::string TensInWords(int age) {
+  const int hundreds = age / kHundred, tens = age % kHundred / 10;
+  std::string words = hundreds > 0 ? std::string(kDigitNames[hundreds]) + "百" : "";
+  if (tens > 0) words += std::string(hundreds > 0 || tens > 1 ? kDigitNames[tens] : "") + "十";
+  return words;
+}
+
+}  // namespace
+
+std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today) {
+  if (!birthday.ok()) return std::nullopt;
+  return Ages{CurrentYear(today, birthday.lunar()) - birthday.year,
+              NominalAge(birthday, today.lunar.year)};
+}
+
+Ages AgesOnBirthday(const Birthday& birthday, int year, DateTime day) {
+  const std::optional<LunarDate> lunarDay = LunarDayOf(day);
+  return Ages{year - birthday.year, NominalAge(birthday, lunarDay ? lunarDay->year : 0)};
+}
+
+std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today) {
+  if (!birthday.ok()) return std::nullopt;
+  const int year = OccurrenceYear(birthday, today);
+  return AgesOnBirthday(birthday, year, OccurrenceIn(birthday, year));
+}
+
+std::string AgeInForm(const Ages& ages, AgeForm form) {
+  const std::string fullYears = NumberToText(ages.fullYears) + "岁";
+  if (!ages.nominal) return form == AgeForm::kNominal ? std::string() : fullYears;
+  const std::string nominal = "虚岁" + NumberToText(*ages.nominal);
+  switch (form) {
+    case AgeForm::kNominal:
+      return nominal;
+    case AgeForm::kBoth:
+      return fullYears + "（" + nominal + "）";
+    case AgeForm::kFullYears:
+      break;
+  }
+  return fullYears;
+}
+
+int CountedAge(const Ages& ages, AgeForm form) {
+  return form == AgeForm::kNominal && ages.nominal ? *ages.nominal : ages.fullYears;
+}
+
+std::string MilestoneName(const Ages& ages, AgeForm form) {
+  if (ages.fullYears == 1) return "一周岁";
+  const int age = CountedAge(ages, form);
+  if (age < 10 || age > kLastMilestone || age % 10 != 0) return std::string();
+  if (age == kHundred) return "百岁大寿";
+  return TensInWords(age) + (age >= kFirstElderMilestone ? "大寿" : "岁整生日");
+}
+
+std::string MilestoneMark(const Ages& ages, AgeForm form) {
+  const std::string name = MilestoneName(ages, form);
+  return name.empty() ? name : "（" + name + "）";
+}
+
+}  // namespace memo

@@ -1,0 +1,63 @@
+#include "reckoning/birth_signs.h"
+
+#include <optional>
+
+#include "lunar/lunar_texts.h"
+#include "reckoning/lunar_days.h"
+
+namespace memo {
+namespace {
+
+constexpr int kFirstLunarYear = 1901;
+constexpr int kLastLunarYear = 2049;
+
+struct StarSign {
+  int month, firstDay;  // the sign holds from this solar day to the next sign's first day
+  const char* name;
+};
+constexpr StarSign kStarSigns[] = {
+    {1, 20, "水瓶座"}, {2, 19, "双鱼座"},  {3, 21, "白羊座"},  {4, 20, "金牛座"},
+    {5, 21, "双子座"}, {6, 22, "巨蟹座"},  {7, 23, "狮子座"},  {8, 23, "处女座"},
+    {9, 23, "天秤座"}, {10, 24, "天蝎座"}, {11, 23, "射手座"}, {12, 22, "摩羯座"},
+};
+
+std::optional<DateTime> SolarBirthDay(const Birthday& birthday) {
+  if (birthday.lunar())
+    return SolarDayOf(birthday.year, birthday.month, birthday.day, birthday.leap);
+  if (!IsSolarDate(birthday.year, birthday.month, birthday.day)) return std::nullopt;
+  return MakeDateTime(birthday.year, birthday.month, birthday.day);
+}
+
+}  // namespace
+
+std::optional<int> LunarYearOfBirth(const Birthday& birthday) {
+  if (!birthday.ok()) return std::nullopt;
+  if (birthday.lunar()) return birthday.year;
+  const std::optional<DateTime> day = SolarBirthDay(birthday);
+  if (!day) return std::nullopt;
+  const std::optional<LunarDate> lunar = LunarDayOf(*day);
+  if (!lunar) return std::nullopt;
+  return lunar->year;
+}
+
+std::string ZodiacOfBirth(const Birthday& birthday) {
+  const std::optional<int> year = LunarYearOfBirth(birthday);
+  if (!year || *year < kFirstLunarYear || *year > kLastLunarYear) return std::string();
+  // 1900 was a year of the rat (子), the first of the twelve branches, which count from 1.
+  return ZodiacName((*year - 1900) % 12 + 1);
+}
+
+std::string StarSignOf(int month, int day) {
+  // Before the first sign's first day of its month, the day still has the sign before it.
+  const StarSign& sign = kStarSigns[month - 1];
+  return day >= sign.firstDay ? sign.name : kStarSigns[(month + 10) % 12].name;
+}
+
+std::string StarSignOfBirth(const Birthday& birthday) {
+  if (!birthday.ok()) return std::string();
+  const std::optional<DateTime> day = SolarBirthDay(birthday);
+  if (!day) return std::string();
+  return StarSignOf(MonthOf(*day), DayOf(*day));
+}
+
+}  // namespace memo
