@@ -26,6 +26,7 @@ namespace {
 
 constexpr int kSetupTimeoutMs = 60000;
 constexpr int kPageTimeoutMs = 15000;
+constexpr int kPaintMs = 1500;
 constexpr wchar_t kUninstallKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\BirthdayMemo";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -109,25 +110,6 @@ class InstalledProgram {
   ChildProcess process_;
 };
 
-// The top-level window of the setup program that shows its first page.
-HWND SetupWindow(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND found;
-  } search{processId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s->processId || !IsWindowVisible(window)) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 const std::wstring kSampleCount = L"当前记录数：" + std::to_wstring(kSampleFriends.size());
 
 }  // namespace
@@ -138,9 +120,9 @@ TEST(Installer, SilentInstallGivesShortcutAppsEntryAndPrograms) {
     ChildProcess setup;
     ASSERT_TRUE(setup.Start(L"\"" + Environment(L"BIRTHDAY_MEMO_SETUP") + L"\""));
     HWND window = nullptr;
-    EXPECT_TRUE(
-        WaitUntil([&] { return (window = SetupWindow(setup.Id())) != nullptr; }, kPageTimeoutMs));
-    PumpMessages(1500);
+    EXPECT_TRUE(WaitUntil([&] { return (window = VisibleWindowOf(setup.Id())) != nullptr; },
+                          kPageTimeoutMs));
+    PumpMessages(kPaintMs);
     EXPECT_NE(WindowText(window).find(L"寿辰备忘录"), std::wstring::npos)
         << Utf8(WindowText(window));
     SaveScreenshot("installer-first-page");
@@ -180,6 +162,8 @@ TEST(Installer, SilentInstallGivesShortcutAppsEntryAndPrograms) {
   HWND main = program.WaitForSetUp();
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(FileExists(Installed(L"config.mdb")));
+  // The set-up's last words come before the window's last paint.
+  PumpMessages(kPaintMs);
   SaveScreenshot("installer-installed-program");
   EXPECT_EQ(program.Close(main), 0);
 }
@@ -214,6 +198,7 @@ TEST(Installer, UpgradeEndsTheRunningProgramAndKeepsTheFriends) {
   main = upgraded.WaitForSetUp();
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(upgraded.RecordCount(main), kSampleCount);
+  PumpMessages(kPaintMs);
   SaveScreenshot("installer-upgraded-program");
   EXPECT_EQ(upgraded.Close(main), 0);
 }

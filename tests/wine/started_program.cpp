@@ -19,18 +19,19 @@ std::wstring Environment(const wchar_t* name) {
   return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
 }
 
-HWND MainWindowOf(DWORD processId) {
+HWND VisibleWindowOf(DWORD processId, const std::wstring& className) {
   struct Search {
     DWORD processId;
+    const std::wstring& className;
     HWND found;
-  } search{processId, nullptr};
+  } search{processId, className, nullptr};
   EnumWindows(
       [](HWND window, LPARAM param) -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         if (owner == s->processId && IsWindowVisible(window) &&
-            ClassName(window) == memo::ui::kMainWindowClass) {
+            (s->className.empty() || ClassName(window) == s->className)) {
           s->found = window;
           return FALSE;
         }
@@ -38,6 +39,10 @@ HWND MainWindowOf(DWORD processId) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND MainWindowOf(DWORD processId) {
+  return VisibleWindowOf(processId, memo::ui::kMainWindowClass);
 }
 
 HWND WaitForSetUp(HANDLE process, DWORD processId) {

@@ -12,6 +12,9 @@ namespace wine_test {
 // The variable's value; empty when it is not set.
 std::wstring Environment(const wchar_t* name);
 
+// A visible top-level window of that process, of this class (any class when empty), or nullptr.
+HWND VisibleWindowOf(DWORD processId, const std::wstring& className = {});
+
 // The visible main window of that process, or nullptr.
 HWND MainWindowOf(DWORD processId);
 
