@@ -1,8 +1,8 @@
 #include "records/program_files.h"
 
 #include <cstdio>
-#include <filesystem>
 
+#include "records/file_operations.h"
 #include "text/text_codec.h"
 
 namespace memo {
@@ -44,13 +44,8 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   if (!file) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   const bool closed = std::fclose(file) == 0;
-  const std::filesystem::path partialPath(GbkToUtf16(partial));
-  std::error_code failed;
-  if (written && closed) {
-    std::filesystem::rename(partialPath, std::filesystem::path(GbkToUtf16(path)), failed);
-    if (!failed) return true;
-  }
-  std::filesystem::remove(partialPath, failed);
+  if (written && closed && ReplaceFileWith(partial, path)) return true;
+  RemoveFile(partial);
   return false;
 }
 
