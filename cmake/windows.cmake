@@ -14,6 +14,9 @@ configure_file(${CMAKE_SOURCE_DIR}/res/program_version.h.in ${CMAKE_BINARY_DIR}/
 target_sources(core PRIVATE ${SQLITE_MINGW_DIR}/sqlite3.o)
 target_include_directories(core PUBLIC ${SQLITE_MINGW_DIR})
 
+# The pinyin table the native build made (the generator runs natively).
+target_sources(core PRIVATE ${PINYIN_TABLE_SOURCE})
+
 file(GLOB cli_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/cli/*.cpp)
 add_executable(birthday-memo-cli ${cli_sources} ${CMAKE_SOURCE_DIR}/res/birthday-memo-cli.rc)
 target_include_directories(birthday-memo-cli PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR})

@@ -40,7 +40,35 @@ const std::vector<uint16_t>& Table() {
   return table;
 }
 
+constexpr uint32_t kFirstLead = 0x81, kFirstTrail = 0x40, kTrails = 0xFF - kFirstTrail;
+
+// The code point of each double-byte GBK character, by its place from 0x8140; 0 where GBK
+// has none.
+std::vector<uint32_t> BuildCodePoints() {
+  std::vector<uint32_t> codePoints((0xFF - kFirstLead) * kTrails, 0);
+  const std::vector<uint16_t>& table = Table();
+  for (uint32_t code = 0; code < table.size(); ++code) {
+    const uint32_t lead = table[code] >> 8, trail = table[code] & 0xFF;
+    if (table[code] == kNotInGbk || lead < kFirstLead || trail < kFirstTrail) continue;
+    uint32_t& place = codePoints[(lead - kFirstLead) * kTrails + trail - kFirstTrail];
+    if (place == 0) place = code;
+  }
+  return codePoints;
+}
+
 }  // namespace
+
+uint32_t NextGbkCharacter(std::string_view gbk, size_t& pos) {
+  static const std::vector<uint32_t> codePoints = BuildCodePoints();
+  const uint32_t lead = static_cast<unsigned char>(gbk[pos++]);
+  if (lead < kFirstLead || lead == 0xFF || pos == gbk.size()) return lead;
+  const uint32_t trail = static_cast<unsigned char>(gbk[pos]);
+  if (trail < kFirstTrail || trail == 0xFF) return lead;
+  const uint32_t code = codePoints[(lead - kFirstLead) * kTrails + trail - kFirstTrail];
+  if (code == 0) return lead;
+  ++pos;
+  return code;
+}
 
 uint16_t GbkCodeOf(uint32_t codePoint) {
   const std::vector<uint16_t>& table = Table();

@@ -16,6 +16,11 @@ inline constexpr uint16_t kNotInGbk = 0xFFFF;
 // characters from 0x8140), or kNotInGbk.
 uint16_t GbkCodeOf(uint32_t codePoint);
 
+// The character that starts at `pos` of a GBK text, and pos moved past it; a byte that
+// starts no GBK character stands for itself. For the places that look at every character
+// of many names.
+uint32_t NextGbkCharacter(std::string_view gbk, size_t& pos);
+
 // The next character of well-formed UTF-8 at `pos` (no overlong form, no surrogate, nothing
 // past U+10FFFF), and pos moved past it; nothing, with pos unchanged, otherwise. Inline:
 // loading and sorting the birthday table call it for every character of every name.

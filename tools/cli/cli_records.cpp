@@ -1,6 +1,8 @@
 // The friend list of a data folder on the command line, as the program builds it from
 // FOLDER/config.mdb (created empty when missing):
-//   list --db DIR [--sort CODE]            the friend list, five columns a line
+//   list --db DIR [--sort CODE] [--find TEXT]
+//                                          the friend list, five columns a line; only the
+//                                          friends the search box finds with TEXT
 //   upcoming --db DIR [--days N]           the upcoming list after the upcoming pass
 //   report --db DIR [--days N] [--out FILE]
 //                                          writes the page (default DIR/最近生日.html) and
@@ -20,6 +22,7 @@
 #include "reckoning/lunar_days.h"
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
+#include "records/friend_search.h"
 #include "report/upcoming_report.h"
 #include "settings/settings_names.h"
 
@@ -84,10 +87,15 @@ int ListCommand(const Arguments& input) {
   Arguments args = input;
   std::string directory;
   int sortCode = 0;
-  if (!TakeCommon(args, directory, "--sort", sortCode) || !args.empty()) return Usage();
+  bool ok = true;
+  const std::string find = TakeOption(args, "--find", "", ok);
+  if (!TakeCommon(args, directory, "--sort", sortCode) || !ok || !args.empty()) return Usage();
   Session session;
   if (!session.Load(directory, sortCode)) return 1;
-  for (const MemoryFriendList::Row& row : session.friendList.rows) PrintCells(row.cells);
+  const FriendSearchIndex index(session.records.friends);
+  for (uint32_t place : index.Find(FriendQuery(find))) {
+    PrintCells(session.friendList.rows[place].cells);
+  }
   return 0;
 }
 
@@ -198,7 +206,7 @@ int DeleteCommand(const Arguments& input) {
   return session.ExitCode();
 }
 
-const CommandRegistrar list("list", "list --db DIR [--sort CODE]", ListCommand);
+const CommandRegistrar list("list", "list --db DIR [--sort CODE] [--find TEXT]", ListCommand);
 const CommandRegistrar upcoming("upcoming", "upcoming --db DIR [--days N]", UpcomingCommand);
 const CommandRegistrar report("report", "report --db DIR [--days N] [--out FILE]", ReportCommand);
 const CommandRegistrar add("add", "add --db DIR NAME BIRTHDAY-TEXT solar|lunar [CONTACT]",
