@@ -8,12 +8,12 @@ namespace memo {
 
 const PinyinReading* PinyinReadingsOf(uint32_t codePoint) {
   const PinyinBlock* const end = kPinyinBlocks + kPinyinBlockCount;
-  const PinyinBlock* block =
+  const PinyinBlock* const after =
       std::upper_bound(kPinyinBlocks, end, codePoint,
-                       [](uint32_t code, const PinyinBlock& b) { return code < b.first; });
-  if (block == kPinyinBlocks || codePoint - (--block)->first >= block->count) {
-    return kPinyinReadings;
-  }
+                       [](uint32_t code, const PinyinBlock& block) { return code < block.first; });
+  if (after == kPinyinBlocks) return kPinyinReadings;
+  const PinyinBlock* const block = after - 1;
+  if (codePoint - block->first >= block->count) return kPinyinReadings;
   return kPinyinReadings +
          kPinyinListStarts[kPinyinListOfCharacter[block->start + codePoint - block->first]];
 }
