@@ -11,15 +11,20 @@ constexpr char32_t kIdeographicSpace = 0x3000, kFullWidthFirst = 0xFF01, kFullWi
 constexpr char32_t kFullWidthOffset = kFullWidthFirst - U'!';
 constexpr char32_t kUWithDiaeresis = 0xFC, kCapitalUWithDiaeresis = 0xDC;
 
-void AppendFolded(std::string_view gbk, std::u32string& folded) {
+// Writes the folded characters from `out` on, at most one for each byte of the text, and
+// gives where they end. Written where they go: an index of many names is made at every load.
+char32_t* FoldInto(std::string_view gbk, char32_t* out) {
   for (size_t pos = 0; pos < gbk.size();) {
-    char32_t code = NextGbkCharacter(gbk, pos);
+    const auto byte = static_cast<unsigned char>(gbk[pos]);
+    // Contacts are mostly digits: ASCII skips the table.
+    char32_t code = byte < 0x80 ? gbk[pos++] : NextGbkCharacter(gbk, pos);
     if (code >= kFullWidthFirst && code <= kFullWidthLast) code -= kFullWidthOffset;
     if (code == U' ' || code == U'\t' || code == kIdeographicSpace) continue;
     if (code >= U'A' && code <= U'Z') code += U'a' - U'A';
     if (code == kUWithDiaeresis || code == kCapitalUWithDiaeresis) code = U'v';
-    folded += code;
+    *out++ = code;
   }
+  return out;
 }
 
 // The letters of `syllable` that `text` repeats from its start; a "u" typed stands for ü
@@ -37,8 +42,8 @@ uint8_t SharedLetters(std::string_view syllable, std::u32string_view text) {
 }  // namespace
 
 std::u32string FoldForSearch(std::string_view gbk) {
-  std::u32string folded;
-  AppendFolded(gbk, folded);
+  std::u32string folded(gbk.size(), U'\0');
+  folded.resize(FoldInto(gbk, folded.data()) - folded.data());
   return folded;
 }
 
@@ -85,15 +90,27 @@ bool FriendQuery::SpellsFrom(std::u32string_view name, const PinyinReading* cons
 
 FriendSearchIndex::FriendSearchIndex(const std::vector<Friend>& friends) {
   entries_.reserve(friends.size());
+  size_t nameBytes = 0, contactBytes = 0;
+  for (const Friend& person : friends) {
+    nameBytes += person.name.size();
+    contactBytes += person.contact.size();
+  }
+  names_.resize(nameBytes);
+  contacts_.resize(contactBytes);
+  char32_t* const names = names_.data();
+  char32_t* const contacts = contacts_.data();
+  char32_t *name = names, *contact = contacts;
   for (const Friend& person : friends) {
     Entry& entry = entries_.emplace_back();
-    entry.nameStart = static_cast<uint32_t>(names_.size());
-    AppendFolded(person.name, names_);
-    entry.nameLength = static_cast<uint32_t>(names_.size()) - entry.nameStart;
-    entry.contactStart = static_cast<uint32_t>(contacts_.size());
-    AppendFolded(person.contact, contacts_);
-    entry.contactLength = static_cast<uint32_t>(contacts_.size()) - entry.contactStart;
+    entry.nameStart = static_cast<uint32_t>(name - names);
+    name = FoldInto(person.name, name);
+    entry.nameLength = static_cast<uint32_t>(name - names) - entry.nameStart;
+    entry.contactStart = static_cast<uint32_t>(contact - contacts);
+    contact = FoldInto(person.contact, contact);
+    entry.contactLength = static_cast<uint32_t>(contact - contacts) - entry.contactStart;
   }
+  names_.resize(name - names);
+  contacts_.resize(contact - contacts);
   readings_.reserve(names_.size());
   for (char32_t code : names_) readings_.push_back(PinyinReadingsOf(code));
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
+#include "records/friend_list_search.h"
+#include "records_fixture.h"
 #include "temp_folder.h"
 
 namespace memo {
@@ -60,3 +62,38 @@ TEST(FriendSearch, CommandLineFindsAndPrintsReadings) {
 
 }  // namespace
 }  // namespace memo
+
+namespace memo::testing {
+namespace {
+
+using FriendListSearch = RecordsFixture;
+
+// The list narrows to what the text finds, follows adds, edits and deletions while the
+// search is active, and comes back whole with the count when the text is gone.
+TEST_F(FriendListSearch, ShowsWhatTheTextFindsThroughChanges) {
+  On(2026, 6, 1);
+  Add("张伟", "1990年1月1日", false);
+  Add("王芳", "1991年1月1日", false);
+  const auto shownNames = [&] {
+    std::vector<std::string> names;
+    for (const MemoryFriendList::Row& row : friends.ShownRows()) names.push_back(row.cells[0]);
+    return names;
+  };
+  const auto count = [&] { return statusBar.parts[kRecordCountPart]; };
+  SearchFriendList(context, " Z W ");
+  EXPECT_EQ(shownNames(), (std::vector<std::string>{"张伟"}));
+  EXPECT_EQ(count(), "找到1位好友");
+  Add("赵文", "1992年1月1日", false);
+  Add("李娜", "1993年1月1日", false);
+  EXPECT_EQ(shownNames(), (std::vector<std::string>{"张伟", "赵文"}));
+  EXPECT_EQ(count(), "找到2位好友");
+  UpdateFriend(context, Friend{RowId(0), "周五", ReadBirthday("1990年1月1日", false), ""});
+  DeleteFriends(context, {RowId(2)});
+  EXPECT_EQ(shownNames(), (std::vector<std::string>{"周五"}));
+  SearchFriendList(context, "");
+  EXPECT_EQ(shownNames(), (std::vector<std::string>{"周五", "王芳", "李娜"}));
+  EXPECT_EQ(count(), "当前记录数：3");
+}
+
+}  // namespace
+}  // namespace memo::testing

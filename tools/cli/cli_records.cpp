@@ -22,7 +22,7 @@
 #include "reckoning/lunar_days.h"
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
-#include "records/friend_search.h"
+#include "records/friend_list_search.h"
 #include "report/upcoming_report.h"
 #include "settings/settings_names.h"
 
@@ -92,10 +92,8 @@ int ListCommand(const Arguments& input) {
   if (!TakeCommon(args, directory, "--sort", sortCode) || !ok || !args.empty()) return Usage();
   Session session;
   if (!session.Load(directory, sortCode)) return 1;
-  const FriendSearchIndex index(session.records.friends);
-  for (uint32_t place : index.Find(FriendQuery(find))) {
-    PrintCells(session.friendList.rows[place].cells);
-  }
+  SearchFriendList(session.records, find);
+  for (const MemoryFriendList::Row& row : session.friendList.ShownRows()) PrintCells(row.cells);
   return 0;
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 // Code points this far apart or closer share a block; the gap between costs two bytes each,
 // a block of its own twelve.
-constexpr uint32_t kLargestGapInBlock = 6;
+constexpr uint32_t kLargestGapInBlock = 128;
 
 // Numbers as an initializer, a line every 16.
 template <typename Number>
