@@ -7,6 +7,7 @@
 #include <numeric>
 #include <vector>
 
+#include "records/name_order.h"
 #include "text/gbk_table.h"
 
 namespace memo {
@@ -35,9 +36,11 @@ uint64_t OrderOf(uint32_t code) {
   return static_cast<uint64_t>(GbkCodeOf(code)) << 32 | code;
 }
 
+// The table's text columns are ordered as names are: the collation keeps its name, which the
+// files declare, and orders in pinyin.
 int CollationCallback(void*, int lengthA, const void* a, int lengthB, const void* b) {
-  return CompareInGbkOrder(std::string_view(static_cast<const char*>(a), lengthA),
-                           std::string_view(static_cast<const char*>(b), lengthB));
+  return CompareInNameOrder(std::string_view(static_cast<const char*>(a), lengthA),
+                            std::string_view(static_cast<const char*>(b), lengthB));
 }
 
 }  // namespace

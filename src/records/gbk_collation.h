@@ -22,7 +22,8 @@ int CompareInGbkOrder(std::string_view a, std::string_view b);
 // orders.
 bool AppendGbkSortKey(std::string_view utf8, std::string& key);
 
-// Makes the collation known to one connection; false when SQLite refuses it.
+// Makes the collation known to one connection, ordering as names are ordered
+// (records/name_order.h); false when SQLite refuses it.
 bool RegisterGbkCollation(sqlite3* connection);
 
 }  // namespace memo
