@@ -12,7 +12,7 @@ namespace {
 
 // The first part of each character's place: what it is spelled with.
 constexpr uint16_t kOtherAscii = 0x0001, kFirstDigit = 0x0010, kFirstLetters = 0x0100,
-                   kNotChinese = 0xFFFF;
+                   kNotChinese = 0x1FFF;
 
 // The places of the syllables and of the single Latin letters in one alphabetical list,
 // so that "l" comes before "la" and "li" after "la". ü is filed as u, after the u without
@@ -120,49 +120,128 @@ void AppendNumber(uint32_t value, int bytes, std::string& key) {
     key += static_cast<char>(value >> shift);
 }
 
-// A character's place: how it is spelled, its tone, and its GBK code, or for a character
-// GBK lacks, the code point after every GBK code. Latin letters and the first level's
-// characters (unless read as a surname) take tone 0: they come before the other characters
-// of the same spelling, and the first level among itself keeps its GBK order.
-void AppendCharacter(uint32_t code, PinyinReading reading, bool asSurname, std::string& key) {
+// A character's place: how it is spelled, its tone, its GBK code (kNotInGbk for a character
+// GBK lacks) and its code point. Latin letters and the first level's characters (unless
+// read as a surname) take tone 0: they come before the other characters of the same
+// spelling, and the first level among itself keeps its GBK order.
+uint64_t PlaceOf(uint32_t code, const PinyinReading* surname) {
   static const std::vector<uint16_t> filedSpellings = MakeFiledSpellings();
-  uint16_t spelled = kNotChinese;
-  const uint32_t lower = code >= 'A' && code <= 'Z' ? code + ('a' - 'A') : code;
   const uint16_t gbk = GbkCodeOf(code);
-  const int firstLevel = asSurname ? -1 : FirstLevelPlace(gbk);
+  const int firstLevel = surname ? -1 : FirstLevelPlace(gbk);
+  uint64_t spelled = kNotChinese;
+  PinyinReading reading = 0;
+  const uint32_t lower = code >= 'A' && code <= 'Z' ? code + ('a' - 'A') : code;
   if (firstLevel >= 0) {
     spelled = filedSpellings[firstLevel];
-    reading = 0;
-  } else if (reading != 0) {
+  } else if ((reading = surname ? *surname : PinyinReadingsOf(code)[0]) != 0) {
     spelled = Places().ofSyllable[reading >> 3];
   } else if (lower >= 'a' && lower <= 'z') {
     spelled = Places().ofLetter[lower - 'a'];
   } else if (code >= '0' && code <= '9') {
-    spelled = static_cast<uint16_t>(kFirstDigit + code - '0');
+    spelled = kFirstDigit + code - '0';
   } else if (code < 0x80) {
     spelled = kOtherAscii;
   }
-  AppendNumber(spelled, 2, key);
-  key += static_cast<char>(PinyinTone(reading));
-  AppendNumber(gbk, 2, key);
-  if (gbk == kNotInGbk) AppendNumber(code, 3, key);
+  return spelled << 40 | static_cast<uint64_t>(PinyinTone(reading)) << 37 |
+         static_cast<uint64_t>(gbk) << 21 | code;
+}
+
+// Each character's rank in the order of PlaceOf, worked out once, so that a name's key holds
+// two bytes a character: the Basic Multilingual Plane by code point, the characters above it
+// that have a reading, and the surnames' characters as surnames.
+class Ranks {
+ public:
+  Ranks() {
+    std::vector<std::pair<uint64_t, uint32_t>> places;  // place, index into lookups
+    for (uint32_t code = 0; code < kPlaneSize; ++code)
+      places.emplace_back(PlaceOf(code, nullptr), code);
+    // Ideographs above the first plane are in the second and third.
+    for (uint32_t code = kIdeographPlanesStart; code < kIdeographPlanesEnd; ++code) {
+      if (*PinyinReadingsOf(code) == 0) continue;
+      places.emplace_back(PlaceOf(code, nullptr), kPlaneSize + beyond_.size());
+      beyond_.push_back({code, 0});
+    }
+    for (const auto& [code, reading] : SurnameCharacterReadings()) {
+      places.emplace_back(PlaceOf(code, &reading), kPlaneSize + beyond_.size() + surnames_.size());
+      surnames_.push_back({code, reading, 0});
+    }
+    std::sort(places.begin(), places.end());
+    plane_.resize(kPlaneSize);
+    for (uint32_t rank = 0; rank < places.size(); ++rank) {
+      const uint32_t index = places[rank].second;
+      if (index < kPlaneSize) {
+        plane_[index] = rank;
+      } else if (index < kPlaneSize + beyond_.size()) {
+        beyond_[index - kPlaneSize].rank = rank;
+      } else {
+        surnames_[index - kPlaneSize - beyond_.size()].rank = rank;
+      }
+    }
+    count_ = static_cast<uint32_t>(places.size());
+  }
+
+  uint32_t Of(uint32_t code) const {
+    if (code < kPlaneSize) return plane_[code];
+    const auto found = std::lower_bound(beyond_.begin(), beyond_.end(), code,
+                                        [](const Beyond& b, uint32_t c) { return b.code < c; });
+    if (found != beyond_.end() && found->code == code) return found->rank;
+    return count_ + code;  // without a reading: after everything, by code point
+  }
+  uint32_t OfSurname(uint32_t code, PinyinReading reading) const {
+    for (const Surname& surname : surnames_) {
+      if (surname.code == code && surname.reading == reading) return surname.rank;
+    }
+    return Of(code);
+  }
+
+ private:
+  static constexpr uint32_t kPlaneSize = 0x10000, kIdeographPlanesStart = 0x20000,
+                            kIdeographPlanesEnd = 0x40000;
+  struct Beyond {
+    uint32_t code, rank;
+  };
+  struct Surname {
+    uint32_t code;
+    PinyinReading reading;
+    uint32_t rank;
+  };
+  std::vector<uint32_t> plane_;
+  std::vector<Beyond> beyond_;
+  std::vector<Surname> surnames_;
+  uint32_t count_ = 0;
+};
+
+// A rank in two bytes below 0xFF00 (every character with a reading, every Latin letter and
+// digit), else in four that start with 0xFF; byte order stays rank order.
+void AppendRank(uint32_t rank, std::string& key) {
+  constexpr uint32_t kTwoByteRanks = 0xFF00;
+  if (rank < kTwoByteRanks) {
+    AppendNumber(rank, 2, key);
+  } else {
+    key += '\xFF';
+    AppendNumber(rank - kTwoByteRanks, 3, key);
+  }
 }
 
 }  // namespace
 
 void AppendNameSortKey(std::string_view utf8, std::string& key) {
+  static const Ranks ranks;
   constexpr uint32_t kAboveUnicode = 0x110000;
-  std::u32string name;
-  for (size_t pos = 0; pos < utf8.size();) {
+  // The first characters, for the surname; most names are no longer.
+  char32_t start[4];
+  size_t started = 0, pos = 0;
+  const auto next = [&] {
     const std::optional<uint32_t> code = NextUtf8Character(utf8, pos);
-    name += code ? *code : kAboveUnicode + static_cast<unsigned char>(utf8[pos++]);
-  }
+    return code ? *code : kAboveUnicode + static_cast<unsigned char>(utf8[pos++]);
+  };
+  while (started < std::size(start) && pos < utf8.size()) start[started++] = next();
   PinyinReading surname[kLongestSurname];
-  const size_t surnameLength = SurnameReadings(name, surname);
-  for (size_t i = 0; i < name.size(); ++i) {
-    const bool asSurname = i < surnameLength;
-    AppendCharacter(name[i], asSurname ? surname[i] : PinyinReadingsOf(name[i])[0], asSurname, key);
+  const size_t surnameLength = SurnameReadings(std::u32string_view(start, started), surname);
+  for (size_t i = 0; i < started; ++i) {
+    AppendRank(i < surnameLength ? ranks.OfSurname(start[i], surname[i]) : ranks.Of(start[i]), key);
   }
+  while (pos < utf8.size()) AppendRank(ranks.Of(next()), key);
 }
 
 int CompareInNameOrder(std::string_view a, std::string_view b) {

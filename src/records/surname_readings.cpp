@@ -49,4 +49,15 @@ size_t SurnameReadings(std::u32string_view name, PinyinReading readings[kLongest
   return 0;
 }
 
+std::vector<std::pair<char32_t, PinyinReading>> SurnameCharacterReadings() {
+  std::vector<std::pair<char32_t, PinyinReading>> readings;
+  for (const Surname& surname : kSurnames) {
+    for (size_t i = 0; i < surname.characters.size(); ++i) {
+      readings.emplace_back(surname.characters[i],
+                            ReadingWithSyllable(surname.characters[i], surname.syllables[i]));
+    }
+  }
+  return readings;
+}
+
 }  // namespace memo

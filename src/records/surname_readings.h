@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "text/pinyin.h"
 
@@ -15,5 +17,8 @@ inline constexpr size_t kLongestSurname = 2;
 // for a compound surname before one of one character), with their readings put into
 // `readings`; 0 when the name starts with none.
 size_t SurnameReadings(std::u32string_view name, PinyinReading readings[kLongestSurname]);
+
+// Every character of every surname of the table with its reading there.
+std::vector<std::pair<char32_t, PinyinReading>> SurnameCharacterReadings();
 
 }  // namespace memo
