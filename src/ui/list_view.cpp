@@ -64,12 +64,53 @@ void ListView::SetRows(std::vector<ListRow> rows) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     rows_ = std::move(rows);
+    shown_.reset();
   }
+  Reshow();
+}
+
+void ListView::Reshow() {
   // Also forgets the selection and the focus mark.
   RunOnUi([this] {
     if (window_) SendMessageW(window_, LVM_DELETEALLITEMS, 0, 0);
     Refresh();
   });
+}
+
+void ListView::ShowOnly(std::vector<uint32_t> places) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (shown_ == places) return;
+    shown_ = std::move(places);
+  }
+  Reshow();
+}
+
+void ListView::ShowAll() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!shown_) return;
+    shown_.reset();
+  }
+  Reshow();
+}
+
+void ListView::FocusFirstRow() {
+  RunOnUi([this] {
+    if (!window_) return;
+    SetFocus(window_);
+    if (SendMessageW(window_, LVM_GETNEXTITEM, -1, LVNI_SELECTED) >= 0) return;
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(window_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+  });
+}
+
+int ListView::PlaceOf(int row) const {
+  const int count = static_cast<int>(shown_ ? shown_->size() : rows_.size());
+  if (row < 0 || row >= count) return -1;
+  return shown_ ? static_cast<int>((*shown_)[row]) : row;
 }
 
 void ListView::PutRow(int64_t id, ListRow row) {
@@ -95,6 +136,11 @@ void ListView::RemoveRows(const std::vector<int64_t>& ids) {
       rows_.erase(rows_.begin() + row);
       removed.push_back(row);
     }
+    // The places shown no longer hold: whoever narrowed the list shows it anew.
+    if (shown_) {
+      shown_->clear();
+      removed.clear();
+    }
   }
   // The list view moves the selection of the later rows up with each deletion.
   RunOnUi([this, removed] {
@@ -107,17 +153,17 @@ void ListView::RemoveRows(const std::vector<int64_t>& ids) {
 
 int64_t ListView::IdAt(int row) const {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (row < 0 || row >= static_cast<int>(rows_.size())) return 0;
-  return rows_[row].id;
+  const int place = PlaceOf(row);
+  return place < 0 ? 0 : rows_[place].id;
 }
 
 std::string ListView::Cell(int row, int column) const {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 ||
-      column >= static_cast<int>(rows_[row].cells.size())) {
+  const int place = PlaceOf(row);
+  if (place < 0 || column < 0 || column >= static_cast<int>(rows_[place].cells.size())) {
     return std::string();
   }
-  return rows_[row].cells[column];
+  return rows_[place].cells[column];
 }
 
 int64_t ListView::CurrentId() const {
@@ -159,7 +205,7 @@ void ListView::Refresh() {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     refreshPending_ = false;
-    count = rows_.size();
+    count = shown_ ? shown_->size() : rows_.size();
   }
   if (!window_) return;
   SendMessageW(window_, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);

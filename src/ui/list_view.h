@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "records/friend_list_view.h"
@@ -32,6 +33,12 @@ class ListView : public Control {
   void PutRow(int64_t id, ListRow row);
   // Removes the rows of these ids; the rows after them move up, selection and all.
   void RemoveRows(const std::vector<int64_t>& ids);
+  // Shows only the rows at these places, or every row again; a list view of owner data is
+  // told only the new count. A change of the rows shown forgets the selection.
+  void ShowOnly(std::vector<uint32_t> places);
+  void ShowAll();
+  // Puts the focus on the list and selects the first row shown, when nothing is selected.
+  void FocusFirstRow();
   // The id of the row with the focus mark and of the selected rows, in list order; 0 and
   // nothing when there are none. Asked of the user-interface thread, which they wait for.
   int64_t CurrentId() const;
@@ -54,6 +61,10 @@ class ListView : public Control {
 
  private:
   std::string Cell(int row, int column) const;
+  // The place in rows_ of a row shown; -1 outside them. With mutex_ held.
+  int PlaceOf(int row) const;
+  // Forgets the selection and brings the count up to date, on the user-interface thread.
+  void Reshow();
   // Brings the list view's row count up to date and redraws it, once for many changes.
   void RequestRefresh();
   void Refresh();
@@ -63,6 +74,7 @@ class ListView : public Control {
   size_t columnCount_ = 0;
   mutable std::mutex mutex_;
   std::vector<ListRow> rows_;
+  std::optional<std::vector<uint32_t>> shown_;  // the places shown; every row without
   bool refreshPending_ = false;
 };
 
@@ -71,6 +83,8 @@ class FriendListControl : public FriendListView {
  public:
   explicit FriendListControl(ListView& list) : list_(list) {}
   void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) override;
+  void ShowOnly(std::vector<uint32_t> places) override { list_.ShowOnly(std::move(places)); }
+  void ShowAll() override { list_.ShowAll(); }
   void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
   std::vector<int64_t> SelectedFriends() const override { return list_.SelectedIds(); }

@@ -32,7 +32,10 @@ const ControlDesign kControls[] = {
     {Picture,       Type::PicBox,      "",  {496,  6,   168,  88}},
     {Pages,         Type::PageControl, "",  {0,    80,  680,  392}},
     {Status,        Type::StatusBar,   "",  {0,    472, 674,  20}},
-    {FriendList,    Type::ListView,    "",  {1,    28,  672,  366}, Pages, kFriendListPage},
+    {SearchBox,     Type::EditBox,     "搜索姓名、拼音或联系方式",
+                                            {1,    28,  200,  22},  Pages, kFriendListPage,
+                                                                    kNoTabOrder, HintText},
+    {FriendList,    Type::ListView,    "",  {1,    52,  672,  342}, Pages, kFriendListPage},
     {DbConnection,  Type::NonVisual,   "",  {96,   264, 26,   26},  Pages, kFriendListPage},
     {RecordSet,     Type::NonVisual,   "",  {136,  264, 26,   26},  Pages, kFriendListPage},
     {UpcomingList,  Type::ListView,    "",  {1,    28,  672,  368}, Pages, kUpcomingPage},
@@ -152,6 +155,7 @@ void MainWindow::BindEvents() {
   // The keys do what the toolbar's 编辑 and 删除 do.
   FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
   FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
+  BindSearchBox();
   FriendList().onRightButtonDown = [this] {
     static const std::vector<MenuItemDesign> menu =
         WithExchangeItems(kSortMenu, CountOf(kSortMenu));
@@ -162,6 +166,37 @@ void MainWindow::BindEvents() {
       operations_.OnSortMenu(static_cast<SortCode>(code));
     }
   };
+}
+
+void MainWindow::BindSearchBox() {
+  EditBox& box = form_.Get<EditBox>(SearchBox);
+  box.onTextChanged = [this, &box] { operations_.OnSearchText(box.Text()); };
+  box.onKeyDown = [this, &box](WPARAM key) {
+    switch (key) {
+      case VK_ESCAPE:
+        box.SetText("");
+        return true;
+      case VK_RETURN:
+      case VK_DOWN:
+        FriendList().FocusFirstRow();
+        return true;
+    }
+    return false;
+  };
+  // Ctrl+F from anywhere in the window.
+  form_.onShortcut = [this](WPARAM key) {
+    if (key != 'F' || GetKeyState(VK_CONTROL) >= 0) return false;
+    FocusSearchBox(true);
+    return true;
+  };
+}
+
+void MainWindow::FocusSearchBox(bool turnToPage) {
+  if (turnToPage) ShowPage(kFriendListPage);
+  if (form_.Get<TabControl>(Pages).CurrentPage() != kFriendListPage) return;
+  EditBox& box = form_.Get<EditBox>(SearchBox);
+  box.Focus();
+  box.SelectAll();
 }
 
 void MainWindow::Open(bool shown) {
