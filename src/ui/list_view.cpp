@@ -15,9 +15,11 @@ void ListView::SetColumns(const ColumnDesign* columns, size_t count) {
 
 void ListView::Create(Form& form) {
   // Several rows can be selected; the selection shows also without the focus, so that the
-  // rows 编辑 and 删除 work on stay in sight; the column headers do not react to clicks.
+  // rows 编辑 and 删除 work on stay in sight; the column headers react to clicks only where
+  // they sort.
   CreateChild(form, WC_LISTVIEWW,
-              WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS,
+              WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS |
+                  (onColumnClick ? 0 : LVS_NOSORTHEADER),
               WS_EX_CLIENTEDGE);
   SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   SendMessageW(window_, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
@@ -104,6 +106,21 @@ void ListView::FocusFirstRow() {
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(window_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+  });
+}
+
+void ListView::ShowSortArrow(int column, bool ascending) {
+  RunOnUi([this, column, ascending] {
+    if (!window_) return;
+    HWND header = reinterpret_cast<HWND>(SendMessageW(window_, LVM_GETHEADER, 0, 0));
+    for (int i = 0; i < static_cast<int>(columnCount_); ++i) {
+      HDITEMW item = {};
+      item.mask = HDI_FORMAT;
+      SendMessageW(header, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+      item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+      if (i == column) item.fmt |= ascending ? HDF_SORTUP : HDF_SORTDOWN;
+      SendMessageW(header, HDM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
   });
 }
 
@@ -231,6 +248,9 @@ LRESULT ListView::OnNotify(NMHDR* header) {
     }
     case NM_DBLCLK:
       if (onDoubleClick) onDoubleClick();
+      return 0;
+    case LVN_COLUMNCLICK:
+      if (onColumnClick) onColumnClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
       return 0;
     case NM_RETURN:
       if (onEnterKey) onEnterKey();

@@ -46,6 +46,12 @@ class ListView : public Control {
   // The id of the row at a position; 0 outside the rows.
   int64_t IdAt(int row) const;
 
+  // The header's arrow on this column (-1: on none), pointing up for an ascending order.
+  void ShowSortArrow(int column, bool ascending);
+
+  // A click on a column's header; set before the window is made, or the headers do not
+  // react to clicks.
+  std::function<void(int column)> onColumnClick;
   // A row newly carries the focus mark.
   std::function<void(int row)> onCurrentRowChanged;
   std::function<void()> onDoubleClick;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "records/header_sort.h"
 #include "resource_ids.h"
 #include "ui/images.h"
 #include "ui/popup_menu.h"
@@ -139,7 +140,10 @@ MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operation
 }
 
 void MainWindow::BindEvents() {
-  form_.onCreated = [this] { operations_.OnMainWindowCreated(); };
+  form_.onCreated = [this] {
+    operations_.OnMainWindowCreated();
+    ShowSortArrow();
+  };
   form_.onDestroying = [this] { operations_.OnMainWindowDestroying(); };
   form_.onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
     return operations_.OnMainWindowMessage(message, wParam, lParam);
@@ -163,9 +167,24 @@ void MainWindow::BindEvents() {
     const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size(), nullptr,
                                    [current](int leaf) { return leaf == current; });
     if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
-      operations_.OnSortMenu(static_cast<SortCode>(code));
+      ChooseSort(static_cast<SortCode>(code));
     }
   };
+  FriendList().onColumnClick = [this](int column) {
+    if (const auto code = SortCodeOfHeaderClick(column, operations_.CurrentSortCode())) {
+      ChooseSort(*code);
+    }
+  };
+}
+
+void MainWindow::ChooseSort(SortCode code) {
+  operations_.OnSortMenu(code);
+  ShowSortArrow();
+}
+
+void MainWindow::ShowSortArrow() {
+  const SortArrow arrow = SortArrowOf(operations_.CurrentSortCode());
+  FriendList().ShowSortArrow(arrow.column, arrow.ascending);
 }
 
 void MainWindow::BindSearchBox() {

@@ -71,6 +71,9 @@ class MainWindow {
  private:
   void BindEvents();
   void BindSearchBox();
+  // The order chosen by the sort menu or a header, and the header's arrow for it.
+  void ChooseSort(SortCode code);
+  void ShowSortArrow();
 
   MainWindowOperations& operations_;
   Form form_;
