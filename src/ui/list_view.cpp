@@ -277,11 +277,38 @@ void FriendListControl::RemoveFriends(const std::vector<int64_t>& rowids) {
   list_.RemoveRows(rowids);
 }
 
+UpcomingListControl::UpcomingListControl(ListView& list) : list_(list) {
+  list_.onColumnClick = [this](int column) {
+    UpcomingOrder chosen;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      const std::optional<UpcomingOrder> clicked = UpcomingOrderOfHeaderClick(column, order_);
+      if (!clicked) return;
+      chosen = order_ = *clicked;
+    }
+    Show();
+    list_.ShowSortArrow(chosen.column, chosen.ascending);
+  };
+}
+
 void UpcomingListControl::ShowEntries(const std::vector<UpcomingEntry>& entries) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    entries_ = entries;
+  }
+  Show();
+}
+
+void UpcomingListControl::Show() {
   std::vector<ListRow> rows;
-  rows.reserve(entries.size());
-  for (const UpcomingEntry& entry : entries) {
-    rows.push_back({entry.person.rowid, UpcomingCells(entry)});
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<UpcomingEntry> ordered = entries_;
+    SortUpcomingEntries(ordered, order_);
+    rows.reserve(ordered.size());
+    for (const UpcomingEntry& entry : ordered) {
+      rows.push_back({entry.person.rowid, UpcomingCells(entry)});
+    }
   }
   list_.SetRows(std::move(rows));
 }

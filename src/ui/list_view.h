@@ -11,6 +11,7 @@
 
 #include "records/friend_list_view.h"
 #include "report/upcoming_list_view.h"
+#include "report/upcoming_order.h"
 #include "ui/control.h"
 
 namespace memo::ui {
@@ -99,14 +100,21 @@ class FriendListControl : public FriendListView {
   ListView& list_;
 };
 
-// The upcoming list on a list view.
+// The upcoming list on a list view; a click on its 倒计时 or 姓名 header sorts it.
 class UpcomingListControl : public UpcomingListView {
  public:
-  explicit UpcomingListControl(ListView& list) : list_(list) {}
+  // Before the list view's window is made: its headers take clicks.
+  explicit UpcomingListControl(ListView& list);
   void ShowEntries(const std::vector<UpcomingEntry>& entries) override;
 
  private:
+  // The entries shown, in the order chosen.
+  void Show();
+
   ListView& list_;
+  std::mutex mutex_;
+  std::vector<UpcomingEntry> entries_;
+  UpcomingOrder order_;
 };
 
 }  // namespace memo::ui

@@ -2,6 +2,8 @@
 // list: the sort menu's orders, stored the same way, a second click the other way round.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "program_under_test.h"
 #include "real_input.h"
 #include "remote_controls.h"
@@ -41,5 +43,25 @@ TEST(ListHeader, ClicksOnTheNameHeaderSortBothWaysAndAreStored) {
     EXPECT_EQ(settings::Read(L"paixu").number, settings::StoredSortCode(click.code));
   }
   SaveScreenshot("friend-list-header-name-descending");
+
+  // The upcoming list, by its 姓名 header: its five friends in pinyin order.
+  HWND upcoming = GetDlgItem(main, ids::UpcomingList);
+  ASSERT_TRUE(real_input::PressKeys("ctrl+Tab"));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(upcoming) != FALSE; }));
+  HWND upcomingHeader = FindWindowExW(upcoming, nullptr, L"SysHeader32", nullptr);
+  GetWindowRect(upcomingHeader, &place);
+  Sleep(GetDoubleClickTime() + 100);
+  ASSERT_TRUE(real_input::Click({place.left + 30, (place.top + place.bottom) / 2}));
+  std::vector<std::wstring> names, sorted;
+  EXPECT_TRUE(WaitUntil([&] {
+    names.clear();
+    for (const auto& row : ReadListRows(program.Process(), upcoming)) names.push_back(row[0]);
+    sorted = names;
+    // Names of common characters: their pinyin order is the order of their GBK bytes.
+    std::sort(sorted.begin(), sorted.end(),
+              [](const std::wstring& a, const std::wstring& b) { return Gbk(a) < Gbk(b); });
+    return names.size() == 5 && names == sorted;
+  }));
+  SaveScreenshot("upcoming-list-header-name");
   EXPECT_EQ(program.Close(), 0);
 }

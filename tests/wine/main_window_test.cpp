@@ -98,8 +98,7 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
     LONG style = GetWindowLongW(list, GWL_STYLE);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
     EXPECT_FALSE(style & LVS_SINGLESEL);  // several rows at once
-    // The friend list's headers sort it; the upcoming list's do not react.
-    EXPECT_EQ((style & LVS_NOSORTHEADER) != 0, design.id == ids::UpcomingList);
+    EXPECT_FALSE(style & LVS_NOSORTHEADER);  // the headers sort the lists
     EXPECT_TRUE(style & LVS_SHOWSELALWAYS);  // the selection shows without the focus
     LRESULT extended = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     EXPECT_TRUE(extended & LVS_EX_FULLROWSELECT);
