@@ -39,13 +39,15 @@ uint8_t SharedLetters(std::string_view syllable, std::u32string_view text) {
   return static_cast<uint8_t>(shared);
 }
 
-}  // namespace
-
+// The text folded as a search compares it: lower-cased, full-width letters and digits made
+// plain, ü written v, blanks left out.
 std::u32string FoldForSearch(std::string_view gbk) {
   std::u32string folded(gbk.size(), U'\0');
   folded.resize(FoldInto(gbk, folded.data()) - folded.data());
   return folded;
 }
+
+}  // namespace
 
 FriendQuery::FriendQuery(std::string_view text) : text_(FoldForSearch(text)) {
   if (text_.size() > kLongestSpelled) return;

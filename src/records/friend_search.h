@@ -22,7 +22,8 @@ class FriendQuery {
   // True for a text of nothing but blanks: it finds every friend.
   bool empty() const { return text_.empty(); }
 
-  // Whether the text is a part of `contact`, both as FoldForSearch leaves them.
+  // Whether the text is a part of `contact`, both folded (lower-cased, full-width letters
+  // and digits made plain, ü written v, blanks left out).
   bool InContact(std::u32string_view contact) const;
   // Whether the text spells the name's characters from `start` on: each character taken
   // as itself or as a start of one of its readings.
@@ -48,9 +49,10 @@ class FriendSearchIndex {
 
   // The places, in `friends` as given, of the friends the query finds, in order.
   std::vector<uint32_t> Find(const FriendQuery& query) const;
-  bool Matches(size_t place, const FriendQuery& query) const;
 
  private:
+  bool Matches(size_t place, const FriendQuery& query) const;
+
   struct Entry {
     uint32_t nameStart, nameLength, contactStart, contactLength;
   };
@@ -61,9 +63,5 @@ class FriendSearchIndex {
   std::u32string contacts_;
   std::vector<Entry> entries_;
 };
-
-// The text lower-cased, full-width letters and digits made plain, ü written v, and blanks
-// left out, as code points.
-std::u32string FoldForSearch(std::string_view gbk);
 
 }  // namespace memo
