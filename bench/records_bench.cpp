@@ -14,6 +14,7 @@
 #include "datetime/clock.h"
 #include "records/friend_list.h"
 #include "records/friend_repository.h"
+#include "records/friend_search.h"
 #include "records/gbk_collation.h"
 #include "report/upcoming_report.h"
 #include "text/text_codec.h"
@@ -34,6 +35,8 @@ struct NoReportView : ReportView {
 struct NoFriendList : FriendListView {
   void ShowFriends(const std::vector<Friend>&, const TodayDates&, AgeForm) override {}
   void PutFriend(int64_t, const Friend&, const TodayDates&, AgeForm) override {}
+  void ShowOnly(std::vector<uint32_t>) override {}
+  void ShowAll() override {}
   void RemoveFriends(const std::vector<int64_t>&) override {}
   std::vector<int64_t> SelectedFriends() const override { return {}; }
 };
@@ -182,6 +185,29 @@ void BareScan(benchmark::State& state) {
   sqlite3_close(connection);
 }
 
+// One keystroke in the search box: the typed text made ready and held against every friend.
+// The texts grow as a user types them, an initial, initials, pinyin, digits of a number.
+void FindFriends(benchmark::State& state) {
+  Program program(FolderWithFriends(static_cast<int>(state.range(0))));
+  LoadFriendList(program.records, 0);
+  const FriendSearchIndex index(program.records.friends);
+  const char* const texts[] = {"z", "zw", "zhangw", "wangfang", "张", "1380"};
+  size_t found = 0, typed = 0;
+  for (auto _ : state) {
+    found += index.Find(FriendQuery(texts[typed++ % std::size(texts)])).size();
+  }
+  state.counters["found"] = static_cast<double>(found) / static_cast<double>(typed);
+}
+
+// The keys searches read, made from the loaded friends.
+void MakeSearchIndex(benchmark::State& state) {
+  Program program(FolderWithFriends(static_cast<int>(state.range(0))));
+  LoadFriendList(program.records, 0);
+  for (auto _ : state) benchmark::DoNotOptimize(FriendSearchIndex(program.records.friends));
+}
+
+BENCHMARK(FindFriends)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(MakeSearchIndex)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadCountAndPage)
     ->Arg(1000)
     ->Arg(10000)

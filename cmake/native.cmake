@@ -44,6 +44,22 @@ add_test(NAME independent.CalendarReadByAnotherLibrary
 set_tests_properties(independent.CalendarReadByAnotherLibrary PROPERTIES
   LABELS independent TIMEOUT 600)
 
+# The pinyin table, made from Unihan's readings (Debian's unicode-data) by tools/pinyin-table
+# at every build that finds it out of date; the Windows sub-build compiles the same file.
+set(UNIHAN_READINGS /usr/share/unicode/Unihan_Readings.txt.bz2 CACHE FILEPATH
+  "Unihan's reading fields, compressed with bzip2")
+set(pinyin_table_source ${CMAKE_BINARY_DIR}/generated/pinyin_table.cpp)
+set(unihan_text ${CMAKE_BINARY_DIR}/generated/Unihan_Readings.txt)
+add_custom_command(OUTPUT ${pinyin_table_source}
+  COMMAND sh -c "bzip2 -dc \"$1\" > \"$2\"" sh ${UNIHAN_READINGS} ${unihan_text}
+  COMMAND pinyin-table ${unihan_text} ${pinyin_table_source}
+  COMMAND ${CMAKE_COMMAND} -E rm ${unihan_text}
+  DEPENDS pinyin-table ${UNIHAN_READINGS}
+  COMMENT "Making the pinyin table from ${UNIHAN_READINGS}"
+  VERBATIM)
+add_custom_target(pinyin-table-source DEPENDS ${pinyin_table_source})
+target_sources(core PRIVATE ${pinyin_table_source})
+
 # Tools that only tests and generators use.
 file(GLOB tool_dirs CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/*)
 foreach(dir IN LISTS tool_dirs)
@@ -88,11 +104,12 @@ if(BUILD_WINDOWS)
                -DPUBLISHER_HOST=${PUBLISHER_HOST}
                -DSQLITE_MINGW_DIR=${SQLITE_MINGW_DIR}
                -DGB18030_TABLES=${gb18030_tables}
+               -DPINYIN_TABLE_SOURCE=${pinyin_table_source}
                -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
                -DCMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER}
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
-  add_dependencies(windows birthday-memo-cli gb18030-tables)
+  add_dependencies(windows birthday-memo-cli gb18030-tables pinyin-table-source)
   set(BIRTHDAY_MEMO_EXE ${win_dir}/birthday-memo.exe)
   include(${CMAKE_SOURCE_DIR}/tests/wine/tests.cmake)
   # The release built in two copies of the tree: the same bytes, and the program small. Not

@@ -35,6 +35,9 @@ target_compile_definitions(sqlite PRIVATE SQLITE_THREADSAFE=1 SQLITE_DEFAULT_MEM
 target_include_directories(sqlite PUBLIC ${SQLITE_MINGW_DIR})
 target_link_libraries(core PUBLIC sqlite)
 
+# The pinyin table the native build made (the generator runs natively).
+target_sources(core PRIVATE ${PINYIN_TABLE_SOURCE})
+
 file(GLOB cli_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/cli/*.cpp)
 add_executable(birthday-memo-cli ${cli_sources} ${CMAKE_SOURCE_DIR}/res/birthday-memo-cli.rc)
 target_include_directories(birthday-memo-cli PRIVATE ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR})

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "records/friend_list_search.h"
 #include "settings/settings_names.h"
 
 namespace memo {
@@ -46,7 +47,7 @@ void ShowRowSummary(RecordsContext& context, int64_t rowid) {
 }
 
 void ShowListStatus(RecordsContext& context) {
-  ShowRecordCount(static_cast<int>(context.friends.size()), context.statusBar);
+  ShowSearchAfterChange(context);
   if (context.summarisedFriend == 0) return;
   if (FindFriend(context, context.summarisedFriend)) {
     ShowRowSummary(context, context.summarisedFriend);

@@ -32,7 +32,8 @@ void OnSortMenu(RecordsContext& context, int sortCode, const BackgroundRunner& r
 void ShowRowSummary(RecordsContext& context, int64_t rowid);
 
 // Brings the status bar up to the friend list after any change to it (an add, an edit, a
-// deletion, a reload, an import): the record count, and pane 0 again for the friend it
+// deletion, a reload, an import): the search held against the list as it now is, the record
+// count (or the count found while a search is active), and pane 0 again for the friend it
 // names, as that friend is now, or empty once the friend is gone.
 void ShowListStatus(RecordsContext& context);
 

@@ -22,10 +22,18 @@ std::vector<std::string> FriendCells(const Friend& person, const TodayDates& tod
 void MemoryFriendList::ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
                                    AgeForm ageForm) {
   rows.clear();
+  shownPlaces.reset();
   for (const Friend& person : friends) {
     rows.push_back({person.rowid, FriendCells(person, today, ageForm)});
   }
   selected.clear();
+}
+
+std::vector<MemoryFriendList::Row> MemoryFriendList::ShownRows() const {
+  if (!shownPlaces) return rows;
+  std::vector<Row> shown;
+  for (uint32_t place : *shownPlaces) shown.push_back(rows.at(place));
+  return shown;
 }
 
 void MemoryFriendList::PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,

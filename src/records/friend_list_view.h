@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ class FriendListView {
   // Shows these friends in place of the ones shown before, and forgets the selection.
   virtual void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
                            AgeForm ageForm) = 0;
+  // Shows only the rows at these places among the friends given (in their order), or all of
+  // them again; the rows stay as they are, and so does the selection of the rows shown.
+  virtual void ShowOnly(std::vector<uint32_t> places) = 0;
+  virtual void ShowAll() = 0;
   // Shows the friend in the row of `rowid`, or in a new last row when there is none.
   virtual void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
                          AgeForm ageForm) = 0;
@@ -43,13 +48,19 @@ class MemoryFriendList : public FriendListView {
 
   void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
                    AgeForm ageForm) override;
+  void ShowOnly(std::vector<uint32_t> places) override { shownPlaces = std::move(places); }
+  void ShowAll() override { shownPlaces.reset(); }
   void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
                  AgeForm ageForm) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
   std::vector<int64_t> SelectedFriends() const override { return selected; }
 
+  // The rows a user sees: every row, or those at the shown places.
+  std::vector<Row> ShownRows() const;
+
   std::vector<Row> rows;
   std::vector<int64_t> selected;
+  std::optional<std::vector<uint32_t>> shownPlaces;
 };
 
 }  // namespace memo

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "records/gbk_collation.h"
+#include "records/name_order.h"
 
 namespace memo {
 namespace {
@@ -68,10 +68,7 @@ bool SortKeys::Add(sqlite3_stmt* row, int column) {
   } else if (type == SQLITE_TEXT) {
     bytes_ += '\x02';
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    if (!AppendGbkSortKey(std::string_view(text, sqlite3_value_bytes(value)), bytes_)) {
-      bytes_.resize(start);
-      return false;
-    }
+    AppendNameSortKey(std::string_view(text, sqlite3_value_bytes(value)), bytes_);
   } else if (type != SQLITE_NULL) {
     return false;
   }

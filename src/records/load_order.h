@@ -22,8 +22,8 @@ class SortKeys {
 
   // Appends the key of the value in this column of the row, whose byte order is SQLite's
   // order of the values as the table declares the column: NULL first, the text columns in
-  // the GBK collation, the yes/no column by number. False for a value that only SQLite
-  // itself orders (a text that is not well-formed UTF-8, a yes/no value that is no integer).
+  // the order of names, the yes/no column by number. False for a value that only SQLite
+  // itself orders (a yes/no value that is no integer).
   bool Add(sqlite3_stmt* row, int column);
   // Appends a key that is a number: the rows order as the numbers do.
   void AddNumber(uint64_t number);

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "records/friend.h"
 #include "records/friend_list_view.h"
 #include "records/friend_repository.h"
+#include "records/friend_search.h"
 #include "records/status_bar.h"
 #include "settings/settings_store.h"
 
@@ -21,6 +24,9 @@ struct RecordsContext {
   SettingsStore& settings;
   std::vector<Friend> friends;   // the friend list as shown, in its order
   int64_t summarisedFriend = 0;  // the friend status pane 0 names; 0 for none
+  std::string searchText{};      // the search box's text; the list shows what it finds
+  // The friends' texts as searches read them: made at the first search after a change.
+  std::optional<FriendSearchIndex> searchIndex{};
 };
 
 }  // namespace memo

@@ -148,6 +148,7 @@ void EditBox::OnCommand(int, int code) {
 }
 
 bool EditBox::DropsMessage(UINT message, WPARAM wParam) {
+  if (message == WM_KEYDOWN && onKeyDown) return onKeyDown(wParam);
   if (message != WM_CHAR || !(Design().flags & IntegerInput)) return false;
   // Control characters (backspace, paste) pass; of the printable ones only digits and '-'.
   wchar_t typed = static_cast<wchar_t>(wParam);

@@ -134,6 +134,8 @@ class EditBox : public Control {
   bool TakesFocus() const override { return true; }
   void SelectAll();
   std::function<void()> onTextChanged;
+  // A key pressed in the box; true when it is taken, and the box does not see it.
+  std::function<bool(WPARAM key)> onKeyDown;
 
  protected:
   void Create(Form& form) override;

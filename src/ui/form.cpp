@@ -467,6 +467,7 @@ bool InOpenDropDown(HWND target) {
 }  // namespace
 
 bool Form::OnDialogKey(HWND target, WPARAM key) {
+  if (onShortcut && onShortcut(key)) return true;
   const bool shift = GetKeyState(VK_SHIFT) < 0;
   switch (key) {
     case VK_TAB:

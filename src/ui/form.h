@@ -62,6 +62,8 @@ class Form {
   std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)> onMessage;
   // Escape for a part of the window that it closes first (an open calendar); true when used.
   std::function<bool()> onEscape;
+  // A key pressed anywhere in the window, before the keys of dialogs; true when taken.
+  std::function<bool(WPARAM key)> onShortcut;
 
   // The keys that work a window of the program as they work a dialog, taken from the message
   // loop before the focused control sees them; true when the key was used:

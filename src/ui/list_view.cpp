@@ -15,9 +15,11 @@ void ListView::SetColumns(const ColumnDesign* columns, size_t count) {
 
 void ListView::Create(Form& form) {
   // Several rows can be selected; the selection shows also without the focus, so that the
-  // rows 编辑 and 删除 work on stay in sight; the column headers do not react to clicks.
+  // rows 编辑 and 删除 work on stay in sight; the column headers react to clicks only where
+  // they sort.
   CreateChild(form, WC_LISTVIEWW,
-              WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS,
+              WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS |
+                  (onColumnClick ? 0 : LVS_NOSORTHEADER),
               WS_EX_CLIENTEDGE);
   SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   SendMessageW(window_, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
@@ -64,12 +66,68 @@ void ListView::SetRows(std::vector<ListRow> rows) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     rows_ = std::move(rows);
+    shown_.reset();
   }
+  Reshow();
+}
+
+void ListView::Reshow() {
   // Also forgets the selection and the focus mark.
   RunOnUi([this] {
     if (window_) SendMessageW(window_, LVM_DELETEALLITEMS, 0, 0);
     Refresh();
   });
+}
+
+void ListView::ShowOnly(std::vector<uint32_t> places) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (shown_ == places) return;
+    shown_ = std::move(places);
+  }
+  Reshow();
+}
+
+void ListView::ShowAll() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!shown_) return;
+    shown_.reset();
+  }
+  Reshow();
+}
+
+void ListView::FocusFirstRow() {
+  RunOnUi([this] {
+    if (!window_) return;
+    SetFocus(window_);
+    if (SendMessageW(window_, LVM_GETNEXTITEM, -1, LVNI_SELECTED) >= 0) return;
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(window_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+  });
+}
+
+void ListView::ShowSortArrow(int column, bool ascending) {
+  RunOnUi([this, column, ascending] {
+    if (!window_) return;
+    HWND header = reinterpret_cast<HWND>(SendMessageW(window_, LVM_GETHEADER, 0, 0));
+    for (int i = 0; i < static_cast<int>(columnCount_); ++i) {
+      HDITEMW item = {};
+      item.mask = HDI_FORMAT;
+      SendMessageW(header, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+      item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+      if (i == column) item.fmt |= ascending ? HDF_SORTUP : HDF_SORTDOWN;
+      SendMessageW(header, HDM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+  });
+}
+
+int ListView::PlaceOf(int row) const {
+  const int count = static_cast<int>(shown_ ? shown_->size() : rows_.size());
+  if (row < 0 || row >= count) return -1;
+  return shown_ ? static_cast<int>((*shown_)[row]) : row;
 }
 
 void ListView::PutRow(int64_t id, ListRow row) {
@@ -95,6 +153,11 @@ void ListView::RemoveRows(const std::vector<int64_t>& ids) {
       rows_.erase(rows_.begin() + row);
       removed.push_back(row);
     }
+    // The places shown no longer hold: whoever narrowed the list shows it anew.
+    if (shown_) {
+      shown_->clear();
+      removed.clear();
+    }
   }
   // The list view moves the selection of the later rows up with each deletion.
   RunOnUi([this, removed] {
@@ -107,17 +170,17 @@ void ListView::RemoveRows(const std::vector<int64_t>& ids) {
 
 int64_t ListView::IdAt(int row) const {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (row < 0 || row >= static_cast<int>(rows_.size())) return 0;
-  return rows_[row].id;
+  const int place = PlaceOf(row);
+  return place < 0 ? 0 : rows_[place].id;
 }
 
 std::string ListView::Cell(int row, int column) const {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 ||
-      column >= static_cast<int>(rows_[row].cells.size())) {
+  const int place = PlaceOf(row);
+  if (place < 0 || column < 0 || column >= static_cast<int>(rows_[place].cells.size())) {
     return std::string();
   }
-  return rows_[row].cells[column];
+  return rows_[place].cells[column];
 }
 
 int64_t ListView::CurrentId() const {
@@ -159,7 +222,7 @@ void ListView::Refresh() {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     refreshPending_ = false;
-    count = rows_.size();
+    count = shown_ ? shown_->size() : rows_.size();
   }
   if (!window_) return;
   SendMessageW(window_, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
@@ -185,6 +248,9 @@ LRESULT ListView::OnNotify(NMHDR* header) {
     }
     case NM_DBLCLK:
       if (onDoubleClick) onDoubleClick();
+      return 0;
+    case LVN_COLUMNCLICK:
+      if (onColumnClick) onColumnClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
       return 0;
     case NM_RETURN:
       if (onEnterKey) onEnterKey();
@@ -215,11 +281,38 @@ void FriendListControl::RemoveFriends(const std::vector<int64_t>& rowids) {
   list_.RemoveRows(rowids);
 }
 
+UpcomingListControl::UpcomingListControl(ListView& list) : list_(list) {
+  list_.onColumnClick = [this](int column) {
+    UpcomingOrder chosen;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      const std::optional<UpcomingOrder> clicked = UpcomingOrderOfHeaderClick(column, order_);
+      if (!clicked) return;
+      chosen = order_ = *clicked;
+    }
+    Show();
+    list_.ShowSortArrow(chosen.column, chosen.ascending);
+  };
+}
+
 void UpcomingListControl::ShowEntries(const std::vector<UpcomingEntry>& entries) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    entries_ = entries;
+  }
+  Show();
+}
+
+void UpcomingListControl::Show() {
   std::vector<ListRow> rows;
-  rows.reserve(entries.size());
-  for (const UpcomingEntry& entry : entries) {
-    rows.push_back({entry.person.rowid, UpcomingCells(entry)});
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<UpcomingEntry> ordered = entries_;
+    SortUpcomingEntries(ordered, order_);
+    rows.reserve(ordered.size());
+    for (const UpcomingEntry& entry : ordered) {
+      rows.push_back({entry.person.rowid, UpcomingCells(entry)});
+    }
   }
   list_.SetRows(std::move(rows));
 }

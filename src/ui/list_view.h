@@ -6,10 +6,12 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "records/friend_list_view.h"
 #include "report/upcoming_list_view.h"
+#include "report/upcoming_order.h"
 #include "ui/control.h"
 
 namespace memo::ui {
@@ -32,6 +34,12 @@ class ListView : public Control {
   void PutRow(int64_t id, ListRow row);
   // Removes the rows of these ids; the rows after them move up, selection and all.
   void RemoveRows(const std::vector<int64_t>& ids);
+  // Shows only the rows at these places, or every row again; a list view of owner data is
+  // told only the new count. A change of the rows shown forgets the selection.
+  void ShowOnly(std::vector<uint32_t> places);
+  void ShowAll();
+  // Puts the focus on the list and selects the first row shown, when nothing is selected.
+  void FocusFirstRow();
   // The id of the row with the focus mark and of the selected rows, in list order; 0 and
   // nothing when there are none. Asked of the user-interface thread, which they wait for.
   int64_t CurrentId() const;
@@ -39,6 +47,12 @@ class ListView : public Control {
   // The id of the row at a position; 0 outside the rows.
   int64_t IdAt(int row) const;
 
+  // The header's arrow on this column (-1: on none), pointing up for an ascending order.
+  void ShowSortArrow(int column, bool ascending);
+
+  // A click on a column's header; set before the window is made, or the headers do not
+  // react to clicks.
+  std::function<void(int column)> onColumnClick;
   // A row newly carries the focus mark.
   std::function<void(int row)> onCurrentRowChanged;
   std::function<void()> onDoubleClick;
@@ -54,6 +68,10 @@ class ListView : public Control {
 
  private:
   std::string Cell(int row, int column) const;
+  // The place in rows_ of a row shown; -1 outside them. With mutex_ held.
+  int PlaceOf(int row) const;
+  // Forgets the selection and brings the count up to date, on the user-interface thread.
+  void Reshow();
   // Brings the list view's row count up to date and redraws it, once for many changes.
   void RequestRefresh();
   void Refresh();
@@ -63,6 +81,7 @@ class ListView : public Control {
   size_t columnCount_ = 0;
   mutable std::mutex mutex_;
   std::vector<ListRow> rows_;
+  std::optional<std::vector<uint32_t>> shown_;  // the places shown; every row without
   bool refreshPending_ = false;
 };
 
@@ -72,6 +91,8 @@ class FriendListControl : public FriendListView {
   explicit FriendListControl(ListView& list) : list_(list) {}
   void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today,
                    AgeForm ageForm) override;
+  void ShowOnly(std::vector<uint32_t> places) override { list_.ShowOnly(std::move(places)); }
+  void ShowAll() override { list_.ShowAll(); }
   void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
                  AgeForm ageForm) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
@@ -81,14 +102,21 @@ class FriendListControl : public FriendListView {
   ListView& list_;
 };
 
-// The upcoming list on a list view.
+// The upcoming list on a list view; a click on its 倒计时 or 姓名 header sorts it.
 class UpcomingListControl : public UpcomingListView {
  public:
-  explicit UpcomingListControl(ListView& list) : list_(list) {}
+  // Before the list view's window is made: its headers take clicks.
+  explicit UpcomingListControl(ListView& list);
   void ShowEntries(const std::vector<UpcomingEntry>& entries) override;
 
  private:
+  // The entries shown, in the order chosen.
+  void Show();
+
   ListView& list_;
+  std::mutex mutex_;
+  std::vector<UpcomingEntry> entries_;
+  UpcomingOrder order_;
 };
 
 }  // namespace memo::ui

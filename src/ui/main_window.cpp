@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "records/header_sort.h"
 #include "resource_ids.h"
 #include "ui/images.h"
 #include "ui/popup_menu.h"
@@ -32,7 +33,10 @@ const ControlDesign kControls[] = {
     {Picture,       Type::PicBox,      "",  {496,  6,   168,  88}},
     {Pages,         Type::PageControl, "",  {0,    80,  680,  392}},
     {Status,        Type::StatusBar,   "",  {0,    472, 674,  20}},
-    {FriendList,    Type::ListView,    "",  {1,    28,  672,  366}, Pages, kFriendListPage},
+    {SearchBox,     Type::EditBox,     "搜索姓名、拼音或联系方式",
+                                            {1,    28,  200,  22},  Pages, kFriendListPage,
+                                                                    kNoTabOrder, HintText},
+    {FriendList,    Type::ListView,    "",  {1,    52,  672,  342}, Pages, kFriendListPage},
     {DbConnection,  Type::NonVisual,   "",  {96,   264, 26,   26},  Pages, kFriendListPage},
     {RecordSet,     Type::NonVisual,   "",  {136,  264, 26,   26},  Pages, kFriendListPage},
     {UpcomingList,  Type::ListView,    "",  {1,    28,  672,  368}, Pages, kUpcomingPage},
@@ -157,7 +161,10 @@ MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operation
 }
 
 void MainWindow::BindEvents() {
-  form_.onCreated = [this] { operations_.OnMainWindowCreated(); };
+  form_.onCreated = [this] {
+    operations_.OnMainWindowCreated();
+    ShowSortArrow();
+  };
   form_.onDestroying = [this] { operations_.OnMainWindowDestroying(); };
   form_.onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
     return operations_.OnMainWindowMessage(message, wParam, lParam);
@@ -173,6 +180,7 @@ void MainWindow::BindEvents() {
   // The keys do what the toolbar's 编辑 and 删除 do.
   FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
   FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
+  BindSearchBox();
   FriendList().onRightButtonDown = [this] {
     static const std::vector<MenuItemDesign> menu =
         WithExchangeItems(kSortMenu, CountOf(kSortMenu), kFriendMenuEnd, CountOf(kFriendMenuEnd));
@@ -184,7 +192,7 @@ void MainWindow::BindEvents() {
     if (code == kCopyGreetingCode) {
       operations_.OnCopyGreeting(friendId);
     } else if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
-      operations_.OnSortMenu(static_cast<SortCode>(code));
+      ChooseSort(static_cast<SortCode>(code));
     }
   };
   UpcomingList().onRightButtonDown = [this] {
@@ -194,6 +202,52 @@ void MainWindow::BindEvents() {
       operations_.OnCopyGreeting(friendId);
     }
   };
+  FriendList().onColumnClick = [this](int column) {
+    if (const auto code = SortCodeOfHeaderClick(column, operations_.CurrentSortCode())) {
+      ChooseSort(*code);
+    }
+  };
+}
+
+void MainWindow::ChooseSort(SortCode code) {
+  operations_.OnSortMenu(code);
+  ShowSortArrow();
+}
+
+void MainWindow::ShowSortArrow() {
+  const SortArrow arrow = SortArrowOf(operations_.CurrentSortCode());
+  FriendList().ShowSortArrow(arrow.column, arrow.ascending);
+}
+
+void MainWindow::BindSearchBox() {
+  EditBox& box = form_.Get<EditBox>(SearchBox);
+  box.onTextChanged = [this, &box] { operations_.OnSearchText(box.Text()); };
+  box.onKeyDown = [this, &box](WPARAM key) {
+    switch (key) {
+      case VK_ESCAPE:
+        box.SetText("");
+        return true;
+      case VK_RETURN:
+      case VK_DOWN:
+        FriendList().FocusFirstRow();
+        return true;
+    }
+    return false;
+  };
+  // Ctrl+F from anywhere in the window.
+  form_.onShortcut = [this](WPARAM key) {
+    if (key != 'F' || GetKeyState(VK_CONTROL) >= 0) return false;
+    FocusSearchBox(true);
+    return true;
+  };
+}
+
+void MainWindow::FocusSearchBox(bool turnToPage) {
+  if (turnToPage) ShowPage(kFriendListPage);
+  if (form_.Get<TabControl>(Pages).CurrentPage() != kFriendListPage) return;
+  EditBox& box = form_.Get<EditBox>(SearchBox);
+  box.Focus();
+  box.SelectAll();
 }
 
 void MainWindow::Open(bool shown) {

@@ -31,6 +31,8 @@ class MainWindowOperations : public ExchangeOperations {
   virtual void OnFriendRowChanged(int row) = 0;
   virtual void OnFriendListDoubleClick() = 0;
   virtual void OnSortMenu(SortCode code) = 0;
+  // The search box's text (GBK) has changed.
+  virtual void OnSearchText(const std::string& text) = 0;
   // The order the friend list is shown in, checked in the sort menu.
   virtual SortCode CurrentSortCode() = 0;
   virtual void OnTrayMenu(main_window::TrayMenuItem item) = 0;
@@ -58,6 +60,9 @@ class MainWindow {
   // The tray icon's menu at the pointer; the chosen item goes to OnTrayMenu. While a modal
   // window is open only what brings it forward and 退出 can be chosen.
   void ShowTrayMenu();
+  // The focus in the friend list's search box, the text there selected; with `turnToPage`
+  // the friend list's page is shown first, else only a page showing it is.
+  void FocusSearchBox(bool turnToPage);
 
   ListView& FriendList();
   ListView& UpcomingList();
@@ -67,6 +72,10 @@ class MainWindow {
 
  private:
   void BindEvents();
+  void BindSearchBox();
+  // The order chosen by the sort menu or a header, and the header's arrow for it.
+  void ChooseSort(SortCode code);
+  void ShowSortArrow();
 
   MainWindowOperations& operations_;
   Form form_;

@@ -23,6 +23,7 @@ enum ControlId : int {
   RecordSet,     // 生日库
   UpcomingList,  // 超级列表框2
   ReportView,    // 超文本浏览框1
+  SearchBox,     // the friend list's search box
 };
 
 // The toolbar's buttons by their place on it, separators included.

@@ -251,50 +251,6 @@ TEST_F(FriendRepositoryTest, LoadsInTheOrdersTheTableSortsIn) {
   EXPECT_TRUE(errors.texts.empty());
 }
 
-TEST(GbkCollation, OrdersByGbkBytesAndBeyondGbkByGb18030Bytes) {
-  auto sign = [](int value) { return (value > 0) - (value < 0); };
-  const std::vector<std::string> ascending = {
-      "",
-      "1980\xE5\xB9\xB4"
-      "10",
-      "1980\xE5\xB9\xB4"
-      "5",
-      "A",
-      "a",
-      u8"䷀",          // GBK lacks these two: they take their place by their GB 18030 bytes,
-      u8"\U0001F600",  // 82 35 88 39 and 94 39 FC 36
-      u8"阿",
-      u8"李",
-      u8"王",
-      u8"张",
-      u8"张三",
-      u8"张四",
-      u8"赵"};
-  for (size_t i = 0; i < ascending.size(); ++i) {
-    for (size_t j = 0; j < ascending.size(); ++j) {
-      int expected = sign(static_cast<int>(i) - static_cast<int>(j));
-      EXPECT_EQ(sign(CompareInGbkOrder(ascending[i], ascending[j])), expected)
-          << ascending[i] << " / " << ascending[j];
-      // The sort key orders the same way.
-      std::string keyI, keyJ;
-      ASSERT_TRUE(AppendGbkSortKey(ascending[i], keyI) && AppendGbkSortKey(ascending[j], keyJ));
-      EXPECT_EQ(sign(keyI.compare(keyJ)), expected);
-    }
-  }
-  // Bytes that are not UTF-8 still give a strict order; they have no sort key.
-  EXPECT_NE(CompareInGbkOrder("\xFF"
-                              "a",
-                              "\xFF"
-                              "b"),
-            0);
-  EXPECT_EQ(sign(CompareInGbkOrder("\xC3", "\xC4")), -sign(CompareInGbkOrder("\xC4", "\xC3")));
-  for (const char* notUtf8 : {"\xFF", "\xC3", "\xC1\x81", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
-    std::string key = "k";
-    EXPECT_FALSE(AppendGbkSortKey(std::string("a") + notUtf8, key)) << notUtf8;
-    EXPECT_EQ(key, "k");
-  }
-}
-
 TEST_F(FriendRepositoryTest, FileThatIsNoDatabaseIsReportedAndNeverWritten) {
   std::string foreign = std::string("\0\1\0\0Standard Jet DB\0", 20) + std::string(4000, 'x');
   testing::WriteFileBytes(File(), foreign);

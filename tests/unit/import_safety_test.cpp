@@ -33,6 +33,8 @@ ImportRead ReadEither(const std::string& bytes, std::optional<FileEncoding> enco
 
 TEST(ImportSafety, EachFileIsReadInItsOwnEncoding) {
   const std::string sheet = u8"姓名,生日\n张三,1980-05-03\n李四,1981-06-04\n";
+  // A byte that stands for no character is shown as U+FFFD, 84 31 A4 37 in GB 18030.
+  const std::string kBroken = "\x84\x31\xA4\x37", kBroken4 = kBroken + kBroken + kBroken + kBroken;
   const struct {
     const char* what;
     std::string bytes;
@@ -49,7 +51,8 @@ TEST(ImportSafety, EachFileIsReadInItsOwnEncoding) {
        sheet + "Ren\xE9,1982-07-05\n",
        std::nullopt,
        FileEncoding::kUtf8,
-       {"张三|1980年5月3日|公历|", "李四|1981年6月4日|公历|", "4|Ren?|含有不是UTF-8编码的字节"}},
+       {"张三|1980年5月3日|公历|", "李四|1981年6月4日|公历|",
+        "4|Ren" + kBroken + "|含有不是UTF-8编码的字节"}},
       {"GBK",
        Utf8ToGbk(sheet),
        std::nullopt,
@@ -59,14 +62,14 @@ TEST(ImportSafety, EachFileIsReadInItsOwnEncoding) {
        Utf8ToGbk(sheet),
        FileEncoding::kUtf8,
        FileEncoding::kUtf8,
-       {"1|????|含有不是UTF-8编码的字节", "2|????|含有不是UTF-8编码的字节",
-        "3|????|含有不是UTF-8编码的字节"}},
+       {"1|" + kBroken4 + "|含有不是UTF-8编码的字节", "2|" + kBroken4 + "|含有不是UTF-8编码的字节",
+        "3|" + kBroken4 + "|含有不是UTF-8编码的字节"}},
       {"cards, UTF-8 but for a Latin-1 byte",
        u8"BEGIN:VCARD\nFN:张三\nBDAY:1980-05-03\nEND:VCARD\n"
        u8"BEGIN:VCARD\nFN:Ren\xE9\nNOTE:王五\nBDAY:1982-07-05\nEND:VCARD\n",
        std::nullopt,
        FileEncoding::kUtf8,
-       {"张三|1980年5月3日|公历|", "5|Ren?|含有不是UTF-8编码的字节"}},
+       {"张三|1980年5月3日|公历|", "5|Ren" + kBroken + "|含有不是UTF-8编码的字节"}},
       {"cards in GBK",
        Utf8ToGbk(u8"BEGIN:VCARD\nFN:张三\nBDAY:1980-05-03\nEND:VCARD\n"),
        std::nullopt,

@@ -47,7 +47,8 @@ TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
       {memo::ui::main_window::Picture, {744, 9, 252, 132}},
       {memo::ui::main_window::Pages, {0, 120, 1020, 588}},
       {memo::ui::main_window::Status, {0, 708, 1011, 30}},
-      {memo::ui::main_window::FriendList, {2, 162, 1008, 549}},
+      {memo::ui::main_window::SearchBox, {2, 162, 300, 33}},
+      {memo::ui::main_window::FriendList, {2, 198, 1008, 513}},
   };
   for (const Scaled& control : controls) {
     EXPECT_EQ(PlaceOf(GetDlgItem(main, control.id)), control.place) << control.id;

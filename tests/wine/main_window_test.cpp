@@ -29,7 +29,8 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
       {ids::Picture, L"BirthdayMemoPicture", nullptr, 496, 6, 168, 88},
       {ids::Pages, L"SysTabControl32", nullptr, 0, 80, 680, 392},
       {ids::Status, L"msctls_statusbar32", nullptr, 0, 472, 674, 20},
-      {ids::FriendList, L"SysListView32", nullptr, 1, 108, 672, 366},
+      {ids::SearchBox, L"Edit", nullptr, 1, 108, 200, 22},
+      {ids::FriendList, L"SysListView32", nullptr, 1, 132, 672, 342},
       {ids::UpcomingList, L"SysListView32", nullptr, 1, 108, 672, 368, false},
       {ids::ReportView, L"RICHEDIT50W", nullptr, 2, 104, 672, 368, false},
   };
@@ -102,8 +103,8 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
     EXPECT_TRUE(ColumnsFit(program.Process(), list));
     LONG style = GetWindowLongW(list, GWL_STYLE);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
-    EXPECT_FALSE(style & LVS_SINGLESEL);     // several rows at once
-    EXPECT_TRUE(style & LVS_NOSORTHEADER);   // headers do not react
+    EXPECT_FALSE(style & LVS_SINGLESEL);  // several rows at once
+    EXPECT_FALSE(style & LVS_NOSORTHEADER);  // the headers sort the lists
     EXPECT_TRUE(style & LVS_SHOWSELALWAYS);  // the selection shows without the focus
     LRESULT extended = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     EXPECT_TRUE(extended & LVS_EX_FULLROWSELECT);

@@ -1,7 +1,8 @@
 // The friend list of a data folder on the command line, as the program builds it from
 // FOLDER/config.mdb (created empty when missing):
-//   list --db DIR [--sort CODE] [--age FORM]
-//                                          the friend list, seven columns a line
+//   list --db DIR [--sort CODE] [--age FORM] [--find TEXT]
+//                                          the friend list, seven columns a line; only the
+//                                          friends the search box finds with TEXT
 //   upcoming --db DIR [--days N] [--age FORM]
 //                                          the upcoming list after the upcoming pass
 //   report --db DIR [--days N] [--age FORM] [--out FILE]
@@ -26,6 +27,7 @@
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
 #include "report/greetings.h"
+#include "records/friend_list_search.h"
 #include "report/upcoming_report.h"
 #include "settings/settings_names.h"
 
@@ -102,13 +104,16 @@ int ListCommand(const Arguments& input) {
   Arguments args = input;
   std::string directory;
   int sortCode = 0;
+  bool ok = true;
+  const std::string find = TakeOption(args, "--find", "", ok);
   Session session;
-  if (!TakeCommon(args, directory, "--sort", sortCode) || !TakeAgeForm(args, session) ||
+  if (!TakeCommon(args, directory, "--sort", sortCode) || !TakeAgeForm(args, session) || !ok ||
       !args.empty()) {
     return Usage();
   }
   if (!session.Load(directory, sortCode)) return 1;
-  for (const MemoryFriendList::Row& row : session.friendList.rows) PrintCells(row.cells);
+  SearchFriendList(session.records, find);
+  for (const MemoryFriendList::Row& row : session.friendList.ShownRows()) PrintCells(row.cells);
   return 0;
 }
 
@@ -240,7 +245,7 @@ int DeleteCommand(const Arguments& input) {
   return session.ExitCode();
 }
 
-const CommandRegistrar list("list", "list --db DIR [--sort CODE] [--age 周岁|虚岁|两者]",
+const CommandRegistrar list("list", "list --db DIR [--sort CODE] [--age 周岁|虚岁|两者] [--find TEXT]",
                             ListCommand);
 const CommandRegistrar upcoming("upcoming", "upcoming --db DIR [--days N] [--age 周岁|虚岁|两者]",
                                 UpcomingCommand);

@@ -7,6 +7,7 @@
 #include "app/win32/single_instance.h"
 #include "app/win32/web_extras.h"
 #include "records/friend_list.h"
+#include "records/friend_list_search.h"
 #include "resource_ids.h"
 #include "settings/settings_names.h"
 #include "ui/images.h"
@@ -210,6 +211,13 @@ void Application::OnSortMenu(SortCode code) {
       });
 }
 
+void Application::OnSearchText(const std::string& text) {
+  // In turn with the loads and changes of the list, which the search follows.
+  worker_.Post([this, text] {
+    records_.Use([&text](RecordsContext& records) { SearchFriendList(records, text); });
+  });
+}
+
 SortCode Application::CurrentSortCode() {
   return ChosenSortCode(settings_);
 }
@@ -232,6 +240,8 @@ void Application::OnTrayMenu(ui::main_window::TrayMenuItem item) {
   switch (item) {
     case Item::kShowMain:
       BringForward();
+      // What is typed next goes to the search box.
+      main_.FocusSearchBox(false);
       break;
     case Item::kUpcoming:
       BringForward();

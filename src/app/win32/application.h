@@ -71,6 +71,7 @@ class Application : private ui::MainWindowOperations,
   void OnFriendRowChanged(int row) override;
   void OnFriendListDoubleClick() override;
   void OnSortMenu(SortCode code) override;
+  void OnSearchText(const std::string& text) override;
   SortCode CurrentSortCode() override;
   // ui::ExchangeOperations, for the friend list's menu
   void OnImport() override;

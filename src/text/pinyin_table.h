@@ -1,0 +1,30 @@
+// The Mandarin readings of the ideographs, made from Unicode's Unihan data when the program
+// is built (tools/pinyin-table); pinyin.h is the way to read them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace memo {
+
+// A reading is its syllable's place in kPinyinSyllables (which are in alphabetical order)
+// times 8, plus its tone, 1 to 4, or 5 for the light tone; never 0.
+extern const char* const kPinyinSyllables[];
+extern const size_t kPinyinSyllableCount;
+// Lists of readings, each ended by a 0; kPinyinListStarts tells where each starts, and list
+// 0 is the empty one.
+extern const uint16_t kPinyinReadings[];
+extern const uint32_t kPinyinListStarts[];
+
+// A run of code points, `count` from `first`, whose lists are the ones numbered in
+// kPinyinListOfCharacter from `start`.
+struct PinyinBlock {
+  uint32_t first;
+  uint32_t count;
+  uint32_t start;
+};
+extern const uint16_t kPinyinListOfCharacter[];
+extern const PinyinBlock kPinyinBlocks[];
+extern const size_t kPinyinBlockCount;
+
+}  // namespace memo
