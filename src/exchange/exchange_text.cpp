@@ -80,6 +80,10 @@ std::optional<std::string> ExactGbk(const std::string& text, FileEncoding encodi
   return gbk;
 }
 
+std::string ShownGbk(const std::string& text, FileEncoding encoding) {
+  return Utf8ToGbk(encoding == FileEncoding::kUtf8 ? text : GbkToUtf8(text));
+}
+
 std::string_view Trimmed(std::string_view text) {
   const char* const blanks = " \t\r\n";
   const size_t first = text.find_first_not_of(blanks);

@@ -35,6 +35,10 @@ std::optional<FileEncoding> EncodingNamed(std::string_view name);
 // at all, never with replacement marks in it.
 std::optional<std::string> ExactGbk(const std::string& text, FileEncoding encoding);
 
+// For naming a refused entry: whatever of the text converts, with replacement marks for the
+// rest, so that stray bytes never run into the words after it.
+std::string ShownGbk(const std::string& text, FileEncoding encoding);
+
 // Blanks, tabs, CR and LF taken off both ends.
 std::string_view Trimmed(std::string_view text);
 

@@ -64,10 +64,7 @@ class CsvFriends {
 
   void Take(ImportRead& read, const CsvRecord& record) const {
     const std::optional<std::string> name = Field(record, kName);
-    const std::string shown =
-        name ? *name
-             : (encoding_ == FileEncoding::kGb18030 ? Raw(record, kName)
-                                                    : Utf8ToGbk(Raw(record, kName)));
+    const std::string shown = name ? *name : ShownGbk(Raw(record, kName), encoding_);
     if (encoding_ == FileEncoding::kUtf8 && !AllUtf8(record)) {
       return read.Refuse(record.line, shown, kNotUtf8);
     }

@@ -6,7 +6,6 @@
 #include "exchange/exchange_text.h"
 #include "exchange/lunar_card_date.h"
 #include "exchange/vcard_lines.h"
-#include "text/text_codec.h"
 
 namespace memo {
 namespace {
@@ -65,9 +64,8 @@ class TextDecoder {
     return EncodingOf(property) != FileEncoding::kUtf8 || IsUtf8(property.value);
   }
 
-  // For naming a refused card: whatever converts, replacement marks and all.
   std::string Shown(const VCardProperty& property, const std::string& text) const {
-    return EncodingOf(property) == FileEncoding::kGb18030 ? text : Utf8ToGbk(text);
+    return ShownGbk(text, EncodingOf(property));
   }
 
  private:
