@@ -5,6 +5,19 @@ pkg_check_modules(SQLITE REQUIRED IMPORTED_TARGET sqlite3)
 find_package(Threads REQUIRED)
 target_link_libraries(core PUBLIC PkgConfig::SQLITE Threads::Threads)
 
+# GB 18030's tables, read off glibc's converter when the program is built; the Windows build
+# takes the same file.
+add_executable(gb18030-table ${CMAKE_SOURCE_DIR}/tools/gb18030-table/main.cpp)
+set(gb18030_tables ${CMAKE_BINARY_DIR}/generated/gb18030_tables.cpp)
+add_custom_command(OUTPUT ${gb18030_tables}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND gb18030-table ${gb18030_tables}
+  DEPENDS gb18030-table
+  COMMENT "Reading GB 18030's tables off iconv"
+  VERBATIM)
+add_custom_target(gb18030-tables DEPENDS ${gb18030_tables})
+target_sources(core PRIVATE ${gb18030_tables})
+
 file(GLOB cli_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/cli/*.cpp)
 add_executable(birthday-memo-cli ${cli_sources})
 target_link_libraries(birthday-memo-cli PRIVATE core)
@@ -54,7 +67,7 @@ if(DEFINED ENV{BIRTHDAY_MEMO_CACHE})
 else()
   set(default_cache $ENV{HOME}/.cache/birthday-memo)
 endif()
-set(SQLITE_MINGW_DIR ${default_cache}/sqlite-mingw CACHE PATH "SQLite amalgamation built for MinGW by scripts/setup")
+set(SQLITE_MINGW_DIR ${default_cache}/sqlite-mingw CACHE PATH "SQLite amalgamation that scripts/setup took for the MinGW build")
 
 # The Windows programs, cross-built with MinGW-w64, unless switched off; a sanitizer build
 # leaves them to the ordinary one.
@@ -74,11 +87,15 @@ if(BUILD_WINDOWS)
                -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
                -DPUBLISHER_HOST=${PUBLISHER_HOST}
                -DSQLITE_MINGW_DIR=${SQLITE_MINGW_DIR}
+               -DGB18030_TABLES=${gb18030_tables}
                -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
                -DCMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER}
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
-  add_dependencies(windows birthday-memo-cli)
+  add_dependencies(windows birthday-memo-cli gb18030-tables)
   set(BIRTHDAY_MEMO_EXE ${win_dir}/birthday-memo.exe)
   include(${CMAKE_SOURCE_DIR}/tests/wine/tests.cmake)
+  # The release built in two copies of the tree: the same bytes, and the program small.
+  add_test(NAME release.PackagesAlikeAndSmall COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-release)
+  set_tests_properties(release.PackagesAlikeAndSmall PROPERTIES LABELS release TIMEOUT 1800)
 endif()

@@ -1,18 +1,14 @@
 #include "datetime/gbk_text.h"
 
+#include "text/gb18030.h"
+
 namespace memo {
 namespace {
-
-// Byte length of the character starting at `at`: a byte with the high bit set leads a
-// two-byte character unless the text ends there.
-size_t CharLength(const std::string& text, size_t at) {
-  return (static_cast<unsigned char>(text[at]) >= 0x81 && at + 1 < text.size()) ? 2 : 1;
-}
 
 // Byte offset of the first occurrence of part at or after `from`, at a character
 // boundary, or npos.
 size_t FindFrom(const std::string& text, const std::string& part, size_t from) {
-  for (size_t at = from; at < text.size(); at += CharLength(text, at)) {
+  for (size_t at = from; at < text.size(); at += Gb18030CharLength(text, at)) {
     if (text.compare(at, part.size(), part) == 0) return at;
   }
   return std::string::npos;
@@ -45,7 +41,7 @@ std::string FoldFullWidth(const std::string& text) {
   out.reserve(text.size());
   size_t copied = 0;  // text before this is in out
   for (size_t at = 0; at < text.size();) {
-    size_t length = CharLength(text, at);
+    size_t length = Gb18030CharLength(text, at);
     unsigned char lead = text[at];
     unsigned char trail = length == 2 ? text[at + 1] : 0;
     char folded = 0;
@@ -68,7 +64,7 @@ std::string FoldFullWidth(const std::string& text) {
 size_t GbkPrefixLength(const std::string& text, size_t maxBytes) {
   size_t end = 0;
   while (end < text.size()) {
-    size_t next = end + CharLength(text, end);
+    size_t next = end + Gb18030CharLength(text, end);
     if (next > maxBytes) break;
     end = next;
   }

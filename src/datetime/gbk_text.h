@@ -1,4 +1,5 @@
-// Byte-exact text operations over GBK that step over double-byte characters as a whole.
+// Byte-exact text operations over the inside encoding (GB 18030) that step over two- and
+// four-byte characters as a whole.
 #pragma once
 
 #include <string>

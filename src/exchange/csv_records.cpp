@@ -1,5 +1,7 @@
 #include "exchange/csv_records.h"
 
+#include <algorithm>
+
 namespace memo {
 namespace {
 
@@ -11,7 +13,23 @@ bool SkipLineEnd(std::string_view text, size_t& pos) {
   return true;
 }
 
+// A formula's sign, after any apostrophes: a text that begins with the mark before a sign
+// gets one more, which reading takes off again.
+bool NeedsMark(std::string_view field) {
+  field.remove_prefix(std::min(field.find_first_not_of('\''), field.size()));
+  return !field.empty() &&
+         std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+}
+
 }  // namespace
+
+std::string WithTextMark(std::string_view field) {
+  return (NeedsMark(field) ? "'" : "") + std::string(field);
+}
+
+std::string_view WithoutTextMark(std::string_view field) {
+  return field.substr(0, 1) == "'" && NeedsMark(field.substr(1)) ? field.substr(1) : field;
+}
 
 bool ReadCsvRecord(std::string_view text, size_t& pos, int& line, CsvRecord& record) {
   if (pos >= text.size()) return false;

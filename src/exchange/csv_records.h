@@ -19,6 +19,12 @@ struct CsvRecord {
 // at an end, which a spreadsheet would otherwise lose.
 std::string CsvField(std::string_view field);
 
+// A spreadsheet runs a field that begins with = + - or @ as a formula, and takes a leading
+// tab or CR for one too; an apostrophe before it makes the field text, and the spreadsheet
+// shows it without the apostrophe. WithoutTextMark takes off what WithTextMark put on.
+std::string WithTextMark(std::string_view field);
+std::string_view WithoutTextMark(std::string_view field);
+
 // Reads the record at `pos` and moves past it, `line` counting the lines; false at the end
 // of the text. The bytes may be UTF-8 or GBK: no GBK character has a byte that is a comma,
 // a quote or a line end.

@@ -1,6 +1,6 @@
 // The encodings of exchange files. Calendars, contact cards and the spreadsheet file this
 // program writes are UTF-8; a spreadsheet saved on a Chinese Windows, or an old phone's
-// card, may be GBK. Inside the program every text is GBK.
+// card, may be GB 18030 (or GBK, which it holds). Inside the program every text is GB 18030.
 #pragma once
 
 #include <optional>
@@ -11,13 +11,24 @@ namespace memo {
 
 inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-enum class FileEncoding { kUtf8, kGbk };
+// GB 18030 holds GBK, which is what a Chinese Windows writes.
+enum class FileEncoding { kUtf8, kGb18030 };
+
+// A UTF-8 file with a stray byte or two from another encoding (a Latin-1 "é") is still read
+// as UTF-8: it needs this many characters beyond ASCII for each broken byte.
+inline constexpr size_t kUtf8CharactersPerBrokenByte = 2;
 
 // The bytes after a UTF-8 byte order mark, or all of them.
 std::string_view WithoutBom(std::string_view bytes);
 bool IsUtf8(std::string_view bytes);
-// UTF-8 when the bytes are well-formed UTF-8 (an ASCII file is both), else GBK.
+// UTF-8 when the bytes are well-formed UTF-8 (an ASCII file is both) or nearly so, else
+// GB 18030. The entries holding the broken bytes of a nearly UTF-8 file are refused.
 FileEncoding EncodingOf(std::string_view bytes);
+FileEncoding OtherEncoding(FileEncoding encoding);
+// "UTF-8", "GB 18030".
+const char* EncodingName(FileEncoding encoding);
+// The encoding of a name as EncodingName gives it or without its blank, in any case.
+std::optional<FileEncoding> EncodingNamed(std::string_view name);
 
 // The GBK form of a text in the given encoding, or nothing when a character has none (or
 // the bytes are no text of that encoding): an exchange file's text is taken whole or not

@@ -66,8 +66,11 @@ class CsvFriends {
     const std::optional<std::string> name = Field(record, kName);
     const std::string shown =
         name ? *name
-             : (encoding_ == FileEncoding::kGbk ? Raw(record, kName)
-                                                : Utf8ToGbk(Raw(record, kName)));
+             : (encoding_ == FileEncoding::kGb18030 ? Raw(record, kName)
+                                                    : Utf8ToGbk(Raw(record, kName)));
+    if (encoding_ == FileEncoding::kUtf8 && !AllUtf8(record)) {
+      return read.Refuse(record.line, shown, kNotUtf8);
+    }
     const std::optional<std::string> birthdayText = Field(record, kBirthday);
     const std::optional<std::string> calendar = Field(record, kCalendar);
     const int lunar = calendar ? LunarOf(*calendar) : -1;
@@ -82,9 +85,16 @@ class CsvFriends {
   }
 
  private:
+  static bool AllUtf8(const CsvRecord& record) {
+    for (const std::string& field : record.fields) {
+      if (!IsUtf8(field)) return false;
+    }
+    return true;
+  }
   std::string Raw(const CsvRecord& record, Column column) const {
     const size_t at = positions_[column];
-    return at < record.fields.size() ? std::string(Trimmed(record.fields[at])) : std::string();
+    return at < record.fields.size() ? std::string(WithoutTextMark(Trimmed(record.fields[at])))
+                                     : std::string();
   }
   std::optional<std::string> Field(const CsvRecord& record, Column column) const {
     return ExactGbk(Raw(record, column), encoding_);
@@ -94,6 +104,10 @@ class CsvFriends {
   ColumnPositions positions_;
 };
 
+std::string SheetField(const std::string& gbk) {
+  return CsvField(WithTextMark(GbkToUtf8(gbk)));
+}
+
 }  // namespace
 
 std::string WriteFriendsCsv(const std::vector<Friend>& friends) {
@@ -102,17 +116,17 @@ std::string WriteFriendsCsv(const std::vector<Friend>& friends) {
   for (const char* title : kHeaders) header += (header.empty() ? "" : ",") + std::string(title);
   out += GbkToUtf8(header) + kLineEnd;
   for (const Friend& person : friends) {
-    out += CsvField(GbkToUtf8(person.name)) + ',' + CsvField(GbkToUtf8(person.birthday.text)) +
-           ',' + GbkToUtf8(person.birthday.calendarName()) + ',' +
-           CsvField(GbkToUtf8(person.contact)) + kLineEnd;
+    out += SheetField(person.name) + ',' + SheetField(person.birthday.text) + ',' +
+           SheetField(person.birthday.calendarName()) + ',' + SheetField(person.contact) + kLineEnd;
   }
   return out;
 }
 
-ImportRead ReadFriendsCsv(std::string_view bytes) {
+ImportRead ReadFriendsCsv(std::string_view bytes, std::optional<FileEncoding> chosen) {
   bytes = WithoutBom(bytes);
-  const FileEncoding encoding = EncodingOf(bytes);
+  const FileEncoding encoding = chosen.value_or(EncodingOf(bytes));
   ImportRead read;
+  read.encoding = encoding;
   std::optional<CsvFriends> friends;
   size_t pos = 0;
   int line = 1;

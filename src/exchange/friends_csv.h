@@ -1,9 +1,12 @@
 // Friends as a spreadsheet file: comma-separated values with the header
 // 姓名,生日,历法,联系方式, the birthday as stored ("1980年5月3日", "[闰月]" after a lunar
 // leap month) and the calendar as "公历" or "农历". Written as UTF-8 with a byte order
-// mark, so that Excel reads it right; read as UTF-8 with or without the mark, or as GBK.
+// mark, so that Excel reads it right; read as UTF-8 with or without the mark, or as GB 18030.
+// A field a spreadsheet would take for a formula is written after an apostrophe, which
+// marks text there, and read without it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +21,8 @@ std::string WriteFriendsCsv(const std::vector<Friend>& friends);
 // The columns are found by their header, in any order; a file without the header is read
 // in the order above. A birthday may be written in any form the date texts take
 // ("1980-05-03", "1980/5/3"); the calendar may also be 阳历 or 阴历, and empty is 公历.
-ImportRead ReadFriendsCsv(std::string_view bytes);
+// The encoding is the one chosen, or else the one the bytes tell.
+ImportRead ReadFriendsCsv(std::string_view bytes,
+                          std::optional<FileEncoding> encoding = std::nullopt);
 
 }  // namespace memo

@@ -35,6 +35,7 @@ ImportPlan PlanImport(ImportRead read, const std::vector<Friend>& stored) {
   ImportPlan plan;
   plan.refusals = std::move(read.refusals);
   plan.failure = std::move(read.failure);
+  plan.encoding = read.encoding;
   if (!plan.failure.empty()) return plan;
   std::unordered_set<std::string> storedKeys, fileKeys;
   for (const Friend& person : stored) storedKeys.insert(DuplicateKey(person));
@@ -64,8 +65,13 @@ std::string RefusalLine(const Refusal& refusal) {
   return line + refusal.reason;
 }
 
+std::string EncodingLine(const ImportPlan& plan) {
+  return plan.encoding ? std::string("文件编码：") + EncodingName(*plan.encoding) : std::string();
+}
+
 std::string PreviewText(const ImportPlan& plan, size_t maxLines) {
-  return PlanSummary(plan, false) +
+  const std::string encoding = EncodingLine(plan);
+  return PlanSummary(plan, false) + (encoding.empty() ? "" : "\r\n" + encoding) +
          Listed("将导入的好友：", plan.additions, maxLines,
                 [](const ImportedFriend& entry) { return PreviewLine(entry.person); }) +
          Listed("不能导入的条目：", plan.refusals, maxLines, RefusalLine);

@@ -3,6 +3,7 @@
 // friend or of an earlier entry of the file, and the entries refused. Texts are GBK.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct ImportPlan {
   int fileDuplicates = 0;
   // Why the whole file is refused; then nothing is added.
   std::string failure;
+  std::optional<FileEncoding> encoding;  // of a text file
 
   std::vector<Friend> Friends() const;
 };
@@ -32,9 +34,13 @@ std::string RefusalLine(const Refusal& refusal);
 // "已导入…" for the message after the import.
 std::string PlanSummary(const ImportPlan& plan, bool done);
 
-// The preview a person reads before the import: the summary, the friends to add and the
-// refused entries, each list cut after `maxLines` lines with the number left out. Lines are
-// separated by CR LF.
+// "文件编码：UTF-8" for a text file, so that a person who sees wrong names can choose the
+// other encoding; empty for a backup.
+std::string EncodingLine(const ImportPlan& plan);
+
+// The preview a person reads before the import: the summary, the encoding, the friends to
+// add and the refused entries, each list cut after `maxLines` lines with the number left out. Lines
+// are separated by CR LF.
 std::string PreviewText(const ImportPlan& plan, size_t maxLines);
 
 }  // namespace memo

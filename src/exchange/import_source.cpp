@@ -3,7 +3,7 @@
 #include "exchange/file_format.h"
 #include "exchange/friends_csv.h"
 #include "exchange/vcard_reader.h"
-#include "records/friend_repository.h"
+#include "records/backup_file.h"
 #include "records/program_files.h"
 
 namespace memo {
@@ -15,30 +15,21 @@ ImportRead Refused(const std::string& reason) {
   return read;
 }
 
-// The first error the backup's repository reports is the reason the file is refused.
-struct FirstError : ErrorReporter {
-  void ShowError(const std::string& text) override {
-    if (reason.empty()) reason = text;
-  }
-  std::string reason;
-};
-
 // A backup holds the program's own rows: their stored texts are taken as they are, and a
 // row is counted from 1 in stored order.
 ImportRead ReadBackup(const std::string& path) {
-  FirstError errors;
-  FriendRepository backup(errors);
   std::vector<Friend> friends;
-  if (!backup.OpenToRead(path) || !backup.Load(SortCode::kStored, friends)) {
-    return Refused(errors.reason);
-  }
+  if (!ReadBackupFile(path, kMaxImportEntries, friends)) return Refused(kUnreadableBackup);
   if (friends.size() > kMaxImportEntries) return Refused(kTooManyEntries);
   ImportRead read;
   for (size_t i = 0; i < friends.size(); ++i) {
     Friend& person = friends[i];
     const int row = static_cast<int>(i + 1);
+    const char* problem = ControlProblem(person.name, person.contact);
     if (!person.birthday.ok()) {
       read.Refuse(row, person.name, kBadBirthday);
+    } else if (problem) {
+      read.Refuse(row, person.name, problem);
     } else if (person.name.empty()) {
       read.Refuse(row, person.name, kNoName);
     } else {
@@ -51,7 +42,7 @@ ImportRead ReadBackup(const std::string& path) {
 
 }  // namespace
 
-ImportRead ReadImportFile(const std::string& path) {
+ImportRead ReadImportFile(const std::string& path, std::optional<FileEncoding> encoding) {
   std::string bytes;
   switch (ReadWholeFile(path, kMaxImportFileBytes, bytes)) {
     case FileRead::kUnreadable:
@@ -63,9 +54,9 @@ ImportRead ReadImportFile(const std::string& path) {
   }
   switch (DetectFormat(bytes)) {
     case ExchangeFormat::kVCard:
-      return ReadVCards(bytes);
+      return ReadVCards(bytes, encoding);
     case ExchangeFormat::kCsv:
-      return ReadFriendsCsv(bytes);
+      return ReadFriendsCsv(bytes, encoding);
     case ExchangeFormat::kCalendar:
       return Refused(kCalendarFile);
     case ExchangeFormat::kBackup:

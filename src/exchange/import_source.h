@@ -3,13 +3,16 @@
 // is of no such kind is refused whole.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "exchange/imported_friends.h"
 
 namespace memo {
 
-// The path is GBK.
-ImportRead ReadImportFile(const std::string& path);
+// The path is GBK. A text file is read in the encoding chosen, or else in the one its bytes
+// tell.
+ImportRead ReadImportFile(const std::string& path,
+                          std::optional<FileEncoding> encoding = std::nullopt);
 
 }  // namespace memo

@@ -1,34 +1,78 @@
 #include "exchange/imported_friends.h"
 
 #include "reckoning/birthday.h"
+#include "text/gb18030.h"
 
 namespace memo {
 namespace {
 
+size_t CharacterCount(const std::string& text) {
+  size_t count = 0;
+  for (size_t pos = 0; pos < text.size(); pos += Gb18030CharLength(text, pos)) ++count;
+  return count;
+}
+
 // The reason a name or contact cannot be stored, or nothing.
-const char* TextProblem(const std::optional<std::string>& text, const char* notGbk,
+const char* TextProblem(const std::optional<std::string>& text, const char* notText,
                         const char* tooLong) {
-  if (!text) return notGbk;
-  if (text->size() > kMaxImportTextBytes) return tooLong;
+  if (!text) return notText;
+  if (CharacterCount(*text) > kMaxImportTextCharacters) return tooLong;
   return nullptr;
 }
 
+bool IsControl(char c) {
+  return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+bool IsLineSpace(char c) {
+  return c == '\t' || c == '\r' || c == '\n';
+}
+
+// The text on one line, or false when a control character other than a tab or line break
+// is in it. A GBK or UTF-8 character has no byte below 0x40 but its first.
+bool OnOneLine(std::string& text) {
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (IsLineSpace(text[i])) {
+      if (i == 0 || !IsLineSpace(text[i - 1])) line += ' ';
+    } else if (IsControl(text[i])) {
+      return false;
+    } else {
+      line += text[i];
+    }
+  }
+  text = std::move(line);
+  return true;
+}
+
 }  // namespace
+
+const char* ControlProblem(std::string& name, std::string& contact) {
+  if (!OnOneLine(name)) return kNameControl;
+  if (!OnOneLine(contact)) return kContactControl;
+  return nullptr;
+}
 
 bool ImportRead::Full() const {
   return friends.size() + refusals.size() >= kMaxImportEntries;
 }
 
+// The name is only shown: its control characters are shown as blanks.
 void ImportRead::Refuse(int line, const std::string& name, const std::string& reason) {
-  refusals.push_back(Refusal{line, name, reason});
+  std::string shown = name;
+  for (char& c : shown) {
+    if (IsControl(c)) c = ' ';
+  }
+  refusals.push_back(Refusal{line, std::move(shown), reason});
 }
 
-void TakeFriend(ImportRead& read, int line, const std::optional<std::string>& name,
-                const std::string& shownName, const std::optional<std::string>& contact,
+void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
+                const std::string& shownName, std::optional<std::string> contact,
                 const BirthdayFields& birthday) {
   const char* problem =
-      name && name->empty() ? kNoName : TextProblem(name, kNameNotGbk, kNameTooLong);
-  if (!problem) problem = TextProblem(contact, kContactNotGbk, kContactTooLong);
+      name && name->empty() ? kNoName : TextProblem(name, kNameNotText, kNameTooLong);
+  if (!problem) problem = TextProblem(contact, kContactNotText, kContactTooLong);
+  if (!problem) problem = ControlProblem(*name, *contact);
   // The stored text is read as the program reads every stored text, so that whatever it
   // refuses to count is refused here.
   Birthday stored;

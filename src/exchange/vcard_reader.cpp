@@ -23,14 +23,14 @@ class TextDecoder {
 
   FileEncoding EncodingOf(const VCardProperty& property) const {
     const std::string charset = property.Parameter("CHARSET");
-    if (StartsWithIgnoringCase(charset, "GB")) return FileEncoding::kGbk;
+    if (StartsWithIgnoringCase(charset, "GB")) return FileEncoding::kGb18030;
     if (EqualsIgnoringCase(charset, "UTF-8")) return FileEncoding::kUtf8;
     return fileEncoding_;
   }
 
   // The value split at unescaped semicolons (N's components), each unescaped.
   std::vector<std::string> Components(const VCardProperty& property) const {
-    const bool gbk = EncodingOf(property) == FileEncoding::kGbk;
+    const bool gbk = EncodingOf(property) == FileEncoding::kGb18030;
     std::vector<std::string> parts(1);
     const std::string& value = property.value;
     for (size_t i = 0; i < value.size(); ++i) {
@@ -60,9 +60,14 @@ class TextDecoder {
     return ExactGbk(std::string(Trimmed(text)), EncodingOf(property));
   }
 
+  // False for a value that should be UTF-8 and has bytes of another encoding.
+  bool Readable(const VCardProperty& property) const {
+    return EncodingOf(property) != FileEncoding::kUtf8 || IsUtf8(property.value);
+  }
+
   // For naming a refused card: whatever converts, replacement marks and all.
   std::string Shown(const VCardProperty& property, const std::string& text) const {
-    return EncodingOf(property) == FileEncoding::kGbk ? text : Utf8ToGbk(text);
+    return EncodingOf(property) == FileEncoding::kGb18030 ? text : Utf8ToGbk(text);
   }
 
  private:
@@ -159,6 +164,10 @@ class Card {
         contactProperty ? decoder.Gbk(*contactProperty, decoder.Text(*contactProperty))
                         : std::optional<std::string>(std::string());
 
+    if (!Readable(decoder)) {
+      read.Refuse(line_, shown, kNotUtf8);
+      return;
+    }
     BirthdayFields birthday;
     const CardDateForm form = BirthdayOf(decoder, birthday);
     if (form != CardDateForm::kFull) {
@@ -188,6 +197,17 @@ class Card {
     return lunarForm.value_or(CardDateForm::kInvalid);
   }
 
+  bool Readable(const TextDecoder& decoder) const {
+    for (const std::optional<VCardProperty>* property :
+         {&fn_, &n_, &tel_, &email_, &bday_, &lunar_}) {
+      if (*property && !decoder.Readable(**property)) return false;
+    }
+    for (const VCardProperty& note : notes_) {
+      if (!decoder.Readable(note)) return false;
+    }
+    return true;
+  }
+
   bool LeapNoted(const TextDecoder& decoder, const LunarCardDate& date) const {
     for (const VCardProperty& note : notes_) {
       const std::optional<std::string> text = decoder.Gbk(note, decoder.Text(note));
@@ -203,10 +223,11 @@ class Card {
 
 }  // namespace
 
-ImportRead ReadVCards(std::string_view bytes) {
+ImportRead ReadVCards(std::string_view bytes, std::optional<FileEncoding> encoding) {
   bytes = WithoutBom(bytes);
-  const TextDecoder decoder(EncodingOf(bytes));
   ImportRead read;
+  read.encoding = encoding.value_or(EncodingOf(bytes));
+  const TextDecoder decoder(*read.encoding);
   std::optional<Card> card;
   int depth = 0;  // a 2.1 card may hold another one (AGENT); only the outer one counts
   ForEachVCardProperty(

@@ -5,12 +5,15 @@
 // hold is refused with its reason.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "exchange/imported_friends.h"
 
 namespace memo {
 
-ImportRead ReadVCards(std::string_view bytes);
+// The encoding is the one chosen, or else the one the bytes tell; a property naming its
+// CHARSET is read in that.
+ImportRead ReadVCards(std::string_view bytes, std::optional<FileEncoding> encoding = std::nullopt);
 
 }  // namespace memo

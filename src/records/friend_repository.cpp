@@ -2,10 +2,10 @@
 
 #include <sqlite3.h>
 
-#include <filesystem>
 #include <string_view>
 
 #include "records/birthday_order.h"
+#include "records/file_operations.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
 #include "records/program_files.h"
@@ -135,12 +135,6 @@ bool FriendRepository::Open(const std::string& directory) {
               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
     EnsureTable();
   }
-  return CheckReadable();
-}
-
-bool FriendRepository::OpenToRead(const std::string& path) {
-  open_ = false;
-  Connect(path, SQLITE_OPEN_READONLY);
   return CheckReadable();
 }
 
@@ -303,9 +297,13 @@ bool FriendRepository::Delete(int64_t rowid) {
       "无法删除好友生日：");
 }
 
-bool FriendRepository::InsertAll(const std::vector<Friend>& friends) {
+bool FriendRepository::InsertChosen(const Chooser& choose) {
   return InTransaction(
       [&] {
+        std::vector<Friend> stored;
+        bool keyed = true;
+        if (!Read(SortCode::kStored, TodayNow(), false, stored, keyed)) return false;
+        const std::vector<Friend> friends = choose(stored);
         Statement insert(connection_, InsertCommand());
         if (!insert.Prepared()) return false;
         for (const Friend& person : friends) {
@@ -339,17 +337,14 @@ bool FriendRepository::BackupTo(const std::string& path) {
     Fail(kWhat);
     return false;
   }
-  const std::filesystem::path target(GbkToUtf16(path));
-  std::error_code ignored;
-  if (std::filesystem::equivalent(
-          target, std::filesystem::u8path(sqlite3_db_filename(connection_, "main")), ignored)) {
+  if (IsSameFile(path, Utf8ToGbk(sqlite3_db_filename(connection_, "main")))) {
     lastError_ = "不能备份到数据库文件本身";
     Fail(kWhat);
     return false;
   }
   // The copy is made beside the target and takes its place once it is whole, so that a
   // failure never leaves half a copy, and any file the user chose to replace goes only then.
-  const std::string partial = path + ".part";
+  const std::string partial = path + kPartialSuffix;
   sqlite3* copy = nullptr;
   int result = sqlite3_open_v2(GbkToUtf8(partial).c_str(), &copy,
                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -362,14 +357,11 @@ bool FriendRepository::BackupTo(const std::string& path) {
     lastError_ = Utf8ToGbk(copy ? sqlite3_errmsg(copy) : sqlite3_errstr(result));
   }
   sqlite3_close_v2(copy);
-  const std::filesystem::path partialPath(GbkToUtf16(partial));
   if (result == SQLITE_DONE) {
-    std::error_code renamed;
-    std::filesystem::rename(partialPath, target, renamed);
-    if (!renamed) return true;
+    if (ReplaceFileWith(partial, path)) return true;
     lastError_ = "所选的文件无法替换";
   }
-  std::filesystem::remove(partialPath, ignored);
+  RemoveFile(partial);
   Fail(kWhat);
   return false;
 }

@@ -58,18 +58,17 @@ class FriendRepository {
   // False (reported) when the table refused; a row that is not there is no failure.
   bool Delete(int64_t rowid);
 
-  // Stores all the friends in one transaction: every one of them, or none when the table
-  // refuses any (reported). Their rowids are not used.
-  bool InsertAll(const std::vector<Friend>& friends);
+  // Which friends to store, picked in view of every friend stored at that moment.
+  using Chooser = std::function<std::vector<Friend>(const std::vector<Friend>& stored)>;
+  // Reads the stored friends and stores the ones `choose` gives, in one write transaction:
+  // every one of them, or none when the table refuses any (reported). Another connection
+  // doing the same waits, and then chooses in view of these. Their rowids are not used.
+  bool InsertChosen(const Chooser& choose);
 
   // Writes a consistent copy of the whole database, made with SQLite's online backup, to
   // the file at `path` (GBK), which it replaces only once the copy is complete; false
   // (reported) when that fails, or when the path is the database itself.
   bool BackupTo(const std::string& path);
-
-  // Opens a database file that is not the program's own, such as a backup, only to read
-  // it: a missing file is not created and nothing is ever written to it.
-  bool OpenToRead(const std::string& path);
 
  private:
   bool Connect(const std::string& path, int flags);

@@ -2,11 +2,10 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <numeric>
-#include <vector>
+#include <string>
 
+#include "text/gb18030.h"
 #include "text/gbk_table.h"
 
 namespace memo {
@@ -31,8 +30,18 @@ uint32_t DecodeAt(std::string_view text, size_t pos) {
   return code;
 }
 
+// A character's place: its GB 18030 bytes, left-aligned in a number, so that numbers compare
+// as the bytes do (no code is the beginning of another). GBK's characters keep their GBK order;
+// a byte that starts no character comes after every character.
 uint64_t OrderOf(uint32_t code) {
-  return static_cast<uint64_t>(GbkCodeOf(code)) << 32 | code;
+  if (code > 0x10FFFF) return uint64_t{1} << 32 | code;
+  std::string bytes;
+  AppendGb18030(code, bytes);
+  uint64_t order = 0;
+  for (size_t i = 0; i < 4; ++i) {
+    order = order << 8 | (i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0);
+  }
+  return order;
 }
 
 int CollationCallback(void*, int lengthA, const void* a, int lengthB, const void* b) {
@@ -54,48 +63,13 @@ int CompareInGbkOrder(std::string_view a, std::string_view b) {
   return a.substr(pos).compare(b.substr(pos)) < 0 ? -1 : 1;
 }
 
-namespace {
-
-// The place of each character of the Basic Multilingual Plane in the order OrderOf gives.
-// The planes above it come after it (GBK lacks them all), in code point order, so a code
-// point there is its own place.
-std::vector<uint16_t> BuildRanks() {
-  std::vector<uint32_t> codes(0x10000);
-  std::iota(codes.begin(), codes.end(), 0);
-  std::sort(codes.begin(), codes.end(),
-            [](uint32_t a, uint32_t b) { return OrderOf(a) < OrderOf(b); });
-  std::vector<uint16_t> ranks(0x10000);
-  for (uint32_t rank = 0; rank < codes.size(); ++rank) ranks[codes[rank]] = rank;
-  return ranks;
-}
-
-const std::vector<uint16_t>& Ranks() {
-  static const std::vector<uint16_t> ranks = BuildRanks();
-  return ranks;
-}
-
-// A place in as few bytes as keep byte order and tell where each character ends: one byte
-// below 0x80 (ASCII), two with a lead byte below 0xE0 (every GBK character), else three.
-void AppendRank(uint32_t rank, std::string& key) {
-  constexpr uint32_t kTwoBytes = 0x80, kThreeBytes = kTwoBytes + 0x6000;
-  if (rank < kTwoBytes) {
-    key += static_cast<char>(rank);
-  } else if (rank < kThreeBytes) {
-    rank -= kTwoBytes;
-    key += static_cast<char>(0x80 + (rank >> 8));
-    key += static_cast<char>(rank & 0xFF);
-  } else {
-    rank -= kThreeBytes;
-    key += static_cast<char>(0xE0 + (rank >> 16));
-    key += static_cast<char>(rank >> 8 & 0xFF);
-    key += static_cast<char>(rank & 0xFF);
-  }
-}
-
-}  // namespace
-
 bool AppendGbkSortKey(std::string_view utf8, std::string& key) {
-  const std::vector<uint16_t>& ranks = Ranks();
+  // A text's GB 18030 bytes are its key: they order as OrderOf orders each character.
+  std::string bytes;
+  if (Utf8ToGbkByTable(utf8, bytes)) {
+    key += bytes;
+    return true;
+  }
   const size_t start = key.size();
   for (size_t pos = 0; pos < utf8.size();) {
     const std::optional<uint32_t> code = NextUtf8Character(utf8, pos);
@@ -103,7 +77,7 @@ bool AppendGbkSortKey(std::string_view utf8, std::string& key) {
       key.resize(start);
       return false;
     }
-    AppendRank(*code < ranks.size() ? ranks[*code] : *code, key);
+    AppendGb18030(*code, key);
   }
   return true;
 }

@@ -12,8 +12,8 @@ namespace memo {
 
 inline constexpr char kGbkCollation[] = "GBK";
 
-// Negative, zero or positive as the GBK form of a sorts before, with or after that of b.
-// Both are UTF-8. Characters that GBK cannot hold keep their Unicode order among themselves.
+// Negative, zero or positive as the GB 18030 form of a sorts before, with or after that of b
+// (for texts within GBK, their GBK form). Both are UTF-8.
 int CompareInGbkOrder(std::string_view a, std::string_view b);
 
 // Appends a key whose byte order is the collation's order, for a text that is well-formed

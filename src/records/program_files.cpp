@@ -1,6 +1,7 @@
 #include "records/program_files.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "text/text_codec.h"
 
@@ -38,10 +39,19 @@ std::string ProgramFilePath(const std::string& directory, const std::string& nam
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::FILE* file = OpenForWriting(path);
+  const std::string partial = path + kPartialSuffix;
+  std::FILE* file = OpenForWriting(partial);
   if (!file) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool closed = std::fclose(file) == 0;
+  const std::filesystem::path partialPath(GbkToUtf16(partial));
+  std::error_code failed;
+  if (written && closed) {
+    std::filesystem::rename(partialPath, std::filesystem::path(GbkToUtf16(path)), failed);
+    if (!failed) return true;
+  }
+  std::filesystem::remove(partialPath, failed);
+  return false;
 }
 
 FileRead ReadWholeFile(const std::string& path, size_t maxBytes, std::string& bytes) {

@@ -1,6 +1,9 @@
 #include "report/upcoming_page.h"
 
+#include <cstdio>
+
 #include "datetime/gbk_text.h"
+#include "text/gb18030.h"
 
 namespace memo {
 namespace {
@@ -65,18 +68,53 @@ std::string Section(const char* heading, const std::string& lines) {
   return heading + Content(lines) + kSectionEnd;
 }
 
+std::string TodayLine(const TodayDates& today) {
+  const std::string todayLine = ReplaceText(kTodayLine, "%公历%", DateToText(today.solar));
+  return ReplaceText(todayLine, "%农历%", LunarDateText(today.lunar));
+}
+
+// A character that GBK lacks as a hexadecimal character reference: every browser shows it,
+// whichever encoding it takes the page to be in. The characters GBK holds keep their bytes.
+std::string WithReferencesBeyondGbk(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t start = pos;
+    const uint32_t codePoint = NextGb18030Character(text, pos);
+    if (codePoint >= 0x80 && GbkCode(codePoint) == kNoShortCode) {
+      char reference[16];
+      std::snprintf(reference, sizeof reference, "&#x%X;", static_cast<unsigned>(codePoint));
+      out += reference;
+    } else {
+      out.append(text, start, pos - start);
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
-std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today) {
+std::string UpcomingPageBody(const std::vector<const UpcomingEntry*>& shown,
+                             const TodayDates& today) {
   if (shown.empty()) return std::string();
   std::string sections[3];  // today, tomorrow, later
   for (const UpcomingEntry* entry : shown) {
     sections[entry->days < 2 ? entry->days : 2] += Content(PageLine(*entry)) + "\r\n";
   }
-  const std::string todayLine = ReplaceText(kTodayLine, "%公历%", DateToText(today.solar));
-  return ReplaceText(todayLine, "%农历%", LunarDateText(today.lunar)) +
-         Section(kTodayHeading, sections[0]) + Section(kTomorrowHeading, sections[1]) +
-         Section(kLaterHeading, sections[2]);
+  return TodayLine(today) + Section(kTodayHeading, sections[0]) +
+         Section(kTomorrowHeading, sections[1]) + Section(kLaterHeading, sections[2]);
+}
+
+std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today,
+                         int daysAhead) {
+  std::string body = UpcomingPageBody(shown, today);
+  if (body.empty()) {
+    body = TodayLine(today) + "\r\n" +
+           Content("最近" + NumberToText(daysAhead) + "天内没有好友过生日") + "\r\n";
+  }
+  return "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"gbk\">\r\n"
+         "<title>最近生日</title>\r\n</head>\r\n<body>\r\n" +
+         WithReferencesBeyondGbk(body) + "</body>\r\n</html>\r\n";
 }
 
 }  // namespace memo

@@ -10,7 +10,13 @@
 
 namespace memo {
 
-// Empty when no entry is shown.
-std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today);
+// The page's body: the today line and the sections; empty when no entry is shown.
+std::string UpcomingPageBody(const std::vector<const UpcomingEntry*>& shown,
+                             const TodayDates& today);
+
+// The whole page: a document that names its encoding, the body (or a line saying that nobody
+// has a birthday within `daysAhead` days), characters outside GBK as character references.
+std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today,
+                         int daysAhead);
 
 }  // namespace memo

@@ -50,7 +50,7 @@ void RecomputeUpcoming(const std::vector<Friend>& friends, ReportContext& contex
 void BuildUpcomingReport(ReportContext& context, const std::vector<UpcomingEntry>& entries,
                          const TodayDates& today) {
   const std::vector<const UpcomingEntry*> shown = ShownEntries(entries, context.daysAhead);
-  WriteWholeFile(context.reportPath, UpcomingPage(shown, today));
+  WriteWholeFile(context.reportPath, UpcomingPage(shown, today, context.daysAhead));
   context.reportView.ShowReport(UpcomingRtf(shown, today));
   const std::string count = NumberToText(static_cast<int>(entries.size()));
   const std::string tip = TipLines(shown, entries.size());

@@ -1,60 +1,17 @@
 #include "text/gbk_table.h"
 
-#include <vector>
-
-#include "text/text_codec.h"
+#include "text/gb18030.h"
 
 namespace memo {
-namespace {
-
-// Built once with a single conversion: each character is followed by a line feed, a byte
-// that never occurs inside a GBK character, so the output splits back into characters.
-std::vector<uint16_t> BuildTable() {
-  std::u16string all;
-  all.reserve(2 * 0x10000);
-  for (uint32_t code = 0; code < 0x10000; ++code) {
-    bool surrogate = code >= 0xD800 && code < 0xE000;
-    all += surrogate || code == '\n' ? u'?' : static_cast<char16_t>(code);
-    all += u'\n';
-  }
-  const std::string gbk = Utf16ToGbk(all);
-  std::vector<uint16_t> table(0x10000, kNotInGbk);
-  size_t pos = 0;
-  for (uint32_t code = 0; code < 0x10000 && pos < gbk.size(); ++code) {
-    size_t end = gbk.find('\n', pos);
-    if (end == std::string::npos) break;
-    const std::string_view character(gbk.data() + pos, end - pos);
-    pos = end + 1;
-    bool replaced = character == "?" && code != '?';
-    if (replaced || character.empty() || character.size() > 2) continue;
-    uint16_t value = static_cast<unsigned char>(character[0]);
-    if (character.size() == 2) value = value << 8 | static_cast<unsigned char>(character[1]);
-    table[code] = value;
-  }
-  table['\n'] = '\n';
-  return table;
-}
-
-const std::vector<uint16_t>& Table() {
-  static const std::vector<uint16_t> table = BuildTable();
-  return table;
-}
-
-}  // namespace
-
-uint16_t GbkCodeOf(uint32_t codePoint) {
-  const std::vector<uint16_t>& table = Table();
-  return codePoint < table.size() ? table[codePoint] : kNotInGbk;
-}
 
 bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk) {
-  const std::vector<uint16_t>& table = Table();
   // GBK never takes more bytes than UTF-8 for the same characters; most texts fit on the
   // stack.
   char small[64];
   std::string large(utf8.size() > sizeof small ? utf8.size() : 0, '\0');
   char* const begin = large.empty() ? small : large.data();
   char* out = begin;
+  const uint32_t* const codes = Gb18030BmpCodes();
   for (size_t pos = 0; pos < utf8.size();) {
     uint32_t code = static_cast<unsigned char>(utf8[pos]);
     if (code < 0x80) {
@@ -64,8 +21,8 @@ bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk) {
     } else {
       return false;
     }
-    const uint16_t bytes = code < table.size() ? table[code] : kNotInGbk;
-    if (bytes == kNotInGbk) return false;
+    const uint32_t bytes = code < 0x80 ? code : code < 0x10000 ? codes[code] : kNoShortCode;
+    if (bytes >= kNoShortCode) return false;
     if (bytes >= 0x100) *out++ = static_cast<char>(bytes >> 8);
     *out++ = static_cast<char>(bytes & 0xFF);
   }

@@ -1,5 +1,5 @@
-// The GBK form of every character of the Basic Multilingual Plane, looked up instead of
-// converted, for the places that handle many short texts: reading the birthday table and
+// UTF-8 read a character at a time, and converted by looking up each character's short
+// code, for the places that handle many short texts: reading the birthday table and
 // ordering it.
 #pragma once
 
@@ -9,12 +9,6 @@
 #include <string_view>
 
 namespace memo {
-
-inline constexpr uint16_t kNotInGbk = 0xFFFF;
-
-// The character's GBK bytes read as one big-endian number (ASCII below 0x80, double-byte
-// characters from 0x8140), or kNotInGbk.
-uint16_t GbkCodeOf(uint32_t codePoint);
 
 // The next character of well-formed UTF-8 at `pos` (no overlong form, no surrogate, nothing
 // past U+10FFFF), and pos moved past it; nothing, with pos unchanged, otherwise. Inline:

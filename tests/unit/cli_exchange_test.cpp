@@ -20,7 +20,8 @@ TEST(CliExchange, RoundTripsIntoAnEmptyFolderGiveTheSameFriends) {
   const std::string from = " --db " + folder.File("from") + " ";
   for (const char* friendArguments :
        {u8"张三 1980年5月3日 solar 13800000000", u8"李四 1990年5月12日[闰月] lunar 'a,b;c'",
-        u8"王五 1992年2月29日 solar w@example.com", u8"'O\"Brien, Jr.' 1965年2月3日 lunar"}) {
+        u8"王五 1992年2月29日 solar w@example.com", u8"'O\"Brien, Jr.' 1965年2月3日 lunar",
+        u8"王𬌗 2000年3月4日 solar 刘䶮😀"}) {
     ASSERT_EQ(RunCli("add" + from + friendArguments).exitCode, 0) << friendArguments;
   }
   const std::string stored = RunCli("list" + from).out;
@@ -35,11 +36,11 @@ TEST(CliExchange, RoundTripsIntoAnEmptyFolderGiveTheSameFriends) {
     const std::string to = " --db " + folder.File(std::string("to-") + file) + " ";
     const testing::CliResult imported = RunCli("import" + to + folder.File(file));
     EXPECT_EQ(imported.exitCode, 0) << file;
-    EXPECT_EQ(imported.out.substr(0, imported.out.find('\n')), u8"已导入4位好友。") << file;
+    EXPECT_EQ(imported.out.substr(0, imported.out.find('\n')), u8"已导入5位好友。") << file;
     EXPECT_EQ(RunCli("list" + to).out, stored) << file;
     // Again: every friend is there already.
     EXPECT_EQ(RunCli("import" + to + folder.File(file)).out,
-              u8"已导入0位好友，跳过重复的4位（已有4位，文件中重复0位）。\n");
+              u8"已导入0位好友，跳过重复的5位（已有5位，文件中重复0位）。\n");
   }
 }
 
@@ -48,9 +49,9 @@ TEST(CliExchange, DryRunsRefusalsAndWrongArguments) {
   const std::string db = " --db " + folder.path() + " ";
   testing::WriteFileBytes(folder.File("in.csv"),
                           u8"姓名,生日,历法\n甲,1980-05-03,公历\n乙,--0503,公历\n");
-  EXPECT_EQ(
-      RunCli("import" + db + folder.File("in.csv") + " --dry-run").out,
-      u8"将导入1位好友，不能导入1条。\n+ 甲  1980年5月3日  公历\n! 第3行 乙：生日没有年份\n");
+  EXPECT_EQ(RunCli("import" + db + folder.File("in.csv") + " --dry-run").out,
+            u8"将导入1位好友，不能导入1条。\n文件编码：UTF-8\n+ 甲  1980年5月3日  公历\n"
+            u8"! 第3行 乙：生日没有年份\n");
   EXPECT_EQ(RunCli("list" + db).out, "");
   testing::WriteFileBytes(folder.File("in.ics"), "BEGIN:VCALENDAR\r\n");
   EXPECT_EQ(RunCli("import" + db + folder.File("in.ics")).exitCode, 1);

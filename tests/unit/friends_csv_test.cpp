@@ -34,7 +34,7 @@ TEST(FriendsCsv, WrittenWithBomAndHeaderAndReadBack) {
   EXPECT_EQ(bytes.substr(0, bytes.find(u8"李")),
             u8"\xEF\xBB\xBF姓名,生日,历法,联系方式\r\n张三,1980年5月3日,公历,13800000000\r\n\"");
   EXPECT_EQ(Read(bytes),
-            (Texts{"张三|1980年5月3日|公历|13800000000", "李, \"四\"|1990年5月12日[闰月]|农历|a\nb",
+            (Texts{"张三|1980年5月3日|公历|13800000000", "李, \"四\"|1990年5月12日[闰月]|农历|a b",
                    "王五|1965年2月3日|农历|"}));  // blanks at the ends go
 }
 
@@ -70,7 +70,7 @@ TEST(FriendsCsv, RefusedRowsWithTheirLines) {
       u8"庚,5月3日,公历\n",
       &refusals);
   EXPECT_EQ(read, Texts{"己|1980年5月3日|农历|"});
-  EXPECT_EQ(refusals, (Texts{"2|甲|历法不是公历或农历", "3|乙\n(两行)|生日不是有效日期",
+  EXPECT_EQ(refusals, (Texts{"2|甲|历法不是公历或农历", "3|乙 (两行)|生日不是有效日期",
                              "5|丙|没有生日", "6||没有姓名", "8|丁|生日不是有效日期",
                              "9|戊|生日不是有效日期", "11|庚|生日没有年份"}));
 }

@@ -1,4 +1,4 @@
-// GBK <-> UTF-16 / UTF-8 at the program's boundaries.
+// The inside encoding <-> UTF-16 / UTF-8 at the program's boundaries.
 #include <gtest/gtest.h>
 
 #include "text/text_codec.h"
@@ -29,11 +29,30 @@ TEST(TextCodec, BadInputIsReplacedNotDropped) {
             "a\xEF\xBF\xBD\x7F"
             "b");
   EXPECT_EQ(GbkToUtf8(std::string("ab\x81")), "ab\xEF\xBF\xBD");
+  // U+FFFD is 84 31 A4 37; a cut sequence is one mark, and the next character survives.
   EXPECT_EQ(Utf8ToGbk("a\xFF"
-                      "b"),
-            "a?b");
-  // A character that GBK cannot hold (U+1F600) becomes a question mark.
-  EXPECT_EQ(Utf8ToGbk("x\xF0\x9F\x98\x80y"), "x?y");
+                      "b\xE5\xB9"
+                      "c"),
+            "a\x84\x31\xA4\x37"
+            "b\x84\x31\xA4\x37"
+            "c");
+  // A lone surrogate, as an edit box may hold, is the only UTF-16 that changes.
+  EXPECT_EQ(Utf16ToGbk(u"a\xD800"
+                       u"b\xDC00"),
+            "a\x84\x31\xA4\x37"
+            "b\x84\x31\xA4\x37");
+}
+
+TEST(TextCodec, CharactersBeyondGbkSurviveEveryConversion) {
+  // 𬌗 (Extension B, in the general standard table), 䶮 (Extension A), an emoji, the euro.
+  const std::string utf8 = u8"王𬌗刘䶮😀€";
+  const std::string inside = Utf8ToGbk(utf8);
+  EXPECT_EQ(inside.substr(0, 2), "王");
+  EXPECT_EQ(GbkToUtf8(inside), utf8);
+  EXPECT_EQ(GbkToUtf16(inside), u"王\U0002C317刘\u4DAE\U0001F600\u20AC");
+  EXPECT_EQ(Utf16ToGbk(GbkToUtf16(inside)), inside);
+  EXPECT_FALSE(IsWellFormedUtf8("a\xED\xA0\x80"));  // an encoded surrogate
+  EXPECT_TRUE(IsWellFormedUtf8(utf8));
 }
 
 std::string Repeated(const std::string& piece) {
@@ -43,12 +62,11 @@ std::string Repeated(const std::string& piece) {
 }
 
 TEST(TextCodec, LongTextsKeepEveryCharacterWhole) {
-  // Characters of an odd number of bytes, so that some lie across every place where the
-  // converter might take a long text apart. U+1F600, which GBK lacks, sends the UTF-8 text
-  // past the table to the converter.
+  // U+1F600, which GBK lacks, sends the UTF-8 text past the table to the converter.
   EXPECT_EQ(GbkToUtf8(Repeated("寿a")), Repeated("\xE5\xAF\xBF"
                                                  "a"));
-  EXPECT_EQ(Utf8ToGbk("\xF0\x9F\x98\x80" + Repeated("\xE5\xAF\xBF")), "?" + Repeated("寿"));
+  EXPECT_EQ(Utf8ToGbk("\xF0\x9F\x98\x80" + Repeated("\xE5\xAF\xBF")),
+            "\x94\x39\xFC\x36" + Repeated("寿"));
 }
 
 }  // namespace

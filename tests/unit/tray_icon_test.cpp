@@ -2,6 +2,8 @@
 // a platform that records its calls.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <string>
 #include <vector>
 
@@ -136,6 +138,15 @@ TEST(TrayIcon, TextsAreCutToTheirByteLimitsWithoutSplittingACharacter) {
   EXPECT_EQ(LastRecord(platform).tip, chinese.substr(0, 126));
   tray.SetTip("a" + chinese);
   EXPECT_EQ(LastRecord(platform).tip, ("a" + chinese).substr(0, 127));
+  // A character outside GBK counts as its four GB 18030 bytes and is never cut: after "ab",
+  // 31 of them fill 126 bytes and the next would end past 127.
+  std::string beyond;
+  for (int i = 0; i < 40; ++i) beyond += "\x99\x38\xCD\x31";
+  for (const char* before : {"ab", "abc", "abcd"}) {
+    tray.SetTip(before + beyond);
+    const size_t kept = 127 - (127 - std::strlen(before)) % 4;
+    EXPECT_EQ(LastRecord(platform).tip, (before + beyond).substr(0, kept)) << before;
+  }
 
   std::string longText;
   for (int i = 0; i < 200; ++i) longText += "日";

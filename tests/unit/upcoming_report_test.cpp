@@ -33,7 +33,14 @@ class UpcomingReportTest : public testing::RecordsFixture {
   void Recompute() { RecomputeUpcoming(list, report); }
   // The page's path is GBK; on the disk its name is UTF-8.
   std::string OnDisk() const { return GbkToUtf8(report.reportPath); }
-  std::string Page() const { return testing::ReadFileBytes(OnDisk()); }
+  // The page's body: what goes between the document's head and end.
+  std::string Page() const {
+    const std::string page = testing::ReadFileBytes(OnDisk());
+    const size_t start = page.find("<body>\r\n"), end = page.rfind("</body>");
+    return start == std::string::npos || end == std::string::npos
+               ? page
+               : page.substr(start + 8, end - start - 8);
+  }
   Texts Column(int column) const {
     Texts texts;
     for (const Texts& row : upcoming.rows) texts.push_back(row[column]);
@@ -92,9 +99,30 @@ TEST_F(UpcomingReportTest, AgesInTheChosenFormWithTheirMarksInEveryOutput) {
 
 TEST(UpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
   const std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
-  EXPECT_EQ(UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday()),
+  EXPECT_EQ(UpcomingPageBody(ShownEntries(entries, 10), memo_test::SampleToday()),
             memo_test::SampleUpcomingPage());
-  EXPECT_EQ(UpcomingPage({}, memo_test::SampleToday()), "");
+  EXPECT_EQ(UpcomingPageBody({}, memo_test::SampleToday()), "");
+}
+
+TEST(UpcomingPage, IsADocumentThatNamesItsEncodingAndRefersToCharactersBeyondGbk) {
+  std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
+  entries[0].person.name = Utf8ToGbk(u8"王𬌗");
+  entries[0].person.contact = Utf8ToGbk(u8"䶮😀");
+  const std::string page = UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday(), 10);
+  const std::string head =
+      "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"gbk\">\r\n"
+      "<title>最近生日</title>\r\n</head>\r\n<body>\r\n";
+  EXPECT_EQ(page.substr(0, head.size()), head);
+  EXPECT_NE(page.find("王&#x2C317;(33岁)"), std::string::npos);
+  EXPECT_NE(page.find("联系方式：&#x4DAE;&#x1F600;"), std::string::npos);
+  // Nothing else is written as a reference: the rest of the body keeps its bytes.
+  entries[0].person.name = "王";
+  entries[0].person.contact = "";
+  const std::string plain = UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday(), 10);
+  EXPECT_EQ(plain.substr(head.size(), plain.size() - head.size() - 18),
+            UpcomingPageBody(ShownEntries(entries, 10), memo_test::SampleToday()));
+  EXPECT_NE(UpcomingPage({}, memo_test::SampleToday(), 7).find("最近7天内没有好友过生日"),
+            std::string::npos);
 }
 
 TEST_F(UpcomingReportTest, NobodyUpcoming) {
@@ -103,8 +131,7 @@ TEST_F(UpcomingReportTest, NobodyUpcoming) {
   Friend("甲", "1980年6月3日", false);
   Recompute();
   EXPECT_TRUE(upcoming.rows.empty());
-  EXPECT_TRUE(std::filesystem::exists(OnDisk()));
-  EXPECT_EQ(Page(), "");
+  EXPECT_NE(Page().find("最近10天内没有好友过生日"), std::string::npos);
   // An empty report: no paragraph at all.
   ASSERT_EQ(reportView.shown.size(), 1u);
   EXPECT_EQ(reportView.shown[0].find("\\par"), std::string::npos);
@@ -199,7 +226,7 @@ TEST_F(UpcomingReportTest, SettingsDecideWindowAndBalloon) {
   settings.WriteNumber(kDaysSetting, 3);  // 3 days away: listed, not on the page
   Recompute();
   EXPECT_EQ(upcoming.rows.size(), 1u);
-  EXPECT_EQ(Page(), "");
+  EXPECT_NE(Page().find("最近3天内没有好友过生日"), std::string::npos);
   settings.WriteNumber(kDaysSetting, -5);
   Recompute();
   EXPECT_TRUE(upcoming.rows.empty());

@@ -177,13 +177,24 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   ASSERT_TRUE(ChooseFile(program, folder + L"\\phone.vcf", -1));
   Message preview = NextMessage(program);
   EXPECT_TRUE(preview.caption == Wide("导入"));
-  EXPECT_TRUE(preview.text ==
-              Wide("将导入1位好友，跳过重复的1位（已有1位，文件中重复0位），不能导入1条。\r\n\r\n"
-                   "将导入的好友：\r\n赵六  1990年4月15日  公历  139\r\n\r\n"
-                   "不能导入的条目：\r\n第12行 钱七：生日没有年份\r\n\r\n导入这些好友吗？"))
-      << Utf8(preview.text);
+  const std::wstring utf8Preview = Wide(
+      "将导入1位好友，跳过重复的1位（已有1位，文件中重复0位），不能导入1条。\r\n"
+      "文件编码：UTF-8\r\n\r\n"
+      "将导入的好友：\r\n赵六  1990年4月15日  公历  139\r\n\r\n"
+      "不能导入的条目：\r\n第12行 钱七：生日没有年份\r\n\r\n"
+      "导入这些好友吗？选“否”改按GB 18030读取。");
+  EXPECT_TRUE(preview.text == utf8Preview) << Utf8(preview.text);
   SaveScreenshot("exchange-import-preview");
-  ASSERT_TRUE(Answer(preview, IDOK));
+  // 否 reads the file again as GB 18030, and again as UTF-8.
+  ASSERT_TRUE(Answer(preview, IDNO));
+  preview = NextMessage(program);
+  EXPECT_NE(preview.text.find(Wide("文件编码：GB 18030\r\n")), std::wstring::npos)
+      << Utf8(preview.text);
+  SaveScreenshot("exchange-import-preview-gb18030");
+  ASSERT_TRUE(Answer(preview, IDNO));
+  preview = NextMessage(program);
+  EXPECT_TRUE(preview.text == utf8Preview) << Utf8(preview.text);
+  ASSERT_TRUE(Answer(preview, IDYES));
   Message imported = NextMessage(program);
   EXPECT_TRUE(imported.text ==
               Wide("已导入1位好友，跳过重复的1位（已有1位，文件中重复0位），不能导入1条。"))

@@ -7,19 +7,12 @@
 #include <string>
 
 #include "child_process.h"
-#include "remote_controls.h"
-#include "ui/window_ids.h"
+#include "started_program.h"
 #include "window_basics.h"
 
 using namespace wine_test;
 
 namespace {
-
-std::wstring Environment(const wchar_t* name) {
-  wchar_t value[MAX_PATH] = {};
-  DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
-}
 
 // One text of the version resource's Simplified Chinese, Unicode block.
 std::wstring VersionText(const std::wstring& file, const wchar_t* name) {
@@ -34,27 +27,6 @@ std::wstring VersionText(const std::wstring& file, const wchar_t* name) {
   if (!VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length))
     return L"(missing)";
   return std::wstring(text, length > 0 && text[length - 1] == L'\0' ? length - 1 : length);
-}
-
-HWND MainWindowOf(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND found;
-  } search{processId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s->processId && IsWindowVisible(window) &&
-            ClassName(window) == memo::ui::kMainWindowClass) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 }  // namespace
@@ -80,18 +52,10 @@ TEST(Package, UnpackedProgramStartsAndNamesItsVersion) {
   ASSERT_EQ(GetFileAttributesW(database.c_str()), INVALID_FILE_ATTRIBUTES);
   ChildProcess process;
   ASSERT_TRUE(process.Start(L"\"" + program + L"\"", folder));
-  HWND window = nullptr;
-  EXPECT_TRUE(WaitUntil([&] { return (window = MainWindowOf(process.Id())) != nullptr; }, 15000));
+  HWND window = WaitForSetUp(process.Handle(), process.Id());
+  EXPECT_NE(window, nullptr);
   EXPECT_TRUE(WaitUntil(
       [&] { return GetFileAttributesW(database.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
-  // The set-up's last words in the status bar: the window is drawn by then.
-  const std::wstring today = Wide("今天是：");
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        HWND status = GetDlgItem(window, memo::ui::main_window::Status);
-        return StatusPartText(process.Handle(), status, 2).compare(0, today.size(), today) == 0;
-      },
-      15000));
   SaveScreenshot("package-unpacked-program");
   if (window) PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(process.WaitForExit(15000), 0);

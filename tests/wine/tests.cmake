@@ -9,8 +9,9 @@ foreach(source IN LISTS wine_sources)
   file(STRINGS ${source} lines REGEX "^TEST(_F)?\\(")
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^TEST(_F)?\\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+)\\).*" "\\2.\\3" name "${line}")
-    # The release zip's test needs the zip unpacked first: run-package-test runs it.
-    if(name MATCHES "^Package\\.")
+    # The release zip's test needs the zip unpacked first, the setup program's a prefix of
+    # their own: run-package-test and run-installer-test run them.
+    if(name MATCHES "^(Package|Installer)\\.")
       continue()
     endif()
     add_test(NAME wine.${name}
@@ -25,3 +26,9 @@ add_test(NAME wine.Package.UnpackedProgramStartsAndNamesItsVersion
   COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/run-package-test ${CMAKE_BINARY_DIR} ${driver})
 set_tests_properties(wine.Package.UnpackedProgramStartsAndNamesItsVersion PROPERTIES
   LABELS wine RESOURCE_LOCK wine-prefix TIMEOUT 900)
+
+# The setup program: installed, upgraded and uninstalled in a fresh prefix.
+add_test(NAME wine.Installer
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/run-installer-test ${CMAKE_BINARY_DIR} ${driver})
+set_tests_properties(wine.Installer PROPERTIES
+  LABELS wine RESOURCE_LOCK wine-prefix TIMEOUT 900 ENVIRONMENT "BIRTHDAY_MEMO_EXE_DIR=${win_dir}")

@@ -5,10 +5,11 @@
 //                              counts, or with --rules one repeating event per friend
 //   export --db DIR --vcf FILE contact cards for a phone
 //   export --db DIR --csv FILE a spreadsheet
-//   import --db DIR FILE [--dry-run]
+//   import --db DIR FILE [--dry-run] [--encoding utf-8|gb18030]
 //                              contact cards, a spreadsheet or a backup, the kind told from
 //                              the content: prints the summary, each friend to add ("+") and
-//                              each refused entry ("!"); --dry-run stores nothing
+//                              each refused entry ("!"); --dry-run stores nothing and names
+//                              the encoding a text file was read in, which --encoding sets
 //   backup --db DIR FILE       a consistent copy of DIR/config.mdb
 // A refused file and data-access errors end the command with 1.
 #include <optional>
@@ -17,6 +18,7 @@
 #include "exchange/export_file.h"
 #include "exchange/import_plan.h"
 #include "exchange/import_source.h"
+#include "exchange/import_store.h"
 #include "records/friend_repository.h"
 #include "records/program_files.h"
 #include "settings/settings_names.h"
@@ -74,8 +76,12 @@ int Export(const Arguments& given) {
   return 0;
 }
 
+// A preview names the encoding it read the file in; the import's report does not repeat it.
 void PrintPlan(const ImportPlan& plan, bool done) {
   PrintLine(PlanSummary(plan, done));
+  if (const std::string encoding = EncodingLine(plan); !done && !encoding.empty()) {
+    PrintLine(encoding);
+  }
   for (const ImportedFriend& addition : plan.additions) {
     PrintLine("+ " + PreviewLine(addition.person));
   }
@@ -87,12 +93,17 @@ int Import(const Arguments& given) {
   bool ok = true;
   const std::string directory = TakeOption(args, "--db", "", ok);
   const bool dryRun = TakeFlag(args, "--dry-run");
-  if (!ok || directory.empty() || args.size() != 1) return Usage();
+  const std::string encodingName = TakeOption(args, "--encoding", "", ok);
+  const std::optional<FileEncoding> encoding = EncodingNamed(encodingName);
+  if (!ok || directory.empty() || args.size() != 1 || (!encodingName.empty() && !encoding)) {
+    return Usage();
+  }
   PrintedErrors errors;
   FriendRepository repository(errors);
   std::vector<Friend> stored;
   if (!repository.Open(directory) || !repository.Load(SortCode::kStored, stored)) return 1;
-  const ImportPlan plan = PlanImport(ReadImportFile(args[0]), stored);
+  const ImportRead read = ReadImportFile(args[0], encoding);
+  ImportPlan plan = PlanImport(read, stored);
   if (!plan.failure.empty()) {
     PrintError(PlanSummary(plan, false));
     return 1;
@@ -101,7 +112,7 @@ int Import(const Arguments& given) {
     PrintPlan(plan, false);
     return 0;
   }
-  if (!repository.InsertAll(plan.Friends())) return 1;
+  if (!StoreImport(repository, read, plan)) return 1;
   PrintPlan(plan, true);
   return 0;
 }
@@ -125,7 +136,9 @@ const CommandRegistrar exportCommand(
     "      (RFC 7529, RSCALE=CHINESE) compute them with their own tables, which differ\n"
     "      from this program's in some months (for example in 2027 and 2030)",
     Export);
-const CommandRegistrar importCommand("import", "import --db DIR FILE [--dry-run]", Import);
+const CommandRegistrar importCommand("import",
+                                     "import --db DIR FILE [--dry-run] [--encoding utf-8|gb18030]",
+                                     Import);
 const CommandRegistrar backupCommand("backup", "backup --db DIR FILE", Backup);
 
 }  // namespace

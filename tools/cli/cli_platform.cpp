@@ -13,7 +13,7 @@
 namespace memo::cli {
 
 #ifdef _WIN32
-Arguments GbkArguments(int, char**) {
+std::optional<Arguments> GbkArguments(int, char**) {
   // The wide command line holds the arguments exactly, whatever the ANSI code page.
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -30,9 +30,12 @@ void PrepareOutput() {
   _setmode(_fileno(stdout), _O_BINARY);
 }
 #else
-Arguments GbkArguments(int argc, char** argv) {
+std::optional<Arguments> GbkArguments(int argc, char** argv) {
   Arguments args;
-  for (int i = 1; i < argc; ++i) args.push_back(Utf8ToGbk(argv[i]));
+  for (int i = 1; i < argc; ++i) {
+    if (!IsWellFormedUtf8(argv[i])) return std::nullopt;
+    args.push_back(Utf8ToGbk(argv[i]));
+  }
   return args;
 }
 

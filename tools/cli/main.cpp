@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "cli.h"
@@ -100,8 +101,13 @@ bool ReadInteger(const std::string& text, int& value) {
 
 int main(int argc, char** argv) {
   using namespace memo::cli;
-  Arguments args = GbkArguments(argc, argv);
   PrepareOutput();
+  std::optional<Arguments> given = GbkArguments(argc, argv);
+  if (!given) {
+    std::fputs(memo::GbkToUtf8("参数不是有效的UTF-8文字\n").c_str(), stderr);
+    return 2;
+  }
+  Arguments args = std::move(*given);
   if (args.size() == 1 && args[0] == "--version") {
     std::puts("birthday-memo-cli " PROGRAM_VERSION);
     return 0;

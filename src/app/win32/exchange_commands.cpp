@@ -5,6 +5,7 @@
 #include "exchange/export_file.h"
 #include "exchange/import_plan.h"
 #include "exchange/import_source.h"
+#include "exchange/import_store.h"
 #include "records/friend_list.h"
 #include "records/program_files.h"
 #include "report/upcoming_report.h"
@@ -33,29 +34,66 @@ bool ExchangeCommands::StoredFriends(std::vector<Friend>& friends) {
   return read;
 }
 
+ExchangeCommands::PreviewAnswer ExchangeCommands::AskAboutPreview(const ImportPlan& plan) {
+  const std::string preview = PreviewText(plan, kPreviewLines);
+  const bool any = !plan.additions.empty();
+  if (!plan.encoding) {
+    if (!any) {
+      Tell(preview, kImportCaption, MB_OK | MB_ICONINFORMATION);
+      return PreviewAnswer::kNothing;
+    }
+    return Tell(preview + "\r\n\r\n导入这些好友吗？", kImportCaption,
+                MB_OKCANCEL | MB_ICONQUESTION) == IDOK
+               ? PreviewAnswer::kImport
+               : PreviewAnswer::kNothing;
+  }
+  // Wrong names are the sign of a wrong encoding: "否" reads the file in the other one.
+  const std::string other = EncodingName(OtherEncoding(*plan.encoding));
+  if (!any) {
+    return Tell(preview + "\r\n\r\n改按" + other + "读取吗？", kImportCaption,
+                MB_YESNO | MB_ICONQUESTION) == IDYES
+               ? PreviewAnswer::kOtherEncoding
+               : PreviewAnswer::kNothing;
+  }
+  switch (Tell(preview + "\r\n\r\n导入这些好友吗？选“否”改按" + other + "读取。", kImportCaption,
+               MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+      return PreviewAnswer::kImport;
+    case IDNO:
+      return PreviewAnswer::kOtherEncoding;
+    default:
+      return PreviewAnswer::kNothing;
+  }
+}
+
 void ExchangeCommands::OnImport() {
   const std::optional<std::string> path = ui::ChooseImportFile(main_.Handle());
   if (!path) return;
-  // The file is read before the records are taken, so that the worker never waits for it.
-  ImportRead read = ReadImportFile(*path);
-  std::vector<Friend> stored;
-  if (!StoredFriends(stored)) return;
-  const ImportPlan plan = PlanImport(std::move(read), stored);
-  if (plan.additions.empty()) {
-    Tell(PreviewText(plan, kPreviewLines), kImportCaption, MB_OK | MB_ICONINFORMATION);
+  std::optional<FileEncoding> encoding;
+  for (;;) {
+    // The file is read before the records are taken, so that the worker never waits for it.
+    const ImportRead read = ReadImportFile(*path, encoding);
+    std::vector<Friend> stored;
+    if (!StoredFriends(stored)) return;
+    ImportPlan plan = PlanImport(read, stored);
+    switch (AskAboutPreview(plan)) {
+      case PreviewAnswer::kNothing:
+        return;
+      case PreviewAnswer::kOtherEncoding:
+        encoding = OtherEncoding(*plan.encoding);
+        continue;
+      case PreviewAnswer::kImport:
+        break;
+    }
+    bool storedAll = false;
+    records_.Use(
+        [&](RecordsContext& records) { storedAll = StoreImport(records.repository, read, plan); });
+    if (!storedAll) return;
+    main_.ShowPage(ui::kFriendListPage);
+    reloadFriends_();
+    Tell(PlanSummary(plan, true), kImportCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  if (Tell(PreviewText(plan, kPreviewLines) + "\r\n\r\n导入这些好友吗？", kImportCaption,
-           MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
-    return;
-  }
-  bool storedAll = false;
-  records_.Use(
-      [&](RecordsContext& records) { storedAll = records.repository.InsertAll(plan.Friends()); });
-  if (!storedAll) return;
-  main_.ShowPage(ui::kFriendListPage);
-  reloadFriends_();
-  Tell(PlanSummary(plan, true), kImportCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 void ExchangeCommands::OnExport() {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/win32/program_records.h"
+#include "exchange/import_plan.h"
 #include "settings/settings_store.h"
 #include "ui/exchange_menu.h"
 #include "ui/main_window.h"
@@ -28,6 +29,10 @@ class ExchangeCommands : public ui::ExchangeOperations {
   void OnBackup() override;
 
  private:
+  enum class PreviewAnswer { kImport, kOtherEncoding, kNothing };
+  // Shows the preview and asks whether to import, or to read a text file again in the
+  // other encoding.
+  PreviewAnswer AskAboutPreview(const ImportPlan& plan);
   // Every stored friend in stored order; false when the table cannot be read (reported).
   bool StoredFriends(std::vector<Friend>& friends);
   int Tell(const std::string& text, const char* caption, UINT style);

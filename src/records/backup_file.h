@@ -1,0 +1,24 @@
+// A backup chosen for import is a file from outside: anyone may have made it, so it is read
+// the way SQLite advises for a database nobody vouches for. Nothing in it runs (no view,
+// trigger, extension or function of its schema), nothing is written beside it, the rows read
+// are bounded and so is the time the reading takes.
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "records/friend.h"
+
+namespace memo {
+
+inline constexpr std::chrono::milliseconds kBackupReadTime{5000};
+
+// Reads at most maxRows + 1 rows of the table "生日" in stored order, so that the caller
+// can tell a file with too many; their rowids are 0. False, with no friend given, for a file
+// that is no sound database, whose "生日" is no plain table with the program's four columns,
+// or that takes longer than `timeLimit` to check and read. The path is GBK.
+bool ReadBackupFile(const std::string& path, size_t maxRows, std::vector<Friend>& friends,
+                    std::chrono::milliseconds timeLimit = kBackupReadTime);
+
+}  // namespace memo

@@ -1,0 +1,34 @@
+// The tables behind the GB 18030 converter, generated at build time (tools/gb18030-table).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace memo::gb18030 {
+
+// Two-byte codes: lead bytes 81..FE, trail bytes 40..7E and 80..FE.
+inline constexpr size_t kTrailBytes = 190;
+inline constexpr size_t kTwoByteCount = 126 * kTrailBytes;
+// The character of each two-byte code, or 0 where it lies outside the BMP (see kRemappings).
+extern const uint16_t kTwoByteCodes[kTwoByteCount];
+// Bit i (of byte i / 8, from the lowest) is set where GBK has two-byte code i for the same
+// character: GB 18030 gave characters to some codes that GBK leaves to private use.
+extern const uint8_t kTwoByteInGbk[(kTwoByteCount + 7) / 8];
+
+// Four-byte codes of the BMP run in step with their characters from each run's start.
+struct FourByteRun {
+  uint32_t linear;  // the code's number counted from 81308130
+  uint16_t codePoint;
+};
+extern const size_t kFourByteRunCount;
+extern const FourByteRun kFourByteRuns[];
+
+// Codes that no formula or table above gives, sorted by code (packed big-endian).
+struct Remapping {
+  uint32_t code;
+  uint32_t codePoint;
+};
+extern const size_t kRemappingCount;
+extern const Remapping kRemappings[];
+
+}  // namespace memo::gb18030

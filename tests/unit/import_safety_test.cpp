@@ -1,0 +1,135 @@
+// What the readers decide about bytes from outside: the encoding of each file, control
+// characters in names and contacts, and fields a spreadsheet would run as formulas.
+#include <gtest/gtest.h>
+
+#include "exchange/csv_records.h"
+#include "exchange/friends_csv.h"
+#include "exchange/vcard_reader.h"
+#include "exchange_friends.h"
+#include "text/text_codec.h"
+
+namespace memo {
+namespace {
+
+using testing::Described;
+using testing::Person;
+using Texts = std::vector<std::string>;
+
+// The friends read, then each refusal as line|name|reason.
+Texts Outcome(const ImportRead& read) {
+  std::vector<Friend> friends;
+  for (const ImportedFriend& entry : read.friends) friends.push_back(entry.person);
+  Texts texts = Described(friends);
+  for (const Refusal& refusal : read.refusals) {
+    texts.push_back(std::to_string(refusal.line) + "|" + refusal.name + "|" + refusal.reason);
+  }
+  return texts;
+}
+
+ImportRead ReadEither(const std::string& bytes, std::optional<FileEncoding> encoding) {
+  return bytes.find("BEGIN:VCARD") != std::string::npos ? ReadVCards(bytes, encoding)
+                                                        : ReadFriendsCsv(bytes, encoding);
+}
+
+TEST(ImportSafety, EachFileIsReadInItsOwnEncoding) {
+  const std::string sheet = u8"姓名,生日\n张三,1980-05-03\n李四,1981-06-04\n";
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::optional<FileEncoding> chosen;
+    FileEncoding used;
+    Texts outcome;
+  } cases[] = {
+      {"UTF-8",
+       sheet,
+       std::nullopt,
+       FileEncoding::kUtf8,
+       {"张三|1980年5月3日|公历|", "李四|1981年6月4日|公历|"}},
+      {"UTF-8 but for a Latin-1 byte",
+       sheet + "Ren\xE9,1982-07-05\n",
+       std::nullopt,
+       FileEncoding::kUtf8,
+       {"张三|1980年5月3日|公历|", "李四|1981年6月4日|公历|", "4|Ren?|含有不是UTF-8编码的字节"}},
+      {"GBK",
+       Utf8ToGbk(sheet),
+       std::nullopt,
+       FileEncoding::kGb18030,
+       {"张三|1980年5月3日|公历|", "李四|1981年6月4日|公历|"}},
+      {"GBK chosen as UTF-8",
+       Utf8ToGbk(sheet),
+       FileEncoding::kUtf8,
+       FileEncoding::kUtf8,
+       {"1|????|含有不是UTF-8编码的字节", "2|????|含有不是UTF-8编码的字节",
+        "3|????|含有不是UTF-8编码的字节"}},
+      {"cards, UTF-8 but for a Latin-1 byte",
+       u8"BEGIN:VCARD\nFN:张三\nBDAY:1980-05-03\nEND:VCARD\n"
+       u8"BEGIN:VCARD\nFN:Ren\xE9\nNOTE:王五\nBDAY:1982-07-05\nEND:VCARD\n",
+       std::nullopt,
+       FileEncoding::kUtf8,
+       {"张三|1980年5月3日|公历|", "5|Ren?|含有不是UTF-8编码的字节"}},
+      {"cards in GBK",
+       Utf8ToGbk(u8"BEGIN:VCARD\nFN:张三\nBDAY:1980-05-03\nEND:VCARD\n"),
+       std::nullopt,
+       FileEncoding::kGb18030,
+       {"张三|1980年5月3日|公历|"}},
+  };
+  for (const auto& [what, bytes, chosen, used, outcome] : cases) {
+    const ImportRead read = ReadEither(bytes, chosen);
+    EXPECT_EQ(read.encoding, used) << what;
+    EXPECT_EQ(Outcome(read), outcome) << what;
+  }
+  EXPECT_EQ(EncodingNamed("gb18030"), FileEncoding::kGb18030);
+  EXPECT_EQ(EncodingNamed("UTF-8"), FileEncoding::kUtf8);
+  EXPECT_EQ(EncodingNamed("latin1"), std::nullopt);
+}
+
+TEST(ImportSafety, ControlCharactersAreRefusedButLineSpaceIsOneBlank) {
+  using namespace std::string_literals;
+  const struct {
+    const char* what;
+    std::string bytes;
+    Texts outcome;
+  } cases[] = {
+      {"a NUL inside a card's name",
+       "BEGIN:VCARD\nFN:ab\0cd\nBDAY:1980-05-03\nEND:VCARD\n"s,
+       {"1|ab cd|姓名含有控制字符"}},
+      {"a NUL first",
+       "BEGIN:VCARD\nFN:\0ab\nBDAY:1980-05-03\nEND:VCARD\n"s,
+       {"1| ab|姓名含有控制字符"}},
+      {"an escape in a contact", "a,1980-05-03,,x\x1B[2J\n", {"1|a|联系方式含有控制字符"}},
+      {"DEL in a name", "a\x7F,1980-05-03\n", {"1|a |姓名含有控制字符"}},
+      {"tabs and line breaks",
+       "\"a\t\tb\r\n\r\nc\",1980-05-03,,\"1\n2\"\n",
+       {"a b c|1980年5月3日|公历|1 2"}},
+      {"a card's escaped line break",
+       "BEGIN:VCARD\nFN:a\\nb\nBDAY:1980-05-03\nEND:VCARD\n",
+       {"a b|1980年5月3日|公历|"}},
+  };
+  for (const auto& [what, bytes, outcome] : cases) {
+    EXPECT_EQ(Outcome(ReadEither(bytes, std::nullopt)), outcome) << what;
+  }
+}
+
+TEST(ImportSafety, FormulasGoOutAsTextAndComeBackAsTheyWere) {
+  const Texts names = {
+      "=HYPERLINK(\"http://x\",\"y\")", "+86 138", "-1", "@SUM(A1)", "'Tis", "'=x", "=", "a=b"};
+  std::vector<Friend> friends;
+  Texts expected;
+  for (const std::string& name : names) {
+    friends.push_back(Person(name, "1980年5月3日", false, name));
+    expected.push_back(name + "|1980年5月3日|公历|" + name);
+  }
+  const std::string bytes = WriteFriendsCsv(friends);
+  EXPECT_NE(bytes.find("\r\n\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",1980"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n'+86 138,1980"), std::string::npos);
+  for (const char* sign : {"\n=", "\n+", "\n-", "\n@", ",=", ",+", ",-", ",@"}) {
+    EXPECT_EQ(bytes.find(sign), std::string::npos) << sign;
+  }
+  EXPECT_EQ(Outcome(ReadFriendsCsv(bytes)), expected);
+  EXPECT_EQ(WithTextMark("\tx"), "'\tx");
+  EXPECT_EQ(WithoutTextMark("'=1"), "=1");
+  EXPECT_EQ(WithoutTextMark("'1"), "'1");
+}
+
+}  // namespace
+}  // namespace memo
