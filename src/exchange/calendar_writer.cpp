@@ -4,6 +4,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <ctime>
+#include <unordered_map>
 
 #include "exchange/content_lines.h"
 #include "exchange/exchange_text.h"
@@ -121,8 +122,22 @@ class CalendarBuilder {
   CalendarFile file_;
 };
 
+// The UTF-8 of title parts, each converted once: a file repeats the same few ages and marks
+// over its thousands of events.
+class Utf8Parts {
+ public:
+  const std::string& Of(const std::string& gbk) {
+    auto found = parts_.find(gbk);
+    if (found == parts_.end()) found = parts_.emplace(gbk, GbkToUtf8(gbk)).first;
+    return found->second;
+  }
+
+ private:
+  std::unordered_map<std::string, std::string> parts_;
+};
+
 void AddYearEvents(CalendarBuilder& builder, const Friend& person, const FriendTexts& texts,
-                   int firstYear, int years, AgeForm form) {
+                   int firstYear, int years, AgeForm form, Utf8Parts& parts) {
   static const std::string of = GbkToUtf8("的");
   const Birthday& birthday = person.birthday;
   for (int year = firstYear; year < firstYear + years; ++year) {
@@ -132,7 +147,7 @@ void AddYearEvents(CalendarBuilder& builder, const Friend& person, const FriendT
     const Ages ages = AgesOnBirthday(birthday, year, date);
     builder.Event(person, year, date,
                   texts.name + of +
-                      GbkToUtf8(AgeInForm(ages, form) + "生日" + MilestoneMark(ages, form)) +
+                      parts.Of(AgeInForm(ages, form) + "生日" + MilestoneMark(ages, form)) +
                       texts.lunarDate,
                   texts, std::string());
   }
@@ -174,6 +189,7 @@ CalendarFile WriteCalendar(const std::vector<Friend>& friends, const CalendarOpt
   const int years = std::clamp(options.years, 1, kMaxCalendarYears);
   const size_t perFriend = options.rules ? 1 : static_cast<size_t>(years);
   CalendarBuilder builder(options, friends.size() * perFriend);
+  Utf8Parts parts;
   for (const Friend& person : friends) {
     if (!person.birthday.ok()) {
       builder.Skip();
@@ -184,7 +200,7 @@ CalendarFile WriteCalendar(const std::vector<Friend>& friends, const CalendarOpt
       AddRepeatingEvent(builder, person, texts);
     } else {
       AddYearEvents(builder, person, texts, CurrentYear(options.today, person.birthday.lunar()),
-                    years, options.ageForm);
+                    years, options.ageForm, parts);
     }
   }
   return builder.Finish();
