@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "reckoning/age.h"
+#include "reckoning/birthday_words.h"
 
 namespace memo {
 
 std::vector<std::string> FriendCells(const Friend& person, const TodayDates& today) {
   const Birthday& birthday = person.birthday;
-  return {person.name, birthday.text, birthday.calendarName(), AgeText(birthday, today),
+  return {person.name, BirthdayWords(birthday), birthday.calendarName(), AgeText(birthday, today),
           person.contact};
 }
 

@@ -12,8 +12,8 @@
 
 namespace memo {
 
-// Name, stored birthday text, 农历/公历, age (empty for a birthday that could not be read)
-// and contact, as typed.
+// Name, birthday (a lunar one in lunar words), 农历/公历, age (empty for a birthday that could not
+// be read) and contact, as typed.
 std::vector<std::string> FriendCells(const Friend& person, const TodayDates& today);
 
 // Ages count from `today`, given with the friends so that a whole list counts from one day.

@@ -258,10 +258,11 @@ int64_t FriendRepository::Update(const Friend& person) {
   return Store(person, true);
 }
 
-std::string FriendRepository::InsertCommand() {
-  return "insert into " + QuotedIdentifier(kBirthdayTable) + " (" + QuotedIdentifier(kNameColumn) +
-         ", " + QuotedIdentifier(kBirthdayColumn) + ", " + QuotedIdentifier(kLunarColumn) + ", " +
-         QuotedIdentifier(kContactColumn) + ") values (?1, ?2, ?3, ?4)";
+std::string FriendRepository::InsertCommand(bool atRowid) {
+  return "insert into " + QuotedIdentifier(kBirthdayTable) + " (" + (atRowid ? "rowid, " : "") +
+         QuotedIdentifier(kNameColumn) + ", " + QuotedIdentifier(kBirthdayColumn) + ", " +
+         QuotedIdentifier(kLunarColumn) + ", " + QuotedIdentifier(kContactColumn) + ") values (" +
+         (atRowid ? "?5, " : "") + "?1, ?2, ?3, ?4)";
 }
 
 int64_t FriendRepository::Store(const Friend& person, bool update) {
@@ -301,6 +302,27 @@ bool FriendRepository::Delete(int64_t rowid) {
         return remove.Step() == SQLITE_DONE;
       },
       "无法删除好友生日：");
+}
+
+int64_t FriendRepository::Restore(const Friend& person) {
+  int64_t rowid = 0;
+  auto write = [&] {
+    Statement taken(connection_,
+                    "select 1 from " + QuotedIdentifier(kBirthdayTable) + " where rowid = ?1");
+    if (!taken.Prepared()) return false;
+    taken.BindInteger(1, person.rowid);
+    const int found = taken.Step();
+    if (found != SQLITE_ROW && found != SQLITE_DONE) return false;
+    const bool atRowid = person.rowid > 0 && found == SQLITE_DONE;
+    Statement insert(connection_, InsertCommand(atRowid));
+    if (!insert.Prepared()) return false;
+    insert.BindFriend(person);
+    if (atRowid) insert.BindInteger(5, person.rowid);
+    if (insert.Step() != SQLITE_DONE) return false;
+    rowid = sqlite3_last_insert_rowid(connection_);
+    return true;
+  };
+  return InTransaction(write, "无法恢复好友生日：") ? rowid : 0;
 }
 
 bool FriendRepository::InsertAll(const std::vector<Friend>& friends) {

@@ -57,6 +57,9 @@ class FriendRepository {
   int64_t Update(const Friend& person);
   // False (reported) when the table refused; a row that is not there is no failure.
   bool Delete(int64_t rowid);
+  // Stores a deleted friend again, under its old rowid while no other row has taken it,
+  // else in a new row; the row's rowid, or 0 when the table refused it (reported).
+  int64_t Restore(const Friend& person);
 
   // Stores all the friends in one transaction: every one of them, or none when the table
   // refuses any (reported). Their rowids are not used.
@@ -78,7 +81,8 @@ class FriendRepository {
   // Runs the work in a transaction of its own: committed when it succeeds, else rolled
   // back and reported with `what` before SQLite's reason.
   bool InTransaction(const std::function<bool()>& work, const char* what);
-  static std::string InsertCommand();
+  // With the rowid as parameter 5 when `atRowid`.
+  static std::string InsertCommand(bool atRowid = false);
   bool Read(SortCode order, const TodayDates& today, bool inSql, std::vector<Friend>& friends,
             bool& keyed);
   int64_t Store(const Friend& person, bool update);

@@ -27,7 +27,8 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
   entries.reserve(due.size());
   for (const Due& next : due) {
     const Birthday& birthday = next.person->birthday;
-    entries.push_back(UpcomingEntry{*next.person, next.days, NextBirthdayText(birthday),
+    const DateTime solarDay = today.solar + next.days;
+    entries.push_back(UpcomingEntry{*next.person, next.days, OccurrenceText(birthday, solarDay),
                                     OccurrenceAgeText(birthday, today),
                                     FallbackNote(birthday, today).value_or("")});
   }

@@ -11,7 +11,7 @@ namespace {
 using namespace birthday_window;
 using Type = ControlType;
 
-constexpr char kMessageCaption[] = "信息：";
+constexpr char kMessageCaption[] = "寿辰备忘录";
 
 // The date box is a date picker in solar mode and a read-only text of the lunar date in
 // lunar mode, in one place. The "…" button lies inside that place; being a later row it lies

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <iterator>
 #include <vector>
 
 #include "resource_ids.h"
@@ -80,10 +81,9 @@ const StatusPartDesign kStatusParts[] = {
 };
 const ImageStripDesign kStatusImages = {IDR_STATUS_ICON, 16, 15, 1};
 
-// The sort menu; its top item is never shown, the leaves carry their sort codes. The
-// exchange commands follow 排序方式 in the pop-up.
+// The sort menu of the lists' pop-up, after the commands on friends; the leaves carry their
+// sort codes. The exchange commands follow it.
 const MenuItemDesign kSortMenu[] = {
-    {0, "排序",       kNoMenuCode},
     {1, "排序方式",   kNoMenuCode},
     {2, "按姓名",     kNoMenuCode},
     {3, "姓名升序",   Code(SortCode::kNameAscending)},
@@ -113,10 +113,19 @@ const MenuItemDesign kTrayMenuEnd[] = {
 
 // clang-format on
 
+// Both lists' pop-up: the commands on friends, 排序方式, the exchange commands.
+std::vector<MenuItemDesign> ListMenu() {
+  std::vector<MenuItemDesign> menu = {{0, "列表", kNoMenuCode}};
+  AppendFriendItems(menu, 1);
+  menu.push_back({1, nullptr, kNoMenuCode});
+  menu.insert(menu.end(), std::begin(kSortMenu), std::end(kSortMenu));
+  AppendExchangeItems(menu, 1);
+  return menu;
+}
+
 // A menu's items, the exchange commands after them at level 1, then the items that end it.
 std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_t count,
-                                              const MenuItemDesign* end = nullptr,
-                                              size_t endCount = 0) {
+                                              const MenuItemDesign* end, size_t endCount) {
   std::vector<MenuItemDesign> menu(items, items + count);
   AppendExchangeItems(menu, 1);
   menu.insert(menu.end(), end, end + endCount);
@@ -149,19 +158,47 @@ void MainWindow::BindEvents() {
   };
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
-  // The keys do what the toolbar's 编辑 and 删除 do.
-  FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
-  FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
-  FriendList().onRightButtonDown = [this] {
-    static const std::vector<MenuItemDesign> menu =
-        WithExchangeItems(kSortMenu, CountOf(kSortMenu));
-    const int current = Code(operations_.CurrentSortCode());
-    const int code = ShowPopupMenu(form_.Handle(), menu.data(), menu.size(), nullptr,
-                                   [current](int leaf) { return leaf == current; });
-    if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
-      operations_.OnSortMenu(static_cast<SortCode>(code));
-    }
+  BindListCommands(FriendList());
+  BindListCommands(UpcomingList());
+  // 查看详情 shows no friends to edit or delete.
+  form_.Get<TabControl>(Pages).onPageChanged = [this](int page) {
+    ToolBar& toolbar = form_.Get<ToolBar>(Toolbar);
+    toolbar.EnableButton(Code(ToolbarButton::kEdit), page != kReportPage);
+    toolbar.EnableButton(Code(ToolbarButton::kDelete), page != kReportPage);
   };
+}
+
+void MainWindow::BindListCommands(ListView& list) {
+  list.onEnterKey = [this] { operations_.OnEditFriend(); };
+  list.onKeyDown = [this](WORD key) { OnListKey(key); };
+  list.onContextMenu = [this, &list](bool fromKeyboard) { ShowListMenu(list, fromKeyboard); };
+}
+
+void MainWindow::OnListKey(WORD key) {
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  if (key == VK_INSERT || (control && key == 'N')) {
+    operations_.OnAddFriend();
+  } else if (key == VK_F2) {
+    operations_.OnEditFriend();
+  } else if (key == VK_DELETE) {
+    operations_.OnDeleteFriends();
+  } else if (control && key == 'Z') {
+    operations_.OnUndoDelete();
+  }
+}
+
+void MainWindow::ShowListMenu(ListView& list, bool fromKeyboard) {
+  static const std::vector<MenuItemDesign> menu = ListMenu();
+  const int current = Code(operations_.CurrentSortCode());
+  const POINT keyboardPoint = fromKeyboard ? list.KeyboardMenuPoint() : POINT{};
+  const int code = ShowPopupMenu(
+      form_.Handle(), menu.data(), menu.size(), nullptr,
+      [current](int leaf) { return leaf == current; }, fromKeyboard ? &keyboardPoint : nullptr);
+  if (code == kNoMenuCode || RunFriendMenuCode(code, operations_) ||
+      RunExchangeMenuCode(code, operations_)) {
+    return;
+  }
+  operations_.OnSortMenu(static_cast<SortCode>(code));
 }
 
 void MainWindow::Open(bool shown) {
@@ -199,6 +236,16 @@ ListView& MainWindow::FriendList() {
 }
 ListView& MainWindow::UpcomingList() {
   return form_.Get<ListView>(main_window::UpcomingList);
+}
+ListView* MainWindow::ShownList() {
+  switch (form_.Get<TabControl>(Pages).CurrentPage()) {
+    case kFriendListPage:
+      return &FriendList();
+    case kUpcomingPage:
+      return &UpcomingList();
+    default:
+      return nullptr;
+  }
 }
 StatusBarControl& MainWindow::Status() {
   return form_.Get<StatusBarControl>(main_window::Status);

@@ -48,9 +48,8 @@ TEST(CliExchange, DryRunsRefusalsAndWrongArguments) {
   const std::string db = " --db " + folder.path() + " ";
   testing::WriteFileBytes(folder.File("in.csv"),
                           u8"姓名,生日,历法\n甲,1980-05-03,公历\n乙,--0503,公历\n");
-  EXPECT_EQ(
-      RunCli("import" + db + folder.File("in.csv") + " --dry-run").out,
-      u8"将导入1位好友，不能导入1条。\n+ 甲  1980年5月3日  公历\n! 第3行 乙：生日没有年份\n");
+  EXPECT_EQ(RunCli("import" + db + folder.File("in.csv") + " --dry-run").out,
+            u8"将导入1位好友，不能导入1条。\n+ 甲  1980年5月3日  公历\n! 第3行 乙：生日没有年份\n");
   EXPECT_EQ(RunCli("list" + db).out, "");
   testing::WriteFileBytes(folder.File("in.ics"), "BEGIN:VCALENDAR\r\n");
   EXPECT_EQ(RunCli("import" + db + folder.File("in.ics")).exitCode, 1);

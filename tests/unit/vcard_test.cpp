@@ -55,6 +55,14 @@ TEST(VCardReader, TheFormsPhonesWrite) {
        u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:孙七\r\nX-ALTBDAY;CALSCALE=chinese:007800070512\r\n"
        u8"NOTE:农历生日：闰五月十二\r\nEND:VCARD\r\n",
        "孙七|1990年5月12日[闰月]|农历|"},
+      {"a lunar birthday written as a date",
+       u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:周八\r\nX-ALTBDAY;CALSCALE=chinese:1948-08-15\r\n"
+       u8"END:VCARD\r\n",
+       "周八|1948年8月15日|农历|"},
+      {"a lunar birthday written as a date without dashes",
+       u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:吴九\r\nX-ALTBDAY;CALSCALE=chinese:19481230\r\n"
+       u8"END:VCARD\r\n",
+       "吴九|1948年12月30日|农历|"},
       {"a Latin name from N, escapes",
        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Smith;John\\, Jr.\r\nTEL:1\\;2\r\n"
        "BDAY:1980.5.3\r\nEND:VCARD\r\n",

@@ -224,7 +224,7 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsRefused) {
   ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Save))));
   HWND message = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(message, nullptr);
-  EXPECT_TRUE(WindowText(message) == Wide("信息："));
+  EXPECT_TRUE(WindowText(message) == Wide("寿辰备忘录"));
   EXPECT_TRUE(MessageBoxText(message) == Wide("请输入姓名")) << Utf8(MessageBoxText(message));
   SaveScreenshot("birthday-window-empty-name");
   ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(message, IDOK))));
@@ -367,9 +367,9 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
   ClickToolbarButton(program, main, ToolbarButton::kDelete);
   HWND question = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(question, nullptr);
-  EXPECT_TRUE(WindowText(question) == Wide("信息："));
+  EXPECT_TRUE(WindowText(question) == Wide("寿辰备忘录"));
   const std::wstring text = MessageBoxText(question);
-  EXPECT_TRUE(text == Wide("确定要删除这3位好友的生日信息吗?")) << Utf8(text);
+  EXPECT_TRUE(text == Wide("确定要删除李四、王五等3位好友的生日信息吗？")) << Utf8(text);
   EXPECT_NE(GetDlgItem(question, IDYES), nullptr);
   EXPECT_NE(GetDlgItem(question, IDNO), nullptr);
   EXPECT_EQ(GetDlgItem(question, IDCANCEL), nullptr);

@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include "datetime/clock.h"
 #include "exchange/export_file.h"
 #include "exchange/import_plan.h"
 #include "exchange/import_source.h"
+#include "records/backup_name.h"
 #include "records/program_files.h"
 #include "report/upcoming_report.h"
 #include "text/win32/wide_text.h"
@@ -69,7 +71,6 @@ void ExchangeCommands::OnExport() {
     calendar.rules = choice->rules;
   }
   calendar.today = TodayNow();
-  calendar.alarmDaysAhead = DaysAheadSetting(settings_);
   calendar.stampUtc = CurrentUtcTime();
   std::vector<Friend> friends;
   if (!StoredFriends(friends)) return;
@@ -82,7 +83,8 @@ void ExchangeCommands::OnExport() {
 }
 
 void ExchangeCommands::OnBackup() {
-  const std::optional<std::string> path = ui::ChooseBackupFile(main_.Handle());
+  const std::optional<std::string> path =
+      ui::ChooseBackupFile(main_.Handle(), BackupFileName(Now()));
   if (!path) return;
   bool copied = false;
   records_.Use([&](RecordsContext& records) { copied = records.repository.BackupTo(*path); });

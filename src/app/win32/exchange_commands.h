@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "app/win32/program_records.h"
-#include "settings/settings_store.h"
 #include "ui/exchange_menu.h"
 #include "ui/main_window.h"
 
@@ -16,12 +15,9 @@ class ExchangeCommands : public ui::ExchangeOperations {
  public:
   // `reloadFriends` queues a reload of the friend list, then the upcoming pass, on the
   // background worker.
-  ExchangeCommands(ProgramRecords& records, ui::MainWindow& main, SettingsStore& settings,
+  ExchangeCommands(ProgramRecords& records, ui::MainWindow& main,
                    std::function<void()> reloadFriends)
-      : records_(records),
-        main_(main),
-        settings_(settings),
-        reloadFriends_(std::move(reloadFriends)) {}
+      : records_(records), main_(main), reloadFriends_(std::move(reloadFriends)) {}
 
   void OnImport() override;
   void OnExport() override;
@@ -34,7 +30,6 @@ class ExchangeCommands : public ui::ExchangeOperations {
 
   ProgramRecords& records_;
   ui::MainWindow& main_;
-  SettingsStore& settings_;
   std::function<void()> reloadFriends_;
 };
 
