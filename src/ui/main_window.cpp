@@ -69,8 +69,9 @@ const ImageStripDesign kPageImages = {IDR_PAGE_ICONS, 18, 18, 3};
 const ColumnDesign kFriendColumns[] = {
     {"姓名", 100}, {"出生年月", 180}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150},
 };
+// A lunar birthday's 生日 holds its solar date too: "闰五月十二（7月5日）".
 const ColumnDesign kUpcomingColumns[] = {
-    {"姓名", 100}, {"生日", 120}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150},
+    {"姓名", 100}, {"生日", 170}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 110},
     {"倒计时", 150},
 };
 

@@ -73,10 +73,10 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
        {{"姓名", 100}, {"出生年月", 180}, {"提醒方式", 100}, {"年龄", 60}, {"联系方式", 150}}},
       {ids::UpcomingList,
        {{"姓名", 100},
-        {"生日", 120},
+        {"生日", 170},
         {"提醒方式", 100},
         {"年龄", 60},
-        {"联系方式", 150},
+        {"联系方式", 110},
         {"倒计时", 150}}},
   };
   for (const ListDesign& design : lists) {
