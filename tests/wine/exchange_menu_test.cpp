@@ -162,7 +162,9 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   const std::string calendar = FileBytes(exports + L"\\birthdays.ics");
   EXPECT_EQ(Count(calendar, "BEGIN:VEVENT\r\n"), 8u);
   EXPECT_NE(calendar.find("DTSTART;VALUE=DATE:20130228\r\n"), std::string::npos);
-  EXPECT_NE(calendar.find("TRIGGER:-P10D\r\n"), std::string::npos);
+  // Alarms at 09:00 the day before and on the day.
+  EXPECT_EQ(Count(calendar, "TRIGGER:-PT15H\r\n"), 8u);
+  EXPECT_EQ(Count(calendar, "TRIGGER:PT9H\r\n"), 8u);
 
   // 导入…: a phone's cards, one of them already here, one without a year; the preview,
   // then the summary, and the list and the upcoming list follow.
