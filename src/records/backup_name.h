@@ -10,5 +10,8 @@ namespace memo {
 
 // "寿辰备忘录备份-2026-12-07.mdb" for the day of `moment`.
 std::string BackupFileName(DateTime moment);
+// The copy of the friends written before a backup replaces them, with the time too, so that
+// two restores of one day keep both: "寿辰备忘录恢复前-2026-12-07-201530.mdb".
+std::string SafetyBackupFileName(DateTime moment);
 
 }  // namespace memo

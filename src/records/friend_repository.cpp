@@ -340,6 +340,23 @@ bool FriendRepository::InsertAll(const std::vector<Friend>& friends) {
       "无法导入好友生日：");
 }
 
+bool FriendRepository::ReplaceAll(const std::vector<Friend>& friends) {
+  return InTransaction(
+      [&] {
+        if (!Execute("delete from " + QuotedIdentifier(kBirthdayTable))) return false;
+        Statement insert(connection_, InsertCommand(true));
+        if (!insert.Prepared()) return false;
+        for (const Friend& person : friends) {
+          insert.BindFriend(person);
+          insert.BindInteger(5, person.rowid);
+          if (insert.Step() != SQLITE_DONE) return false;
+          sqlite3_reset(insert.get());
+        }
+        return true;
+      },
+      "无法恢复备份：");
+}
+
 bool FriendRepository::InTransaction(const std::function<bool()>& work, const char* what) {
   if (!open_) {
     Fail(what);

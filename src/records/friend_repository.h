@@ -65,6 +65,10 @@ class FriendRepository {
   // refuses any (reported). Their rowids are not used.
   bool InsertAll(const std::vector<Friend>& friends);
 
+  // Replaces every row with these friends, each under its own rowid, in one transaction: all
+  // of them, or nothing changed when the table refuses any (reported).
+  bool ReplaceAll(const std::vector<Friend>& friends);
+
   // Writes a consistent copy of the whole database, made with SQLite's online backup, to
   // the file at `path` (GBK), which it replaces only once the copy is complete; false
   // (reported) when that fails, or when the path is the database itself.

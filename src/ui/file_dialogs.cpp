@@ -101,6 +101,12 @@ std::optional<std::string> ChooseImportFile(HWND owner) {
   return Gbk(chosen->first);
 }
 
+std::optional<std::string> ChooseRestoreFile(HWND owner) {
+  const auto chosen = RunDialog(owner, kBackupTypes, "", false);
+  if (!chosen) return std::nullopt;
+  return Gbk(chosen->first);
+}
+
 std::optional<std::string> ChooseBackupFile(HWND owner, const std::string& suggestedName) {
   const auto chosen = RunDialog(owner, kBackupTypes, suggestedName, true);
   if (!chosen) return std::nullopt;

@@ -22,5 +22,7 @@ std::optional<ExportTarget> ChooseExportFile(HWND owner);
 std::optional<std::string> ChooseImportFile(HWND owner);
 // 备份数据…: where the copy of the database goes, offered under the suggested name (GBK).
 std::optional<std::string> ChooseBackupFile(HWND owner, const std::string& suggestedName);
+// 恢复备份…: the backup to restore.
+std::optional<std::string> ChooseRestoreFile(HWND owner);
 
 }  // namespace memo::ui

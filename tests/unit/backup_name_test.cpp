@@ -16,6 +16,8 @@ TEST(BackupName, CarriesTheDayOfTheMoment) {
       {MakeDateTime(100, 2, 3), "寿辰备忘录备份-0100-02-03.mdb"},
   };
   for (const auto& c : cases) EXPECT_EQ(BackupFileName(c.moment), c.name);
+  EXPECT_EQ(SafetyBackupFileName(MakeDateTime(2026, 12, 7, 20, 15, 30)),
+            "寿辰备忘录恢复前-2026-12-07-201530.mdb");
 }
 
 }  // namespace

@@ -235,6 +235,10 @@ void Application::OnBackup() {
   exchange_.OnBackup();
 }
 
+void Application::OnRestore() {
+  exchange_.OnRestore();
+}
+
 void Application::OnTrayMenu(ui::main_window::TrayMenuItem item) {
   using Item = ui::main_window::TrayMenuItem;
   using Button = ui::main_window::ToolbarButton;

@@ -78,6 +78,7 @@ class Application : private ui::MainWindowOperations,
   void OnImport() override;
   void OnExport() override;
   void OnBackup() override;
+  void OnRestore() override;
   void OnTrayMenu(ui::main_window::TrayMenuItem item) override;
   // MainWindowView and SettingsEffects
   void SetCaption(const std::string& text) override;

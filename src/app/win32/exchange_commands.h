@@ -1,6 +1,7 @@
 // The exchange commands of the program's menus, each through the standard file dialogs on
 // the program's records: 导入… (a preview, then every friend or none stored), 导出… (the
-// file type chooses the format; a calendar asks for its span first) and 备份数据….
+// file type chooses the format; a calendar asks for its span first), 备份数据… and 恢复备份…
+// (after a question, a copy of the friends beside the program, then the backup's friends).
 #pragma once
 
 #include <functional>
@@ -22,6 +23,7 @@ class ExchangeCommands : public ui::ExchangeOperations {
   void OnImport() override;
   void OnExport() override;
   void OnBackup() override;
+  void OnRestore() override;
 
  private:
   // Every stored friend in stored order; false when the table cannot be read (reported).
