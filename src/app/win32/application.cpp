@@ -28,7 +28,8 @@ Application::Application()
       trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)),
       records_(*this, ExecutableDirectory()),
       friends_(records_, main_, [this] { StartUpcomingPass(); }),
-      exchange_(records_, main_, [this] { ReloadFriends(); }) {
+      exchange_(
+          records_, main_, [this] { ReloadFriends(); }, [this] { friends_.ForgetDeletion(); }) {
   records_.AttachHooks(*this);
 }
 

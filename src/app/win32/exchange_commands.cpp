@@ -120,6 +120,7 @@ void ExchangeCommands::OnRestore() {
     Tell("无法读取备份：" + unreadable.reason, kRestoreCaption, MB_OK | MB_ICONERROR);
   }
   if (!restored) return;
+  friendsReplaced_();
   reloadFriends_();
   Tell("已恢复备份里的" + NumberToText(*restored) + "位好友。恢复前的好友已备份到" + safety,
        kRestoreCaption, MB_OK | MB_ICONINFORMATION);

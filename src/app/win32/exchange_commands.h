@@ -15,10 +15,13 @@ namespace memo {
 class ExchangeCommands : public ui::ExchangeOperations {
  public:
   // `reloadFriends` queues a reload of the friend list, then the upcoming pass, on the
-  // background worker.
+  // background worker; `friendsReplaced` runs once a backup has replaced every friend.
   ExchangeCommands(ProgramRecords& records, ui::MainWindow& main,
-                   std::function<void()> reloadFriends)
-      : records_(records), main_(main), reloadFriends_(std::move(reloadFriends)) {}
+                   std::function<void()> reloadFriends, std::function<void()> friendsReplaced)
+      : records_(records),
+        main_(main),
+        reloadFriends_(std::move(reloadFriends)),
+        friendsReplaced_(std::move(friendsReplaced)) {}
 
   void OnImport() override;
   void OnExport() override;
@@ -33,6 +36,7 @@ class ExchangeCommands : public ui::ExchangeOperations {
   ProgramRecords& records_;
   ui::MainWindow& main_;
   std::function<void()> reloadFriends_;
+  std::function<void()> friendsReplaced_;
 };
 
 }  // namespace memo

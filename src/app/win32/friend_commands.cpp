@@ -71,6 +71,12 @@ void FriendCommands::DeleteChosenFriends() {
   startUpcomingPass_();
 }
 
+void FriendCommands::ForgetDeletion() {
+  if (lastDeleted_.empty()) return;
+  lastDeleted_.clear();
+  records_.Use([](RecordsContext& records) { records.statusBar.SetPartText(kGreetingPart, ""); });
+}
+
 void FriendCommands::UndoDelete() {
   if (lastDeleted_.empty()) return;
   records_.Use([this](RecordsContext& records) { RestoreFriends(records, lastDeleted_); });

@@ -35,6 +35,9 @@ class FriendCommands {
   void DeleteChosenFriends();
   // Puts the friends of the last deletion back, once.
   void UndoDelete();
+  // The last deletion can no longer be undone (a backup replaced every friend): its friends
+  // could come back twice. Its hint leaves the status bar.
+  void ForgetDeletion();
 
  private:
   ui::RecordsGuard Guard();
