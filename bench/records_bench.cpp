@@ -35,7 +35,6 @@ struct NoFriendList : FriendListView {
   void ShowFriends(const std::vector<Friend>&, const TodayDates&) override {}
   void PutFriend(int64_t, const Friend&, const TodayDates&) override {}
   void RemoveFriends(const std::vector<int64_t>&) override {}
-  std::vector<int64_t> SelectedFriends() const override { return {}; }
 };
 struct NoUpcomingList : UpcomingListView {
   void ShowEntries(const std::vector<UpcomingEntry>& entries) override { count = entries.size(); }

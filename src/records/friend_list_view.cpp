@@ -16,7 +16,6 @@ std::vector<std::string> FriendCells(const Friend& person, const TodayDates& tod
 void MemoryFriendList::ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) {
   rows.clear();
   for (const Friend& person : friends) rows.push_back({person.rowid, FriendCells(person, today)});
-  selected.clear();
 }
 
 void MemoryFriendList::PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) {
@@ -26,13 +25,12 @@ void MemoryFriendList::PutFriend(int64_t rowid, const Friend& person, const Toda
 }
 
 void MemoryFriendList::RemoveFriends(const std::vector<int64_t>& rowids) {
-  const auto removed = [&](int64_t rowid) {
-    return std::find(rowids.begin(), rowids.end(), rowid) != rowids.end();
-  };
-  rows.erase(
-      std::remove_if(rows.begin(), rows.end(), [&](const Row& r) { return removed(r.rowid); }),
-      rows.end());
-  selected.erase(std::remove_if(selected.begin(), selected.end(), removed), selected.end());
+  rows.erase(std::remove_if(rows.begin(), rows.end(),
+                            [&](const Row& r) {
+                              return std::find(rowids.begin(), rowids.end(), r.rowid) !=
+                                     rowids.end();
+                            }),
+             rows.end());
 }
 
 }  // namespace memo

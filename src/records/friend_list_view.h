@@ -25,8 +25,6 @@ class FriendListView {
   // Shows the friend in the row of `rowid`, or in a new last row when there is none.
   virtual void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) = 0;
   virtual void RemoveFriends(const std::vector<int64_t>& rowids) = 0;
-  // The selected friends, in list order. Asked of the user-interface thread only.
-  virtual std::vector<int64_t> SelectedFriends() const = 0;
 };
 
 class MemoryFriendList : public FriendListView {
@@ -39,10 +37,8 @@ class MemoryFriendList : public FriendListView {
   void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) override;
   void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
-  std::vector<int64_t> SelectedFriends() const override { return selected; }
 
   std::vector<Row> rows;
-  std::vector<int64_t> selected;
 };
 
 }  // namespace memo

@@ -80,7 +80,6 @@ class FriendListControl : public FriendListView {
   void ShowFriends(const std::vector<Friend>& friends, const TodayDates& today) override;
   void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
-  std::vector<int64_t> SelectedFriends() const override { return list_.SelectedIds(); }
 
  private:
   ListView& list_;
