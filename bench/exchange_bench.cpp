@@ -35,7 +35,6 @@ void CalendarOfTwentyOneYears(benchmark::State& state) {
   const std::vector<Friend> friends = SampleFriends(kFriends);
   CalendarOptions options;
   options.today = TodayDates(MakeDateTime(2025, 6, 1), LunarDate{2025, 5, 6, false});
-  options.alarmDaysAhead = 10;
   CalendarFile file;
   for (auto _ : state) {
     file = WriteCalendar(friends, options);

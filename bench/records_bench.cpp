@@ -38,7 +38,6 @@ struct NoFriendList : FriendListView {
   void ShowOnly(std::vector<uint32_t>) override {}
   void ShowAll() override {}
   void RemoveFriends(const std::vector<int64_t>&) override {}
-  std::vector<int64_t> SelectedFriends() const override { return {}; }
 };
 struct NoUpcomingList : UpcomingListView {
   void ShowEntries(const std::vector<UpcomingEntry>& entries) override { count = entries.size(); }

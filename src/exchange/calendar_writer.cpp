@@ -77,7 +77,7 @@ FriendTexts TextsOf(const Friend& person) {
 class CalendarBuilder {
  public:
   CalendarBuilder(const CalendarOptions& options, size_t expectedEvents)
-      : options_(options), stamp_("DTSTAMP:" + StampValue(options.stampUtc)) {
+      : stamp_("DTSTAMP:" + StampValue(options.stampUtc)) {
     file_.bytes.reserve(expectedEvents * kEventOctets);
     Line("BEGIN:VCALENDAR");
     Line("VERSION:2.0");
@@ -98,11 +98,14 @@ class CalendarBuilder {
     Line("SUMMARY:" + summary);
     Line("DESCRIPTION:" + texts.description);
     Line("TRANSP:TRANSPARENT");
-    Line("BEGIN:VALARM");
-    Line("ACTION:DISPLAY");
-    Line("DESCRIPTION:" + summary);
-    Line("TRIGGER:-P" + std::to_string(options_.alarmDaysAhead) + "D");
-    Line("END:VALARM");
+    // From the start of the all-day event, its midnight.
+    for (const char* trigger : {"-PT15H", "PT9H"}) {
+      Line("BEGIN:VALARM");
+      Line("ACTION:DISPLAY");
+      Line("DESCRIPTION:" + summary);
+      Line(std::string("TRIGGER:") + trigger);
+      Line("END:VALARM");
+    }
     Line("END:VEVENT");
     ++file_.events;
   }
@@ -117,7 +120,6 @@ class CalendarBuilder {
  private:
   void Line(const std::string& line) { AppendContentLine(file_.bytes, line); }
 
-  const CalendarOptions& options_;
   const std::string stamp_;
   CalendarFile file_;
 };

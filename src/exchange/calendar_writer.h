@@ -7,6 +7,9 @@
 // ("张三 生日"): a yearly rule, and for a lunar birthday an RFC 7529 rule in the Chinese
 // calendar, which a calendar that understands it computes with its own tables.
 //
+// Each event has two alarms at 09:00: on the day, and the day before, when a present can
+// still be bought.
+//
 // An event's UID is a hash of the name and the stored birthday text (and the year, for an
 // event of one year), so that importing a later export updates the events it brought.
 #pragma once
@@ -30,8 +33,6 @@ struct CalendarOptions {
   TodayDates today{kEmptyDateTime, {}};
   int years = kDefaultCalendarYears;  // 1 to kMaxCalendarYears
   bool rules = false;
-  // Each event's alarm goes off this many days before it.
-  int alarmDaysAhead = 0;
   AgeForm ageForm = AgeForm::kFullYears;
   // DTSTAMP, in UTC.
   DateTime stampUtc = kEmptyDateTime;

@@ -6,6 +6,7 @@
 #include "datetime/gbk_text.h"
 #include "exchange/csv_records.h"
 #include "exchange/exchange_text.h"
+#include "lunar/lunar_date_words.h"
 #include "reckoning/birthday.h"
 #include "text/text_codec.h"
 
@@ -40,21 +41,42 @@ std::optional<ColumnPositions> HeaderPositions(const CsvRecord& record, FileEnco
   return positions;
 }
 
-// 1 lunar, 0 solar, -1 neither.
-int LunarOf(const std::string& calendar) {
-  if (calendar.empty() || calendar == kSolarCalendar || calendar == "阳历" ||
-      EqualsIgnoringCase(calendar, "solar")) {
-    return 0;
+// What the 历法 column says; an empty one says nothing, and the date is solar unless the
+// birthday column itself makes it lunar.
+enum class CalendarSays { kNothing, kSolar, kLunar, kUnknown };
+
+CalendarSays CalendarOf(const std::optional<std::string>& calendar) {
+  if (!calendar) return CalendarSays::kUnknown;
+  if (calendar->empty()) return CalendarSays::kNothing;
+  if (*calendar == kSolarCalendar || *calendar == "阳历" ||
+      EqualsIgnoringCase(*calendar, "solar")) {
+    return CalendarSays::kSolar;
   }
-  if (calendar == kLunarCalendar || calendar == "阴历" || EqualsIgnoringCase(calendar, "lunar")) {
-    return 1;
+  if (*calendar == kLunarCalendar || *calendar == "阴历" ||
+      EqualsIgnoringCase(*calendar, "lunar")) {
+    return CalendarSays::kLunar;
   }
-  return -1;
+  return CalendarSays::kUnknown;
 }
+
+// The word that makes a date in the birthday column lunar whatever the 历法 column says.
+constexpr char kLunarWord[] = "农历";
 
 // "5月3日" names a day but not the year that the age needs: a reason of its own.
 const char* BirthdayProblem(const std::string& text) {
-  return ReadDateTextFields(kAnyYear + text) ? kNoBirthYear : kBadBirthday;
+  return ReadDateTextFields(kAnyYear + text) ? kNoBirthYear : kBadCsvBirthday;
+}
+
+// The birthday column as people write lunar dates too: with 农历 before it, or in lunar
+// words ("1940年腊月初八"), either of which makes it lunar; a 历法 column that says 公历
+// then contradicts it, and the birthday is not read.
+Birthday ReadCsvBirthday(std::string text, CalendarSays calendar) {
+  const bool lunarWord = text.compare(0, sizeof(kLunarWord) - 1, kLunarWord) == 0;
+  if (lunarWord) text.erase(0, sizeof(kLunarWord) - 1);
+  const std::optional<LunarDateWords> words = ReadLunarDateWords(text);
+  if ((lunarWord || words) && calendar == CalendarSays::kSolar) return Birthday{};
+  if (words) return BirthdayOf(true, words->year, words->month, words->day, words->leap);
+  return ReadBirthday(text, lunarWord || calendar == CalendarSays::kLunar);
 }
 
 class CsvFriends {
@@ -70,15 +92,15 @@ class CsvFriends {
     }
     const std::optional<std::string> birthdayText = Field(record, kBirthday);
     const std::optional<std::string> calendar = Field(record, kCalendar);
-    const int lunar = calendar ? LunarOf(*calendar) : -1;
-    if (lunar < 0) return read.Refuse(record.line, shown, kUnknownCalendar);
+    const CalendarSays says = CalendarOf(calendar);
+    if (says == CalendarSays::kUnknown) return read.Refuse(record.line, shown, kUnknownCalendar);
     if (birthdayText && birthdayText->empty()) return read.Refuse(record.line, shown, kNoBirthday);
-    const Birthday birthday = ReadBirthday(birthdayText.value_or(""), lunar == 1);
+    const Birthday birthday = ReadCsvBirthday(birthdayText.value_or(""), says);
     if (!birthday.ok())
       return read.Refuse(record.line, shown, BirthdayProblem(birthdayText.value_or("")));
-    TakeFriend(
-        read, record.line, name, shown, Field(record, kContact),
-        BirthdayFields{birthday.year, birthday.month, birthday.day, lunar == 1, birthday.leap});
+    TakeFriend(read, record.line, name, shown, Field(record, kContact),
+               BirthdayFields{birthday.year, birthday.month, birthday.day, birthday.lunar(),
+                              birthday.leap});
   }
 
  private:

@@ -20,9 +20,15 @@ std::string WriteFriendsCsv(const std::vector<Friend>& friends);
 
 // The columns are found by their header, in any order; a file without the header is read
 // in the order above. A birthday may be written in any form the date texts take
-// ("1980-05-03", "1980/5/3"); the calendar may also be 阳历 or 阴历, and empty is 公历.
+// ("1980-05-03", "1980/5/3"); the calendar may also be 阳历 or 阴历, and empty is 公历. A
+// lunar birthday may also be written as people write it, "1940年腊月初八" or
+// "农历1940年十二月初八", with an empty calendar or 农历.
 // The encoding is the one chosen, or else the one the bytes tell.
 ImportRead ReadFriendsCsv(std::string_view bytes,
                           std::optional<FileEncoding> encoding = std::nullopt);
+
+// The reason a birthday is refused, naming the forms that are taken.
+inline constexpr char kBadCsvBirthday[] =
+    "生日不是有效日期（可写作1990年5月1日、1990-5-1、1940年腊月初八或农历1940年十二月初八）";
 
 }  // namespace memo

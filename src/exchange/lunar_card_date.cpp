@@ -42,6 +42,12 @@ CardDateForm ReadLunarCardDigits(std::string_view value, LunarCardDate& date) {
   if (digits.size() == 4 && value.substr(0, 2) == "--") {
     return Field(digits, 0, 4) < 0 ? CardDateForm::kInvalid : CardDateForm::kNoYear;
   }
+  if (digits.size() == 8) {
+    const int year = Field(digits, 0, 4), month = Field(digits, 4, 2), day = Field(digits, 6, 2);
+    if (year < 1 || month < 1 || day < 1) return CardDateForm::kInvalid;
+    date = LunarCardDate{year, month, day};
+    return CardDateForm::kFull;
+  }
   if (digits.size() != 12) return CardDateForm::kInvalid;
   const int cycle = Field(digits, 0, 4), yearInCycle = Field(digits, 4, 4);
   const int month = Field(digits, 8, 2), day = Field(digits, 10, 2);

@@ -19,7 +19,9 @@ struct LunarCardDate {
 std::string LunarCardDigits(int year, int month, int day);
 
 enum class CardDateForm { kFull, kNoYear, kInvalid };
-// Reads the digits (dashes between them allowed); kNoYear for a month and day alone.
+// Reads the digits (dashes between them allowed); kNoYear for a month and day alone. Some
+// programs write the lunar date itself there, "1948-08-15" or "19480815": eight digits are
+// read as the lunar year, month and day.
 CardDateForm ReadLunarCardDigits(std::string_view value, LunarCardDate& date);
 
 // The note this program writes beside a leap-month birthday, "农历生日：闰五月十二"; a card

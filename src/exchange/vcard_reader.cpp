@@ -121,7 +121,7 @@ CardDateForm ReadSolarDate(const VCardProperty& property, BirthdayFields& date) 
 }
 
 const char* ReasonOf(CardDateForm form) {
-  return form == CardDateForm::kNoYear ? kNoBirthYear : kBadBirthday;
+  return form == CardDateForm::kNoYear ? kNoBirthYear : kBadCardBirthday;
 }
 
 // One card's properties as they come, then the friend or the refusal it makes.

@@ -1,6 +1,7 @@
 #include "reckoning/next_birthday.h"
 
 #include "datetime/date_time.h"
+#include "lunar/lunar_texts.h"
 #include "reckoning/occurrence.h"
 
 namespace memo {
@@ -27,6 +28,12 @@ int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
 std::string NextBirthdayText(const Birthday& birthday) {
   return NumberToText(birthday.month) + "月" + NumberToText(birthday.day) +
          (birthday.leap ? "日[闰月]" : "日");
+}
+
+std::string OccurrenceText(const Birthday& birthday, DateTime solarDay) {
+  if (!birthday.lunar()) return NextBirthdayText(birthday);
+  return LunarMonthName(birthday.month, birthday.leap) + LunarDayName(birthday.day) + "（" +
+         NumberToText(MonthOf(solarDay)) + "月" + NumberToText(DayOf(solarDay)) + "日）";
 }
 
 std::string CountdownText(int days) {

@@ -24,6 +24,11 @@ int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today);
 // "5月3日", or "5月12日[闰月]" for a leap month.
 std::string NextBirthdayText(const Birthday& birthday);
 
+// The next birthday as the upcoming texts give it, falling on `solarDay`: "5月3日" for a
+// solar birthday; for a lunar one its lunar day and then the solar date, by which the dinner
+// is booked: "十一月初七（12月26日）", "闰五月十二（7月5日）".
+std::string OccurrenceText(const Birthday& birthday, DateTime solarDay);
+
 // "今天生日", "明天生日", or "还有N天过生日".
 std::string CountdownText(int days);
 

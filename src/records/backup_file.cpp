@@ -123,15 +123,15 @@ bool ReadRows(sqlite3* connection, size_t maxRows, std::vector<Friend>& friends)
   std::string columns;
   for (const char* column : kColumns) columns += (columns.empty() ? "" : ", ") + Quoted(column);
   const Statement select =
-      Prepare(connection, "select " + columns + " from main." + Quoted(kBirthdayTable) +
+      Prepare(connection, "select " + columns + ", rowid from main." + Quoted(kBirthdayTable) +
                               " order by rowid limit " + std::to_string(maxRows + 1));
   if (!select) return false;
   int result;
   while ((result = sqlite3_step(select.get())) == SQLITE_ROW) {
     sqlite3_stmt* row = select.get();
     const bool lunar = sqlite3_column_int64(row, 2) != 0;
-    friends.push_back(
-        Friend{0, TextAt(row, 0), ReadBirthday(TextAt(row, 1), lunar), TextAt(row, 3)});
+    friends.push_back(Friend{sqlite3_column_int64(row, 4), TextAt(row, 0),
+                             ReadBirthday(TextAt(row, 1), lunar), TextAt(row, 3)});
   }
   return result == SQLITE_DONE;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reckoning/birthday_words.h"
 #include "records/friend_list.h"
 
 namespace memo {
@@ -53,13 +54,57 @@ int DeleteFriends(RecordsContext& context, const std::vector<int64_t>& rowids) {
   return static_cast<int>(deleted.size());
 }
 
-int DeleteSelectedFriends(RecordsContext& context, const Confirmation& confirm) {
-  const std::vector<int64_t> selected = context.friendList.SelectedFriends();
-  if (selected.empty()) return 0;
-  const std::string question =
-      "确定要删除这" + NumberToText(static_cast<int>(selected.size())) + "位好友的生日信息吗?";
-  if (!confirm(question)) return 0;
-  return DeleteFriends(context, selected);
+namespace {
+
+// "王小明" for one friend, "王小明、李娜等3位好友" for several.
+std::string WhomText(const std::vector<Friend>& friends) {
+  if (friends.size() == 1) return friends[0].name;
+  return friends[0].name + "、" + friends[1].name + "等" +
+         NumberToText(static_cast<int>(friends.size())) + "位好友";
+}
+
+}  // namespace
+
+std::string DeletionQuestion(const std::vector<Friend>& friends) {
+  std::string whom = WhomText(friends);
+  if (friends.size() == 1) {
+    const Birthday& birthday = friends[0].birthday;
+    whom += "（" + BirthdayWords(birthday) + "，" + birthday.calendarName() + "）";
+  }
+  return "确定要删除" + whom + "的生日信息吗？";
+}
+
+std::vector<Friend> DeleteChosenFriends(RecordsContext& context, const std::vector<int64_t>& rowids,
+                                        const Confirmation& confirm) {
+  std::vector<Friend> chosen;
+  for (int64_t rowid : rowids) {
+    if (const Friend* person = FindFriend(context, rowid)) chosen.push_back(*person);
+  }
+  if (chosen.empty() || !confirm(DeletionQuestion(chosen))) return {};
+  std::vector<int64_t> chosenIds;
+  for (const Friend& person : chosen) chosenIds.push_back(person.rowid);
+  chosen.resize(DeleteFriends(context, chosenIds));
+  if (!chosen.empty()) {
+    context.statusBar.SetPartText(kGreetingPart,
+                                  "已删除" + WhomText(chosen) + "。按 Ctrl+Z 撤销。");
+  }
+  return chosen;
+}
+
+int RestoreFriends(RecordsContext& context, const std::vector<Friend>& friends) {
+  const TodayDates today = TodayNow();
+  int restored = 0;
+  for (Friend person : friends) {
+    person.rowid = context.repository.Restore(person);
+    if (person.rowid == 0) break;
+    context.friendList.PutFriend(person.rowid, person, today);
+    context.friends.push_back(std::move(person));
+    ++restored;
+  }
+  ShowListStatus(context);
+  if (restored > 0)
+    ShowRowSummary(context, context.friends[context.friends.size() - restored].rowid);
+  return restored;
 }
 
 }  // namespace memo

@@ -34,8 +34,20 @@ int DeleteFriends(RecordsContext& context, const std::vector<int64_t>& rowids);
 // Asks whether to go on; true for yes.
 using Confirmation = std::function<bool(const std::string& question)>;
 
-// Deletes the friends selected in the list after the confirmation; on the user-interface
-// thread, which the selection is asked of. Returns the number deleted.
-int DeleteSelectedFriends(RecordsContext& context, const Confirmation& confirm);
+// The question before deleting these friends, naming them: "确定要删除王小明（1990年5月1日，
+// 公历）的生日信息吗？", or for several "确定要删除王小明、李娜等3位好友的生日信息吗？".
+std::string DeletionQuestion(const std::vector<Friend>& friends);
+
+// Deletes the friends of these rowids (those of the list shown, whichever it is) after the
+// confirmation, and says in status pane 0 whom it deleted and how to undo it. Gives the
+// deleted friends as they were, for RestoreFriends; nothing when none was chosen or the
+// answer was no.
+std::vector<Friend> DeleteChosenFriends(RecordsContext& context, const std::vector<int64_t>& rowids,
+                                        const Confirmation& confirm);
+
+// Puts deleted friends back as they were: in the table, under their old rowids where those
+// are still free, and at the end of the list. Gives the number put back; one the table
+// refuses (reported) stays out, with every one after it.
+int RestoreFriends(RecordsContext& context, const std::vector<Friend>& friends);
 
 }  // namespace memo

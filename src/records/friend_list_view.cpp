@@ -4,6 +4,7 @@
 
 #include "reckoning/age.h"
 #include "reckoning/birth_signs.h"
+#include "reckoning/birthday_words.h"
 
 namespace memo {
 
@@ -11,7 +12,7 @@ std::vector<std::string> FriendCells(const Friend& person, const TodayDates& tod
                                      AgeForm ageForm) {
   const Birthday& birthday = person.birthday;
   return {person.name,
-          birthday.text,
+          BirthdayWords(birthday),
           birthday.calendarName(),
           AgeText(birthday, today, ageForm),
           ZodiacOfBirth(birthday),
@@ -44,13 +45,12 @@ void MemoryFriendList::PutFriend(int64_t rowid, const Friend& person, const Toda
 }
 
 void MemoryFriendList::RemoveFriends(const std::vector<int64_t>& rowids) {
-  const auto removed = [&](int64_t rowid) {
-    return std::find(rowids.begin(), rowids.end(), rowid) != rowids.end();
-  };
-  rows.erase(
-      std::remove_if(rows.begin(), rows.end(), [&](const Row& r) { return removed(r.rowid); }),
-      rows.end());
-  selected.erase(std::remove_if(selected.begin(), selected.end(), removed), selected.end());
+  rows.erase(std::remove_if(rows.begin(), rows.end(),
+                            [&](const Row& r) {
+                              return std::find(rowids.begin(), rowids.end(), r.rowid) !=
+                                     rowids.end();
+                            }),
+             rows.end());
 }
 
 }  // namespace memo

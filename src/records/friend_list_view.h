@@ -14,8 +14,8 @@
 
 namespace memo {
 
-// Name, stored birthday text, 农历/公历, age in the given form, 生肖, 星座 (the last three
-// empty for a birthday that could not be read) and contact, as typed.
+// Name, birthday (a lunar one in lunar words), 农历/公历, age in the given form, 生肖, 星座 (the
+// last three empty for a birthday that could not be read) and contact, as typed.
 std::vector<std::string> FriendCells(const Friend& person, const TodayDates& today,
                                      AgeForm ageForm);
 
@@ -35,8 +35,6 @@ class FriendListView {
   virtual void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
                          AgeForm ageForm) = 0;
   virtual void RemoveFriends(const std::vector<int64_t>& rowids) = 0;
-  // The selected friends, in list order. Asked of the user-interface thread only.
-  virtual std::vector<int64_t> SelectedFriends() const = 0;
 };
 
 class MemoryFriendList : public FriendListView {
@@ -53,7 +51,6 @@ class MemoryFriendList : public FriendListView {
   void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
                  AgeForm ageForm) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
-  std::vector<int64_t> SelectedFriends() const override { return selected; }
 
   // The rows a user sees: every row, or those at the shown places.
   std::vector<Row> ShownRows() const;

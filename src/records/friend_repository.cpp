@@ -252,10 +252,11 @@ int64_t FriendRepository::Update(const Friend& person) {
   return Store(person, true);
 }
 
-std::string FriendRepository::InsertCommand() {
-  return "insert into " + QuotedIdentifier(kBirthdayTable) + " (" + QuotedIdentifier(kNameColumn) +
-         ", " + QuotedIdentifier(kBirthdayColumn) + ", " + QuotedIdentifier(kLunarColumn) + ", " +
-         QuotedIdentifier(kContactColumn) + ") values (?1, ?2, ?3, ?4)";
+std::string FriendRepository::InsertCommand(bool atRowid) {
+  return "insert into " + QuotedIdentifier(kBirthdayTable) + " (" + (atRowid ? "rowid, " : "") +
+         QuotedIdentifier(kNameColumn) + ", " + QuotedIdentifier(kBirthdayColumn) + ", " +
+         QuotedIdentifier(kLunarColumn) + ", " + QuotedIdentifier(kContactColumn) + ") values (" +
+         (atRowid ? "?5, " : "") + "?1, ?2, ?3, ?4)";
 }
 
 int64_t FriendRepository::Store(const Friend& person, bool update) {
@@ -297,6 +298,27 @@ bool FriendRepository::Delete(int64_t rowid) {
       "无法删除好友生日：");
 }
 
+int64_t FriendRepository::Restore(const Friend& person) {
+  int64_t rowid = 0;
+  auto write = [&] {
+    Statement taken(connection_,
+                    "select 1 from " + QuotedIdentifier(kBirthdayTable) + " where rowid = ?1");
+    if (!taken.Prepared()) return false;
+    taken.BindInteger(1, person.rowid);
+    const int found = taken.Step();
+    if (found != SQLITE_ROW && found != SQLITE_DONE) return false;
+    const bool atRowid = person.rowid > 0 && found == SQLITE_DONE;
+    Statement insert(connection_, InsertCommand(atRowid));
+    if (!insert.Prepared()) return false;
+    insert.BindFriend(person);
+    if (atRowid) insert.BindInteger(5, person.rowid);
+    if (insert.Step() != SQLITE_DONE) return false;
+    rowid = sqlite3_last_insert_rowid(connection_);
+    return true;
+  };
+  return InTransaction(write, "无法恢复好友生日：") ? rowid : 0;
+}
+
 bool FriendRepository::InsertChosen(const Chooser& choose) {
   return InTransaction(
       [&] {
@@ -314,6 +336,23 @@ bool FriendRepository::InsertChosen(const Chooser& choose) {
         return true;
       },
       "无法导入好友生日：");
+}
+
+bool FriendRepository::ReplaceAll(const std::vector<Friend>& friends) {
+  return InTransaction(
+      [&] {
+        if (!Execute("delete from " + QuotedIdentifier(kBirthdayTable))) return false;
+        Statement insert(connection_, InsertCommand(true));
+        if (!insert.Prepared()) return false;
+        for (const Friend& person : friends) {
+          insert.BindFriend(person);
+          insert.BindInteger(5, person.rowid);
+          if (insert.Step() != SQLITE_DONE) return false;
+          sqlite3_reset(insert.get());
+        }
+        return true;
+      },
+      "无法恢复备份：");
 }
 
 bool FriendRepository::InTransaction(const std::function<bool()>& work, const char* what) {

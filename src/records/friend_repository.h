@@ -57,6 +57,9 @@ class FriendRepository {
   int64_t Update(const Friend& person);
   // False (reported) when the table refused; a row that is not there is no failure.
   bool Delete(int64_t rowid);
+  // Stores a deleted friend again, under its old rowid while no other row has taken it,
+  // else in a new row; the row's rowid, or 0 when the table refused it (reported).
+  int64_t Restore(const Friend& person);
 
   // Which friends to store, picked in view of every friend stored at that moment.
   using Chooser = std::function<std::vector<Friend>(const std::vector<Friend>& stored)>;
@@ -64,6 +67,10 @@ class FriendRepository {
   // every one of them, or none when the table refuses any (reported). Another connection
   // doing the same waits, and then chooses in view of these. Their rowids are not used.
   bool InsertChosen(const Chooser& choose);
+
+  // Replaces every row with these friends, each under its own rowid, in one transaction: all
+  // of them, or nothing changed when the table refuses any (reported).
+  bool ReplaceAll(const std::vector<Friend>& friends);
 
   // Writes a consistent copy of the whole database, made with SQLite's online backup, to
   // the file at `path` (GBK), which it replaces only once the copy is complete; false
@@ -77,7 +84,8 @@ class FriendRepository {
   // Runs the work in a transaction of its own: committed when it succeeds, else rolled
   // back and reported with `what` before SQLite's reason.
   bool InTransaction(const std::function<bool()>& work, const char* what);
-  static std::string InsertCommand();
+  // With the rowid as parameter 5 when `atRowid`.
+  static std::string InsertCommand(bool atRowid = false);
   bool Read(SortCode order, const TodayDates& today, bool inSql, std::vector<Friend>& friends,
             bool& keyed);
   int64_t Store(const Friend& person, bool update);

@@ -30,9 +30,11 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
     const Birthday& birthday = next.person->birthday;
     // An upcoming birthday was read, so it has ages.
     const Ages ages = *AgesAtOccurrence(birthday, today);
-    entries.push_back(
-        UpcomingEntry{*next.person, next.days, NextBirthdayText(birthday), AgeInForm(ages, ageForm),
-                      FallbackNote(birthday, today).value_or(""), MilestoneMark(ages, ageForm)});
+    const DateTime solarDay = today.solar + next.days;
+    entries.push_back(UpcomingEntry{*next.person, next.days, OccurrenceText(birthday, solarDay),
+                                    AgeInForm(ages, ageForm),
+                                    FallbackNote(birthday, today).value_or(""),
+                                    MilestoneMark(ages, ageForm)});
   }
   return entries;
 }

@@ -14,7 +14,7 @@ namespace memo {
 struct UpcomingEntry {
   Friend person;
   int days = 0;              // 0 today, 1 tomorrow
-  std::string nextBirthday;  // "5月3日", "5月12日[闰月]"
+  std::string nextBirthday;  // "5月3日", "闰五月十二（7月5日）"
   std::string age;           // reached on that birthday, in the chosen form
   std::string note;          // the fallback note when that birthday's year lacks the day
   std::string mark;          // "（七十大寿）" when that age rounds out a decade, else empty

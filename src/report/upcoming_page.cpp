@@ -9,17 +9,19 @@ namespace memo {
 namespace {
 
 constexpr char kNoteTemplate[] =
-    "<BR><FONT color=#ff0000 size=2>“%注释%”</FONT></FONT></P></FONT></FONT>\r\n";
+    "<BR><FONT color=#ff0000 size=2>%注释%</FONT></FONT></P></FONT></FONT>\r\n";
 // The content template: its text goes between these two.
 constexpr char kContentStart[] = "<P align=center><FONT color=#000000 size=4 face=黑体>";
 constexpr char kContentEnd[] = "</FONT></P>";
+// The headings' colours are darkened to a contrast of at least 4.5:1 on white, each keeping
+// its hue.
 constexpr char kTodayHeading[] =
-    "<P align=center><FONT color=#ff0000 size=6 face=黑体>今天生日</FONT></P>\r\n";
+    "<P align=center><FONT color=#e00000 size=6 face=黑体>今天生日</FONT></P>\r\n";
 constexpr char kTomorrowHeading[] =
     "<P align=center><FONT color=#0000ff size=6 face=黑体>明天生日</FONT></P>"
     "<FONT color=#ff0000 size=6>\r\n\r\n";
 constexpr char kLaterHeading[] =
-    "<P align=center><FONT color=#33ff00 size=6><STRONG>最近生日</STRONG></FONT></P>\r\n\r\n";
+    "<P align=center><FONT color=#1a8000 size=6><STRONG>最近生日</STRONG></FONT></P>\r\n\r\n";
 constexpr char kSectionEnd[] = "</FONT>\r\n";
 constexpr char kTodayLine[] = "<FONT color=#ff0000 size=2>今天是 公历%公历% 农历%农历%</FONT>";
 
@@ -56,9 +58,9 @@ std::string Content(const std::string& content) {
 std::string PageLine(const UpcomingEntry& entry) {
   const Friend& person = entry.person;
   std::string line = EscapeHtml(OneLine(person.name)) + "(" + entry.age + ")" + entry.mark +
-                     "&nbsp; " + person.birthday.calendarName() + entry.nextBirthday + "&nbsp; ";
-  if (entry.days > 1) line += "还有" + NumberToText(entry.days) + "天生日&nbsp; ";
-  line += "联系方式：" + EscapeHtml(OneLine(person.contact));
+                     "&nbsp; " + person.birthday.calendarName() + entry.nextBirthday;
+  if (entry.days > 1) line += "&nbsp; 还有" + NumberToText(entry.days) + "天生日";
+  if (!person.contact.empty()) line += "&nbsp; 联系方式：" + EscapeHtml(OneLine(person.contact));
   if (!entry.note.empty()) line += ReplaceText(kNoteTemplate, "%注释%", entry.note);
   return line;
 }

@@ -54,12 +54,12 @@ void BuildUpcomingReport(ReportContext& context, const std::vector<UpcomingEntry
   context.reportView.ShowReport(UpcomingRtf(shown, today));
   const std::string count = NumberToText(static_cast<int>(entries.size()));
   const std::string tip = TipLines(shown, entries.size());
-  context.tray.SetTip("最近" + count + "将要过生日：\r\n" + tip);
+  context.tray.SetTip("最近有" + count + "人将要过生日：\r\n" + tip);
   // Both settings read 0 when missing: the balloon is wanted unless switched off, and
   // only while the tray icon is shown.
   if (context.settings.ReadNumber(kPopUpSetting) == 0 &&
       context.settings.ReadNumber(kTraySetting) == 0) {
-    context.tray.ShowBalloon("最近有" + count + "将要过生日", tip, kInformationBalloonIcon,
+    context.tray.ShowBalloon("最近有" + count + "人将要过生日", tip, kInformationBalloonIcon,
                              kBalloonTimeoutMs, true);
   }
 }

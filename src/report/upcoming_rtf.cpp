@@ -16,9 +16,10 @@ struct Heading {
   RunStyle style;
   const char* text;
 };
-const Heading kHeadings[] = {{{0xFF0000, 6, Face::kHei, false}, "今天生日"},
+// Colours of a contrast of at least 4.5:1 on white, as on the page.
+const Heading kHeadings[] = {{{0xE00000, 6, Face::kHei, false}, "今天生日"},
                              {{0x0000FF, 6, Face::kHei, false}, "明天生日"},
-                             {{0x33FF00, 6, Face::kDefault, true}, "最近生日"}};
+                             {{0x1A8000, 6, Face::kDefault, true}, "最近生日"}};
 
 bool IsBlank(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
@@ -69,16 +70,15 @@ Paragraph OneRun(ParagraphAlign align, bool spaced, const RunStyle& style, const
 
 Paragraph Line(const UpcomingEntry& entry) {
   const Friend& person = entry.person;
-  std::u16string text = GbkToUtf16(OneLine(person.name) + "(" + entry.age + ")" + entry.mark) +
-                        kGap + GbkToUtf16(person.birthday.calendarName() + entry.nextBirthday) +
-                        kGap;
-  if (entry.days > 1) text += GbkToUtf16("还有" + NumberToText(entry.days) + "天生日") + kGap;
-  text += GbkToUtf16("联系方式：" + OneLine(person.contact));
+  std::u16string text = GbkToUtf16(OneLine(person.name) + "(" + entry.age + ")" + entry.mark) + kGap +
+                        GbkToUtf16(person.birthday.calendarName() + entry.nextBirthday);
+  if (entry.days > 1) text += kGap + GbkToUtf16("还有" + NumberToText(entry.days) + "天生日");
+  if (!person.contact.empty()) text += kGap + GbkToUtf16("联系方式：" + OneLine(person.contact));
   ParagraphWriter writer(ParagraphAlign::kCenter, true);
   writer.Write(kLineStyle, text);
   if (!entry.note.empty()) {
     writer.BreakLine(kLineStyle);
-    writer.Write(kNoteStyle, GbkToUtf16("“" + entry.note + "”"));
+    writer.Write(kNoteStyle, GbkToUtf16(entry.note));
   }
   return writer.Take();
 }

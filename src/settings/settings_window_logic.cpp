@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "datetime/date_time.h"
+#include "datetime/gbk_text.h"
 #include "settings/settings_names.h"
 
 namespace memo {
@@ -23,6 +24,23 @@ int64_t LeadingWholeNumber(const std::string& text) {
     if (value < 1000000000) value = value * 10 + (text[i] - '0');
   }
   return negative ? -value : value;
+}
+
+// [sign] digits [. digits], full-width digits too, with nothing around it.
+bool IsNumberText(const std::string& text) {
+  const std::string folded = FoldFullWidth(text);
+  size_t i = folded.size() > 0 && (folded[0] == '+' || folded[0] == '-') ? 1 : 0;
+  bool digits = false, point = false;
+  for (; i < folded.size(); ++i) {
+    if (folded[i] >= '0' && folded[i] <= '9') {
+      digits = true;
+    } else if (folded[i] == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digits;
 }
 
 int32_t ToStoredWholeNumber(double value) {
@@ -59,9 +77,11 @@ void SettingsWindowLogic::Load() {
 
 void SettingsWindowLogic::CheckDays() {
   double days = TextToNumber(form_.DaysText());
-  if (days < -kDaysTolerance || days > kHighestDays + kDaysTolerance) {
-    form_.SetDaysText(NumberToText(kDefaultDaysAhead));
+  const bool tooFew = days < -kDaysTolerance;
+  if (tooFew || days > kHighestDays + kDaysTolerance) {
+    form_.SetDaysText(NumberToText(tooFew ? 0 : static_cast<int>(kHighestDays)));
     form_.SelectAllDays();
+    form_.ShowDaysBalloon(kDaysRangeTip);
   }
 }
 
@@ -76,6 +96,12 @@ void SettingsWindowLogic::StepDays(int step) {
 }
 
 void SettingsWindowLogic::SaveReminderPage() {
+  if (!IsNumberText(form_.DaysText())) {
+    form_.SelectAllDays();
+    form_.FocusDays();
+    form_.ShowDaysBalloon(kDaysRangeTip);
+    return;
+  }
   const int before = settings_.ReadNumber(kDaysSetting);
   const int days = ToStoredWholeNumber(TextToNumber(form_.DaysText()));
   settings_.WriteNumber(kDaysSetting, days);

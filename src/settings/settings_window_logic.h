@@ -1,6 +1,7 @@
 // What the settings window does with its controls and the stored settings: loading them,
 // checking the days value while it is typed, stepping it with the arrows, and saving each
-// page. The window itself only wires its controls to these operations.
+// page. A days value it cannot take is never dropped silently: a balloon on the box says why. The
+// window itself only wires its controls to these operations.
 #pragma once
 
 #include <string>
@@ -19,6 +20,8 @@ class SettingsForm {
   virtual void SetDaysText(const std::string& text) = 0;
   virtual void SelectAllDays() = 0;
   virtual void FocusDays() = 0;
+  // A balloon tip on the days box that says what it takes.
+  virtual void ShowDaysBalloon(const std::string& text) = 0;
   virtual bool TrayBoxChecked() const = 0;
   virtual void SetTrayBoxChecked(bool checked) = 0;
   virtual bool PopUpBoxChecked() const = 0;
@@ -58,16 +61,20 @@ class SettingsEffects {
 constexpr int kDaysArrowMaximum = 355;
 int SteppedDays(const std::string& text, int step);
 
+inline constexpr char kDaysRangeTip[] = "提醒天数可以是0到360天";
+
 class SettingsWindowLogic {
  public:
   SettingsWindowLogic(SettingsForm& form, SettingsStore& settings, SettingsEffects& effects)
       : form_(form), settings_(settings), effects_(effects) {}
 
   void Load();
+  // Past the allowed days the box shows the nearest allowed value, with the balloon.
   void CheckDays();
   void TrayBoxClicked();
   // step +1 for the up arrow, -1 for the down arrow.
   void StepDays(int step);
+  // A days text that is no number is not saved: the balloon shows and the window stays.
   void SaveReminderPage();
   void SavePersonalisationPage();
 

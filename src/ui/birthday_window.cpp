@@ -11,11 +11,11 @@ namespace {
 using namespace birthday_window;
 using Type = ControlType;
 
-constexpr char kMessageCaption[] = "信息：";
+constexpr char kMessageCaption[] = "寿辰备忘录";
 
 // The date box is a date picker in solar mode and a read-only text of the lunar date in
-// lunar mode, in one place. The "…" button lies inside that place; being a later row it lies
-// above both, so that a click reaches it. The calendar, last of all, covers the contact row
+// lunar mode, in one place. The "…" button lies beside it, where it covers none of the
+// date's text. The calendar, last of all, covers the contact row
 // and the buttons while it is shown. The sample name and number are hints, never content.
 // clang-format off
 const ControlDesign kControls[] = {
@@ -28,8 +28,8 @@ const ControlDesign kControls[] = {
   {DateLabel,       Type::Label,           "生日：",       {16,  122, 40,  16}},
   {Date,            Type::DatePicker,      "",             {56,  121, 184, 24},  kNoContainer, 0,   3, Hidden},
   {LunarDate,       Type::EditBox,         "",             {56,  121, 184, 24},  kNoContainer, 0,   3, ReadOnly},
-  {CalendarButton,  Type::Button,          "…",            {186, 123, 38,  20},  kNoContainer, 0,   4},
-  {LeapMonth,       Type::CheckBox,        "闰月",         {248, 122, 64,  20},  kNoContainer, 0,   kNoTabOrder, Hidden},
+  {CalendarButton,  Type::Button,          "…",            {244, 123, 30,  20},  kNoContainer, 0,   4},
+  {LeapMonth,       Type::CheckBox,        "闰月",         {282, 122, 64,  20},  kNoContainer, 0,   kNoTabOrder, Hidden},
   {ContactLabel,    Type::Label,           "联系方式：",   {16,  166, 72,  16}},
   {Contact,         Type::EditBox,         "13800138000",  {82,  162, 198, 24},  kNoContainer, 0,   5,  HintText},
   {Save,            Type::Button,          "确定",         {160, 232, 96,  28},  kNoContainer, 0,   6,  DefaultButton},

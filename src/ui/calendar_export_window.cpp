@@ -13,15 +13,15 @@ using namespace calendar_export_window;
 using Type = ControlType;
 
 const char* const kRulesNoteText =
-    "重复事件的农历生日由日历程序按它自己的历表推算，个别月份（例如2027年、2030年）"
-    "与本程序不同；不选时每年的生日都按本程序的日子写入。";
+    "由手机日历自动重复；农历生日在少数年份可能与本程序差一天。"
+    "不选时每年的生日都按本程序的日子写入。";
 
 // clang-format off
 const ControlDesign kControls[] = {
   // id          type             text                                 left top  width height
   {kYearsLabel,  Type::Label,     "导出多少年（从今年起）：",           {16,  18,  160,  20}},
   {kYears,       Type::EditBox,   "21",                                {180, 16,  56,   20}, kNoContainer, 0, kNoTabOrder, CentredText | IntegerInput},
-  {kRules,       Type::CheckBox,  "每位好友一个重复事件（RFC 7529）",  {16,  46,  300,  20}},
+  {kRules,       Type::CheckBox,  "每位好友一个重复事件",                {16,  46,  300,  20}},
   {kRulesNote,   Type::Label,     kRulesNoteText,                      {16,  72,  300,  48}, kNoContainer, 0, kNoTabOrder, CompactFont},
   {kSave,        Type::Button,    "确定",                              {128, 128, 88,   24}, kNoContainer, 0, kNoTabOrder, DefaultButton},
   {kCancel,      Type::Button,    "取消",                              {228, 128, 88,   24}, kNoContainer, 0, kNoTabOrder, CancelButton},

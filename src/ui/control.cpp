@@ -73,11 +73,9 @@ LRESULT Control::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONUP:
       event = &onLeftButtonUp;
       break;
-    case WM_RBUTTONDOWN:
-      event = &onRightButtonDown;
-      break;
   }
   if (event && *event) (*event)();
+  if (message == WM_CONTEXTMENU && onContextMenu) onContextMenu(lParam == -1);
   return result;
 }
 

@@ -42,7 +42,9 @@ class Control {
   std::function<void()> onFocus;
   std::function<void()> onLeftButtonDown;
   std::function<void()> onLeftButtonUp;
-  std::function<void()> onRightButtonDown;
+  // The context menu asked for: by a right click, or from the keyboard (Shift+F10, the Menu
+  // key), which has no point of its own.
+  std::function<void(bool fromKeyboard)> onContextMenu;
 
  protected:
   friend class Form;

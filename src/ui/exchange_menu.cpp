@@ -6,7 +6,8 @@ void AppendExchangeItems(std::vector<MenuItemDesign>& menu, int level) {
   menu.insert(menu.end(), {{level, nullptr, kNoMenuCode},
                            {level, "导入…", kImportCode},
                            {level, "导出…", kExportCode},
-                           {level, "备份数据…", kBackupCode}});
+                           {level, "备份数据…", kBackupCode},
+                           {level, "恢复备份…", kRestoreCode}});
 }
 
 bool RunExchangeMenuCode(int code, ExchangeOperations& operations) {
@@ -19,6 +20,9 @@ bool RunExchangeMenuCode(int code, ExchangeOperations& operations) {
       return true;
     case kBackupCode:
       operations.OnBackup();
+      return true;
+    case kRestoreCode:
+      operations.OnRestore();
       return true;
     default:
       return false;

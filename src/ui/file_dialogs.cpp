@@ -101,8 +101,14 @@ std::optional<std::string> ChooseImportFile(HWND owner) {
   return Gbk(chosen->first);
 }
 
-std::optional<std::string> ChooseBackupFile(HWND owner) {
-  const auto chosen = RunDialog(owner, kBackupTypes, "寿辰备忘录备份.mdb", true);
+std::optional<std::string> ChooseRestoreFile(HWND owner) {
+  const auto chosen = RunDialog(owner, kBackupTypes, "", false);
+  if (!chosen) return std::nullopt;
+  return Gbk(chosen->first);
+}
+
+std::optional<std::string> ChooseBackupFile(HWND owner, const std::string& suggestedName) {
+  const auto chosen = RunDialog(owner, kBackupTypes, suggestedName, true);
   if (!chosen) return std::nullopt;
   return Gbk(WithExtension(chosen->first, kBackupTypes[0]));
 }

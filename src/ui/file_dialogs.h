@@ -20,7 +20,9 @@ struct ExportTarget {
 std::optional<ExportTarget> ChooseExportFile(HWND owner);
 // 导入…: contact cards, spreadsheets, backups.
 std::optional<std::string> ChooseImportFile(HWND owner);
-// 备份数据…: where the copy of the database goes.
-std::optional<std::string> ChooseBackupFile(HWND owner);
+// 备份数据…: where the copy of the database goes, offered under the suggested name (GBK).
+std::optional<std::string> ChooseBackupFile(HWND owner, const std::string& suggestedName);
+// 恢复备份…: the backup to restore.
+std::optional<std::string> ChooseRestoreFile(HWND owner);
 
 }  // namespace memo::ui

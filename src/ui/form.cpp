@@ -256,10 +256,19 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 void Form::OnCreate() {
   dpi_ = DpiOfWindow(window_);
-  // Centred each time it opens; the size is the design's outer rectangle at the window's DPI.
-  int width = dpi_.Scale(design_.width), height = dpi_.Scale(design_.height);
-  SetWindowPos(window_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+  // Centred each time it opens, in the work area of its owner's monitor or its own, so that
+  // neither its title bar nor the taskbar is covered; the size is the design's outer
+  // rectangle at the window's DPI, shrunk where the work area is smaller. A window on no
+  // monitor (one that is gone) opens on the primary one.
+  HWND owner = GetWindow(window_, GW_OWNER);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(owner ? owner : window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  const int width = std::min<int>(dpi_.Scale(design_.width), area.right - area.left);
+  const int height = std::min<int>(dpi_.Scale(design_.height), area.bottom - area.top);
+  SetWindowPos(window_, nullptr, area.left + (area.right - area.left - width) / 2,
+               area.top + (area.bottom - area.top - height) / 2, width, height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   for (auto& control : controls_) {
     if (control) control->Create(*this);
@@ -489,7 +498,15 @@ bool Form::OnDialogKey(HWND target, WPARAM key) {
       Control* button = FocusedPushButton();
       if (!button) button = PageButton(DefaultButton);
       if (!button) return false;
+      // As a click does, the button takes the focus before it is pressed, so that the control
+      // that had it takes in what was typed there (a day half typed into a date box) before
+      // the button's command reads it. The press may destroy the form: nothing of it is used
+      // after it. Where the window stays open, the focus goes back.
+      HWND had = GetFocus();
+      HWND pressed = button->Handle();
+      SetFocus(pressed);
       Press(*button);
+      if (had != pressed && IsWindow(had) && GetFocus() == pressed) SetFocus(had);
       return true;
     }
     case VK_ESCAPE:

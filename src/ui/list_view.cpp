@@ -40,9 +40,20 @@ void ListView::OnDpiChanged(const Dpi& dpi) {
   SetColumnWidths(dpi);
 }
 
-bool ListView::DropsMessage(UINT message, WPARAM) {
+bool ListView::DropsMessage(UINT message, WPARAM wParam) {
   if (message == WM_SIZE && form_) SetColumnWidths(form_->CurrentDpi());
-  return false;
+  return message == WM_KEYUP && wParam == VK_APPS;
+}
+
+POINT ListView::KeyboardMenuPoint() const {
+  POINT at = {0, 0};
+  const int row = static_cast<int>(SendMessageW(window_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+  RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
+  if (row >= 0 && SendMessageW(window_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds))) {
+    at = {bounds.left, bounds.bottom};
+  }
+  ClientToScreen(window_, &at);
+  return at;
 }
 
 // The design's widths at the DPI, except that the last column gives up what the list's width
@@ -255,9 +266,15 @@ LRESULT ListView::OnNotify(NMHDR* header) {
     case NM_RETURN:
       if (onEnterKey) onEnterKey();
       return 0;
-    case LVN_KEYDOWN:
-      if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_DELETE && onDeleteKey) onDeleteKey();
+    case LVN_KEYDOWN: {
+      const WORD key = reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey;
+      if (key == VK_APPS) {
+        if (onContextMenu) onContextMenu(true);
+      } else if (onKeyDown) {
+        onKeyDown(key);
+      }
       return 0;
+    }
   }
   return 0;
 }

@@ -57,12 +57,19 @@ class ListView : public Control {
   std::function<void(int row)> onCurrentRowChanged;
   std::function<void()> onDoubleClick;
   std::function<void()> onEnterKey;
-  std::function<void()> onDeleteKey;
+  // Any other key pressed in the list (a virtual-key code); the Menu key asks for the
+  // context menu instead.
+  std::function<void(WORD key)> onKeyDown;
+
+  // Where a context menu asked for from the keyboard opens, on the screen: below the row with
+  // the focus mark, or at the list's top left.
+  POINT KeyboardMenuPoint() const;
 
  protected:
   void Create(Form& form) override;
   LRESULT OnNotify(NMHDR* header) override;
-  // A new size fits the columns to it.
+  // A new size fits the columns to it. The Menu key's release is dropped: the menu opened
+  // when the key went down, and the system's default handling would open it again.
   bool DropsMessage(UINT message, WPARAM wParam) override;
   void OnDpiChanged(const Dpi& dpi) override;
 
@@ -96,7 +103,6 @@ class FriendListControl : public FriendListView {
   void PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
                  AgeForm ageForm) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
-  std::vector<int64_t> SelectedFriends() const override { return list_.SelectedIds(); }
 
  private:
   ListView& list_;

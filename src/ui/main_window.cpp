@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <iterator>
 #include <vector>
 
 #include "records/header_sort.h"
@@ -75,9 +76,10 @@ const ColumnDesign kFriendColumns[] = {
     {"姓名", 100}, {"出生年月", 140}, {"提醒方式", 70}, {"年龄", 105},
     {"生肖", 40},  {"星座", 60},      {"联系方式", 135},
 };
+// A lunar birthday's 生日 holds its solar date too: "闰五月十二（7月5日）".
 const ColumnDesign kUpcomingColumns[] = {
-    {"姓名", 90},       {"生日", 85},    {"提醒方式", 70}, {"年龄", 175},
-    {"联系方式", 110}, {"倒计时", 110},
+    {"姓名", 90},      {"生日", 150},   {"提醒方式", 70}, {"年龄", 170},
+    {"联系方式", 100}, {"倒计时", 105},
 };
 
 const StatusPartDesign kStatusParts[] = {
@@ -87,13 +89,13 @@ const StatusPartDesign kStatusParts[] = {
 };
 const ImageStripDesign kStatusImages = {IDR_STATUS_ICON, 16, 15, 1};
 
-// Far from the sort codes and the exchange codes that share the friend list's menu.
-constexpr int kCopyGreetingCode = 200;
+// Far from the sort codes, the exchange codes and the commands on friends that share the
+// lists' menu.
+constexpr int kCopyGreetingCode = 300;
 
-// The sort menu; its top item is never shown, the leaves carry their sort codes. The
-// exchange commands follow 排序方式 in the pop-up.
+// The sort menu of the lists' pop-up, after the commands on friends; the leaves carry their
+// sort codes. The exchange commands follow it.
 const MenuItemDesign kSortMenu[] = {
-    {0, "排序",       kNoMenuCode},
     {1, "排序方式",   kNoMenuCode},
     {2, "按姓名",     kNoMenuCode},
     {3, "姓名升序",   Code(SortCode::kNameAscending)},
@@ -108,15 +110,6 @@ const MenuItemDesign kSortMenu[] = {
     {2, "不排序",     Code(SortCode::kStored)},
 };
 
-// After the exchange commands in the friend list's menu.
-const MenuItemDesign kFriendMenuEnd[] = {
-    {1, nullptr,      kNoMenuCode},
-    {1, "复制祝福语", kCopyGreetingCode},
-};
-const MenuItemDesign kUpcomingMenu[] = {
-    {0, "最近生日",   kNoMenuCode},
-    {1, "复制祝福语", kCopyGreetingCode},
-};
 
 // Further groups of commands go between these two parts, each after a separator: the
 // exchange commands are the first.
@@ -133,10 +126,21 @@ const MenuItemDesign kTrayMenuEnd[] = {
 
 // clang-format on
 
+// Both lists' pop-up: the commands on friends, 排序方式, the exchange commands, 复制祝福语.
+std::vector<MenuItemDesign> ListMenu() {
+  std::vector<MenuItemDesign> menu = {{0, "列表", kNoMenuCode}};
+  AppendFriendItems(menu, 1);
+  menu.push_back({1, nullptr, kNoMenuCode});
+  menu.insert(menu.end(), std::begin(kSortMenu), std::end(kSortMenu));
+  AppendExchangeItems(menu, 1);
+  menu.push_back({1, nullptr, kNoMenuCode});
+  menu.push_back({1, "复制祝福语", kCopyGreetingCode});
+  return menu;
+}
+
 // A menu's items, the exchange commands after them at level 1, then the items that end it.
 std::vector<MenuItemDesign> WithExchangeItems(const MenuItemDesign* items, size_t count,
-                                              const MenuItemDesign* end = nullptr,
-                                              size_t endCount = 0) {
+                                              const MenuItemDesign* end, size_t endCount) {
   std::vector<MenuItemDesign> menu(items, items + count);
   AppendExchangeItems(menu, 1);
   menu.insert(menu.end(), end, end + endCount);
@@ -177,30 +181,14 @@ void MainWindow::BindEvents() {
   };
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
-  // The keys do what the toolbar's 编辑 and 删除 do.
-  FriendList().onEnterKey = [this] { operations_.OnToolbarButton(ToolbarButton::kEdit); };
-  FriendList().onDeleteKey = [this] { operations_.OnToolbarButton(ToolbarButton::kDelete); };
+  BindListCommands(FriendList());
+  BindListCommands(UpcomingList());
   BindSearchBox();
-  FriendList().onRightButtonDown = [this] {
-    static const std::vector<MenuItemDesign> menu =
-        WithExchangeItems(kSortMenu, CountOf(kSortMenu), kFriendMenuEnd, CountOf(kFriendMenuEnd));
-    const int current = Code(operations_.CurrentSortCode());
-    const int64_t friendId = FriendList().CurrentId();
-    const int code =
-        ShowPopupMenu(form_.Handle(), menu.data(), menu.size(), GreetingNeedsAFriend(friendId),
-                      [current](int leaf) { return leaf == current; });
-    if (code == kCopyGreetingCode) {
-      operations_.OnCopyGreeting(friendId);
-    } else if (code != kNoMenuCode && !RunExchangeMenuCode(code, operations_)) {
-      ChooseSort(static_cast<SortCode>(code));
-    }
-  };
-  UpcomingList().onRightButtonDown = [this] {
-    const int64_t friendId = UpcomingList().CurrentId();
-    if (ShowPopupMenu(form_.Handle(), kUpcomingMenu, CountOf(kUpcomingMenu),
-                      GreetingNeedsAFriend(friendId)) == kCopyGreetingCode) {
-      operations_.OnCopyGreeting(friendId);
-    }
+  // 查看详情 shows no friends to edit or delete.
+  form_.Get<TabControl>(Pages).onPageChanged = [this](int page) {
+    ToolBar& toolbar = form_.Get<ToolBar>(Toolbar);
+    toolbar.EnableButton(Code(ToolbarButton::kEdit), page != kReportPage);
+    toolbar.EnableButton(Code(ToolbarButton::kDelete), page != kReportPage);
   };
   FriendList().onColumnClick = [this](int column) {
     if (const auto code = SortCodeOfHeaderClick(column, operations_.CurrentSortCode())) {
@@ -250,6 +238,41 @@ void MainWindow::FocusSearchBox(bool turnToPage) {
   box.SelectAll();
 }
 
+void MainWindow::BindListCommands(ListView& list) {
+  list.onEnterKey = [this] { operations_.OnEditFriend(); };
+  list.onKeyDown = [this](WORD key) { OnListKey(key); };
+  list.onContextMenu = [this, &list](bool fromKeyboard) { ShowListMenu(list, fromKeyboard); };
+}
+
+void MainWindow::OnListKey(WORD key) {
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  if (key == VK_INSERT || (control && key == 'N')) {
+    operations_.OnAddFriend();
+  } else if (key == VK_F2) {
+    operations_.OnEditFriend();
+  } else if (key == VK_DELETE) {
+    operations_.OnDeleteFriends();
+  } else if (control && key == 'Z') {
+    operations_.OnUndoDelete();
+  }
+}
+
+void MainWindow::ShowListMenu(ListView& list, bool fromKeyboard) {
+  static const std::vector<MenuItemDesign> menu = ListMenu();
+  const int current = Code(operations_.CurrentSortCode());
+  const POINT keyboardPoint = fromKeyboard ? list.KeyboardMenuPoint() : POINT{};
+  const int64_t friendId = list.CurrentId();
+  const int code = ShowPopupMenu(
+      form_.Handle(), menu.data(), menu.size(), GreetingNeedsAFriend(friendId),
+      [current](int leaf) { return leaf == current; }, fromKeyboard ? &keyboardPoint : nullptr);
+  if (code == kCopyGreetingCode) {
+    operations_.OnCopyGreeting(friendId);
+  } else if (code != kNoMenuCode && !RunFriendMenuCode(code, operations_) &&
+             !RunExchangeMenuCode(code, operations_)) {
+    ChooseSort(static_cast<SortCode>(code));
+  }
+}
+
 void MainWindow::Open(bool shown) {
   form_.Open(nullptr, shown);
 }
@@ -285,6 +308,16 @@ ListView& MainWindow::FriendList() {
 }
 ListView& MainWindow::UpcomingList() {
   return form_.Get<ListView>(main_window::UpcomingList);
+}
+ListView* MainWindow::ShownList() {
+  switch (form_.Get<TabControl>(Pages).CurrentPage()) {
+    case kFriendListPage:
+      return &FriendList();
+    case kUpcomingPage:
+      return &UpcomingList();
+    default:
+      return nullptr;
+  }
 }
 StatusBarControl& MainWindow::Status() {
   return form_.Get<StatusBarControl>(main_window::Status);

@@ -1,6 +1,6 @@
 // The main window: toolbar, advertisement picture, the page control with the friend list, the
-// upcoming list and the report view, the status bar, the friend list's pop-up menu (the sort
-// orders and the exchange commands) and the tray icon's menu.
+// upcoming list and the report view, the status bar, the lists' pop-up menu (the commands on
+// friends, the sort orders and the exchange commands) and the tray icon's menu.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 #include "ui/control.h"
 #include "ui/exchange_menu.h"
 #include "ui/form.h"
+#include "ui/friend_menu.h"
 #include "ui/hosted_controls.h"
 #include "ui/list_view.h"
 #include "ui/status_bar_control.h"
@@ -18,7 +19,7 @@
 namespace memo::ui {
 
 // What the main window's events run; the program implements them.
-class MainWindowOperations : public ExchangeOperations {
+class MainWindowOperations : public FriendOperations, public ExchangeOperations {
  public:
   virtual ~MainWindowOperations() = default;
   virtual void OnMainWindowCreated() = 0;
@@ -66,6 +67,8 @@ class MainWindow {
 
   ListView& FriendList();
   ListView& UpcomingList();
+  // The list of the page shown, which 编辑 and 删除 work on; nullptr on 查看详情.
+  ListView* ShownList();
   StatusBarControl& Status();
   RichReportView& ReportView();
   PictureBox& Picture();
@@ -76,6 +79,10 @@ class MainWindow {
   // The order chosen by the sort menu or a header, and the header's arrow for it.
   void ChooseSort(SortCode code);
   void ShowSortArrow();
+  // The keys and the pop-up menu of a list; both lists have the same.
+  void BindListCommands(ListView& list);
+  void ShowListMenu(ListView& list, bool fromKeyboard);
+  void OnListKey(WORD key);
 
   MainWindowOperations& operations_;
   Form form_;

@@ -13,7 +13,7 @@ constexpr UINT kFirstLeafId = 1;
 }  // namespace
 
 int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
-                  const MenuCodeFilter& enabled, const MenuCodeFilter& checked) {
+                  const MenuCodeFilter& enabled, const MenuCodeFilter& checked, const POINT* at) {
   // The open menu of each level; level 0 is the hidden top item, whose sub-items form the pop-up.
   std::vector<HMENU> levels(1, CreatePopupMenu());
   for (size_t i = 1; i < count; ++i) {
@@ -40,14 +40,18 @@ int ShowPopupMenu(HWND owner, const MenuItemDesign* items, size_t count,
                 id, caption.c_str());
     if (items[i].flags & kDefaultMenuItem) SetMenuDefaultItem(levels[level - 1], id, FALSE);
   }
-  POINT at;
-  GetCursorPos(&at);
+  POINT where;
+  if (at) {
+    where = *at;
+  } else {
+    GetCursorPos(&where);
+  }
   // A menu closes at a click elsewhere only while its owner is the foreground window, which
   // a window hidden in the tray is not. The message posted after it is the system's own
   // advice: without it the next menu of a tray icon may close as soon as it opens.
   SetForegroundWindow(owner);
-  UINT chosen = TrackPopupMenu(levels[0], TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
-                               at.y, 0, owner, nullptr);
+  UINT chosen = TrackPopupMenu(levels[0], TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x,
+                               where.y, 0, owner, nullptr);
   PostMessageW(owner, WM_NULL, 0, 0);
   DestroyMenu(levels[0]);  // with its sub-menus
   if (chosen < kFirstLeafId || chosen - kFirstLeafId >= count) return kNoMenuCode;

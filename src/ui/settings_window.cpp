@@ -98,6 +98,9 @@ void SettingsWindow::SelectAllDays() {
 void SettingsWindow::FocusDays() {
   form_.Get<EditBox>(Days).Focus();
 }
+void SettingsWindow::ShowDaysBalloon(const std::string& text) {
+  daysBalloon_.Show(form_.Get<EditBox>(Days).Handle(), text);
+}
 bool SettingsWindow::TrayBoxChecked() const {
   return form_.Get<CheckBox>(TrayBox).Checked();
 }

@@ -5,6 +5,7 @@
 
 #include "settings/settings_store.h"
 #include "settings/settings_window_logic.h"
+#include "ui/balloon_tip.h"
 #include "ui/form.h"
 
 namespace memo::ui {
@@ -26,6 +27,7 @@ class SettingsWindow : private SettingsForm {
   void SetDaysText(const std::string& text) override;
   void SelectAllDays() override;
   void FocusDays() override;
+  void ShowDaysBalloon(const std::string& text) override;
   bool TrayBoxChecked() const override;
   void SetTrayBoxChecked(bool checked) override;
   bool PopUpBoxChecked() const override;
@@ -41,6 +43,7 @@ class SettingsWindow : private SettingsForm {
 
   mutable Form form_;
   SettingsWindowLogic logic_;
+  BalloonTip daysBalloon_;
 };
 
 }  // namespace memo::ui

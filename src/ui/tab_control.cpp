@@ -73,6 +73,7 @@ void TabControl::ShowPage(int page) {
   SendMessageW(window_, TCM_SETCURSEL, page, 0);
   currentPage_ = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
   if (form_) form_->UpdateVisibility();
+  if (onPageChanged) onPageChanged(currentPage_);
 }
 
 bool TabControl::OwnsNotifier(HWND from) const {
@@ -85,6 +86,7 @@ LRESULT TabControl::OnNotify(NMHDR* header) {
     if (header->code == TCN_SELCHANGE) {
       currentPage_ = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
       if (form_) form_->UpdateVisibility();
+      if (onPageChanged) onPageChanged(currentPage_);
     }
     return 0;
   }

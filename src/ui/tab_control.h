@@ -16,6 +16,8 @@ class TabControl : public Control {
   int CurrentPage() const;
   int PageCount() const { return static_cast<int>(pageCount_); }
   void ShowPage(int page);
+  // Another page is shown, by a click on its tab or by the program.
+  std::function<void(int page)> onPageChanged;
   // The colour of the pages' body, as the control draws it (themes differ).
   COLORREF BodyColour() const { return bodyColour_; }
   // The pages' body in the client area of the control's parent.

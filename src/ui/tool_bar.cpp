@@ -59,6 +59,10 @@ void ToolBar::OnDpiChanged(const Dpi& dpi) {
   if (old) ImageList_Destroy(old);
 }
 
+void ToolBar::EnableButton(int index, bool enabled) {
+  SendMessageW(window_, TB_ENABLEBUTTON, kFirstButtonId + index, MAKELPARAM(enabled, 0));
+}
+
 void ToolBar::OnCommand(int id, int) {
   int index = id - kFirstButtonId;
   if (index >= 0 && index < static_cast<int>(buttonCount_) && onButtonClick) onButtonClick(index);

@@ -12,6 +12,8 @@ class ToolBar : public Control {
   ~ToolBar() override;
   // Set before the window is made.
   void SetButtons(const ToolButtonDesign* buttons, size_t count, const ImageStripDesign& images);
+  // Greys the button of this index in the design, or gives it back.
+  void EnableButton(int index, bool enabled);
   std::function<void(int index)> onButtonClick;
 
  protected:

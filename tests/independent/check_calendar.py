@@ -97,7 +97,8 @@ def check_concrete(path, problems):
         if f"生于{birth_year(text)}年" not in description or (contact and contact not in description):
             problems.append(f"{summary}: description {description!r}")
         alarm = [c for c in event.walk() if c.name == "VALARM"]
-        if len(alarm) != 1 or alarm[0]["TRIGGER"].dt.days != -10:
+        if sorted(a["TRIGGER"].dt for a in alarm) != [datetime.timedelta(hours=-15),
+                                                       datetime.timedelta(hours=9)]:
             problems.append(f"{summary}: alarm")
     for summary, iso, days in counted:
         if days.result().strip() != "0":

@@ -273,7 +273,7 @@ TEST_F(BirthdayWindowTest, OkAddsTheFriendAtTheEnd) {
   EXPECT_TRUE(form->closed);
   EXPECT_TRUE(logic->Saved());
   EXPECT_EQ(Row(1),
-            (Names{"李四", "2023年2月29日[闰月]", "农历", "0岁", "兔", "白羊座", "qq 123"}));
+            (Names{"李四", "2023年闰二月廿九", "农历", "0岁", "兔", "白羊座", "qq 123"}));
   std::vector<Friend> stored = Stored();
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].name, "李四");
@@ -394,8 +394,8 @@ TEST_F(BirthdayWindowTest, EditWritesOnlyTheFriendItOpenedWith) {
   zhaoForm.name = "赵六六";
   zhao->OnOk();
   EXPECT_EQ(Row(0),
-            (Names{"王五", "2023年2月11日[闰月]", "农历", "1岁", "兔", "白羊座", "新号码"}));
-  EXPECT_EQ(Row(1), (Names{"赵六六", "1990年8月15日", "农历", "34岁", "马", "天秤座", ""}));
+            (Names{"王五", "2023年闰二月十一", "农历", "1岁", "兔", "白羊座", "新号码"}));
+  EXPECT_EQ(Row(1), (Names{"赵六六", "1990年八月十五", "农历", "34岁", "马", "天秤座", ""}));
 
   // The friend of the third window is gone: its 确定 brings nobody back.
   li->OnOk();

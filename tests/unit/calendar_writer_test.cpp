@@ -86,7 +86,6 @@ class CalendarTest : public ::testing::Test {
     options.today = TodayDates(MakeDateTime(2012, 6, 10), LunarDate{2012, 4, 21, true});
     options.years = years;
     options.rules = rules;
-    options.alarmDaysAhead = 10;
     options.stampUtc = MakeDateTime(2012, 6, 10, 8, 30, 5);
     return WriteCalendar(friends, options);
   }
@@ -118,7 +117,10 @@ TEST_F(CalendarTest, EventsOfASpanOnTheProgramsDays) {
   EXPECT_EQ(summaries[6], u8"李四的60岁生日（六十大寿）（农历二月三十）");
   EXPECT_EQ(Values(lines, "DESCRIPTION")[0], u8"联系方式：13800000000\\n生于1992年");
   EXPECT_EQ(Values(lines, "DESCRIPTION")[1], u8"甲的20岁生日（二十岁整生日）");  // the alarm's
-  EXPECT_EQ(Values(lines, "TRIGGER")[0], "-P10D");
+  // 09:00 the day before and 09:00 on the day, for every event.
+  EXPECT_EQ(Values(lines, "TRIGGER").size(), 2u * file.events);
+  EXPECT_EQ(Values(lines, "TRIGGER")[0], "-PT15H");
+  EXPECT_EQ(Values(lines, "TRIGGER")[1], "PT9H");
   EXPECT_EQ(Values(lines, "DTSTAMP")[0], "20120610T083005Z");
 }
 

@@ -97,9 +97,9 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
 
   EXPECT_EQ(RunCli(today + "list" + db).out,
             u8"甲\t1980年5月3日\t公历\t33岁\t猴\t金牛座\t123\n"
-            u8"王五\t1990年5月8日[闰月]\t农历\t23岁\t马\t巨蟹座\t\n"
+            u8"王五\t1990年闰五月初八\t农历\t23岁\t马\t巨蟹座\t\n"
             u8"<b>\t1980年4月30日\t公历\t33岁\t猴\t金牛座\ta&b\n"
-            u8"乙\t1980年5月10日\t农历\t33岁\t猴\t巨蟹座\t\n");
+            u8"乙\t1980年五月初十\t农历\t33岁\t猴\t巨蟹座\t\n");
   // 虚岁: lunar 2013 − lunar 1980 + 1.
   const std::string both = RunCli(today + "list" + db + u8"--age 两者").out;
   EXPECT_EQ(both.substr(0, both.find('\n')),
@@ -117,13 +117,13 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
   EXPECT_EQ(RunCli(today + "upcoming" + db + "--days 50").out,
             u8"<b>\t4月30日\t公历\t33岁\ta&b\t今天生日\n"
             u8"甲\t5月3日\t公历\t33岁\t123\t还有3天过生日\n"
-            u8"王五\t5月8日[闰月]\t农历\t23岁\t\t还有46天过生日\n"
-            u8"乙\t5月10日\t农历\t33岁\t\t还有48天过生日\n");
+            u8"王五\t闰五月初八（6月15日）\t农历\t23岁\t\t还有46天过生日\n"
+            u8"乙\t五月初十（6月17日）\t农历\t33岁\t\t还有48天过生日\n");
   EXPECT_FALSE(std::filesystem::exists(folder.path() + u8"/最近生日.html"));
 
   auto report = RunCli(today + "report" + db);
   EXPECT_EQ(report.exitCode, 0);
-  EXPECT_EQ(report.out, u8"最近2将要过生日：\n<b>：  今天生日\n甲还有3天过生日\n");
+  EXPECT_EQ(report.out, u8"最近有2人将要过生日：\n<b>：  今天生日\n甲还有3天过生日\n");
   const std::string page = testing::ReadFileBytes(folder.path() + u8"/最近生日.html");
   EXPECT_NE(page.find("<body>\r\n<FONT color=#ff0000 size=2>"), std::string::npos);
   EXPECT_NE(page.find("&lt;b&gt;(33"), std::string::npos);
@@ -132,8 +132,8 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
 
   EXPECT_EQ(RunCli(today + "delete" + db + "2 0").exitCode, 0);
   EXPECT_EQ(RunCli(today + "list" + db).out,
-            u8"王五\t1990年5月8日[闰月]\t农历\t23岁\t马\t巨蟹座\t\n"
-            u8"乙\t1980年5月10日\t农历\t33岁\t猴\t巨蟹座\t\n");
+            u8"王五\t1990年闰五月初八\t农历\t23岁\t马\t巨蟹座\t\n"
+            u8"乙\t1980年五月初十\t农历\t33岁\t猴\t巨蟹座\t\n");
   EXPECT_EQ(RunCli(today + "delete" + db + "2").exitCode, 1);
   EXPECT_EQ(RunCli(today + "delete" + db + "x").exitCode, 2);
   EXPECT_EQ(RunCli("list --db").exitCode, 2);
@@ -192,7 +192,8 @@ TEST(CliRecords, AddTakesEveryDateAndPrintsOnlyWhatItStored) {
 }
 
 // A lunar text is stored when its day exists in lunar 1901..2048, the leap mark only on
-// that year's leap month; else nothing is stored and the tool ends with 2.
+// that year's leap month; else nothing is stored and the tool ends with 2. The row shows
+// the stored date in lunar words.
 TEST(CliRecords, AddTakesEveryLunarDayThatExists) {
   testing::TempFolder folder;
   const std::string add = "--today 2024-06-01 add --db " + folder.path() + " ";
@@ -200,13 +201,13 @@ TEST(CliRecords, AddTakesEveryLunarDayThatExists) {
     const char* text;
     const char* stored;  // nullptr: refused
   } cases[] = {
-      {u8"2004年2月30日", u8"2004年2月30日"},
-      {u8"'2023年2月29日[闰月]'", u8"2023年2月29日[闰月]"},
-      {u8"２００４年２月３０日", u8"2004年2月30日"},
-      {u8"1931-2-30", u8"1931年2月30日"},
-      {u8"2024年2月30日", u8"2024年2月30日"},
-      {u8"2023年2月30日", u8"2023年2月30日"},
-      {u8"1901年1月1日", u8"1901年1月1日"},
+      {u8"2004年2月30日", u8"2004年二月三十"},
+      {u8"'2023年2月29日[闰月]'", u8"2023年闰二月廿九"},
+      {u8"２００４年２月３０日", u8"2004年二月三十"},
+      {u8"1931-2-30", u8"1931年二月三十"},
+      {u8"2024年2月30日", u8"2024年二月三十"},
+      {u8"2023年2月30日", u8"2023年二月三十"},
+      {u8"1901年1月1日", u8"1901年正月初一"},
       {u8"2013年4月30日", nullptr},  // 四月 of lunar 2013 has 29 days
       {u8"'2023年2月30日[闰月]'", nullptr},
       {u8"'2024年2月29日[闰月]'", nullptr},  // 2024 has no leap month
@@ -252,7 +253,7 @@ TEST(CliRecords, UnreadableBirthdaysAreListedButNeverUpcoming) {
             u8"闰\t2013年2月29日\t公历\t\t\t\t\n");
   EXPECT_EQ(RunCli(today + "upcoming" + db + "--days 400").out,
             u8"好\t1月1日\t公历\t33岁\t\t今天生日\n");
-  EXPECT_EQ(RunCli(today + "report" + db).out, u8"最近1将要过生日：\n好：  今天生日\n");
+  EXPECT_EQ(RunCli(today + "report" + db).out, u8"最近有1人将要过生日：\n好：  今天生日\n");
   EXPECT_EQ(testing::ReadFileBytes(folder.path() + u8"/最近生日.html").find(u8"坏"),
             std::string::npos);
   EXPECT_EQ(RunCli(today + "days garbage").out, "0\n");

@@ -108,13 +108,14 @@ TEST_F(FriendListTest, ColumnsAndAges) {
   EXPECT_EQ(LoadFriendList(context, 0), 10);
   ASSERT_EQ(friends.rows.size(), 10u);
   EXPECT_EQ(Row(0), (Names{"张伟", "1980年5月3日", "公历", "32岁", "猴", "金牛座", "123"}));
-  // Lunar ages count from today's lunar year: 2012-01-01 is in lunar 2011.
-  EXPECT_EQ(Row(3), (Names{"王五", "1990年5月8日[闰月]", "农历", "21岁", "马", "巨蟹座", "qq"}));
+  // Lunar ages count from today's lunar year: 2012-01-01 is in lunar 2011. A lunar birthday
+  // shows in lunar words; the stored text stays as it is.
+  EXPECT_EQ(Row(3), (Names{"王五", "1990年闰五月初八", "农历", "21岁", "马", "巨蟹座", "qq"}));
   EXPECT_EQ(friends.rows[5].cells[3], "32岁");  // whether or not the birthday has passed
   EXPECT_EQ(Row(6), (Names{"孙八", "garbage", "公历", "", "", "", ""}));
   EXPECT_EQ(Row(7), (Names{"孙八", "", "公历", "", "", "", ""}));
   EXPECT_EQ(Row(8), (Names{"孙八", "2013年2月29日", "公历", "", "", "", ""}));
-  EXPECT_EQ(Row(9), (Names{"周九", "1980年2月30日", "农历", "31岁", "猴", "", ""}));
+  EXPECT_EQ(Row(9), (Names{"周九", "1980年二月三十", "农历", "31岁", "猴", "", ""}));
   On(2012, 12, 31);
   LoadFriendList(context, 0);
   EXPECT_EQ(friends.rows[5].cells[3], "32岁");
@@ -204,7 +205,7 @@ TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   const std::optional<Birthday> solar = SolarBirthdayOfDate(MakeDateTime(2012, 6, 1, 13));
   ASSERT_TRUE(solar);
   AddFriend(context, Friend{0, "钱七", *solar, ""});
-  EXPECT_EQ(Row(0), (Names{"王五", "1990年5月8日[闰月]", "农历", "22岁", "马", "巨蟹座", ""}));
+  EXPECT_EQ(Row(0), (Names{"王五", "1990年闰五月初八", "农历", "22岁", "马", "巨蟹座", ""}));
   EXPECT_EQ(Row(2)[1], "2012年6月1日");
   EXPECT_EQ(statusBar.parts[1], "当前记录数：3");
   std::vector<Friend> stored = Stored();
@@ -229,27 +230,30 @@ TEST_F(FriendListTest, AddAndUpdateWriteTheListAndTheTable) {
   const Names edited = Row(2);
   LoadFriendList(context, 1);
   EXPECT_EQ(Row(2), edited);
-  EXPECT_EQ(edited, (Names{"王五", "1991年5月8日", "农历", "21岁", "羊", "双子座", "新"}));
+  EXPECT_EQ(edited, (Names{"王五", "1991年五月初八", "农历", "21岁", "羊", "双子座", "新"}));
   EXPECT_EQ(friends.rows.size(), 3u);
   EXPECT_TRUE(errors.texts.empty());
 }
 
-TEST_F(FriendListTest, DeletesTheSelectedFriendsAfterConfirmation) {
+TEST_F(FriendListTest, DeletesTheChosenFriendsAfterConfirmation) {
   AddFive();
   Add("钱七", "1980年12月31日", false);
   LoadFriendList(context, 1);  // 阿明 李四 钱七 王五 张伟 赵六
-  friends.selected = {RowId(1), RowId(3), RowId(4)};
+  const std::vector<int64_t> chosen = {RowId(1), RowId(3), RowId(4)};
   std::string asked;
-  EXPECT_EQ(DeleteSelectedFriends(context,
-                                  [&](const std::string& question) {
-                                    asked = question;
-                                    return false;
-                                  }),
-            0);
-  EXPECT_EQ(asked, "确定要删除这3位好友的生日信息吗?");
+  EXPECT_TRUE(DeleteChosenFriends(context, chosen, [&](const std::string& question) {
+                asked = question;
+                return false;
+              }).empty());
+  EXPECT_EQ(asked, "确定要删除李四、王五等3位好友的生日信息吗？");
   EXPECT_EQ(friends.rows.size(), 6u);
 
-  EXPECT_EQ(DeleteSelectedFriends(context, [](const std::string&) { return true; }), 3);
+  const std::vector<Friend> deleted =
+      DeleteChosenFriends(context, chosen, [](const std::string&) { return true; });
+  ASSERT_EQ(deleted.size(), 3u);
+  EXPECT_EQ(deleted[1].birthday.text, "1990年5月8日[闰月]");
+  EXPECT_EQ(deleted[1].contact, "qq");
+  EXPECT_EQ(statusBar.parts[0], "已删除李四、王五等3位好友。按 Ctrl+Z 撤销。");
   EXPECT_EQ(Column(0), (Names{"阿明", "钱七", "赵六"}));
   EXPECT_EQ(context.friends.size(), 3u);
   LoadFriendList(context, 0);
@@ -260,11 +264,57 @@ TEST_F(FriendListTest, DeletesTheSelectedFriendsAfterConfirmation) {
   LoadFriendList(context, 0);
   EXPECT_EQ(Column(0), (Names{"赵六", "阿明", "钱七", "孙八"}));
 
-  friends.selected.clear();
-  DeleteSelectedFriends(context, [&](const std::string&) {
-    ADD_FAILURE() << "nothing is selected";
+  // Rowids no longer in the list choose nobody.
+  DeleteChosenFriends(context, chosen, [&](const std::string&) {
+    ADD_FAILURE() << "nobody is chosen";
     return true;
   });
+  EXPECT_TRUE(errors.texts.empty());
+}
+
+TEST_F(FriendListTest, TheQuestionNamesWhomItDeletes) {
+  const struct {
+    std::vector<Friend> friends;
+    const char* question;
+  } cases[] = {
+      {{Person("王小明", "1990年5月1日", false)},
+       "确定要删除王小明（1990年5月1日，公历）的生日信息吗？"},
+      {{Person("李娜", "1990年5月10日[闰月]", true)},
+       "确定要删除李娜（1990年闰五月初十，农历）的生日信息吗？"},
+      {{Person("赵六", "2004年2月30日", true)},
+       "确定要删除赵六（2004年二月三十，农历）的生日信息吗？"},
+      {{Person("孙八", "不知道", false)}, "确定要删除孙八（不知道，公历）的生日信息吗？"},
+      {{Person("王小明", "1990年5月1日", false), Person("李娜", "1990年5月10日", true)},
+       "确定要删除王小明、李娜等2位好友的生日信息吗？"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DeletionQuestion(c.friends), c.question);
+}
+
+TEST_F(FriendListTest, UndoPutsTheDeletedFriendsBackUnderTheirRowids) {
+  AddFive();  // rowids 1 to 5: 张伟 赵六 李四 王五 阿明
+  const auto yes = [](const std::string&) { return true; };
+  std::vector<Friend> deleted = DeleteChosenFriends(context, {4}, yes);
+  EXPECT_EQ(statusBar.parts[0], "已删除王五。按 Ctrl+Z 撤销。");
+  EXPECT_EQ(RestoreFriends(context, deleted), 1);
+  EXPECT_EQ(statusBar.parts[0], "王五生日：1990年5月8日[闰月](农历)");
+  EXPECT_EQ(statusBar.parts[1], "当前记录数：5");
+
+  // 张伟's rowid is taken meanwhile by a friend stored in the largest rowid's place: 张伟
+  // comes back in a new row, 赵六 in its own.
+  deleted = DeleteChosenFriends(context, {1, 2}, yes);
+  repository.Restore(Friend{1, "新人", ReadBirthday("2000年1月1日", false), ""});
+  EXPECT_EQ(RestoreFriends(context, deleted), 2);
+  std::vector<Friend> stored = Stored();
+  ASSERT_EQ(stored.size(), 6u);
+  std::vector<std::pair<int64_t, std::string>> rows;
+  for (const Friend& person : stored) rows.push_back({person.rowid, person.name});
+  EXPECT_EQ(rows,
+            (std::vector<std::pair<int64_t, std::string>>{
+                {1, "新人"}, {2, "赵六"}, {3, "李四"}, {4, "王五"}, {5, "阿明"}, {6, "张伟"}}));
+  EXPECT_EQ(stored[5].contact, "123");
+  EXPECT_EQ(stored[5].birthday.text, "1980年5月3日");
+  EXPECT_TRUE(stored[1].birthday.lunar());
+  EXPECT_EQ(Column(0), (Names{"李四", "阿明", "王五", "张伟", "赵六"}));
   EXPECT_TRUE(errors.texts.empty());
 }
 

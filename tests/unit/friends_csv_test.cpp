@@ -70,9 +70,38 @@ TEST(FriendsCsv, RefusedRowsWithTheirLines) {
       u8"庚,5月3日,公历\n",
       &refusals);
   EXPECT_EQ(read, Texts{"己|1980年5月3日|农历|"});
-  EXPECT_EQ(refusals, (Texts{"2|甲|历法不是公历或农历", "3|乙 (两行)|生日不是有效日期",
-                             "5|丙|没有生日", "6||没有姓名", "8|丁|生日不是有效日期",
-                             "9|戊|生日不是有效日期", "11|庚|生日没有年份"}));
+  const std::string bad = kBadCsvBirthday;
+  EXPECT_EQ(refusals, (Texts{"2|甲|历法不是公历或农历", "3|乙 (两行)|" + bad, "5|丙|没有生日",
+                             "6||没有姓名", "8|丁|" + bad, "9|戊|" + bad, "11|庚|生日没有年份"}));
+}
+
+// Lunar birthdays as people write them: in lunar words, or with 农历 in the date itself.
+TEST(FriendsCsv, LunarDatesAsPeopleWriteThem) {
+  const struct {
+    const char* birthday;
+    const char* calendar;
+    const char* read;  // nullptr: refused
+  } cases[] = {
+      {"1940年腊月初八", "", "1940年12月8日|农历"},
+      {"1940年腊月初八", "农历", "1940年12月8日|农历"},
+      {"农历1940年十二月初八", "", "1940年12月8日|农历"},
+      {"1990年闰五月十二", "农历", "1990年5月12日[闰月]|农历"},
+      {"2004年二月三十", "", "2004年2月30日|农历"},
+      {"1985年正月廿十", "", "1985年1月20日|农历"},
+      {"1985年一月二十", "", "1985年1月20日|农历"},
+      {"农历1990-5-12", "", "1990年5月12日|农历"},
+      {"1980年5月3日", "", "1980年5月3日|公历"},
+      {"1940年腊月初八", "公历", nullptr},  // the columns contradict each other
+      {"1940年腊月三十一", "", nullptr},
+      {"1940年十三月初八", "农历", nullptr},
+      {"腊月初八", "农历", nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::string csv =
+        std::string("姓名,生日,历法\n甲,") + c.birthday + "," + c.calendar + "\n";
+    const Texts read = Read(GbkToUtf8(csv));
+    EXPECT_EQ(read, c.read ? Texts{"甲|" + std::string(c.read) + "|"} : Texts{}) << c.birthday;
+  }
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ inline std::string ContentTemplate(const std::string& content) {
 }
 
 inline std::string NoteTemplate(const std::string& note) {
-  return "<BR><FONT color=#ff0000 size=2>“" + note + "”</FONT></FONT></P></FONT></FONT>\r\n";
+  return "<BR><FONT color=#ff0000 size=2>" + note + "</FONT></FONT></P></FONT></FONT>\r\n";
 }
 
 inline std::string SampleUpcomingPage() {
@@ -43,19 +43,18 @@ inline std::string SampleUpcomingPage() {
                       NoteTemplate("农历2012年3月30日不存在!该好友的生日以农历2012年3月29日为"
                                    "生日计算。")) +
       "\r\n";
-  const std::string tomorrow =
-      ContentTemplate("王五(40岁)&nbsp; 公历4月16日&nbsp; 联系方式：") + "\r\n";
+  const std::string tomorrow = ContentTemplate("王五(40岁)&nbsp; 公历4月16日") + "\r\n";
   const std::string later =
       ContentTemplate(
           "赵六(5岁)&nbsp; 公历4月18日&nbsp; 还有3天生日&nbsp; 联系方式：0571-88888888") +
       "\r\n";
   return "<FONT color=#ff0000 size=2>今天是 公历2012年4月15日 农历2012年3月25日</FONT>"
-         "<P align=center><FONT color=#ff0000 size=6 face=黑体>今天生日</FONT></P>\r\n" +
+         "<P align=center><FONT color=#e00000 size=6 face=黑体>今天生日</FONT></P>\r\n" +
          ContentTemplate(today) + "</FONT>\r\n" +
          "<P align=center><FONT color=#0000ff size=6 face=黑体>明天生日</FONT></P>"
          "<FONT color=#ff0000 size=6>\r\n\r\n" +
          ContentTemplate(tomorrow) + "</FONT>\r\n" +
-         "<P align=center><FONT color=#33ff00 size=6><STRONG>最近生日</STRONG></FONT></P>\r\n\r\n" +
+         "<P align=center><FONT color=#1a8000 size=6><STRONG>最近生日</STRONG></FONT></P>\r\n\r\n" +
          ContentTemplate(later) + "</FONT>\r\n";
 }
 

@@ -22,6 +22,7 @@ class FakeSettingsForm : public SettingsForm {
   }
   void SelectAllDays() override { wholeDaysSelected = true; }
   void FocusDays() override { daysFocused = true; }
+  void ShowDaysBalloon(const std::string& text) override { balloon = text; }
   bool TrayBoxChecked() const override { return trayChecked; }
   void SetTrayBoxChecked(bool checked) override { trayChecked = checked; }
   bool PopUpBoxChecked() const override { return popUpChecked; }
@@ -43,6 +44,7 @@ class FakeSettingsForm : public SettingsForm {
   std::string days = "10";
   bool wholeDaysSelected = false;
   bool daysFocused = false;
+  std::string balloon;
   bool trayChecked = false;
   bool popUpChecked = false;
   bool popUpEnabled = false;
@@ -91,7 +93,7 @@ TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAsTenAndOutOfRangeReplaced) {
   struct Case {
     int stored;
     std::string shown;
-  } cases[] = {{0, "10"}, {25, "25"}, {360, "360"}, {400, "10"}, {361, "10"}, {-1, "10"}};
+  } cases[] = {{0, "10"}, {25, "25"}, {360, "360"}, {400, "360"}, {361, "360"}, {-1, "10"}};
   for (const Case& c : cases) {
     SettingsWindowFixture window;
     window.store.WriteNumber(kDaysSetting, c.stored);
@@ -118,23 +120,33 @@ TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAsTenAndOutOfRangeReplaced) {
   EXPECT_TRUE(textual.form.popUpEnabled);
 }
 
-TEST(SettingsWindow, DaysCheckKeepsZeroToThreeSixtyAndOtherwiseSetsTenSelected) {
+TEST(SettingsWindow, DaysCheckKeepsZeroToThreeSixtyAndOtherwiseSetsTheNearestWithABalloon) {
   SettingsWindowFixture window;
   window.logic.Load();
   struct Case {
     std::string typed;
-    bool replaced;
+    const char* replacement;  // nullptr: kept
   } cases[] = {
-      {"-1", true},          {"360", false},    {"361", true},
-      {"0", false},          {"", false},       {"-", false},
-      {"12abc", false},      {"360.001", true}, {"-0.00000001", false},
-      {"99999999999", true}, {"-0.001", true},
+      {"-1", "0"},
+      {"360", nullptr},
+      {"361", "360"},
+      {"365", "360"},
+      {"0", nullptr},
+      {"", nullptr},
+      {"-", nullptr},
+      {"12abc", nullptr},
+      {"360.001", "360"},
+      {"-0.00000001", nullptr},
+      {"99999999999", "360"},
+      {"-0.001", "0"},
   };
   for (const Case& c : cases) {
     window.form.wholeDaysSelected = false;
+    window.form.balloon.clear();
     window.form.Type(c.typed);
-    EXPECT_EQ(window.form.days, c.replaced ? "10" : c.typed) << c.typed;
-    EXPECT_EQ(window.form.wholeDaysSelected, c.replaced) << c.typed;
+    EXPECT_EQ(window.form.days, c.replacement ? c.replacement : c.typed) << c.typed;
+    EXPECT_EQ(window.form.wholeDaysSelected, c.replacement != nullptr) << c.typed;
+    EXPECT_EQ(window.form.balloon, c.replacement ? "提醒天数可以是0到360天" : "") << c.typed;
   }
 }
 
@@ -173,9 +185,9 @@ TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysRecountsWhenTheyChangeAnd
     std::string typed;
     int stored;
     bool recounted;
-  } cases[] = {{0, "25", 25, true},   {0, "0", 0, false},    {0, "10", 10, false},
-               {0, "360", 360, true}, {0, "7.9", 7, true},   {0, "", 0, false},
-               {0, "-", 0, false},    {25, "25", 25, false}, {25, "0", 0, true}};
+  } cases[] = {{0, "25", 25, true},   {0, "0", 0, false},  {0, "10", 10, false},
+               {0, "360", 360, true}, {0, "7.9", 7, true}, {0, "１２", 12, true},
+               {25, "25", 25, false}, {25, "0", 0, true}};
   for (const Case& c : cases) {
     SettingsWindowFixture window;
     window.store.WriteNumber(kDaysSetting, c.before);
@@ -191,6 +203,22 @@ TEST(SettingsWindow, SaveReminderPageStoresTheWholeDaysRecountsWhenTheyChangeAnd
     std::vector<std::string> expected{"no-log-on"};
     if (c.recounted) expected.push_back("upcoming-pass");
     EXPECT_EQ(window.effects.calls, expected) << c.before << " -> " << c.typed;
+  }
+}
+
+// A text that is no number is refused with the balloon: nothing is stored and the window stays.
+TEST(SettingsWindow, SaveReminderPageRefusesATextThatIsNoNumber) {
+  for (const char* typed : {"", "-", "12abc", "abc", "1.2.3", "+"}) {
+    SettingsWindowFixture window;
+    window.store.WriteNumber(kDaysSetting, 25);
+    window.logic.Load();
+    window.form.Type(typed);
+    window.logic.SaveReminderPage();
+    EXPECT_EQ(window.store.ReadNumber(kDaysSetting, -99), 25) << typed;
+    EXPECT_FALSE(window.form.closed) << typed;
+    EXPECT_EQ(window.form.balloon, "提醒天数可以是0到360天") << typed;
+    EXPECT_TRUE(window.form.daysFocused && window.form.wholeDaysSelected) << typed;
+    EXPECT_TRUE(window.effects.calls.empty()) << typed;
   }
 }
 

@@ -20,7 +20,7 @@ using Texts = std::vector<std::string>;
 const std::string kLine = "<P align=center><FONT color=#000000 size=4 face=黑体>";
 const std::string kLineEnd = "</FONT></P>";
 const std::string kLaterHeading =
-    "<P align=center><FONT color=#33ff00 size=6><STRONG>最近生日</STRONG></FONT></P>\r\n\r\n";
+    "<P align=center><FONT color=#1a8000 size=6><STRONG>最近生日</STRONG></FONT></P>\r\n\r\n";
 
 class UpcomingReportTest : public testing::RecordsFixture {
  protected:
@@ -64,9 +64,9 @@ TEST_F(UpcomingReportTest, WorkedExampleByteForByte) {
                         kLineEnd + "\r\n" + kLineEnd + "</FONT>\r\n");
   ASSERT_EQ(reportView.shown.size(), 1u);
   EXPECT_NE(reportView.shown[0].find("\\u30002?(33\\u23681?)"), std::string::npos);  // 甲(33岁)
-  EXPECT_EQ(tray.tips, (Texts{"最近1将要过生日：\r\n甲还有3天过生日\r\n"}));
+  EXPECT_EQ(tray.tips, (Texts{"最近有1人将要过生日：\r\n甲还有3天过生日\r\n"}));
   ASSERT_EQ(tray.balloons.size(), 1u);
-  EXPECT_EQ(tray.balloons[0].title, "最近有1将要过生日");
+  EXPECT_EQ(tray.balloons[0].title, "最近有1人将要过生日");
   EXPECT_EQ(tray.balloons[0].text, "甲还有3天过生日\r\n");
   EXPECT_EQ(tray.balloons[0].icon, 1);
   EXPECT_EQ(tray.balloons[0].timeoutMs, 5000);
@@ -135,9 +135,9 @@ TEST_F(UpcomingReportTest, NobodyUpcoming) {
   // An empty report: no paragraph at all.
   ASSERT_EQ(reportView.shown.size(), 1u);
   EXPECT_EQ(reportView.shown[0].find("\\par"), std::string::npos);
-  EXPECT_EQ(tray.tips, (Texts{"最近0将要过生日：\r\n"}));
+  EXPECT_EQ(tray.tips, (Texts{"最近有0人将要过生日：\r\n"}));
   ASSERT_EQ(tray.balloons.size(), 1u);
-  EXPECT_EQ(tray.balloons[0].title, "最近有0将要过生日");
+  EXPECT_EQ(tray.balloons[0].title, "最近有0人将要过生日");
   EXPECT_EQ(tray.balloons[0].text, "");
 }
 
@@ -158,7 +158,7 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
   EXPECT_EQ(Column(5), (Texts{"今天生日", "今天生日", "明天生日", "还有2天过生日", "还有3天过生日",
                               "还有4天过生日", "还有10天过生日"}));
   EXPECT_EQ(tray.tips[0],
-            "最近7将要过生日：\r\n甲：  今天生日\r\n己：  今天生日\r\n乙：  明天生日\r\n"
+            "最近有7人将要过生日：\r\n甲：  今天生日\r\n己：  今天生日\r\n乙：  明天生日\r\n"
             "丙还有2天过生日\r\n…………………………");
   const std::string page = Page();
   const auto at = [&](const std::string& text) { return page.find(text); };
@@ -166,15 +166,14 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
   EXPECT_LT(at("明天生日</FONT></P>"), at("<STRONG>最近生日</STRONG>"));
   EXPECT_LT(at("甲(33岁)"), at("己(33岁)"));
   EXPECT_LT(at("丙(33岁)"), at("丁(33岁)"));
-  EXPECT_GT(at("丙(33岁)&nbsp; 公历5月2日&nbsp; 还有2天生日&nbsp; "), at("<STRONG>"));
+  EXPECT_GT(at("丙(33岁)&nbsp; 公历5月2日&nbsp; 还有2天生日" + kLineEnd), at("<STRONG>"));
   EXPECT_EQ(at("庚"), std::string::npos);
   EXPECT_EQ(at("辛"), std::string::npos);
-  EXPECT_NE(at(kLine + "甲(33岁)&nbsp; 公历4月30日&nbsp; 联系方式：" + kLineEnd + "\r\n" + kLine +
-               "己(33岁)"),
+  // No contact: no "联系方式：" either.
+  EXPECT_NE(at(kLine + "甲(33岁)&nbsp; 公历4月30日" + kLineEnd + "\r\n" + kLine + "己(33岁)"),
             std::string::npos);
   EXPECT_NE(at("明天生日</FONT></P><FONT color=#ff0000 size=6>\r\n\r\n" + kLine + kLine +
-               "乙(33岁)&nbsp; 公历5月1日&nbsp; 联系方式：" + kLineEnd + "\r\n" + kLineEnd +
-               "</FONT>\r\n"),
+               "乙(33岁)&nbsp; 公历5月1日" + kLineEnd + "\r\n" + kLineEnd + "</FONT>\r\n"),
             std::string::npos);
 }
 
@@ -188,9 +187,9 @@ TEST_F(UpcomingReportTest, NotesForDatesTheYearLacks) {
   ASSERT_EQ(upcoming.rows.size(), 3u);
   const std::string page = Page();
   EXPECT_NE(page.find(kLine +
-                      "甲(33岁)&nbsp; 农历4月30日&nbsp; 还有6天生日&nbsp; 联系方式：1"
-                      "<BR><FONT color=#ff0000 size=2>“农历2013年4月30日不存在!"
-                      "该好友的生日以农历2013年4月29日为生日计算。”"
+                      "甲(33岁)&nbsp; 农历四月三十（6月7日）&nbsp; 还有6天生日&nbsp; 联系方式：1"
+                      "<BR><FONT color=#ff0000 size=2>农历2013年4月30日不存在!"
+                      "该好友的生日以农历2013年4月29日为生日计算。"
                       "</FONT></FONT></P></FONT></FONT>\r\n" +
                       kLineEnd + "\r\n"),
             std::string::npos);
@@ -200,9 +199,23 @@ TEST_F(UpcomingReportTest, NotesForDatesTheYearLacks) {
   list.clear();
   Friend("丁", "1992年2月29日", false);
   Recompute();
-  EXPECT_NE(Page().find("还有8天生日&nbsp; 联系方式：<BR><FONT color=#ff0000 size=2>“公历2013年2月"
-                        "29日不存在!该好友的生日以公历2013年2月28日为生日计算。”"),
+  EXPECT_NE(Page().find("还有8天生日<BR><FONT color=#ff0000 size=2>公历2013年2月"
+                        "29日不存在!该好友的生日以公历2013年2月28日为生日计算。"),
             std::string::npos);
+}
+
+// Dinners are booked by the solar date: a lunar birthday gives it after its lunar day.
+TEST_F(UpcomingReportTest, LunarBirthdaysGiveTheSolarDateAfterTheLunarDay) {
+  On(2012, 4, 15);  // lunar 2012-3-25; 闰四月 begins on 2012-05-21
+  settings.WriteNumber(kDaysSetting, 60);
+  Friend("甲", "1970年3月26日", true);
+  Friend("乙", "1980年4月15日", false);
+  Friend("丙", "1990年4月12日[闰月]", true);
+  Friend("丁", "1991年4月2日", true);
+  Recompute();
+  EXPECT_EQ(Column(1), (Texts{"4月15日", "三月廿六（4月16日）", "四月初二（4月22日）",
+                              "闰四月十二（6月1日）"}));
+  EXPECT_NE(Page().find("农历三月廿六（4月16日）"), std::string::npos);
 }
 
 TEST_F(UpcomingReportTest, SettingsDecideWindowAndBalloon) {
@@ -248,7 +261,7 @@ TEST_F(UpcomingReportTest, TypedTextsAreEscapedOnThePage) {
   EXPECT_EQ(page.find("<script>"), std::string::npos);
   EXPECT_NE(page.find("&lt;script&gt;alert(1)&lt;/script&gt;(33岁)"), std::string::npos);
   EXPECT_NE(page.find("联系方式：a&amp;b &quot;c&quot;"), std::string::npos);
-  EXPECT_EQ(tray.tips[0], "最近1将要过生日：\r\n<script>alert(1)</script>还有3天过生日\r\n");
+  EXPECT_EQ(tray.tips[0], "最近有1人将要过生日：\r\n<script>alert(1)</script>还有3天过生日\r\n");
 }
 
 TEST_F(UpcomingReportTest, UnwritablePageIsNoFailure) {
@@ -275,7 +288,7 @@ TEST_F(UpcomingReportTest, UnreadableBirthdaysAreNeverUpcoming) {
   Recompute();
   EXPECT_EQ(Column(0), (Texts{"好"}));
   EXPECT_EQ(Page().find("坏"), std::string::npos);
-  EXPECT_EQ(tray.tips, (Texts{"最近1将要过生日：\r\n好：  今天生日\r\n"}));
+  EXPECT_EQ(tray.tips, (Texts{"最近有1人将要过生日：\r\n好：  今天生日\r\n"}));
   ASSERT_EQ(tray.balloons.size(), 1u);
   EXPECT_EQ(tray.balloons[0].text, "好：  今天生日\r\n");
 }
@@ -287,7 +300,7 @@ TEST_F(UpcomingReportTest, LineBreaksInTypedTextsShowAsOneBlank) {
   Friend("张\r\n三\n\n", "1980年4月30日", false, "电话\r1\n\r\n2");
   Recompute();
   EXPECT_EQ(Column(0), (Texts{"张\r\n三\n\n"}));
-  EXPECT_EQ(tray.tips, (Texts{"最近1将要过生日：\r\n张 三 ：  今天生日\r\n"}));
+  EXPECT_EQ(tray.tips, (Texts{"最近有1人将要过生日：\r\n张 三 ：  今天生日\r\n"}));
   EXPECT_EQ(tray.balloons[0].text, "张 三 ：  今天生日\r\n");
   EXPECT_NE(Page().find("张 三 (33岁)&nbsp; 公历4月30日&nbsp; 联系方式：电话 1 2<"),
             std::string::npos);

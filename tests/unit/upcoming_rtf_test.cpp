@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
+#include <string>
 
 #include "sample_upcoming_page.h"
 
@@ -49,7 +51,7 @@ TEST(UpcomingRtf, ShowsTheEntriesAsABrowserShowsTheirPage) {
     EXPECT_TRUE(page[i].spaced) << i;
   }
   ASSERT_EQ(page[1].runs.size(), 1u);
-  ExpectRun(page[1].runs[0], Style(0xFF0000, 6, Face::kHei), u"今天生日");
+  ExpectRun(page[1].runs[0], Style(0xE00000, 6, Face::kHei), u"今天生日");
   ASSERT_EQ(page[2].runs.size(), 1u);
   ExpectRun(page[2].runs[0], Style(0x000000, 4, Face::kHei),
             u"张三(33岁)\u00A0 公历4月15日\u00A0 联系方式：13800000000");
@@ -58,18 +60,49 @@ TEST(UpcomingRtf, ShowsTheEntriesAsABrowserShowsTheirPage) {
   ExpectRun(page[3].runs[0], Style(0x000000, 4, Face::kHei),
             u"李四(28岁)\u00A0 农历3月30日\u00A0 联系方式：li@example.com\n");
   ExpectRun(page[3].runs[1], Style(0xFF0000, 2, Face::kHei),
-            u"“农历2012年3月30日不存在!该好友的生日以农历2012年3月29日为生日计算。”");
+            u"农历2012年3月30日不存在!该好友的生日以农历2012年3月29日为生日计算。");
   ASSERT_EQ(page[4].runs.size(), 1u);
   ExpectRun(page[4].runs[0], Style(0x0000FF, 6, Face::kHei), u"明天生日");
   ASSERT_EQ(page[5].runs.size(), 1u);
-  ExpectRun(page[5].runs[0], Style(0x000000, 4, Face::kHei),
-            u"王五(40岁)\u00A0 公历4月16日\u00A0 联系方式：");
+  ExpectRun(page[5].runs[0], Style(0x000000, 4, Face::kHei), u"王五(40岁)\u00A0 公历4月16日");
   ASSERT_EQ(page[6].runs.size(), 1u);
-  ExpectRun(page[6].runs[0], Style(0x33FF00, 6, Face::kDefault, true), u"最近生日");
+  ExpectRun(page[6].runs[0], Style(0x1A8000, 6, Face::kDefault, true), u"最近生日");
   ASSERT_EQ(page[7].runs.size(), 1u);
   ExpectRun(page[7].runs[0], Style(0x000000, 4, Face::kHei),
             u"赵六(5岁)\u00A0 公历4月18日\u00A0 还有3天生日\u00A0 联系方式：0571-88888888");
   EXPECT_TRUE(UpcomingParagraphs({}, memo_test::SampleToday()).empty());
+}
+
+// The contrast of a colour on white, as readability guidelines reckon it.
+double ContrastOnWhite(std::uint32_t rgb) {
+  const auto linear = [](std::uint32_t channel) {
+    const double c = channel / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const double luminance =
+      0.2126 * linear(rgb >> 16) + 0.7152 * linear((rgb >> 8) & 0xFF) + 0.0722 * linear(rgb & 0xFF);
+  return 1.05 / (luminance + 0.05);
+}
+
+// The headings of the page and of the report view can be read on their white.
+TEST(UpcomingRtf, HeadingsHaveAContrastOfAtLeastFourAndAHalfOnWhite) {
+  std::vector<std::uint32_t> colours;
+  for (const Paragraph& paragraph : SampleParagraphs()) {
+    if (paragraph.runs.size() == 1 && paragraph.runs[0].style.size == 6) {
+      colours.push_back(paragraph.runs[0].style.color);
+    }
+  }
+  const std::string page = memo_test::SampleUpcomingPage();
+  const std::string kColour = "color=#";
+  for (size_t at = page.find(kColour); at != std::string::npos; at = page.find(kColour, at + 1)) {
+    if (page.compare(at + kColour.size() + 6, 7, " size=6") == 0 &&
+        page.find("生日", at) < page.find("</FONT>", at)) {
+      colours.push_back(std::stoul(page.substr(at + kColour.size(), 6), nullptr, 16));
+    }
+  }
+  ASSERT_EQ(colours.size(), 6u);  // three headings, each on the page and in the view
+  for (std::uint32_t colour : colours)
+    EXPECT_GE(ContrastOnWhite(colour), 4.5) << std::hex << colour;
 }
 
 // Typed texts show as a browser shows them on the page: blanks collapse, control
@@ -84,7 +117,7 @@ TEST(UpcomingRtf, TypedTextsShowAsOnThePage) {
       {"张\r\n\r\n三", "1\n2", u"张 三(40岁)\u00A0 公历4月16日\u00A0 联系方式：1 2"},
       {"a\x01\x1F\x7F"
        "b",
-       "", u"ab(40岁)\u00A0 公历4月16日\u00A0 联系方式："},
+       "", u"ab(40岁)\u00A0 公历4月16日"},
       {"&amp;&lt;&#20013;&nbsp;", "<P>x</P><!-- y",
        u"&amp;&lt;&#20013;&nbsp;(40岁)\u00A0 公历4月16日"
        u"\u00A0 联系方式：<P>x</P><!-- y"},
@@ -137,19 +170,19 @@ TEST(UpcomingRtf, WritesTheSampleWithItsFontsColoursAndParagraphs) {
   EXPECT_TRUE(Contains(rtf,
                        "{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}"
                        "{\\f1\\fnil\\fcharset134 SimHei;}}"));
-  // Colours in order of first use: red, black, blue, green.
+  // Colours in order of first use: red, the headings' darker red, black, blue, green.
   EXPECT_TRUE(Contains(rtf,
-                       "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue0;"
-                       "\\red0\\green0\\blue255;\\red51\\green255\\blue0;}"));
+                       "{\\colortbl ;\\red255\\green0\\blue0;\\red224\\green0\\blue0;"
+                       "\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red26\\green128\\blue0;}"));
   // Today line: left, small red, default face; 今 is U+4ECA.
   EXPECT_TRUE(Contains(rtf, "\\pard\\ql {\\plain\\f0\\fs20\\cf1 \\u20170?\\u22825?"));
   // Headings: centred, 24 points, 黑体 for the first two, bold for the third.
-  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sb240\\sa240 {\\plain\\f1\\fs48\\cf1 \\u20170?\\u22825?"));
-  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sa240 {\\plain\\f1\\fs48\\cf3 \\u26126?\\u22825?"));
-  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sa240 {\\plain\\f0\\fs48\\cf4\\b \\u26368?\\u-28719?"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sb240\\sa240 {\\plain\\f1\\fs48\\cf2 \\u20170?\\u22825?"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sa240 {\\plain\\f1\\fs48\\cf4 \\u26126?\\u22825?"));
+  EXPECT_TRUE(Contains(rtf, "\\pard\\qc\\sa240 {\\plain\\f0\\fs48\\cf5\\b \\u26368?\\u-28719?"));
   // Lines: 13.5 points black 黑体; the note after a line break, 10 points red.
-  EXPECT_TRUE(Contains(rtf, "{\\plain\\f1\\fs27\\cf2 \\u24352?\\u19977?(33\\u23681?)\\~ "));
-  EXPECT_TRUE(Contains(rtf, "li@example.com\\line }{\\plain\\f1\\fs20\\cf1 \\u8220?"));
+  EXPECT_TRUE(Contains(rtf, "{\\plain\\f1\\fs27\\cf3 \\u24352?\\u19977?(33\\u23681?)\\~ "));
+  EXPECT_TRUE(Contains(rtf, "li@example.com\\line }{\\plain\\f1\\fs20\\cf1 \\u20892?"));
   const std::string end = "0571-88888888}\\par\r\n}";
   EXPECT_EQ(rtf.substr(rtf.size() - end.size()), end);
 }

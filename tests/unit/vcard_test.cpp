@@ -55,6 +55,14 @@ TEST(VCardReader, TheFormsPhonesWrite) {
        u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:孙七\r\nX-ALTBDAY;CALSCALE=chinese:007800070512\r\n"
        u8"NOTE:农历生日：闰五月十二\r\nEND:VCARD\r\n",
        "孙七|1990年5月12日[闰月]|农历|"},
+      {"a lunar birthday written as a date",
+       u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:周八\r\nX-ALTBDAY;CALSCALE=chinese:1948-08-15\r\n"
+       u8"END:VCARD\r\n",
+       "周八|1948年8月15日|农历|"},
+      {"a lunar birthday written as a date without dashes",
+       u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:吴九\r\nX-ALTBDAY;CALSCALE=chinese:19481230\r\n"
+       u8"END:VCARD\r\n",
+       "吴九|1948年12月30日|农历|"},
       {"a Latin name from N, escapes",
        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Smith;John\\, Jr.\r\nTEL:1\\;2\r\n"
        "BDAY:1980.5.3\r\nEND:VCARD\r\n",
@@ -81,11 +89,11 @@ TEST(VCardReader, RefusalsWithLineAndReason) {
       u8"BEGIN:VCARD\r\nFN:农历\r\nX-ALTBDAY;CALSCALE=chinese:0078000211\r\nEND:VCARD\r\n"
       u8"BEGIN:VCARD\r\nBDAY:1980-05-03\r\nEND:VCARD\r\n"  // 25
       u8"BEGIN:VCARD\r\nFN:未完\r\nBDAY:1980-05-03\r\n";   // 28
-  EXPECT_EQ(
-      Refusals(ReadVCards(file)),
-      (Texts{"1|无生日|没有生日", "5|无年份|生日没有年份", "9|苹果|生日没有年份",
-             "17|二月|生日不是有效日期",
-             "21|农历|生日不是有效日期", "25||没有姓名", "28||名片没有结束（缺少END:VCARD）"}));
+  EXPECT_EQ(Refusals(ReadVCards(file)),
+            (Texts{"1|无生日|没有生日", "5|无年份|生日没有年份", "9|苹果|生日没有年份",
+                   "17|二月|生日不是有效日期",
+                   std::string("21|农历|") + kBadCardBirthday, "25||没有姓名",
+                   "28||名片没有结束（缺少END:VCARD）"}));
 }
 
 TEST(VCardWriter, CardsForAPhoneReadBackAsTheSameFriends) {

@@ -35,8 +35,8 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
       // Lunar mode: the date box is the lunar date's text, the picker waits hidden.
       {ids::Date, L"SysDateTimePick32", nullptr, 56, 121, 184, 24, false},
       {ids::LunarDate, L"Edit", "2012年三月廿五", 56, 121, 184, 24},
-      {ids::CalendarButton, L"Button", "…", 186, 123, 38, 20},
-      {ids::LeapMonth, L"Button", "闰月", 248, 122, 64, 20, false},
+      {ids::CalendarButton, L"Button", "…", 244, 123, 30, 20},
+      {ids::LeapMonth, L"Button", "闰月", 282, 122, 64, 20, false},
       {ids::ContactLabel, L"Static", "联系方式：", 16, 166, 72, 16},
       {ids::Contact, L"Edit", nullptr, 82, 162, 198, 24},
       {ids::Save, L"Button", "确定", 160, 232, 96, 28},

@@ -40,8 +40,11 @@ void ExpectWindowFrame(HWND window, int width, int height) {
   GetWindowRect(window, &frame);
   EXPECT_EQ(frame.right - frame.left, width);
   EXPECT_EQ(frame.bottom - frame.top, height);
-  EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
-  EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+  // Centred in the work area, which leaves the taskbar free.
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(frame.left, work.left + (work.right - work.left - width) / 2);
+  EXPECT_EQ(frame.top, work.top + (work.bottom - work.top - height) / 2);
   LONG style = GetWindowLongW(window, GWL_STYLE);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);

@@ -29,7 +29,7 @@ void ExpectControls(HWND window, const ExpectedControl (&controls)[N]) {
 // Each control lies within the container, and no two of them share a pixel.
 void ExpectApartWithin(HWND window, int containerId, std::initializer_list<int> ids);
 
-// The outer size, centred on the screen.
+// The outer size, centred in the work area of the screen.
 void ExpectWindowFrame(HWND window, int width, int height);
 
 }  // namespace wine_test

@@ -2,6 +2,8 @@
 // again, so the design holds at any DPI.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "birthday_table.h"
 #include "design_check.h"
 #include "local_http_server.h"
@@ -35,10 +37,17 @@ TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
-  RECT frame;
+  // 780 pixels high do not fit a 1024 x 768 screen: the window fills the work area's height
+  // instead, title bar and all, and leaves the taskbar free.
+  RECT frame, work;
   GetWindowRect(main, &frame);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_EQ(frame.right - frame.left, 1020);
-  EXPECT_EQ(frame.bottom - frame.top, 780);
+  EXPECT_EQ(frame.bottom - frame.top, std::min<LONG>(780, work.bottom - work.top));
+  EXPECT_GE(frame.top, work.top);
+  EXPECT_LE(frame.bottom, work.bottom);
+  EXPECT_GE(frame.left, work.left);
+  EXPECT_LE(frame.right, work.right);
   struct Scaled {
     int id;
     Place place;

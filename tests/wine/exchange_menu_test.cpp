@@ -1,6 +1,7 @@
-// 导入… 导出… 备份数据… in the friend list's and the tray icon's menus, through the standard
-// file dialogs: files written in the format the file type chooses, the calendar's step, the
-// import's preview and summary, the list reloaded after an import, and a backup.
+// 导入… 导出… 备份数据… 恢复备份… in the friend list's and the tray icon's menus, through the
+// standard file dialogs: files written in the format the file type chooses, the calendar's
+// step, the import's preview and summary, the list reloaded after an import, a backup, and
+// the backup restored.
 #include <gtest/gtest.h>
 
 #include "birthday_table.h"
@@ -162,7 +163,9 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   const std::string calendar = FileBytes(exports + L"\\birthdays.ics");
   EXPECT_EQ(Count(calendar, "BEGIN:VEVENT\r\n"), 8u);
   EXPECT_NE(calendar.find("DTSTART;VALUE=DATE:20130228\r\n"), std::string::npos);
-  EXPECT_NE(calendar.find("TRIGGER:-P10D\r\n"), std::string::npos);
+  // Alarms at 09:00 the day before and on the day.
+  EXPECT_EQ(Count(calendar, "TRIGGER:-PT15H\r\n"), 8u);
+  EXPECT_EQ(Count(calendar, "TRIGGER:PT9H\r\n"), 8u);
 
   // 导入…: a phone's cards, one of them already here, one without a year; the preview,
   // then the summary, and the list and the upcoming list follow.
@@ -209,12 +212,12 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::Status), 1) ==
               Wide("当前记录数：5"));
 
-  // 备份数据… from the tray icon's menu, two above its last item 退出: a whole copy of the
+  // 备份数据… from the tray icon's menu, three above its last item 退出: a whole copy of the
   // database.
   ASSERT_TRUE(WaitUntil(TrayShowsIcon));
   RightClickTrayIcon();
   ASSERT_NE(program.WaitForWindow(L"#32768", 3000), nullptr);
-  TypeMenuKeys(main, {VK_UP, VK_UP});
+  TypeMenuKeys(main, {VK_UP, VK_UP, VK_UP});
   SaveScreenshot("exchange-tray-menu");
   TypeMenuKeys(main, {VK_RETURN});
   ASSERT_TRUE(ChooseFile(program, folder + L"\\copy", 0));
@@ -222,5 +225,36 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   EXPECT_TRUE(backedUp.caption == Wide("备份数据"));
   ASSERT_TRUE(Answer(backedUp, IDOK));
   EXPECT_EQ(FileBytes(folder + L"\\copy.mdb").substr(0, 15), "SQLite format 3");
+
+  // 恢复备份…, after a friend is deleted: the question, the copy's five friends again, and
+  // the friends before kept in a copy beside the program.
+  SelectListRows(program.Process(), list, {0});
+  ClickToolbarButton(program, main, ToolbarButton::kDelete);
+  ASSERT_TRUE(Answer(NextMessage(program), IDYES));
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 4; }));
+  ASSERT_TRUE(
+      ChooseFromSortMenu(main, list, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+  ASSERT_TRUE(ChooseFile(program, folder + L"\\copy.mdb", -1));
+  Message question = NextMessage(program);
+  EXPECT_TRUE(question.caption == Wide("恢复备份"));
+  ASSERT_TRUE(Answer(question, IDYES));
+  Message restored = NextMessage(program);
+  EXPECT_EQ(restored.text.find(Wide("已恢复备份里的5位好友。恢复前的好友已备份到")), 0u)
+      << Utf8(restored.text);
+  SaveScreenshot("exchange-restored");
+  ASSERT_TRUE(Answer(restored, IDOK));
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 5; }));
+  EXPECT_EQ(ReadTable(folder).size(), 5u);
+  WIN32_FIND_DATAW found;
+  HANDLE safety = FindFirstFileW((folder + L"\\" + Wide("寿辰备忘录恢复前-*.mdb")).c_str(), &found);
+  EXPECT_NE(safety, INVALID_HANDLE_VALUE);
+  if (safety != INVALID_HANDLE_VALUE) FindClose(safety);
+  // The deletion before it can no longer be undone: its friend would come back twice.
+  HWND status = GetDlgItem(main, main_ids::Status);
+  EXPECT_TRUE(WaitUntil([&] { return StatusPartText(program.Process(), status, 0).empty(); }));
+  ASSERT_TRUE(real_input::Click(real_input::RowCentre(program.Process(), list, 0)));
+  ASSERT_TRUE(real_input::PressKeys("ctrl+z"));
+  Sleep(500);
+  EXPECT_EQ(ReadTable(folder).size(), 5u);
   EXPECT_EQ(program.Close(), 0);
 }

@@ -75,8 +75,8 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   EXPECT_EQ(DateBox(program, window), "2012-4-15");
   EXPECT_FALSE(Shown(window, ids::LunarDate));
   EXPECT_FALSE(Checked(GetDlgItem(window, ids::Lunar)));
-  // The "…" button lies over the date picker and takes the clicks there, also once the
-  // picker has been used.
+  // The "…" button lies beside the date picker, over none of its text, and takes the clicks
+  // there, also once the picker has been used.
   HWND button = GetDlgItem(window, ids::CalendarButton);
   ClickControl(GetDlgItem(window, ids::Date));
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::Date); }));
@@ -193,7 +193,8 @@ TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   EXPECT_TRUE(table[0].lunar);
   HWND list = GetDlgItem(main, main_ids::FriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
-  EXPECT_TRUE(ListCell(program.Process(), list, 0, 1) == Wide("2023年2月15日[闰月]"));
+  // The list shows it in lunar words; the table keeps the stored text.
+  EXPECT_TRUE(ListCell(program.Process(), list, 0, 1) == Wide("2023年闰二月十五"));
   EXPECT_TRUE(ListCell(program.Process(), list, 0, 2) == Wide("农历"));
   EXPECT_EQ(program.Close(), 0);
 }
@@ -224,7 +225,7 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsRefused) {
   ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Save))));
   HWND message = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(message, nullptr);
-  EXPECT_TRUE(WindowText(message) == Wide("信息："));
+  EXPECT_TRUE(WindowText(message) == Wide("寿辰备忘录"));
   EXPECT_TRUE(MessageBoxText(message) == Wide("请输入姓名")) << Utf8(MessageBoxText(message));
   SaveScreenshot("birthday-window-empty-name");
   ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(message, IDOK))));
@@ -285,7 +286,7 @@ TEST(FriendEditing, EditsALeapMonthFriendAndSavesItUnchanged) {
     EXPECT_EQ(after[i].contact, before[i].contact);
   }
   EXPECT_EQ(after[1].birthday, "2023年2月11日[闰月]");
-  EXPECT_TRUE(ListCell(program.Process(), list, 1, 1) == Wide("2023年2月11日[闰月]"));
+  EXPECT_TRUE(ListCell(program.Process(), list, 1, 1) == Wide("2023年闰二月十一"));
   EXPECT_EQ(program.Close(), 0);
 }
 
@@ -367,9 +368,9 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
   ClickToolbarButton(program, main, ToolbarButton::kDelete);
   HWND question = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(question, nullptr);
-  EXPECT_TRUE(WindowText(question) == Wide("信息："));
+  EXPECT_TRUE(WindowText(question) == Wide("寿辰备忘录"));
   const std::wstring text = MessageBoxText(question);
-  EXPECT_TRUE(text == Wide("确定要删除这3位好友的生日信息吗?")) << Utf8(text);
+  EXPECT_TRUE(text == Wide("确定要删除李四、王五等3位好友的生日信息吗？")) << Utf8(text);
   EXPECT_NE(GetDlgItem(question, IDYES), nullptr);
   EXPECT_NE(GetDlgItem(question, IDNO), nullptr);
   EXPECT_EQ(GetDlgItem(question, IDCANCEL), nullptr);

@@ -75,16 +75,18 @@ TEST(LunarDateEntry, AddsAFriendBornOnTheThirtiethOfALunarMonth) {
   HWND list = GetDlgItem(main, main_ids::FriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_EQ(ReadListRows(program.Process(), list)[0],
-            WideCells({"孙三十", "2004年2月30日", "农历", "20岁", "猴", "双鱼座", ""}));
+            WideCells({"孙三十", "2004年二月三十", "农历", "20岁", "猴", "双鱼座", ""}));
   HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_EQ(ReadListRows(program.Process(), upcoming)[0],
-            WideCells({"孙三十", "2月30日", "农历", "20岁（二十岁整生日）", "", "还有3天过生日"}));
+            WideCells({"孙三十", "二月三十（4月8日）", "农历", "20岁（二十岁整生日）", "", "还有3天过生日"}));
   ClickTab(program, GetDlgItem(main, main_ids::Pages), 1);
   Sleep(300);
   SaveScreenshot("upcoming-lunar-second-month-thirtieth");
 
-  // Opened for editing, the friend shows the same date, and 确定 stores it unchanged.
+  // Opened for editing from the friend list, the friend shows the same date, and 确定 stores
+  // it unchanged.
+  ClickTab(program, GetDlgItem(main, main_ids::Pages), 0);
   SelectListRows(program.Process(), list, {0});
   window = OpenBirthdayWindow(program, main, ToolbarButton::kEdit);
   ASSERT_NE(window, nullptr);

@@ -80,11 +80,11 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
         {"联系方式", 135}}},
       {ids::UpcomingList,
        {{"姓名", 90},
-        {"生日", 85},
+        {"生日", 150},
         {"提醒方式", 70},
-        {"年龄", 175},
-        {"联系方式", 110},
-        {"倒计时", 110}}},
+        {"年龄", 170},
+        {"联系方式", 100},
+        {"倒计时", 105}}},
   };
   for (const ListDesign& design : lists) {
     SCOPED_TRACE(design.id);

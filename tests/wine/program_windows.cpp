@@ -59,6 +59,9 @@ bool PopUpSortMenu(HWND list) {
   });
   // A menu just shown does not take keys yet.
   Sleep(400);
+  // The commands on friends come first: the highlight goes to the last of them, so that the
+  // next Down reaches 排序方式.
+  if (shown) TypeMenuKeys(GetAncestor(list, GA_ROOT), {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
   return shown;
 }
 

@@ -30,7 +30,9 @@ std::pair<int, int> Selection(HWND edit);
 bool Checked(HWND button);
 // The text of a message box: its static text that is not empty.
 std::wstring MessageBoxText(HWND box);
-// Pops up the sort menu with a right click in the friend list; false when it does not come.
+// Pops up the friend list's menu with a right click and highlights its last command on
+// friends, so that keys choose in the sort menu and the exchange commands as they would in a
+// menu of those alone; false when it does not come.
 bool PopUpSortMenu(HWND list);
 // Types keys into the menu the main window tracks, as a person does: it takes each before
 // the next comes.

@@ -143,11 +143,11 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
   }
 }
 
-TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAndOutOfRangeDaysAsTen) {
+TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAsTenAndOutOfRangeDaysAsTheHighest) {
   struct Run {
     DWORD days;
     const wchar_t* shown;
-  } runs[] = {{400, L"10"}, {0, L"10"}, {25, L"25"}};
+  } runs[] = {{400, L"360"}, {0, L"10"}, {25, L"25"}};
   for (const Run& run : runs) {
     SCOPED_TRACE(run.days);
     ProgramUnderTest program;
@@ -186,7 +186,7 @@ TEST(SettingsWindow, DaysBoxTakesDigitsAndMinusKeepsZeroToThreeSixtyAndItsArrows
     const wchar_t* typed;
     const wchar_t* result;
   } typings[] = {
-      {L"-1", L"10"},  {L"360", L"360"}, {L"361", L"10"},
+      {L"-1", L"0"},   {L"360", L"360"}, {L"361", L"360"},
       {L"0", L"0"},    {L"ab5c", L"5"},  // letters are dropped
       {L"1.5", L"15"},                   // so is the decimal point
   };
@@ -196,8 +196,8 @@ TEST(SettingsWindow, DaysBoxTakesDigitsAndMinusKeepsZeroToThreeSixtyAndItsArrows
         << Utf8(typing.typed) << " gave " << Utf8(WindowText(days));
   }
   TypeDays(days, L"-1");
-  ASSERT_TRUE(Shows(days, L"10"));
-  EXPECT_EQ(Selection(days), std::make_pair(0, 2));  // "10", selected
+  ASSERT_TRUE(Shows(days, L"0"));
+  EXPECT_EQ(Selection(days), std::make_pair(0, 1));  // "0", selected
 
   // Pasted text is not filtered, but checked.
   SetText(settings, ids::Days, "7天");

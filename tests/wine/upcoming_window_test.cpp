@@ -22,7 +22,7 @@ ListRows ExpectedUpcomingRows() {
   const char* rows[][6] = {
       {"张伟", "4月15日", "公历", "27岁", "13800138000", "今天生日"},
       {"王芳", "4月16日", "公历", "22岁", "13912345678", "明天生日"},
-      {"李娜", "3月28日", "农历", "36岁", "18611112222", "还有3天过生日"},
+      {"李娜", "三月廿八（4月18日）", "农历", "36岁", "18611112222", "还有3天过生日"},
       {"吴敏", "4月20日", "公历", "54岁", "", "还有5天过生日"},
       {"刘洋", "4月25日", "公历", "11岁", "", "还有10天过生日"},
   };
@@ -69,8 +69,8 @@ std::vector<std::wstring> ExpectedShownLines() {
            "明天生日",
            "王芳(22岁)  公历4月16日  联系方式：13912345678",
            "最近生日",
-           "李娜(36岁)  农历3月28日  还有3天生日  联系方式：18611112222",
-           "吴敏(54岁)  公历4月20日  还有5天生日  联系方式：",
+           "李娜(36岁)  农历三月廿八（4月18日）  还有3天生日  联系方式：18611112222",
+           "吴敏(54岁)  公历4月20日  还有5天生日",
        }) {
     lines.push_back(Wide(line));
   }
@@ -104,9 +104,9 @@ TEST(UpcomingWindow, StartUpFillsTheListPageReportViewTipAndBalloon) {
   Sleep(200);  // painted
   HWND balloon = VisibleBalloon();
   EXPECT_TRUE(BalloonText(balloon) == Wide(kTipText)) << Utf8(BalloonText(balloon));
-  EXPECT_TRUE(BalloonShows(balloon, Wide("最近有5将要过生日"), Wide(kTipText)));
+  EXPECT_TRUE(BalloonShows(balloon, Wide("最近有5人将要过生日"), Wide(kTipText)));
   // A balloon with one more or one less is not mistaken for it.
-  EXPECT_FALSE(BalloonShows(balloon, Wide("最近有4将要过生日"), Wide(kTipText)));
+  EXPECT_FALSE(BalloonShows(balloon, Wide("最近有4人将要过生日"), Wide(kTipText)));
   SaveScreenshot("upcoming-list-and-balloon");
 
   EXPECT_TRUE(ReadListRows(program.Process(), GetDlgItem(main, ids::UpcomingList)) ==
@@ -117,7 +117,7 @@ TEST(UpcomingWindow, StartUpFillsTheListPageReportViewTipAndBalloon) {
   EXPECT_TRUE(WaitUntil([&] { return ShownLines(view) == ExpectedShownLines(); }))
       << Utf8(WindowText(view));
 
-  const std::wstring tip = Wide(std::string("最近5将要过生日：\r\n") + kTipText);
+  const std::wstring tip = Wide(std::string("最近有5人将要过生日：\r\n") + kTipText);
   EXPECT_TRUE(WaitUntil([&] { return TrayTip() == tip; })) << Utf8(TrayTip());
 
   // 最近生日 shows the report page and runs the pass again, which rewrites the page.
@@ -155,7 +155,7 @@ TEST(UpcomingWindow, NoBalloonWhenTurnedOffOrWithoutTrayIcon) {
   main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(UpcomingPassDone(program, main, 5));
-  const std::wstring tip = Wide(std::string("最近5将要过生日：\r\n") + kTipText);
+  const std::wstring tip = Wide(std::string("最近有5人将要过生日：\r\n") + kTipText);
   EXPECT_TRUE(WaitUntil([&] { return TrayTip() == tip; })) << Utf8(TrayTip());
   Sleep(kBalloonDelayMs);
   EXPECT_EQ(VisibleBalloon(), nullptr);

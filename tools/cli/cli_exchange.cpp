@@ -65,7 +65,6 @@ int Export(const Arguments& given) {
   if (!repository.Open(directory) || !repository.Load(SortCode::kStored, friends)) return 1;
   calendar.today = TodayNow();
   calendar.years = *years;
-  calendar.alarmDaysAhead = kDefaultDaysAhead;
   calendar.stampUtc = CurrentUtcTime();
   const ExportedFile file = ExportFriends(friends, format, calendar);
   if (!WriteWholeFile(path, file.bytes)) {

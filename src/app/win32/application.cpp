@@ -29,9 +29,9 @@ Application::Application()
       trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)),
       records_(*this, ExecutableDirectory()),
       friends_(records_, main_, [this] { StartUpcomingPass(); }),
-      exchange_(records_, main_, settings_, [this] { ReloadFriends(); }) {
+      exchange_(
+          records_, main_, [this] { ReloadFriends(); }, [this] { friends_.ForgetDeletion(); }) {
   records_.AttachHooks(*this);
-  friends_.AttachHooks(hooks);
 }
 
 void Application::SetStartBalloon(const std::string& title, const std::string& text) {
@@ -157,15 +157,13 @@ void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
   using Button = ui::main_window::ToolbarButton;
   switch (button) {
     case Button::kAdd:
-      AddFriend();
+      OnAddFriend();
       break;
-    case Button::kEdit: {
-      int64_t rowid = main_.FriendList().CurrentId();
-      if (rowid != 0 && hooks.editFriend) hooks.editFriend(rowid);
+    case Button::kEdit:
+      OnEditFriend();
       break;
-    }
     case Button::kDelete:
-      if (hooks.deleteSelectedFriends) hooks.deleteSelectedFriends();
+      OnDeleteFriends();
       break;
     case Button::kSettings: {
       ui::SettingsWindow settings(settings_, *this);
@@ -188,15 +186,27 @@ void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
   }
 }
 
-void Application::AddFriend() {
+void Application::OnAddFriend() {
   friends_.AddFriend();
+}
+
+void Application::OnEditFriend() {
+  friends_.EditChosenFriend();
+}
+
+void Application::OnDeleteFriends() {
+  friends_.DeleteChosenFriends();
+}
+
+void Application::OnUndoDelete() {
+  friends_.UndoDelete();
 }
 
 void Application::OnFriendListDoubleClick() {
   if (main_.FriendList().SelectedIds().empty()) {
-    AddFriend();
-  } else if (hooks.editFriend) {
-    hooks.editFriend(main_.FriendList().CurrentId());
+    OnAddFriend();
+  } else {
+    friends_.EditFriend(main_.FriendList().CurrentId());
   }
 }
 
@@ -232,6 +242,10 @@ void Application::OnExport() {
 
 void Application::OnBackup() {
   exchange_.OnBackup();
+}
+
+void Application::OnRestore() {
+  exchange_.OnRestore();
 }
 
 void Application::OnTrayMenu(ui::main_window::TrayMenuItem item) {

@@ -32,8 +32,6 @@ struct ProgramHooks {
   std::function<int(int sortCode)> loadFriendList;  // background worker; gives the count
   std::function<void()> recomputeUpcoming;          // background worker
   std::function<void(int row)> showRowSummary;      // the friend list's current row changed
-  std::function<void(int64_t rowid)> editFriend;
-  std::function<void()> deleteSelectedFriends;
   std::function<void(int64_t rowid)> copyGreeting;  // user-interface thread
 };
 
@@ -73,10 +71,16 @@ class Application : private ui::MainWindowOperations,
   void OnSortMenu(SortCode code) override;
   void OnSearchText(const std::string& text) override;
   SortCode CurrentSortCode() override;
+  // ui::FriendOperations, for the toolbar, the lists' keys and their menu
+  void OnAddFriend() override;
+  void OnEditFriend() override;
+  void OnDeleteFriends() override;
+  void OnUndoDelete() override;
   // ui::ExchangeOperations, for the friend list's menu
   void OnImport() override;
   void OnExport() override;
   void OnBackup() override;
+  void OnRestore() override;
   void OnTrayMenu(ui::main_window::TrayMenuItem item) override;
   void OnCopyGreeting(int64_t rowid) override;
   // MainWindowView and SettingsEffects
@@ -97,7 +101,6 @@ class Application : private ui::MainWindowOperations,
   void StartUpcomingPass();
   // The friend list loaded again in the stored sort order, then the upcoming pass.
   void ReloadFriends();
-  void AddFriend();
   void Exit();
   void OnTrayIconClick(int mouseMessage);
   // Shows, restores and activates the main window, or the modal window that is open.

@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include "app/win32/executable_path.h"
+#include "datetime/clock.h"
+#include "exchange/backup_restore.h"
 #include "exchange/export_file.h"
 #include "exchange/import_plan.h"
 #include "exchange/import_source.h"
 #include "exchange/import_store.h"
 #include "records/friend_list.h"
+#include "records/backup_name.h"
 #include "records/program_files.h"
 #include "report/upcoming_report.h"
 #include "text/win32/wide_text.h"
@@ -20,6 +24,15 @@ constexpr size_t kPreviewLines = 15;  // of each list; a message box shows no mo
 constexpr char kImportCaption[] = "导入";
 constexpr char kExportCaption[] = "导出";
 constexpr char kBackupCaption[] = "备份数据";
+constexpr char kRestoreCaption[] = "恢复备份";
+
+// The first error of reading a backup, told in a message box of the command's own.
+struct FirstError : ErrorReporter {
+  void ShowError(const std::string& text) override {
+    if (reason.empty()) reason = text;
+  }
+  std::string reason;
+};
 
 }  // namespace
 
@@ -108,7 +121,6 @@ void ExchangeCommands::OnExport() {
     calendar.rules = choice->rules;
   }
   calendar.today = TodayNow();
-  calendar.alarmDaysAhead = DaysAheadSetting(settings_);
   calendar.ageForm = ChosenAgeForm(settings_);
   calendar.stampUtc = CurrentUtcTime();
   std::vector<Friend> friends;
@@ -122,11 +134,36 @@ void ExchangeCommands::OnExport() {
 }
 
 void ExchangeCommands::OnBackup() {
-  const std::optional<std::string> path = ui::ChooseBackupFile(main_.Handle());
+  const std::optional<std::string> path =
+      ui::ChooseBackupFile(main_.Handle(), BackupFileName(Now()));
   if (!path) return;
   bool copied = false;
   records_.Use([&](RecordsContext& records) { copied = records.repository.BackupTo(*path); });
   if (copied) Tell("已备份到" + *path, kBackupCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void ExchangeCommands::OnRestore() {
+  const std::optional<std::string> path = ui::ChooseRestoreFile(main_.Handle());
+  if (!path) return;
+  if (Tell("恢复备份会用备份里的好友替换现在的全部好友。现在的好友先另存一份备份。\r\n\r\n"
+           "要恢复吗？",
+           kRestoreCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    return;
+  }
+  const std::string safety = ProgramFilePath(ExecutableDirectory(), SafetyBackupFileName(Now()));
+  FirstError unreadable;
+  std::optional<int> restored;
+  records_.Use([&](RecordsContext& records) {
+    restored = RestoreBackup(records.repository, unreadable, *path, safety);
+  });
+  if (!unreadable.reason.empty()) {
+    Tell("无法读取备份：" + unreadable.reason, kRestoreCaption, MB_OK | MB_ICONERROR);
+  }
+  if (!restored) return;
+  friendsReplaced_();
+  reloadFriends_();
+  Tell("已恢复备份里的" + NumberToText(*restored) + "位好友。恢复前的好友已备份到" + safety,
+       kRestoreCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace memo

@@ -1,6 +1,7 @@
 // The exchange commands of the program's menus, each through the standard file dialogs on
 // the program's records: 导入… (a preview, then every friend or none stored), 导出… (the
-// file type chooses the format; a calendar asks for its span first) and 备份数据….
+// file type chooses the format; a calendar asks for its span first), 备份数据… and 恢复备份…
+// (after a question, a copy of the friends beside the program, then the backup's friends).
 #pragma once
 
 #include <functional>
@@ -16,17 +17,18 @@ namespace memo {
 class ExchangeCommands : public ui::ExchangeOperations {
  public:
   // `reloadFriends` queues a reload of the friend list, then the upcoming pass, on the
-  // background worker.
-  ExchangeCommands(ProgramRecords& records, ui::MainWindow& main, SettingsStore& settings,
-                   std::function<void()> reloadFriends)
+  // background worker; `friendsReplaced` runs once a backup has replaced every friend.
+  ExchangeCommands(ProgramRecords& records, ui::MainWindow& main,
+                   std::function<void()> reloadFriends, std::function<void()> friendsReplaced)
       : records_(records),
         main_(main),
-        settings_(settings),
-        reloadFriends_(std::move(reloadFriends)) {}
+        reloadFriends_(std::move(reloadFriends)),
+        friendsReplaced_(std::move(friendsReplaced)) {}
 
   void OnImport() override;
   void OnExport() override;
   void OnBackup() override;
+  void OnRestore() override;
 
  private:
   enum class PreviewAnswer { kImport, kOtherEncoding, kNothing };
@@ -39,8 +41,8 @@ class ExchangeCommands : public ui::ExchangeOperations {
 
   ProgramRecords& records_;
   ui::MainWindow& main_;
-  SettingsStore& settings_;
   std::function<void()> reloadFriends_;
+  std::function<void()> friendsReplaced_;
 };
 
 }  // namespace memo

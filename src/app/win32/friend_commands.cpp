@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "app/win32/application.h"
+#include <algorithm>
+
 #include "records/friend_editing.h"
 #include "text/win32/wide_text.h"
 
@@ -14,18 +15,13 @@ namespace {
 // to another program's window; it is given back to the window that had it.
 bool ConfirmDeletion(const std::string& question) {
   HWND active = GetActiveWindow();
-  int answer = MessageBoxW(nullptr, Wide(question).c_str(), Wide("信息：").c_str(),
+  int answer = MessageBoxW(nullptr, Wide(question).c_str(), Wide("寿辰备忘录").c_str(),
                            MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL);
   if (active && IsWindow(active)) SetForegroundWindow(active);
   return answer == IDYES;
 }
 
 }  // namespace
-
-void FriendCommands::AttachHooks(ProgramHooks& hooks) {
-  hooks.editFriend = [this](int64_t rowid) { EditFriend(rowid); };
-  hooks.deleteSelectedFriends = [this] { DeleteSelectedFriends(); };
-}
 
 ui::RecordsGuard FriendCommands::Guard() {
   return [this](const std::function<void()>& work) {
@@ -48,14 +44,44 @@ void FriendCommands::EditFriend(int64_t rowid) {
   });
 }
 
-void FriendCommands::DeleteSelectedFriends() {
-  // The records stay held while the question is open, so that the selection still names
-  // the same friends when the answer comes.
-  int deleted = 0;
-  records_.Use([&deleted](RecordsContext& records) {
-    deleted = memo::DeleteSelectedFriends(records, ConfirmDeletion);
+std::vector<int64_t> FriendCommands::ChosenFriends() {
+  ui::ListView* list = main_.ShownList();
+  return list ? list->SelectedIds() : std::vector<int64_t>();
+}
+
+void FriendCommands::EditChosenFriend() {
+  const std::vector<int64_t> chosen = ChosenFriends();
+  if (chosen.empty()) return;
+  const int64_t current = main_.ShownList()->CurrentId();
+  const bool currentChosen = std::find(chosen.begin(), chosen.end(), current) != chosen.end();
+  EditFriend(currentChosen ? current : chosen.front());
+}
+
+void FriendCommands::DeleteChosenFriends() {
+  const std::vector<int64_t> chosen = ChosenFriends();
+  if (chosen.empty()) return;
+  // The records stay held while the question is open, so that the rowids still name the
+  // same friends when the answer comes.
+  std::vector<Friend> deleted;
+  records_.Use([&](RecordsContext& records) {
+    deleted = memo::DeleteChosenFriends(records, chosen, ConfirmDeletion);
   });
-  if (deleted > 0) startUpcomingPass_();
+  if (deleted.empty()) return;
+  lastDeleted_ = std::move(deleted);
+  startUpcomingPass_();
+}
+
+void FriendCommands::ForgetDeletion() {
+  if (lastDeleted_.empty()) return;
+  lastDeleted_.clear();
+  records_.Use([](RecordsContext& records) { records.statusBar.SetPartText(kGreetingPart, ""); });
+}
+
+void FriendCommands::UndoDelete() {
+  if (lastDeleted_.empty()) return;
+  records_.Use([this](RecordsContext& records) { RestoreFriends(records, lastDeleted_); });
+  lastDeleted_.clear();
+  startUpcomingPass_();
 }
 
 }  // namespace memo

@@ -1,17 +1,17 @@
-// The main window's commands on friends: adding and editing in the birthday window, and
-// deleting after a confirmation, each on the program's records.
+// The main window's commands on friends: adding and editing in the birthday window, deleting
+// after a question that names whom, and undoing the last deletion, each on the program's
+// records. Editing and deleting work on the list that is shown.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "app/win32/program_records.h"
 #include "ui/birthday_window.h"
 #include "ui/main_window.h"
 
 namespace memo {
-
-struct ProgramHooks;
 
 class FriendCommands {
  public:
@@ -20,9 +20,6 @@ class FriendCommands {
                  std::function<void()> startUpcomingPass)
       : records_(records), main_(main), startUpcomingPass_(std::move(startUpcomingPass)) {}
 
-  // Attaches the edit and delete hooks of the application.
-  void AttachHooks(ProgramHooks& hooks);
-
   // The birthday window for a new friend, modal; once it is closed, by 确定 or by 取消,
   // the upcoming pass starts.
   void AddFriend();
@@ -30,15 +27,26 @@ class FriendCommands {
   // Its 确定 is followed by the upcoming pass, so that the upcoming list, the page and the
   // tray follow the changed birthday.
   void EditFriend(int64_t rowid);
-  // Asks and deletes the selected friends on this thread, then starts the upcoming pass.
-  void DeleteSelectedFriends();
+  // Edits the selected friend of the shown list: the one with the focus mark when it is
+  // selected, else the first. Nothing selected, or 查看详情 shown: nothing happens.
+  void EditChosenFriend();
+  // Asks and deletes the selected friends of the shown list on this thread, then starts the
+  // upcoming pass; they are kept for UndoDelete.
+  void DeleteChosenFriends();
+  // Puts the friends of the last deletion back, once.
+  void UndoDelete();
+  // The last deletion can no longer be undone (a backup replaced every friend): its friends
+  // could come back twice. Its hint leaves the status bar.
+  void ForgetDeletion();
 
  private:
   ui::RecordsGuard Guard();
+  std::vector<int64_t> ChosenFriends();
 
   ProgramRecords& records_;
   ui::MainWindow& main_;
   std::function<void()> startUpcomingPass_;
+  std::vector<Friend> lastDeleted_;
 };
 
 }  // namespace memo

@@ -15,7 +15,8 @@ void MessageBoxErrorReporter::ShowError(const std::string& text) {
   // Waiting here on the worker could stop the program: the user-interface thread may be
   // waiting for the records this worker holds.
   HWND owner = application_.Window().Handle();
-  ui::RunOnUi([owner, text] { MessageBoxW(owner, Wide(text).c_str(), nullptr, MB_OK); });
+  ui::RunOnUi(
+      [owner, text] { MessageBoxW(owner, Wide(text).c_str(), Wide("寿辰备忘录").c_str(), MB_OK); });
 }
 
 ProgramRecords::ProgramRecords(Application& application, const std::string& programDirectory)

@@ -26,7 +26,7 @@ namespace memo {
 
 class Application;
 
-// Shows data-access errors in a message box with the system's default caption and an OK
+// Shows data-access errors in a message box titled with the program's name and an OK
 // button, owned by the main window, on the user-interface thread.
 class MessageBoxErrorReporter : public ErrorReporter {
  public:

@@ -1,0 +1,17 @@
+// The name a backup of the friends is offered under: the day in it, so that the backups of
+// several days sit side by side and sort by their day.
+#pragma once
+
+#include <string>
+
+#include "datetime/date_time.h"
+
+namespace memo {
+
+// "寿辰备忘录备份-2026-12-07.mdb" for the day of `moment`.
+std::string BackupFileName(DateTime moment);
+// The copy of the friends written before a backup replaces them, with the time too, so that
+// two restores of one day keep both: "寿辰备忘录恢复前-2026-12-07-201530.mdb".
+std::string SafetyBackupFileName(DateTime moment);
+
+}  // namespace memo
