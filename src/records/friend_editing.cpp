@@ -93,11 +93,12 @@ std::vector<Friend> DeleteChosenFriends(RecordsContext& context, const std::vect
 
 int RestoreFriends(RecordsContext& context, const std::vector<Friend>& friends) {
   const TodayDates today = TodayNow();
+  const AgeForm ageForm = ChosenAgeForm(context.settings);
   int restored = 0;
   for (Friend person : friends) {
     person.rowid = context.repository.Restore(person);
     if (person.rowid == 0) break;
-    context.friendList.PutFriend(person.rowid, person, today);
+    context.friendList.PutFriend(person.rowid, person, today, ageForm);
     context.friends.push_back(std::move(person));
     ++restored;
   }

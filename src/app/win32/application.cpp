@@ -30,7 +30,8 @@ Application::Application()
       records_(*this, ExecutableDirectory()),
       friends_(records_, main_, [this] { StartUpcomingPass(); }),
       exchange_(
-          records_, main_, [this] { ReloadFriends(); }, [this] { friends_.ForgetDeletion(); }) {
+          records_, main_, settings_, [this] { ReloadFriends(); },
+          [this] { friends_.ForgetDeletion(); }) {
   records_.AttachHooks(*this);
 }
 

@@ -18,10 +18,11 @@ class ExchangeCommands : public ui::ExchangeOperations {
  public:
   // `reloadFriends` queues a reload of the friend list, then the upcoming pass, on the
   // background worker; `friendsReplaced` runs once a backup has replaced every friend.
-  ExchangeCommands(ProgramRecords& records, ui::MainWindow& main,
+  ExchangeCommands(ProgramRecords& records, ui::MainWindow& main, SettingsStore& settings,
                    std::function<void()> reloadFriends, std::function<void()> friendsReplaced)
       : records_(records),
         main_(main),
+        settings_(settings),
         reloadFriends_(std::move(reloadFriends)),
         friendsReplaced_(std::move(friendsReplaced)) {}
 
@@ -41,6 +42,7 @@ class ExchangeCommands : public ui::ExchangeOperations {
 
   ProgramRecords& records_;
   ui::MainWindow& main_;
+  SettingsStore& settings_;  // the age form of exported calendars
   std::function<void()> reloadFriends_;
   std::function<void()> friendsReplaced_;
 };
