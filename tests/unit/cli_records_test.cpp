@@ -152,7 +152,7 @@ TEST(CliRecords, ZodiacAgeFormsAndGreetings) {
   EXPECT_EQ(RunCli(today + "upcoming" + db + u8"--age 虚岁").out,
             u8"王奶奶\t6月1日\t公历\t虚岁71\t\t还有2天过生日\n");
   EXPECT_EQ(RunCli(today + "report" + db).out,
-            u8"最近1将要过生日：\n王奶奶还有2天过生日（七十大寿）\n");
+            u8"最近有1人将要过生日：\n王奶奶还有2天过生日（七十大寿）\n");
   EXPECT_EQ(RunCli(today + "greeting" + db + "0").out,
             u8"祝王奶奶七十大寿快乐，福如东海，寿比南山！\n");
   testing::WriteFileBytes(folder.File(u8"祝福语.txt"), u8"[整寿]\n%姓名%，%寿%！\n");

@@ -87,7 +87,7 @@ TEST_F(UpcomingReportTest, AgesInTheChosenFormWithTheirMarksInEveryOutput) {
   // 七十大寿
   EXPECT_NE(reportView.shown[0].find("\\u19971?\\u21313?\\u22823?\\u23551?"), std::string::npos);
   const std::string lines = "王奶奶还有2天过生日（七十大寿）\r\n甲还有3天过生日\r\n";
-  EXPECT_EQ(tray.tips, (Texts{"最近2将要过生日：\r\n" + lines}));
+  EXPECT_EQ(tray.tips, (Texts{"最近有2人将要过生日：\r\n" + lines}));
   ASSERT_EQ(tray.balloons.size(), 1u);
   EXPECT_EQ(tray.balloons[0].text, lines);
 
