@@ -78,8 +78,8 @@ const ColumnDesign kFriendColumns[] = {
 };
 // A lunar birthday's 生日 holds its solar date too: "闰五月十二（7月5日）".
 const ColumnDesign kUpcomingColumns[] = {
-    {"姓名", 90},      {"生日", 150},   {"提醒方式", 70}, {"年龄", 170},
-    {"联系方式", 100}, {"倒计时", 105},
+    {"姓名", 80},     {"生日", 140},   {"提醒方式", 65}, {"年龄", 160},
+    {"联系方式", 95}, {"倒计时", 105},
 };
 
 const StatusPartDesign kStatusParts[] = {

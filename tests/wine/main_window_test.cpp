@@ -79,11 +79,11 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
         {"星座", 60},
         {"联系方式", 135}}},
       {ids::UpcomingList,
-       {{"姓名", 90},
-        {"生日", 150},
-        {"提醒方式", 70},
-        {"年龄", 170},
-        {"联系方式", 100},
+       {{"姓名", 80},
+        {"生日", 140},
+        {"提醒方式", 65},
+        {"年龄", 160},
+        {"联系方式", 95},
         {"倒计时", 105}}},
   };
   for (const ListDesign& design : lists) {
