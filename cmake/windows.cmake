@@ -24,14 +24,16 @@ target_sources(core PRIVATE ${GB18030_TABLES})
 
 # SQLite: the amalgamation that scripts/setup took from Debian's source package, compiled for
 # size, without the parts that no program here calls (extensions, JSON, the shared cache,
-# column declared types, deprecated functions); none of them changes how
+# column declared types, deprecated functions, SQL's date functions, UTF-16 text, the list of
+# compile options); none of them changes how
 # a database file is read or written. Its own options only: the project's warnings and
 # character sets are not for another project's file.
 add_library(sqlite STATIC ${SQLITE_MINGW_DIR}/sqlite3.c)
 set_property(TARGET sqlite PROPERTY COMPILE_OPTIONS -Os -ffunction-sections -fdata-sections)
 target_compile_definitions(sqlite PRIVATE SQLITE_THREADSAFE=1 SQLITE_DEFAULT_MEMSTATUS=0
   SQLITE_OMIT_LOAD_EXTENSION SQLITE_OMIT_JSON SQLITE_OMIT_SHARED_CACHE
-  SQLITE_OMIT_DECLTYPE SQLITE_OMIT_DEPRECATED)
+  SQLITE_OMIT_DECLTYPE SQLITE_OMIT_DEPRECATED SQLITE_OMIT_DATETIME_FUNCS SQLITE_OMIT_UTF16
+  SQLITE_OMIT_COMPILEOPTION_DIAGS)
 target_include_directories(sqlite PUBLIC ${SQLITE_MINGW_DIR})
 target_link_libraries(core PUBLIC sqlite)
 

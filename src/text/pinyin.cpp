@@ -14,8 +14,7 @@ const PinyinReading* PinyinReadingsOf(uint32_t codePoint) {
   if (after == kPinyinBlocks) return kPinyinReadings;
   const PinyinBlock* const block = after - 1;
   if (codePoint - block->first >= block->count) return kPinyinReadings;
-  return kPinyinReadings +
-         kPinyinListStarts[kPinyinListOfCharacter[block->start + codePoint - block->first]];
+  return kPinyinReadings + kPinyinListOfCharacter[block->start + codePoint - block->first];
 }
 
 size_t PinyinSyllableCount() {

@@ -11,13 +11,11 @@ namespace memo {
 // times 8, plus its tone, 1 to 4, or 5 for the light tone; never 0.
 extern const char* const kPinyinSyllables[];
 extern const size_t kPinyinSyllableCount;
-// Lists of readings, each ended by a 0; kPinyinListStarts tells where each starts, and list
-// 0 is the empty one.
+// Lists of readings, each ended by a 0; the empty list is the one at 0.
 extern const uint16_t kPinyinReadings[];
-extern const uint32_t kPinyinListStarts[];
 
-// A run of code points, `count` from `first`, whose lists are the ones numbered in
-// kPinyinListOfCharacter from `start`.
+// A run of code points, `count` from `first`, whose lists start in kPinyinReadings where
+// kPinyinListOfCharacter says, from its entry `start` on.
 struct PinyinBlock {
   uint32_t first;
   uint32_t count;

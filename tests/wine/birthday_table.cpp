@@ -37,7 +37,8 @@ std::vector<TableFriend> ReadTable(const std::wstring& folder) {
   std::vector<TableFriend> rows;
   std::wstring path = folder + L"\\config.mdb";
   sqlite3* connection = nullptr;
-  if (sqlite3_open16(path.c_str(), &connection) == SQLITE_OK &&
+  const std::string utf8Path = memo::GbkToUtf8(Gbk(path));
+  if (sqlite3_open_v2(utf8Path.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
       memo::RegisterGbkCollation(connection)) {
     const std::string query =
         memo::GbkToUtf8("select 姓名, 生日, 提醒方式, 联系方式 from 生日 order by rowid");

@@ -6,9 +6,9 @@
 namespace memo::pinyin_table {
 namespace {
 
-// Code points this far apart or closer share a block; the gap between costs two bytes each,
-// a block of its own twelve.
-constexpr uint32_t kLargestGapInBlock = 128;
+// Code points this far apart or closer share a block: the gap between costs two bytes a code
+// point, a block of its own twelve.
+constexpr uint32_t kLargestGapInBlock = 6;
 
 // Numbers as an initializer, a line every 16.
 template <typename Number>
@@ -35,21 +35,20 @@ std::string PinyinTableSource(const std::map<uint32_t, std::vector<Reading>>& re
     return static_cast<uint16_t>((place - syllables.begin()) * 8 + reading.tone);
   };
 
-  // Each distinct list of readings once; list 0 is the empty one.
-  std::map<std::vector<uint16_t>, uint16_t> listIds{{{}, 0}};
+  // Each distinct list of readings once, a character naming its list by where it starts; the
+  // empty list starts at 0.
+  std::map<std::vector<uint16_t>, uint16_t> listStarts{{{}, 0}};
   std::vector<uint16_t> pool{0};
-  std::vector<uint32_t> listStarts{0};
   std::vector<uint16_t> listOfCharacter;
   std::vector<uint32_t> blocks;  // first, count, start; three numbers a block
   for (const auto& [code, characterReadings] : readings) {
     std::vector<uint16_t> list;
     for (const Reading& reading : characterReadings) list.push_back(codeOf(reading));
-    const auto [id, added] = listIds.emplace(list, static_cast<uint16_t>(listIds.size()));
+    const auto [start, added] = listStarts.emplace(list, static_cast<uint16_t>(pool.size()));
     if (added) {
-      if (listIds.size() > 0xFFFF) throw std::length_error("too many lists of readings");
-      listStarts.push_back(static_cast<uint32_t>(pool.size()));
       pool.insert(pool.end(), list.begin(), list.end());
       pool.push_back(0);
+      if (pool.size() > 0xFFFF) throw std::length_error("too many readings");
     }
     const bool newBlock =
         blocks.empty() ||
@@ -59,7 +58,7 @@ std::string PinyinTableSource(const std::map<uint32_t, std::vector<Reading>>& re
     }
     const uint32_t end = blocks[blocks.size() - 3] + blocks[blocks.size() - 2];
     listOfCharacter.insert(listOfCharacter.end(), code - end, 0);
-    listOfCharacter.push_back(id->second);
+    listOfCharacter.push_back(start->second);
     blocks[blocks.size() - 2] = code + 1 - blocks[blocks.size() - 3];
   }
 
@@ -72,7 +71,6 @@ std::string PinyinTableSource(const std::map<uint32_t, std::vector<Reading>>& re
   for (const std::string& syllable : syllables) source += "\"" + syllable + "\",\n";
   source += "};\nconst size_t kPinyinSyllableCount = " + std::to_string(syllables.size()) + ";\n\n";
   source += "const uint16_t kPinyinReadings[] = {\n" + Numbers(pool) + "};\n\n";
-  source += "const uint32_t kPinyinListStarts[] = {\n" + Numbers(listStarts) + "};\n\n";
   source += "const uint16_t kPinyinListOfCharacter[] = {\n" + Numbers(listOfCharacter) + "};\n\n";
   source += "const PinyinBlock kPinyinBlocks[] = {\n";
   for (size_t i = 0; i < blocks.size(); i += 3) {
