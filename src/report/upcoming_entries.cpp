@@ -31,10 +31,9 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
     // An upcoming birthday was read, so it has ages.
     const Ages ages = *AgesAtOccurrence(birthday, today);
     const DateTime solarDay = today.solar + next.days;
-    entries.push_back(UpcomingEntry{*next.person, next.days, OccurrenceText(birthday, solarDay),
-                                    AgeInForm(ages, ageForm),
-                                    FallbackNote(birthday, today).value_or(""),
-                                    MilestoneMark(ages, ageForm)});
+    entries.push_back(UpcomingEntry{
+        *next.person, next.days, OccurrenceText(birthday, solarDay), AgeInForm(ages, ageForm),
+        FallbackNote(birthday, today).value_or(""), MilestoneMark(ages, ageForm)});
   }
   return entries;
 }

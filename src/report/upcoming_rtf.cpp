@@ -70,8 +70,8 @@ Paragraph OneRun(ParagraphAlign align, bool spaced, const RunStyle& style, const
 
 Paragraph Line(const UpcomingEntry& entry) {
   const Friend& person = entry.person;
-  std::u16string text = GbkToUtf16(OneLine(person.name) + "(" + entry.age + ")" + entry.mark) + kGap +
-                        GbkToUtf16(person.birthday.calendarName() + entry.nextBirthday);
+  std::u16string text = GbkToUtf16(OneLine(person.name) + "(" + entry.age + ")" + entry.mark) +
+                        kGap + GbkToUtf16(person.birthday.calendarName() + entry.nextBirthday);
   if (entry.days > 1) text += kGap + GbkToUtf16("还有" + NumberToText(entry.days) + "天生日");
   if (!person.contact.empty()) text += kGap + GbkToUtf16("联系方式：" + OneLine(person.contact));
   ParagraphWriter writer(ParagraphAlign::kCenter, true);

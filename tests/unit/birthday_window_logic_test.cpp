@@ -272,8 +272,7 @@ TEST_F(BirthdayWindowTest, OkAddsTheFriendAtTheEnd) {
   logic->OnOk();
   EXPECT_TRUE(form->closed);
   EXPECT_TRUE(logic->Saved());
-  EXPECT_EQ(Row(1),
-            (Names{"李四", "2023年闰二月廿九", "农历", "0岁", "兔", "白羊座", "qq 123"}));
+  EXPECT_EQ(Row(1), (Names{"李四", "2023年闰二月廿九", "农历", "0岁", "兔", "白羊座", "qq 123"}));
   std::vector<Friend> stored = Stored();
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].name, "李四");
@@ -393,8 +392,7 @@ TEST_F(BirthdayWindowTest, EditWritesOnlyTheFriendItOpenedWith) {
   wang->OnOk();
   zhaoForm.name = "赵六六";
   zhao->OnOk();
-  EXPECT_EQ(Row(0),
-            (Names{"王五", "2023年闰二月十一", "农历", "1岁", "兔", "白羊座", "新号码"}));
+  EXPECT_EQ(Row(0), (Names{"王五", "2023年闰二月十一", "农历", "1岁", "兔", "白羊座", "新号码"}));
   EXPECT_EQ(Row(1), (Names{"赵六六", "1990年八月十五", "农历", "34岁", "马", "天秤座", ""}));
 
   // The friend of the third window is gone: its 确定 brings nobody back.

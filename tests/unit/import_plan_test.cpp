@@ -48,13 +48,12 @@ TEST(ImportPlan, DuplicatesOfStoredFriendsAndWithinTheFile) {
   EXPECT_EQ(PlanSummary(PlanImport(ImportRead{}, stored), true), "已导入0位好友。");
   EXPECT_EQ(RefusalLine(plan.refusals.at(0)), std::string("第6行 丙：") + kBadCsvBirthday);
   EXPECT_EQ(PreviewLine(plan.additions[0].person), "甲  1980年5月3日  农历");
-  EXPECT_EQ(
-      PreviewText(plan, 1),
-      std::string("将导入2位好友，跳过重复的2位（已有1位，文件中重复1位），不能导入1条。\r\n"
-                  "文件编码：UTF-8\r\n\r\n"
-                  "将导入的好友：\r\n甲  1980年5月3日  农历\r\n……另有1条\r\n\r\n"
-                  "不能导入的条目：\r\n第6行 丙：") +
-          kBadCsvBirthday);
+  EXPECT_EQ(PreviewText(plan, 1),
+            std::string("将导入2位好友，跳过重复的2位（已有1位，文件中重复1位），不能导入1条。\r\n"
+                        "文件编码：UTF-8\r\n\r\n"
+                        "将导入的好友：\r\n甲  1980年5月3日  农历\r\n……另有1条\r\n\r\n"
+                        "不能导入的条目：\r\n第6行 丙：") +
+                kBadCsvBirthday);
   ImportRead failed;
   failed.failure = kTooManyEntries;
   EXPECT_EQ(PlanSummary(PlanImport(failed, stored), false), "不能导入：文件中的条目超过100000个。");

@@ -91,9 +91,8 @@ TEST(VCardReader, RefusalsWithLineAndReason) {
       u8"BEGIN:VCARD\r\nFN:未完\r\nBDAY:1980-05-03\r\n";   // 28
   EXPECT_EQ(Refusals(ReadVCards(file)),
             (Texts{"1|无生日|没有生日", "5|无年份|生日没有年份", "9|苹果|生日没有年份",
-                   "17|二月|生日不是有效日期",
-                   std::string("21|农历|") + kBadCardBirthday, "25||没有姓名",
-                   "28||名片没有结束（缺少END:VCARD）"}));
+                   "17|二月|生日不是有效日期", std::string("21|农历|") + kBadCardBirthday,
+                   "25||没有姓名", "28||名片没有结束（缺少END:VCARD）"}));
 }
 
 TEST(VCardWriter, CardsForAPhoneReadBackAsTheSameFriends) {

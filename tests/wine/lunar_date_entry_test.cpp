@@ -79,7 +79,8 @@ TEST(LunarDateEntry, AddsAFriendBornOnTheThirtiethOfALunarMonth) {
   HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_EQ(ReadListRows(program.Process(), upcoming)[0],
-            WideCells({"孙三十", "二月三十（4月8日）", "农历", "20岁（二十岁整生日）", "", "还有3天过生日"}));
+            WideCells({"孙三十", "二月三十（4月8日）", "农历", "20岁（二十岁整生日）", "",
+                       "还有3天过生日"}));
   ClickTab(program, GetDlgItem(main, main_ids::Pages), 1);
   Sleep(300);
   SaveScreenshot("upcoming-lunar-second-month-thirtieth");

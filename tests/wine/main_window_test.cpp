@@ -103,7 +103,7 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
     EXPECT_TRUE(ColumnsFit(program.Process(), list));
     LONG style = GetWindowLongW(list, GWL_STYLE);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
-    EXPECT_FALSE(style & LVS_SINGLESEL);  // several rows at once
+    EXPECT_FALSE(style & LVS_SINGLESEL);     // several rows at once
     EXPECT_FALSE(style & LVS_NOSORTHEADER);  // the headers sort the lists
     EXPECT_TRUE(style & LVS_SHOWSELALWAYS);  // the selection shows without the focus
     LRESULT extended = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);

@@ -26,8 +26,8 @@
 #include "reckoning/lunar_days.h"
 #include "records/friend_editing.h"
 #include "records/friend_list.h"
-#include "report/greetings.h"
 #include "records/friend_list_search.h"
+#include "report/greetings.h"
 #include "report/upcoming_report.h"
 #include "settings/settings_names.h"
 
@@ -245,7 +245,8 @@ int DeleteCommand(const Arguments& input) {
   return session.ExitCode();
 }
 
-const CommandRegistrar list("list", "list --db DIR [--sort CODE] [--age 周岁|虚岁|两者] [--find TEXT]",
+const CommandRegistrar list("list",
+                            "list --db DIR [--sort CODE] [--age 周岁|虚岁|两者] [--find TEXT]",
                             ListCommand);
 const CommandRegistrar upcoming("upcoming", "upcoming --db DIR [--days N] [--age 周岁|虚岁|两者]",
                                 UpcomingCommand);
