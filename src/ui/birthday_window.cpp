@@ -38,10 +38,14 @@ const ControlDesign kControls[] = {
 };
 // clang-format on
 
+// The window ends below its buttons; while the calendar is open it grows to hold it.
+constexpr int kWindowHeight = 300;
+constexpr int kHeightWithCalendar = 440;
+
 const WindowDesign kWindow = {kBirthdayWindowClass,
                               "添加好友生日",
                               431,
-                              440,
+                              kWindowHeight,
                               false,
                               kControls,
                               sizeof(kControls) / sizeof(kControls[0])};
@@ -167,6 +171,7 @@ bool BirthdayWindow::CalendarShown() const {
   return form_.ControlAt(Calendar).WantsVisible();
 }
 void BirthdayWindow::ShowCalendar(bool shown) {
+  form_.SetOuterHeight(shown ? kHeightWithCalendar : kWindowHeight);
   form_.ControlAt(Calendar).SetVisible(shown);
 }
 

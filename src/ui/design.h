@@ -47,6 +47,10 @@ enum DesignFlag : unsigned {
   ReadOnly = 1u << 7,       // an edit box shows its text without taking typing
   DefaultButton = 1u << 8,  // 确定 of its page: Enter presses it, and it is drawn as the default
   CancelButton = 1u << 9,   // 取消 of its page: Escape presses it
+  // When the work area leaves the window shorter than designed (a high DPI on a small screen),
+  // a bar along the bottom rises with the window's edge and the views above it give way.
+  FollowsBottom = 1u << 10,
+  GivesWayToBottom = 1u << 11,
 };
 
 constexpr int kNoContainer = 0;

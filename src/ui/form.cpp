@@ -280,6 +280,19 @@ void Form::OnCreate() {
   UpdateVisibility();
 }
 
+void Form::SetOuterHeight(int designHeight) {
+  RECT frame;
+  GetWindowRect(window_, &frame);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  const int height = std::min<int>(dpi_.Scale(designHeight), area.bottom - area.top);
+  const int top = std::max<int>(area.top, std::min<int>(frame.top, area.bottom - height));
+  SetWindowPos(window_, nullptr, frame.left, top, frame.right - frame.left, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::SampleBodyColours() {
   for (auto& control : controls_) {
     if (auto* tab = dynamic_cast<TabControl*>(control.get()); tab && tab->Handle()) {
@@ -364,6 +377,9 @@ int Form::Depth(const Control& control) {
 }
 
 void Form::Layout() {
+  RECT frame;
+  GetWindowRect(window_, &frame);
+  const int shortfall = std::max<int>(0, dpi_.Scale(design_.height) - (frame.bottom - frame.top));
   for (auto& control : controls_) {
     if (!control || !control->Handle()) continue;
     // The design place is relative to the container; pages share the container's rectangle.
@@ -374,8 +390,11 @@ void Form::Layout() {
     }
     const DesignRect& rect = control->Design().rect;
     int x = dpi_.Scale(left), y = dpi_.Scale(top);
-    SetWindowPos(control->Handle(), nullptr, x, y, dpi_.Scale(left + rect.width) - x,
-                 dpi_.Scale(top + rect.height) - y, SWP_NOZORDER | SWP_NOACTIVATE);
+    int height = dpi_.Scale(top + rect.height) - y;
+    if (control->Design().flags & FollowsBottom) y -= shortfall;
+    if (control->Design().flags & GivesWayToBottom) height -= shortfall;
+    SetWindowPos(control->Handle(), nullptr, x, y, dpi_.Scale(left + rect.width) - x, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

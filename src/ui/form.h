@@ -46,6 +46,9 @@ class Form {
   void OpenModal(HWND owner);
   void Close();
   void SetCaption(const std::string& text);
+  // Makes the window this many design pixels high, moved up where its monitor's work area
+  // ends sooner, for a part that opens below the others and closes again.
+  void SetOuterHeight(int designHeight);
   // Shows and hides the controls after a page change.
   void UpdateVisibility();
   // The colour behind a control: its page's body, or the window's own face colour.

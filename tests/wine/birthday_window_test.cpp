@@ -20,7 +20,8 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   HWND window = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
-  ExpectWindowFrame(window, 431, 440);
+  // No empty band below the buttons: the window grows only while its calendar is open.
+  ExpectWindowFrame(window, 431, 300);
   EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_MINIMIZEBOX);
   EXPECT_FALSE(IsWindowEnabled(main));  // modal for adding
 
@@ -84,10 +85,20 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
 
   // The … button shows and hides the calendar's place; a click on the window hides it.
   HWND calendar = GetDlgItem(window, ids::Calendar);
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_LE(PlaceOf(GetDlgItem(window, ids::Save)).top + 28 + 8, client.bottom);
   ClickControl(button);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
+  RECT frame;
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.bottom - frame.top, 440);
+  GetClientRect(window, &client);
+  const Place calendarPlace = PlaceOf(calendar);
+  EXPECT_LE(calendarPlace.top + calendarPlace.height, client.bottom);
   ClickControl(button);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
+  ExpectWindowFrame(window, 431, 300);
   Click(window, {380, 40});  // the window's own client area: stays hidden
   Sleep(200);
   EXPECT_FALSE(IsWindowVisible(calendar));

@@ -48,21 +48,27 @@ TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
   EXPECT_LE(frame.bottom, work.bottom);
   EXPECT_GE(frame.left, work.left);
   EXPECT_LE(frame.right, work.right);
+  // The status bar rises with the window's bottom edge and the pages give way to it.
+  const int shortfall = 780 - (frame.bottom - frame.top);
   struct Scaled {
     int id;
     Place place;
   } controls[] = {
       {memo::ui::main_window::Toolbar, {0, 0, 1011, 120}},
       {memo::ui::main_window::Picture, {744, 9, 252, 132}},
-      {memo::ui::main_window::Pages, {0, 120, 1020, 588}},
-      {memo::ui::main_window::Status, {0, 708, 1011, 30}},
+      {memo::ui::main_window::Pages, {0, 120, 1020, 588 - shortfall}},
+      {memo::ui::main_window::Status, {0, 708 - shortfall, 1011, 30}},
       {memo::ui::main_window::SearchBox, {2, 162, 300, 33}},
-      {memo::ui::main_window::FriendList, {2, 198, 1008, 513}},
+      {memo::ui::main_window::FriendList, {2, 198, 1008, 513 - shortfall}},
   };
   for (const Scaled& control : controls) {
     EXPECT_EQ(PlaceOf(GetDlgItem(main, control.id)), control.place) << control.id;
   }
   HWND status = GetDlgItem(main, memo::ui::main_window::Status);
+  RECT client;
+  GetClientRect(main, &client);
+  const Place bar = PlaceOf(status);
+  EXPECT_LE(bar.top + bar.height, client.bottom);
   EXPECT_EQ(StatusPartEdges(program.Process(), status), (std::vector<int>{345, 570, 1020}));
   HWND list = GetDlgItem(main, memo::ui::main_window::FriendList);
   EXPECT_EQ(ListColumns(program.Process(), list)[1].width, 210);
