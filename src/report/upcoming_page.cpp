@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "datetime/gbk_text.h"
+#include "report/upcoming_lines.h"
 #include "text/gb18030.h"
 
 namespace memo {
@@ -10,20 +11,27 @@ namespace {
 
 constexpr char kNoteTemplate[] =
     "<BR><FONT color=#ff0000 size=2>%注释%</FONT></FONT></P></FONT></FONT>\r\n";
-// The content template: its text goes between these two.
-constexpr char kContentStart[] = "<P align=center><FONT color=#000000 size=4 face=黑体>";
 constexpr char kContentEnd[] = "</FONT></P>";
-// The headings' colours are darkened to a contrast of at least 4.5:1 on white, each keeping
-// its hue.
-constexpr char kTodayHeading[] =
-    "<P align=center><FONT color=#e00000 size=6 face=黑体>今天生日</FONT></P>\r\n";
-constexpr char kTomorrowHeading[] =
-    "<P align=center><FONT color=#0000ff size=6 face=黑体>明天生日</FONT></P>"
-    "<FONT color=#ff0000 size=6>\r\n\r\n";
-constexpr char kLaterHeading[] =
-    "<P align=center><FONT color=#1a8000 size=6><STRONG>最近生日</STRONG></FONT></P>\r\n\r\n";
+constexpr char kPartGap[] = "&nbsp; ";
+// What follows each section's heading, in the order of the sections.
+constexpr const char* kHeadingEnds[kUpcomingSectionCount] = {
+    "\r\n", "<FONT color=#ff0000 size=6>\r\n\r\n", "\r\n\r\n"};
 constexpr char kSectionEnd[] = "</FONT>\r\n";
-constexpr char kTodayLine[] = "<FONT color=#ff0000 size=2>今天是 公历%公历% 农历%农历%</FONT>";
+
+std::string FontStart(const RunStyle& style) {
+  char start[48];
+  std::snprintf(start, sizeof start, "<FONT color=#%06x size=%d",
+                static_cast<unsigned>(style.color), style.size);
+  return start + std::string(style.face == Face::kHei ? " face=黑体>" : ">");
+}
+
+std::string HeadingHtml(UpcomingSection section) {
+  const SectionHeading& heading = kSectionHeadings[static_cast<int>(section)];
+  const std::string text = heading.style.bold ? "<STRONG>" + std::string(heading.text) + "</STRONG>"
+                                              : std::string(heading.text);
+  return "<P align=center>" + FontStart(heading.style) + text + "</FONT></P>" +
+         kHeadingEnds[static_cast<int>(section)];
+}
 
 // Names and contacts are typed by the user and must show as text in the browser. These
 // four bytes never occur inside a GBK double-byte character, so bytewise is safe.
@@ -52,27 +60,25 @@ std::string EscapeHtml(const std::string& text) {
 }
 
 std::string Content(const std::string& content) {
-  return kContentStart + content + kContentEnd;
+  return "<P align=center>" + FontStart(kEntryLineStyle) + content + kContentEnd;
 }
 
 std::string PageLine(const UpcomingEntry& entry) {
-  const Friend& person = entry.person;
-  std::string line = EscapeHtml(OneLine(person.name)) + "(" + entry.age + ")" + entry.mark +
-                     "&nbsp; " + person.birthday.calendarName() + entry.nextBirthday;
-  if (entry.days > 1) line += "&nbsp; 还有" + NumberToText(entry.days) + "天生日";
-  if (!person.contact.empty()) line += "&nbsp; 联系方式：" + EscapeHtml(OneLine(person.contact));
+  std::string line;
+  for (const std::string& part : EntryLineParts(entry)) {
+    line += (line.empty() ? "" : kPartGap) + EscapeHtml(part);
+  }
   if (!entry.note.empty()) line += ReplaceText(kNoteTemplate, "%注释%", entry.note);
   return line;
 }
 
-std::string Section(const char* heading, const std::string& lines) {
+std::string Section(UpcomingSection section, const std::string& lines) {
   if (lines.empty()) return std::string();
-  return heading + Content(lines) + kSectionEnd;
+  return HeadingHtml(section) + Content(lines) + kSectionEnd;
 }
 
 std::string TodayLine(const TodayDates& today) {
-  const std::string todayLine = ReplaceText(kTodayLine, "%公历%", DateToText(today.solar));
-  return ReplaceText(todayLine, "%农历%", LunarDateText(today.lunar));
+  return FontStart(kTodayLineStyle) + TodayLineText(today) + "</FONT>";
 }
 
 // A character that GBK lacks as a hexadecimal character reference: every browser shows it,
@@ -99,12 +105,13 @@ std::string WithReferencesBeyondGbk(const std::string& text) {
 std::string UpcomingPageBody(const std::vector<const UpcomingEntry*>& shown,
                              const TodayDates& today) {
   if (shown.empty()) return std::string();
-  std::string sections[3];  // today, tomorrow, later
+  std::string sections[kUpcomingSectionCount];
   for (const UpcomingEntry* entry : shown) {
-    sections[entry->days < 2 ? entry->days : 2] += Content(PageLine(*entry)) + "\r\n";
+    sections[static_cast<int>(SectionOf(*entry))] += Content(PageLine(*entry)) + "\r\n";
   }
-  return TodayLine(today) + Section(kTodayHeading, sections[0]) +
-         Section(kTomorrowHeading, sections[1]) + Section(kLaterHeading, sections[2]);
+  return TodayLine(today) + Section(UpcomingSection::kToday, sections[0]) +
+         Section(UpcomingSection::kTomorrow, sections[1]) +
+         Section(UpcomingSection::kLater, sections[2]);
 }
 
 std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today,

@@ -1,8 +1,10 @@
 #include "report/upcoming_report.h"
 
 #include "datetime/date_time.h"
+#include "reckoning/next_birthday.h"
 #include "records/friend_list.h"
 #include "records/program_files.h"
+#include "report/upcoming_lines.h"
 #include "report/upcoming_page.h"
 #include "report/upcoming_rtf.h"
 
@@ -13,10 +15,8 @@ constexpr char kMoreTips[] = "…………………………";
 constexpr size_t kTipLines = 4;
 
 std::string TipLine(const UpcomingEntry& entry) {
-  const std::string when = entry.days == 0   ? "：  今天生日"
-                           : entry.days == 1 ? "：  明天生日"
-                                             : "还有" + NumberToText(entry.days) + "天过生日";
-  return OneLine(entry.person.name) + when + entry.mark;
+  const char* lead = SectionOf(entry) == UpcomingSection::kLater ? "" : "：  ";
+  return OneLine(entry.person.name) + lead + CountdownText(entry.days) + entry.mark;
 }
 
 // The lines under the tip's and the balloon's title: the first four shown entries, then a

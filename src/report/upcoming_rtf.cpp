@@ -1,25 +1,14 @@
 #include "report/upcoming_rtf.h"
 
-#include "datetime/date_time.h"
+#include "report/upcoming_lines.h"
 #include "text/text_codec.h"
 
 namespace memo {
 namespace {
 
-constexpr RunStyle kTodayLineStyle{0xFF0000, 2, Face::kDefault, false};
-constexpr RunStyle kLineStyle{0x000000, 4, Face::kHei, false};
 constexpr RunStyle kNoteStyle{0xFF0000, 2, Face::kHei, false};
 // Between the parts of a line: a no-break space and a blank.
 constexpr char16_t kGap[] = u"\u00A0 ";
-
-struct Heading {
-  RunStyle style;
-  const char* text;
-};
-// Colours of a contrast of at least 4.5:1 on white, as on the page.
-const Heading kHeadings[] = {{{0xE00000, 6, Face::kHei, false}, "今天生日"},
-                             {{0x0000FF, 6, Face::kHei, false}, "明天生日"},
-                             {{0x1A8000, 6, Face::kDefault, true}, "最近生日"}};
 
 bool IsBlank(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
@@ -69,15 +58,14 @@ Paragraph OneRun(ParagraphAlign align, bool spaced, const RunStyle& style, const
 }
 
 Paragraph Line(const UpcomingEntry& entry) {
-  const Friend& person = entry.person;
-  std::u16string text = GbkToUtf16(OneLine(person.name) + "(" + entry.age + ")" + entry.mark) +
-                        kGap + GbkToUtf16(person.birthday.calendarName() + entry.nextBirthday);
-  if (entry.days > 1) text += kGap + GbkToUtf16("还有" + NumberToText(entry.days) + "天生日");
-  if (!person.contact.empty()) text += kGap + GbkToUtf16("联系方式：" + OneLine(person.contact));
+  std::u16string text;
+  for (const std::string& part : EntryLineParts(entry)) {
+    text += (text.empty() ? u"" : kGap) + GbkToUtf16(part);
+  }
   ParagraphWriter writer(ParagraphAlign::kCenter, true);
-  writer.Write(kLineStyle, text);
+  writer.Write(kEntryLineStyle, text);
   if (!entry.note.empty()) {
-    writer.BreakLine(kLineStyle);
+    writer.BreakLine(kEntryLineStyle);
     writer.Write(kNoteStyle, GbkToUtf16(entry.note));
   }
   return writer.Take();
@@ -89,15 +77,13 @@ std::vector<Paragraph> UpcomingParagraphs(const std::vector<const UpcomingEntry*
                                           const TodayDates& today) {
   std::vector<Paragraph> paragraphs;
   if (shown.empty()) return paragraphs;
-  paragraphs.push_back(
-      OneRun(ParagraphAlign::kLeft, false, kTodayLineStyle,
-             "今天是 公历" + DateToText(today.solar) + " 农历" + LunarDateText(today.lunar)));
+  paragraphs.push_back(OneRun(ParagraphAlign::kLeft, false, kTodayLineStyle, TodayLineText(today)));
   int section = -1;
   for (const UpcomingEntry* entry : shown) {
-    const int entrySection = entry->days < 2 ? entry->days : 2;
+    const int entrySection = static_cast<int>(SectionOf(*entry));
     if (entrySection != section) {
       section = entrySection;
-      const Heading& heading = kHeadings[section];
+      const SectionHeading& heading = kSectionHeadings[section];
       paragraphs.push_back(OneRun(ParagraphAlign::kCenter, true, heading.style, heading.text));
     }
     paragraphs.push_back(Line(*entry));
