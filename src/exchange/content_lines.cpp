@@ -1,13 +1,11 @@
 #include "exchange/content_lines.h"
 
+#include "text/utf8.h"
+
 namespace memo {
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
-
-bool IsContinuation(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
 
 }  // namespace
 
@@ -15,7 +13,7 @@ void AppendContentLine(std::string& out, std::string_view line) {
   size_t room = kFoldedLineOctets;  // the first line has no leading blank
   while (line.size() > room) {
     size_t cut = room;
-    while (cut > 0 && IsContinuation(line[cut])) --cut;
+    while (cut > 0 && IsUtf8Continuation(line[cut])) --cut;
     out.append(line.substr(0, cut));
     out.append(kLineEnd);
     out.push_back(' ');

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "text/gbk_table.h"
+#include "text/utf8.h"
 #include "text/text_codec.h"
 
 namespace memo {

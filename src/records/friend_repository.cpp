@@ -15,6 +15,9 @@
 namespace memo {
 namespace {
 
+// How long a statement waits for another connection (the command-line tool, a second copy
+// of the program) to let go of the file before it fails as busy: longer than any of our own
+// transactions take, short enough that the user hears of a stuck one at once.
 constexpr int kBusyTimeoutMs = 2000;
 
 // A prepared statement that finalizes itself.

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "text/gb18030.h"
-#include "text/gbk_table.h"
 
 namespace memo {
 namespace {

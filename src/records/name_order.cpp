@@ -6,7 +6,7 @@
 
 #include "records/surname_readings.h"
 #include "text/gb18030.h"
-#include "text/gbk_table.h"
+#include "text/utf8.h"
 
 namespace memo {
 namespace {

@@ -1,4 +1,5 @@
 #include "text/gbk_table.h"
+#include "text/utf8.h"
 
 #include "text/gb18030.h"
 

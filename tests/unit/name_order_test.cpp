@@ -8,7 +8,6 @@
 
 #include "records/surname_readings.h"
 #include "text/gb18030.h"
-#include "text/gbk_table.h"
 #include "text/text_codec.h"
 
 namespace memo {

@@ -4,7 +4,6 @@
 //                      light tone); nothing after the tab for a character without any
 #include "cli.h"
 #include "text/gb18030.h"
-#include "text/gbk_table.h"
 #include "text/pinyin.h"
 
 namespace memo::cli {
