@@ -12,11 +12,11 @@
 #include <string>
 
 #include "datetime/clock.h"
-#include "records/friend_list.h"
+#include "window_logic/friend_list.h"
 #include "records/friend_repository.h"
 #include "records/friend_search.h"
 #include "records/gbk_collation.h"
-#include "report/upcoming_report.h"
+#include "window_logic/upcoming_report.h"
 #include "text/text_codec.h"
 
 namespace memo {

@@ -9,7 +9,7 @@
 
 #include "app/day_watch.h"
 #include "datetime/date_time.h"
-#include "records/status_bar.h"
+#include "window_logic/status_bar.h"
 #include "settings/settings_store.h"
 
 namespace memo {

@@ -1,6 +1,6 @@
 #include "app/tray_icon.h"
 
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 
 namespace memo {
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "datetime/civil_date.h"
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 
 namespace memo {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 #include "exchange/csv_records.h"
 #include "exchange/exchange_text.h"
 #include "lunar/lunar_date_words.h"

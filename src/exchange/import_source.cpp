@@ -4,7 +4,7 @@
 #include "exchange/friends_csv.h"
 #include "exchange/vcard_reader.h"
 #include "records/backup_file.h"
-#include "records/program_files.h"
+#include "text/program_files.h"
 
 namespace memo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 #include "lunar/lunar_texts.h"
 
 namespace memo {

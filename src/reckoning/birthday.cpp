@@ -1,6 +1,6 @@
 #include "reckoning/birthday.h"
 
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 
 namespace memo {
 namespace {

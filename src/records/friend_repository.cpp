@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "records/birthday_order.h"
-#include "records/file_operations.h"
+#include "text/file_operations.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
-#include "records/program_files.h"
+#include "text/program_files.h"
 #include "text/gbk_table.h"
 #include "text/text_codec.h"
 

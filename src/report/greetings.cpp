@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 #include "reckoning/age_forms.h"
-#include "records/program_files.h"
+#include "text/program_files.h"
 #include "report/upcoming_entries.h"
 #include "text/text_codec.h"
 

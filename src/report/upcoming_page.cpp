@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 #include "report/upcoming_lines.h"
 #include "text/gb18030.h"
 

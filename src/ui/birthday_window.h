@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "records/birthday_window_logic.h"
-#include "records/records_context.h"
+#include "window_logic/birthday_window_logic.h"
+#include "window_logic/records_context.h"
 #include "ui/form.h"
 
 namespace memo::ui {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "records/friend_list_view.h"
-#include "report/upcoming_list_view.h"
+#include "window_logic/friend_list_view.h"
+#include "window_logic/upcoming_list_view.h"
 #include "report/upcoming_order.h"
 #include "ui/control.h"
 

@@ -3,7 +3,7 @@
 #include <iterator>
 #include <vector>
 
-#include "records/header_sort.h"
+#include "window_logic/header_sort.h"
 #include "resource_ids.h"
 #include "ui/images.h"
 #include "ui/popup_menu.h"

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "report/report_outputs.h"
+#include "window_logic/report_outputs.h"
 
 namespace memo {
 

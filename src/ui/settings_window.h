@@ -4,7 +4,7 @@
 #pragma once
 
 #include "settings/settings_store.h"
-#include "settings/settings_window_logic.h"
+#include "window_logic/settings_window_logic.h"
 #include "ui/balloon_tip.h"
 #include "ui/form.h"
 

@@ -3,7 +3,7 @@
 // is made on the user-interface thread.
 #pragma once
 
-#include "records/status_bar.h"
+#include "window_logic/status_bar.h"
 #include "ui/control.h"
 
 namespace memo::ui {

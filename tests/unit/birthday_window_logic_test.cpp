@@ -1,6 +1,6 @@
 // The add/edit birthday window's operations over an in-memory form that holds the real
 // month calendar model, with the friend list over a real SQLite file.
-#include "records/birthday_window_logic.h"
+#include "window_logic/birthday_window_logic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The friend list: loading in the eight orders, ages, the status-bar texts, and adding,
 // changing and deleting friends in the list and the table together.
-#include "records/friend_list.h"
+#include "window_logic/friend_list.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-#include "records/friend_list_search.h"
+#include "window_logic/friend_list_search.h"
 #include "records_fixture.h"
 #include "temp_folder.h"
 

@@ -1,5 +1,5 @@
 // Byte-exact text operations that never split a double-byte GBK character.
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 
 #include <gtest/gtest.h>
 

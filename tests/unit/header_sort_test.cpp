@@ -1,5 +1,5 @@
 // Header clicks choose the sort menu's orders, and the arrow follows the order shown.
-#include "records/header_sort.h"
+#include "window_logic/header_sort.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "records/error_reporter.h"
-#include "records/status_bar.h"
-#include "report/report_outputs.h"
+#include "window_logic/status_bar.h"
+#include "window_logic/report_outputs.h"
 
 namespace memo::testing {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "datetime/clock.h"
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 #include "recorders.h"
-#include "records/friend_editing.h"
-#include "records/friend_list.h"
-#include "records/records_context.h"
-#include "report/upcoming_report.h"
+#include "window_logic/friend_editing.h"
+#include "window_logic/friend_list.h"
+#include "window_logic/records_context.h"
+#include "window_logic/upcoming_report.h"
 #include "temp_folder.h"
 
 namespace memo::testing {

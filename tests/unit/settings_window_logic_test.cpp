@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "settings/settings_names.h"
-#include "settings/settings_window_logic.h"
+#include "window_logic/settings_window_logic.h"
 
 namespace memo {
 namespace {

@@ -1,6 +1,6 @@
 // The upcoming pass over the friend list: the upcoming list, the page "最近生日.html", the
 // report view, the tip and the balloon.
-#include "report/upcoming_report.h"
+#include "window_logic/upcoming_report.h"
 
 #include <gtest/gtest.h>
 

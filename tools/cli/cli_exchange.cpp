@@ -20,7 +20,7 @@
 #include "exchange/import_source.h"
 #include "exchange/import_store.h"
 #include "records/friend_repository.h"
-#include "records/program_files.h"
+#include "text/program_files.h"
 #include "settings/settings_names.h"
 
 namespace memo::cli {

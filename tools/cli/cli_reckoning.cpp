@@ -11,7 +11,7 @@
 
 #include "cli.h"
 #include "datetime/date_time.h"
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 #include "reckoning/birth_signs.h"
 #include "reckoning/birthday.h"
 #include "reckoning/fallback_note.h"

@@ -22,13 +22,13 @@
 #include <algorithm>
 
 #include "cli.h"
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 #include "reckoning/lunar_days.h"
-#include "records/friend_editing.h"
-#include "records/friend_list.h"
-#include "records/friend_list_search.h"
+#include "window_logic/friend_editing.h"
+#include "window_logic/friend_list.h"
+#include "window_logic/friend_list_search.h"
 #include "report/greetings.h"
-#include "report/upcoming_report.h"
+#include "window_logic/upcoming_report.h"
 #include "settings/settings_names.h"
 
 namespace memo::cli {

@@ -19,8 +19,8 @@
 #include "app/win32/program_records.h"
 #include "app/win32/registry_settings_store.h"
 #include "app/win32/win32_tray_platform.h"
-#include "report/report_outputs.h"
-#include "settings/settings_window_logic.h"
+#include "window_logic/report_outputs.h"
+#include "window_logic/settings_window_logic.h"
 #include "ui/main_window.h"
 
 namespace memo {

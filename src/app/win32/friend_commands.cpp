@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "records/friend_editing.h"
+#include "window_logic/friend_editing.h"
 #include "text/win32/wide_text.h"
 
 namespace memo {

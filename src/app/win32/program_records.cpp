@@ -4,7 +4,7 @@
 
 #include "app/win32/application.h"
 #include "app/win32/clipboard.h"
-#include "records/friend_list.h"
+#include "window_logic/friend_list.h"
 #include "report/greetings.h"
 #include "text/win32/wide_text.h"
 #include "ui/ui_thread.h"

@@ -18,8 +18,8 @@
 
 #include "records/error_reporter.h"
 #include "records/friend_repository.h"
-#include "records/records_context.h"
-#include "report/upcoming_report.h"
+#include "window_logic/records_context.h"
+#include "window_logic/upcoming_report.h"
 #include "ui/list_view.h"
 
 namespace memo {

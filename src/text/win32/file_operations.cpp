@@ -1,4 +1,4 @@
-#include "records/file_operations.h"
+#include "text/file_operations.h"
 
 #include <windows.h>
 

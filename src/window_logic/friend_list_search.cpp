@@ -1,4 +1,4 @@
-#include "records/friend_list_search.h"
+#include "window_logic/friend_list_search.h"
 
 #include "datetime/date_time.h"
 

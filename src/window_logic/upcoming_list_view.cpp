@@ -1,4 +1,4 @@
-#include "report/upcoming_list_view.h"
+#include "window_logic/upcoming_list_view.h"
 
 #include "reckoning/next_birthday.h"
 

@@ -1,8 +1,8 @@
-#include "records/program_files.h"
+#include "text/program_files.h"
 
 #include <cstdio>
 
-#include "records/file_operations.h"
+#include "text/file_operations.h"
 #include "text/text_codec.h"
 
 namespace memo {

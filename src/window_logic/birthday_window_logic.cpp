@@ -1,11 +1,11 @@
-#include "records/birthday_window_logic.h"
+#include "window_logic/birthday_window_logic.h"
 
 #include "calendar/calendar_model.h"
 #include "lunar/lunar_texts.h"
 #include "reckoning/lunar_days.h"
 #include "reckoning/today.h"
-#include "records/friend_editing.h"
-#include "records/friend_list.h"
+#include "window_logic/friend_editing.h"
+#include "window_logic/friend_list.h"
 
 namespace memo {
 

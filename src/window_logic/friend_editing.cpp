@@ -1,9 +1,9 @@
-#include "records/friend_editing.h"
+#include "window_logic/friend_editing.h"
 
 #include <algorithm>
 
 #include "reckoning/birthday_words.h"
-#include "records/friend_list.h"
+#include "window_logic/friend_list.h"
 
 namespace memo {
 

@@ -1,10 +1,10 @@
-#include "settings/settings_window_logic.h"
+#include "window_logic/settings_window_logic.h"
 
 #include <cstdint>
 #include <limits>
 
 #include "datetime/date_time.h"
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 #include "settings/settings_names.h"
 
 namespace memo {

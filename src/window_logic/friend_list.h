@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "records/records_context.h"
+#include "window_logic/records_context.h"
 
 namespace memo {
 

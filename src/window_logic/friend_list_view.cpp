@@ -1,4 +1,4 @@
-#include "records/friend_list_view.h"
+#include "window_logic/friend_list_view.h"
 
 #include <algorithm>
 

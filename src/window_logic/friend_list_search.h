@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "records/records_context.h"
+#include "window_logic/records_context.h"
 
 namespace memo {
 

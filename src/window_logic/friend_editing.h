@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "records/records_context.h"
+#include "window_logic/records_context.h"
 
 namespace memo {
 

@@ -8,7 +8,7 @@
 
 #include "calendar/calendar_model.h"
 #include "datetime/date_time.h"
-#include "records/records_context.h"
+#include "window_logic/records_context.h"
 
 namespace memo {
 

@@ -1,9 +1,9 @@
-#include "report/upcoming_report.h"
+#include "window_logic/upcoming_report.h"
 
 #include "datetime/date_time.h"
 #include "reckoning/next_birthday.h"
-#include "records/friend_list.h"
-#include "records/program_files.h"
+#include "window_logic/friend_list.h"
+#include "text/program_files.h"
 #include "report/upcoming_lines.h"
 #include "report/upcoming_page.h"
 #include "report/upcoming_rtf.h"

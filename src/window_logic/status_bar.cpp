@@ -1,4 +1,4 @@
-#include "records/status_bar.h"
+#include "window_logic/status_bar.h"
 
 #include "datetime/date_time.h"
 

@@ -1,8 +1,8 @@
-#include "records/friend_list.h"
+#include "window_logic/friend_list.h"
 
 #include <algorithm>
 
-#include "records/friend_list_search.h"
+#include "window_logic/friend_list_search.h"
 #include "settings/settings_names.h"
 
 namespace memo {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "records/friend.h"
-#include "records/friend_list_view.h"
+#include "window_logic/friend_list_view.h"
 #include "records/friend_repository.h"
 #include "records/friend_search.h"
-#include "records/status_bar.h"
+#include "window_logic/status_bar.h"
 #include "settings/settings_store.h"
 
 namespace memo {

@@ -1,4 +1,4 @@
-#include "datetime/gbk_text.h"
+#include "text/text_operations.h"
 
 #include "text/gb18030.h"
 

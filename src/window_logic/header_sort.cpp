@@ -1,4 +1,4 @@
-#include "records/header_sort.h"
+#include "window_logic/header_sort.h"
 
 namespace memo {
 namespace {

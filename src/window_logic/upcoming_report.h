@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "records/friend.h"
-#include "report/report_outputs.h"
+#include "window_logic/report_outputs.h"
 #include "report/upcoming_entries.h"
-#include "report/upcoming_list_view.h"
+#include "window_logic/upcoming_list_view.h"
 #include "settings/settings_names.h"
 #include "settings/settings_store.h"
 
