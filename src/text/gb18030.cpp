@@ -16,15 +16,23 @@ using gb18030::kRemappings;
 constexpr uint32_t kBmpFourByteCodes = 39420;
 constexpr uint32_t kFirstSupplementary = 189000;
 
+using gb18030::kFirstDigit;
+using gb18030::kFirstLead;
+
+// A four-byte code counts in mixed radix: lead (126) × digit (10) × lead (126) × digit (10).
+constexpr uint32_t kLeads = 126, kDigits = 10;
+
 uint32_t LinearOf(uint32_t b1, uint32_t b2, uint32_t b3, uint32_t b4) {
-  return (b1 - 0x81) * 12600 + (b2 - 0x30) * 1260 + (b3 - 0x81) * 10 + (b4 - 0x30);
+  return (((b1 - kFirstLead) * kDigits + (b2 - kFirstDigit)) * kLeads + (b3 - kFirstLead)) *
+             kDigits +
+         (b4 - kFirstDigit);
 }
 
 void AppendFourByte(uint32_t linear, std::string& out) {
-  out += static_cast<char>(0x81 + linear / 12600);
-  out += static_cast<char>(0x30 + linear / 1260 % 10);
-  out += static_cast<char>(0x81 + linear / 10 % 126);
-  out += static_cast<char>(0x30 + linear % 10);
+  out += static_cast<char>(kFirstLead + linear / (kDigits * kLeads * kDigits));
+  out += static_cast<char>(kFirstDigit + linear / (kLeads * kDigits) % kDigits);
+  out += static_cast<char>(kFirstLead + linear / kDigits % kLeads);
+  out += static_cast<char>(kFirstDigit + linear % kDigits);
 }
 
 void AppendPacked(uint32_t code, std::string& out) {
@@ -63,9 +71,9 @@ const std::vector<uint32_t>& BmpCodes() {
     for (size_t i = 0; i < gb18030::kTwoByteCount; ++i) {
       const uint32_t codePoint = gb18030::kTwoByteCodes[i];
       if (codePoint == 0) continue;
-      const uint32_t trail = 0x40 + i % gb18030::kTrailBytes;
-      table[codePoint] =
-          (0x81 + i / gb18030::kTrailBytes) << 8 | (trail >= 0x7F ? trail + 1 : trail);
+      const uint32_t trail = gb18030::kFirstTrail + i % gb18030::kTrailBytes;
+      table[codePoint] = (kFirstLead + i / gb18030::kTrailBytes) << 8 |
+                         (trail >= gb18030::kNoTrail ? trail + 1 : trail);
     }
     for (size_t i = 0; i < kRemappingCount; ++i) {
       const gb18030::Remapping& entry = kRemappings[i];
@@ -110,9 +118,7 @@ uint32_t NextGb18030Character(std::string_view text, size_t& pos) {
     if (const gb18030::Remapping* remapped = RemappingOfCode(code)) {
       codePoint = remapped->codePoint;
     } else if (length == 2) {
-      const uint32_t trail = byte(1) > 0x7F ? byte(1) - 1 : byte(1);
-      const uint32_t value =
-          gb18030::kTwoByteCodes[(byte(0) - 0x81) * gb18030::kTrailBytes + (trail - 0x40)];
+      const uint32_t value = gb18030::kTwoByteCodes[gb18030::TwoByteIndex(byte(0), byte(1))];
       if (value != 0) codePoint = value;
     } else {
       codePoint = DecodeFourByte(LinearOf(byte(0), byte(1), byte(2), byte(3)));
@@ -155,9 +161,7 @@ uint16_t ShortGb18030Code(uint32_t codePoint) {
 uint16_t GbkCode(uint32_t codePoint) {
   const uint16_t code = ShortGb18030Code(codePoint);
   if (code < 0x80 || code == kNoShortCode) return code;
-  const uint32_t lead = code >> 8, trail = code & 0xFF;
-  const size_t index =
-      (lead - 0x81) * gb18030::kTrailBytes + (trail > 0x7F ? trail - 1 : trail) - 0x40;
+  const size_t index = gb18030::TwoByteIndex(code >> 8, code & 0xFF);
   return gb18030::kTwoByteInGbk[index / 8] >> (index % 8) & 1 ? code : kNoShortCode;
 }
 
