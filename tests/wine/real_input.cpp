@@ -23,8 +23,9 @@ bool RunXdotool(const std::string& arguments) {
     return false;
   }
   const std::wstring markPath = WindowsPath(mark);
+  // Starting a Unix process from Wine takes seconds when the machine is busy compiling.
   bool done = WaitUntil(
-      [&] { return GetFileAttributesW(markPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
+      [&] { return GetFileAttributesW(markPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
   DeleteFileW(markPath.c_str());
   return done;
 }
