@@ -14,6 +14,7 @@
 namespace memo {
 namespace {
 
+// Every end is the user's own (closing the window, or 退出): a success.
 constexpr int kExitCode = 0;
 
 }  // namespace
