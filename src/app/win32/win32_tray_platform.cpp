@@ -33,8 +33,9 @@ void Win32TrayPlatform::Notify(TrayCommand command, const TrayRecord& record) {
   CopyText(data.szInfo, record.balloonText);
   CopyText(data.szInfoTitle, record.balloonTitle);
   data.dwInfoFlags = record.balloonIcon;
-  static const DWORD messages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE};
-  Shell_NotifyIconW(messages[static_cast<int>(command)], &data);
+  // In the order of TrayCommand.
+  static const DWORD kShellCommands[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE};
+  Shell_NotifyIconW(kShellCommands[static_cast<int>(command)], &data);
 }
 
 IconHandle Win32TrayPlatform::MakeIcon(const std::string& icoFile) {
