@@ -6,7 +6,9 @@
 
 namespace memo {
 
+// An advertisement picture is a few kilobytes; a megabyte is far more than any needs.
 constexpr size_t kMaxDownloadBytes = 1024 * 1024;
+// Long enough for a slow line, short enough that a server that never answers is left soon.
 constexpr unsigned kDownloadDeadlineMs = 10000;
 
 // Bytes asked for by each read: the announced length plus one, at most 102400, or 10240

@@ -3,6 +3,8 @@
 namespace memo {
 namespace {
 
+// An ICO file starts with its directory: a 6-byte header (reserved, type, image count), then
+// a 16-byte entry for each image.
 constexpr size_t kHeaderSize = 6;
 constexpr size_t kEntrySize = 16;
 

@@ -15,10 +15,8 @@ std::string TodayText(DateTime today, const std::string& todayLunarText) {
 
 namespace {
 
-void ShowFriendList(const MainWindowParts& parts, SettingsStore& settings,
-                    const SetUpSteps& steps) {
-  int sortCode = settings.ReadNumber(kSortSetting);
-  ShowRecordCount(steps.loadFriendList ? steps.loadFriendList(sortCode) : 0, parts.status);
+void ShowFriendList(const MainWindowParts& parts, SettingsStore& settings) {
+  ShowRecordCount(parts.friends.LoadFriendList(settings.ReadNumber(kSortSetting)), parts.status);
 }
 
 void ShowTodayText(StatusBar& status) {
@@ -30,23 +28,21 @@ void ShowTodayText(StatusBar& status) {
 
 }  // namespace
 
-void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
-                     const SetUpSteps& steps) {
+void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings) {
   parts.view.SetCaption(CaptionFromTitle(settings.ReadText(kTitleSetting)));
-  ShowFriendList(parts, settings, steps);
+  ShowFriendList(parts, settings);
   ShowTodayText(parts.status);
   if (settings.ReadNumber(kTraySetting) == 0) parts.view.ShowTrayIcon();
   // The upcoming pass reads the friend list, so it starts only once the list is filled.
-  if (steps.startUpcomingPass) steps.startUpcomingPass();
-  if (steps.showAdvertisement) steps.showAdvertisement();
+  parts.friends.StartUpcomingPass();
+  parts.view.ShowAdvertisement();
 }
 
-void ShowNewDay(const MainWindowParts& parts, SettingsStore& settings, const SetUpSteps& steps,
-                const DayChange& change) {
-  if (change.ages) ShowFriendList(parts, settings, steps);
+void ShowNewDay(const MainWindowParts& parts, SettingsStore& settings, const DayChange& change) {
+  if (change.ages) ShowFriendList(parts, settings);
   if (!change.today) return;
   ShowTodayText(parts.status);
-  if (steps.startUpcomingPass) steps.startUpcomingPass();
+  parts.friends.StartUpcomingPass();
 }
 
 }  // namespace memo

@@ -4,7 +4,6 @@
 // worker; the parts it is handed apply their window changes on the user-interface thread.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "app/day_watch.h"
@@ -20,17 +19,22 @@ class MainWindowView {
   virtual ~MainWindowView() = default;
   virtual void SetCaption(const std::string& text) = 0;
   virtual void ShowTrayIcon() = 0;
+  virtual void ShowAdvertisement() = 0;
 };
 
-// The steps that other modules own; an empty one is skipped.
-struct SetUpSteps {
-  std::function<int(int sortCode)> loadFriendList;  // fills the friend list, gives its count
-  std::function<void()> startUpcomingPass;          // queued behind the set-up
-  std::function<void()> showAdvertisement;
+// What the set-up asks of the friends.
+class FriendPasses {
+ public:
+  virtual ~FriendPasses() = default;
+  // Fills the friend list in that order, now; gives its count.
+  virtual int LoadFriendList(int sortCode) = 0;
+  // Queued behind the set-up.
+  virtual void StartUpcomingPass() = 0;
 };
 
 struct MainWindowParts {
   MainWindowView& view;
+  FriendPasses& friends;
   StatusBar& status;
 };
 
@@ -39,11 +43,9 @@ std::string CaptionFromTitle(const std::string& storedTitle);
 // "今天是：公历" today "   农历" today's lunar date, both in the 年月日 form.
 std::string TodayText(DateTime today, const std::string& todayLunarText);
 
-void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings,
-                     const SetUpSteps& steps);
-// What the day change asks for, with the set-up's steps: the friend list for the ages, then
+void SetUpMainWindow(const MainWindowParts& parts, SettingsStore& settings);
+// What the day change asks for, of the set-up's parts: the friend list for the ages, then
 // the today text and the upcoming pass, whose balloon follows the same settings as at start.
-void ShowNewDay(const MainWindowParts& parts, SettingsStore& settings, const SetUpSteps& steps,
-                const DayChange& change);
+void ShowNewDay(const MainWindowParts& parts, SettingsStore& settings, const DayChange& change);
 
 }  // namespace memo

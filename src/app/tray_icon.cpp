@@ -11,7 +11,7 @@ std::string CutGbkText(const std::string& text, size_t maxBytes) {
 }
 
 void TrayIcon::Show(const std::optional<std::string>& icoFile,
-                    const std::optional<std::string>& tip, TrayClickHandler handler) {
+                    const std::optional<std::string>& tip) {
   if (shown_) {
     if (icoFile) SetImage(*icoFile);
     if (tip) SetTip(*tip);
@@ -20,25 +20,23 @@ void TrayIcon::Show(const std::optional<std::string>& icoFile,
   IconHandle icon = icoFile ? platform_.MakeIcon(*icoFile) : platform_.WindowSmallIcon();
   if (!icoFile && icon == 0) return;
   shown_ = true;
-  if (handler) handler_ = std::move(handler);
   record_.id = kTrayIconId;
   record_.flags = kTrayIconFlags;
-  record_.callbackMessage = kTrayCallbackMessage;
   record_.icon = icon;
   if (tip) record_.tip = CutGbkText(*tip, kTipByteLimit);
-  platform_.Notify(TrayCommand::Add, record_);
+  platform_.Notify(TrayCommand::kAdd, record_);
 }
 
 void TrayIcon::SetImage(const std::string& icoFile) {
   record_.flags = kTrayIconFlags;
   record_.icon = platform_.MakeIcon(icoFile);
-  platform_.Notify(TrayCommand::Modify, record_);
+  platform_.Notify(TrayCommand::kModify, record_);
 }
 
 void TrayIcon::SetTip(const std::string& text) {
   record_.flags = kTrayIconFlags;
   record_.tip = CutGbkText(text, kTipByteLimit);
-  platform_.Notify(TrayCommand::Modify, record_);
+  platform_.Notify(TrayCommand::kModify, record_);
 }
 
 void TrayIcon::ShowBalloon(const std::string& title, const std::string& text, uint32_t balloonIcon,
@@ -50,43 +48,30 @@ void TrayIcon::ShowBalloon(const std::string& title, const std::string& text, ui
 
 void TrayIcon::ShowBalloonRecord(const std::string& title, const std::string& text,
                                  uint32_t balloonIcon) {
-  record_.flags = TrayInfoFlag;
+  record_.flags = kTrayInfoFlag;
   record_.balloonTitle = CutGbkText(title, kBalloonTitleByteLimit);
   record_.balloonText = CutGbkText(text, kBalloonTextByteLimit);
   record_.balloonIcon = balloonIcon;
-  platform_.Notify(TrayCommand::Modify, record_);
-}
-
-void TrayIcon::OnBalloonTimer() {
-  platform_.StopTimer(kBalloonTimerId);
-  ShowBalloonRecord(std::string(), std::string(), 0);
+  platform_.Notify(TrayCommand::kModify, record_);
 }
 
 void TrayIcon::Remove() {
   if (!shown_) return;
   shown_ = false;
-  platform_.Notify(TrayCommand::Delete, record_);
+  platform_.Notify(TrayCommand::kDelete, record_);
 }
 
-TrayIcon::MessageOutcome TrayIcon::OnWindowMessage(uint32_t message, uintptr_t wParam,
-                                                   intptr_t lParam) {
-  if (message == kDestroyWindowMessage) {
-    // No icon may outlive its window: the shell would keep it until the pointer passes.
-    Remove();
-  } else if (message == kTrayCallbackMessage && handler_) {
-    // A copy: the handler may show or hide windows, which may come back here.
-    TrayClickHandler handler = handler_;
-    handler(static_cast<int>(lParam));
-    return MessageOutcome::kConsumed;
-  } else if (message == kTimerMessage && wParam == kBalloonTimerId) {
-    OnBalloonTimer();
-    return MessageOutcome::kConsumed;
-  } else if (shown_ && taskbarCreatedMessage_ != 0 && message == taskbarCreatedMessage_) {
-    // The new taskbar knows no icon: the shown one is added again as it stands.
-    record_.flags = kTrayIconFlags;
-    platform_.Notify(TrayCommand::Add, record_);
-  }
-  return MessageOutcome::kPassOn;
+bool TrayIcon::OnTimer(uint32_t id) {
+  if (id != kBalloonTimerId) return false;
+  platform_.StopTimer(kBalloonTimerId);
+  ShowBalloonRecord(std::string(), std::string(), 0);
+  return true;
+}
+
+void TrayIcon::OnTaskbarCreated() {
+  if (!shown_) return;
+  record_.flags = kTrayIconFlags;
+  platform_.Notify(TrayCommand::kAdd, record_);
 }
 
 }  // namespace memo

@@ -5,13 +5,13 @@ namespace memo {
 RegistryRoot RegistryRootFromCode(int code) {
   switch (code) {
     case 1:
-      return RegistryRoot::ClassesRoot;
+      return RegistryRoot::kClassesRoot;
     case 2:
-      return RegistryRoot::CurrentConfig;
+      return RegistryRoot::kCurrentConfig;
     case 4:
-      return RegistryRoot::LocalMachine;
+      return RegistryRoot::kLocalMachine;
     case 5:
-      return RegistryRoot::Users;
+      return RegistryRoot::kUsers;
     default:
       return RegistryRoot::kCurrentUser;
   }

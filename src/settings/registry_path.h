@@ -6,7 +6,7 @@
 
 namespace memo {
 
-enum class RegistryRoot { ClassesRoot, CurrentConfig, kCurrentUser, LocalMachine, Users };
+enum class RegistryRoot { kClassesRoot, kCurrentConfig, kCurrentUser, kLocalMachine, kUsers };
 
 // Codes 1 to 5 name the roots in the order above; any other code means the current user.
 RegistryRoot RegistryRootFromCode(int code);

@@ -159,7 +159,12 @@ MenuCodeFilter GreetingNeedsAFriend(int64_t friendId) {
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowOperations& operations) : operations_(operations), form_(kWindow) {
+MainWindow::MainWindow(MainWindowOperations& operations, FriendOperations& friendOperations,
+                       ExchangeOperations& exchangeOperations)
+    : operations_(operations),
+      friendOperations_(friendOperations),
+      exchangeOperations_(exchangeOperations),
+      form_(kWindow) {
   form_.Get<ToolBar>(Toolbar).SetButtons(kToolButtons, CountOf(kToolButtons), kToolbarImages);
   form_.Get<TabControl>(Pages).SetPages(kPageList, CountOf(kPageList), &kPageImages);
   FriendList().SetColumns(kFriendColumns, CountOf(kFriendColumns));
@@ -244,7 +249,7 @@ void MainWindow::FocusSearchBox(bool turnToPage) {
 }
 
 void MainWindow::BindListCommands(ListView& list) {
-  list.onEnterKey = [this] { operations_.OnEditFriend(); };
+  list.onEnterKey = [this] { friendOperations_.OnEditFriend(); };
   list.onKeyDown = [this](WORD key) { OnListKey(key); };
   list.onContextMenu = [this, &list](bool fromKeyboard) { ShowListMenu(list, fromKeyboard); };
 }
@@ -252,13 +257,13 @@ void MainWindow::BindListCommands(ListView& list) {
 void MainWindow::OnListKey(WORD key) {
   const bool control = GetKeyState(VK_CONTROL) < 0;
   if (key == VK_INSERT || (control && key == 'N')) {
-    operations_.OnAddFriend();
+    friendOperations_.OnAddFriend();
   } else if (key == VK_F2) {
-    operations_.OnEditFriend();
+    friendOperations_.OnEditFriend();
   } else if (key == VK_DELETE) {
-    operations_.OnDeleteFriends();
+    friendOperations_.OnDeleteFriends();
   } else if (control && key == 'Z') {
-    operations_.OnUndoDelete();
+    friendOperations_.OnUndoDelete();
   }
 }
 
@@ -272,8 +277,8 @@ void MainWindow::ShowListMenu(ListView& list, bool fromKeyboard) {
       [current](int leaf) { return leaf == current; }, fromKeyboard ? &keyboardPoint : nullptr);
   if (code == kCopyGreetingCode) {
     operations_.OnCopyGreeting(friendId);
-  } else if (code != kNoMenuCode && !RunFriendMenuCode(code, operations_) &&
-             !RunExchangeMenuCode(code, operations_)) {
+  } else if (code != kNoMenuCode && !RunFriendMenuCode(code, friendOperations_) &&
+             !RunExchangeMenuCode(code, exchangeOperations_)) {
     ChooseSort(static_cast<SortCode>(code));
   }
 }
@@ -304,7 +309,7 @@ void MainWindow::ShowTrayMenu() {
   int code = ShowPopupMenu(owner, menu.data(), menu.size(), [modalOpen](int item) {
     return !modalOpen || item == Code(TrayMenuItem::kShowMain) || item == Code(TrayMenuItem::kExit);
   });
-  if (code == kNoMenuCode || RunExchangeMenuCode(code, operations_)) return;
+  if (code == kNoMenuCode || RunExchangeMenuCode(code, exchangeOperations_)) return;
   operations_.OnTrayMenu(static_cast<TrayMenuItem>(code));
 }
 

@@ -18,8 +18,9 @@
 
 namespace memo::ui {
 
-// What the main window's events run; the program implements them.
-class MainWindowOperations : public FriendOperations, public ExchangeOperations {
+// What the main window's events run besides the commands on friends and the exchange
+// commands; the program implements them.
+class MainWindowOperations {
  public:
   virtual ~MainWindowOperations() = default;
   virtual void OnMainWindowCreated() = 0;
@@ -48,7 +49,10 @@ constexpr int kReportPage = 2;
 
 class MainWindow {
  public:
-  explicit MainWindow(MainWindowOperations& operations);
+  // The commands on friends and the exchange commands come from the lists' keys and menu, the
+  // tray menu too for the exchange ones.
+  MainWindow(MainWindowOperations& operations, FriendOperations& friendOperations,
+             ExchangeOperations& exchangeOperations);
 
   // Shown, or hidden when it starts in the tray.
   void Open(bool shown);
@@ -85,6 +89,8 @@ class MainWindow {
   void OnListKey(WORD key);
 
   MainWindowOperations& operations_;
+  FriendOperations& friendOperations_;
+  ExchangeOperations& exchangeOperations_;
   Form form_;
 };
 

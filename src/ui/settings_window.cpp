@@ -1,5 +1,6 @@
 #include "ui/settings_window.h"
 
+#include "text/win32/wide_text.h"
 #include "ui/tab_control.h"
 #include "ui/ui_thread.h"
 #include "ui/window_ids.h"
@@ -136,6 +137,9 @@ void SettingsWindow::ChooseAgeForm(AgeForm form) {
   form_.Get<RadioBox>(FullYears).SetChecked(form == AgeForm::kFullYears);
   form_.Get<RadioBox>(Nominal).SetChecked(form == AgeForm::kNominal);
   form_.Get<RadioBox>(BothAges).SetChecked(form == AgeForm::kBoth);
+}
+void SettingsWindow::ShowError(const std::string& text) {
+  MessageBoxW(form_.Handle(), Wide(text).c_str(), Wide("寿辰备忘录").c_str(), MB_OK | MB_ICONERROR);
 }
 void SettingsWindow::Close() {
   form_.Close();

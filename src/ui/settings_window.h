@@ -39,6 +39,7 @@ class SettingsWindow : private SettingsForm {
   void SetTitleText(const std::string& text) override;
   AgeForm ChosenAgeForm() const override;
   void ChooseAgeForm(AgeForm form) override;
+  void ShowError(const std::string& text) override;
   void Close() override;
 
   mutable Form form_;

@@ -105,8 +105,13 @@ void SettingsWindowLogic::SaveReminderPage() {
   const int before = settings_.ReadNumber(kDaysSetting);
   const int days = ToStoredWholeNumber(TextToNumber(form_.DaysText()));
   settings_.WriteNumber(kDaysSetting, days);
-  effects_.SetStartAtLogOn(form_.LogOnBoxChecked());
+  const bool logOnChanged = effects_.SetStartAtLogOn(form_.LogOnBoxChecked());
   if (DaysAheadOf(days) != DaysAheadOf(before)) effects_.DaysAheadChanged();
+  if (!logOnChanged) {
+    form_.SetLogOnBoxChecked(effects_.StartsAtLogOn());
+    form_.ShowError(kLogOnRefusedText);
+    return;
+  }
   form_.Close();
 }
 
@@ -125,7 +130,7 @@ void SettingsWindowLogic::SavePersonalisationPage() {
   const AgeForm before = AgeFormOf(settings_.ReadNumber(kAgeSetting));
   settings_.WriteNumber(kAgeSetting, static_cast<int>(ageForm));
   if (ageForm != before) effects_.AgeFormChanged();
-  effects_.SetMainCaption(title);
+  effects_.SetCaption(title);
   form_.Close();
 }
 

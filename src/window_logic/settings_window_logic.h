@@ -34,6 +34,8 @@ class SettingsForm {
   // 年龄显示: the one of ○周岁 ○虚岁 ○两者 checked.
   virtual AgeForm ChosenAgeForm() const = 0;
   virtual void ChooseAgeForm(AgeForm form) = 0;
+  // A message box over the window that says what went wrong.
+  virtual void ShowError(const std::string& text) = 0;
   virtual void Close() = 0;
 };
 
@@ -41,7 +43,8 @@ class SettingsForm {
 class SettingsEffects {
  public:
   virtual ~SettingsEffects() = default;
-  virtual void SetMainCaption(const std::string& text) = 0;
+  // The main window's caption.
+  virtual void SetCaption(const std::string& text) = 0;
   // Shows the tray icon with its default tip, or sets its image and tip again when shown.
   virtual void ShowTrayIcon() = 0;
   virtual void RemoveTrayIcon() = 0;
@@ -53,7 +56,8 @@ class SettingsEffects {
   // Whether this copy starts when the user logs on: kept by the system, outside the
   // settings key, and changed by other tools too, so it is asked at each opening.
   virtual bool StartsAtLogOn() = 0;
-  virtual void SetStartAtLogOn(bool on) = 0;
+  // False when the system refused the change.
+  virtual bool SetStartAtLogOn(bool on) = 0;
 };
 
 // The days box's arrows step within 0..355 and wrap: the leading whole number of the text
@@ -62,6 +66,7 @@ constexpr int kDaysArrowMaximum = 355;
 int SteppedDays(const std::string& text, int step);
 
 inline constexpr char kDaysRangeTip[] = "提醒天数可以是0到360天";
+inline constexpr char kLogOnRefusedText[] = "无法更改开机时自动启动";
 
 class SettingsWindowLogic {
  public:
@@ -74,7 +79,8 @@ class SettingsWindowLogic {
   void TrayBoxClicked();
   // step +1 for the up arrow, -1 for the down arrow.
   void StepDays(int step);
-  // A days text that is no number is not saved: the balloon shows and the window stays.
+  // A days text that is no number is not saved: the balloon shows and the window stays. A
+  // refused change of 开机时自动启动 is told, and the window stays with the box as it is.
   void SaveReminderPage();
   void SavePersonalisationPage();
 

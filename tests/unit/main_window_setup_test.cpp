@@ -1,5 +1,5 @@
-// Start-up's set-up of the main window: caption, friend list hook, status texts, tray icon
-// and the order of the steps; a new day's share of them.
+// Start-up's set-up of the main window: caption, friend list, status texts, tray icon and the
+// order of the steps; a new day's share of them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,13 +13,21 @@
 namespace memo {
 namespace {
 
-class RecordingWindow : public MainWindowView, public StatusBar {
+class RecordingWindow : public MainWindowView, public FriendPasses, public StatusBar {
  public:
   void SetCaption(const std::string& text) override { steps.push_back("caption:" + text); }
   void ShowTrayIcon() override { steps.push_back("tray"); }
+  void ShowAdvertisement() override { steps.push_back("advert"); }
+  int LoadFriendList(int sortCode) override {
+    steps.push_back("load:" + std::to_string(sortCode));
+    return friendCount;
+  }
+  void StartUpcomingPass() override { steps.push_back("upcoming"); }
   void SetPartText(int part, const std::string& text) override {
     steps.push_back("part" + std::to_string(part) + ":" + text);
   }
+  MainWindowParts Parts() { return {*this, *this, *this}; }
+  int friendCount = 0;
   std::vector<std::string> steps;
 };
 
@@ -53,7 +61,7 @@ TEST(MainWindowSetUp, TodayPaneShowsTodaysSolarAndLunarDates) {
     FixClock(c.now);
     MemorySettingsStore settings;
     RecordingWindow window;
-    SetUpMainWindow({window, window}, settings, SetUpSteps{});
+    SetUpMainWindow(window.Parts(), settings);
     EXPECT_NE(std::find(window.steps.begin(), window.steps.end(), "part2:" + c.pane),
               window.steps.end())
         << c.pane;
@@ -65,15 +73,9 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   FixClock(MakeDateTime(2012, 4, 15));
   MemorySettingsStore settings;
   RecordingWindow window;
-  SetUpSteps steps;
-  steps.loadFriendList = [&](int sortCode) {
-    window.steps.push_back("load:" + std::to_string(sortCode));
-    return 2;
-  };
-  steps.startUpcomingPass = [&] { window.steps.push_back("upcoming"); };
-  steps.showAdvertisement = [&] { window.steps.push_back("advert"); };
+  window.friendCount = 2;
 
-  SetUpMainWindow({window, window}, settings, steps);
+  SetUpMainWindow(window.Parts(), settings);
   const std::string today = "part2:今天是：公历2012年4月15日   农历2012年3月25日";
   EXPECT_EQ(window.steps, (Steps{"caption:寿辰备忘录", "load:0", "part1:当前记录数：2", today,
                                  "tray", "upcoming", "advert"}));
@@ -82,15 +84,17 @@ TEST(MainWindowSetUp, RunsItsStepsInOrderWithTheStoredSettings) {
   settings.WriteNumber(kSortSetting, 4);
   settings.WriteNumber(kTraySetting, 1);
   window.steps.clear();
-  SetUpMainWindow({window, window}, settings, steps);
+  SetUpMainWindow(window.Parts(), settings);
   EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "load:4", "part1:当前记录数：2", today,
                                  "upcoming", "advert"}));
 
-  // Steps that are not there yet are skipped; a tray value of another kind reads as 0.
+  // A tray value of another kind reads as 0.
   settings.WriteText(kTraySetting, "1");
   window.steps.clear();
-  SetUpMainWindow({window, window}, settings, SetUpSteps{});
-  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "part1:当前记录数：0", today, "tray"}));
+  window.friendCount = 0;
+  SetUpMainWindow(window.Parts(), settings);
+  EXPECT_EQ(window.steps, (Steps{"caption:家人生日", "load:4", "part1:当前记录数：0", today, "tray",
+                                 "upcoming", "advert"}));
   SetClock(nullptr);
 }
 
@@ -109,13 +113,8 @@ TEST(MainWindowSetUp, ANewDayRedoesWhatItAsksForInTheSetUpsOrder) {
     MemorySettingsStore settings;
     settings.WriteNumber(kSortSetting, 4);
     RecordingWindow window;
-    SetUpSteps steps;
-    steps.loadFriendList = [&](int sortCode) {
-      window.steps.push_back("load:" + std::to_string(sortCode));
-      return 1;
-    };
-    steps.startUpcomingPass = [&] { window.steps.push_back("upcoming"); };
-    ShowNewDay({window, window}, settings, steps, c.change);
+    window.friendCount = 1;
+    ShowNewDay(window.Parts(), settings, c.change);
     EXPECT_EQ(window.steps, c.done);
   }
   SetClock(nullptr);

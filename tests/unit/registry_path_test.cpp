@@ -7,11 +7,11 @@ namespace memo {
 namespace {
 
 TEST(RegistryPath, RootCodesOneToFiveAndEverythingElseTheCurrentUser) {
-  EXPECT_EQ(RegistryRootFromCode(1), RegistryRoot::ClassesRoot);
-  EXPECT_EQ(RegistryRootFromCode(2), RegistryRoot::CurrentConfig);
+  EXPECT_EQ(RegistryRootFromCode(1), RegistryRoot::kClassesRoot);
+  EXPECT_EQ(RegistryRootFromCode(2), RegistryRoot::kCurrentConfig);
   EXPECT_EQ(RegistryRootFromCode(3), RegistryRoot::kCurrentUser);
-  EXPECT_EQ(RegistryRootFromCode(4), RegistryRoot::LocalMachine);
-  EXPECT_EQ(RegistryRootFromCode(5), RegistryRoot::Users);
+  EXPECT_EQ(RegistryRootFromCode(4), RegistryRoot::kLocalMachine);
+  EXPECT_EQ(RegistryRootFromCode(5), RegistryRoot::kUsers);
   for (int code : {0, 6, -1, 1000}) {
     EXPECT_EQ(RegistryRootFromCode(code), RegistryRoot::kCurrentUser) << code;
   }

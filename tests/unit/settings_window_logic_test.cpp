@@ -34,6 +34,7 @@ class FakeSettingsForm : public SettingsForm {
   void SetTitleText(const std::string& text) override { title = text; }
   AgeForm ChosenAgeForm() const override { return ageForm; }
   void ChooseAgeForm(AgeForm form) override { ageForm = form; }
+  void ShowError(const std::string& text) override { error = text; }
   void Close() override { closed = true; }
 
   // Typing replaces the text through the same change event.
@@ -51,22 +52,26 @@ class FakeSettingsForm : public SettingsForm {
   bool logOnChecked = false;
   std::string title;
   AgeForm ageForm = AgeForm::kNominal;  // none checked reads as 周岁; a stale mark must go
+  std::string error;
   bool closed = false;
 };
 
 class RecordingEffects : public SettingsEffects {
  public:
-  void SetMainCaption(const std::string& text) override { calls.push_back("caption:" + text); }
+  void SetCaption(const std::string& text) override { calls.push_back("caption:" + text); }
   void ShowTrayIcon() override { calls.push_back("show-icon"); }
   void RemoveTrayIcon() override { calls.push_back("remove-icon"); }
   void DaysAheadChanged() override { calls.push_back("upcoming-pass"); }
   void AgeFormChanged() override { calls.push_back("ages"); }
   bool StartsAtLogOn() override { return startsAtLogOn; }
-  void SetStartAtLogOn(bool on) override {
-    startsAtLogOn = on;
+  bool SetStartAtLogOn(bool on) override {
     calls.push_back(on ? "log-on" : "no-log-on");
+    if (logOnRefused) return false;
+    startsAtLogOn = on;
+    return true;
   }
   bool startsAtLogOn = false;
+  bool logOnRefused = false;
   std::vector<std::string> calls;
 };
 
@@ -234,6 +239,24 @@ TEST(SettingsWindow, LogOnBoxShowsWhetherTheProgramStartsAtLogOnAndOnlyTheRemind
     EXPECT_EQ(window.effects.startsAtLogOn, starts);
     window.logic.SaveReminderPage();
     EXPECT_EQ(window.effects.startsAtLogOn, !starts);
+  }
+}
+
+TEST(SettingsWindow, ARefusedLogOnChangeIsToldAndTheWindowStaysWithTheBoxAsTheSystemKeepsIt) {
+  for (bool starts : {false, true}) {
+    SettingsWindowFixture window;
+    window.effects.startsAtLogOn = starts;
+    window.effects.logOnRefused = true;
+    window.logic.Load();
+    window.form.logOnChecked = !starts;
+    window.form.Type("30");
+    window.logic.SaveReminderPage();
+    EXPECT_EQ(window.form.logOnChecked, starts);
+    EXPECT_EQ(window.form.error, "无法更改开机时自动启动");
+    EXPECT_FALSE(window.form.closed);
+    // The days are saved and counted anyway.
+    EXPECT_EQ(window.store.ReadNumber(kDaysSetting, -99), 30);
+    EXPECT_EQ(window.effects.calls.back(), "upcoming-pass");
   }
 }
 

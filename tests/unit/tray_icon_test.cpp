@@ -1,5 +1,5 @@
-// The tray icon's record, its part of the main window's messages and its balloon rules, over
-// a platform that records its calls.
+// The tray icon's record, its balloon rules, the balloon's timer and the taskbar's
+// re-creation, over a platform that records its calls.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,8 +11,6 @@
 
 namespace memo {
 namespace {
-
-constexpr uint32_t kTaskbarCreated = 0xC123;
 
 struct Call {
   std::string what;
@@ -50,7 +48,6 @@ class RecordingPlatform : public TrayPlatform {
 };
 
 using Names = std::vector<std::string>;
-using Outcome = TrayIcon::MessageOutcome;
 const std::string ico = "ICO";
 
 // The last record the shell was given.
@@ -60,19 +57,18 @@ const TrayRecord& LastRecord(const RecordingPlatform& platform) {
 
 TEST(TrayIcon, ShowAddsOneIconWithTheFullRecordAndASecondShowOnlyUpdates) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, kTaskbarCreated);
-  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
+  TrayIcon tray(platform);
+  tray.Show(ico, std::string(kDefaultTrayTip));
   EXPECT_EQ(platform.Names(), (Names{"make-icon", "add"}));
   const TrayRecord& added = platform.calls.back().record;
   EXPECT_EQ(added.id, 1u);
   EXPECT_EQ(added.flags, 7u);
-  EXPECT_EQ(added.callbackMessage, 123456u);
   EXPECT_EQ(added.icon, 101u);
   EXPECT_EQ(added.tip, "寿辰备忘录！");
 
   tray.SetTip("别的提示");
   platform.calls.clear();
-  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
+  tray.Show(ico, std::string(kDefaultTrayTip));
   // No second icon: the image and the tip are set again.
   EXPECT_EQ(platform.Names(), (Names{"make-icon", "modify", "modify"}));
   EXPECT_EQ(platform.calls[1].record.icon, 102u);
@@ -82,33 +78,33 @@ TEST(TrayIcon, ShowAddsOneIconWithTheFullRecordAndASecondShowOnlyUpdates) {
 
 TEST(TrayIcon, WithoutAnImageTheWindowIconServesAndWithoutOneNothingIsAdded) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, kTaskbarCreated);
-  tray.Show(std::nullopt, std::string("提示"), nullptr);
+  TrayIcon tray(platform);
+  tray.Show(std::nullopt, std::string("提示"));
   EXPECT_TRUE(platform.calls.empty());
   tray.Remove();  // nothing shown, nothing to remove
   EXPECT_TRUE(platform.calls.empty());
 
   platform.windowIcon = 55;
-  tray.Show(std::nullopt, std::nullopt, nullptr);
+  tray.Show(std::nullopt, std::nullopt);
   EXPECT_EQ(platform.Names(), (Names{"add"}));
   EXPECT_EQ(platform.calls.back().record.icon, 55u);
   EXPECT_EQ(platform.calls.back().record.tip, "");
 
   // A failed icon creation still adds the icon, without an image.
   RecordingPlatform failing;
-  TrayIcon bare(failing, kTaskbarCreated);
-  bare.Show(std::string(), std::nullopt, nullptr);
+  TrayIcon bare(failing);
+  bare.Show(std::string(), std::nullopt);
   EXPECT_EQ(failing.Names(), (Names{"make-icon", "add"}));
   EXPECT_EQ(failing.calls.back().record.icon, 0u);
 }
 
 TEST(TrayIcon, RemoveDeletesTheIconOnceAndOtherwiseCallsNothing) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, kTaskbarCreated);
+  TrayIcon tray(platform);
   tray.Remove();
   EXPECT_TRUE(platform.calls.empty());
 
-  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
+  tray.Show(ico, std::string(kDefaultTrayTip));
   platform.calls.clear();
   tray.Remove();
   EXPECT_EQ(platform.Names(), (Names{"delete"}));
@@ -118,14 +114,14 @@ TEST(TrayIcon, RemoveDeletesTheIconOnceAndOtherwiseCallsNothing) {
   EXPECT_TRUE(platform.calls.empty());
 
   // Shown again after removal: a fresh add.
-  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
+  tray.Show(ico, std::string(kDefaultTrayTip));
   EXPECT_EQ(platform.Names(), (Names{"make-icon", "add"}));
 }
 
 TEST(TrayIcon, TextsAreCutToTheirByteLimitsWithoutSplittingACharacter) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, kTaskbarCreated);
-  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
+  TrayIcon tray(platform);
+  tray.Show(ico, std::string(kDefaultTrayTip));
 
   tray.SetTip(std::string(200, 'x'));
   EXPECT_EQ(LastRecord(platform).tip, std::string(127, 'x'));
@@ -166,8 +162,8 @@ TEST(TrayIcon, TextsAreCutToTheirByteLimitsWithoutSplittingACharacter) {
 
 TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, kTaskbarCreated);
-  tray.Show(ico, std::string(kDefaultTrayTip), nullptr);
+  TrayIcon tray(platform);
+  tray.Show(ico, std::string(kDefaultTrayTip));
   platform.calls.clear();
 
   tray.ShowBalloon("生日提醒", "张三 还有3天", 1, 5000, true);
@@ -183,9 +179,9 @@ TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
 
   // The timer's message reaches the icon through the window; another timer's is not its.
   platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(kTimerMessage, 1, 0), Outcome::kPassOn);
+  EXPECT_FALSE(tray.OnTimer(1));
   EXPECT_TRUE(platform.calls.empty());
-  EXPECT_EQ(tray.OnWindowMessage(kTimerMessage, kBalloonTimerId, 0), Outcome::kConsumed);
+  EXPECT_TRUE(tray.OnTimer(kBalloonTimerId));
   EXPECT_EQ(platform.Names(), (Names{"stop-timer", "modify"}));
   EXPECT_EQ(platform.calls[0].number, 741852u);
   const TrayRecord& hidden = platform.calls[1].record;
@@ -200,46 +196,30 @@ TEST(TrayIcon, BalloonUsesTheInfoFlagAndItsTimerTakesItAway) {
   EXPECT_EQ(platform.Names(), (Names{"modify"}));
 }
 
-TEST(TrayIcon, TakesClicksReaddsAfterTaskbarRestartAndGoesWithTheWindow) {
+TEST(TrayIcon, ReaddsAfterTaskbarRestartOnlyWhileShown) {
   RecordingPlatform platform;
-  TrayIcon tray(platform, kTaskbarCreated);
+  TrayIcon tray(platform);
   // Before the icon is shown the taskbar's restart adds nothing.
-  EXPECT_EQ(tray.OnWindowMessage(kTaskbarCreated, 0, 0), Outcome::kPassOn);
+  tray.OnTaskbarCreated();
   EXPECT_TRUE(platform.calls.empty());
-  std::vector<int> clicks;
-  tray.Show(ico, std::string(kDefaultTrayTip), [&](int message) { clicks.push_back(message); });
-
-  EXPECT_EQ(tray.OnWindowMessage(kTrayCallbackMessage, 0, 513), Outcome::kConsumed);
-  EXPECT_EQ(tray.OnWindowMessage(kTrayCallbackMessage, 0, 516), Outcome::kConsumed);
-  EXPECT_EQ(clicks, (std::vector<int>{513, 516}));
-  EXPECT_EQ(tray.OnWindowMessage(15, 0, 0), Outcome::kPassOn);
+  tray.Show(ico, std::string(kDefaultTrayTip));
 
   // After a balloon, the taskbar restart brings back the icon with flags 7 and its tip.
   tray.SetTip("下一个生日");
   tray.ShowBalloon("t", "x", 1, 5000, false);
   platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(kTaskbarCreated, 0, 0), Outcome::kPassOn);
+  tray.OnTaskbarCreated();
   ASSERT_EQ(platform.Names(), (Names{"add"}));
   const TrayRecord& again = platform.calls[0].record;
   EXPECT_EQ(again.flags, 7u);
   EXPECT_EQ(again.tip, "下一个生日");
   EXPECT_EQ(again.icon, 101u);
-  EXPECT_EQ(again.callbackMessage, 123456u);
 
-  // The window's destruction takes the icon along and leaves the message to the window.
+  // Once removed (the window's destruction does it), a restart adds nothing.
+  tray.Remove();
   platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(kDestroyWindowMessage, 0, 0), Outcome::kPassOn);
-  EXPECT_EQ(platform.Names(), (Names{"delete"}));
-  platform.calls.clear();
-  EXPECT_EQ(tray.OnWindowMessage(kTaskbarCreated, 0, 0), Outcome::kPassOn);
+  tray.OnTaskbarCreated();
   EXPECT_TRUE(platform.calls.empty());
-}
-
-TEST(TrayIcon, WithoutAHandlerTheCallbackIsPassedOn) {
-  RecordingPlatform platform;
-  TrayIcon tray(platform, kTaskbarCreated);
-  tray.Show(ico, std::nullopt, nullptr);
-  EXPECT_EQ(tray.OnWindowMessage(kTrayCallbackMessage, 0, 513), Outcome::kPassOn);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Starting with Windows: the settings window's 开机时自动启动 writes, reads back and removes the
-// Run value, and a start with the log-on switch keeps the main window in the tray.
+// Run value and tells when the system refuses that, and a start with the log-on switch keeps
+// the main window in the tray.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -90,5 +91,40 @@ TEST(LogOnStart, StartedWithTheSwitchTheWindowStaysHiddenWithTheIconOrShowsWitho
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(IsWindowVisible(main));
   EXPECT_FALSE(TrayShowsIcon());
+  EXPECT_EQ(program.Close(), 0);
+}
+
+TEST(LogOnStart, ARefusedChangeIsToldAndTheWindowStaysWithTheBoxAsTheSystemKeepsIt) {
+  ProgramUnderTest program;
+  HWND main = program.StartMain();
+  ASSERT_NE(main, nullptr);
+  log_on::Clear();
+  for (bool starts : {false, true}) {
+    if (starts) {
+      EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::SaveDays, 1));
+    }
+    ASSERT_TRUE(log_on::DenyWrites(true));
+    HWND settings = OpenSettings(program, main);
+    ASSERT_NE(settings, nullptr);
+    HWND box = GetDlgItem(settings, ids::LogOnBox);
+    EXPECT_EQ(Checked(box), starts);
+    ClickControl(box);
+    EXPECT_TRUE(WaitUntil([&] { return Checked(box) != starts; }));
+    ClickControl(GetDlgItem(settings, ids::SaveDays));
+    HWND message = program.WaitForWindow(L"#32770", 5000);
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(MessageBoxText(message) == Wide("无法更改开机时自动启动"))
+        << Utf8(MessageBoxText(message));
+    SaveScreenshot(starts ? "log-on-removal-refused" : "log-on-refused");
+    ClickControl(GetDlgItem(message, IDOK));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(message); }));
+    EXPECT_TRUE(IsWindow(settings));
+    EXPECT_EQ(Checked(box), starts);
+    ASSERT_TRUE(log_on::DenyWrites(false));
+    EXPECT_EQ(log_on::Read().exists, starts);
+    ClickControl(GetDlgItem(settings, ids::CancelDays));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(settings); }));
+  }
+  log_on::Clear();
   EXPECT_EQ(program.Close(), 0);
 }

@@ -1,5 +1,7 @@
 #include "program_under_test.h"
 
+#include <aclapi.h>
+
 #include <cstdlib>
 
 #include "app/win32/log_on_start.h"
@@ -165,6 +167,34 @@ void Clear() {
 
 settings::Stored Read() {
   return settings::ReadValue(kRunKey, Wide("寿辰备忘录").c_str());
+}
+
+bool DenyWrites(bool denied) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  // Everyone may read the key and set its rights again; nobody may write a value.
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  EXPLICIT_ACCESSW access = {};
+  access.grfAccessPermissions = KEY_READ | WRITE_DAC | READ_CONTROL;
+  access.grfAccessMode = SET_ACCESS;
+  access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+  access.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
+  PACL readOnly = nullptr;
+  SetEntriesInAclW(1, &access, nullptr, &readOnly);
+  SECURITY_DESCRIPTOR descriptor;
+  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+  // Without a list of rights (a null one) the key grants everything again.
+  SetSecurityDescriptorDacl(&descriptor, TRUE, denied ? readOnly : nullptr, FALSE);
+  const bool set = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+  LocalFree(readOnly);
+  FreeSid(everyone);
+  RegCloseKey(key);
+  return set;
 }
 
 }  // namespace log_on

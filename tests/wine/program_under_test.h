@@ -85,6 +85,9 @@ constexpr DWORD StoredSortCode(memo::SortCode code) {
 namespace log_on {
 void Clear();
 settings::Stored Read();
+// Lets everyone only read the Run key, as a policy may, or gives everyone every right again;
+// false when the key's rights could not be set.
+bool DenyWrites(bool denied);
 }  // namespace log_on
 
 }  // namespace wine_test

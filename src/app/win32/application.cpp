@@ -7,37 +7,28 @@
 #include "app/win32/single_instance.h"
 #include "app/win32/web_extras.h"
 #include "window_logic/friend_list.h"
-#include "window_logic/friend_list_search.h"
-#include "resource_ids.h"
 #include "settings/settings_names.h"
-#include "ui/images.h"
 #include "ui/settings_window.h"
 #include "ui/ui_thread.h"
 
 namespace memo {
 namespace {
 
+// Every end is the user's own (closing the window, or 退出): a success.
 constexpr int kExitCode = 0;
 
 }  // namespace
 
 Application::Application()
-    : main_(*this),
-      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
+    : main_(*this, friends_, exchange_),
+      tray_(main_),
       comeForwardMessage_(ComeForwardMessage()),
-      tray_(trayPlatform_, taskbarCreatedMessage_),
-      trayIconFile_(ui::ResourceBytes(IDR_TRAY_ICON)),
-      records_(*this, ExecutableDirectory()),
-      friends_(records_, main_, [this] { StartUpcomingPass(); }),
-      exchange_(
-          records_, main_, settings_, [this] { ReloadFriends(); },
-          [this] { friends_.ForgetDeletion(); }) {
-  records_.AttachHooks(*this);
-}
+      records_(main_, settings_, tray_, worker_, ExecutableDirectory()),
+      friends_(records_, main_),
+      exchange_(records_, friends_, main_, settings_) {}
 
 void Application::SetStartBalloon(const std::string& title, const std::string& text) {
-  startBalloonTitle_ = title;
-  startBalloonText_ = text;
+  tray_.SetStartBalloon(title, text);
 }
 
 // How the program ends, all of it here. Every end is the main window's destruction: closing
@@ -67,17 +58,15 @@ void Application::OnMainWindowDestroying() {
 
 void Application::OnMainWindowCreated() {
   // The look of the standard controls comes from the manifest (Common Controls 6).
-  trayPlatform_.Attach(main_.Handle());
-  if (hooks.openBirthdayDatabase) hooks.openBirthdayDatabase();
+  tray_.Attach();
+  records_.Open();
   worker_.Post([this] { SetUpMainWindow(); });
   // Their work is queued behind the set-up, which makes the day watch.
   StartDaySignals(main_.Handle());
 }
 
 bool Application::OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (tray_.OnWindowMessage(message, wParam, lParam) == TrayIcon::MessageOutcome::kConsumed) {
-    return true;
-  }
+  if (tray_.OnWindowMessage(message, wParam, lParam)) return true;
   if (comeForwardMessage_ != 0 && message == comeForwardMessage_) {
     BringForward();
     return true;
@@ -90,29 +79,15 @@ bool Application::OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 MainWindowParts Application::Parts() {
-  return {*this, main_.Status()};
-}
-
-SetUpSteps Application::Steps() {
-  SetUpSteps steps;
-  steps.loadFriendList = hooks.loadFriendList;
-  steps.startUpcomingPass = [this] { StartUpcomingPass(); };
-  return steps;
+  return {*this, records_, main_.Status()};
 }
 
 void Application::SetUpMainWindow() {
   // Before anything reads the clock: a midnight during the set-up is then a new day.
   dayWatch_.emplace(Now());
-  SetUpSteps steps = Steps();
-  steps.showAdvertisement = [this] { ShowAdvertisement(); };
-  memo::SetUpMainWindow(Parts(), settings_, steps);
-  if (!startBalloonText_.empty() || !startBalloonTitle_.empty()) {
-    // Behind the upcoming pass, whose own balloon would replace it.
-    worker_.Post([this] {
-      ShowBalloon(startBalloonTitle_, startBalloonText_, kInformationBalloonIcon, kBalloonTimeoutMs,
-                  true);
-    });
-  }
+  memo::SetUpMainWindow(Parts(), settings_);
+  // Behind the upcoming pass, whose own balloon would replace it.
+  worker_.Post([this] { tray_.ShowStartBalloon(); });
 }
 
 void Application::OnDaySignal(DaySignal signal) {
@@ -128,7 +103,7 @@ void Application::OnDaySignal(DaySignal signal) {
       if (signal == DaySignal::kClockChange) RereadTimeZone();
       change = dayWatch_->Look(Now());
     }
-    ShowNewDay(Parts(), settings_, Steps(), change);
+    ShowNewDay(Parts(), settings_, change);
   });
 }
 
@@ -142,29 +117,17 @@ void Application::ShowAdvertisement() {
   }).detach();
 }
 
-void Application::StartUpcomingPass() {
-  if (hooks.recomputeUpcoming) worker_.Post(hooks.recomputeUpcoming);
-}
-
-void Application::ReloadFriends() {
-  // The load brings the status bar up to the list: the record count and pane 0.
-  worker_.Post([this] {
-    if (hooks.loadFriendList) hooks.loadFriendList(settings_.ReadNumber(kSortSetting));
-  });
-  StartUpcomingPass();
-}
-
 void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
   using Button = ui::main_window::ToolbarButton;
   switch (button) {
     case Button::kAdd:
-      OnAddFriend();
+      friends_.OnAddFriend();
       break;
     case Button::kEdit:
-      OnEditFriend();
+      friends_.OnEditFriend();
       break;
     case Button::kDelete:
-      OnDeleteFriends();
+      friends_.OnDeleteFriends();
       break;
     case Button::kSettings: {
       ui::SettingsWindow settings(settings_, *this);
@@ -173,7 +136,7 @@ void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
     }
     case Button::kUpcoming:
       main_.ShowPage(ui::kReportPage);
-      StartUpcomingPass();
+      records_.StartUpcomingPass();
       break;
     case Button::kAbout:
       ui::SettingsWindow::OpenAbout(main_.Handle(), settings_, *this);
@@ -187,66 +150,28 @@ void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
   }
 }
 
-void Application::OnAddFriend() {
-  friends_.AddFriend();
-}
-
-void Application::OnEditFriend() {
-  friends_.EditChosenFriend();
-}
-
-void Application::OnDeleteFriends() {
-  friends_.DeleteChosenFriends();
-}
-
-void Application::OnUndoDelete() {
-  friends_.UndoDelete();
-}
-
 void Application::OnFriendListDoubleClick() {
-  if (main_.FriendList().SelectedIds().empty()) {
-    OnAddFriend();
-  } else {
-    friends_.EditFriend(main_.FriendList().CurrentId());
-  }
+  friends_.EditCurrentOrAdd();
 }
 
 void Application::OnFriendRowChanged(int row) {
-  if (hooks.showRowSummary) hooks.showRowSummary(row);
+  records_.ShowRowSummary(row);
 }
 
 void Application::OnSortMenu(SortCode code) {
-  memo::OnSortMenu(
-      records_.Records(), static_cast<int>(code), [this](std::function<void()> reload) {
-        worker_.Post([this, reload] { records_.Use([&reload](RecordsContext&) { reload(); }); });
-      });
+  records_.Sort(code);
 }
 
 void Application::OnSearchText(const std::string& text) {
-  // In turn with the loads and changes of the list, which the search follows.
-  worker_.Post([this, text] {
-    records_.Use([&text](RecordsContext& records) { SearchFriendList(records, text); });
-  });
+  records_.Search(text);
+}
+
+void Application::OnCopyGreeting(int64_t rowid) {
+  records_.CopyGreeting(rowid);
 }
 
 SortCode Application::CurrentSortCode() {
   return ChosenSortCode(settings_);
-}
-
-void Application::OnImport() {
-  exchange_.OnImport();
-}
-
-void Application::OnExport() {
-  exchange_.OnExport();
-}
-
-void Application::OnBackup() {
-  exchange_.OnBackup();
-}
-
-void Application::OnRestore() {
-  exchange_.OnRestore();
 }
 
 void Application::OnTrayMenu(ui::main_window::TrayMenuItem item) {
@@ -279,57 +204,28 @@ void Application::SetCaption(const std::string& text) {
   main_.SetCaption(text);
 }
 
-void Application::SetMainCaption(const std::string& text) {
-  main_.SetCaption(text);
-}
-
 void Application::ShowTrayIcon() {
-  ui::RunOnUi([this] {
-    tray_.Show(trayIconFile_, std::string(kDefaultTrayTip),
-               [this](int mouseMessage) { OnTrayIconClick(mouseMessage); });
-  });
+  tray_.Show();
 }
 
 void Application::RemoveTrayIcon() {
-  ui::RunOnUi([this] { tray_.Remove(); });
+  tray_.Remove();
 }
 
 void Application::DaysAheadChanged() {
-  StartUpcomingPass();
-}
-
-void Application::OnCopyGreeting(int64_t rowid) {
-  if (rowid != 0 && hooks.copyGreeting) hooks.copyGreeting(rowid);
+  records_.StartUpcomingPass();
 }
 
 void Application::AgeFormChanged() {
-  ReloadFriends();
+  records_.ReloadFriends();
 }
 
 bool Application::StartsAtLogOn() {
   return memo::StartsAtLogOn();
 }
 
-void Application::SetStartAtLogOn(bool on) {
-  memo::SetStartAtLogOn(on);
-}
-
-void Application::SetTip(const std::string& text) {
-  ui::RunOnUi([this, text] { tray_.SetTip(text); });
-}
-
-void Application::ShowBalloon(const std::string& title, const std::string& text, int icon,
-                              int timeoutMs, bool hideAfterTimeout) {
-  ui::RunOnUi([=] { tray_.ShowBalloon(title, text, icon, timeoutMs, hideAfterTimeout); });
-}
-
-void Application::OnTrayIconClick(int mouseMessage) {
-  if (mouseMessage == WM_RBUTTONUP) {
-    main_.ShowTrayMenu();
-  } else if (mouseMessage == kLeftButtonDownMessage) {
-    HWND window = main_.Handle();
-    ShowWindow(window, IsWindowVisible(window) ? SW_HIDE : SW_SHOW);
-  }
+bool Application::SetStartAtLogOn(bool on) {
+  return memo::SetStartAtLogOn(on);
 }
 
 void Application::BringForward() {

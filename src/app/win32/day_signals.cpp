@@ -9,6 +9,8 @@ namespace {
 
 // Midnight is seen within a minute; nothing looks more often.
 constexpr UINT kDayTimerMs = 60 * 1000;
+// A timer of the main window: any number that none of its other timers takes (the tray
+// balloon's is 741852).
 constexpr UINT_PTR kDayTimerId = 741853;
 
 }  // namespace

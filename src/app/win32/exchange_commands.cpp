@@ -103,7 +103,7 @@ void ExchangeCommands::OnImport() {
         [&](RecordsContext& records) { storedAll = StoreImport(records.repository, read, plan); });
     if (!storedAll) return;
     main_.ShowPage(ui::kFriendListPage);
-    reloadFriends_();
+    records_.ReloadFriends();
     Tell(PlanSummary(plan, true), kImportCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
@@ -160,8 +160,8 @@ void ExchangeCommands::OnRestore() {
     Tell("无法读取备份：" + unreadable.reason, kRestoreCaption, MB_OK | MB_ICONERROR);
   }
   if (!restored) return;
-  friendsReplaced_();
-  reloadFriends_();
+  friends_.ForgetDeletion();
+  records_.ReloadFriends();
   Tell("已恢复备份里的" + NumberToText(*restored) + "位好友。恢复前的好友已备份到" + safety,
        kRestoreCaption, MB_OK | MB_ICONINFORMATION);
 }

@@ -4,8 +4,7 @@
 // (after a question, a copy of the friends beside the program, then the backup's friends).
 #pragma once
 
-#include <functional>
-
+#include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"
 #include "exchange/import_plan.h"
 #include "settings/settings_store.h"
@@ -16,15 +15,11 @@ namespace memo {
 
 class ExchangeCommands : public ui::ExchangeOperations {
  public:
-  // `reloadFriends` queues a reload of the friend list, then the upcoming pass, on the
-  // background worker; `friendsReplaced` runs once a backup has replaced every friend.
-  ExchangeCommands(ProgramRecords& records, ui::MainWindow& main, SettingsStore& settings,
-                   std::function<void()> reloadFriends, std::function<void()> friendsReplaced)
-      : records_(records),
-        main_(main),
-        settings_(settings),
-        reloadFriends_(std::move(reloadFriends)),
-        friendsReplaced_(std::move(friendsReplaced)) {}
+  // Each change of the friends reloads the friend list, then the upcoming pass; a restored
+  // backup's friends replace every friend, so the last deletion can no longer be undone.
+  ExchangeCommands(ProgramRecords& records, FriendCommands& friends, ui::MainWindow& main,
+                   SettingsStore& settings)
+      : records_(records), friends_(friends), main_(main), settings_(settings) {}
 
   void OnImport() override;
   void OnExport() override;
@@ -41,10 +36,9 @@ class ExchangeCommands : public ui::ExchangeOperations {
   int Tell(const std::string& text, const char* caption, UINT style);
 
   ProgramRecords& records_;
+  FriendCommands& friends_;
   ui::MainWindow& main_;
   SettingsStore& settings_;  // the age form of exported calendars
-  std::function<void()> reloadFriends_;
-  std::function<void()> friendsReplaced_;
 };
 
 }  // namespace memo

@@ -29,19 +29,27 @@ ui::RecordsGuard FriendCommands::Guard() {
   };
 }
 
-void FriendCommands::AddFriend() {
+void FriendCommands::OnAddFriend() {
   ui::BirthdayWindow window(records_.Records(), Guard());
   window.OpenModal(main_.Handle());
   if (window.Saved()) main_.ShowPage(ui::kFriendListPage);
-  startUpcomingPass_();
+  records_.StartUpcomingPass();
 }
 
 void FriendCommands::EditFriend(int64_t rowid) {
   if (rowid == 0) return;
   ui::BirthdayWindow::OpenForEditing(main_.Handle(), records_.Records(), Guard(), rowid, [this] {
     main_.ShowPage(ui::kFriendListPage);
-    startUpcomingPass_();
+    records_.StartUpcomingPass();
   });
+}
+
+void FriendCommands::EditCurrentOrAdd() {
+  if (main_.FriendList().SelectedIds().empty()) {
+    OnAddFriend();
+  } else {
+    EditFriend(main_.FriendList().CurrentId());
+  }
 }
 
 std::vector<int64_t> FriendCommands::ChosenFriends() {
@@ -49,7 +57,7 @@ std::vector<int64_t> FriendCommands::ChosenFriends() {
   return list ? list->SelectedIds() : std::vector<int64_t>();
 }
 
-void FriendCommands::EditChosenFriend() {
+void FriendCommands::OnEditFriend() {
   const std::vector<int64_t> chosen = ChosenFriends();
   if (chosen.empty()) return;
   const int64_t current = main_.ShownList()->CurrentId();
@@ -57,7 +65,7 @@ void FriendCommands::EditChosenFriend() {
   EditFriend(currentChosen ? current : chosen.front());
 }
 
-void FriendCommands::DeleteChosenFriends() {
+void FriendCommands::OnDeleteFriends() {
   const std::vector<int64_t> chosen = ChosenFriends();
   if (chosen.empty()) return;
   // The records stay held while the question is open, so that the rowids still name the
@@ -68,7 +76,7 @@ void FriendCommands::DeleteChosenFriends() {
   });
   if (deleted.empty()) return;
   lastDeleted_ = std::move(deleted);
-  startUpcomingPass_();
+  records_.StartUpcomingPass();
 }
 
 void FriendCommands::ForgetDeletion() {
@@ -77,11 +85,11 @@ void FriendCommands::ForgetDeletion() {
   records_.Use([](RecordsContext& records) { records.statusBar.SetPartText(kGreetingPart, ""); });
 }
 
-void FriendCommands::UndoDelete() {
+void FriendCommands::OnUndoDelete() {
   if (lastDeleted_.empty()) return;
   records_.Use([this](RecordsContext& records) { RestoreFriends(records, lastDeleted_); });
   lastDeleted_.clear();
-  startUpcomingPass_();
+  records_.StartUpcomingPass();
 }
 
 }  // namespace memo

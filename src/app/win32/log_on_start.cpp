@@ -13,6 +13,7 @@
 namespace memo {
 namespace {
 
+// The registry layer's code for HKEY_CURRENT_USER: the value is each user's own.
 constexpr int kCurrentUserRootCode = 3;
 constexpr char kRunValuePath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\寿辰备忘录";
 
@@ -22,14 +23,11 @@ bool StartsAtLogOn() {
   return RegistryHasValue(kCurrentUserRootCode, kRunValuePath);
 }
 
-void SetStartAtLogOn(bool on) {
-  if (!on) {
-    RegistryDeleteValue(kCurrentUserRootCode, kRunValuePath);
-    return;
-  }
+bool SetStartAtLogOn(bool on) {
+  if (!on) return RegistryDeleteValue(kCurrentUserRootCode, kRunValuePath);
   // Quoted, as the path may hold spaces.
   const std::string command = "\"" + ExecutablePath() + "\" " + Gbk(kLogOnSwitch);
-  RegistryWriteText(kCurrentUserRootCode, kRunValuePath, command);
+  return RegistryWriteText(kCurrentUserRootCode, kRunValuePath, command);
 }
 
 bool StartedAtLogOn() {

@@ -8,8 +8,9 @@ constexpr wchar_t kLogOnSwitch[] = L"/autostart";
 
 // The value exists, whichever copy it starts.
 bool StartsAtLogOn();
-// Writes the value for this copy, or deletes it.
-void SetStartAtLogOn(bool on);
+// Writes the value for this copy, or deletes it; false when the system refused, and the value
+// stays as it was.
+bool SetStartAtLogOn(bool on);
 // The process's command line holds the switch, in any case of letters.
 bool StartedAtLogOn();
 

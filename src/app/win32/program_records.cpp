@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
-#include "app/win32/application.h"
 #include "app/win32/clipboard.h"
+#include "reckoning/today.h"
 #include "window_logic/friend_list.h"
+#include "window_logic/friend_list_search.h"
 #include "report/greetings.h"
+#include "settings/settings_names.h"
 #include "text/win32/wide_text.h"
 #include "ui/ui_thread.h"
 
@@ -14,19 +16,22 @@ namespace memo {
 void MessageBoxErrorReporter::ShowError(const std::string& text) {
   // Waiting here on the worker could stop the program: the user-interface thread may be
   // waiting for the records this worker holds.
-  HWND owner = application_.Window().Handle();
+  HWND owner = window_.Handle();
   ui::RunOnUi(
       [owner, text] { MessageBoxW(owner, Wide(text).c_str(), Wide("寿辰备忘录").c_str(), MB_OK); });
 }
 
-ProgramRecords::ProgramRecords(Application& application, const std::string& programDirectory)
+ProgramRecords::ProgramRecords(ui::MainWindow& window, SettingsStore& settings, TrayNotifier& tray,
+                               BackgroundWorker& worker, const std::string& programDirectory)
     : programDirectory_(programDirectory),
-      errors_(application),
+      window_(window),
+      worker_(worker),
+      errors_(window),
       repository_(errors_),
-      friendList_(application.Window().FriendList()),
-      upcomingList_(application.Window().UpcomingList()),
-      records_{repository_, friendList_, application.Window().Status(), application.Settings(), {}},
-      report_{upcomingList_, application.Settings(), application.Window().ReportView(), application,
+      friendList_(window.FriendList()),
+      upcomingList_(window.UpcomingList()),
+      records_{repository_, friendList_, window.Status(), settings, {}},
+      report_{upcomingList_, settings, window.ReportView(), tray,
               ReportFilePath(programDirectory)} {}
 
 void ProgramRecords::Use(const std::function<void(RecordsContext&)>& work) {
@@ -34,39 +39,65 @@ void ProgramRecords::Use(const std::function<void(RecordsContext&)>& work) {
   work(records_);
 }
 
-void ProgramRecords::AttachHooks(Application& application) {
-  ProgramHooks& hooks = application.hooks;
-  hooks.openBirthdayDatabase = [this] {
-    Use([this](RecordsContext& records) { records.repository.Open(programDirectory_); });
-  };
-  hooks.loadFriendList = [this](int sortCode) {
-    int count = 0;
-    Use([sortCode, &count](RecordsContext& records) { count = LoadFriendList(records, sortCode); });
-    return count;
-  };
-  hooks.recomputeUpcoming = [this] {
-    Use([this](RecordsContext& records) { RecomputeUpcoming(records.friends, report_); });
-  };
-  // On the user-interface thread: the friend is taken from the list view's row, then found
-  // in the records, which waits at most for the end of the worker's current task.
-  hooks.showRowSummary = [this, &application](int row) {
-    const int64_t rowid = application.Window().FriendList().IdAt(row);
-    Use([rowid](RecordsContext& records) { ShowRowSummary(records, rowid); });
-  };
+void ProgramRecords::Queue(std::function<void(RecordsContext&)> work) {
+  worker_.Post([this, work] { Use(work); });
+}
+
+void ProgramRecords::Open() {
+  Use([this](RecordsContext& records) { records.repository.Open(programDirectory_); });
+}
+
+int ProgramRecords::LoadFriendList(int sortCode) {
+  int count = 0;
+  Use([sortCode, &count](RecordsContext& records) {
+    count = memo::LoadFriendList(records, sortCode);
+  });
+  return count;
+}
+
+void ProgramRecords::StartUpcomingPass() {
+  Queue([this](RecordsContext& records) { RecomputeUpcoming(records.friends, report_); });
+}
+
+void ProgramRecords::ReloadFriends() {
+  // The load brings the status bar up to the list: the record count and pane 0.
+  Queue([](RecordsContext& records) {
+    memo::LoadFriendList(records, records.settings.ReadNumber(kSortSetting));
+  });
+  StartUpcomingPass();
+}
+
+void ProgramRecords::Sort(SortCode code) {
+  OnSortMenu(records_, static_cast<int>(code), [this](std::function<void()> reload) {
+    Queue([reload](RecordsContext&) { reload(); });
+  });
+}
+
+void ProgramRecords::Search(const std::string& text) {
+  // In turn with the loads and changes of the list, which the search follows.
+  Queue([text](RecordsContext& records) { SearchFriendList(records, text); });
+}
+
+void ProgramRecords::ShowRowSummary(int row) {
+  // The friend is taken from the list view's row, then found in the records, which waits at
+  // most for the end of the worker's current task.
+  const int64_t rowid = window_.FriendList().IdAt(row);
+  Use([rowid](RecordsContext& records) { memo::ShowRowSummary(records, rowid); });
+}
+
+void ProgramRecords::CopyGreeting(int64_t rowid) {
+  if (rowid == 0) return;
   // The user's greetings file is read at each copy, so that an edit of it counts at once.
-  hooks.copyGreeting = [this, &application](int64_t rowid) {
-    std::string greeting;
-    Use([this, rowid, &greeting](RecordsContext& records) {
-      if (const Friend* person = FindFriend(records, rowid)) {
-        greeting = GreetingFor(*person, TodayNow(), ChosenAgeForm(records.settings),
-                               GreetingsBeside(programDirectory_));
-      }
-    });
-    if (greeting.empty()) return;
-    const bool copied = CopyToClipboard(application.Window().Handle(), greeting);
-    application.Window().Status().SetPartText(kGreetingPart,
-                                              copied ? "已复制祝福语" : "无法打开剪贴板");
-  };
+  std::string greeting;
+  Use([this, rowid, &greeting](RecordsContext& records) {
+    if (const Friend* person = FindFriend(records, rowid)) {
+      greeting = GreetingFor(*person, TodayNow(), ChosenAgeForm(records.settings),
+                             GreetingsBeside(programDirectory_));
+    }
+  });
+  if (greeting.empty()) return;
+  const bool copied = CopyToClipboard(window_.Handle(), greeting);
+  window_.Status().SetPartText(kGreetingPart, copied ? "已复制祝福语" : "无法打开剪贴板");
 }
 
 }  // namespace memo

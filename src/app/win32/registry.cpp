@@ -12,13 +12,13 @@ namespace {
 
 HKEY RootKey(int rootCode) {
   switch (RegistryRootFromCode(rootCode)) {
-    case RegistryRoot::ClassesRoot:
+    case RegistryRoot::kClassesRoot:
       return HKEY_CLASSES_ROOT;
-    case RegistryRoot::CurrentConfig:
+    case RegistryRoot::kCurrentConfig:
       return HKEY_CURRENT_CONFIG;
-    case RegistryRoot::LocalMachine:
+    case RegistryRoot::kLocalMachine:
       return HKEY_LOCAL_MACHINE;
-    case RegistryRoot::Users:
+    case RegistryRoot::kUsers:
       return HKEY_USERS;
     case RegistryRoot::kCurrentUser:
       break;

@@ -1,7 +1,7 @@
 // The registry layer: values named by a root code and one path text (key path and value
 // name, split at the last backslash). Reads give the default for a missing key or value and
 // for a value of another type; writes create the key with its parents; a delete takes the
-// value alone. Texts are GBK and go through the wide API. Failures are silent.
+// value alone. Texts are GBK and go through the wide API.
 #pragma once
 
 #include <cstdint>

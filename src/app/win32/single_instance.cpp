@@ -11,8 +11,15 @@
 namespace memo {
 namespace {
 
+// A running copy that has just started may not have made its main window yet: it is looked
+// for this often, for this long, before the second start gives up and just ends.
 constexpr int kWindowWaitMs = 10000;
 constexpr int kWindowPollMs = 100;
+// The longest path Windows takes (one with the \\?\ prefix), in UTF-16 units.
+constexpr DWORD kLongestPath = 32768;
+// 64-bit FNV-1a's offset basis and prime.
+constexpr uint64_t kFnvOffsetBasis = 14695981039346656037ull;
+constexpr uint64_t kFnvPrime = 1099511628211ull;
 
 // The folder as the file system compares it: letters in one case.
 std::wstring FolderKey(const std::wstring& folder) {
@@ -28,10 +35,10 @@ std::wstring OwnFolderKey() {
 // A mutex name may hold no backslash and is limited in length: the folder's key hashed
 // (64-bit FNV-1a over its UTF-16 units).
 std::wstring MutexName() {
-  uint64_t hash = 14695981039346656037ull;
+  uint64_t hash = kFnvOffsetBasis;
   for (wchar_t unit : OwnFolderKey()) {
     hash ^= static_cast<uint16_t>(unit);
-    hash *= 1099511628211ull;
+    hash *= kFnvPrime;
   }
   wchar_t name[64];
   wsprintfW(name, L"Local\\BirthdayMemo-%08lX%08lX", static_cast<unsigned long>(hash >> 32),
@@ -42,7 +49,7 @@ std::wstring MutexName() {
 std::wstring ProcessFolderKey(DWORD processId) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
   if (!process) return std::wstring();
-  std::vector<wchar_t> path(32768);
+  std::vector<wchar_t> path(kLongestPath);
   DWORD length = static_cast<DWORD>(path.size());
   const bool read = QueryFullProcessImageNameW(process, 0, path.data(), &length) != 0;
   CloseHandle(process);

@@ -86,6 +86,7 @@ std::string HttpDownload(const std::string& address) {
   parts.dwUrlPathLength = ARRAYSIZE(path);
   if (url.empty() || !InternetCrackUrlW(url.c_str(), 0, 0, &parts) || !*host) return {};
 
+  // The user agent the publisher's site has always seen from this program.
   InternetHandle session(InternetOpenW(L"Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)",
                                        INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
   if (!session) return {};

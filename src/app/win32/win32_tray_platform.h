@@ -9,6 +9,11 @@
 
 namespace memo {
 
+// The message the shell sends the main window for the icon's clicks: the first of the range
+// that Windows leaves to the program's own windows (ui_thread's WM_APP + 1 goes to a window of
+// its own).
+constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+
 class Win32TrayPlatform : public TrayPlatform {
  public:
   // The window the icon belongs to.
