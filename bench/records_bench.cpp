@@ -12,12 +12,12 @@
 #include <string>
 
 #include "datetime/clock.h"
-#include "window_logic/friend_list.h"
 #include "records/friend_repository.h"
 #include "records/friend_search.h"
 #include "records/gbk_collation.h"
-#include "window_logic/upcoming_report.h"
 #include "text/text_codec.h"
+#include "window_logic/friend_list.h"
+#include "window_logic/upcoming_report.h"
 
 namespace memo {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/day_watch.h"
 #include "datetime/date_time.h"
-#include "window_logic/status_bar.h"
 #include "settings/settings_store.h"
+#include "window_logic/status_bar.h"
 
 namespace memo {
 

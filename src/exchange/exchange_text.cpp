@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "text/utf8.h"
 #include "text/text_codec.h"
+#include "text/utf8.h"
 
 namespace memo {
 namespace {

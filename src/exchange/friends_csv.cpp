@@ -3,12 +3,12 @@
 #include <array>
 #include <optional>
 
-#include "text/text_operations.h"
 #include "exchange/csv_records.h"
 #include "exchange/exchange_text.h"
 #include "lunar/lunar_date_words.h"
 #include "reckoning/birthday.h"
 #include "text/text_codec.h"
+#include "text/text_operations.h"
 
 namespace memo {
 namespace {

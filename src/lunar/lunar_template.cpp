@@ -1,8 +1,8 @@
 // The lunar text templates: directives replaced by the names of a moment's lunar date,
 // its year in force and its solar date.
-#include "text/text_operations.h"
 #include "lunar/lunar_engine.h"
 #include "lunar/lunar_texts.h"
+#include "text/text_operations.h"
 
 namespace memo {
 

@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "records/birthday_order.h"
-#include "text/file_operations.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
-#include "text/program_files.h"
+#include "text/file_operations.h"
 #include "text/gbk_table.h"
+#include "text/program_files.h"
 #include "text/text_codec.h"
 
 namespace memo {

@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "text/text_operations.h"
 #include "reckoning/age_forms.h"
-#include "text/program_files.h"
 #include "report/upcoming_entries.h"
+#include "text/program_files.h"
 #include "text/text_codec.h"
+#include "text/text_operations.h"
 
 namespace memo {
 namespace {

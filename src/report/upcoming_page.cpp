@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "text/text_operations.h"
 #include "report/upcoming_lines.h"
 #include "text/gb18030.h"
+#include "text/text_operations.h"
 
 namespace memo {
 namespace {

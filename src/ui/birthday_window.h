@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <functional>
 
+#include "ui/form.h"
 #include "window_logic/birthday_window_logic.h"
 #include "window_logic/records_context.h"
-#include "ui/form.h"
 
 namespace memo::ui {
 

@@ -9,10 +9,10 @@
 #include <optional>
 #include <vector>
 
-#include "window_logic/friend_list_view.h"
-#include "window_logic/upcoming_list_view.h"
 #include "report/upcoming_order.h"
 #include "ui/control.h"
+#include "window_logic/friend_list_view.h"
+#include "window_logic/upcoming_list_view.h"
 
 namespace memo::ui {
 

@@ -3,11 +3,11 @@
 #include <iterator>
 #include <vector>
 
-#include "window_logic/header_sort.h"
 #include "resource_ids.h"
 #include "ui/images.h"
 #include "ui/popup_menu.h"
 #include "ui/ui_thread.h"
+#include "window_logic/header_sort.h"
 
 namespace memo::ui {
 namespace {

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "settings/settings_store.h"
-#include "window_logic/settings_window_logic.h"
 #include "ui/balloon_tip.h"
 #include "ui/form.h"
+#include "window_logic/settings_window_logic.h"
 
 namespace memo::ui {
 

@@ -3,8 +3,8 @@
 // is made on the user-interface thread.
 #pragma once
 
-#include "window_logic/status_bar.h"
 #include "ui/control.h"
+#include "window_logic/status_bar.h"
 
 namespace memo::ui {
 

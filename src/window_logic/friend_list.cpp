@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "window_logic/friend_list_search.h"
 #include "settings/settings_names.h"
+#include "window_logic/friend_list_search.h"
 
 namespace memo {
 

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "records/friend.h"
-#include "window_logic/friend_list_view.h"
 #include "records/friend_repository.h"
 #include "records/friend_search.h"
-#include "window_logic/status_bar.h"
 #include "settings/settings_store.h"
+#include "window_logic/friend_list_view.h"
+#include "window_logic/status_bar.h"
 
 namespace memo {
 

@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "datetime/date_time.h"
-#include "text/text_operations.h"
 #include "settings/settings_names.h"
+#include "text/text_operations.h"
 
 namespace memo {
 namespace {

@@ -2,11 +2,11 @@
 
 #include "datetime/date_time.h"
 #include "reckoning/next_birthday.h"
-#include "window_logic/friend_list.h"
-#include "text/program_files.h"
 #include "report/upcoming_lines.h"
 #include "report/upcoming_page.h"
 #include "report/upcoming_rtf.h"
+#include "text/program_files.h"
+#include "window_logic/friend_list.h"
 
 namespace memo {
 namespace {

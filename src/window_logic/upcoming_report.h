@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "records/friend.h"
-#include "window_logic/report_outputs.h"
 #include "report/upcoming_entries.h"
-#include "window_logic/upcoming_list_view.h"
 #include "settings/settings_names.h"
 #include "settings/settings_store.h"
+#include "window_logic/report_outputs.h"
+#include "window_logic/upcoming_list_view.h"
 
 namespace memo {
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-#include "window_logic/friend_list_search.h"
 #include "records_fixture.h"
 #include "temp_folder.h"
+#include "window_logic/friend_list_search.h"
 
 namespace memo {
 namespace {

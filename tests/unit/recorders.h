@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "records/error_reporter.h"
-#include "window_logic/status_bar.h"
 #include "window_logic/report_outputs.h"
+#include "window_logic/status_bar.h"
 
 namespace memo::testing {
 

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "datetime/clock.h"
-#include "text/text_operations.h"
 #include "recorders.h"
+#include "temp_folder.h"
+#include "text/text_operations.h"
 #include "window_logic/friend_editing.h"
 #include "window_logic/friend_list.h"
 #include "window_logic/records_context.h"
 #include "window_logic/upcoming_report.h"
-#include "temp_folder.h"
 
 namespace memo::testing {
 

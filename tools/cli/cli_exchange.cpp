@@ -20,8 +20,8 @@
 #include "exchange/import_source.h"
 #include "exchange/import_store.h"
 #include "records/friend_repository.h"
-#include "text/program_files.h"
 #include "settings/settings_names.h"
+#include "text/program_files.h"
 
 namespace memo::cli {
 namespace {

@@ -11,11 +11,11 @@
 
 #include "cli.h"
 #include "datetime/date_time.h"
-#include "text/text_operations.h"
 #include "reckoning/birth_signs.h"
 #include "reckoning/birthday.h"
 #include "reckoning/fallback_note.h"
 #include "reckoning/next_birthday.h"
+#include "text/text_operations.h"
 
 namespace memo::cli {
 namespace {

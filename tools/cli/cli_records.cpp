@@ -22,14 +22,14 @@
 #include <algorithm>
 
 #include "cli.h"
-#include "text/text_operations.h"
 #include "reckoning/lunar_days.h"
+#include "report/greetings.h"
+#include "settings/settings_names.h"
+#include "text/text_operations.h"
 #include "window_logic/friend_editing.h"
 #include "window_logic/friend_list.h"
 #include "window_logic/friend_list_search.h"
-#include "report/greetings.h"
 #include "window_logic/upcoming_report.h"
-#include "settings/settings_names.h"
 
 namespace memo::cli {
 namespace {

@@ -6,10 +6,10 @@
 #include "app/win32/log_on_start.h"
 #include "app/win32/single_instance.h"
 #include "app/win32/web_extras.h"
-#include "window_logic/friend_list.h"
 #include "settings/settings_names.h"
 #include "ui/settings_window.h"
 #include "ui/ui_thread.h"
+#include "window_logic/friend_list.h"
 
 namespace memo {
 namespace {

@@ -18,8 +18,8 @@
 #include "app/win32/program_records.h"
 #include "app/win32/program_tray.h"
 #include "app/win32/registry_settings_store.h"
-#include "window_logic/settings_window_logic.h"
 #include "ui/main_window.h"
+#include "window_logic/settings_window_logic.h"
 
 namespace memo {
 

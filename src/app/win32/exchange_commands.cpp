@@ -10,12 +10,12 @@
 #include "exchange/import_source.h"
 #include "exchange/import_store.h"
 #include "records/backup_name.h"
-#include "window_logic/friend_list.h"
 #include "text/program_files.h"
-#include "window_logic/upcoming_report.h"
 #include "text/win32/wide_text.h"
 #include "ui/calendar_export_window.h"
 #include "ui/file_dialogs.h"
+#include "window_logic/friend_list.h"
+#include "window_logic/upcoming_report.h"
 
 namespace memo {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "window_logic/friend_editing.h"
 #include "text/win32/wide_text.h"
+#include "window_logic/friend_editing.h"
 
 namespace memo {
 namespace {

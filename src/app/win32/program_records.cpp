@@ -4,12 +4,12 @@
 
 #include "app/win32/clipboard.h"
 #include "reckoning/today.h"
-#include "window_logic/friend_list.h"
-#include "window_logic/friend_list_search.h"
 #include "report/greetings.h"
 #include "settings/settings_names.h"
 #include "text/win32/wide_text.h"
 #include "ui/ui_thread.h"
+#include "window_logic/friend_list.h"
+#include "window_logic/friend_list_search.h"
 
 namespace memo {
 

@@ -21,10 +21,10 @@
 #include "app/main_window_setup.h"
 #include "records/error_reporter.h"
 #include "records/friend_repository.h"
-#include "window_logic/records_context.h"
-#include "window_logic/upcoming_report.h"
 #include "ui/list_view.h"
 #include "ui/main_window.h"
+#include "window_logic/records_context.h"
+#include "window_logic/upcoming_report.h"
 
 namespace memo {
 

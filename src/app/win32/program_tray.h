@@ -11,8 +11,8 @@
 
 #include "app/tray_icon.h"
 #include "app/win32/win32_tray_platform.h"
-#include "window_logic/report_outputs.h"
 #include "ui/main_window.h"
+#include "window_logic/report_outputs.h"
 
 namespace memo {
 
