@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "datetime/gbk_text.h"
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 
 namespace memo {
 namespace {

@@ -2,14 +2,11 @@
 
 #include <optional>
 
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 #include "reckoning/lunar_days.h"
 
 namespace memo {
 namespace {
-
-constexpr int kFirstLunarYear = 1901;
-constexpr int kLastLunarYear = 2049;
 
 struct StarSign {
   int month, firstDay;  // the sign holds from this solar day to the next sign's first day

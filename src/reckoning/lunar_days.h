@@ -12,12 +12,13 @@ namespace memo {
 // True when the engine converts the lunar date without any fallback. A leap flag for a
 // month that is not the year's leap month converts the ordinary month, as the engine does.
 bool LunarDateExists(int year, int month, int day, bool leap);
-// The stricter test of a date being entered: a day of lunar 1901..2048 that the tables
-// hold, with the leap flag only on that year's own leap month.
+// The stricter test of a date being entered: a day of the lunar years up to
+// kLastEnteredLunarYear that the tables hold, with the leap flag only on that year's own leap
+// month.
 bool IsLunarDate(int year, int month, int day, bool leap);
 // The solar date of the lunar date or, when that day is missing that year, of the day
-// before it; kEmptyDateTime when neither converts.
-DateTime LunarToSolar(int year, int month, int day, bool leap);
+// before it; nothing when neither converts.
+std::optional<DateTime> LunarToSolar(int year, int month, int day, bool leap);
 
 // The same day in the other calendar: nothing outside the engine's days, and for a lunar
 // date that IsLunarDate refuses.

@@ -6,14 +6,14 @@
 
 namespace memo {
 
-DateTime OccurrenceIn(int year, int month, int day, bool leap, bool lunar) {
+std::optional<DateTime> OccurrenceIn(int year, int month, int day, bool leap, bool lunar) {
   if (lunar) return LunarToSolar(year, month, day, leap);
-  if (!IsSolarDate(year, month, 1)) return kEmptyDateTime;
+  if (!IsSolarDate(year, month, 1)) return std::nullopt;
   return MakeDateTime(year, month, std::min(day, SolarMonthDays(year, month)));
 }
 
-DateTime OccurrenceIn(const Birthday& birthday, int year) {
-  if (!birthday.ok()) return kEmptyDateTime;
+std::optional<DateTime> OccurrenceIn(const Birthday& birthday, int year) {
+  if (!birthday.ok()) return std::nullopt;
   return OccurrenceIn(year, birthday.month, birthday.day, birthday.leap, birthday.lunar());
 }
 

@@ -3,15 +3,17 @@
 // month of 29 days, a leap month the year does not have in the ordinary month.
 #pragma once
 
+#include <optional>
+
 #include "datetime/date_time.h"
 #include "reckoning/birthday.h"
 
 namespace memo {
 
-// The solar date; kEmptyDateTime for a year where not even a day before converts (outside
-// the engine's or DateTime's years).
-DateTime OccurrenceIn(int year, int month, int day, bool leap, bool lunar);
-// The same for a birthday that was read; kEmptyDateTime for one that could not be.
-DateTime OccurrenceIn(const Birthday& birthday, int year);
+// The solar date; nothing for a year where not even a day before converts (outside the
+// engine's or DateTime's years).
+std::optional<DateTime> OccurrenceIn(int year, int month, int day, bool leap, bool lunar);
+// The same for a birthday that was read; nothing for one that could not be.
+std::optional<DateTime> OccurrenceIn(const Birthday& birthday, int year);
 
 }  // namespace memo

@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "datetime/clock.h"
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 #include "text/win32/wide_text.h"
 #include "ui/ui_thread.h"
 #include "ui/window_binding.h"
@@ -89,7 +89,8 @@ CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const Calenda
   unit->onEvent_ = std::move(onEvent);
   unit->sink_ = std::make_unique<Sink>(unit);
   unit->dpi_ = ui::DpiOfWindow(parent);
-  unit->model_ = std::make_unique<CnMonthCalendar>(DatePart(Now()), stored, unit->sink_.get());
+  unit->model_ =
+      std::make_unique<LunarMonthCalendar>(DayNumberOf(Now()), stored, unit->sink_.get());
   HWND window =
       CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, unit);
@@ -179,8 +180,8 @@ void CalendarWindow::Refresh() {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-void CalendarWindow::SetNumberProperty(CalendarProperty property, double value) {
-  model_->SetNumberProperty(property, value);
+void CalendarWindow::Change(const std::function<void(LunarMonthCalendar&)>& change) {
+  change(*model_);
   Refresh();
 }
 
@@ -211,10 +212,10 @@ void CalendarWindow::PaintCell(HDC dc, int index) {
   SelectObject(dc, GetStockObject(DC_BRUSH));
   Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
   RECT upper{rect.left, rect.top + dpi_.Scale(3), rect.right, rect.bottom};
-  DrawTextIn(dc, CnMonthCalendar::UpperText(cell), upper, hover ? kHoverLunar : kRed,
+  DrawTextIn(dc, LunarMonthCalendar::UpperText(cell), upper, hover ? kHoverLunar : kRed,
              DT_CENTER | DT_TOP);
   RECT lower{rect.left, rect.top, rect.right, rect.bottom - dpi_.Scale(3)};
-  DrawTextIn(dc, CnMonthCalendar::LowerText(cell), lower, hover ? kWhite : kBlack,
+  DrawTextIn(dc, LunarMonthCalendar::LowerText(cell), lower, hover ? kWhite : kBlack,
              DT_CENTER | DT_BOTTOM);
   if (cell.selected) {
     SetDCBrushColor(dc, kSelectedFrame);
@@ -254,8 +255,8 @@ void CalendarWindow::Paint(HDC dc) {
     DrawTextIn(dc, WeekdayName(day), title, day >= 6 ? kWeekendTitle : kWhite,
                DT_CENTER | DT_VCENTER);
   }
-  for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) PaintCell(dc, i);
-  RECT footer{0, CellRect(CnMonthCalendar::kCellCount - 1).bottom, client.right, client.bottom};
+  for (int i = 0; i < LunarMonthCalendar::kCellCount; ++i) PaintCell(dc, i);
+  RECT footer{0, CellRect(LunarMonthCalendar::kCellCount - 1).bottom, client.right, client.bottom};
   Fill(dc, footer, kBandFill);
   RECT footerText{footer.left + dpi_.Scale(5), footer.top, footer.right - dpi_.Scale(5),
                   footer.bottom};
