@@ -264,6 +264,36 @@ void CalendarWindow::Paint(HDC dc) {
   DrawTextIn(dc, model_->HoverText(), footerText, kWhite, DT_RIGHT | DT_VCENTER);
 }
 
+// Draws off screen so that hovering does not flicker.
+void CalendarWindow::PaintOffScreen() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  RECT client;
+  GetClientRect(window_, &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  Paint(memory);
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(window_, &paint);
+}
+
+void CalendarWindow::OnMouseMove(int x, int y) {
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
+    trackingLeave_ = TrackMouseEvent(&track);
+  }
+  const int before = model_->HoverCell();
+  const std::string hoverBefore = model_->HoverText();
+  model_->PointerMoved(CellAt(x, y));
+  if (before != model_->HoverCell() || hoverBefore != model_->HoverText()) {
+    InvalidateRect(window_, nullptr, FALSE);
+  }
+}
+
 void CalendarWindow::OnListChosen(int controlId) {
   HWND list = controlId == kYearListId ? yearList_ : monthList_;
   int entry = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
@@ -284,23 +314,9 @@ LRESULT CalendarWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, 
     case WM_NCDESTROY:
       delete this;
       return DefWindowProcW(window, message, wParam, lParam);
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      // Draw off screen so that hovering does not flicker.
-      RECT client;
-      GetClientRect(window_, &client);
-      HDC memory = CreateCompatibleDC(dc);
-      HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-      HGDIOBJ old = SelectObject(memory, bitmap);
-      Paint(memory);
-      BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-      SelectObject(memory, old);
-      DeleteObject(bitmap);
-      DeleteDC(memory);
-      EndPaint(window_, &paint);
+    case WM_PAINT:
+      PaintOffScreen();
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SETFONT:
@@ -315,19 +331,9 @@ LRESULT CalendarWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, 
       // The keyboard reaches the unit through its year list.
       if (model_->ShowLists()) SetFocus(yearList_);
       return 0;
-    case WM_MOUSEMOVE: {
-      if (!trackingLeave_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
-        trackingLeave_ = TrackMouseEvent(&track);
-      }
-      int before = model_->HoverCell();
-      std::string hoverBefore = model_->HoverText();
-      model_->PointerMoved(CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-      if (before != model_->HoverCell() || hoverBefore != model_->HoverText()) {
-        InvalidateRect(window_, nullptr, FALSE);
-      }
+    case WM_MOUSEMOVE:
+      OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
-    }
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
       model_->PointerMoved(-1);

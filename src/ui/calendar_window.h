@@ -45,6 +45,7 @@ class CalendarWindow {
   void DeliverQueued();
   // Brings the lists, the size and the picture up to date after the model changed.
   void Refresh();
+  void PaintOffScreen();
   void Paint(HDC dc);
   void PaintCell(HDC dc, int index);
   RECT CellRect(int index) const;
@@ -53,6 +54,7 @@ class CalendarWindow {
   void Resize();
   void PlaceLists();
   void SyncLists();
+  void OnMouseMove(int x, int y);
   void OnListChosen(int controlId);
 
   HWND window_ = nullptr;
