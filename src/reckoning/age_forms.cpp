@@ -36,7 +36,8 @@ std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today)
 }
 
 Ages AgesOnBirthday(const Birthday& birthday, int year, std::optional<DateTime> day) {
-  return Ages{year - birthday.year, NominalAge(birthday, day ? LunarDayOf(*day) : std::nullopt)};
+  return Ages{year - birthday.year,
+              NominalAge(birthday, day ? LunarFromSolar(DayNumberOf(*day)) : std::nullopt)};
 }
 
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today) {

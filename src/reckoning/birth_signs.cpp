@@ -32,7 +32,7 @@ std::optional<int> LunarYearOfBirth(const Birthday& birthday) {
   if (birthday.lunar()) return birthday.year;
   const std::optional<DateTime> day = SolarBirthDay(birthday);
   if (!day) return std::nullopt;
-  const std::optional<LunarDate> lunar = LunarDayOf(*day);
+  const std::optional<LunarDate> lunar = LunarFromSolar(DayNumberOf(*day));
   if (!lunar) return std::nullopt;
   return lunar->year;
 }

@@ -36,10 +36,6 @@ std::optional<DateTime> LunarToSolar(int year, int month, int day, bool leap) {
   return ConvertToSolar(year, month, day - 1, false);
 }
 
-std::optional<LunarDate> LunarDayOf(DateTime solar) {
-  return LunarFromSolar(DayNumberOf(solar));
-}
-
 std::optional<DateTime> SolarDayOf(int year, int month, int day, bool leap) {
   if (!IsLunarDate(year, month, day, leap)) return std::nullopt;
   return ConvertToSolar(year, month, day, leap);

@@ -20,9 +20,7 @@ bool IsLunarDate(int year, int month, int day, bool leap);
 // before it; nothing when neither converts.
 std::optional<DateTime> LunarToSolar(int year, int month, int day, bool leap);
 
-// The same day in the other calendar: nothing outside the engine's days, and for a lunar
-// date that IsLunarDate refuses.
-std::optional<LunarDate> LunarDayOf(DateTime solar);
+// The solar day of a lunar date; nothing for one that IsLunarDate refuses.
 std::optional<DateTime> SolarDayOf(int year, int month, int day, bool leap);
 
 }  // namespace memo

@@ -15,7 +15,7 @@ TodayDates TodayNow() {
 
 TodayDates DayOfMoment(DateTime moment) {
   const DateTime day = DatePart(moment);
-  return TodayDates{day, LunarDayOf(day)};
+  return TodayDates{day, LunarFromSolar(DayNumberOf(day))};
 }
 
 std::string LunarDateText(const std::optional<LunarDate>& date) {

@@ -89,7 +89,7 @@ void BirthdayWindowLogic::OnSolarChosen() {
 void BirthdayWindowLogic::OnLunarChosen() {
   form_.SetCalendarSolarMode(false);
   if (lunarShown_) return;
-  const std::optional<LunarDate> lunar = LunarDayOf(form_.SolarDate());
+  const std::optional<LunarDate> lunar = LunarFromSolar(DayNumberOf(form_.SolarDate()));
   if (lunar) {
     ShowLunar(BirthdayOf(true, lunar->year, lunar->month, lunar->day, lunar->isLeapMonth));
   } else {

@@ -147,13 +147,13 @@ TEST_F(ReckoningTest, EnteredLunarDatesAndTheOtherCalendarsDay) {
     EXPECT_EQ(solar ? DateToText(*solar) : "", c.solar) << c.year << "-" << c.month;
     EXPECT_EQ(IsLunarDate(c.year, c.month, c.day, c.leap), c.entered) << c.year << "-" << c.month;
     if (!solar) continue;
-    const std::optional<LunarDate> back = LunarDayOf(*solar);
+    const std::optional<LunarDate> back = LunarFromSolar(DayNumberOf(*solar));
     ASSERT_TRUE(back);
     EXPECT_EQ(std::vector<int>({back->year, back->month, back->day, back->isLeapMonth}),
               std::vector<int>({c.year, c.month, c.day, c.leap}));
   }
-  EXPECT_FALSE(LunarDayOf(MakeDateTime(1901, 2, 18)));
-  EXPECT_FALSE(LunarDayOf(MakeDateTime(2049, 1, 1)));
+  EXPECT_FALSE(LunarFromSolar(DayNumberOf(MakeDateTime(1901, 2, 18))));
+  EXPECT_FALSE(LunarFromSolar(DayNumberOf(MakeDateTime(2049, 1, 1))));
 }
 
 TEST_F(ReckoningTest, UpcomingListTexts) {
