@@ -179,7 +179,7 @@ int SolarMonthDays(int year, int month) {
 }
 
 bool IsSolarDate(int year, int month, int day) {
-  return year >= 100 && year <= 9999 && day >= 1 && day <= SolarMonthDays(year, month);
+  return DayNumber::FromCivil(year, month, day).ok();
 }
 
 std::optional<DateTextFields> ReadDateText(const std::string& text) {

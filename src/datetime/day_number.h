@@ -35,6 +35,7 @@ class DayNumber {
   // No day stays no day; a step past the last day or before the first gives no day.
   constexpr DayNumber operator+(int64_t n) const { return ok() ? DayNumber(days_ + n) : *this; }
   constexpr DayNumber operator-(int64_t n) const { return ok() ? DayNumber(days_ - n) : *this; }
+  // Of two days.
   friend constexpr int64_t operator-(DayNumber a, DayNumber b) { return a.days_ - b.days_; }
   friend constexpr bool operator==(DayNumber a, DayNumber b) { return a.days_ == b.days_; }
   friend constexpr bool operator!=(DayNumber a, DayNumber b) { return a.days_ != b.days_; }
