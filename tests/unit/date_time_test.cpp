@@ -211,6 +211,7 @@ TEST(Clock, FixedClockAndIsoDates) {
   SetClock(nullptr);
   EXPECT_GT(Now(), MakeDateTime(2020, 1, 1));
   EXPECT_EQ(ParseIsoDate("2012-02-29"), DayNumber::FromCivil(2012, 2, 29));
+  EXPECT_EQ(ParseIsoDate("0100-01-01"), DayNumber::FromCivil(100, 1, 1));  // the first day
   for (const char* bad : {"2013-02-29", "2013-2-28", "20130228", "2013-13-01", "0099-01-01", ""}) {
     EXPECT_FALSE(ParseIsoDate(bad).ok()) << bad;
   }
