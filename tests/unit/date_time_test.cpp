@@ -197,6 +197,27 @@ TEST(DayNumber, CarriesWhetherItIsADay) {
   EXPECT_EQ(DayNumber::FromCivil(2025, 1, 1) - leapDay, 307);
 }
 
+// Steps across the ends of months and years, and the order of days.
+TEST(DayNumber, MovesByDaysAndOrders) {
+  const struct {
+    int year, month, day, n;
+    const char* moved;
+  } steps[] = {
+      {2023, 12, 31, 1, "2024-1-1"},   {2024, 2, 28, 1, "2024-2-29"},
+      {2023, 2, 28, 1, "2023-3-1"},    {2024, 1, 1, -1, "2023-12-31"},
+      {2024, 3, 1, -1, "2024-2-29"},   {2023, 3, 22, 31, "2023-4-22"},
+      {2023, 4, 22, -31, "2023-3-22"}, {2023, 5, 5, 0, "2023-5-5"},
+      {2000, 1, 1, 366, "2001-1-1"},
+  };
+  for (const auto& c : steps) {
+    EXPECT_EQ(Text((DayNumber::FromCivil(c.year, c.month, c.day) + c.n).civil()), c.moved)
+        << c.year << "-" << c.month << "-" << c.day << " " << c.n;
+  }
+  EXPECT_GT(DayNumber::FromCivil(2024, 1, 1), DayNumber::FromCivil(2023, 12, 31));
+  EXPECT_GT(DayNumber::FromCivil(2023, 2, 1), DayNumber::FromCivil(2023, 1, 31));
+  EXPECT_LT(DayNumber::FromCivil(2023, 1, 1), DayNumber::FromCivil(2023, 1, 2));
+}
+
 TEST(DayNumber, OfADateTimeValue) {
   EXPECT_EQ(Text(DayNumberOf(0.0).civil()), "1899-12-30");
   EXPECT_EQ(Text(DayNumberOf(-1.25).civil()), "1899-12-29");  // as DateToText reads it
