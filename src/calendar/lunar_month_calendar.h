@@ -14,12 +14,12 @@
 
 namespace memo {
 
-// The calendar's events, numbered as its owner's handlers are bound.
+// What the calendar tells its owner.
 enum class CalendarEvent {
-  kDayPicked = 0,  // a day of the month shown was clicked and is now selected
-  kPointerOnDay = 1,
-  kSelectionChanged = 2,  // by a click or a selection from outside, never by the lists
-  kRightButtonOnDay = 3,
+  kDayPicked,         // a day of the month shown was clicked and is now selected
+  kPointerOnDay,      // the pointer came onto a day of the month shown
+  kSelectionChanged,  // by a click or a selection from outside, never by the lists
+  kRightButtonOnDay,
 };
 
 struct CalendarCell {
