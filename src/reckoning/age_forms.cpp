@@ -35,9 +35,8 @@ std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today)
               NominalAge(birthday, today.lunar)};
 }
 
-Ages AgesOnBirthday(const Birthday& birthday, int year, std::optional<DateTime> day) {
-  return Ages{year - birthday.year,
-              NominalAge(birthday, day ? LunarFromSolar(DayNumberOf(*day)) : std::nullopt)};
+Ages AgesOnBirthday(const Birthday& birthday, int year, DayNumber day) {
+  return Ages{year - birthday.year, NominalAge(birthday, LunarFromSolar(day))};
 }
 
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today) {

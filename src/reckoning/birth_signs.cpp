@@ -18,11 +18,11 @@ constexpr StarSign kStarSigns[] = {
     {9, 23, "天秤座"}, {10, 24, "天蝎座"}, {11, 23, "射手座"}, {12, 22, "摩羯座"},
 };
 
-std::optional<DateTime> SolarBirthDay(const Birthday& birthday) {
-  if (birthday.lunar())
+DayNumber SolarBirthDay(const Birthday& birthday) {
+  if (birthday.lunar()) {
     return SolarDayOf(birthday.year, birthday.month, birthday.day, birthday.leap);
-  if (!IsSolarDate(birthday.year, birthday.month, birthday.day)) return std::nullopt;
-  return MakeDateTime(birthday.year, birthday.month, birthday.day);
+  }
+  return DayNumber::FromCivil(birthday.year, birthday.month, birthday.day);
 }
 
 }  // namespace
@@ -30,9 +30,7 @@ std::optional<DateTime> SolarBirthDay(const Birthday& birthday) {
 std::optional<int> LunarYearOfBirth(const Birthday& birthday) {
   if (!birthday.ok()) return std::nullopt;
   if (birthday.lunar()) return birthday.year;
-  const std::optional<DateTime> day = SolarBirthDay(birthday);
-  if (!day) return std::nullopt;
-  const std::optional<LunarDate> lunar = LunarFromSolar(DayNumberOf(*day));
+  const std::optional<LunarDate> lunar = LunarFromSolar(SolarBirthDay(birthday));
   if (!lunar) return std::nullopt;
   return lunar->year;
 }
@@ -52,9 +50,9 @@ std::string StarSignOf(int month, int day) {
 
 std::string StarSignOfBirth(const Birthday& birthday) {
   if (!birthday.ok()) return std::string();
-  const std::optional<DateTime> day = SolarBirthDay(birthday);
-  if (!day) return std::string();
-  return StarSignOf(MonthOf(*day), DayOf(*day));
+  const DayNumber day = SolarBirthDay(birthday);
+  if (!day.ok()) return std::string();
+  return StarSignOf(day.civil().month, day.civil().day);
 }
 
 }  // namespace memo

@@ -2,9 +2,7 @@
 // falls on in a given lunar year.
 #pragma once
 
-#include <optional>
-
-#include "datetime/date_time.h"
+#include "datetime/day_number.h"
 #include "lunar/lunar_engine.h"
 
 namespace memo {
@@ -17,10 +15,10 @@ bool LunarDateExists(int year, int month, int day, bool leap);
 // month.
 bool IsLunarDate(int year, int month, int day, bool leap);
 // The solar date of the lunar date or, when that day is missing that year, of the day
-// before it; nothing when neither converts.
-std::optional<DateTime> LunarToSolar(int year, int month, int day, bool leap);
+// before it; no day when neither converts.
+DayNumber LunarToSolar(int year, int month, int day, bool leap);
 
-// The solar day of a lunar date; nothing for one that IsLunarDate refuses.
-std::optional<DateTime> SolarDayOf(int year, int month, int day, bool leap);
+// The solar day of a lunar date; no day for one that IsLunarDate refuses.
+DayNumber SolarDayOf(int year, int month, int day, bool leap);
 
 }  // namespace memo

@@ -7,8 +7,8 @@
 namespace memo {
 namespace {
 
-int DaysFromToday(DateTime date, const TodayDates& today) {
-  return static_cast<int>(TruncateToInteger(DaysBetween(date, today.solar)));
+int DaysFromToday(DayNumber day, const TodayDates& today) {
+  return static_cast<int>(day - DayNumberOf(today.solar));
 }
 
 }  // namespace
@@ -24,9 +24,9 @@ int OccurrenceYear(const Birthday& birthday, const TodayDates& today) {
 std::optional<int> DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
   // Outside the engine's years there is no lunar year to count in.
   if (birthday.lunar() && !today.lunar) return std::nullopt;
-  const std::optional<DateTime> day = OccurrenceIn(birthday, OccurrenceYear(birthday, today));
-  if (!day) return std::nullopt;
-  return DaysFromToday(*day, today);
+  const DayNumber day = OccurrenceIn(birthday, OccurrenceYear(birthday, today));
+  if (!day.ok()) return std::nullopt;
+  return DaysFromToday(day, today);
 }
 
 std::string NextBirthdayText(const Birthday& birthday) {

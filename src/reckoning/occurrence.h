@@ -3,17 +3,15 @@
 // month of 29 days, a leap month the year does not have in the ordinary month.
 #pragma once
 
-#include <optional>
-
 #include "datetime/date_time.h"
 #include "reckoning/birthday.h"
 
 namespace memo {
 
-// The solar date; nothing for a year where not even a day before converts (outside the
+// The solar day; no day for a year where not even a day before converts (outside the
 // engine's or DateTime's years).
-std::optional<DateTime> OccurrenceIn(int year, int month, int day, bool leap, bool lunar);
-// The same for a birthday that was read; nothing for one that could not be.
-std::optional<DateTime> OccurrenceIn(const Birthday& birthday, int year);
+DayNumber OccurrenceIn(int year, int month, int day, bool leap, bool lunar);
+// The same for a birthday that was read; no day for one that could not be.
+DayNumber OccurrenceIn(const Birthday& birthday, int year);
 
 }  // namespace memo

@@ -70,9 +70,8 @@ void BirthdayWindowLogic::ShowLeap(bool leap) {
 
 DayNumber BirthdayWindowLogic::SolarDayShown() const {
   if (!lunarShown_) return DayNumberOf(form_.SolarDate());
-  const std::optional<DateTime> solar =
-      lunar_.ok() ? LunarToSolar(lunar_.year, lunar_.month, lunar_.day, lunar_.leap) : std::nullopt;
-  return solar ? DayNumberOf(*solar) : DayNumber();
+  return lunar_.ok() ? LunarToSolar(lunar_.year, lunar_.month, lunar_.day, lunar_.leap)
+                     : DayNumber();
 }
 
 // A click on the radio button already chosen changes nothing. A date with no day in the
@@ -80,9 +79,9 @@ DayNumber BirthdayWindowLogic::SolarDayShown() const {
 void BirthdayWindowLogic::OnSolarChosen() {
   form_.SetCalendarSolarMode(true);
   if (!lunarShown_) return;
-  const std::optional<DateTime> solar =
-      lunar_.ok() ? SolarDayOf(lunar_.year, lunar_.month, lunar_.day, lunar_.leap) : std::nullopt;
-  ShowSolar(solar.value_or(Today()), false);
+  const DayNumber solar =
+      lunar_.ok() ? SolarDayOf(lunar_.year, lunar_.month, lunar_.day, lunar_.leap) : DayNumber();
+  ShowSolar(solar.ok() ? DateTimeOf(solar) : Today(), false);
   form_.SelectCalendarDay(SolarDayShown());
 }
 
