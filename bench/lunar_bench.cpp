@@ -23,7 +23,7 @@ constexpr double kChinaOffsetMillis = 8 * 3600000.0;
 constexpr int64_t kIcuYearOffset = 2637;  // ICU counts Chinese years from 2637 BC
 
 struct Day {
-  SolarDate solar;
+  DayNumber solar;
   LunarDate lunar;
 };
 
@@ -33,13 +33,8 @@ enum class Order { Random, Consecutive };
 const std::vector<Day>& Days(Order order) {
   static const auto build = [](Order wanted) {
     std::vector<Day> days;
-    for (int64_t n = DaysFromCivil(1901, 2, 19); n <= DaysFromCivil(2048, 12, 31); ++n) {
-      const CivilDate civil = CivilFromDays(n);
-      Day day;
-      day.solar = SolarDate{static_cast<uint16_t>(civil.year), static_cast<uint16_t>(civil.month),
-                            static_cast<uint16_t>(civil.day)};
-      LunarFromSolar(day.solar.year, day.solar.month, day.solar.day, day.lunar);
-      days.push_back(day);
+    for (DayNumber solar = kFirstLunarDay; solar <= kLastLunarDay; solar = solar + 1) {
+      days.push_back(Day{solar, *LunarFromSolar(solar)});
     }
     if (wanted == Order::Random) std::shuffle(days.begin(), days.end(), std::mt19937(20240210));
     return days;
@@ -59,10 +54,7 @@ void SolarToLunarEngine(benchmark::State& state, Order order) {
   const auto& days = Days(order);
   size_t i = 0;
   for (auto _ : state) {
-    const SolarDate& solar = days[i].solar;
-    LunarDate lunar;
-    benchmark::DoNotOptimize(LunarFromSolar(solar.year, solar.month, solar.day, lunar));
-    benchmark::DoNotOptimize(lunar);
+    benchmark::DoNotOptimize(LunarFromSolar(days[i].solar));
     if (++i == days.size()) i = 0;
   }
 }
@@ -74,14 +66,14 @@ void SolarToLunarIcu(benchmark::State& state, Order order) {
   size_t i = 0;
   for (auto _ : state) {
     // From the civil date, as the engine starts.
-    const SolarDate& solar = days[i].solar;
+    const CivilDate solar = days[i].solar.civil();
     calendar->setTime(
         static_cast<UDate>(DaysFromCivil(solar.year, solar.month, solar.day) * kMillisPerDay),
         status);
     LunarDate lunar;
-    lunar.year = static_cast<uint16_t>(calendar->get(UCAL_EXTENDED_YEAR, status) - kIcuYearOffset);
-    lunar.month = static_cast<uint16_t>(calendar->get(UCAL_MONTH, status) + 1);
-    lunar.day = static_cast<uint16_t>(calendar->get(UCAL_DATE, status));
+    lunar.year = calendar->get(UCAL_EXTENDED_YEAR, status) - kIcuYearOffset;
+    lunar.month = calendar->get(UCAL_MONTH, status) + 1;
+    lunar.day = calendar->get(UCAL_DATE, status);
     lunar.isLeapMonth = calendar->get(UCAL_IS_LEAP_MONTH, status) != 0;
     benchmark::DoNotOptimize(lunar);
     if (++i == days.size()) i = 0;
@@ -93,11 +85,7 @@ void LunarToSolarEngine(benchmark::State& state, Order order) {
   const auto& days = Days(order);
   size_t i = 0;
   for (auto _ : state) {
-    const LunarDate& lunar = days[i].lunar;
-    SolarDate solar;
-    benchmark::DoNotOptimize(
-        SolarFromLunar(lunar.year, lunar.month, lunar.day, lunar.isLeapMonth, solar));
-    benchmark::DoNotOptimize(solar);
+    benchmark::DoNotOptimize(SolarFromLunar(days[i].lunar));
     if (++i == days.size()) i = 0;
   }
 }

@@ -1,7 +1,5 @@
 #include "datetime/clock.h"
 
-#include "datetime/civil_date.h"
-
 #include <chrono>
 #include <ctime>
 #include <mutex>
@@ -54,18 +52,13 @@ DateTime Now() {
   return clock ? clock() : SystemNow();
 }
 
-DateTime ParseIsoDate(const std::string& text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return kMinDateTime;
+DayNumber ParseIsoDate(const std::string& text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return DayNumber();
   for (size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u}) {
-    if (text[i] < '0' || text[i] > '9') return kMinDateTime;
+    if (text[i] < '0' || text[i] > '9') return DayNumber();
   }
-  int year = std::stoi(text.substr(0, 4)), month = std::stoi(text.substr(5, 2));
-  int day = std::stoi(text.substr(8, 2));
-  CivilDate back = CivilFromDays(DaysFromCivil(year, month, day));
-  if (year < 100 || month < 1 || month > 12 || back.month != month || back.day != day) {
-    return kMinDateTime;
-  }
-  return MakeDateTime(year, month, day);
+  return DayNumber::FromCivil(std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)),
+                              std::stoi(text.substr(8, 2)));
 }
 
 }  // namespace memo

@@ -16,7 +16,7 @@ void SetClock(ClockFunction clock);  // an empty function restores the system cl
 // seconds from this call on, so that a test sees days pass.
 void FixClock(DateTime moment, int secondsPerDay = 0);
 
-// Parses "YYYY-MM-DD" into a DateTime at 00:00; kMinDateTime when it is not such a date.
-DateTime ParseIsoDate(const std::string& text);
+// The day of a "YYYY-MM-DD" text; no day when the text is not such a date.
+DayNumber ParseIsoDate(const std::string& text);
 
 }  // namespace memo

@@ -85,6 +85,14 @@ DateTime MakeDateTime(int year, int month, int day, int hour, int minute, int se
   return days >= 0 ? days + time : days - time;
 }
 
+DayNumber DayNumberOf(DateTime value) {
+  return DayNumber(static_cast<int64_t>(DatePart(value)) + kDateTimeEpochDays);
+}
+
+DateTime DateTimeOf(DayNumber day) {
+  return static_cast<DateTime>(day.days() - kDateTimeEpochDays);
+}
+
 DateTime ClampDateTime(DateTime value) {
   if (!(value >= kMinDateTime)) return kMinDateTime;  // NaN counts as below the range
   if (value > kMaxDateTime) return kMaxDateTime;
@@ -170,20 +178,8 @@ int SolarMonthDays(int year, int month) {
   return month == 2 && IsGregorianLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-int WeekdayOf(int year, int month, int day) {
-  // Day offsets of the months' first days, modulo 7, in a common year.
-  static constexpr int kMonthOffsets[] = {0, 3, 3, 6, 1, 4, 6, 2, 5, 0, 3, 5};
-  if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31) return 0;
-  const int before = year - 1;
-  // 365 days are a week and a day, so every past year moves the weekday by one; 0001-01-01
-  // was a Monday.
-  int sum = before % 7 + before / 4 - before / 100 + before / 400 + kMonthOffsets[month - 1] + day;
-  if (IsGregorianLeapYear(year) && month > 2) ++sum;
-  return sum % 7 == 0 ? 7 : sum % 7;
-}
-
 bool IsSolarDate(int year, int month, int day) {
-  return year >= 100 && year <= 9999 && day >= 1 && day <= SolarMonthDays(year, month);
+  return DayNumber::FromCivil(year, month, day).ok();
 }
 
 std::optional<DateTextFields> ReadDateText(const std::string& text) {

@@ -6,11 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "datetime/day_number.h"
+
 namespace memo {
 
 using DateTime = double;
 
-constexpr DateTime kEmptyDateTime = 0.0;      // 1899-12-30, "1899年12月30日"
 constexpr DateTime kMinDateTime = -657434.0;  // 0100-01-01, "100年1月1日"
 constexpr DateTime kMaxDateTime = 2958465.0;  // 9999-12-31
 
@@ -49,8 +50,6 @@ bool IsGregorianLeapYear(int year);
 int SolarMonthDays(int year, int month);
 // True for a day of the Gregorian calendar within DateTime's years 100..9999.
 bool IsSolarDate(int year, int month, int day);
-// 1 = Monday .. 7 = Sunday; 0 for fields out of range.
-int WeekdayOf(int year, int month, int day);
 
 // The value of a date text, or nothing when the text is no date or its value lies past
 // kMaxDateTime; unlike DateFromText, "100年1月1日" is a value here like any other.
@@ -61,5 +60,10 @@ std::optional<DateTextFields> ReadDateText(const std::string& text);
 // Builds the DateTime of a civil date and time without any range check; callers that
 // need validation go through DateFromText.
 DateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+// The day of a value, clamped to DateTime's range as every other part of it is.
+DayNumber DayNumberOf(DateTime value);
+// The start of a day; a DateTime holds every day there is.
+DateTime DateTimeOf(DayNumber day);
 
 }  // namespace memo

@@ -8,7 +8,7 @@
 
 #include "exchange/content_lines.h"
 #include "exchange/exchange_text.h"
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 #include "reckoning/age_forms.h"
 #include "reckoning/occurrence.h"
 #include "text/text_codec.h"
@@ -144,10 +144,10 @@ void AddYearEvents(CalendarBuilder& builder, const Friend& person, const FriendT
   const Birthday& birthday = person.birthday;
   for (int year = firstYear; year < firstYear + years; ++year) {
     if (year - birthday.year < 1) continue;  // the day of birth itself is no birthday
-    const DateTime date = OccurrenceIn(birthday, year);
-    if (date == kEmptyDateTime) continue;
-    const Ages ages = AgesOnBirthday(birthday, year, date);
-    builder.Event(person, year, date,
+    const DayNumber day = OccurrenceIn(birthday, year);
+    if (!day.ok()) continue;
+    const Ages ages = AgesOnBirthday(birthday, year, day);
+    builder.Event(person, year, DateTimeOf(day),
                   texts.name + of +
                       parts.Of(AgeInForm(ages, form) + "生日" + MilestoneMark(ages, form)) +
                       texts.lunarDate,
@@ -173,16 +173,16 @@ void AddRepeatingEvent(CalendarBuilder& builder, const Friend& person, const Fri
   // The first occurrence is the birth date, or for a lunar birth before the engine's years
   // the first occurrence that it converts.
   const Birthday& birthday = person.birthday;
-  DateTime first = kEmptyDateTime;
-  for (int year = birthday.year;
-       first == kEmptyDateTime && year <= birthday.year + kMaxCalendarYears; ++year) {
+  DayNumber first;
+  for (int year = birthday.year; !first.ok() && year <= birthday.year + kMaxCalendarYears; ++year) {
     first = OccurrenceIn(birthday, year);
   }
-  if (first == kEmptyDateTime) {
+  if (!first.ok()) {
     builder.Skip();
     return;
   }
-  builder.Event(person, 0, first, texts.name + birthdayWord, texts, RepeatRule(birthday));
+  builder.Event(person, 0, DateTimeOf(first), texts.name + birthdayWord, texts,
+                RepeatRule(birthday));
 }
 
 }  // namespace

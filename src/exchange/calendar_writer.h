@@ -29,13 +29,14 @@ inline constexpr int kDefaultCalendarYears = 21;  // this year and the next 20
 inline constexpr int kMaxCalendarYears = 200;
 
 struct CalendarOptions {
-  // The span begins in the current year of each friend's own calendar.
-  TodayDates today{kEmptyDateTime, {}};
+  // The span begins in the current year of each friend's own calendar. Both moments are the
+  // caller's to set.
+  TodayDates today{kMinDateTime, std::nullopt};
   int years = kDefaultCalendarYears;  // 1 to kMaxCalendarYears
   bool rules = false;
   AgeForm ageForm = AgeForm::kFullYears;
   // DTSTAMP, in UTC.
-  DateTime stampUtc = kEmptyDateTime;
+  DateTime stampUtc = kMinDateTime;
 };
 
 struct CalendarFile {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "lunar/lunar_texts.h"
 #include "text/text_operations.h"
+#include "lunar/date_names.h"
 
 namespace memo {
 namespace {

@@ -1,9 +1,8 @@
 // The name tables: lunar months and days, stems and branches, zodiac animals, solar
 // terms, weekdays and solar months. An index outside a table names nothing.
-#include <cstddef>
-#include <string>
+#include "lunar/date_names.h"
 
-#include "lunar/lunar_texts.h"
+#include <cstddef>
 
 namespace memo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 
 namespace memo {
 namespace {

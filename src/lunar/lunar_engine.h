@@ -1,40 +1,33 @@
-// Conversion between solar (Gregorian) dates and Chinese lunar dates for lunar years
-// 1901..2049 (solar 1901-02-19 .. 2048-12-31), driven by two constant tables.
+// Conversion between solar (Gregorian) days and Chinese lunar dates over the range of
+// lunar_range.h, driven by two constant tables: one function each way.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 #include <utility>
 
-#include "datetime/date_time.h"
+#include "datetime/day_number.h"
+#include "lunar/lunar_range.h"
 
 namespace memo {
 
 struct LunarDate {
-  uint16_t year = 0;
-  uint16_t month = 0;
-  uint16_t day = 0;
+  int year = 0;
+  int month = 0;
+  int day = 0;
   bool isLeapMonth = false;
 };
 
-struct SolarDate {
-  uint16_t year = 0;
-  uint16_t month = 0;
-  uint16_t day = 0;
-};
-
-int CompareYmd(uint16_t y1, uint16_t m1, uint16_t d1, uint16_t y2, uint16_t m2, uint16_t d2);
-void StepSolarDays(uint16_t& year, uint16_t& month, uint16_t& day, int n);
-
-uint16_t LeapMonthOf(int lunarYear);  // 0..12, or 0xFFFF outside 1901..2049
+// The month a year's leap month follows, 0 when the year has none; nothing outside the
+// tables' years.
+std::optional<int> LeapMonthOf(int lunarYear);
 std::pair<int, int> LunarMonthLengths(int lunarYear, int month);  // (ordinary, leap)
 int LunarMonthDays(int lunarYear, int month, bool isLeapMonth);
 int LunarYearDays(int lunarYear);
 
-bool LunarFromSolar(uint16_t year, uint16_t month, uint16_t day, LunarDate& out);
-bool SolarFromLunar(uint16_t year, uint16_t month, uint16_t day, bool isLeapMonth, SolarDate& out);
-
-// The two commands the application calls. Outputs are untouched on failure.
-bool ConvertSolarToLunar(DateTime solar, int& year, int& month, int& day, bool& isLeapMonth);
-bool ConvertLunarToSolar(int year, int month, int day, int isLeapMonth, DateTime& solar);
+// Nothing outside kFirstLunarDay .. kLastLunarDay.
+std::optional<LunarDate> LunarFromSolar(DayNumber day);
+// Nothing for a day the month lacks or a day past kLastLunarDay. A leap month the year does
+// not have is taken as the ordinary month of that number.
+std::optional<DayNumber> SolarFromLunar(const LunarDate& date);
 
 }  // namespace memo

@@ -6,10 +6,10 @@
 #include <array>
 #include <cstdint>
 
+#include "lunar/lunar_range.h"
+
 namespace memo {
 
-constexpr int kFirstLunarYear = 1901;
-constexpr int kLastLunarYear = 2049;
 // The tables hold one year more than is read, so that the nibbles pair up evenly.
 constexpr int kTableYears = kLastLunarYear - kFirstLunarYear + 2;
 

@@ -1,5 +1,5 @@
-// The day and moment of each solar term, from the generated table.
-#include "lunar/lunar_texts.h"
+#include "lunar/solar_terms.h"
+
 #include "lunar/solar_term_table.h"
 
 namespace memo {
@@ -13,9 +13,9 @@ int SolarTermOfDate(int year, int month, int day) {
   return 0;
 }
 
-DateTime SolarTermMoment(int year, int termIndex) {
+std::optional<DateTime> SolarTermMoment(int year, int termIndex) {
   const SolarTermRecord* record = FindSolarTermRecord(year, termIndex);
-  if (!record) return kMinDateTime;
+  if (!record) return std::nullopt;
   return MakeDateTime(year, record->month, record->day, record->hour, record->minute,
                       record->second);
 }

@@ -1,40 +1,44 @@
-// The stem-branch year in force at a moment. The year name changes at the moment of 立春,
-// not at the lunar new year.
-#include "lunar/lunar_engine.h"
-#include "lunar/lunar_texts.h"
+// The year name changes at the moment of 立春, not at the lunar new year.
+#include "lunar/year_stem_branch.h"
+
+#include <tuple>
+
+#include "lunar/lunar_range.h"
 #include "lunar/solar_term_table.h"
 
 namespace memo {
 namespace {
 
 constexpr int kSpringBegins = 3;  // 立春
+// The first lunar year, 1901, is 辛丑; the names repeat every 60 years.
+constexpr int kFirstLunarYearIndex = 38;
+constexpr int kCycleYears = 60;
 
-// The last term that began at or before the given second of that day, searching back
-// through year y only; 0 when none has begun this year.
-int LastTermAtOrBefore(uint16_t year, uint16_t month, uint16_t day, int secondOfDay) {
-  if (int term = SolarTermOfDate(year, month, day)) {
-    const SolarTermRecord* record = FindSolarTermRecord(year, term);
-    int termSecond = record->hour * 3600 + record->minute * 60 + record->second;
-    return termSecond > secondOfDay ? term - 1 : term;
+// The last term of the year that began at or before the given second of that day; 0 when
+// none has begun this year.
+int LastTermAtOrBefore(const CivilDate& date, int secondOfDay) {
+  const auto now = std::make_tuple(date.month, date.day, secondOfDay);
+  int last = 0;
+  for (int term = 1; term <= kSolarTermsPerYear; ++term) {
+    const SolarTermRecord* record = FindSolarTermRecord(date.year, term);
+    if (!record) return 0;
+    const int termSecond = record->hour * 3600 + record->minute * 60 + record->second;
+    if (std::make_tuple(int{record->month}, int{record->day}, termSecond) > now) break;
+    last = term;
   }
-  const uint16_t startYear = year;
-  while (true) {
-    StepSolarDays(year, month, day, -1);
-    if (year != startYear) return 0;
-    if (int term = SolarTermOfDate(year, month, day)) return term;
-  }
+  return last;
 }
 
 }  // namespace
 
 int YearStemBranchIndex(DateTime moment) {
-  const int year = YearOf(moment), month = MonthOf(moment), day = DayOf(moment);
-  if (year >= 2049 || CompareYmd(year, month, day, 1901, 2, 19) < 0) return 0;
-  // 1901 is 辛丑, index 38; the names repeat every 60 years.
-  const int cycle = (year - 1901) % 60;
-  int index = cycle <= 22 ? cycle + 38 : cycle - 22;
-  if (LastTermAtOrBefore(year, month, day, SecondOfDay(moment)) < kSpringBegins) {
-    index = index == 1 ? 60 : index - 1;
+  const DayNumber day = DayNumberOf(moment);
+  if (day < kFirstLunarDay || day > kLastLunarDay) return 0;
+  const CivilDate date = day.civil();
+  const int cycle = (date.year - kFirstLunarYear) % kCycleYears;
+  int index = (cycle + kFirstLunarYearIndex - 1) % kCycleYears + 1;
+  if (LastTermAtOrBefore(date, SecondOfDay(moment)) < kSpringBegins) {
+    index = index == 1 ? kCycleYears : index - 1;
   }
   return index;
 }

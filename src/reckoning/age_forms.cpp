@@ -13,10 +13,10 @@ constexpr int kLastMilestone = 120;
 constexpr int kHundred = 100;
 constexpr const char* kDigitNames[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
-std::optional<int> NominalAge(const Birthday& birthday, int lunarYearOfDay) {
+std::optional<int> NominalAge(const Birthday& birthday, const std::optional<LunarDate>& day) {
   const std::optional<int> birthYear = LunarYearOfBirth(birthday);
-  if (!birthYear || lunarYearOfDay == 0) return std::nullopt;
-  return lunarYearOfDay - *birthYear + 1;
+  if (!birthYear || !day) return std::nullopt;
+  return day->year - *birthYear + 1;
 }
 
 // "三十", "一百一十": a whole ten from 10 to 120 in words.
@@ -32,12 +32,11 @@ std::string TensInWords(int age) {
 std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today) {
   if (!birthday.ok()) return std::nullopt;
   return Ages{CurrentYear(today, birthday.lunar()) - birthday.year,
-              NominalAge(birthday, today.lunar.year)};
+              NominalAge(birthday, today.lunar)};
 }
 
-Ages AgesOnBirthday(const Birthday& birthday, int year, DateTime day) {
-  const std::optional<LunarDate> lunarDay = LunarDayOf(day);
-  return Ages{year - birthday.year, NominalAge(birthday, lunarDay ? lunarDay->year : 0)};
+Ages AgesOnBirthday(const Birthday& birthday, int year, DayNumber day) {
+  return Ages{year - birthday.year, NominalAge(birthday, LunarFromSolar(day))};
 }
 
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today) {

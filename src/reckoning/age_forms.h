@@ -23,8 +23,8 @@ std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today)
 // The ages reached on the birthday being counted (OccurrenceYear).
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today);
 // The ages reached on the birthday of `year` in the birthday's own calendar, which falls on
-// the solar day `day`.
-Ages AgesOnBirthday(const Birthday& birthday, int year, DateTime day);
+// the solar day `day` (no day when it falls on none: then there is no 虚岁).
+Ages AgesOnBirthday(const Birthday& birthday, int year, DayNumber day);
 
 // "32岁", "虚岁33" or "32岁（虚岁33）"; 两者 without a 虚岁 shows the 周岁 alone.
 std::string AgeInForm(const Ages& ages, AgeForm form);

@@ -2,14 +2,11 @@
 
 #include <optional>
 
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 #include "reckoning/lunar_days.h"
 
 namespace memo {
 namespace {
-
-constexpr int kFirstLunarYear = 1901;
-constexpr int kLastLunarYear = 2049;
 
 struct StarSign {
   int month, firstDay;  // the sign holds from this solar day to the next sign's first day
@@ -21,11 +18,11 @@ constexpr StarSign kStarSigns[] = {
     {9, 23, "天秤座"}, {10, 24, "天蝎座"}, {11, 23, "射手座"}, {12, 22, "摩羯座"},
 };
 
-std::optional<DateTime> SolarBirthDay(const Birthday& birthday) {
-  if (birthday.lunar())
+DayNumber SolarBirthDay(const Birthday& birthday) {
+  if (birthday.lunar()) {
     return SolarDayOf(birthday.year, birthday.month, birthday.day, birthday.leap);
-  if (!IsSolarDate(birthday.year, birthday.month, birthday.day)) return std::nullopt;
-  return MakeDateTime(birthday.year, birthday.month, birthday.day);
+  }
+  return DayNumber::FromCivil(birthday.year, birthday.month, birthday.day);
 }
 
 }  // namespace
@@ -33,9 +30,7 @@ std::optional<DateTime> SolarBirthDay(const Birthday& birthday) {
 std::optional<int> LunarYearOfBirth(const Birthday& birthday) {
   if (!birthday.ok()) return std::nullopt;
   if (birthday.lunar()) return birthday.year;
-  const std::optional<DateTime> day = SolarBirthDay(birthday);
-  if (!day) return std::nullopt;
-  const std::optional<LunarDate> lunar = LunarDayOf(*day);
+  const std::optional<LunarDate> lunar = LunarFromSolar(SolarBirthDay(birthday));
   if (!lunar) return std::nullopt;
   return lunar->year;
 }
@@ -55,9 +50,9 @@ std::string StarSignOf(int month, int day) {
 
 std::string StarSignOfBirth(const Birthday& birthday) {
   if (!birthday.ok()) return std::string();
-  const std::optional<DateTime> day = SolarBirthDay(birthday);
-  if (!day) return std::string();
-  return StarSignOf(MonthOf(*day), DayOf(*day));
+  const DayNumber day = SolarBirthDay(birthday);
+  if (!day.ok()) return std::string();
+  return StarSignOf(day.civil().month, day.civil().day);
 }
 
 }  // namespace memo

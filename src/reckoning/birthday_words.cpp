@@ -1,6 +1,6 @@
 #include "reckoning/birthday_words.h"
 
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 
 namespace memo {
 

@@ -1,28 +1,32 @@
 #include "reckoning/next_birthday.h"
 
 #include "datetime/date_time.h"
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 #include "reckoning/occurrence.h"
 
 namespace memo {
 namespace {
 
-int DaysFromToday(DateTime date, const TodayDates& today) {
-  return static_cast<int>(TruncateToInteger(DaysBetween(date, today.solar)));
+int DaysFromToday(DayNumber day, const TodayDates& today) {
+  return static_cast<int>(day - DayNumberOf(today.solar));
 }
 
 }  // namespace
 
 int OccurrenceYear(const Birthday& birthday, const TodayDates& today) {
-  const int currentMonth = birthday.lunar() ? today.lunar.month : today.solarMonth;
+  // Outside the engine's years the lunar month counts as none yet.
+  const int currentMonth =
+      birthday.lunar() ? (today.lunar ? today.lunar->month : 0) : today.solarMonth;
   const int year = CurrentYear(today, birthday.lunar());
   return currentMonth > birthday.month ? year + 1 : year;
 }
 
-int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
+std::optional<int> DaysUntilBirthday(const Birthday& birthday, const TodayDates& today) {
   // Outside the engine's years there is no lunar year to count in.
-  if (birthday.lunar() && today.lunar.year == 0) return DaysFromToday(kEmptyDateTime, today);
-  return DaysFromToday(OccurrenceIn(birthday, OccurrenceYear(birthday, today)), today);
+  if (birthday.lunar() && !today.lunar) return std::nullopt;
+  const DayNumber day = OccurrenceIn(birthday, OccurrenceYear(birthday, today));
+  if (!day.ok()) return std::nullopt;
+  return DaysFromToday(day, today);
 }
 
 std::string NextBirthdayText(const Birthday& birthday) {

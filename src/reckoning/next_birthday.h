@@ -2,6 +2,7 @@
 // GBK.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "reckoning/birthday.h"
@@ -16,10 +17,10 @@ int OccurrenceYear(const Birthday& birthday, const TodayDates& today);
 
 // Days until that occurrence, 0 today and 1 tomorrow, for a birthday that could be read; a
 // birthday earlier in the current month gives a negative count. A day the year lacks falls
-// back to the days before it (2月29日 to 2月28日, lunar day 30 to day 29). A lunar birthday
-// whose occurrence cannot be converted at all (outside the engine's years) counts far
-// below -365, so that friend is never upcoming.
-int DaysUntilBirthday(const Birthday& birthday, const TodayDates& today);
+// back to the days before it (2月29日 to 2月28日, lunar day 30 to day 29). Nothing for a
+// birthday whose occurrence cannot be converted at all (outside the engine's years): that
+// friend is never upcoming.
+std::optional<int> DaysUntilBirthday(const Birthday& birthday, const TodayDates& today);
 
 // "5月3日", or "5月12日[闰月]" for a leap month.
 std::string NextBirthdayText(const Birthday& birthday);

@@ -6,14 +6,13 @@
 
 namespace memo {
 
-DateTime OccurrenceIn(int year, int month, int day, bool leap, bool lunar) {
+DayNumber OccurrenceIn(int year, int month, int day, bool leap, bool lunar) {
   if (lunar) return LunarToSolar(year, month, day, leap);
-  if (!IsSolarDate(year, month, 1)) return kEmptyDateTime;
-  return MakeDateTime(year, month, std::min(day, SolarMonthDays(year, month)));
+  return DayNumber::FromCivil(year, month, std::min(day, SolarMonthDays(year, month)));
 }
 
-DateTime OccurrenceIn(const Birthday& birthday, int year) {
-  if (!birthday.ok()) return kEmptyDateTime;
+DayNumber OccurrenceIn(const Birthday& birthday, int year) {
+  if (!birthday.ok()) return DayNumber();
   return OccurrenceIn(year, birthday.month, birthday.day, birthday.leap, birthday.lunar());
 }
 

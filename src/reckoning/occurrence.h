@@ -8,10 +8,10 @@
 
 namespace memo {
 
-// The solar date; kEmptyDateTime for a year where not even a day before converts (outside
-// the engine's or DateTime's years).
-DateTime OccurrenceIn(int year, int month, int day, bool leap, bool lunar);
-// The same for a birthday that was read; kEmptyDateTime for one that could not be.
-DateTime OccurrenceIn(const Birthday& birthday, int year);
+// The solar day; no day for a year where not even a day before converts (outside the
+// engine's or DateTime's years).
+DayNumber OccurrenceIn(int year, int month, int day, bool leap, bool lunar);
+// The same for a birthday that was read; no day for one that could not be.
+DayNumber OccurrenceIn(const Birthday& birthday, int year);
 
 }  // namespace memo

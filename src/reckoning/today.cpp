@@ -15,17 +15,17 @@ TodayDates TodayNow() {
 
 TodayDates DayOfMoment(DateTime moment) {
   const DateTime day = DatePart(moment);
-  return TodayDates{day, LunarDayOf(day).value_or(LunarDate{})};
+  return TodayDates{day, LunarFromSolar(DayNumberOf(day))};
 }
 
-std::string LunarDateText(const LunarDate& date) {
-  if (date.year == 0) return DateToText(kMinDateTime);
-  return DateTextOf(date.year, date.month, date.day);
+std::string LunarDateText(const std::optional<LunarDate>& date) {
+  if (!date) return DateToText(kMinDateTime);
+  return DateTextOf(date->year, date->month, date->day);
 }
 
 int CurrentYear(const TodayDates& today, bool lunar) {
   if (!lunar) return today.solarYear;
-  return today.lunar.year == 0 ? YearOf(kMinDateTime) : today.lunar.year;
+  return today.lunar ? today.lunar->year : YearOf(kMinDateTime);
 }
 
 }  // namespace memo

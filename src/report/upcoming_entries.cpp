@@ -18,8 +18,8 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
   std::vector<Due> due;
   for (const Friend& person : friends) {
     if (!person.birthday.ok()) continue;
-    const int days = DaysUntilBirthday(person.birthday, today);
-    if (days >= 0 && days <= daysAhead) due.push_back({days, &person});
+    const std::optional<int> days = DaysUntilBirthday(person.birthday, today);
+    if (days && *days >= 0 && *days <= daysAhead) due.push_back({*days, &person});
   }
   // A stable sort keeps list order within a day; the entries are made once, in their place.
   std::stable_sort(due.begin(), due.end(),

@@ -54,10 +54,10 @@ const WindowDesign kWindow = {kBirthdayWindowClass,
 // lists shown.
 CalendarStoredData CalendarDesign() {
   CalendarStoredData data;
-  data.date = MakeDateTime(2012, 1, 12);
-  data.solarMode = 0;
+  data.day = DayNumber::FromCivil(2012, 1, 12);
+  data.solarMode = false;
   data.textTemplate.clear();
-  data.showLists = 1;
+  data.showLists = true;
   return data;
 }
 
@@ -161,11 +161,19 @@ void BirthdayWindow::Warn(const std::string& text) {
 void BirthdayWindow::Close() {
   form_.Close();
 }
-double BirthdayWindow::CalendarProperty(memo::CalendarProperty property) const {
-  return form_.Get<MonthCalendar>(Calendar).NumberProperty(property);
+DayNumber BirthdayWindow::CalendarDay() const {
+  const LunarMonthCalendar* model = form_.Get<MonthCalendar>(Calendar).Model();
+  return model ? model->SelectedDay() : DayNumber();
 }
-void BirthdayWindow::SetCalendarProperty(memo::CalendarProperty property, double value) {
-  form_.Get<MonthCalendar>(Calendar).SetNumberProperty(property, value);
+memo::LunarDate BirthdayWindow::CalendarLunarDay() const {
+  const LunarMonthCalendar* model = form_.Get<MonthCalendar>(Calendar).Model();
+  return model ? model->SelectedLunarDay() : memo::LunarDate{};
+}
+void BirthdayWindow::SelectCalendarDay(DayNumber day) {
+  form_.Get<MonthCalendar>(Calendar).SelectDay(day);
+}
+void BirthdayWindow::SetCalendarSolarMode(bool solar) {
+  form_.Get<MonthCalendar>(Calendar).SetSolarMode(solar);
 }
 bool BirthdayWindow::CalendarShown() const {
   return form_.ControlAt(Calendar).WantsVisible();

@@ -51,8 +51,10 @@ class BirthdayWindow : private BirthdayForm {
   void FocusName() override;
   void Warn(const std::string& text) override;
   void Close() override;
-  double CalendarProperty(memo::CalendarProperty property) const override;
-  void SetCalendarProperty(memo::CalendarProperty property, double value) override;
+  DayNumber CalendarDay() const override;
+  memo::LunarDate CalendarLunarDay() const override;
+  void SelectCalendarDay(DayNumber day) override;
+  void SetCalendarSolarMode(bool solar) override;
   bool CalendarShown() const override;
   void ShowCalendar(bool shown) override;
 

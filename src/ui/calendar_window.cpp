@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "datetime/clock.h"
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 #include "text/win32/wide_text.h"
 #include "ui/ui_thread.h"
 #include "ui/window_binding.h"
@@ -89,7 +89,8 @@ CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const Calenda
   unit->onEvent_ = std::move(onEvent);
   unit->sink_ = std::make_unique<Sink>(unit);
   unit->dpi_ = ui::DpiOfWindow(parent);
-  unit->model_ = std::make_unique<CnMonthCalendar>(DatePart(Now()), stored, unit->sink_.get());
+  unit->model_ =
+      std::make_unique<LunarMonthCalendar>(DayNumberOf(Now()), stored, unit->sink_.get());
   HWND window =
       CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, unit);
@@ -179,8 +180,8 @@ void CalendarWindow::Refresh() {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-void CalendarWindow::SetNumberProperty(CalendarProperty property, double value) {
-  model_->SetNumberProperty(property, value);
+void CalendarWindow::Change(const std::function<void(LunarMonthCalendar&)>& change) {
+  change(*model_);
   Refresh();
 }
 
@@ -211,10 +212,10 @@ void CalendarWindow::PaintCell(HDC dc, int index) {
   SelectObject(dc, GetStockObject(DC_BRUSH));
   Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
   RECT upper{rect.left, rect.top + dpi_.Scale(3), rect.right, rect.bottom};
-  DrawTextIn(dc, CnMonthCalendar::UpperText(cell), upper, hover ? kHoverLunar : kRed,
+  DrawTextIn(dc, LunarMonthCalendar::UpperText(cell), upper, hover ? kHoverLunar : kRed,
              DT_CENTER | DT_TOP);
   RECT lower{rect.left, rect.top, rect.right, rect.bottom - dpi_.Scale(3)};
-  DrawTextIn(dc, CnMonthCalendar::LowerText(cell), lower, hover ? kWhite : kBlack,
+  DrawTextIn(dc, LunarMonthCalendar::LowerText(cell), lower, hover ? kWhite : kBlack,
              DT_CENTER | DT_BOTTOM);
   if (cell.selected) {
     SetDCBrushColor(dc, kSelectedFrame);
@@ -254,13 +255,43 @@ void CalendarWindow::Paint(HDC dc) {
     DrawTextIn(dc, WeekdayName(day), title, day >= 6 ? kWeekendTitle : kWhite,
                DT_CENTER | DT_VCENTER);
   }
-  for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) PaintCell(dc, i);
-  RECT footer{0, CellRect(CnMonthCalendar::kCellCount - 1).bottom, client.right, client.bottom};
+  for (int i = 0; i < LunarMonthCalendar::kCellCount; ++i) PaintCell(dc, i);
+  RECT footer{0, CellRect(LunarMonthCalendar::kCellCount - 1).bottom, client.right, client.bottom};
   Fill(dc, footer, kBandFill);
   RECT footerText{footer.left + dpi_.Scale(5), footer.top, footer.right - dpi_.Scale(5),
                   footer.bottom};
   DrawTextIn(dc, model_->MonthTermsText(), footerText, kWhite, DT_LEFT | DT_VCENTER);
   DrawTextIn(dc, model_->HoverText(), footerText, kWhite, DT_RIGHT | DT_VCENTER);
+}
+
+// Draws off screen so that hovering does not flicker.
+void CalendarWindow::PaintOffScreen() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  RECT client;
+  GetClientRect(window_, &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  Paint(memory);
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(window_, &paint);
+}
+
+void CalendarWindow::OnMouseMove(int x, int y) {
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
+    trackingLeave_ = TrackMouseEvent(&track);
+  }
+  const int before = model_->HoverCell();
+  const std::string hoverBefore = model_->HoverText();
+  model_->PointerMoved(CellAt(x, y));
+  if (before != model_->HoverCell() || hoverBefore != model_->HoverText()) {
+    InvalidateRect(window_, nullptr, FALSE);
+  }
 }
 
 void CalendarWindow::OnListChosen(int controlId) {
@@ -283,23 +314,9 @@ LRESULT CalendarWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, 
     case WM_NCDESTROY:
       delete this;
       return DefWindowProcW(window, message, wParam, lParam);
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      // Draw off screen so that hovering does not flicker.
-      RECT client;
-      GetClientRect(window_, &client);
-      HDC memory = CreateCompatibleDC(dc);
-      HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-      HGDIOBJ old = SelectObject(memory, bitmap);
-      Paint(memory);
-      BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-      SelectObject(memory, old);
-      DeleteObject(bitmap);
-      DeleteDC(memory);
-      EndPaint(window_, &paint);
+    case WM_PAINT:
+      PaintOffScreen();
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SETFONT:
@@ -314,19 +331,9 @@ LRESULT CalendarWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, 
       // The keyboard reaches the unit through its year list.
       if (model_->ShowLists()) SetFocus(yearList_);
       return 0;
-    case WM_MOUSEMOVE: {
-      if (!trackingLeave_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
-        trackingLeave_ = TrackMouseEvent(&track);
-      }
-      int before = model_->HoverCell();
-      std::string hoverBefore = model_->HoverText();
-      model_->PointerMoved(CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-      if (before != model_->HoverCell() || hoverBefore != model_->HoverText()) {
-        InvalidateRect(window_, nullptr, FALSE);
-      }
+    case WM_MOUSEMOVE:
+      OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
-    }
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
       model_->PointerMoved(-1);

@@ -1,5 +1,5 @@
 // The lunar month calendar on screen: a window of the class "CCalendar" that draws a
-// CnMonthCalendar, feeds it the mouse and the two lists, and hands its events to the owner.
+// LunarMonthCalendar, feeds it the mouse and the two lists, and hands its events to the owner.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "calendar/calendar_model.h"
+#include "calendar/lunar_month_calendar.h"
 #include "ui/dpi.h"
 
 namespace memo {
@@ -28,10 +28,9 @@ class CalendarWindow {
                                 EventHandler onEvent);
 
   HWND Handle() const { return window_; }
-  double NumberProperty(CalendarProperty property) const {
-    return model_->NumberProperty(property);
-  }
-  void SetNumberProperty(CalendarProperty property, double value);
+  const LunarMonthCalendar& Model() const { return *model_; }
+  // Changes the model from outside and brings the window up to date.
+  void Change(const std::function<void(LunarMonthCalendar&)>& change);
   // The lists and the sizes follow the DPI the window is shown at; the font comes with
   // WM_SETFONT.
   void SetDpi(const ui::Dpi& dpi);
@@ -46,6 +45,7 @@ class CalendarWindow {
   void DeliverQueued();
   // Brings the lists, the size and the picture up to date after the model changed.
   void Refresh();
+  void PaintOffScreen();
   void Paint(HDC dc);
   void PaintCell(HDC dc, int index);
   RECT CellRect(int index) const;
@@ -54,6 +54,7 @@ class CalendarWindow {
   void Resize();
   void PlaceLists();
   void SyncLists();
+  void OnMouseMove(int x, int y);
   void OnListChosen(int controlId);
 
   HWND window_ = nullptr;
@@ -63,7 +64,7 @@ class CalendarWindow {
   ui::Dpi dpi_;
   bool trackingLeave_ = false;
   std::unique_ptr<Sink> sink_;
-  std::unique_ptr<CnMonthCalendar> model_;
+  std::unique_ptr<LunarMonthCalendar> model_;
   EventHandler onEvent_;
   std::vector<CalendarNotice> queued_;
 };

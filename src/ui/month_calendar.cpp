@@ -15,12 +15,16 @@ void MonthCalendar::Create(Form& form) {
   Adopt(form, unit_ ? unit_->Handle() : nullptr);
 }
 
-double MonthCalendar::NumberProperty(CalendarProperty property) const {
-  return Unit() ? Unit()->NumberProperty(property) : 0.0;
+const LunarMonthCalendar* MonthCalendar::Model() const {
+  return Unit() ? &Unit()->Model() : nullptr;
 }
 
-void MonthCalendar::SetNumberProperty(CalendarProperty property, double value) {
-  if (Unit()) Unit()->SetNumberProperty(property, value);
+void MonthCalendar::SelectDay(DayNumber day) {
+  if (Unit()) Unit()->Change([day](LunarMonthCalendar& model) { model.SelectDay(day, true); });
+}
+
+void MonthCalendar::SetSolarMode(bool solar) {
+  if (Unit()) Unit()->Change([solar](LunarMonthCalendar& model) { model.SetSolarMode(solar); });
 }
 
 void MonthCalendar::OnDpiChanged(const Dpi& dpi) {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "calendar/calendar_model.h"
+#include "calendar/lunar_month_calendar.h"
 #include "ui/control.h"
 
 namespace memo {
@@ -22,9 +22,12 @@ class MonthCalendar : public Control {
   // Set before the window is made: what the form stores for the unit.
   void SetStoredData(const CalendarStoredData& data) { stored_ = data; }
 
-  // 0 before the window is made or after it is gone.
-  double NumberProperty(CalendarProperty property) const;
-  void SetNumberProperty(CalendarProperty property, double value);
+  // Nothing before the window is made or after it is gone.
+  const LunarMonthCalendar* Model() const;
+  // Selects from outside, with the selection's change event; nothing before the window is
+  // made or after it is gone.
+  void SelectDay(DayNumber day);
+  void SetSolarMode(bool solar);
 
   // A day of the month shown was clicked.
   std::function<void()> onDatePicked;

@@ -1,7 +1,6 @@
 #include "window_logic/birthday_window_logic.h"
 
-#include "calendar/calendar_model.h"
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
 #include "reckoning/lunar_days.h"
 #include "reckoning/today.h"
 #include "window_logic/friend_editing.h"
@@ -19,7 +18,7 @@ void BirthdayWindowLogic::OnCreated() {
   } else {
     ShowSolar(Today(), false);
   }
-  form_.SetCalendarProperty(CalendarProperty::kSelectedDate, Now());
+  form_.SelectCalendarDay(DayNumberOf(Now()));
   form_.FocusName();
 }
 
@@ -38,7 +37,7 @@ void BirthdayWindowLogic::FillFrom(const Friend& person) {
         birthday.ok() ? MakeDateTime(birthday.year, birthday.month, birthday.day) : kMinDateTime,
         false);
   }
-  form_.SetCalendarProperty(CalendarProperty::kSelectedDate, SolarDayShown());
+  form_.SelectCalendarDay(SolarDayShown());
   form_.FocusName();
 }
 
@@ -59,10 +58,9 @@ void BirthdayWindowLogic::ShowLunar(const Birthday& birthday) {
 
 // Today's lunar date, lunar 二月三十 too; nothing on a clock beyond the lunar tables.
 void BirthdayWindowLogic::ShowLunarToday() {
-  const LunarDate today = TodayNow().lunar;
-  ShowLunar(today.year == 0
-                ? ReadBirthday(std::string(), true)
-                : BirthdayOf(true, today.year, today.month, today.day, today.isLeapMonth));
+  const std::optional<LunarDate> today = TodayNow().lunar;
+  ShowLunar(today ? BirthdayOf(true, today->year, today->month, today->day, today->isLeapMonth)
+                  : ReadBirthday(std::string(), true));
 }
 
 void BirthdayWindowLogic::ShowLeap(bool leap) {
@@ -70,53 +68,48 @@ void BirthdayWindowLogic::ShowLeap(bool leap) {
   form_.ShowLeap(leap);
 }
 
-DateTime BirthdayWindowLogic::SolarDayShown() const {
-  if (!lunarShown_) return form_.SolarDate();
+DayNumber BirthdayWindowLogic::SolarDayShown() const {
+  if (!lunarShown_) return DayNumberOf(form_.SolarDate());
   return lunar_.ok() ? LunarToSolar(lunar_.year, lunar_.month, lunar_.day, lunar_.leap)
-                     : kEmptyDateTime;
+                     : DayNumber();
 }
 
 // A click on the radio button already chosen changes nothing. A date with no day in the
 // other calendar gives today's.
 void BirthdayWindowLogic::OnSolarChosen() {
-  form_.SetCalendarProperty(CalendarProperty::kSolarMode, 1);
+  form_.SetCalendarSolarMode(true);
   if (!lunarShown_) return;
-  const std::optional<DateTime> solar =
-      lunar_.ok() ? SolarDayOf(lunar_.year, lunar_.month, lunar_.day, lunar_.leap) : std::nullopt;
-  ShowSolar(solar.value_or(Today()), false);
-  form_.SetCalendarProperty(CalendarProperty::kSelectedDate, SolarDayShown());
+  const DayNumber solar =
+      lunar_.ok() ? SolarDayOf(lunar_.year, lunar_.month, lunar_.day, lunar_.leap) : DayNumber();
+  ShowSolar(solar.ok() ? DateTimeOf(solar) : Today(), false);
+  form_.SelectCalendarDay(SolarDayShown());
 }
 
 void BirthdayWindowLogic::OnLunarChosen() {
-  form_.SetCalendarProperty(CalendarProperty::kSolarMode, 0);
+  form_.SetCalendarSolarMode(false);
   if (lunarShown_) return;
-  const std::optional<LunarDate> lunar = LunarDayOf(form_.SolarDate());
+  const std::optional<LunarDate> lunar = LunarFromSolar(DayNumberOf(form_.SolarDate()));
   if (lunar) {
     ShowLunar(BirthdayOf(true, lunar->year, lunar->month, lunar->day, lunar->isLeapMonth));
   } else {
     ShowLunarToday();
   }
-  form_.SetCalendarProperty(CalendarProperty::kSelectedDate, SolarDayShown());
+  form_.SelectCalendarDay(SolarDayShown());
 }
 
 void BirthdayWindowLogic::OnCalendarButton() {
-  form_.SetCalendarProperty(CalendarProperty::kSolarMode, form_.LunarChosen() ? 0 : 1);
+  form_.SetCalendarSolarMode(!form_.LunarChosen());
   form_.ShowCalendar(!form_.CalendarShown());
 }
 
 // In solar mode the leap-month box still tells whether the picked day lies in a lunar leap
 // month; the stored solar text never carries the mark.
 void BirthdayWindowLogic::OnCalendarDatePicked() {
-  const auto part = [this](CalendarProperty property) {
-    return static_cast<int>(form_.CalendarProperty(property));
-  };
-  const bool leap = part(CalendarProperty::kLeapMonth) == 1;
+  const LunarDate lunar = form_.CalendarLunarDay();
   if (lunarShown_) {
-    ShowLunar(BirthdayOf(true, part(CalendarProperty::kLunarYear),
-                         part(CalendarProperty::kLunarMonth), part(CalendarProperty::kLunarDay),
-                         leap));
-  } else {
-    ShowSolar(DatePart(form_.CalendarProperty(CalendarProperty::kSelectedDate)), leap);
+    ShowLunar(BirthdayOf(true, lunar.year, lunar.month, lunar.day, lunar.isLeapMonth));
+  } else if (form_.CalendarDay().ok()) {
+    ShowSolar(DateTimeOf(form_.CalendarDay()), lunar.isLeapMonth);
   }
   form_.ShowCalendar(false);
 }

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar/calendar_model.h"
 #include "datetime/date_time.h"
+#include "lunar/lunar_engine.h"
 #include "window_logic/records_context.h"
 
 namespace memo {
@@ -36,9 +36,13 @@ class BirthdayForm {
   // A message box over the window; returns once it is closed.
   virtual void Warn(const std::string& text) = 0;
   virtual void Close() = 0;
-  // The month calendar: its properties and its visibility.
-  virtual double CalendarProperty(memo::CalendarProperty property) const = 0;
-  virtual void SetCalendarProperty(memo::CalendarProperty property, double value) = 0;
+  // The month calendar: its selected day in both calendars (no day before its window is
+  // made), the day selected from outside (one it cannot show changes nothing), its mode and
+  // its visibility.
+  virtual DayNumber CalendarDay() const = 0;
+  virtual LunarDate CalendarLunarDay() const = 0;
+  virtual void SelectCalendarDay(DayNumber day) = 0;
+  virtual void SetCalendarSolarMode(bool solar) = 0;
   virtual bool CalendarShown() const = 0;
   virtual void ShowCalendar(bool shown) = 0;
 };
@@ -87,8 +91,8 @@ class BirthdayWindowLogic {
   void ShowLunar(const Birthday& birthday);
   void ShowLunarToday();
   void ShowLeap(bool leap);
-  // The solar day the date box shows, for the calendar; kEmptyDateTime when it has none.
-  DateTime SolarDayShown() const;
+  // The solar day the date box shows, for the calendar; no day when it has none.
+  DayNumber SolarDayShown() const;
   bool Save();
 
   BirthdayForm& form_;

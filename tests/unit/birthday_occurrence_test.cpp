@@ -32,10 +32,10 @@ TEST_F(BirthdayOccurrence, DaysTwentyNineAndThirtyOfEveryLunarMonth) {
     for (int month = 1; month <= 12; ++month) {
       for (bool leap : {false, true}) {
         const int length = LunarMonthDays(year, month, leap);
-        const std::optional<DateTime> first = SolarDayOf(year, month, 1, leap);
-        if (!first || !SolarDayOf(year, month, 29, leap)) continue;
+        const DayNumber first = SolarDayOf(year, month, 1, leap);
+        if (!first.ok() || !SolarDayOf(year, month, 29, leap).ok()) continue;
         ++(length == 29 ? shortMonths : longMonths);
-        FixClock(*first);
+        FixClock(DateTimeOf(first));
         const std::string at = std::to_string(year) + "年" + std::to_string(month) + "月";
         const std::string mark = leap ? "[闰月]" : "";
         for (int day : {29, 30}) {

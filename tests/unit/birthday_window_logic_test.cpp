@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "calendar/calendar_model.h"
+#include "calendar/lunar_month_calendar.h"
 #include "records_fixture.h"
 
 namespace memo {
@@ -20,7 +20,7 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
   std::vector<CalendarNotice> queued_;  // before the calendar, which queues as it starts
 
  public:
-  MemoryBirthdayForm() : calendar(DatePart(Now()), DesignData(), this) { queued_.clear(); }
+  MemoryBirthdayForm() : calendar(DayNumberOf(Now()), DesignData(), this) { queued_.clear(); }
 
   std::string NameText() const override { return name; }
   void SetNameText(const std::string& text) override { name = text; }
@@ -42,25 +42,25 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
   void FocusName() override { nameFocused = true; }
   void Warn(const std::string& text) override { warnings.push_back(text); }
   void Close() override { closed = true; }
-  double CalendarProperty(memo::CalendarProperty property) const override {
-    return calendar.NumberProperty(property);
-  }
-  void SetCalendarProperty(memo::CalendarProperty property, double value) override {
-    calendar.SetNumberProperty(property, value);
+  DayNumber CalendarDay() const override { return calendar.SelectedDay(); }
+  LunarDate CalendarLunarDay() const override { return calendar.SelectedLunarDay(); }
+  void SelectCalendarDay(DayNumber day) override {
+    calendar.SelectDay(day, true);
     queued_.clear();  // nobody here handles the selection change
   }
+  void SetCalendarSolarMode(bool solar) override { calendar.SetSolarMode(solar); }
   bool CalendarShown() const override { return calendarShown; }
   void ShowCalendar(bool shown) override { calendarShown = shown; }
 
   // A click on the grid's cell of this solar date; the picked-day event goes to `picked`.
   void ClickDay(int year, int month, int day, const std::function<void()>& picked) {
     int cell = 0;
-    while (cell < CnMonthCalendar::kCellCount && !(calendar.Cells()[cell].solar.year == year &&
-                                                   calendar.Cells()[cell].solar.month == month &&
-                                                   calendar.Cells()[cell].solar.day == day)) {
+    while (cell < LunarMonthCalendar::kCellCount && !(calendar.Cells()[cell].solar.year == year &&
+                                                      calendar.Cells()[cell].solar.month == month &&
+                                                      calendar.Cells()[cell].solar.day == day)) {
       ++cell;
     }
-    ASSERT_LT(cell, CnMonthCalendar::kCellCount) << "the day is not in the grid";
+    ASSERT_LT(cell, LunarMonthCalendar::kCellCount) << "the day is not in the grid";
     calendar.LeftButtonReleased(cell);
     std::vector<CalendarNotice> notices;
     notices.swap(queued_);
@@ -84,12 +84,12 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
   bool nameFocused = false;
   std::vector<std::string> warnings;
   bool closed = false;
-  CnMonthCalendar calendar;
+  LunarMonthCalendar calendar;
 
  private:
   static CalendarStoredData DesignData() {
     CalendarStoredData data;
-    data.date = MakeDateTime(2012, 1, 12);
+    data.day = DayNumber::FromCivil(2012, 1, 12);
     return data;
   }
   void Raise(const CalendarNotice&) override {}
@@ -129,8 +129,7 @@ TEST_F(BirthdayWindowTest, NewFriendStartsOnToday) {
   Open();
   EXPECT_EQ(form->DateShown(), "2024年正月初一");
   EXPECT_FALSE(form->leapShown);
-  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
-            "2024年2月10日23时59分59秒");
+  EXPECT_EQ(DateToText(DateTimeOf(form->CalendarDay())), "2024年2月10日");
   EXPECT_TRUE(form->nameFocused);
   EXPECT_EQ(form->caption, "添加好友生日");
   EXPECT_FALSE(form->calendarShown);
@@ -155,14 +154,14 @@ TEST_F(BirthdayWindowTest, SwitchesAndTheCalendarButton) {
   logic->OnSolarChosen();
   EXPECT_EQ(form->DateShown(), "2023年4月1日");
   EXPECT_FALSE(form->leapShown || form->leapChecked);
-  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 1);
+  EXPECT_TRUE(form->calendar.SolarMode());
   EXPECT_FALSE(form->calendarShown);
 
   form->lunar = true;
   logic->OnLunarChosen();
   EXPECT_EQ(form->DateShown(), "2023年闰二月十一");
   EXPECT_TRUE(form->leapChecked);
-  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 0);
+  EXPECT_FALSE(form->calendar.SolarMode());
 
   // The leap-month box tells the date's month: a click leaves it as it was.
   form->leapChecked = false;
@@ -173,13 +172,13 @@ TEST_F(BirthdayWindowTest, SwitchesAndTheCalendarButton) {
   form->lunar = false;
   logic->OnCalendarButton();
   EXPECT_TRUE(form->calendarShown);
-  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 1);
+  EXPECT_TRUE(form->calendar.SolarMode());
   logic->OnCalendarButton();
   EXPECT_FALSE(form->calendarShown);
   form->lunar = true;
   logic->OnCalendarButton();
   EXPECT_TRUE(form->calendarShown);
-  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kSolarMode), 0);
+  EXPECT_FALSE(form->calendar.SolarMode());
 
   // A click on the window's background hides the calendar, and leaves it hidden.
   logic->OnWindowClick();
@@ -214,8 +213,7 @@ TEST_F(BirthdayWindowTest, SwitchingConvertsTheDate) {
     EXPECT_EQ(form->DateShown(), c.other) << c.stored;
     EXPECT_EQ(form->leapShown, c.otherLeap) << c.stored;
     // The calendar follows the box: its … shows the converted day.
-    EXPECT_EQ(DatePart(form->CalendarProperty(CalendarProperty::kSelectedDate)),
-              c.lunar ? form->solarDate : DateFromText(c.back))
+    EXPECT_EQ(DateTimeOf(form->CalendarDay()), c.lunar ? form->solarDate : DateFromText(c.back))
         << c.stored;
     c.lunar ? logic->OnSolarChosen() : logic->OnLunarChosen();  // the same button again
     EXPECT_EQ(form->DateShown(), c.other) << c.stored;
@@ -253,7 +251,7 @@ TEST_F(BirthdayWindowTest, PickedDayGoesIntoTheDateBox) {
   Pick(2023, 4, 18);
   EXPECT_EQ(form->DateShown(), "2023年4月18日");
   EXPECT_TRUE(form->leapChecked);
-  form->calendar.SelectDate(2023, 5, 3, true);
+  form->calendar.SelectDay(DayNumber::FromCivil(2023, 5, 3), true);
   logic->OnCalendarButton();
   Pick(2023, 5, 20);
   EXPECT_EQ(form->DateShown(), "2023年5月20日");
@@ -318,9 +316,8 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   EXPECT_EQ(form->DateShown(), "2023年闰二月十一");
   EXPECT_TRUE(form->leapShown && form->leapChecked);
   EXPECT_TRUE(form->lunar);
-  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
-            "2023年4月1日23时59分59秒");
-  EXPECT_EQ(form->CalendarProperty(CalendarProperty::kLeapMonth), 1);
+  EXPECT_EQ(DateToText(DateTimeOf(form->CalendarDay())), "2023年4月1日");
+  EXPECT_TRUE(form->CalendarLunarDay().isLeapMonth);
   EXPECT_TRUE(form->nameFocused);
   logic->OnOk();
   EXPECT_EQ(Row(1), before);
@@ -331,24 +328,21 @@ TEST_F(BirthdayWindowTest, EditShowsTheRowAndSavesItBack) {
   Open(RowId(2));
   EXPECT_FALSE(form->lunar);
   EXPECT_FALSE(form->leapShown);
-  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
-            "1980年5月3日23时59分59秒");
+  EXPECT_EQ(DateToText(DateTimeOf(form->CalendarDay())), "1980年5月3日");
   form->name = "张三丰";
   logic->OnOk();
 
   // A lunar row: the calendar shows the solar day of the lunar date.
   Open(RowId(3));
   EXPECT_TRUE(form->lunar);
-  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
-            "1990年10月3日23时59分59秒");
+  EXPECT_EQ(DateToText(DateTimeOf(form->CalendarDay())), "1990年10月3日");
   logic->OnOk();
 
   // Born on lunar 二月三十, stored in a form of its own: shown as people write it, and
   // saved back as it was stored.
   Open(RowId(0));
   EXPECT_EQ(form->DateShown(), "2004年二月三十");
-  EXPECT_EQ(DateToText(form->CalendarProperty(CalendarProperty::kSelectedDate)),
-            "2004年3月20日23时59分59秒");
+  EXPECT_EQ(DateToText(DateTimeOf(form->CalendarDay())), "2004年3月20日");
   logic->OnOk();
 
   // Only the edited friend changed, in the list and in the table.

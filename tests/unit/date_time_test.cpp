@@ -3,19 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "datetime/civil_date.h"
 #include "datetime/clock.h"
+#include "engine_date_text.h"
 
 namespace memo {
 namespace {
 
+using testing::Text;
+
 TEST(DateTime, NamedValuesAndTheirTexts) {
-  EXPECT_EQ(DateFromText("1899年12月30日"), kEmptyDateTime);
+  EXPECT_EQ(DateFromText("1899年12月30日"), 0.0);
   EXPECT_EQ(DateFromText("100年1月1日"), kMinDateTime);
   EXPECT_EQ(DateFromText("9999年12月31日"), kMaxDateTime);
-  EXPECT_EQ(DateToText(kEmptyDateTime), "1899年12月30日");
+  EXPECT_EQ(DateToText(0.0), "1899年12月30日");
   EXPECT_EQ(DateToText(kMinDateTime), "100年1月1日");
   EXPECT_EQ(DateToText(kMaxDateTime), "9999年12月31日");
   EXPECT_EQ(MakeDateTime(1899, 12, 31), 1.0);
@@ -169,24 +173,57 @@ TEST(SolarCalendar, DayCountsDifferByTheDaysBetween) {
   }
 }
 
-TEST(SolarCalendar, WeekdayOf) {
+TEST(DayNumber, CarriesWhetherItIsADay) {
   const struct {
-    int year, month, day, weekday;
+    int year, month, day, weekday;  // weekday 0: no day
   } cases[] = {
-      {2024, 2, 10, 6}, {2000, 1, 1, 6}, {2024, 2, 11, 7}, {2024, 3, 1, 5}, {1900, 3, 1, 4},
-      {1, 1, 1, 1},     {2024, 0, 1, 0}, {2024, 13, 1, 0}, {0, 1, 1, 0},
+      {2024, 2, 10, 6}, {2000, 1, 1, 6}, {2024, 2, 11, 7},  {2024, 3, 1, 5},  {1900, 3, 1, 4},
+      {1970, 1, 1, 4},  {100, 1, 1, 5},  {9999, 12, 31, 5}, {99, 12, 31, 0},  {10000, 1, 1, 0},
+      {2023, 2, 29, 0}, {2024, 0, 1, 0}, {2024, 13, 1, 0},  {2024, 4, 31, 0}, {2024, 1, 0, 0},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WeekdayOf(c.year, c.month, c.day), c.weekday) << c.year << "-" << c.month;
+    const DayNumber day = DayNumber::FromCivil(c.year, c.month, c.day);
+    EXPECT_EQ(day.ok(), c.weekday != 0) << c.year << "-" << c.month << "-" << c.day;
+    if (day.ok()) {
+      EXPECT_EQ(day.weekday(), c.weekday) << c.year << "-" << c.month;
+    }
   }
-  // Day by day against the day count; 1970-01-01 was a Thursday.
-  for (int64_t days = DaysFromCivil(1600, 1, 1); days <= DaysFromCivil(2400, 12, 31); ++days) {
-    CivilDate date = CivilFromDays(days);
-    int64_t sinceMonday = (days + 3) % 7;
-    if (sinceMonday < 0) sinceMonday += 7;
-    ASSERT_EQ(WeekdayOf(date.year, date.month, date.day), sinceMonday + 1)
-        << date.year << "-" << date.month << "-" << date.day;
+  EXPECT_FALSE(DayNumber().ok());
+  EXPECT_FALSE((DayNumber::FromCivil(9999, 12, 31) + 1).ok());
+  EXPECT_FALSE((DayNumber::FromCivil(100, 1, 1) - 1).ok());
+  EXPECT_FALSE((DayNumber() + 1).ok());
+  const DayNumber leapDay = DayNumber::FromCivil(2024, 2, 28) + 1;
+  EXPECT_EQ(Text(leapDay.civil()), "2024-2-29");
+  EXPECT_EQ(DayNumber::FromCivil(2025, 1, 1) - leapDay, 307);
+}
+
+// Steps across the ends of months and years, and the order of days.
+TEST(DayNumber, MovesByDaysAndOrders) {
+  const struct {
+    int year, month, day, n;
+    const char* moved;
+  } steps[] = {
+      {2023, 12, 31, 1, "2024-1-1"},   {2024, 2, 28, 1, "2024-2-29"},
+      {2023, 2, 28, 1, "2023-3-1"},    {2024, 1, 1, -1, "2023-12-31"},
+      {2024, 3, 1, -1, "2024-2-29"},   {2023, 3, 22, 31, "2023-4-22"},
+      {2023, 4, 22, -31, "2023-3-22"}, {2023, 5, 5, 0, "2023-5-5"},
+      {2000, 1, 1, 366, "2001-1-1"},
+  };
+  for (const auto& c : steps) {
+    EXPECT_EQ(Text((DayNumber::FromCivil(c.year, c.month, c.day) + c.n).civil()), c.moved)
+        << c.year << "-" << c.month << "-" << c.day << " " << c.n;
   }
+  EXPECT_GT(DayNumber::FromCivil(2024, 1, 1), DayNumber::FromCivil(2023, 12, 31));
+  EXPECT_GT(DayNumber::FromCivil(2023, 2, 1), DayNumber::FromCivil(2023, 1, 31));
+  EXPECT_LT(DayNumber::FromCivil(2023, 1, 1), DayNumber::FromCivil(2023, 1, 2));
+}
+
+TEST(DayNumber, OfADateTimeValue) {
+  EXPECT_EQ(Text(DayNumberOf(0.0).civil()), "1899-12-30");
+  EXPECT_EQ(Text(DayNumberOf(-1.25).civil()), "1899-12-29");  // as DateToText reads it
+  EXPECT_EQ(Text(DayNumberOf(MakeDateTime(2024, 2, 10, 23, 59, 59)).civil()), "2024-2-10");
+  EXPECT_EQ(DayNumberOf(std::nan("")), DayNumberOf(kMinDateTime));
+  EXPECT_EQ(DateTimeOf(DayNumber::FromCivil(2024, 2, 10)), MakeDateTime(2024, 2, 10));
 }
 
 TEST(Clock, FixedClockAndIsoDates) {
@@ -194,9 +231,10 @@ TEST(Clock, FixedClockAndIsoDates) {
   EXPECT_EQ(Now(), MakeDateTime(2012, 4, 15));
   SetClock(nullptr);
   EXPECT_GT(Now(), MakeDateTime(2020, 1, 1));
-  EXPECT_EQ(ParseIsoDate("2012-02-29"), MakeDateTime(2012, 2, 29));
+  EXPECT_EQ(ParseIsoDate("2012-02-29"), DayNumber::FromCivil(2012, 2, 29));
+  EXPECT_EQ(ParseIsoDate("0100-01-01"), DayNumber::FromCivil(100, 1, 1));  // the first day
   for (const char* bad : {"2013-02-29", "2013-2-28", "20130228", "2013-13-01", "0099-01-01", ""}) {
-    EXPECT_EQ(ParseIsoDate(bad), kMinDateTime) << bad;
+    EXPECT_FALSE(ParseIsoDate(bad).ok()) << bad;
   }
 }
 

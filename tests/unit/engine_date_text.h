@@ -12,7 +12,7 @@ inline std::string Text(const LunarDate& date) {
          std::to_string(date.day) + (date.isLeapMonth ? " leap" : "");
 }
 
-inline std::string Text(const SolarDate& date) {
+inline std::string Text(const CivilDate& date) {
   return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
          std::to_string(date.day);
 }

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "datetime/date_time.h"
 #include "engine_date_text.h"
 
 namespace memo {
@@ -16,47 +15,14 @@ namespace {
 using testing::Text;
 
 // "" when the conversion fails.
-std::string LunarOf(uint16_t year, uint16_t month, uint16_t day) {
-  LunarDate date;
-  return LunarFromSolar(year, month, day, date) ? Text(date) : "";
+std::string LunarOf(int year, int month, int day) {
+  const std::optional<LunarDate> date = LunarFromSolar(DayNumber::FromCivil(year, month, day));
+  return date ? Text(*date) : "";
 }
 
-std::string SolarOf(uint16_t year, uint16_t month, uint16_t day, bool leap = false) {
-  SolarDate date;
-  return SolarFromLunar(year, month, day, leap, date) ? Text(date) : "";
-}
-
-std::string Stepped(uint16_t year, uint16_t month, uint16_t day, int n) {
-  StepSolarDays(year, month, day, n);
-  return Text(SolarDate{year, month, day});
-}
-
-TEST(SolarCalendar, CompareYmdOrdersYearThenMonthThenDay) {
-  EXPECT_EQ(CompareYmd(2024, 1, 1, 2023, 12, 31), 1);
-  EXPECT_EQ(CompareYmd(2023, 2, 1, 2023, 1, 31), 1);
-  EXPECT_EQ(CompareYmd(2023, 1, 2, 2023, 1, 1), 1);
-  EXPECT_EQ(CompareYmd(2023, 1, 1, 2023, 1, 2), -1);
-  EXPECT_EQ(CompareYmd(2023, 1, 31, 2023, 2, 1), -1);
-  EXPECT_EQ(CompareYmd(2023, 5, 5, 2023, 5, 5), 0);
-  EXPECT_EQ(CompareYmd(2023, 1, 65535, 2023, 1, 1), 1);  // unsigned
-}
-
-TEST(SolarCalendar, StepSolarDaysMovesOneDayAtATime) {
-  EXPECT_EQ(Stepped(2023, 12, 31, 1), "2024-1-1");
-  EXPECT_EQ(Stepped(2024, 2, 28, 1), "2024-2-29");
-  EXPECT_EQ(Stepped(2023, 2, 28, 1), "2023-3-1");
-  EXPECT_EQ(Stepped(2024, 1, 1, -1), "2023-12-31");
-  EXPECT_EQ(Stepped(2024, 3, 1, -1), "2024-2-29");
-  EXPECT_EQ(Stepped(2023, 3, 22, 31), "2023-4-22");
-  EXPECT_EQ(Stepped(2023, 4, 22, -31), "2023-3-22");
-  EXPECT_EQ(Stepped(2023, 5, 5, 0), "2023-5-5");
-  EXPECT_EQ(Stepped(2000, 1, 1, 366), "2001-1-1");
-  // A day past the month's end steps to the 1st of the next month.
-  EXPECT_EQ(Stepped(2023, 4, 31, 1), "2023-5-1");
-  EXPECT_EQ(Stepped(2023, 4, 31, -1), "2023-4-30");
-  // Day or month 0 never wraps round the 16-bit range.
-  EXPECT_EQ(Stepped(2024, 1, 0, -1), "2023-12-31");
-  EXPECT_EQ(Stepped(2024, 0, 1, -1), "2023-12-31");
+std::string SolarOf(int year, int month, int day, bool leap = false) {
+  const std::optional<DayNumber> date = SolarFromLunar(LunarDate{year, month, day, leap});
+  return date ? Text(date->civil()) : "";
 }
 
 TEST(LunarTables, LeapMonthOf) {
@@ -68,8 +34,8 @@ TEST(LunarTables, LeapMonthOf) {
   EXPECT_EQ(LeapMonthOf(2033), 11);
   EXPECT_EQ(LeapMonthOf(2047), 5);
   EXPECT_EQ(LeapMonthOf(2049), 0);
-  EXPECT_EQ(LeapMonthOf(1900), 0xFFFF);
-  EXPECT_EQ(LeapMonthOf(2050), 0xFFFF);
+  EXPECT_FALSE(LeapMonthOf(1900));
+  EXPECT_FALSE(LeapMonthOf(2050));
   int leapYears = 0;
   for (int year = 1901; year <= 2049; ++year) leapYears += LeapMonthOf(year) != 0;
   EXPECT_EQ(leapYears, 54);
@@ -140,19 +106,21 @@ TEST(LunarFromSolar, ConvertsWithinTheTableRange) {
   EXPECT_EQ(LunarOf(2033, 12, 22), "2033-11-1 leap");
 }
 
-TEST(LunarFromSolar, OddSolarInput) {
+TEST(LunarFromSolar, TakesOnlyDays) {
+  // Fields that name no day make no day, so nothing converts them.
   EXPECT_EQ(LunarOf(2023, 0, 1), "");
   EXPECT_EQ(LunarOf(2023, 13, 1), "");
-  // A day past the month's end counts on into the next month.
-  EXPECT_EQ(LunarOf(2023, 4, 31), LunarOf(2023, 5, 1));
-  EXPECT_EQ(LunarOf(2023, 5, 0), LunarOf(2023, 4, 30));
-  EXPECT_EQ(LunarOf(2048, 12, 63), "2048-12-29");
-  EXPECT_EQ(LunarOf(2048, 12, 64), "2049-1-1");
-  // So far past that it leaves the tables.
-  EXPECT_EQ(LunarOf(2048, 12, 65535), "");
-  LunarDate untouched{1, 2, 3, true};
-  EXPECT_FALSE(LunarFromSolar(2049, 1, 1, untouched));
-  EXPECT_EQ(Text(untouched), "1-2-3 leap");
+  EXPECT_EQ(LunarOf(2023, 4, 31), "");
+  EXPECT_EQ(LunarOf(2023, 5, 0), "");
+  EXPECT_FALSE(LunarFromSolar(DayNumber()));
+  EXPECT_FALSE(LunarFromSolar(kFirstLunarDay - 1));
+  EXPECT_FALSE(LunarFromSolar(kLastLunarDay + 1));
+  // The time of day does not matter.
+  EXPECT_EQ(Text(*LunarFromSolar(DayNumberOf(MakeDateTime(2023, 3, 22, 18)))), "2023-2-1 leap");
+  for (DateTime solar :
+       {0.0, kMinDateTime, kMaxDateTime, 1e12, -1e12, std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_FALSE(LunarFromSolar(DayNumberOf(solar))) << solar;
+  }
 }
 
 TEST(SolarFromLunar, ConvertsExistingDates) {
@@ -185,50 +153,8 @@ TEST(SolarFromLunar, FailsForDatesThatDoNotExistOrLieBeyondTheRange) {
   EXPECT_EQ(SolarOf(2048, 12, 1), "");
   EXPECT_EQ(SolarOf(2049, 1, 1), "");
   EXPECT_EQ(SolarOf(2049, 6, 15), "");
-  SolarDate untouched{1, 2, 3};
-  EXPECT_FALSE(SolarFromLunar(2024, 1, 30, false, untouched));
-  EXPECT_EQ(Text(untouched), "1-2-3");
-}
-
-TEST(ConvertSolarToLunar, WritesTheLunarDateOnlyOnSuccess) {
-  int year = -1, month = -1, day = -1;
-  bool leap = false;
-  // 2023-03-22 18:00: the time of day does not matter.
-  EXPECT_TRUE(ConvertSolarToLunar(MakeDateTime(2023, 3, 22, 18), year, month, day, leap));
-  EXPECT_EQ(std::vector<int>({year, month, day, leap}), std::vector<int>({2023, 2, 1, 1}));
-  EXPECT_TRUE(ConvertSolarToLunar(MakeDateTime(2024, 2, 10), year, month, day, leap));
-  EXPECT_EQ(std::vector<int>({year, month, day, leap}), std::vector<int>({2024, 1, 1, 0}));
-
-  const std::vector<int> before{year, month, day, leap};
-  for (DateTime solar :
-       {MakeDateTime(1901, 2, 18), MakeDateTime(2049, 1, 1), kEmptyDateTime, kMinDateTime,
-        kMaxDateTime, 1e12, -1e12, std::numeric_limits<double>::quiet_NaN()}) {
-    EXPECT_FALSE(ConvertSolarToLunar(solar, year, month, day, leap)) << solar;
-    EXPECT_EQ(std::vector<int>({year, month, day, leap}), before);
-  }
-}
-
-TEST(ConvertLunarToSolar, TakesSixteenBitsAndALeapFlagOfExactlyOne) {
-  DateTime solar = kEmptyDateTime;
-  EXPECT_TRUE(ConvertLunarToSolar(2024, 1, 1, 0, solar));
-  EXPECT_EQ(solar, MakeDateTime(2024, 2, 10));
-  EXPECT_TRUE(ConvertLunarToSolar(2023, 2, 1, 1, solar));
-  EXPECT_EQ(solar, MakeDateTime(2023, 3, 22));
-  EXPECT_TRUE(ConvertLunarToSolar(2023, 2, 1, 2, solar));
-  EXPECT_EQ(solar, MakeDateTime(2023, 2, 20));
-  EXPECT_TRUE(ConvertLunarToSolar(2023, 2, 1, -1, solar));
-  EXPECT_EQ(solar, MakeDateTime(2023, 2, 20));
-  EXPECT_TRUE(ConvertLunarToSolar(2024 + 65536, 1 + 65536, 1 - 65536, 0, solar));
-  EXPECT_EQ(solar, MakeDateTime(2024, 2, 10));
-  EXPECT_EQ(solar, std::floor(solar));  // 00:00
-
-  for (const auto& arguments : std::vector<std::array<int, 4>>{
-           {2024, 1, 30, 0}, {2023, 2, 30, 1}, {2049, 1, 1, 0}, {2050, 1, 1, 0}, {0, 0, 0, 0}}) {
-    const auto [year, month, day, leap] = arguments;
-    DateTime untouched = kEmptyDateTime;
-    EXPECT_FALSE(ConvertLunarToSolar(year, month, day, leap, untouched)) << year << "-" << month;
-    EXPECT_EQ(untouched, kEmptyDateTime);
-  }
+  EXPECT_EQ(SolarOf(0, 0, 0), "");
+  EXPECT_EQ(SolarOf(2024 + 65536, 1, 1), "");  // no year wraps round to one in the tables
 }
 
 }  // namespace

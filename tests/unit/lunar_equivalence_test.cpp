@@ -15,13 +15,9 @@ using testing::LiteralLunarFromSolar;
 using testing::LiteralLunarYearDays;
 using testing::LiteralSolarFromLunar;
 
-// Solar inputs compared one by one; the search below must keep its guesses inside.
-constexpr int kFirstSolarYear = 1899, kLastSolarYear = 2050, kMaxSolarMonth = 13, kMaxSolarDay = 40;
-
-bool InSolarDomain(uint16_t year, uint16_t month, uint16_t day) {
-  return year >= kFirstSolarYear && year <= kLastSolarYear && month <= kMaxSolarMonth &&
-         day <= kMaxSolarDay;
-}
+// Solar days compared one by one; the search below must keep its guesses inside.
+constexpr DayNumber kFirstSolarDay = DayNumber::FromCivil(1899, 1, 1);
+constexpr DayNumber kLastSolarDay = DayNumber::FromCivil(2050, 12, 31);
 
 using testing::Text;
 
@@ -32,21 +28,15 @@ TEST(LunarEquivalence, YearLengthsMatchTheSumOfTheMonths) {
 }
 
 TEST(LunarEquivalence, SolarToLunarMatchesTheYearWalk) {
-  const LunarDate untouched{7, 7, 7, true};
   int differences = 0, successes = 0;
-  for (int year = kFirstSolarYear; year <= kLastSolarYear; ++year) {
-    for (int month = 0; month <= kMaxSolarMonth; ++month) {
-      for (int day = 0; day <= kMaxSolarDay; ++day) {
-        LunarDate fast = untouched, literal = untouched;
-        const bool fastOk = LunarFromSolar(year, month, day, fast);
-        const bool literalOk = LiteralLunarFromSolar(year, month, day, literal);
-        successes += literalOk;
-        if (fastOk != literalOk || Text(fast) != Text(literal)) {
-          if (++differences <= 20) {
-            ADD_FAILURE() << year << "-" << month << "-" << day << ": " << fastOk << " "
-                          << Text(fast) << " vs " << literalOk << " " << Text(literal);
-          }
-        }
+  for (DayNumber day = kFirstSolarDay; day <= kLastSolarDay; day = day + 1) {
+    const std::optional<LunarDate> fast = LunarFromSolar(day);
+    const std::optional<LunarDate> literal = LiteralLunarFromSolar(day);
+    successes += literal.has_value();
+    if (fast.has_value() != literal.has_value() || (fast && Text(*fast) != Text(*literal))) {
+      if (++differences <= 20) {
+        ADD_FAILURE() << Text(day.civil()) << ": " << (fast ? Text(*fast) : "none") << " vs "
+                      << (literal ? Text(*literal) : "none");
       }
     }
   }
@@ -58,26 +48,23 @@ TEST(LunarEquivalence, SolarToLunarMatchesTheYearWalk) {
 // long as every guess lies where the test above compared the two.
 TEST(LunarEquivalence, LunarToSolarMatchesTheDayByDaySearch) {
   int differences = 0, guessesOutside = 0, successes = 0;
-  auto checkedToLunar = [&](uint16_t year, uint16_t month, uint16_t day, LunarDate& out) {
-    if (!InSolarDomain(year, month, day)) ++guessesOutside;
-    return LunarFromSolar(year, month, day, out);
+  auto checkedToLunar = [&](DayNumber day) {
+    if (day < kFirstSolarDay || day > kLastSolarDay) ++guessesOutside;
+    return LunarFromSolar(day);
   };
-  const SolarDate untouched{7, 7, 7};
+  const auto text = [](const std::optional<DayNumber>& day) {
+    return day ? Text(day->civil()) : std::string("none");
+  };
   for (int year = 1900; year <= 2050; ++year) {
     for (int month = 0; month <= 13; ++month) {
       for (int day = 0; day <= 31; ++day) {
         for (bool leap : {false, true}) {
-          SolarDate fast = untouched, literal = untouched;
-          const bool fastOk = SolarFromLunar(year, month, day, leap, fast);
-          const bool literalOk =
-              LiteralSolarFromLunar(year, month, day, leap, literal, checkedToLunar);
-          successes += literalOk;
-          if (fastOk != literalOk || Text(fast) != Text(literal)) {
-            if (++differences <= 20) {
-              ADD_FAILURE() << year << "-" << month << "-" << day << (leap ? " leap" : "") << ": "
-                            << fastOk << " " << Text(fast) << " vs " << literalOk << " "
-                            << Text(literal);
-            }
+          const LunarDate date{year, month, day, leap};
+          const std::optional<DayNumber> fast = SolarFromLunar(date);
+          const std::optional<DayNumber> literal = LiteralSolarFromLunar(date, checkedToLunar);
+          successes += literal.has_value();
+          if (fast != literal && ++differences <= 20) {
+            ADD_FAILURE() << Text(date) << ": " << text(fast) << " vs " << text(literal);
           }
         }
       }

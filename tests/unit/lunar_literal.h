@@ -5,7 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <tuple>
 
+#include "datetime/date_time.h"
 #include "lunar/lunar_engine.h"
 
 namespace memo::testing {
@@ -28,15 +31,15 @@ inline int LiteralLunarYearDays(int lunarYear) {
   return days;
 }
 
-inline bool LiteralLunarFromSolar(uint16_t year, uint16_t month, uint16_t day, LunarDate& out) {
-  if (month == 0 || month > 12 || year >= 2049 || CompareYmd(year, month, day, 1901, 2, 19) < 0) {
-    return false;
-  }
-  int n = LiteralDayNumber(year, month, day) - LiteralDayNumber(1901, 1, 1) - 49;
-  int lunarYear = 1901;
+inline std::optional<LunarDate> LiteralLunarFromSolar(DayNumber solar) {
+  if (!solar.ok()) return std::nullopt;
+  const CivilDate date = solar.civil();
+  int n = LiteralDayNumber(date.year, date.month, date.day) - LiteralDayNumber(1901, 1, 1) - 49;
+  if (date.year > kLastEnteredLunarYear || n < 0) return std::nullopt;
+  int lunarYear = kFirstLunarYear;
   while (n >= LiteralLunarYearDays(lunarYear)) {
     // Past the tables every year counts 0 days and the walk would never end.
-    if (LiteralLunarYearDays(lunarYear) == 0) return false;
+    if (LiteralLunarYearDays(lunarYear) == 0) return std::nullopt;
     n -= LiteralLunarYearDays(lunarYear);
     ++lunarYear;
   }
@@ -55,40 +58,36 @@ inline bool LiteralLunarFromSolar(uint16_t year, uint16_t month, uint16_t day, L
     }
     ++lunarMonth;
   }
-  out.year = static_cast<uint16_t>(lunarYear);
-  out.month = static_cast<uint16_t>(lunarMonth);
-  out.day = static_cast<uint16_t>(1 + n);
-  out.isLeapMonth = isLeap;
-  return true;
+  return LunarDate{lunarYear, lunarMonth, 1 + n, isLeap};
 }
 
 // `toLunar` converts each guess of the search (LiteralLunarFromSolar, or anything shown to
-// give the same results on the guesses the search makes).
+// give the same results on the guesses the search makes). The first guess is the solar day
+// of the same numbers, a day past a month's end counting on into the next month.
 template <typename ToLunar>
-bool LiteralSolarFromLunar(uint16_t year, uint16_t month, uint16_t day, bool isLeapMonth,
-                           SolarDate& out, ToLunar toLunar) {
-  if (year < 1901 || year > 2049 || month < 1 || month > 12) return false;
-  if (isLeapMonth && month != LeapMonthOf(year)) isLeapMonth = false;
-  SolarDate guess{year, month, day};
+std::optional<DayNumber> LiteralSolarFromLunar(LunarDate wanted, ToLunar toLunar) {
+  if (wanted.year < kFirstLunarYear || wanted.year > kLastLunarYear || wanted.month < 1 ||
+      wanted.month > 12) {
+    return std::nullopt;
+  }
+  if (wanted.isLeapMonth && wanted.month != LeapMonthOf(wanted.year)) wanted.isLeapMonth = false;
+  DayNumber guess = DayNumber::FromCivil(wanted.year, wanted.month, 1) + (wanted.day - 1);
   LunarDate found;
   auto compare = [&] {
-    LunarDate converted;
-    if (toLunar(guess.year, guess.month, guess.day, converted)) found = converted;
-    return CompareYmd(found.year, found.month, found.day, year, month, day);
+    if (const std::optional<LunarDate> converted = toLunar(guess)) found = *converted;
+    const auto key = [](const LunarDate& d) { return std::make_tuple(d.year, d.month, d.day); };
+    return key(found) < key(wanted) ? -1 : key(wanted) < key(found) ? 1 : 0;
   };
   int order = compare();
   for (int round = 1; round <= 100; ++round) {
     if (order == 0) {
-      if (found.isLeapMonth == isLeapMonth) {
-        out = guess;
-        return true;
-      }
-      StepSolarDays(guess.year, guess.month, guess.day, found.isLeapMonth ? -31 : 31);
+      if (found.isLeapMonth == wanted.isLeapMonth) return guess;
+      guess = guess + (found.isLeapMonth ? -31 : 31);
     }
-    StepSolarDays(guess.year, guess.month, guess.day, -order);
+    guess = guess - order;
     order = compare();
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace memo::testing

@@ -4,7 +4,10 @@
 
 #include <cmath>
 
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
+#include "lunar/lunar_template.h"
+#include "lunar/solar_terms.h"
+#include "lunar/year_stem_branch.h"
 
 namespace memo {
 namespace {
@@ -87,7 +90,7 @@ TEST(LunarTexts, SolarTermOfDate) {
   // Every term of every year is found on its own day.
   for (int year = 1880; year <= 2079; ++year) {
     for (int term = 1; term <= 24; ++term) {
-      DateTime moment = SolarTermMoment(year, term);
+      DateTime moment = *SolarTermMoment(year, term);
       ASSERT_EQ(SolarTermOfDate(year, MonthOf(moment), DayOf(moment)), term) << year;
     }
   }
@@ -97,10 +100,10 @@ TEST(LunarTexts, SolarTermMoment) {
   EXPECT_EQ(SolarTermMoment(2024, 3), MakeDateTime(2024, 2, 4, 16, 26, 47));
   EXPECT_EQ(SolarTermMoment(1880, 1), MakeDateTime(1880, 1, 6, 5, 41, 45));
   EXPECT_EQ(SolarTermMoment(2079, 24), MakeDateTime(2079, 12, 22, 1, 43, 12));
-  EXPECT_EQ(SolarTermMoment(1879, 1), kMinDateTime);
-  EXPECT_EQ(SolarTermMoment(2080, 1), kMinDateTime);
-  EXPECT_EQ(SolarTermMoment(2024, 0), kMinDateTime);
-  EXPECT_EQ(SolarTermMoment(2024, 25), kMinDateTime);
+  EXPECT_FALSE(SolarTermMoment(1879, 1));
+  EXPECT_FALSE(SolarTermMoment(2080, 1));
+  EXPECT_FALSE(SolarTermMoment(2024, 0));
+  EXPECT_FALSE(SolarTermMoment(2024, 25));
 }
 
 TEST(LunarTexts, YearStemBranchIndexChangesAtSpringBegins) {
@@ -124,12 +127,12 @@ TEST(LunarTexts, YearStemBranchIndexChangesAtSpringBegins) {
   EXPECT_EQ(YearStemBranchIndex(MakeDateTime(2048, 12, 31, 23, 59, 59)), 5);  // 戊辰
   EXPECT_EQ(YearStemBranchIndex(MakeDateTime(2049, 1, 1)), 0);
   EXPECT_EQ(YearStemBranchIndex(kMaxDateTime), 0);
-  EXPECT_EQ(YearStemBranchIndex(kEmptyDateTime), 0);
+  EXPECT_EQ(YearStemBranchIndex(0.0), 0);
   EXPECT_EQ(YearStemBranchIndex(std::nan("")), 0);
   // Every year of the range, at its 立春 and the second before.
   for (int year = 1902; year <= 2048; ++year) {
     const int index = (year - 4) % 60 + 1;  // 1984 is 甲子
-    DateTime moment = SolarTermMoment(year, 3);
+    DateTime moment = *SolarTermMoment(year, 3);
     EXPECT_EQ(YearStemBranchIndex(moment), index) << year;
     EXPECT_EQ(YearStemBranchIndex(moment - kOneSecond), index == 1 ? 60 : index - 1) << year;
   }
@@ -153,13 +156,13 @@ TEST(LunarTexts, FormatLunarText) {
 
 TEST(LunarTexts, FormatLunarDay) {
   // The whole 立春 day already belongs to the new year.
-  EXPECT_EQ(FormatLunarDay(2024, 2, 4, "%Y(%S)"), "甲辰(龙)");
-  EXPECT_EQ(FormatLunarDay(2024, 2, 3, "%Y(%S)"), "癸卯(兔)");
-  EXPECT_EQ(FormatLunarDay(2024, 5, 1, "%Y(%S)-%y"), "甲辰(龙)-2024");
-  EXPECT_EQ(FormatLunarDay(2024, 2, 10, ""), "甲辰年(龙)正月初一 2024-2-10");
-  EXPECT_EQ(FormatLunarDay(2023, 2, 29, ""), "");
-  EXPECT_EQ(FormatLunarDay(2024, 13, 1, "%y"), "");
-  EXPECT_EQ(FormatLunarDay(2024, 4, 0, "%y"), "");
+  EXPECT_EQ(FormatLunarDay(DayNumber::FromCivil(2024, 2, 4), "%Y(%S)"), "甲辰(龙)");
+  EXPECT_EQ(FormatLunarDay(DayNumber::FromCivil(2024, 2, 3), "%Y(%S)"), "癸卯(兔)");
+  EXPECT_EQ(FormatLunarDay(DayNumber::FromCivil(2024, 5, 1), "%Y(%S)-%y"), "甲辰(龙)-2024");
+  EXPECT_EQ(FormatLunarDay(DayNumber::FromCivil(2024, 2, 10), ""), "甲辰年(龙)正月初一 2024-2-10");
+  EXPECT_EQ(FormatLunarDay(DayNumber::FromCivil(2023, 2, 29), ""), "");
+  EXPECT_EQ(FormatLunarDay(DayNumber::FromCivil(2024, 13, 1), "%y"), "");
+  EXPECT_EQ(FormatLunarDay(DayNumber::FromCivil(2024, 4, 0), "%y"), "");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 //   solar YEAR MONTH DAY [leap]   the solar date of a lunar date: YYYY-MM-DD
 // Both print "none" and end with 1 when the date cannot be converted.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "cli.h"
@@ -19,13 +20,10 @@ int PrintNone() {
 
 int LunarCommand(const Arguments& args) {
   if (args.size() != 1) return Usage();
-  int year = 0, month = 0, day = 0;
-  bool isLeapMonth = false;
-  if (!ConvertSolarToLunar(ParseIsoDate(args[0]), year, month, day, isLeapMonth)) {
-    return PrintNone();
-  }
-  PrintLine(std::to_string(year) + " " + std::to_string(month) + " " + std::to_string(day) +
-            (isLeapMonth ? " leap" : ""));
+  const std::optional<LunarDate> lunar = LunarFromSolar(ParseIsoDate(args[0]));
+  if (!lunar) return PrintNone();
+  PrintLine(std::to_string(lunar->year) + " " + std::to_string(lunar->month) + " " +
+            std::to_string(lunar->day) + (lunar->isLeapMonth ? " leap" : ""));
   return 0;
 }
 
@@ -36,12 +34,12 @@ int SolarCommand(const Arguments& args) {
       (args.size() == 4 && args[3] != "leap")) {
     return Usage();
   }
-  DateTime solar = kEmptyDateTime;
-  if (!ConvertLunarToSolar(year, month, day, args.size() == 4 ? 1 : 0, solar)) {
-    return PrintNone();
-  }
+  const std::optional<DayNumber> solar =
+      SolarFromLunar(LunarDate{year, month, day, args.size() == 4});
+  if (!solar) return PrintNone();
+  const CivilDate date = solar->civil();
   char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", YearOf(solar), MonthOf(solar), DayOf(solar));
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
   PrintLine(text);
   return 0;
 }

@@ -6,7 +6,9 @@
 #include "cli.h"
 #include "datetime/clock.h"
 #include "datetime/date_time.h"
-#include "lunar/lunar_texts.h"
+#include "lunar/date_names.h"
+#include "lunar/lunar_template.h"
+#include "lunar/solar_terms.h"
 
 namespace memo::cli {
 namespace {
@@ -38,24 +40,26 @@ int LunarTextCommand(const Arguments& args) {
   if (args.empty() || args.size() > 2) return Usage();
   const std::string& when = args[0];
   const std::string templateText = args.size() == 2 ? args[1] : kDefaultLunarTemplate;
-  DateTime day = ParseIsoDate(when.substr(0, 10));
-  if (day == kMinDateTime) return Usage();
+  const DayNumber day = ParseIsoDate(when.substr(0, 10));
+  if (!day.ok()) return Usage();
   if (when.size() == 10) {
-    PrintLine(FormatLunarDay(YearOf(day), MonthOf(day), DayOf(day), templateText));
+    PrintLine(FormatLunarDay(day, templateText));
     return 0;
   }
   int second = when[10] == 'T' ? ParseTimeOfDay(when.substr(11)) : -1;
   if (second < 0) return Usage();
-  DateTime moment = MakeDateTime(YearOf(day), MonthOf(day), DayOf(day), 0, 0, second);
+  const CivilDate date = day.civil();
+  DateTime moment = MakeDateTime(date.year, date.month, date.day, 0, 0, second);
   PrintLine(FormatLunarText(moment, templateText));
   return 0;
 }
 
 int TermCommand(const Arguments& args) {
   if (args.size() != 1) return Usage();
-  DateTime day = ParseIsoDate(args[0]);
-  if (day == kMinDateTime) return Usage();
-  int term = SolarTermOfDate(YearOf(day), MonthOf(day), DayOf(day));
+  const DayNumber day = ParseIsoDate(args[0]);
+  if (!day.ok()) return Usage();
+  const CivilDate date = day.civil();
+  int term = SolarTermOfDate(date.year, date.month, date.day);
   PrintLine(term == 0 ? "0" : NumberToText(term) + " " + SolarTermName(term));
   return 0;
 }
@@ -65,7 +69,8 @@ int TermMomentCommand(const Arguments& args) {
   if (args.size() != 2 || !ParseInteger(args[0], year) || !ParseInteger(args[1], term)) {
     return Usage();
   }
-  DateTime moment = SolarTermMoment(year, term);
+  // A term outside the table has always printed as the first day a date can hold.
+  DateTime moment = SolarTermMoment(year, term).value_or(kMinDateTime);
   int second = SecondOfDay(moment);
   char text[64];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", YearOf(moment), MonthOf(moment),

@@ -21,6 +21,9 @@ namespace memo::cli {
 namespace {
 
 constexpr int kLongestMonth = 31;
+// A birthday that never comes has always printed as the count back to the day DateTime
+// counts from (1899-12-30), far below any count of a coming one.
+constexpr DateTime kNeverCountsTo = 0.0;
 
 Birthday CountedBirthday(const std::string& text, bool lunar) {
   Birthday birthday = ReadBirthday(text, lunar);
@@ -46,7 +49,9 @@ int DaysCommand(const Arguments& input) {
   if (args.empty()) return Usage();
   const TodayDates today = TodayNow();
   for (const std::string& text : args) {
-    PrintLine(NumberToText(DaysUntilBirthday(CountedBirthday(text, lunar), today)));
+    const std::optional<int> days = DaysUntilBirthday(CountedBirthday(text, lunar), today);
+    PrintLine(NumberToText(days.value_or(
+        static_cast<int>(TruncateToInteger(DaysBetween(kNeverCountsTo, today.solar))))));
   }
   return 0;
 }

@@ -113,12 +113,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args.size() >= 2 && args[0] == "--today") {
-    memo::DateTime today = memo::ParseIsoDate(args[1]);
-    if (today == memo::kMinDateTime) {
+    const memo::DayNumber today = memo::ParseIsoDate(args[1]);
+    if (!today.ok()) {
       PrintAllUsage();
       return 2;
     }
-    memo::FixClock(today);
+    memo::FixClock(memo::DateTimeOf(today));
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.empty()) {

@@ -29,9 +29,9 @@ std::string EnvironmentText(const wchar_t* name) {
 void ApplyTestHooks(memo::Application& application) {
   // BIRTHDAY_MEMO_TODAY=YYYY-MM-DD fixes today's date; BIRTHDAY_MEMO_DAY_SECONDS=N moves it
   // on by a day every N seconds.
-  memo::DateTime today = memo::ParseIsoDate(EnvironmentText(L"BIRTHDAY_MEMO_TODAY"));
+  const memo::DayNumber today = memo::ParseIsoDate(EnvironmentText(L"BIRTHDAY_MEMO_TODAY"));
   const int secondsPerDay = std::atoi(EnvironmentText(L"BIRTHDAY_MEMO_DAY_SECONDS").c_str());
-  if (today != memo::kMinDateTime) memo::FixClock(today, secondsPerDay);
+  if (today.ok()) memo::FixClock(memo::DateTimeOf(today), secondsPerDay);
   // BIRTHDAY_MEMO_BALLOON=TITLE|TEXT shows that balloon once the tray icon is up.
   std::string balloon = EnvironmentText(L"BIRTHDAY_MEMO_BALLOON");
   size_t bar = balloon.find('|');

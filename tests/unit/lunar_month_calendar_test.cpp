@@ -1,17 +1,19 @@
 // The lunar month calendar's behaviour without its window: cells, lists, properties,
 // the pointer and the events.
-#include "calendar/calendar_model.h"
+#include "calendar/lunar_month_calendar.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "lunar/lunar_texts.h"
+#include "engine_date_text.h"
+#include "lunar/lunar_template.h"
 
 namespace memo {
 namespace {
 
 using Events = std::vector<CalendarEvent>;
+using testing::Text;
 
 struct RecordingSink : CalendarEventSink {
   struct Seen {
@@ -28,35 +30,24 @@ struct RecordingSink : CalendarEventSink {
   }
 };
 
-CalendarStoredData Stored(DateTime date, int solarMode) {
+DayNumber Day(int year, int month, int day) {
+  return DayNumber::FromCivil(year, month, day);
+}
+
+CalendarStoredData Stored(DayNumber day, bool solarMode) {
   CalendarStoredData data;
-  data.date = date;
+  data.day = day;
   data.solarMode = solarMode;
   return data;
 }
 
-// The selection as the owner reads it, through the properties.
-SolarDate Selected(const CnMonthCalendar& calendar) {
-  const DateTime date = calendar.NumberProperty(CalendarProperty::kSelectedDate);
-  return SolarDate{static_cast<uint16_t>(YearOf(date)), static_cast<uint16_t>(MonthOf(date)),
-                   static_cast<uint16_t>(DayOf(date))};
+CivilDate Selected(const LunarMonthCalendar& calendar) {
+  return calendar.SelectedDay().civil();
 }
 
-LunarDate SelectedLunar(const CnMonthCalendar& calendar) {
-  const auto read = [&calendar](CalendarProperty property) {
-    return static_cast<uint16_t>(calendar.NumberProperty(property));
-  };
-  return LunarDate{read(CalendarProperty::kLunarYear), read(CalendarProperty::kLunarMonth),
-                   read(CalendarProperty::kLunarDay), read(CalendarProperty::kLeapMonth) == 1};
-}
-
-bool SolarMode(const CnMonthCalendar& calendar) {
-  return calendar.NumberProperty(CalendarProperty::kSolarMode) == 1;
-}
-
-int FindCell(const CnMonthCalendar& calendar, int year, int month, int day) {
-  for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) {
-    const SolarDate& s = calendar.Cells()[i].solar;
+int FindCell(const LunarMonthCalendar& calendar, int year, int month, int day) {
+  for (int i = 0; i < LunarMonthCalendar::kCellCount; ++i) {
+    const CivilDate& s = calendar.Cells()[i].solar;
     if (s.year == year && s.month == month && s.day == day) return i;
   }
   return -1;
@@ -64,38 +55,37 @@ int FindCell(const CnMonthCalendar& calendar, int year, int month, int day) {
 
 TEST(CalendarModel, CreationSelectsTheStoredDateAndQueuesOneChange) {
   RecordingSink sink;
-  CnMonthCalendar calendar(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(2012, 1, 12), 0), &sink);
+  LunarMonthCalendar calendar(Day(2024, 6, 1), Stored(Day(2012, 1, 12), false), &sink);
   EXPECT_EQ(Selected(calendar).year, 2012);
   EXPECT_EQ(Selected(calendar).month, 1);
   EXPECT_EQ(Selected(calendar).day, 12);
-  EXPECT_FALSE(SolarMode(calendar));
+  EXPECT_FALSE(calendar.SolarMode());
   EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kSelectionChanged});
   EXPECT_TRUE(sink.seen[0].queued);
-  EXPECT_EQ(calendar.DayText(), FormatLunarDay(2012, 1, 12, kDefaultLunarTemplate));
+  EXPECT_EQ(calendar.DayText(), FormatLunarDay(Day(2012, 1, 12), kDefaultLunarTemplate));
   // A stored date the calendar cannot show leaves today selected.
   RecordingSink other;
-  CnMonthCalendar fromToday(MakeDateTime(2024, 6, 1), Stored(MakeDateTime(1800, 1, 1), 1), &other);
+  LunarMonthCalendar fromToday(Day(2024, 6, 1), Stored(Day(1800, 1, 1), true), &other);
   EXPECT_EQ(Selected(fromToday).year, 2024);
-  EXPECT_TRUE(SolarMode(fromToday));
+  EXPECT_TRUE(fromToday.SolarMode());
   EXPECT_TRUE(other.seen.empty());
 }
 
 TEST(CalendarModel, LunarLeapMonthGrid) {
-  CnMonthCalendar calendar(MakeDateTime(2023, 3, 25), Stored(MakeDateTime(2023, 3, 25), 0),
-                           nullptr);
-  EXPECT_EQ(calendar.NumberProperty(CalendarProperty::kLeapMonth), 1);
+  LunarMonthCalendar calendar(Day(2023, 3, 25), Stored(Day(2023, 3, 25), false), nullptr);
+  EXPECT_TRUE(calendar.SelectedLunarDay().isLeapMonth);
   const auto& cells = calendar.Cells();
-  EXPECT_EQ(WeekdayOf(cells[0].solar.year, cells[0].solar.month, cells[0].solar.day), 1);
+  EXPECT_EQ(cells[0].day.weekday(), 1);
   EXPECT_EQ(cells[0].solar.month, 3);
   EXPECT_EQ(cells[0].solar.day, 20);
   int first = FindCell(calendar, 2023, 3, 22), last = FindCell(calendar, 2023, 4, 19);
   ASSERT_EQ(first, 2);
   ASSERT_EQ(last, 30);
-  for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) {
+  for (int i = 0; i < LunarMonthCalendar::kCellCount; ++i) {
     EXPECT_EQ(cells[i].inMonth, i >= first && i <= last) << i;
   }
-  EXPECT_EQ(CnMonthCalendar::UpperText(cells[first]), "闰二月");
-  EXPECT_EQ(CnMonthCalendar::UpperText(cells[first + 1]), "初二");
+  EXPECT_EQ(LunarMonthCalendar::UpperText(cells[first]), "闰二月");
+  EXPECT_EQ(LunarMonthCalendar::UpperText(cells[first + 1]), "初二");
   ASSERT_EQ(calendar.MonthEntries().size(), 13u);
   EXPECT_EQ(calendar.MonthEntries()[2], "闰二月");
   EXPECT_EQ(calendar.MonthEntry(), 2);
@@ -106,13 +96,12 @@ TEST(CalendarModel, LunarLeapMonthGrid) {
 
 TEST(CalendarModel, FirstCellIsAlwaysAMonday) {
   for (int mode = 0; mode <= 1; ++mode) {
-    CnMonthCalendar calendar(MakeDateTime(2000, 1, 1), Stored(MakeDateTime(2000, 1, 1), mode),
-                             nullptr);
+    LunarMonthCalendar calendar(Day(2000, 1, 1), Stored(Day(2000, 1, 1), mode == 1), nullptr);
     for (int year = 1902; year <= 2047; year += 7) {
       for (int month = 1; month <= 12; ++month) {
-        ASSERT_TRUE(calendar.SelectDate(year, month, 15, false));
+        ASSERT_TRUE(calendar.SelectDay(Day(year, month, 15), false));
         const auto& cells = calendar.Cells();
-        EXPECT_EQ(WeekdayOf(cells[0].solar.year, cells[0].solar.month, cells[0].solar.day), 1);
+        EXPECT_EQ(cells[0].day.weekday(), 1);
         // The first in-month cell lies in the first row.
         int firstIn = 0;
         while (!cells[firstIn].inMonth) ++firstIn;
@@ -121,15 +110,14 @@ TEST(CalendarModel, FirstCellIsAlwaysAMonday) {
     }
   }
   // 2024-01-01 is a Monday: the month starts in the first cell.
-  CnMonthCalendar solar(MakeDateTime(2024, 1, 10), Stored(MakeDateTime(2024, 1, 10), 1), nullptr);
+  LunarMonthCalendar solar(Day(2024, 1, 10), Stored(Day(2024, 1, 10), true), nullptr);
   EXPECT_EQ(FindCell(solar, 2024, 1, 1), 0);
-  EXPECT_EQ(CnMonthCalendar::LowerText(solar.Cells()[0]), "1.1");
-  EXPECT_EQ(CnMonthCalendar::LowerText(solar.Cells()[1]), "2");
+  EXPECT_EQ(LunarMonthCalendar::LowerText(solar.Cells()[0]), "1.1");
+  EXPECT_EQ(LunarMonthCalendar::LowerText(solar.Cells()[1]), "2");
 }
 
 TEST(CalendarModel, FooterNamesTheTermsOfTheMonthShown) {
-  CnMonthCalendar calendar(MakeDateTime(2024, 1, 15), Stored(MakeDateTime(2024, 1, 15), 1),
-                           nullptr);
+  LunarMonthCalendar calendar(Day(2024, 1, 15), Stored(Day(2024, 1, 15), true), nullptr);
   EXPECT_EQ(calendar.MonthTermsText(), "廿五小寒  初十大寒");
   // The lunar 腊月 around it: 2024-01-11 .. 2024-02-09; 小寒 falls before it.
   calendar.SetSolarMode(false);
@@ -138,7 +126,7 @@ TEST(CalendarModel, FooterNamesTheTermsOfTheMonthShown) {
 
 TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   RecordingSink sink;
-  CnMonthCalendar calendar(MakeDateTime(2023, 3, 25), Stored(MakeDateTime(2023, 3, 25), 0), &sink);
+  LunarMonthCalendar calendar(Day(2023, 3, 25), Stored(Day(2023, 3, 25), false), &sink);
   sink.seen.clear();
   calendar.LeftButtonReleased(0);  // 2023-03-20, still the ordinary second month: grey
   calendar.RightButtonReleased(0);
@@ -152,11 +140,11 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   ASSERT_EQ(sink.seen.size(), 1u);
   EXPECT_FALSE(sink.seen[0].queued);
   EXPECT_EQ(sink.seen[0].notice.event, CalendarEvent::kPointerOnDay);
-  EXPECT_EQ(sink.seen[0].notice.lunarYear, 2023);
-  EXPECT_EQ(sink.seen[0].notice.lunarMonth, 2);
-  EXPECT_EQ(sink.seen[0].notice.lunarDay, 11);
-  EXPECT_EQ(sink.seen[0].notice.leap, 1);
-  EXPECT_EQ(calendar.HoverText(), FormatLunarDay(2023, 4, 1, kDefaultLunarTemplate));
+  EXPECT_EQ(sink.seen[0].notice.lunar.year, 2023);
+  EXPECT_EQ(sink.seen[0].notice.lunar.month, 2);
+  EXPECT_EQ(sink.seen[0].notice.lunar.day, 11);
+  EXPECT_TRUE(sink.seen[0].notice.lunar.isLeapMonth);
+  EXPECT_EQ(calendar.HoverText(), FormatLunarDay(Day(2023, 4, 1), kDefaultLunarTemplate));
   calendar.PointerMoved(cell);  // the same cell again raises nothing
   EXPECT_EQ(sink.seen.size(), 1u);
   calendar.PointerMoved(-1);
@@ -174,19 +162,18 @@ TEST(CalendarModel, ClicksSelectOnlyDaysOfTheMonth) {
   sink.seen.clear();
   calendar.RightButtonReleased(cell);
   EXPECT_EQ(sink.EventsSeen(), Events{CalendarEvent::kRightButtonOnDay});
-  EXPECT_EQ(sink.seen[0].notice.lunarDay, 11);
+  EXPECT_EQ(sink.seen[0].notice.lunar.day, 11);
   EXPECT_EQ(Selected(calendar).day, 1);
 }
 
 TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
-  CnMonthCalendar calendar(MakeDateTime(2024, 1, 31), Stored(MakeDateTime(2024, 1, 31), 1),
-                           nullptr);
+  LunarMonthCalendar calendar(Day(2024, 1, 31), Stored(Day(2024, 1, 31), true), nullptr);
   EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
   EXPECT_EQ(calendar.MonthEntries()[0], "一月");
   calendar.ChooseMonth(1);
   EXPECT_EQ(Selected(calendar).month, 2);
   EXPECT_EQ(Selected(calendar).day, 29);
-  calendar.SelectDate(2023, 1, 31, true);  // a notified change sets the lists back
+  calendar.SelectDay(Day(2023, 1, 31), true);  // a notified change sets the lists back
   calendar.ChooseMonth(1);
   EXPECT_EQ(Selected(calendar).day, 28);
   calendar.ChooseYear(2030 - 1902);
@@ -196,24 +183,23 @@ TEST(CalendarModel, SolarListsLowerTheDayToTheMonthsEnd) {
 
 TEST(CalendarModel, LunarListsFollowTheLeapMonthAndLowerDayThirty) {
   // Solar 2023-03-21 is lunar 2023-02-30: the ordinary second month has 30 days.
-  CnMonthCalendar calendar(MakeDateTime(2023, 3, 21), Stored(MakeDateTime(2023, 3, 21), 0),
-                           nullptr);
-  ASSERT_EQ(SelectedLunar(calendar).day, 30);
+  LunarMonthCalendar calendar(Day(2023, 3, 21), Stored(Day(2023, 3, 21), false), nullptr);
+  ASSERT_EQ(calendar.SelectedLunarDay().day, 30);
   std::string dayText = calendar.DayText();
   calendar.ChooseMonth(2);  // 闰二月, 29 days
-  EXPECT_EQ(SelectedLunar(calendar).month, 2);
-  EXPECT_TRUE(SelectedLunar(calendar).isLeapMonth);
-  EXPECT_EQ(SelectedLunar(calendar).day, 29);
+  EXPECT_EQ(calendar.SelectedLunarDay().month, 2);
+  EXPECT_TRUE(calendar.SelectedLunarDay().isLeapMonth);
+  EXPECT_EQ(calendar.SelectedLunarDay().day, 29);
   EXPECT_EQ(calendar.DayText(), dayText);  // list choices leave the day text alone
   calendar.ChooseMonth(3);                 // 三月
-  EXPECT_EQ(SelectedLunar(calendar).month, 3);
-  EXPECT_FALSE(SelectedLunar(calendar).isLeapMonth);
+  EXPECT_EQ(calendar.SelectedLunarDay().month, 3);
+  EXPECT_FALSE(calendar.SelectedLunarDay().isLeapMonth);
   // A year without a leap month has 12 entries; the chosen month stays chosen.
   calendar.ChooseYear(2024 - 1902);
   EXPECT_EQ(calendar.MonthEntries().size(), 12u);
   EXPECT_EQ(calendar.MonthEntry(), 2);
-  EXPECT_EQ(SelectedLunar(calendar).year, 2024);
-  EXPECT_EQ(SelectedLunar(calendar).month, 3);
+  EXPECT_EQ(calendar.SelectedLunarDay().year, 2024);
+  EXPECT_EQ(calendar.SelectedLunarDay().month, 3);
 }
 
 // Another year keeps the month chosen by its number and leap flag, wherever the year's leap
@@ -236,13 +222,10 @@ TEST(CalendarModel, ChoosingAYearKeepsTheMonth) {
       {2020, 4, true, 2023, 4, 4, false},
   };
   for (const auto& c : cases) {
-    CnMonthCalendar calendar(MakeDateTime(2024, 1, 1), Stored(MakeDateTime(2024, 1, 1), 0),
-                             nullptr);
-    calendar.SetNumberProperty(CalendarProperty::kLunarYear, c.year);
-    calendar.SetNumberProperty(CalendarProperty::kLunarMonth, c.month);
-    calendar.SetNumberProperty(CalendarProperty::kLeapMonth, c.leap ? 1 : 0);
+    LunarMonthCalendar calendar(Day(2024, 1, 1), Stored(Day(2024, 1, 1), false), nullptr);
+    ASSERT_TRUE(calendar.SelectLunarDay(LunarDate{c.year, c.month, 1, c.leap}, true));
     calendar.ChooseYear(c.toYear - 1902);
-    const LunarDate chosen = SelectedLunar(calendar);
+    const LunarDate chosen = calendar.SelectedLunarDay();
     EXPECT_EQ(calendar.MonthEntry(), c.entry) << c.year << "-" << c.month << " " << c.toYear;
     EXPECT_EQ(std::vector<int>({chosen.year, chosen.month, chosen.isLeapMonth}),
               std::vector<int>({c.toYear, c.month2, c.leap2}))
@@ -251,10 +234,10 @@ TEST(CalendarModel, ChoosingAYearKeepsTheMonth) {
 }
 
 TEST(CalendarModel, CellsMarkTheSelectedDayAndToday) {
-  CnMonthCalendar calendar(MakeDateTime(2024, 5, 20), Stored(MakeDateTime(2024, 5, 3), 1), nullptr);
+  LunarMonthCalendar calendar(Day(2024, 5, 20), Stored(Day(2024, 5, 3), true), nullptr);
   const auto marked = [&calendar](bool CalendarCell::*mark) {
     std::vector<int> cells;
-    for (int i = 0; i < CnMonthCalendar::kCellCount; ++i) {
+    for (int i = 0; i < LunarMonthCalendar::kCellCount; ++i) {
       if (calendar.Cells()[i].*mark) cells.push_back(i);
     }
     return cells;
@@ -269,92 +252,62 @@ TEST(CalendarModel, CellsMarkTheSelectedDayAndToday) {
   EXPECT_TRUE(marked(&CalendarCell::today).empty());
 }
 
-TEST(CalendarModel, PropertiesReadAndRefuse) {
-  using P = CalendarProperty;
+TEST(CalendarModel, SelectionFromOutsideReadsAndRefuses) {
   RecordingSink sink;
-  CnMonthCalendar calendar(MakeDateTime(2024, 2, 10), Stored(MakeDateTime(2024, 2, 10), 0), &sink);
-  calendar.SetNumberProperty(P::kSelectedDate, MakeDateTime(2024, 2, 10));
-  EXPECT_EQ(DateToText(calendar.NumberProperty(P::kSelectedDate)), "2024年2月10日23时59分59秒");
-  struct PropertyValue {
-    CalendarProperty property;
-    double value;
-  };
-  const PropertyValue reads[] = {
-      {P::kLunarYear, 2024},    {P::kLunarMonth, 1},      {P::kLunarDay, 1},
-      {P::kLeapMonth, 0},       {P::kSolarMode, 0},       {P::kWeekday, 6},
-      {P::kLunarMonthDays, 29}, {P::kLunarYearDays, 354}, {P::kShowLists, 1},
-  };
-  for (const auto& read : reads) {
-    EXPECT_EQ(calendar.NumberProperty(read.property), read.value)
-        << static_cast<int>(read.property);
-  }
+  LunarMonthCalendar calendar(Day(2024, 2, 10), Stored(Day(2024, 2, 10), false), &sink);
+  EXPECT_EQ(Text(calendar.SelectedLunarDay()), "2024-1-1");
   EXPECT_EQ(calendar.DayText(), "甲辰年(龙)正月初一 2024-2-10");
 
   sink.seen.clear();
-  const PropertyValue refused[] = {
-      {P::kSelectedDate, MakeDateTime(2049, 3, 1)},  // beyond the grid's last day
-      {P::kSelectedDate, MakeDateTime(1900, 3, 1)},
-      {P::kSelectedDate, 1e300},
-      {P::kLunarDay, 30},  // 正月 2024 has 29 days
-      {P::kLunarDay, -65535},
-      {P::kLunarMonth, 13},
-      {P::kLunarMonth, 4294967297.0},  // 2^32 + 1
-      {P::kLunarYear, 2024 + 65536},
-      {P::kLunarYear, 1e300},
-      {P::kLunarYear, std::nan("")},
-      {P::kWeekday, 1},
+  const DayNumber refusedDays[] = {Day(2049, 3, 1), Day(1900, 3, 1), Day(2023, 2, 29),
+                                   DayNumberOf(1e300), kFirstLunarDay - 1};
+  for (DayNumber day : refusedDays) EXPECT_FALSE(calendar.SelectDay(day, true));
+  const LunarDate refusedLunar[] = {
+      {2024, 1, 30, false},  // 正月 2024 has 29 days
+      {2024, 1, -65535, false},    {2024, 13, 1, false},
+      {2024 + 65536, 1, 1, false}, {2049, 6, 1, false},  // past the last day that converts
   };
-  for (const auto& set : refused) {
-    calendar.SetNumberProperty(set.property, set.value);
-    EXPECT_EQ(DateToText(calendar.NumberProperty(P::kSelectedDate)), "2024年2月10日23时59分59秒")
-        << static_cast<int>(set.property) << " " << set.value;
-  }
+  for (const LunarDate& date : refusedLunar) EXPECT_FALSE(calendar.SelectLunarDay(date, true));
+  EXPECT_EQ(Text(Selected(calendar)), "2024-2-10");
   EXPECT_TRUE(sink.seen.empty());
 
-  calendar.SetNumberProperty(P::kLunarYear, 2023);
-  calendar.SetNumberProperty(P::kLunarMonth, 2);
-  calendar.SetNumberProperty(P::kLeapMonth, 1);
-  EXPECT_EQ(Selected(calendar).month, 3);
-  EXPECT_EQ(Selected(calendar).day, 22);
-  EXPECT_EQ(calendar.NumberProperty(P::kLeapMonth), 1);
-  calendar.SetNumberProperty(P::kLeapMonth, 2);  // only 1 means leap
-  EXPECT_EQ(Selected(calendar).month, 2);
-  EXPECT_EQ(sink.EventsSeen(), Events(4, CalendarEvent::kSelectionChanged));
+  EXPECT_TRUE(calendar.SelectLunarDay(LunarDate{2023, 2, 1, true}, true));
+  EXPECT_EQ(Text(Selected(calendar)), "2023-3-22");
+  EXPECT_TRUE(calendar.SelectedLunarDay().isLeapMonth);
+  // A leap flag on a month that is not the leap month: the ordinary month.
+  EXPECT_TRUE(calendar.SelectLunarDay(LunarDate{2024, 2, 1, true}, true));
+  EXPECT_EQ(Text(calendar.SelectedLunarDay()), "2024-2-1");
+  EXPECT_EQ(sink.EventsSeen(), Events(2, CalendarEvent::kSelectionChanged));
 
-  calendar.SetNumberProperty(P::kSolarMode, 1);
-  EXPECT_TRUE(SolarMode(calendar));
+  calendar.SetSolarMode(true);
   EXPECT_EQ(calendar.YearEntries()[0], "公历 1902 年");
-  calendar.SetNumberProperty(P::kSolarMode, 2);
-  EXPECT_FALSE(SolarMode(calendar));
-  calendar.SetNumberProperty(P::kShowLists, 0);
+  calendar.SetShowLists(false);
   EXPECT_FALSE(calendar.ShowLists());
 }
 
 TEST(CalendarModel, YearsAtTheEdgesHaveNoCurrentYearEntry) {
-  CnMonthCalendar calendar(MakeDateTime(2048, 12, 31), Stored(MakeDateTime(2048, 12, 31), 1),
-                           nullptr);
+  LunarMonthCalendar calendar(Day(2048, 12, 31), Stored(Day(2048, 12, 31), true), nullptr);
   EXPECT_EQ(calendar.YearEntry(), -1);
   // December 2048 runs past the last convertible day: those cells have no lunar text.
   const auto& cells = calendar.Cells();
   int last = FindCell(calendar, 2048, 12, 31);
   ASSERT_GE(last, 0);
-  ASSERT_LT(last + 1, CnMonthCalendar::kCellCount);
-  EXPECT_FALSE(cells[last + 1].hasLunar);
-  EXPECT_EQ(CnMonthCalendar::UpperText(cells[last + 1]), "");
+  ASSERT_LT(last + 1, LunarMonthCalendar::kCellCount);
+  EXPECT_FALSE(cells[last + 1].lunar);
+  EXPECT_EQ(LunarMonthCalendar::UpperText(cells[last + 1]), "");
   calendar.LeftButtonReleased(last + 1);
   EXPECT_EQ(Selected(calendar).year, 2048);
 }
 
 TEST(CalendarModel, StoredTemplateAndListsAreApplied) {
-  CalendarStoredData data = Stored(MakeDateTime(2012, 1, 12), 0);
+  CalendarStoredData data = Stored(Day(2012, 1, 12), false);
   data.textTemplate = "%y年%m月%d日 %Y年";
-  data.showLists = 0;
-  CnMonthCalendar calendar(MakeDateTime(2024, 6, 1), data, nullptr);
+  data.showLists = false;
+  LunarMonthCalendar calendar(Day(2024, 6, 1), data, nullptr);
   EXPECT_EQ(calendar.DayText(), "2012年1月12日 辛卯年");
   EXPECT_FALSE(calendar.ShowLists());
-  EXPECT_EQ(calendar.NumberProperty(CalendarProperty::kShowLists), 0);
   // The template names every later selection too.
-  calendar.SelectDate(2023, 2, 20, true);
+  calendar.SelectDay(Day(2023, 2, 20), true);
   EXPECT_EQ(calendar.DayText(), "2023年2月20日 癸卯年");
 }
 

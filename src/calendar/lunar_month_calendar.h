@@ -1,45 +1,31 @@
 // The lunar month calendar without its window: the selected day, the 42 day cells of the
-// month shown (solar or lunar month), the year and month lists, the footer texts, the
-// numbered properties and the events. The "CCalendar" window draws it and feeds it the
-// mouse; everything it decides is here, so it is tested without a window.
+// month shown (solar or lunar month), the year and month lists, the footer texts and the
+// events. The "CCalendar" window draws it and feeds it the mouse; everything it decides is
+// here, so it is tested without a window.
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "datetime/date_time.h"
+#include "datetime/day_number.h"
 #include "lunar/lunar_engine.h"
 
 namespace memo {
 
-// The unit's own properties, numbered as its owner addresses them.
-enum class CalendarProperty {
-  kSelectedDate = 8,  // the selected day at 23:59:59
-  kLunarYear = 9,
-  kLunarMonth = 10,
-  kLunarDay = 11,
-  kLeapMonth = 12,       // 1 for a day of a leap month
-  kSolarMode = 13,       // 1 shows the solar month, any other value the lunar month
-  kWeekday = 19,         // read only: 1 = Monday .. 7 = Sunday
-  kLunarMonthDays = 20,  // read only
-  kLunarYearDays = 21,   // read only
-  kShowLists = 29,       // non-zero shows the year and month lists
-};
-
-// The unit's events, numbered as its owner's handlers are bound.
+// What the calendar tells its owner.
 enum class CalendarEvent {
-  kDayPicked = 0,  // a day of the month shown was clicked and is now selected
-  kPointerOnDay = 1,
-  kSelectionChanged = 2,  // by a click or a property, never by the lists
-  kRightButtonOnDay = 3,
+  kDayPicked,         // a day of the month shown was clicked and is now selected
+  kPointerOnDay,      // the pointer came onto a day of the month shown
+  kSelectionChanged,  // by a click or a selection from outside, never by the lists
+  kRightButtonOnDay,
 };
 
 struct CalendarCell {
-  SolarDate solar;
-  bool hasLunar = false;  // false outside 1901-02-19 .. 2048-12-31
-  LunarDate lunar;
+  DayNumber day;
+  CivilDate solar;                 // the day's fields, as the cell shows them
+  std::optional<LunarDate> lunar;  // nothing outside the engine's days
   bool inMonth = false;
   bool selected = false;  // the selected day
   bool today = false;
@@ -49,7 +35,7 @@ struct CalendarCell {
 // date of their day.
 struct CalendarNotice {
   CalendarEvent event;
-  int lunarYear = 0, lunarMonth = 0, lunarDay = 0, leap = 0;
+  LunarDate lunar;
 };
 
 // Receives the events: Raise delivers at once, Queue after the current message.
@@ -60,30 +46,32 @@ class CalendarEventSink {
   virtual void Queue(const CalendarNotice& notice) = 0;
 };
 
-// What the unit's form stores for it.
+// What the calendar's form stores for it.
 struct CalendarStoredData {
-  DateTime date = 0.0;
-  int32_t solarMode = 0;
+  DayNumber day;
+  bool solarMode = false;    // the solar month shown rather than the lunar one
   std::string textTemplate;  // empty for kDefaultLunarTemplate
-  int32_t showLists = 1;
+  bool showLists = true;     // the year and month lists above the grid
 };
 
-class CnMonthCalendar {
+class LunarMonthCalendar {
  public:
   static constexpr int kCellCount = 42;
 
-  // Starts on `today` (a local date) without events, then applies the stored data.
-  CnMonthCalendar(DateTime today, const CalendarStoredData& stored, CalendarEventSink* sink);
+  // Starts on `today` without events, then applies the stored data.
+  LunarMonthCalendar(DayNumber today, const CalendarStoredData& stored, CalendarEventSink* sink);
 
-  // Selecting refuses dates the calendar cannot show; true when the selection is valid.
-  bool SelectDate(int year, int month, int day, bool notify);
+  // Selecting refuses days the calendar cannot show; true when the selection is valid.
+  bool SelectDay(DayNumber day, bool notify);
+  // A leap flag on a month that is not the year's leap month selects the ordinary month.
+  bool SelectLunarDay(LunarDate date, bool notify);
+  DayNumber SelectedDay() const { return selected_; }
+  const LunarDate& SelectedLunarDay() const { return selectedLunar_; }
 
-  double NumberProperty(CalendarProperty property) const;
-  // Read-only properties ignore the value.
-  void SetNumberProperty(CalendarProperty property, double value);
-
+  bool SolarMode() const { return solarMode_; }
   void SetSolarMode(bool solar);
-  bool ShowLists() const { return showLists_ != 0; }
+  bool ShowLists() const { return showLists_; }
+  void SetShowLists(bool shown) { showLists_ = shown; }
 
   const std::array<CalendarCell, kCellCount>& Cells() const { return cells_; }
   const std::string& DayText() const { return dayText_; }
@@ -111,7 +99,6 @@ class CnMonthCalendar {
   static std::string LowerText(const CalendarCell& cell);
 
  private:
-  bool SelectLunarDate(int year, int month, int day, bool leap, bool notify);
   void BuildCells();
   void FillYearList();
   void FillMonthList(int lunarYear);
@@ -119,15 +106,14 @@ class CnMonthCalendar {
   void ResetListsAndDayText();
   void ApplyLists();
   void Notify(const CalendarNotice& notice, bool queued);
-  CalendarNotice LunarNotice(CalendarEvent event, const CalendarCell& cell) const;
   void SetTemplate(const std::string& textTemplate);
 
   CalendarEventSink* sink_;
-  SolarDate today_;
-  SolarDate selected_;
+  DayNumber today_;
+  DayNumber selected_;
   LunarDate selectedLunar_;
   bool solarMode_ = false;
-  int32_t showLists_ = 1;
+  bool showLists_ = true;
   std::string template_;
   std::string dayText_;
   std::array<CalendarCell, kCellCount> cells_{};
