@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "text/text_operations.h"
 #include "lunar/date_names.h"
+#include "text/text_operations.h"
 
 namespace memo {
 namespace {

@@ -1,9 +1,9 @@
 #include "lunar/lunar_template.h"
 
-#include "text/text_operations.h"
 #include "lunar/date_names.h"
 #include "lunar/lunar_engine.h"
 #include "lunar/year_stem_branch.h"
+#include "text/text_operations.h"
 
 namespace memo {
 
