@@ -24,6 +24,7 @@ struct ListRow {
 class ListView : public Control {
  public:
   using Control::Control;
+  bool Create(const CreateArgs& args);
   bool TakesFocus() const override { return true; }
   // Set before the window is made.
   void SetColumns(const ColumnDesign* columns, size_t count);
@@ -66,7 +67,6 @@ class ListView : public Control {
   POINT KeyboardMenuPoint() const;
 
  protected:
-  void Create(Form& form) override;
   LRESULT OnNotify(NMHDR* header) override;
   // A new size fits the columns to it. The Menu key's release is dropped: the menu opened
   // when the key went down, and the system's default handling would open it again.
