@@ -83,7 +83,7 @@ CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const Calenda
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     windowClass.lpfnWndProc = ui::WindowBinding::OwnClassProc<CalendarWindow>;
-    RegisterClassW(&windowClass);
+    if (!RegisterClassW(&windowClass)) return nullptr;
   }
   auto* unit = new CalendarWindow();
   unit->onEvent_ = std::move(onEvent);
@@ -275,6 +275,36 @@ void CalendarWindow::OnListChosen(int controlId) {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
+void CalendarWindow::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  // Draw off screen so that hovering does not flicker.
+  RECT client;
+  GetClientRect(window_, &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  Paint(memory);
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(window_, &paint);
+}
+
+void CalendarWindow::OnMouseMove(int x, int y) {
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
+    trackingLeave_ = TrackMouseEvent(&track);
+  }
+  int before = model_->HoverCell();
+  std::string hoverBefore = model_->HoverText();
+  model_->PointerMoved(CellAt(x, y));
+  if (before != model_->HoverCell() || hoverBefore != model_->HoverText()) {
+    InvalidateRect(window_, nullptr, FALSE);
+  }
+}
+
 LRESULT CalendarWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE:
@@ -283,23 +313,9 @@ LRESULT CalendarWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, 
     case WM_NCDESTROY:
       delete this;
       return DefWindowProcW(window, message, wParam, lParam);
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      // Draw off screen so that hovering does not flicker.
-      RECT client;
-      GetClientRect(window_, &client);
-      HDC memory = CreateCompatibleDC(dc);
-      HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-      HGDIOBJ old = SelectObject(memory, bitmap);
-      Paint(memory);
-      BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-      SelectObject(memory, old);
-      DeleteObject(bitmap);
-      DeleteDC(memory);
-      EndPaint(window_, &paint);
+    case WM_PAINT:
+      OnPaint();
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SETFONT:
@@ -314,19 +330,9 @@ LRESULT CalendarWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, 
       // The keyboard reaches the unit through its year list.
       if (model_->ShowLists()) SetFocus(yearList_);
       return 0;
-    case WM_MOUSEMOVE: {
-      if (!trackingLeave_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
-        trackingLeave_ = TrackMouseEvent(&track);
-      }
-      int before = model_->HoverCell();
-      std::string hoverBefore = model_->HoverText();
-      model_->PointerMoved(CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-      if (before != model_->HoverCell() || hoverBefore != model_->HoverText()) {
-        InvalidateRect(window_, nullptr, FALSE);
-      }
+    case WM_MOUSEMOVE:
+      OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
-    }
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
       model_->PointerMoved(-1);

@@ -46,6 +46,8 @@ class CalendarWindow {
   void DeliverQueued();
   // Brings the lists, the size and the picture up to date after the model changed.
   void Refresh();
+  void OnPaint();
+  void OnMouseMove(int x, int y);
   void Paint(HDC dc);
   void PaintCell(HDC dc, int index);
   RECT CellRect(int index) const;
