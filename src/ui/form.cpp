@@ -62,9 +62,14 @@ bool Form::Open(HWND owner, bool shown) {
   CreateWindowExW(0, design_.className, Wide(design_.caption).c_str(), style, CW_USEDEFAULT,
                   CW_USEDEFAULT, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) {
-    // A control that failed was reported while the window still stood. Its owner may delete
-    // the form once the report has run the message loop, so nothing of it is used after.
-    if (!controlFailed_) ReportWindowFailure(owner, design_.caption, "CreateWindowExW");
+    // Its owner may delete the form once the report has run the message loop, so nothing of
+    // it is used after.
+    ReportWindowFailure(owner, design_.caption, "CreateWindowExW");
+    return false;
+  }
+  if (controlFailed_) {
+    // Reported as it failed; the window goes as any window goes, its events and all.
+    Close();
     return false;
   }
   if (onCreated) onCreated();
@@ -124,8 +129,7 @@ LRESULT Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 bool Form::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_CREATE:
-      // A window that lacks a control is not shown: its creation fails as a whole.
-      result = OnCreate() ? 0 : -1;
+      OnCreate();
       return true;
     case WM_COMMAND:
       if (Control* control = ControlOfWindow(reinterpret_cast<HWND>(lParam))) {
@@ -172,7 +176,7 @@ bool Form::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
   return false;
 }
 
-bool Form::OnCreate() {
+void Form::OnCreate() {
   dpi_ = DpiOfWindow(window_);
   PlaceCentred();
   for (size_t id = 0; id < makers_.size(); ++id) {
@@ -180,14 +184,13 @@ bool Form::OnCreate() {
     controlFailed_ = true;
     ReportWindowFailure(GetWindow(window_, GW_OWNER), design_.caption,
                         "the window of control " + std::to_string(id));
-    return false;
+    return;
   }
   ApplyFont();
   Layout();
   Restack();
   SampleBodyColours();
   UpdateVisibility();
-  return true;
 }
 
 void Form::PlaceCentred() {

@@ -84,8 +84,8 @@ class Form : public ControlHost {
   // The messages of the window's own handling; false for those it leaves to the default.
   bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool RegisterWindowClass();
-  // False when a control's window could not be made; that is reported.
-  bool OnCreate();
+  // A control whose window could not be made is reported, and the rest left unmade.
+  void OnCreate();
   void PlaceCentred();
   void OnNcDestroy();
   LRESULT OnNotify(NMHDR* header);
