@@ -58,9 +58,17 @@ class Control {
   // key), which has no point of its own.
   std::function<void(bool fromKeyboard)> onContextMenu;
 
- protected:
-  friend class Form;
+  // What the host hands on to the control.
+  // WM_COMMAND from this control: its id (a toolbar's button id) and the notification code.
+  virtual void OnCommand(int /*id*/, int /*code*/) {}
+  virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
+  // Whether a WM_NOTIFY from this window belongs to the control (a tooltip of its own, say).
+  virtual bool OwnsNotifier(HWND from) const { return from == window_; }
+  virtual void OnDpiChanged(const Dpi& /*dpi*/) {}
+  // The window went with its host's.
+  void ForgetWindow() { window_ = nullptr; }
 
+ protected:
   // A system control, whose messages pass through this control's events first; false when
   // its window could not be made.
   bool CreateChild(const CreateArgs& args, const wchar_t* className, DWORD style,
@@ -68,14 +76,8 @@ class Control {
   // Takes a child window made by a component of its own as this control's window; the
   // component handles its messages. False when there is none.
   bool Adopt(const CreateArgs& args, HWND window);
-  // WM_COMMAND from this control: its id (a toolbar's button id) and the notification code.
-  virtual void OnCommand(int /*id*/, int /*code*/) {}
-  virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
-  // Whether a WM_NOTIFY from this window belongs to the control (a tooltip of its own, say).
-  virtual bool OwnsNotifier(HWND from) const { return from == window_; }
   // Lets a control drop a message before its window sees it, or act before it.
   virtual bool DropsMessage(UINT /*message*/, WPARAM /*wParam*/) { return false; }
-  virtual void OnDpiChanged(const Dpi& /*dpi*/) {}
 
   HWND window_ = nullptr;
   ControlHost* host_ = nullptr;

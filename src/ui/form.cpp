@@ -264,7 +264,7 @@ void Form::OnNcDestroy() {
   window_ = nullptr;
   // The controls' windows went before the form's.
   for (auto& control : controls_) {
-    if (control) control->window_ = nullptr;
+    if (control) control->ForgetWindow();
   }
   std::function<void()> destroyed = onDestroyed;
   if (destroyed) destroyed();
