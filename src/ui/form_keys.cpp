@@ -1,14 +1,15 @@
 // The keys that work a form as they work a dialog, the tab order and the default button.
 //
-// IsDialogMessageW is not used: for none of these keys would it do what the windows do.
+// IsDialogMessageW is not used: for none of these keys does it do what the windows do.
 // - Tab: it walks the windows' stacking order, which here is the painter's order (containers
 //   below what lies in them), while a design has a tab order of its own.
 // - Ctrl+Tab: it leaves the key alone (property sheets turn their pages themselves).
-// - Enter and Escape: it sends WM_COMMAND with IDOK (1) and IDCANCEL (2), which the designs
-//   give to controls of their own, so that Escape would reach the form as a command of
-//   control 2; and
-//   Enter would press the button without moving the focus to it first, so that a day half
-//   typed into a date box would not be taken in before the button's command reads it.
+// - Escape: it sends WM_COMMAND with IDCANCEL, 2, from the window of id 2, which the designs
+//   give to a control of their own: Escape would read as that control's command.
+// - Enter: without a default button (the main window) it sends IDOK and keeps the key from
+//   the friend list and the search box, which take Enter themselves; and it presses a button
+//   without moving the focus to it first, so that a day half typed into a date box would not
+//   be taken in before the button's command reads it.
 #include <algorithm>
 
 #include "ui/form.h"
