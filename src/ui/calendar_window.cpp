@@ -104,6 +104,10 @@ CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const Calenda
   };
   unit->yearList_ = makeList(kYearListId);
   unit->monthList_ = makeList(kMonthListId);
+  if (!unit->yearList_ || !unit->monthList_) {
+    DestroyWindow(window);  // and the unit with it
+    return nullptr;
+  }
   unit->SetDpi(unit->dpi_);
   unit->SyncLists();
   // The stored date's change event, queued before the window existed.

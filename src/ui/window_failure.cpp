@@ -3,11 +3,6 @@
 #include "text/win32/wide_text.h"
 
 namespace memo::ui {
-namespace {
-
-constexpr char kMessageCaption[] = "寿辰备忘录";
-
-}  // namespace
 
 void ReportWindowFailure(HWND owner, const char* caption, const std::string& step) {
   const DWORD error = GetLastError();
@@ -16,7 +11,7 @@ void ReportWindowFailure(HWND owner, const char* caption, const std::string& ste
                           "\" was not made: " + step + " failed with error " + code + "\n")
                          .c_str());
   const std::string text = "无法打开窗口“" + std::string(caption) + "”（错误代码 " + code + "）。";
-  MessageBoxW(owner, Wide(text).c_str(), Wide(kMessageCaption).c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, Wide(text).c_str(), Wide(kProgramName).c_str(), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace memo::ui

@@ -8,6 +8,9 @@
 
 namespace memo::ui {
 
+// The program's name: the caption of its message boxes.
+constexpr char kProgramName[] = "寿辰备忘录";
+
 // Reads the error of the step that just failed; `caption` is the window's (GBK), `owner` the
 // window the message box belongs to (nullptr: none).
 void ReportWindowFailure(HWND owner, const char* caption, const std::string& step);
