@@ -49,6 +49,7 @@ bool Control::CreateChild(const CreateArgs& args, const wchar_t* className, DWOR
 
 bool Control::Adopt(const CreateArgs& args, HWND window) {
   host_ = args.host;
+  id_ = args.id;
   window_ = window;
   wantsVisible_ = !args.hidden;
   if (!window_) return false;

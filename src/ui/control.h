@@ -1,7 +1,7 @@
-// A control of a window design: its window, its design row, and the events the window's
-// binding table attaches operations to. Each type of control adds its own events and
-// operations, and makes its window from creation arguments of its own (the common ones with
-// the defaults of its type); the window it lies in is reached only as its ControlHost.
+// A control of a window: its window and the events the window's binding table attaches
+// operations to. Each type of control adds its own events and operations, and makes its
+// window from creation arguments of its own (the common ones with the defaults of its type);
+// the window it lies in is reached only as its ControlHost. Controls know no design table.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +14,6 @@
 #include "datetime/date_time.h"
 #include "ui/container.h"
 #include "ui/control_host.h"
-#include "ui/design.h"
 #include "ui/dpi.h"
 
 namespace memo::ui {
@@ -30,13 +29,14 @@ struct CreateArgs {
 
 class Control {
  public:
-  explicit Control(const ControlDesign& design) : design_(design) {}
+  Control() = default;
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
   HWND Handle() const { return window_; }
-  const ControlDesign& Design() const { return design_; }
+  // The Win32 id it was made with; 0 before.
+  int Id() const { return id_; }
 
   std::string Text() const;
   void SetText(const std::string& text);
@@ -86,13 +86,12 @@ class Control {
   friend class WindowBinding;
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  const ControlDesign& design_;
+  int id_ = 0;
   bool wantsVisible_ = true;
 };
 
 class Label : public Control {
  public:
-  using Control::Control;
   bool Create(const CreateArgs& args);
 };
 
@@ -100,7 +99,6 @@ class Label : public Control {
 // or window it lies on.
 class GroupBox : public Control, public Container {
  public:
-  using Control::Control;
   bool Create(const CreateArgs& args);
   Container* AsContainer() override { return this; }
 
@@ -114,7 +112,6 @@ struct ButtonArgs : CreateArgs {
 
 class Button : public Control {
  public:
-  using Control::Control;
   bool Create(const ButtonArgs& args);
   bool TakesFocus() const override { return true; }
   std::function<void()> onClick;
@@ -131,7 +128,6 @@ struct CheckBoxArgs : CreateArgs {
 
 class CheckBox : public Button {
  public:
-  using Button::Button;
   bool Create(const CheckBoxArgs& args);
   bool Checked() const;
   void SetChecked(bool checked);
@@ -142,8 +138,6 @@ class CheckBox : public Button {
 
 class RadioBox : public CheckBox {
  public:
-  using CheckBox::CheckBox;
-
  protected:
   DWORD ButtonStyle() const override { return BS_AUTORADIOBUTTON; }
 };
@@ -157,7 +151,6 @@ struct EditBoxArgs : CreateArgs {
 
 class EditBox : public Control {
  public:
-  using Control::Control;
   bool Create(const EditBoxArgs& args);
   bool TakesFocus() const override { return true; }
   void SelectAll();
@@ -177,7 +170,6 @@ class EditBox : public Control {
 // is the program's business.
 class UpDown : public Control {
  public:
-  using Control::Control;
   bool Create(const CreateArgs& args);
   // Set before the window is made.
   void SetRange(int minimum, int maximum);
@@ -193,7 +185,6 @@ class UpDown : public Control {
 
 class DatePicker : public Control {
  public:
-  using Control::Control;
   bool Create(const CreateArgs& args);
   bool TakesFocus() const override { return true; }
   // The date shown, at midnight: the picker shows no time of day, so it keeps none.
@@ -203,9 +194,6 @@ class DatePicker : public Control {
 };
 
 // A design row without a window (the database connection and the record set).
-class NonVisualUnit : public Control {
- public:
-  using Control::Control;
-};
+class NonVisualUnit : public Control {};
 
 }  // namespace memo::ui

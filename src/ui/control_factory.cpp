@@ -21,9 +21,10 @@ Args CommonArgs(const ControlDesign& design) {
   return args;
 }
 
-template <typename T, typename Args = CreateArgs>
-DesignedControl Designed(const ControlDesign& design, Args args) {
-  auto control = std::make_unique<T>(design);
+// A control of type T whose window is made with these arguments in the host it is given.
+template <typename T, typename Args>
+DesignedControl MadeWith(Args args) {
+  auto control = std::make_unique<T>();
   T* made = control.get();
   return {std::move(control), [made, args](ControlHost& host) mutable {
             args.host = &host;
@@ -33,20 +34,20 @@ DesignedControl Designed(const ControlDesign& design, Args args) {
 
 template <typename T>
 DesignedControl Designed(const ControlDesign& design) {
-  return Designed<T>(design, CommonArgs<CreateArgs>(design));
+  return MadeWith<T>(CommonArgs<CreateArgs>(design));
 }
 
 DesignedControl DesignedButton(const ControlDesign& design) {
   auto args = CommonArgs<ButtonArgs>(design);
   args.isDefault = (design.flags & DefaultButton) != 0;
-  return Designed<Button>(design, args);
+  return MadeWith<Button>(args);
 }
 
 template <typename T>
 DesignedControl DesignedCheckBox(const ControlDesign& design) {
   auto args = CommonArgs<CheckBoxArgs>(design);
   args.checked = (design.flags & InitiallyChecked) != 0;
-  return Designed<T>(design, args);
+  return MadeWith<T>(args);
 }
 
 DesignedControl DesignedEditBox(const ControlDesign& design) {
@@ -55,12 +56,12 @@ DesignedControl DesignedEditBox(const ControlDesign& design) {
   args.readOnly = (design.flags & ReadOnly) != 0;
   args.integerInput = (design.flags & IntegerInput) != 0;
   if (design.flags & HintText) args.hint = design.text;
-  return Designed<EditBox>(design, args);
+  return MadeWith<EditBox>(args);
 }
 
 // Nothing to make: the unit is there without a window.
-DesignedControl DesignedNonVisual(const ControlDesign& design) {
-  return {std::make_unique<NonVisualUnit>(design), [](ControlHost&) { return true; }};
+DesignedControl NonVisual() {
+  return {std::make_unique<NonVisualUnit>(), [](ControlHost&) { return true; }};
 }
 
 }  // namespace
@@ -99,7 +100,7 @@ DesignedControl MakeControl(const ControlDesign& design) {
     case ControlType::CnMonthCalendar:
       return Designed<MonthCalendar>(design);
     case ControlType::NonVisual:
-      return DesignedNonVisual(design);
+      return NonVisual();
   }
   return {};
 }

@@ -15,11 +15,14 @@ Form::Form(const WindowDesign& design) : design_(design) {
   for (size_t i = 0; i < design.controlCount; ++i)
     highest = std::max(highest, design.controls[i].id);
   controls_.resize(highest + 1);
+  rows_.resize(highest + 1);
   makers_.resize(highest + 1);
   for (size_t i = 0; i < design.controlCount; ++i) {
-    DesignedControl made = MakeControl(design.controls[i]);
-    controls_[design.controls[i].id] = std::move(made.control);
-    makers_[design.controls[i].id] = std::move(made.create);
+    const ControlDesign& row = design.controls[i];
+    DesignedControl made = MakeControl(row);
+    controls_[row.id] = std::move(made.control);
+    rows_[row.id] = &row;
+    makers_[row.id] = std::move(made.create);
   }
 }
 
@@ -222,7 +225,7 @@ LRESULT Form::OnNotify(NMHDR* header) {
 bool Form::OnControlColour(HWND window, HDC target, LRESULT& brush) {
   // Texts and boxes on a page take the page's colour, elsewhere the window's.
   Control* control = ControlOfWindow(window);
-  if (!control || control->Design().type == ControlType::EditBox) return false;
+  if (!control || RowOf(*control).type == ControlType::EditBox) return false;
   HBRUSH background = BackgroundBrush(*control);
   LOGBRUSH colour;
   GetObjectW(background, sizeof(colour), &colour);

@@ -115,6 +115,8 @@ class Form : public ControlHost {
   void SampleBodyColours();
   HBRUSH BrushOf(COLORREF colour);
   Control* ControlOfWindow(HWND window);
+  // The design row of a control that has been made.
+  const ControlDesign& RowOf(const Control& control) const { return *rows_[control.Id()]; }
   Control* ContainerOf(const Control& control);
   int Depth(const Control& control);
   bool PageShown(const Control& control);
@@ -122,6 +124,7 @@ class Form : public ControlHost {
 
   const WindowDesign& design_;
   std::vector<std::unique_ptr<Control>> controls_;         // indexed by id; 0 is empty
+  std::vector<const ControlDesign*> rows_;                 // their design rows, by id
   std::vector<std::function<bool(ControlHost&)>> makers_;  // their windows', by id
   bool controlFailed_ = false;  // a control's window could not be made, and that was reported
   HWND window_ = nullptr;

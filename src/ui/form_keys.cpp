@@ -89,7 +89,7 @@ bool Form::OnEscape() {
 
 void Form::TurnPage(bool backwards) {
   for (auto& control : controls_) {
-    if (!control || !control->Handle() || control->Design().container != kNoContainer) continue;
+    if (!control || !control->Handle() || RowOf(*control).container != kNoContainer) continue;
     Container* container = control->AsContainer();
     if (!container || !container->TurnPage(backwards)) continue;
     // The focus goes to the page turned to, or to the page control when nothing there takes it.
@@ -103,7 +103,7 @@ std::vector<Control*> Form::TabOrder() {
   for (size_t i = 0; i < design_.controlCount; ++i) {
     Control& control = ControlAt(design_.controls[i].id);
     if (!control.TakesFocus() || !control.Handle()) continue;
-    int tabOrder = control.Design().tabOrder;
+    int tabOrder = RowOf(control).tabOrder;
     order.push_back({tabOrder == kNoTabOrder ? design_.controlCount + i : tabOrder, &control});
   }
   std::sort(order.begin(), order.end(),
@@ -144,8 +144,8 @@ bool Form::FocusFirst() {
 
 Control* Form::PageButton(DesignFlag role) {
   for (auto& control : controls_) {
-    if (control && control->Handle() && control->Design().type == ControlType::Button &&
-        (control->Design().flags & role) && IsWindowVisible(control->Handle()) &&
+    if (control && control->Handle() && RowOf(*control).type == ControlType::Button &&
+        (RowOf(*control).flags & role) && IsWindowVisible(control->Handle()) &&
         control->Enabled()) {
       return control.get();
     }
@@ -155,13 +155,13 @@ Control* Form::PageButton(DesignFlag role) {
 
 Control* Form::FocusedPushButton() {
   Control* focused = ControlOfWindow(GetFocus());
-  return focused && focused->Design().type == ControlType::Button && focused->Enabled() ? focused
-                                                                                        : nullptr;
+  return focused && RowOf(*focused).type == ControlType::Button && focused->Enabled() ? focused
+                                                                                      : nullptr;
 }
 
 // As a click does: the button's own command, without moving the focus.
 void Form::Press(const Control& button) {
-  SendMessageW(window_, WM_COMMAND, MAKEWPARAM(button.Design().id, BN_CLICKED),
+  SendMessageW(window_, WM_COMMAND, MAKEWPARAM(RowOf(button).id, BN_CLICKED),
                reinterpret_cast<LPARAM>(button.Handle()));
 }
 
@@ -170,11 +170,11 @@ void Form::ShowFocusCues() {
 }
 
 void Form::MarkDefaultButton(const Control* focused) {
-  if (focused && focused->Design().type != ControlType::Button) focused = nullptr;
+  if (focused && RowOf(*focused).type != ControlType::Button) focused = nullptr;
   for (auto& control : controls_) {
-    if (!control || !control->Handle() || control->Design().type != ControlType::Button) continue;
+    if (!control || !control->Handle() || RowOf(*control).type != ControlType::Button) continue;
     const bool marked =
-        focused ? control.get() == focused : (control->Design().flags & DefaultButton) != 0;
+        focused ? control.get() == focused : (RowOf(*control).flags & DefaultButton) != 0;
     SendMessageW(control->Handle(), BM_SETSTYLE, marked ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
   }
 }

@@ -39,11 +39,11 @@ void Form::ApplyFont() {
 }
 
 HFONT Form::FontFor(const Control& control) const {
-  return (control.Design().flags & CompactFont) ? compactFont_ : font_;
+  return (RowOf(control).flags & CompactFont) ? compactFont_ : font_;
 }
 
 Control* Form::ContainerOf(const Control& control) {
-  int container = control.Design().container;
+  int container = RowOf(control).container;
   return container == kNoContainer ? nullptr : &ControlAt(container);
 }
 
@@ -57,12 +57,12 @@ void Form::Layout() {
   for (auto& control : controls_) {
     if (!control || !control->Handle()) continue;
     // The design place is relative to the container; pages share the container's rectangle.
-    int left = control->Design().rect.left, top = control->Design().rect.top;
+    int left = RowOf(*control).rect.left, top = RowOf(*control).rect.top;
     for (Control* c = ContainerOf(*control); c; c = ContainerOf(*c)) {
-      left += c->Design().rect.left;
-      top += c->Design().rect.top;
+      left += RowOf(*c).rect.left;
+      top += RowOf(*c).rect.top;
     }
-    const DesignRect& rect = control->Design().rect;
+    const DesignRect& rect = RowOf(*control).rect;
     int x = dpi_.Scale(left), y = dpi_.Scale(top);
     SetWindowPos(control->Handle(), nullptr, x, y, dpi_.Scale(left + rect.width) - x,
                  dpi_.Scale(top + rect.height) - y, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -88,7 +88,7 @@ bool Form::PageShown(const Control& control) {
   for (Control* c = ContainerOf(control); c; inner = c, c = ContainerOf(*c)) {
     if (!c->WantsVisible()) return false;
     if (Container* container = c->AsContainer();
-        container && !container->ShowsPage(inner->Design().page)) {
+        container && !container->ShowsPage(RowOf(*inner).page)) {
       return false;
     }
   }

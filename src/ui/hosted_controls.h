@@ -14,7 +14,6 @@ namespace memo::ui {
 
 class PictureControl : public Control {
  public:
-  using Control::Control;
   bool Create(const CreateArgs& args);
   // Set before the window is made: the picture shown until a download replaces it.
   void SetBuiltInPicture(std::string bytes) { builtInPicture_ = std::move(bytes); }
@@ -31,7 +30,6 @@ class PictureControl : public Control {
 
 class ReportViewControl : public Control {
  public:
-  using Control::Control;
   bool Create(const CreateArgs& args);
   RichReportView& View() { return view_; }
 

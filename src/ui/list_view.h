@@ -13,6 +13,7 @@
 #include "report/upcoming_list_view.h"
 #include "report/upcoming_order.h"
 #include "ui/control.h"
+#include "ui/design.h"
 
 namespace memo::ui {
 
@@ -23,7 +24,6 @@ struct ListRow {
 
 class ListView : public Control {
  public:
-  using Control::Control;
   bool Create(const CreateArgs& args);
   bool TakesFocus() const override { return true; }
   // Set before the window is made.

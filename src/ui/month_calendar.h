@@ -16,7 +16,6 @@ namespace memo::ui {
 
 class MonthCalendar : public Control {
  public:
-  using Control::Control;
   bool Create(const CreateArgs& args);
   // The unit takes the keyboard through its year list.
   bool TakesFocus() const override { return true; }

@@ -5,12 +5,12 @@
 
 #include "records/status_bar.h"
 #include "ui/control.h"
+#include "ui/design.h"
 
 namespace memo::ui {
 
 class StatusBarControl : public Control, public memo::StatusBar {
  public:
-  using Control::Control;
   ~StatusBarControl() override;
   bool Create(const CreateArgs& args);
   // Set before the window is made.

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/design.h"
 
 namespace memo::ui {
 
 class TabControl : public Control, public Container {
  public:
-  using Control::Control;
   ~TabControl() override;
   bool Create(const CreateArgs& args);
   Container* AsContainer() override { return this; }

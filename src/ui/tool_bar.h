@@ -3,12 +3,12 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/design.h"
 
 namespace memo::ui {
 
 class ToolBar : public Control {
  public:
-  using Control::Control;
   ~ToolBar() override;
   bool Create(const CreateArgs& args);
   // Set before the window is made.
