@@ -70,7 +70,8 @@ if(EXISTS /usr/src/googletest/googletest/CMakeLists.txt)
     ${CMAKE_SOURCE_DIR}/src/ui/picture_box.cpp
     ${CMAKE_SOURCE_DIR}/src/ui/picture_decoder.cpp
     ${CMAKE_SOURCE_DIR}/src/ui/report_view.cpp
-    ${CMAKE_SOURCE_DIR}/src/ui/ui_thread.cpp)
+    ${CMAKE_SOURCE_DIR}/src/ui/ui_thread.cpp
+    ${CMAKE_SOURCE_DIR}/src/ui/window_failure.cpp)
   target_link_libraries(wine-tests PRIVATE core gtest gtest_main user32 gdi32 comctl32 advapi32
     shell32 wininet windowscodecs ole32 uuid ws2_32 version ${static_flags})
 endif()

@@ -83,7 +83,7 @@ CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const Calenda
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     windowClass.lpfnWndProc = ui::WindowBinding::OwnClassProc<CalendarWindow>;
-    RegisterClassW(&windowClass);
+    if (!RegisterClassW(&windowClass)) return nullptr;
   }
   auto* unit = new CalendarWindow();
   unit->onEvent_ = std::move(onEvent);
@@ -105,6 +105,10 @@ CalendarWindow* CalendarWindow::Create(HWND parent, int controlId, const Calenda
   };
   unit->yearList_ = makeList(kYearListId);
   unit->monthList_ = makeList(kMonthListId);
+  if (!unit->yearList_ || !unit->monthList_) {
+    DestroyWindow(window);  // and the unit with it
+    return nullptr;
+  }
   unit->SetDpi(unit->dpi_);
   unit->SyncLists();
   // The stored date's change event, queued before the window existed.

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "text/win32/wide_text.h"
-#include "ui/form.h"
 #include "ui/window_binding.h"
 
 namespace memo::ui {
@@ -21,7 +20,7 @@ void Control::SetText(const std::string& text) {
 
 void Control::SetVisible(bool visible) {
   wantsVisible_ = visible;
-  if (form_) form_->UpdateVisibility();
+  if (host_) host_->UpdateVisibility();
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -36,25 +35,28 @@ void Control::Focus() {
   SetFocus(window_);
 }
 
-HWND Control::CreateChild(Form& form, const wchar_t* className, DWORD style, DWORD extendedStyle) {
-  // Placed, sized and shown by the form once every control exists. A hint is no content.
-  const char* text = design_.text && !(design_.flags & HintText) ? design_.text : "";
-  Adopt(form,
-        CreateWindowExW(extendedStyle, className, Wide(text).c_str(), WS_CHILD | style, 0, 0, 0, 0,
-                        form.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(design_.id)),
-                        form.Instance(), nullptr));
-  if (window_) WindowBinding::Hook(window_, this);
-  return window_;
+bool Control::CreateChild(const CreateArgs& args, const wchar_t* className, DWORD style,
+                          DWORD extendedStyle) {
+  // Placed, sized and shown by the host once every control exists.
+  HWND window = CreateWindowExW(extendedStyle, className, Wide(args.text).c_str(), WS_CHILD | style,
+                                0, 0, 0, 0, args.host->Handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                                GetModuleHandleW(nullptr), nullptr);
+  if (!Adopt(args, window)) return false;
+  WindowBinding::Hook(window_, this);
+  return true;
 }
 
-void Control::Adopt(Form& form, HWND window) {
-  form_ = &form;
+bool Control::Adopt(const CreateArgs& args, HWND window) {
+  host_ = args.host;
+  id_ = args.id;
   window_ = window;
-  wantsVisible_ = !(design_.flags & Hidden);
-  if (!window_) return;
-  // Overlapping siblings paint in the form's stacking order.
+  wantsVisible_ = !args.hidden;
+  if (!window_) return false;
+  // Overlapping siblings paint in the host's stacking order.
   SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPSIBLINGS);
-  if (design_.flags & Disabled) EnableWindow(window_, FALSE);
+  if (args.disabled) EnableWindow(window_, FALSE);
+  return true;
 }
 
 LRESULT Control::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -79,12 +81,12 @@ LRESULT Control::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
   return result;
 }
 
-void Label::Create(Form& form) {
-  CreateChild(form, L"STATIC", SS_LEFT | SS_NOPREFIX);
+bool Label::Create(const CreateArgs& args) {
+  return CreateChild(args, L"STATIC", SS_LEFT | SS_NOPREFIX);
 }
 
-void GroupBox::Create(Form& form) {
-  CreateChild(form, L"BUTTON", BS_GROUPBOX);
+bool GroupBox::Create(const CreateArgs& args) {
+  return CreateChild(args, L"BUTTON", BS_GROUPBOX);
 }
 
 bool GroupBox::DropsMessage(UINT message, WPARAM) {
@@ -92,14 +94,15 @@ bool GroupBox::DropsMessage(UINT message, WPARAM) {
     RECT inside;
     GetClientRect(window_, &inside);
     HDC target = GetDC(window_);
-    FillRect(target, &inside, form_->BackgroundBrush(*this));
+    FillRect(target, &inside, host_->BackgroundBrush(*this));
     ReleaseDC(window_, target);
   }
   return false;
 }
 
-void Button::Create(Form& form) {
-  CreateChild(form, L"BUTTON", WS_TABSTOP | ButtonStyle());
+bool Button::Create(const ButtonArgs& args) {
+  return CreateChild(args, L"BUTTON",
+                     WS_TABSTOP | (args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
 }
 
 void Button::OnCommand(int, int code) {
@@ -107,14 +110,15 @@ void Button::OnCommand(int, int code) {
 }
 
 bool Button::DropsMessage(UINT message, WPARAM) {
-  if (message == WM_SETFOCUS) form_->MarkDefaultButton(this);
-  if (message == WM_KILLFOCUS) form_->MarkDefaultButton(nullptr);
+  if (message == WM_SETFOCUS) host_->MarkDefaultButton(this);
+  if (message == WM_KILLFOCUS) host_->MarkDefaultButton(nullptr);
   return false;
 }
 
-void CheckBox::Create(Form& form) {
-  Button::Create(form);
-  if (Design().flags & InitiallyChecked) SetChecked(true);
+bool CheckBox::Create(const CheckBoxArgs& args) {
+  if (!CreateChild(args, L"BUTTON", WS_TABSTOP | ButtonStyle())) return false;
+  if (args.checked) SetChecked(true);
+  return true;
 }
 
 bool CheckBox::Checked() const {
@@ -125,16 +129,17 @@ void CheckBox::SetChecked(bool checked) {
   SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void EditBox::Create(Form& form) {
+bool EditBox::Create(const EditBoxArgs& args) {
   DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
-  if (Design().flags & CentredText) style |= ES_CENTER;
-  if (Design().flags & ReadOnly) style |= ES_READONLY;
-  CreateChild(form, L"EDIT", style, WS_EX_CLIENTEDGE);
+  if (args.centred) style |= ES_CENTER;
+  if (args.readOnly) style |= ES_READONLY;
+  integerInput_ = args.integerInput;
+  if (!CreateChild(args, L"EDIT", style, WS_EX_CLIENTEDGE)) return false;
   // Shown also while the box has the focus, as it has when its window opens.
-  if (Design().flags & HintText) {
-    SendMessageW(window_, EM_SETCUEBANNER, TRUE,
-                 reinterpret_cast<LPARAM>(Wide(Design().text).c_str()));
+  if (args.hint) {
+    SendMessageW(window_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(Wide(args.hint).c_str()));
   }
+  return true;
 }
 
 void EditBox::SelectAll() {
@@ -147,7 +152,7 @@ void EditBox::OnCommand(int, int code) {
 
 bool EditBox::DropsMessage(UINT message, WPARAM wParam) {
   if (message == WM_KEYDOWN && onKeyDown) return onKeyDown(wParam);
-  if (message != WM_CHAR || !(Design().flags & IntegerInput)) return false;
+  if (message != WM_CHAR || !integerInput_) return false;
   // Control characters (backspace, paste) pass; of the printable ones only digits and '-'.
   wchar_t typed = static_cast<wchar_t>(wParam);
   return typed >= L' ' && !(typed >= L'0' && typed <= L'9') && typed != L'-';
@@ -158,9 +163,10 @@ void UpDown::SetRange(int minimum, int maximum) {
   maximum_ = maximum;
 }
 
-void UpDown::Create(Form& form) {
-  CreateChild(form, UPDOWN_CLASSW, 0);
+bool UpDown::Create(const CreateArgs& args) {
+  if (!CreateChild(args, UPDOWN_CLASSW, 0)) return false;
   SendMessageW(window_, UDM_SETRANGE32, minimum_, maximum_);
+  return true;
 }
 
 LRESULT UpDown::OnNotify(NMHDR* header) {
@@ -170,8 +176,8 @@ LRESULT UpDown::OnNotify(NMHDR* header) {
   return TRUE;  // the program sets the text; the control's own position stays
 }
 
-void DatePicker::Create(Form& form) {
-  CreateChild(form, DATETIMEPICK_CLASSW, WS_TABSTOP | DTS_LONGDATEFORMAT | DTS_UPDOWN);
+bool DatePicker::Create(const CreateArgs& args) {
+  return CreateChild(args, DATETIMEPICK_CLASSW, WS_TABSTOP | DTS_LONGDATEFORMAT | DTS_UPDOWN);
 }
 
 DateTime DatePicker::Value() const {

@@ -1,4 +1,4 @@
-// A top-level window built from its design table: it makes every control of the table, places
+// A top-level window built from its design table: it has every control of the table made, places
 // them at the window's DPI, stacks them (containers below their contents, later rows above
 // earlier ones), works the keyboard as dialogs do (the Tab key in the design's tab order,
 // Ctrl+Tab through the pages, Enter and Escape on the page's 确定 and 取消), shows only the
@@ -15,12 +15,13 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/control_host.h"
 #include "ui/design.h"
 #include "ui/dpi.h"
 
 namespace memo::ui {
 
-class Form {
+class Form : public ControlHost {
  public:
   explicit Form(const WindowDesign& design);
   virtual ~Form();
@@ -35,13 +36,14 @@ class Form {
   }
   Control& ControlAt(int id);
 
-  HWND Handle() const { return window_; }
-  const Dpi& CurrentDpi() const { return dpi_; }
+  HWND Handle() const override { return window_; }
+  const Dpi& CurrentDpi() const override { return dpi_; }
   HFONT FontFor(const Control& control) const;
-  HINSTANCE Instance() const;
 
-  // Creates the window centred on the screen and shows it, unless it is to stay hidden.
-  void Open(HWND owner, bool shown = true);
+  // Creates the window centred on the screen and shows it, unless it is to stay hidden. A
+  // window that cannot be made, or one of its controls, is reported to the user and logged;
+  // false then, and no window is left.
+  bool Open(HWND owner, bool shown = true);
   // The same with the owner disabled; returns once the window has been destroyed.
   void OpenModal(HWND owner);
   void Close();
@@ -49,10 +51,8 @@ class Form {
   // Makes the window this many design pixels high, moved up where its monitor's work area
   // ends sooner, for a part that opens below the others and closes again.
   void SetOuterHeight(int designHeight);
-  // Shows and hides the controls after a page change.
-  void UpdateVisibility();
-  // The colour behind a control: its page's body, or the window's own face colour.
-  HBRUSH BackgroundBrush(const Control& control);
+  void UpdateVisibility() override;
+  HBRUSH BackgroundBrush(const Control& control) override;
 
   // The window's own events.
   std::function<void()> onCreated;
@@ -79,19 +79,31 @@ class Form {
   // Enter and Escape in an open drop-down list stay the list's.
   static bool HandleDialogKey(const MSG& message);
 
-  // Draws the push button with the focus as the default one, or with none (nullptr) the
-  // page's 确定, so that the look tells what Enter presses.
-  void MarkDefaultButton(const Control* focused);
+  void MarkDefaultButton(const Control* focused) override;
 
  private:
   friend class WindowBinding;
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The messages of the window's own handling; false for those it leaves to the default.
+  bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool RegisterWindowClass();
+  // A control whose window could not be made is reported, and the rest left unmade.
   void OnCreate();
+  void PlaceCentred();
   void OnNcDestroy();
+  LRESULT OnNotify(NMHDR* header);
+  // The colour behind a text or box; false for an edit box, which keeps its own.
+  bool OnControlColour(HWND control, HDC target, LRESULT& brush);
+  // True when the control that had the focus took it back.
+  bool OnActivate(WPARAM state);
+  void OnDpiChanged(WPARAM dpi, const RECT& suggested);
   void Layout();
   void Restack();
   void ApplyFont();
   bool OnDialogKey(HWND target, WPARAM key);
+  // True when the key was used.
+  bool OnEnter();
+  bool OnEscape();
   void FocusNext(bool backwards);
   // The first control of the tab order that is shown and enabled takes the focus; false
   // when there is none.
@@ -104,14 +116,20 @@ class Form {
   void ShowFocusCues();
   void PaintBackground(HDC target);
   void SampleBodyColours();
+  HBRUSH BrushOf(COLORREF colour);
   Control* ControlOfWindow(HWND window);
+  // The design row of a control that has been made.
+  const ControlDesign& RowOf(const Control& control) const { return *rows_[control.Id()]; }
   Control* ContainerOf(const Control& control);
   int Depth(const Control& control);
   bool PageShown(const Control& control);
   std::vector<Control*> TabOrder();
 
   const WindowDesign& design_;
-  std::vector<std::unique_ptr<Control>> controls_;  // indexed by id; 0 is empty
+  std::vector<std::unique_ptr<Control>> controls_;         // indexed by id; 0 is empty
+  std::vector<const ControlDesign*> rows_;                 // their design rows, by id
+  std::vector<std::function<bool(ControlHost&)>> makers_;  // their windows', by id
+  bool controlFailed_ = false;  // a control's window could not be made, and that was reported
   HWND window_ = nullptr;
   HWND modalOwner_ = nullptr;
   HWND focusBeforeLeaving_ = nullptr;  // the control that had the focus when the window lost it

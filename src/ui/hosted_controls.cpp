@@ -1,24 +1,23 @@
 #include "ui/hosted_controls.h"
 
-#include "ui/form.h"
-
 namespace memo::ui {
 
-void PictureControl::Create(Form& form) {
+bool PictureControl::Create(const CreateArgs& args) {
   // Its left button press reaches the program as this control's event.
   box_ = std::make_unique<PictureBox>(builtInPicture_, [this] {
     if (onLeftButtonDown) onLeftButtonDown();
   });
-  Adopt(form, box_->Create(form.Handle(), 0, 0, 0, 0, Design().id));
-  OnDpiChanged(form.CurrentDpi());
+  if (!Adopt(args, box_->Create(args.host->Handle(), 0, 0, 0, 0, args.id))) return false;
+  OnDpiChanged(args.host->CurrentDpi());
+  return true;
 }
 
 void PictureControl::OnDpiChanged(const Dpi& dpi) {
   box_->SetDpi(dpi);
 }
 
-void ReportViewControl::Create(Form& form) {
-  Adopt(form, view_.Create(form.Handle(), 0, 0, 0, 0, Design().id));
+bool ReportViewControl::Create(const CreateArgs& args) {
+  return Adopt(args, view_.Create(args.host->Handle(), 0, 0, 0, 0, args.id));
 }
 
 }  // namespace memo::ui

@@ -1,5 +1,5 @@
 // Controls of the design tables whose windows come from components of their own: the
-// advertisement picture (PictureBox) and the report view (RichReportView). The form places,
+// advertisement picture (PictureBox) and the report view (RichReportView). Their host places,
 // stacks and shows them like any other control.
 #pragma once
 
@@ -14,14 +14,13 @@ namespace memo::ui {
 
 class PictureControl : public Control {
  public:
-  using Control::Control;
+  bool Create(const CreateArgs& args);
   // Set before the window is made: the picture shown until a download replaces it.
   void SetBuiltInPicture(std::string bytes) { builtInPicture_ = std::move(bytes); }
   // Exists once the window is made.
   PictureBox& Box() { return *box_; }
 
  protected:
-  void Create(Form& form) override;
   void OnDpiChanged(const Dpi& dpi) override;
 
  private:
@@ -31,11 +30,8 @@ class PictureControl : public Control {
 
 class ReportViewControl : public Control {
  public:
-  using Control::Control;
+  bool Create(const CreateArgs& args);
   RichReportView& View() { return view_; }
-
- protected:
-  void Create(Form& form) override;
 
  private:
   RichReportView view_;

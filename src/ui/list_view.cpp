@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "text/win32/wide_text.h"
-#include "ui/form.h"
 #include "ui/ui_thread.h"
 
 namespace memo::ui {
@@ -13,14 +12,16 @@ void ListView::SetColumns(const ColumnDesign* columns, size_t count) {
   columnCount_ = count;
 }
 
-void ListView::Create(Form& form) {
+bool ListView::Create(const CreateArgs& args) {
   // Several rows can be selected; the selection shows also without the focus, so that the
   // rows 编辑 and 删除 work on stay in sight; the column headers react to clicks only where
   // they sort.
-  CreateChild(form, WC_LISTVIEWW,
-              WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS |
-                  (onColumnClick ? 0 : LVS_NOSORTHEADER),
-              WS_EX_CLIENTEDGE);
+  if (!CreateChild(args, WC_LISTVIEWW,
+                   WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS |
+                       (onColumnClick ? 0 : LVS_NOSORTHEADER),
+                   WS_EX_CLIENTEDGE)) {
+    return false;
+  }
   SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   SendMessageW(window_, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
   SendMessageW(window_, LVM_SETTEXTBKCOLOR, 0, RGB(255, 255, 255));
@@ -29,11 +30,12 @@ void ListView::Create(Form& form) {
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = caption.data();
-    column.cx = form.CurrentDpi().Scale(columns_[i].width);
+    column.cx = args.host->CurrentDpi().Scale(columns_[i].width);
     column.iSubItem = static_cast<int>(i);
     SendMessageW(window_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
   Refresh();
+  return true;
 }
 
 void ListView::OnDpiChanged(const Dpi& dpi) {
@@ -41,7 +43,7 @@ void ListView::OnDpiChanged(const Dpi& dpi) {
 }
 
 bool ListView::DropsMessage(UINT message, WPARAM wParam) {
-  if (message == WM_SIZE && form_) SetColumnWidths(form_->CurrentDpi());
+  if (message == WM_SIZE && host_) SetColumnWidths(host_->CurrentDpi());
   return message == WM_KEYUP && wParam == VK_APPS;
 }
 

@@ -11,6 +11,7 @@
 
 #include "report/upcoming_order.h"
 #include "ui/control.h"
+#include "ui/design.h"
 #include "window_logic/friend_list_view.h"
 #include "window_logic/upcoming_list_view.h"
 
@@ -23,7 +24,7 @@ struct ListRow {
 
 class ListView : public Control {
  public:
-  using Control::Control;
+  bool Create(const CreateArgs& args);
   bool TakesFocus() const override { return true; }
   // Set before the window is made.
   void SetColumns(const ColumnDesign* columns, size_t count);
@@ -66,7 +67,6 @@ class ListView : public Control {
   POINT KeyboardMenuPoint() const;
 
  protected:
-  void Create(Form& form) override;
   LRESULT OnNotify(NMHDR* header) override;
   // A new size fits the columns to it. The Menu key's release is dropped: the menu opened
   // when the key went down, and the system's default handling would open it again.

@@ -1,18 +1,17 @@
 #include "ui/month_calendar.h"
 
 #include "ui/calendar_window.h"
-#include "ui/form.h"
 
 namespace memo::ui {
 
-void MonthCalendar::Create(Form& form) {
-  unit_ = CalendarWindow::Create(form.Handle(), Design().id, stored_,
+bool MonthCalendar::Create(const CreateArgs& args) {
+  unit_ = CalendarWindow::Create(args.host->Handle(), args.id, stored_,
                                  [this](const CalendarNotice& notice) {
                                    if (notice.event == CalendarEvent::kDayPicked && onDatePicked) {
                                      onDatePicked();
                                    }
                                  });
-  Adopt(form, unit_ ? unit_->Handle() : nullptr);
+  return Adopt(args, unit_ ? unit_->Handle() : nullptr);
 }
 
 const LunarMonthCalendar* MonthCalendar::Model() const {

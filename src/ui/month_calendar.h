@@ -1,5 +1,5 @@
 // The lunar month calendar as a control of a window design: the "CCalendar" unit made
-// from the data its form stores, placed and shown by the form like any other control.
+// from the data its window stores, placed and shown by its host like any other control.
 #pragma once
 
 #include <functional>
@@ -16,10 +16,10 @@ namespace memo::ui {
 
 class MonthCalendar : public Control {
  public:
-  using Control::Control;
+  bool Create(const CreateArgs& args);
   // The unit takes the keyboard through its year list.
   bool TakesFocus() const override { return true; }
-  // Set before the window is made: what the form stores for the unit.
+  // Set before the window is made: what its window stores for the unit.
   void SetStoredData(const CalendarStoredData& data) { stored_ = data; }
 
   // Nothing before the window is made or after it is gone.
@@ -33,7 +33,6 @@ class MonthCalendar : public Control {
   std::function<void()> onDatePicked;
 
  protected:
-  void Create(Form& form) override;
   void OnDpiChanged(const Dpi& dpi) override;
 
  private:

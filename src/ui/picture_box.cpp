@@ -15,7 +15,7 @@ COLORREF Background() {
 
 }  // namespace
 
-void PictureBox::RegisterClassOnce() {
+bool PictureBox::RegisterClassOnce() {
   static const bool registered = [] {
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = ui::WindowBinding::OwnClassProc<PictureBox>;
@@ -25,7 +25,7 @@ void PictureBox::RegisterClassOnce() {
     windowClass.lpszClassName = kClassName;
     return RegisterClassW(&windowClass) != 0;
   }();
-  (void)registered;
+  return registered;
 }
 
 PictureBox::PictureBox(std::string builtInPicture, std::function<void()> onLeftButton)
@@ -37,7 +37,7 @@ PictureBox::~PictureBox() {
 }
 
 HWND PictureBox::Create(HWND parent, int x, int y, int width, int height, int id) {
-  RegisterClassOnce();
+  if (!RegisterClassOnce()) return nullptr;
   Show(DecodePicture(builtInPicture_, Background()));
   return CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -38,7 +38,8 @@ class PictureBox {
 
  private:
   friend class ui::WindowBinding;
-  static void RegisterClassOnce();
+  // False when the class could not be registered.
+  static bool RegisterClassOnce();
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Show(HBITMAP picture);
   void Paint();

@@ -50,6 +50,26 @@ void LayOver(std::uint8_t* pixels, size_t count, COLORREF background) {
   }
 }
 
+// The converted pixels as a top-down 32-bit bitmap.
+HBITMAP CopyToBitmap(IWICFormatConverter& converter, UINT width, UINT height) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = static_cast<LONG>(width);
+  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC gives rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return nullptr;
+  UINT stride = width * 4;
+  if (FAILED(converter.CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  return bitmap;
+}
+
 // The first frame as a top-down 32-bit bitmap in the given pixel format, scaled to
 // width x height unless both are 0.
 HBITMAP DecodeFrame(const std::string& bytes, REFWICPixelFormatGUID format, UINT width,
@@ -96,22 +116,7 @@ HBITMAP DecodeFrame(const std::string& bytes, REFWICPixelFormatGUID format, UINT
     return nullptr;
   }
 
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC gives rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) return nullptr;
-  UINT stride = width * 4;
-  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
-    DeleteObject(bitmap);
-    return nullptr;
-  }
-  return bitmap;
+  return CopyToBitmap(*converter.Get(), width, height);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "text/win32/wide_text.h"
-#include "ui/form.h"
 #include "ui/images.h"
 #include "ui/ui_thread.h"
 
@@ -21,13 +20,16 @@ void StatusBarControl::SetParts(const StatusPartDesign* parts, size_t count,
   images_ = &images;
 }
 
-void StatusBarControl::Create(Form& form) {
-  CreateChild(form, STATUSCLASSNAMEW,
-              CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | SBT_TOOLTIPS);
-  ApplyParts(form.CurrentDpi());
+bool StatusBarControl::Create(const CreateArgs& args) {
+  if (!CreateChild(args, STATUSCLASSNAMEW,
+                   CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | SBT_TOOLTIPS)) {
+    return false;
+  }
+  ApplyParts(args.host->CurrentDpi());
   for (size_t i = 0; i < partCount_; ++i) {
     SendMessageW(window_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(Wide(parts_[i].text).c_str()));
   }
+  return true;
 }
 
 void StatusBarControl::OnDpiChanged(const Dpi& dpi) {

@@ -4,20 +4,20 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/design.h"
 #include "window_logic/status_bar.h"
 
 namespace memo::ui {
 
 class StatusBarControl : public Control, public memo::StatusBar {
  public:
-  using Control::Control;
   ~StatusBarControl() override;
+  bool Create(const CreateArgs& args);
   // Set before the window is made.
   void SetParts(const StatusPartDesign* parts, size_t count, const ImageStripDesign& images);
   void SetPartText(int part, const std::string& text) override;
 
  protected:
-  void Create(Form& form) override;
   void OnDpiChanged(const Dpi& dpi) override;
 
  private:

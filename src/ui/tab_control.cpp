@@ -1,7 +1,6 @@
 #include "ui/tab_control.h"
 
 #include "text/win32/wide_text.h"
-#include "ui/form.h"
 #include "ui/images.h"
 
 namespace memo::ui {
@@ -16,9 +15,9 @@ void TabControl::SetPages(const PageDesign* pages, size_t count, const ImageStri
   images_ = images;
 }
 
-void TabControl::Create(Form& form) {
-  CreateChild(form, WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_TOOLTIPS);
-  OnDpiChanged(form.CurrentDpi());
+bool TabControl::Create(const CreateArgs& args) {
+  if (!CreateChild(args, WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_TOOLTIPS)) return false;
+  OnDpiChanged(args.host->CurrentDpi());
   for (size_t i = 0; i < pageCount_; ++i) {
     std::wstring caption = Wide(pages_[i].caption);
     TCITEMW item = {};
@@ -27,6 +26,7 @@ void TabControl::Create(Form& form) {
     item.iImage = images_ ? pages_[i].image : -1;
     SendMessageW(window_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
+  return true;
 }
 
 void TabControl::OnDpiChanged(const Dpi& dpi) {
@@ -72,8 +72,15 @@ void TabControl::SampleBodyColour() {
 void TabControl::ShowPage(int page) {
   SendMessageW(window_, TCM_SETCURSEL, page, 0);
   currentPage_ = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
-  if (form_) form_->UpdateVisibility();
+  if (host_) host_->UpdateVisibility();
   if (onPageChanged) onPageChanged(currentPage_);
+}
+
+bool TabControl::TurnPage(bool backwards) {
+  const int count = PageCount();
+  if (count == 0) return false;
+  ShowPage((currentPage_ + (backwards ? count - 1 : 1)) % count);
+  return true;
 }
 
 bool TabControl::OwnsNotifier(HWND from) const {
@@ -85,7 +92,7 @@ LRESULT TabControl::OnNotify(NMHDR* header) {
   if (header->hwndFrom == window_) {
     if (header->code == TCN_SELCHANGE) {
       currentPage_ = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
-      if (form_) form_->UpdateVisibility();
+      if (host_) host_->UpdateVisibility();
       if (onPageChanged) onPageChanged(currentPage_);
     }
     return 0;

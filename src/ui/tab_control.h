@@ -1,15 +1,17 @@
 // Tab and page controls: pages with captions (and, for a page control, tooltips and icons)
-// that share the control's rectangle. The form shows the controls of the current page.
+// that share the control's rectangle. Its host shows the controls of the current page.
 #pragma once
 
 #include "ui/control.h"
+#include "ui/design.h"
 
 namespace memo::ui {
 
-class TabControl : public Control {
+class TabControl : public Control, public Container {
  public:
-  using Control::Control;
   ~TabControl() override;
+  bool Create(const CreateArgs& args);
+  Container* AsContainer() override { return this; }
   // Set before the window is made.
   void SetPages(const PageDesign* pages, size_t count, const ImageStripDesign* images = nullptr);
 
@@ -18,15 +20,15 @@ class TabControl : public Control {
   void ShowPage(int page);
   // Another page is shown, by a click on its tab or by the program.
   std::function<void(int page)> onPageChanged;
-  // The colour of the pages' body, as the control draws it (themes differ).
-  COLORREF BodyColour() const { return bodyColour_; }
-  // The pages' body in the client area of the control's parent.
-  RECT BodyRect() const;
-  // Takes the body colour again, after the size or the theme changed.
-  void SampleBodyColour();
+
+  // As a container: the pages' body in the colour the control draws it (themes differ).
+  bool ShowsPage(int page) const override { return page == currentPage_; }
+  std::optional<COLORREF> BodyColour() const override { return bodyColour_; }
+  RECT BodyRect() const override;
+  void SampleBodyColour() override;
+  bool TurnPage(bool backwards) override;
 
  protected:
-  void Create(Form& form) override;
   LRESULT OnNotify(NMHDR* header) override;
   bool OwnsNotifier(HWND from) const override;
   void OnDpiChanged(const Dpi& dpi) override;

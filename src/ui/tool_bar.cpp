@@ -1,7 +1,6 @@
 #include "ui/tool_bar.h"
 
 #include "text/win32/wide_text.h"
-#include "ui/form.h"
 #include "ui/images.h"
 
 namespace memo::ui {
@@ -23,12 +22,16 @@ void ToolBar::SetButtons(const ToolButtonDesign* buttons, size_t count,
   images_ = &images;
 }
 
-void ToolBar::Create(Form& form) {
-  CreateChild(form, TOOLBARCLASSNAMEW,
-              TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE);
+bool ToolBar::Create(const CreateArgs& args) {
+  if (!CreateChild(
+          args, TOOLBARCLASSNAMEW,
+          TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE)) {
+    return false;
+  }
   SendMessageW(window_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  OnDpiChanged(form.CurrentDpi());
+  OnDpiChanged(args.host->CurrentDpi());
   AddButtons();
+  return true;
 }
 
 void ToolBar::AddButtons() {

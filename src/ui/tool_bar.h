@@ -3,13 +3,14 @@
 #pragma once
 
 #include "ui/control.h"
+#include "ui/design.h"
 
 namespace memo::ui {
 
 class ToolBar : public Control {
  public:
-  using Control::Control;
   ~ToolBar() override;
+  bool Create(const CreateArgs& args);
   // Set before the window is made.
   void SetButtons(const ToolButtonDesign* buttons, size_t count, const ImageStripDesign& images);
   // Greys the button of this index in the design, or gives it back.
@@ -17,7 +18,6 @@ class ToolBar : public Control {
   std::function<void(int index)> onButtonClick;
 
  protected:
-  void Create(Form& form) override;
   void OnCommand(int id, int code) override;
   LRESULT OnNotify(NMHDR* header) override;
   bool OwnsNotifier(HWND from) const override;

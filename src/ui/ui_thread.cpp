@@ -7,6 +7,8 @@
 #include <memory>
 #include <mutex>
 
+#include "ui/window_failure.h"
+
 namespace memo::ui {
 namespace {
 
@@ -41,20 +43,31 @@ void Send(UiWork* item) {
   }
 }
 
-}  // namespace
-
-void BecomeUiThread() {
-  uiThreadId = GetCurrentThreadId();
-  std::lock_guard<std::mutex> lock(windowMutex);
-  if (workWindow) return;
+// Under the lock; the window's class and the window made once.
+HWND MakeWorkWindow() {
+  if (workWindow) return workWindow;
   WNDCLASSW windowClass = {};
   windowClass.lpfnWndProc = WorkWindowProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = kWorkWindowClass;
-  RegisterClassW(&windowClass);
+  if (!RegisterClassW(&windowClass)) return nullptr;
   // A message-only window: no place on the screen, no broadcasts, only the work.
   workWindow = CreateWindowExW(0, kWorkWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
+  return workWindow;
+}
+
+}  // namespace
+
+bool BecomeUiThread() {
+  uiThreadId = GetCurrentThreadId();
+  bool made;
+  {
+    std::lock_guard<std::mutex> lock(windowMutex);
+    made = MakeWorkWindow() != nullptr;
+  }
+  if (!made) ReportWindowFailure(nullptr, kProgramName, "the work window");
+  return made;
 }
 
 void EndUiWork() {

@@ -7,8 +7,9 @@
 
 namespace memo::ui {
 
-// Called once by the thread that will own every window, before any window exists.
-void BecomeUiThread();
+// Called once by the thread that will own every window, before any window exists. False, once
+// reported, when the window the work goes through could not be made: no work would run.
+bool BecomeUiThread();
 // On the user-interface thread, as the program ends: work still queued is dropped, and so is
 // work sent later, so that nobody waits for a queue that no longer runs.
 void EndUiWork();

@@ -1,0 +1,108 @@
+#include "ui/control_factory.h"
+
+#include "ui/hosted_controls.h"
+#include "ui/list_view.h"
+#include "ui/month_calendar.h"
+#include "ui/status_bar_control.h"
+#include "ui/tab_control.h"
+#include "ui/tool_bar.h"
+
+namespace memo::ui {
+namespace {
+
+// The arguments every control takes from its row. A hint is no content.
+template <typename Args>
+Args CommonArgs(const ControlDesign& design) {
+  Args args;
+  args.id = design.id;
+  args.text = design.text && !(design.flags & HintText) ? design.text : "";
+  args.hidden = (design.flags & Hidden) != 0;
+  args.disabled = (design.flags & Disabled) != 0;
+  return args;
+}
+
+// A control of type T whose window is made with these arguments in the host it is given.
+template <typename T, typename Args>
+DesignedControl MadeWith(Args args) {
+  auto control = std::make_unique<T>();
+  T* made = control.get();
+  return {std::move(control), [made, args](ControlHost& host) mutable {
+            args.host = &host;
+            return made->Create(args);
+          }};
+}
+
+template <typename T>
+DesignedControl Designed(const ControlDesign& design) {
+  return MadeWith<T>(CommonArgs<CreateArgs>(design));
+}
+
+DesignedControl DesignedButton(const ControlDesign& design) {
+  auto args = CommonArgs<ButtonArgs>(design);
+  args.isDefault = (design.flags & DefaultButton) != 0;
+  return MadeWith<Button>(args);
+}
+
+template <typename T>
+DesignedControl DesignedCheckBox(const ControlDesign& design) {
+  auto args = CommonArgs<CheckBoxArgs>(design);
+  args.checked = (design.flags & InitiallyChecked) != 0;
+  return MadeWith<T>(args);
+}
+
+DesignedControl DesignedEditBox(const ControlDesign& design) {
+  auto args = CommonArgs<EditBoxArgs>(design);
+  args.centred = (design.flags & CentredText) != 0;
+  args.readOnly = (design.flags & ReadOnly) != 0;
+  args.integerInput = (design.flags & IntegerInput) != 0;
+  if (design.flags & HintText) args.hint = design.text;
+  return MadeWith<EditBox>(args);
+}
+
+// Nothing to make: the unit is there without a window.
+DesignedControl NonVisual() {
+  return {std::make_unique<NonVisualUnit>(), [](ControlHost&) { return true; }};
+}
+
+}  // namespace
+
+DesignedControl MakeControl(const ControlDesign& design) {
+  switch (design.type) {
+    case ControlType::Label:
+      return Designed<Label>(design);
+    case ControlType::EditBox:
+      return DesignedEditBox(design);
+    case ControlType::Button:
+      return DesignedButton(design);
+    case ControlType::CheckBox:
+      return DesignedCheckBox<CheckBox>(design);
+    case ControlType::RadioBox:
+      return DesignedCheckBox<RadioBox>(design);
+    case ControlType::GroupBox:
+      return Designed<GroupBox>(design);
+    case ControlType::Tab:
+    case ControlType::PageControl:
+      return Designed<TabControl>(design);
+    case ControlType::ToolBar:
+      return Designed<ToolBar>(design);
+    case ControlType::StatusBar:
+      return Designed<StatusBarControl>(design);
+    case ControlType::ListView:
+      return Designed<ListView>(design);
+    case ControlType::DatePicker:
+      return Designed<DatePicker>(design);
+    case ControlType::PicBox:
+      return Designed<PictureControl>(design);
+    case ControlType::HtmlViewer:
+      return Designed<ReportViewControl>(design);
+    case ControlType::UpDown:
+      return Designed<UpDown>(design);
+    case ControlType::CnMonthCalendar:
+      return Designed<MonthCalendar>(design);
+    case ControlType::NonVisual:
+      return NonVisual();
+  }
+  return {};
+}
+
+}  // namespace memo::ui
