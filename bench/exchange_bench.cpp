@@ -56,15 +56,16 @@ std::string PhoneCards(int count) {
     const Friend& person = friends[i];
     const std::string digits = std::to_string(1000000 + i);
     file += "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//Phone//Contacts//EN\r\n";
-    file += "N:" + GbkToUtf8(person.name.substr(0, 2)) + ";" + GbkToUtf8(person.name.substr(2)) +
-            ";;;\r\nFN:" + GbkToUtf8(person.name) + "\r\n";
-    file += "ORG:" + GbkToUtf8("示例公司") + ";\r\n";
+    file += "N:" + Gb18030ToUtf8(person.name.substr(0, 2)) + ";" +
+            Gb18030ToUtf8(person.name.substr(2)) + ";;;\r\nFN:" + Gb18030ToUtf8(person.name) +
+            "\r\n";
+    file += "ORG:" + Gb18030ToUtf8("示例公司") + ";\r\n";
     file += "TEL;type=CELL;type=VOICE;type=pref:138 " + digits + "\r\n";
     file += "item1.TEL:+86 10 " + digits + "\r\nitem1.X-ABLabel:_$!<Other>!$_\r\n";
     file += "item2.EMAIL;type=INTERNET:friend" + digits + "@example.com\r\n";
     file += "BDAY;value=date:1980-05-" + std::to_string(10 + i % 19) + "\r\n";
     if (i % 2 == 1) file += "X-ALTBDAY;CALSCALE=chinese:007700470208\r\n";
-    file += "NOTE:" + GbkToUtf8("大学同学，住在北京") + "\r\n";
+    file += "NOTE:" + Gb18030ToUtf8("大学同学，住在北京") + "\r\n";
     if (i % 10 == 0) {
       file += "PHOTO;ENCODING=b;TYPE=JPEG:" + photo.substr(0, 48);
       for (size_t at = 48; at < photo.size(); at += 74) file += "\r\n " + photo.substr(at, 74);

@@ -100,7 +100,7 @@ std::string BenchFolders::Make(int count) {
                            std::to_string(day) + u8"日";
     if (lunar && random() % 30 == 0) birthday += u8"[闰月]";
     const std::string phone = "13" + std::to_string(100000000 + random() % 900000000);
-    const std::string utf8Name = GbkToUtf8(Utf16ToGbk(name));
+    const std::string utf8Name = Gb18030ToUtf8(Utf16ToGb18030(name));
     sqlite3_bind_text(insert, 1, utf8Name.c_str(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_text(insert, 2, birthday.c_str(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_int(insert, 3, lunar ? 1 : 0);

@@ -14,7 +14,7 @@ void Utf16ToGbkOfMostlyUnconvertibleText(benchmark::State& state) {
   constexpr char16_t kFirst = u'\uAC00';
   std::u16string text;
   for (int64_t i = 0; i < state.range(0); ++i) text += static_cast<char16_t>(kFirst + i);
-  for (auto _ : state) benchmark::DoNotOptimize(Utf16ToGbk(text));
+  for (auto _ : state) benchmark::DoNotOptimize(Utf16ToGb18030(text));
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 

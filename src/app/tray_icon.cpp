@@ -6,8 +6,8 @@ namespace memo {
 
 const char* const kDefaultTrayTip = "寿辰备忘录！";
 
-std::string CutGbkText(const std::string& text, size_t maxBytes) {
-  return text.substr(0, GbkPrefixLength(text, maxBytes));
+std::string CutGb18030Text(const std::string& text, size_t maxBytes) {
+  return text.substr(0, Gb18030PrefixLength(text, maxBytes));
 }
 
 void TrayIcon::Show(const std::optional<std::string>& icoFile,
@@ -23,7 +23,7 @@ void TrayIcon::Show(const std::optional<std::string>& icoFile,
   record_.id = kTrayIconId;
   record_.flags = kTrayIconFlags;
   record_.icon = icon;
-  if (tip) record_.tip = CutGbkText(*tip, kTipByteLimit);
+  if (tip) record_.tip = CutGb18030Text(*tip, kTipByteLimit);
   platform_.Notify(TrayCommand::kAdd, record_);
 }
 
@@ -35,7 +35,7 @@ void TrayIcon::SetImage(const std::string& icoFile) {
 
 void TrayIcon::SetTip(const std::string& text) {
   record_.flags = kTrayIconFlags;
-  record_.tip = CutGbkText(text, kTipByteLimit);
+  record_.tip = CutGb18030Text(text, kTipByteLimit);
   platform_.Notify(TrayCommand::kModify, record_);
 }
 
@@ -49,8 +49,8 @@ void TrayIcon::ShowBalloon(const std::string& title, const std::string& text, ui
 void TrayIcon::ShowBalloonRecord(const std::string& title, const std::string& text,
                                  uint32_t balloonIcon) {
   record_.flags = kTrayInfoFlag;
-  record_.balloonTitle = CutGbkText(title, kBalloonTitleByteLimit);
-  record_.balloonText = CutGbkText(text, kBalloonTextByteLimit);
+  record_.balloonTitle = CutGb18030Text(title, kBalloonTitleByteLimit);
+  record_.balloonText = CutGb18030Text(text, kBalloonTextByteLimit);
   record_.balloonIcon = balloonIcon;
   platform_.Notify(TrayCommand::kModify, record_);
 }

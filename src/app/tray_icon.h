@@ -15,7 +15,9 @@ constexpr uint32_t kTrayIconId = 1;
 // A timer of the main window: any number that none of its other timers takes.
 constexpr uint32_t kBalloonTimerId = 741852;
 
-// Longest texts the shell record holds, in GBK bytes, before its terminating zero.
+// Longest texts the shell record holds, before its terminating zero: its fields are 128, 256
+// and 64 UTF-16 units, and a text of N bytes never takes more than N units (four bytes make
+// at most two), so a text cut here at a character's end always fits whole.
 constexpr size_t kTipByteLimit = 127;
 constexpr size_t kBalloonTextByteLimit = 255;
 constexpr size_t kBalloonTitleByteLimit = 63;
@@ -84,6 +86,6 @@ class TrayIcon {
 };
 
 // The longest start of a GBK text that fits into maxBytes without splitting a character.
-std::string CutGbkText(const std::string& text, size_t maxBytes);
+std::string CutGb18030Text(const std::string& text, size_t maxBytes);
 
 }  // namespace memo

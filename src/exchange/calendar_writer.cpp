@@ -62,15 +62,15 @@ struct FriendTexts {
 FriendTexts TextsOf(const Friend& person) {
   const Birthday& birthday = person.birthday;
   FriendTexts texts;
-  texts.name = EscapedText(GbkToUtf8(person.name));
+  texts.name = EscapedText(Gb18030ToUtf8(person.name));
   if (birthday.lunar()) {
-    texts.lunarDate = GbkToUtf8("（农历" + LunarMonthName(birthday.month, birthday.leap) +
-                                LunarDayName(birthday.day) + "）");
+    texts.lunarDate = Gb18030ToUtf8("（农历" + LunarMonthName(birthday.month, birthday.leap) +
+                                    LunarDayName(birthday.day) + "）");
   }
   std::string description;
   if (!person.contact.empty()) description = "联系方式：" + person.contact + "\n";
   description += "生于" + std::to_string(birthday.year) + "年";
-  texts.description = EscapedText(GbkToUtf8(description));
+  texts.description = EscapedText(Gb18030ToUtf8(description));
   return texts;
 }
 
@@ -84,7 +84,7 @@ class CalendarBuilder {
     Line("PRODID:-//birthday-memo//birthday-memo//ZH");
     Line("CALSCALE:GREGORIAN");
     Line("METHOD:PUBLISH");
-    Line("X-WR-CALNAME:" + GbkToUtf8("好友生日"));
+    Line("X-WR-CALNAME:" + Gb18030ToUtf8("好友生日"));
   }
 
   void Event(const Friend& person, int year, DateTime date, const std::string& summary,
@@ -130,7 +130,7 @@ class Utf8Parts {
  public:
   const std::string& Of(const std::string& gbk) {
     auto found = parts_.find(gbk);
-    if (found == parts_.end()) found = parts_.emplace(gbk, GbkToUtf8(gbk)).first;
+    if (found == parts_.end()) found = parts_.emplace(gbk, Gb18030ToUtf8(gbk)).first;
     return found->second;
   }
 
@@ -140,7 +140,7 @@ class Utf8Parts {
 
 void AddYearEvents(CalendarBuilder& builder, const Friend& person, const FriendTexts& texts,
                    int firstYear, int years, AgeForm form, Utf8Parts& parts) {
-  static const std::string of = GbkToUtf8("的");
+  static const std::string of = Gb18030ToUtf8("的");
   const Birthday& birthday = person.birthday;
   for (int year = firstYear; year < firstYear + years; ++year) {
     if (year - birthday.year < 1) continue;  // the day of birth itself is no birthday
@@ -169,7 +169,7 @@ std::string RepeatRule(const Birthday& birthday) {
 }
 
 void AddRepeatingEvent(CalendarBuilder& builder, const Friend& person, const FriendTexts& texts) {
-  static const std::string birthdayWord = GbkToUtf8(" 生日");
+  static const std::string birthdayWord = Gb18030ToUtf8(" 生日");
   // The first occurrence is the birth date, or for a lunar birth before the engine's years
   // the first occurrence that it converts.
   const Birthday& birthday = person.birthday;

@@ -21,7 +21,7 @@ size_t Utf8Length(std::string_view bytes, size_t i) {
 // GB 18030 is the inside encoding: a text is taken as it is unless it holds bytes that stand
 // for no character, which the codec replaces; converting back tells whether it did.
 std::optional<std::string> FromGb18030(const std::string& text) {
-  if (Utf8ToGbk(GbkToUtf8(text)) != text) return std::nullopt;
+  if (Utf8ToGb18030(Gb18030ToUtf8(text)) != text) return std::nullopt;
   return text;
 }
 
@@ -69,19 +69,19 @@ std::optional<FileEncoding> EncodingNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::optional<std::string> ExactGbk(const std::string& text, FileEncoding encoding) {
+std::optional<std::string> ExactGb18030(const std::string& text, FileEncoding encoding) {
   bool ascii = true;
   for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
   if (ascii) return text;
   if (encoding == FileEncoding::kGb18030) return FromGb18030(text);
   if (!IsUtf8(text)) return std::nullopt;
-  std::string gbk = Utf8ToGbk(text);
-  if (GbkToUtf8(gbk) != text) return std::nullopt;
+  std::string gbk = Utf8ToGb18030(text);
+  if (Gb18030ToUtf8(gbk) != text) return std::nullopt;
   return gbk;
 }
 
-std::string ShownGbk(const std::string& text, FileEncoding encoding) {
-  return Utf8ToGbk(encoding == FileEncoding::kUtf8 ? text : GbkToUtf8(text));
+std::string ShownGb18030(const std::string& text, FileEncoding encoding) {
+  return Utf8ToGb18030(encoding == FileEncoding::kUtf8 ? text : Gb18030ToUtf8(text));
 }
 
 std::string_view Trimmed(std::string_view text) {

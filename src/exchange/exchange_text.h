@@ -33,11 +33,11 @@ std::optional<FileEncoding> EncodingNamed(std::string_view name);
 // The GBK form of a text in the given encoding, or nothing when a character has none (or
 // the bytes are no text of that encoding): an exchange file's text is taken whole or not
 // at all, never with replacement marks in it.
-std::optional<std::string> ExactGbk(const std::string& text, FileEncoding encoding);
+std::optional<std::string> ExactGb18030(const std::string& text, FileEncoding encoding);
 
 // For naming a refused entry: whatever of the text converts, with replacement marks for the
 // rest, so that stray bytes never run into the words after it.
-std::string ShownGbk(const std::string& text, FileEncoding encoding);
+std::string ShownGb18030(const std::string& text, FileEncoding encoding);
 
 // Blanks, tabs, CR and LF taken off both ends.
 std::string_view Trimmed(std::string_view text);

@@ -29,7 +29,7 @@ std::optional<ColumnPositions> HeaderPositions(const CsvRecord& record, FileEnco
   bool named = false;
   for (size_t i = 0; i < record.fields.size(); ++i) {
     const std::optional<std::string> title =
-        ExactGbk(std::string(Trimmed(record.fields[i])), encoding);
+        ExactGb18030(std::string(Trimmed(record.fields[i])), encoding);
     for (size_t column = 0; title && column < kColumns; ++column) {
       if (*title == kHeaders[column] && positions[column] == kMaxCsvFields) {
         positions[column] = i;
@@ -86,7 +86,7 @@ class CsvFriends {
 
   void Take(ImportRead& read, const CsvRecord& record) const {
     const std::optional<std::string> name = Field(record, kName);
-    const std::string shown = name ? *name : ShownGbk(Raw(record, kName), encoding_);
+    const std::string shown = name ? *name : ShownGb18030(Raw(record, kName), encoding_);
     if (encoding_ == FileEncoding::kUtf8 && !AllUtf8(record)) {
       return read.Refuse(record.line, shown, kNotUtf8);
     }
@@ -116,7 +116,7 @@ class CsvFriends {
                                      : std::string();
   }
   std::optional<std::string> Field(const CsvRecord& record, Column column) const {
-    return ExactGbk(Raw(record, column), encoding_);
+    return ExactGb18030(Raw(record, column), encoding_);
   }
 
   FileEncoding encoding_;
@@ -124,7 +124,7 @@ class CsvFriends {
 };
 
 std::string SheetField(const std::string& gbk) {
-  return CsvField(WithTextMark(GbkToUtf8(gbk)));
+  return CsvField(WithTextMark(Gb18030ToUtf8(gbk)));
 }
 
 }  // namespace
@@ -133,7 +133,7 @@ std::string WriteFriendsCsv(const std::vector<Friend>& friends) {
   std::string out = kUtf8Bom;
   std::string header;
   for (const char* title : kHeaders) header += (header.empty() ? "" : ",") + std::string(title);
-  out += GbkToUtf8(header) + kLineEnd;
+  out += Gb18030ToUtf8(header) + kLineEnd;
   for (const Friend& person : friends) {
     out += SheetField(person.name) + ',' + SheetField(person.birthday.text) + ',' +
            SheetField(person.birthday.calendarName()) + ',' + SheetField(person.contact) + kLineEnd;

@@ -55,8 +55,8 @@ class TextDecoder {
     return text;
   }
 
-  std::optional<std::string> Gbk(const VCardProperty& property, const std::string& text) const {
-    return ExactGbk(std::string(Trimmed(text)), EncodingOf(property));
+  std::optional<std::string> Gb18030(const VCardProperty& property, const std::string& text) const {
+    return ExactGb18030(std::string(Trimmed(text)), EncodingOf(property));
   }
 
   // False for a value that should be UTF-8 and has bytes of another encoding.
@@ -65,7 +65,7 @@ class TextDecoder {
   }
 
   std::string Shown(const VCardProperty& property, const std::string& text) const {
-    return ShownGbk(text, EncodingOf(property));
+    return ShownGb18030(text, EncodingOf(property));
   }
 
  private:
@@ -148,18 +148,18 @@ class Card {
     std::optional<std::string> name;
     std::string shown;
     if (fn_ && !Trimmed(decoder.Text(*fn_)).empty()) {
-      name = decoder.Gbk(*fn_, decoder.Text(*fn_));
+      name = decoder.Gb18030(*fn_, decoder.Text(*fn_));
       shown = decoder.Shown(*fn_, decoder.Text(*fn_));
     } else if (n_) {
       const std::string composed = NameFromComponents(decoder.Components(*n_));
-      name = decoder.Gbk(*n_, composed);
+      name = decoder.Gb18030(*n_, composed);
       shown = decoder.Shown(*n_, composed);
     } else {
       name = std::string();
     }
     const std::optional<VCardProperty>& contactProperty = tel_ ? tel_ : email_;
     const std::optional<std::string> contact =
-        contactProperty ? decoder.Gbk(*contactProperty, decoder.Text(*contactProperty))
+        contactProperty ? decoder.Gb18030(*contactProperty, decoder.Text(*contactProperty))
                         : std::optional<std::string>(std::string());
 
     if (!Readable(decoder)) {
@@ -208,7 +208,7 @@ class Card {
 
   bool LeapNoted(const TextDecoder& decoder, const LunarCardDate& date) const {
     for (const VCardProperty& note : notes_) {
-      const std::optional<std::string> text = decoder.Gbk(note, decoder.Text(note));
+      const std::optional<std::string> text = decoder.Gb18030(note, decoder.Text(note));
       if (text && NotesLeapMonth(*text, date.month)) return true;
     }
     return false;

@@ -22,7 +22,7 @@ std::string SolarDate(const Birthday& birthday) {
 
 void AppendCard(std::string& out, const Friend& person) {
   const Birthday& birthday = person.birthday;
-  const std::string name = EscapedText(GbkToUtf8(person.name));
+  const std::string name = EscapedText(Gb18030ToUtf8(person.name));
   AppendContentLine(out, "BEGIN:VCARD");
   AppendContentLine(out, "VERSION:3.0");
   AppendContentLine(out, "FN:" + name);
@@ -32,14 +32,14 @@ void AppendCard(std::string& out, const Friend& person) {
                                LunarCardDigits(birthday.year, birthday.month, birthday.day));
     if (birthday.leap) {
       AppendContentLine(
-          out, "NOTE:" + EscapedText(GbkToUtf8(LeapMonthNote(birthday.month, birthday.day))));
+          out, "NOTE:" + EscapedText(Gb18030ToUtf8(LeapMonthNote(birthday.month, birthday.day))));
     }
   } else {
     AppendContentLine(out, "BDAY:" + SolarDate(birthday));
   }
   if (!person.contact.empty()) {
     AppendContentLine(out, (IsMailAddress(person.contact) ? "EMAIL:" : "TEL:") +
-                               EscapedText(GbkToUtf8(person.contact)));
+                               EscapedText(Gb18030ToUtf8(person.contact)));
   }
   AppendContentLine(out, "END:VCARD");
 }

@@ -40,12 +40,12 @@ Statement Prepare(sqlite3* connection, const std::string& sqlUtf8) {
 std::string TextAt(sqlite3_stmt* statement, int column) {
   const unsigned char* text = sqlite3_column_text(statement, column);
   if (!text) return std::string();
-  return Utf8ToGbk(
+  return Utf8ToGb18030(
       std::string(reinterpret_cast<const char*>(text), sqlite3_column_bytes(statement, column)));
 }
 
 std::string Quoted(const char* gbk) {
-  return "\"" + GbkToUtf8(gbk) + "\"";
+  return "\"" + Gb18030ToUtf8(gbk) + "\"";
 }
 
 // "immutable" tells SQLite the file cannot change: it takes no lock, looks for no journal to
@@ -69,7 +69,7 @@ std::string ImmutableUri(const std::string& pathUtf8) {
 Connection OpenUntrusted(const std::string& path, Clock::time_point* deadline) {
   sqlite3* raw = nullptr;
   const int opened =
-      sqlite3_open_v2(ImmutableUri(GbkToUtf8(path)).c_str(), &raw,
+      sqlite3_open_v2(ImmutableUri(Gb18030ToUtf8(path)).c_str(), &raw,
                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
   Connection connection(raw);
   if (opened != SQLITE_OK) return nullptr;
@@ -102,7 +102,7 @@ bool Answers(sqlite3* connection, const std::string& sqlUtf8, const char* expect
 // "生日" must be a plain table (not a view, nor a virtual table whose module would run) and
 // hold the program's columns as stored ones, not computed.
 bool HasPlainTable(sqlite3* connection) {
-  const std::string table = "'" + GbkToUtf8(kBirthdayTable) + "'";
+  const std::string table = "'" + Gb18030ToUtf8(kBirthdayTable) + "'";
   if (!Answers(connection,
                "select type from pragma_table_list where schema = 'main' and name = " + table,
                "table")) {
@@ -111,7 +111,7 @@ bool HasPlainTable(sqlite3* connection) {
   for (const char* column : kColumns) {
     if (!Answers(connection,
                  "select count(*) from pragma_table_xinfo(" + table +
-                     ", 'main') where hidden = 0 and name = '" + GbkToUtf8(column) + "'",
+                     ", 'main') where hidden = 0 and name = '" + Gb18030ToUtf8(column) + "'",
                  "1")) {
       return false;
     }

@@ -39,7 +39,7 @@ class Statement {
     if (gbk.empty()) {
       sqlite3_bind_null(statement_, index);
     } else {
-      sqlite3_bind_text(statement_, index, GbkToUtf8(gbk).c_str(), -1, SQLITE_TRANSIENT);
+      sqlite3_bind_text(statement_, index, Gb18030ToUtf8(gbk).c_str(), -1, SQLITE_TRANSIENT);
     }
   }
   void BindInteger(int index, int64_t value) { sqlite3_bind_int64(statement_, index, value); }
@@ -58,9 +58,9 @@ class Statement {
                             sqlite3_column_bytes(statement_, column));
   }
   // The text of a column as GBK, empty for a column the table lacks.
-  void ReadGbk(int column, std::string& gbk) const {
+  void ReadText(int column, std::string& gbk) const {
     const std::string_view utf8 = column < 0 ? std::string_view() : Utf8At(column);
-    if (!Utf8ToGbkByTable(utf8, gbk)) gbk = Utf8ToGbk(std::string(utf8));
+    if (!Utf8ToGbkByTable(utf8, gbk)) gbk = Utf8ToGb18030(std::string(utf8));
   }
 
  private:
@@ -69,7 +69,7 @@ class Statement {
 
 std::string QuotedIdentifier(const std::string& gbk) {
   std::string quoted = "\"";
-  for (char c : GbkToUtf8(gbk)) {
+  for (char c : Gb18030ToUtf8(gbk)) {
     quoted += c;
     if (c == '"') quoted += '"';
   }
@@ -83,7 +83,7 @@ struct Columns {
 
   explicit Columns(sqlite3_stmt* statement) {
     for (int i = 1; i < sqlite3_column_count(statement); ++i) {
-      const std::string column = Utf8ToGbk(sqlite3_column_name(statement, i));
+      const std::string column = Utf8ToGb18030(sqlite3_column_name(statement, i));
       int* slot = column == kNameColumn       ? &name
                   : column == kBirthdayColumn ? &birthday
                   : column == kLunarColumn    ? &lunar
@@ -162,10 +162,10 @@ bool FriendRepository::Connect(const std::string& path, int flags) {
   sqlite3_close_v2(connection_);
   connection_ = nullptr;
   // One thread at a time uses the connection, so SQLite need not lock it at every call.
-  int result =
-      sqlite3_open_v2(GbkToUtf8(path).c_str(), &connection_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+  int result = sqlite3_open_v2(Gb18030ToUtf8(path).c_str(), &connection_,
+                               flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (result != SQLITE_OK || !RegisterGbkCollation(connection_)) {
-    lastError_ = Utf8ToGbk(connection_ ? sqlite3_errmsg(connection_) : sqlite3_errstr(result));
+    lastError_ = Utf8ToGb18030(connection_ ? sqlite3_errmsg(connection_) : sqlite3_errstr(result));
     sqlite3_close_v2(connection_);
     connection_ = nullptr;
     return false;
@@ -227,11 +227,11 @@ bool FriendRepository::Read(SortCode order, const TodayDates& today, bool inSql,
   while ((result = select.Step()) == SQLITE_ROW) {
     Friend& person = friends.emplace_back();
     person.rowid = sqlite3_column_int64(select.get(), 0);
-    select.ReadGbk(columns.name, person.name);
+    select.ReadText(columns.name, person.name);
     const bool lunar = columns.lunar >= 0 && sqlite3_column_int64(select.get(), columns.lunar) != 0;
-    select.ReadGbk(columns.birthday, birthdayText);
+    select.ReadText(columns.birthday, birthdayText);
     person.birthday = ReadBirthday(std::move(birthdayText), lunar);
-    select.ReadGbk(columns.contact, person.contact);
+    select.ReadText(columns.contact, person.contact);
     if (ordering.byBirthday) {
       keys.AddNumber(BirthdaySortKey(person.birthday, order, today));
     } else if (sortHere && keyed) {
@@ -365,7 +365,7 @@ bool FriendRepository::InTransaction(const std::function<bool()>& work, const ch
   }
   if (!Execute("begin immediate") || !work() || !Execute("commit")) {
     // The reason is taken before the rollback, which would replace it.
-    lastError_ = Utf8ToGbk(sqlite3_errmsg(connection_));
+    lastError_ = Utf8ToGb18030(sqlite3_errmsg(connection_));
     Execute("rollback");
     Fail(what);
     return false;
@@ -379,7 +379,7 @@ bool FriendRepository::BackupTo(const std::string& path) {
     Fail(kWhat);
     return false;
   }
-  if (IsSameFile(path, Utf8ToGbk(sqlite3_db_filename(connection_, "main")))) {
+  if (IsSameFile(path, Utf8ToGb18030(sqlite3_db_filename(connection_, "main")))) {
     lastError_ = "不能备份到数据库文件本身";
     Fail(kWhat);
     return false;
@@ -388,7 +388,7 @@ bool FriendRepository::BackupTo(const std::string& path) {
   // failure never leaves half a copy, and any file the user chose to replace goes only then.
   const std::string partial = path + kPartialSuffix;
   sqlite3* copy = nullptr;
-  int result = sqlite3_open_v2(GbkToUtf8(partial).c_str(), &copy,
+  int result = sqlite3_open_v2(Gb18030ToUtf8(partial).c_str(), &copy,
                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   if (result == SQLITE_OK) {
     sqlite3_backup* backup = sqlite3_backup_init(copy, "main", connection_, "main");
@@ -396,7 +396,7 @@ bool FriendRepository::BackupTo(const std::string& path) {
     if (backup) sqlite3_backup_finish(backup);
   }
   if (result != SQLITE_DONE) {
-    lastError_ = Utf8ToGbk(copy ? sqlite3_errmsg(copy) : sqlite3_errstr(result));
+    lastError_ = Utf8ToGb18030(copy ? sqlite3_errmsg(copy) : sqlite3_errstr(result));
   }
   sqlite3_close_v2(copy);
   if (result == SQLITE_DONE) {
@@ -414,7 +414,7 @@ bool FriendRepository::Execute(const std::string& sqlUtf8) {
 
 // Without a connection the reason is the one the connect step kept.
 void FriendRepository::ReadFailed() {
-  if (connection_) lastError_ = Utf8ToGbk(sqlite3_errmsg(connection_));
+  if (connection_) lastError_ = Utf8ToGb18030(sqlite3_errmsg(connection_));
   Fail("无法打开生日表：");
 }
 

@@ -56,7 +56,7 @@ GreetingBook BuiltInGreetings() {
 
 GreetingBook GreetingsFromFile(const std::string& utf8) {
   std::string text = utf8.compare(0, 3, kUtf8Mark) == 0 ? utf8.substr(3) : utf8;
-  text = Utf8ToGbk(text);
+  text = Utf8ToGb18030(text);
   GreetingBook own;
   std::optional<size_t> group;
   size_t start = 0;

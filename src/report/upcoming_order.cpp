@@ -17,7 +17,8 @@ void SortUpcomingEntries(std::vector<UpcomingEntry>& entries, UpcomingOrder orde
   std::vector<std::pair<std::string, UpcomingEntry>> keyed;
   for (UpcomingEntry& entry : entries) {
     std::string key;
-    if (order.column == kUpcomingNameColumn) AppendNameSortKey(GbkToUtf8(entry.person.name), key);
+    if (order.column == kUpcomingNameColumn)
+      AppendNameSortKey(Gb18030ToUtf8(entry.person.name), key);
     keyed.emplace_back(std::move(key), std::move(entry));
   }
   std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {

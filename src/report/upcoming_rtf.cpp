@@ -53,20 +53,20 @@ class ParagraphWriter {
 
 Paragraph OneRun(ParagraphAlign align, bool spaced, const RunStyle& style, const std::string& gbk) {
   ParagraphWriter writer(align, spaced);
-  writer.Write(style, GbkToUtf16(gbk));
+  writer.Write(style, Gb18030ToUtf16(gbk));
   return writer.Take();
 }
 
 Paragraph Line(const UpcomingEntry& entry) {
   std::u16string text;
   for (const std::string& part : EntryLineParts(entry)) {
-    text += (text.empty() ? u"" : kGap) + GbkToUtf16(part);
+    text += (text.empty() ? u"" : kGap) + Gb18030ToUtf16(part);
   }
   ParagraphWriter writer(ParagraphAlign::kCenter, true);
   writer.Write(kEntryLineStyle, text);
   if (!entry.note.empty()) {
     writer.BreakLine(kEntryLineStyle);
-    writer.Write(kNoteStyle, GbkToUtf16(entry.note));
+    writer.Write(kNoteStyle, Gb18030ToUtf16(entry.note));
   }
   return writer.Take();
 }

@@ -7,7 +7,7 @@
 
 namespace memo {
 
-// Utf8ToGbk's result, into `gbk`, for well-formed UTF-8 whose every character GBK holds;
+// Utf8ToGb18030's result, into `gbk`, for well-formed UTF-8 whose every character GBK holds;
 // false for any other text, which only the converter handles.
 bool Utf8ToGbkByTable(std::string_view utf8, std::string& gbk);
 

@@ -12,7 +12,7 @@ namespace {
 constexpr char kSeparator = '\\';
 
 std::FILE* Open(const std::string& path, const wchar_t* mode) {
-  std::u16string wide = GbkToUtf16(path);
+  std::u16string wide = Gb18030ToUtf16(path);
   return _wfopen(reinterpret_cast<const wchar_t*>(wide.c_str()), mode);
 }
 std::FILE* OpenForWriting(const std::string& path) {
@@ -25,10 +25,10 @@ std::FILE* OpenForReading(const std::string& path) {
 constexpr char kSeparator = '/';
 
 std::FILE* OpenForWriting(const std::string& path) {
-  return std::fopen(GbkToUtf8(path).c_str(), "wb");
+  return std::fopen(Gb18030ToUtf8(path).c_str(), "wb");
 }
 std::FILE* OpenForReading(const std::string& path) {
-  return std::fopen(GbkToUtf8(path).c_str(), "rb");
+  return std::fopen(Gb18030ToUtf8(path).c_str(), "rb");
 }
 #endif
 

@@ -46,11 +46,11 @@ uint32_t NextUtf8OrReplacement(std::string_view utf8, size_t& pos) {
 
 }  // namespace
 
-std::u16string GbkToUtf16(const std::string& gbk) {
+std::u16string Gb18030ToUtf16(const std::string& text) {
   std::u16string out;
-  out.reserve(gbk.size());
-  for (size_t pos = 0; pos < gbk.size();) {
-    const uint32_t codePoint = NextGb18030Character(gbk, pos);
+  out.reserve(text.size());
+  for (size_t pos = 0; pos < text.size();) {
+    const uint32_t codePoint = NextGb18030Character(text, pos);
     if (codePoint < 0x10000) {
       out += static_cast<char16_t>(codePoint);
     } else {
@@ -61,7 +61,7 @@ std::u16string GbkToUtf16(const std::string& gbk) {
   return out;
 }
 
-std::string Utf16ToGbk(const std::u16string& utf16) {
+std::string Utf16ToGb18030(const std::u16string& utf16) {
   std::string out;
   out.reserve(utf16.size() * 2);
   for (size_t i = 0; i < utf16.size(); ++i) {
@@ -76,20 +76,20 @@ std::string Utf16ToGbk(const std::u16string& utf16) {
   return out;
 }
 
-std::string GbkToUtf8(const std::string& gbk) {
+std::string Gb18030ToUtf8(const std::string& text) {
   std::string out;
-  out.reserve(gbk.size() * 3 / 2);
-  for (size_t pos = 0; pos < gbk.size();) {
-    if (static_cast<unsigned char>(gbk[pos]) < 0x80) {
-      out += gbk[pos++];
+  out.reserve(text.size() * 3 / 2);
+  for (size_t pos = 0; pos < text.size();) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80) {
+      out += text[pos++];
     } else {
-      AppendUtf8(NextGb18030Character(gbk, pos), out);
+      AppendUtf8(NextGb18030Character(text, pos), out);
     }
   }
   return out;
 }
 
-std::string Utf8ToGbk(const std::string& utf8) {
+std::string Utf8ToGb18030(const std::string& utf8) {
   std::string out;
   if (Utf8ToGbkByTable(utf8, out)) return out;
   out.reserve(utf8.size());

@@ -11,10 +11,10 @@
 
 namespace memo {
 
-std::u16string GbkToUtf16(const std::string& gbk);
-std::string Utf16ToGbk(const std::u16string& utf16);
-std::string GbkToUtf8(const std::string& gbk);
-std::string Utf8ToGbk(const std::string& utf8);
+std::u16string Gb18030ToUtf16(const std::string& text);
+std::string Utf16ToGb18030(const std::u16string& utf16);
+std::string Gb18030ToUtf8(const std::string& text);
+std::string Utf8ToGb18030(const std::string& utf8);
 
 // True when every byte belongs to a well-formed UTF-8 character (no overlong form, no
 // surrogate, nothing past U+10FFFF).

@@ -61,7 +61,7 @@ std::string FoldFullWidth(const std::string& text) {
   return out;
 }
 
-size_t GbkPrefixLength(const std::string& text, size_t maxBytes) {
+size_t Gb18030PrefixLength(const std::string& text, size_t maxBytes) {
   size_t end = 0;
   while (end < text.size()) {
     size_t next = end + Gb18030CharLength(text, end);

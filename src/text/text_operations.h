@@ -14,6 +14,6 @@ std::string ReplaceText(const std::string& text, const std::string& part,
 std::string FoldFullWidth(const std::string& text);
 // Length in bytes of the longest prefix of at most maxBytes bytes that ends on a
 // character boundary.
-size_t GbkPrefixLength(const std::string& text, size_t maxBytes);
+size_t Gb18030PrefixLength(const std::string& text, size_t maxBytes);
 
 }  // namespace memo

@@ -20,21 +20,21 @@ constexpr char kMessageCaption[] = "寿辰备忘录";
 // clang-format off
 const ControlDesign kControls[] = {
   // id             type                   text            left top  width height  container    page tab flags
-  {NameLabel,       Type::Label,           "姓名：",       {8,   18,  40,  16}},
-  {Name,            Type::EditBox,         "王小明",       {48,  18,  144, 24},  kNoContainer, 0,   0,  HintText},
-  {MethodGroup,     Type::GroupBox,        "提醒方式",     {11,  55,  280, 48}},
-  {Solar,           Type::RadioBox,        "公历",         {44,  19,  112, 20},  MethodGroup, 0,   1},
-  {Lunar,           Type::RadioBox,        "农历",         {172, 19,  89,  20},  MethodGroup, 0,   2, InitiallyChecked},
-  {DateLabel,       Type::Label,           "生日：",       {16,  122, 40,  16}},
-  {Date,            Type::DatePicker,      "",             {56,  121, 184, 24},  kNoContainer, 0,   3, Hidden},
-  {LunarDate,       Type::EditBox,         "",             {56,  121, 184, 24},  kNoContainer, 0,   3, ReadOnly},
-  {CalendarButton,  Type::Button,          "…",            {244, 123, 30,  20},  kNoContainer, 0,   4},
-  {LeapMonth,       Type::CheckBox,        "闰月",         {282, 122, 64,  20},  kNoContainer, 0,   kNoTabOrder, Hidden},
-  {ContactLabel,    Type::Label,           "联系方式：",   {16,  166, 72,  16}},
-  {Contact,         Type::EditBox,         "13800138000",  {82,  162, 198, 24},  kNoContainer, 0,   5,  HintText},
-  {Save,            Type::Button,          "确定",         {160, 232, 96,  28},  kNoContainer, 0,   6,  DefaultButton},
-  {Cancel,          Type::Button,          "取消",         {272, 232, 96,  28},  kNoContainer, 0,   7,  CancelButton},
-  {Calendar,        Type::CnMonthCalendar, "",             {56,  146, 365, 262}, kNoContainer, 0,   8, Hidden},
+  {kNameLabel,       Type::kLabel,           "姓名：",       {8,   18,  40,  16}},
+  {kName,            Type::kEditBox,         "王小明",       {48,  18,  144, 24},  kNoContainer, 0,   0,  kHintText},
+  {kMethodGroup,     Type::kGroupBox,        "提醒方式",     {11,  55,  280, 48}},
+  {kSolar,           Type::kRadioBox,        "公历",         {44,  19,  112, 20},  kMethodGroup, 0,   1},
+  {kLunar,           Type::kRadioBox,        "农历",         {172, 19,  89,  20},  kMethodGroup, 0,   2, kInitiallyChecked},
+  {kDateLabel,       Type::kLabel,           "生日：",       {16,  122, 40,  16}},
+  {kDate,            Type::kDatePicker,      "",             {56,  121, 184, 24},  kNoContainer, 0,   3, kHidden},
+  {kLunarDate,       Type::kEditBox,         "",             {56,  121, 184, 24},  kNoContainer, 0,   3, kReadOnly},
+  {kCalendarButton,  Type::kButton,          "…",            {244, 123, 30,  20},  kNoContainer, 0,   4},
+  {kLeapMonth,       Type::kCheckBox,        "闰月",         {282, 122, 64,  20},  kNoContainer, 0,   kNoTabOrder, kHidden},
+  {kContactLabel,    Type::kLabel,           "联系方式：",   {16,  166, 72,  16}},
+  {kContact,         Type::kEditBox,         "13800138000",  {82,  162, 198, 24},  kNoContainer, 0,   5,  kHintText},
+  {kSave,            Type::kButton,          "确定",         {160, 232, 96,  28},  kNoContainer, 0,   6,  kDefaultButton},
+  {kCancel,          Type::kButton,          "取消",         {272, 232, 96,  28},  kNoContainer, 0,   7,  kCancelButton},
+  {kCalendar,        Type::kLunarMonthCalendar, "",             {56,  146, 365, 262}, kNoContainer, 0,   8, kHidden},
 };
 // clang-format on
 
@@ -65,32 +65,32 @@ CalendarStoredData CalendarDesign() {
 
 BirthdayWindow::BirthdayWindow(RecordsContext& records, RecordsGuard guard, int64_t editedFriend)
     : form_(kWindow), guard_(std::move(guard)), logic_(*this, records, editedFriend) {
-  form_.Get<MonthCalendar>(Calendar).SetStoredData(CalendarDesign());
+  form_.Get<MonthCalendar>(kCalendar).SetStoredData(CalendarDesign());
   BindEvents();
 }
 
 void BirthdayWindow::BindEvents() {
   form_.onCreated = [this] { guard_([this] { logic_.OnCreated(); }); };
   form_.onLeftButtonDown = [this] { logic_.OnWindowClick(); };
-  for (int box : {Name, Contact}) {
+  for (int box : {kName, kContact}) {
     EditBox& edit = form_.Get<EditBox>(box);
     edit.onFocus = [&edit] { edit.SelectAll(); };
     edit.onLeftButtonUp = [&edit] { edit.SelectAll(); };
   }
-  form_.Get<RadioBox>(Solar).onClick = [this] { logic_.OnSolarChosen(); };
-  form_.Get<RadioBox>(Lunar).onClick = [this] { logic_.OnLunarChosen(); };
-  form_.Get<Button>(CalendarButton).onClick = [this] { logic_.OnCalendarButton(); };
-  form_.Get<MonthCalendar>(Calendar).onDatePicked = [this] { logic_.OnCalendarDatePicked(); };
-  form_.Get<CheckBox>(LeapMonth).onClick = [this] { logic_.OnLeapClicked(); };
-  form_.Get<Button>(Save).onClick = [this] {
+  form_.Get<RadioBox>(kSolar).onClick = [this] { logic_.OnSolarChosen(); };
+  form_.Get<RadioBox>(kLunar).onClick = [this] { logic_.OnLunarChosen(); };
+  form_.Get<Button>(kCalendarButton).onClick = [this] { logic_.OnCalendarButton(); };
+  form_.Get<MonthCalendar>(kCalendar).onDatePicked = [this] { logic_.OnCalendarDatePicked(); };
+  form_.Get<CheckBox>(kLeapMonth).onClick = [this] { logic_.OnLeapClicked(); };
+  form_.Get<Button>(kSave).onClick = [this] {
     if (!logic_.RefusesEmptyName()) guard_([this] { logic_.OnOk(); });
   };
-  form_.Get<Button>(Cancel).onClick = [this] { form_.Close(); };
+  form_.Get<Button>(kCancel).onClick = [this] { form_.Close(); };
   // Escape closes an open calendar before the window, and the keyboard goes back to the date.
   form_.onEscape = [this] {
     if (!CalendarShown()) return false;
     ShowCalendar(false);
-    form_.Get<DatePicker>(Date).Focus();
+    form_.Get<DatePicker>(kDate).Focus();
     return true;
   };
 }
@@ -111,40 +111,40 @@ void BirthdayWindow::OpenForEditing(HWND owner, RecordsContext& records, Records
 }
 
 std::string BirthdayWindow::NameText() const {
-  return form_.Get<EditBox>(Name).Text();
+  return form_.Get<EditBox>(kName).Text();
 }
 void BirthdayWindow::SetNameText(const std::string& text) {
-  form_.Get<EditBox>(Name).SetText(text);
+  form_.Get<EditBox>(kName).SetText(text);
 }
 std::string BirthdayWindow::ContactText() const {
-  return form_.Get<EditBox>(Contact).Text();
+  return form_.Get<EditBox>(kContact).Text();
 }
 void BirthdayWindow::SetContactText(const std::string& text) {
-  form_.Get<EditBox>(Contact).SetText(text);
+  form_.Get<EditBox>(kContact).SetText(text);
 }
 bool BirthdayWindow::LunarChosen() const {
-  return form_.Get<RadioBox>(Lunar).Checked();
+  return form_.Get<RadioBox>(kLunar).Checked();
 }
 void BirthdayWindow::ChooseLunar(bool lunar) {
-  form_.Get<RadioBox>(Lunar).SetChecked(lunar);
-  form_.Get<RadioBox>(Solar).SetChecked(!lunar);
+  form_.Get<RadioBox>(kLunar).SetChecked(lunar);
+  form_.Get<RadioBox>(kSolar).SetChecked(!lunar);
 }
 DateTime BirthdayWindow::SolarDate() const {
-  return form_.Get<DatePicker>(Date).Value();
+  return form_.Get<DatePicker>(kDate).Value();
 }
 void BirthdayWindow::ShowSolarDate(DateTime date) {
-  form_.Get<DatePicker>(Date).SetValue(date);
-  ShowDateBox(Date);
+  form_.Get<DatePicker>(kDate).SetValue(date);
+  ShowDateBox(kDate);
 }
 void BirthdayWindow::ShowLunarDate(const std::string& text) {
-  form_.Get<EditBox>(LunarDate).SetText(text);
-  ShowDateBox(LunarDate);
+  form_.Get<EditBox>(kLunarDate).SetText(text);
+  ShowDateBox(kLunarDate);
 }
 void BirthdayWindow::ShowDateBox(int shown) {
-  for (int box : {Date, LunarDate}) form_.ControlAt(box).SetVisible(box == shown);
+  for (int box : {kDate, kLunarDate}) form_.ControlAt(box).SetVisible(box == shown);
 }
 void BirthdayWindow::ShowLeap(bool leap) {
-  CheckBox& box = form_.Get<CheckBox>(LeapMonth);
+  CheckBox& box = form_.Get<CheckBox>(kLeapMonth);
   box.SetChecked(leap);
   box.SetVisible(leap);
 }
@@ -152,7 +152,7 @@ void BirthdayWindow::SetCaption(const std::string& text) {
   form_.SetCaption(text);
 }
 void BirthdayWindow::FocusName() {
-  form_.Get<EditBox>(Name).Focus();
+  form_.Get<EditBox>(kName).Focus();
 }
 void BirthdayWindow::Warn(const std::string& text) {
   MessageBoxW(form_.Handle(), Wide(text).c_str(), Wide(kMessageCaption).c_str(),
@@ -162,25 +162,25 @@ void BirthdayWindow::Close() {
   form_.Close();
 }
 DayNumber BirthdayWindow::CalendarDay() const {
-  const LunarMonthCalendar* model = form_.Get<MonthCalendar>(Calendar).Model();
+  const LunarMonthCalendar* model = form_.Get<MonthCalendar>(kCalendar).Model();
   return model ? model->SelectedDay() : DayNumber();
 }
 memo::LunarDate BirthdayWindow::CalendarLunarDay() const {
-  const LunarMonthCalendar* model = form_.Get<MonthCalendar>(Calendar).Model();
+  const LunarMonthCalendar* model = form_.Get<MonthCalendar>(kCalendar).Model();
   return model ? model->SelectedLunarDay() : memo::LunarDate{};
 }
 void BirthdayWindow::SelectCalendarDay(DayNumber day) {
-  form_.Get<MonthCalendar>(Calendar).SelectDay(day);
+  form_.Get<MonthCalendar>(kCalendar).SelectDay(day);
 }
 void BirthdayWindow::SetCalendarSolarMode(bool solar) {
-  form_.Get<MonthCalendar>(Calendar).SetSolarMode(solar);
+  form_.Get<MonthCalendar>(kCalendar).SetSolarMode(solar);
 }
 bool BirthdayWindow::CalendarShown() const {
-  return form_.ControlAt(Calendar).WantsVisible();
+  return form_.ControlAt(kCalendar).WantsVisible();
 }
 void BirthdayWindow::ShowCalendar(bool shown) {
   form_.SetOuterHeight(shown ? kHeightWithCalendar : kWindowHeight);
-  form_.ControlAt(Calendar).SetVisible(shown);
+  form_.ControlAt(kCalendar).SetVisible(shown);
 }
 
 }  // namespace memo::ui

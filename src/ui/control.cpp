@@ -11,7 +11,7 @@ std::string Control::Text() const {
   int length = GetWindowTextLengthW(window_);
   std::vector<wchar_t> buffer(length + 1);
   GetWindowTextW(window_, buffer.data(), length + 1);
-  return Gbk(buffer.data());
+  return Gb18030(buffer.data());
 }
 
 void Control::SetText(const std::string& text) {

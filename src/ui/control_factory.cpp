@@ -15,9 +15,9 @@ template <typename Args>
 Args CommonArgs(const ControlDesign& design) {
   Args args;
   args.id = design.id;
-  args.text = design.text && !(design.flags & HintText) ? design.text : "";
-  args.hidden = (design.flags & Hidden) != 0;
-  args.disabled = (design.flags & Disabled) != 0;
+  args.text = design.text && !(design.flags & kHintText) ? design.text : "";
+  args.hidden = (design.flags & kHidden) != 0;
+  args.disabled = (design.flags & kDisabled) != 0;
   return args;
 }
 
@@ -39,23 +39,23 @@ DesignedControl Designed(const ControlDesign& design) {
 
 DesignedControl DesignedButton(const ControlDesign& design) {
   auto args = CommonArgs<ButtonArgs>(design);
-  args.isDefault = (design.flags & DefaultButton) != 0;
+  args.isDefault = (design.flags & kDefaultButton) != 0;
   return MadeWith<Button>(args);
 }
 
 template <typename T>
 DesignedControl DesignedCheckBox(const ControlDesign& design) {
   auto args = CommonArgs<CheckBoxArgs>(design);
-  args.checked = (design.flags & InitiallyChecked) != 0;
+  args.checked = (design.flags & kInitiallyChecked) != 0;
   return MadeWith<T>(args);
 }
 
 DesignedControl DesignedEditBox(const ControlDesign& design) {
   auto args = CommonArgs<EditBoxArgs>(design);
-  args.centred = (design.flags & CentredText) != 0;
-  args.readOnly = (design.flags & ReadOnly) != 0;
-  args.integerInput = (design.flags & IntegerInput) != 0;
-  if (design.flags & HintText) args.hint = design.text;
+  args.centred = (design.flags & kCentredText) != 0;
+  args.readOnly = (design.flags & kReadOnly) != 0;
+  args.integerInput = (design.flags & kIntegerInput) != 0;
+  if (design.flags & kHintText) args.hint = design.text;
   return MadeWith<EditBox>(args);
 }
 
@@ -68,38 +68,38 @@ DesignedControl NonVisual() {
 
 DesignedControl MakeControl(const ControlDesign& design) {
   switch (design.type) {
-    case ControlType::Label:
+    case ControlType::kLabel:
       return Designed<Label>(design);
-    case ControlType::EditBox:
+    case ControlType::kEditBox:
       return DesignedEditBox(design);
-    case ControlType::Button:
+    case ControlType::kButton:
       return DesignedButton(design);
-    case ControlType::CheckBox:
+    case ControlType::kCheckBox:
       return DesignedCheckBox<CheckBox>(design);
-    case ControlType::RadioBox:
+    case ControlType::kRadioBox:
       return DesignedCheckBox<RadioBox>(design);
-    case ControlType::GroupBox:
+    case ControlType::kGroupBox:
       return Designed<GroupBox>(design);
-    case ControlType::Tab:
-    case ControlType::PageControl:
+    case ControlType::kTab:
+    case ControlType::kPageControl:
       return Designed<TabControl>(design);
-    case ControlType::ToolBar:
+    case ControlType::kToolBar:
       return Designed<ToolBar>(design);
-    case ControlType::StatusBar:
+    case ControlType::kStatusBar:
       return Designed<StatusBarControl>(design);
-    case ControlType::ListView:
+    case ControlType::kListView:
       return Designed<ListView>(design);
-    case ControlType::DatePicker:
+    case ControlType::kDatePicker:
       return Designed<DatePicker>(design);
-    case ControlType::PicBox:
+    case ControlType::kPicBox:
       return Designed<PictureControl>(design);
-    case ControlType::HtmlViewer:
+    case ControlType::kHtmlViewer:
       return Designed<ReportViewControl>(design);
-    case ControlType::UpDown:
+    case ControlType::kUpDown:
       return Designed<UpDown>(design);
-    case ControlType::CnMonthCalendar:
+    case ControlType::kLunarMonthCalendar:
       return Designed<MonthCalendar>(design);
-    case ControlType::NonVisual:
+    case ControlType::kNonVisual:
       return NonVisual();
   }
   return {};

@@ -10,23 +10,23 @@
 namespace memo::ui {
 
 enum class ControlType {
-  Label,
-  EditBox,
-  Button,
-  CheckBox,
-  RadioBox,
-  GroupBox,
-  Tab,
-  PageControl,
-  ToolBar,
-  StatusBar,
-  ListView,
-  DatePicker,
-  PicBox,
-  HtmlViewer,
-  UpDown,
-  CnMonthCalendar,
-  NonVisual,  // a unit with a place in the design but no window
+  kLabel,
+  kEditBox,
+  kButton,
+  kCheckBox,
+  kRadioBox,
+  kGroupBox,
+  kTab,
+  kPageControl,
+  kToolBar,
+  kStatusBar,
+  kListView,
+  kDatePicker,
+  kPicBox,
+  kHtmlViewer,
+  kUpDown,
+  kLunarMonthCalendar,
+  kNonVisual,  // a unit with a place in the design but no window
 };
 
 struct DesignRect {
@@ -37,20 +37,20 @@ struct DesignRect {
 };
 
 enum DesignFlag : unsigned {
-  Hidden = 1u << 0,
-  Disabled = 1u << 1,
-  CentredText = 1u << 2,
-  IntegerInput = 1u << 3,  // only digits and the minus sign can be typed
-  InitiallyChecked = 1u << 4,
-  CompactFont = 1u << 5,    // a character one pixel smaller, for a text its box barely holds
-  HintText = 1u << 6,       // an edit box's text is a grey hint shown while it is empty
-  ReadOnly = 1u << 7,       // an edit box shows its text without taking typing
-  DefaultButton = 1u << 8,  // 确定 of its page: Enter presses it, and it is drawn as the default
-  CancelButton = 1u << 9,   // 取消 of its page: Escape presses it
+  kHidden = 1u << 0,
+  kDisabled = 1u << 1,
+  kCentredText = 1u << 2,
+  kIntegerInput = 1u << 3,  // only digits and the minus sign can be typed
+  kInitiallyChecked = 1u << 4,
+  kCompactFont = 1u << 5,    // a character one pixel smaller, for a text its box barely holds
+  kHintText = 1u << 6,       // an edit box's text is a grey hint shown while it is empty
+  kReadOnly = 1u << 7,       // an edit box shows its text without taking typing
+  kDefaultButton = 1u << 8,  // 确定 of its page: Enter presses it, and it is drawn as the default
+  kCancelButton = 1u << 9,   // 取消 of its page: Escape presses it
   // When the work area leaves the window shorter than designed (a high DPI on a small screen),
   // a bar along the bottom rises with the window's edge and the views above it give way.
-  FollowsBottom = 1u << 10,
-  GivesWayToBottom = 1u << 11,
+  kFollowsBottom = 1u << 10,
+  kGivesWayToBottom = 1u << 11,
 };
 
 constexpr int kNoContainer = 0;

@@ -92,25 +92,26 @@ std::optional<ExportTarget> ChooseExportFile(HWND owner) {
   if (!chosen) return std::nullopt;
   const size_t type =
       chosen->second >= 1 && chosen->second <= std::size(kExportTypes) ? chosen->second - 1 : 0;
-  return ExportTarget{Gbk(WithExtension(chosen->first, kExportTypes[type])), kExportFormats[type]};
+  return ExportTarget{Gb18030(WithExtension(chosen->first, kExportTypes[type])),
+                      kExportFormats[type]};
 }
 
 std::optional<std::string> ChooseImportFile(HWND owner) {
   const auto chosen = RunDialog(owner, kImportTypes, "", false);
   if (!chosen) return std::nullopt;
-  return Gbk(chosen->first);
+  return Gb18030(chosen->first);
 }
 
 std::optional<std::string> ChooseRestoreFile(HWND owner) {
   const auto chosen = RunDialog(owner, kBackupTypes, "", false);
   if (!chosen) return std::nullopt;
-  return Gbk(chosen->first);
+  return Gb18030(chosen->first);
 }
 
 std::optional<std::string> ChooseBackupFile(HWND owner, const std::string& suggestedName) {
   const auto chosen = RunDialog(owner, kBackupTypes, suggestedName, true);
   if (!chosen) return std::nullopt;
-  return Gbk(WithExtension(chosen->first, kBackupTypes[0]));
+  return Gb18030(WithExtension(chosen->first, kBackupTypes[0]));
 }
 
 }  // namespace memo::ui

@@ -225,7 +225,7 @@ LRESULT Form::OnNotify(NMHDR* header) {
 bool Form::OnControlColour(HWND window, HDC target, LRESULT& brush) {
   // Texts and boxes on a page take the page's colour, elsewhere the window's.
   Control* control = ControlOfWindow(window);
-  if (!control || RowOf(*control).type == ControlType::EditBox) return false;
+  if (!control || RowOf(*control).type == ControlType::kEditBox) return false;
   HBRUSH background = BackgroundBrush(*control);
   LOGBRUSH colour;
   GetObjectW(background, sizeof(colour), &colour);

@@ -61,7 +61,7 @@ bool Form::OnDialogKey(HWND target, WPARAM key) {
 
 bool Form::OnEnter() {
   Control* button = FocusedPushButton();
-  if (!button) button = PageButton(DefaultButton);
+  if (!button) button = PageButton(kDefaultButton);
   if (!button) return false;
   // As a click does, the button takes the focus before it is pressed, so that the control
   // that had it takes in what was typed there (a day half typed into a date box) before the
@@ -77,7 +77,7 @@ bool Form::OnEnter() {
 
 bool Form::OnEscape() {
   if (onEscape && onEscape()) return true;
-  if (Control* cancel = PageButton(CancelButton)) {
+  if (Control* cancel = PageButton(kCancelButton)) {
     Press(*cancel);
     return true;
   }
@@ -144,7 +144,7 @@ bool Form::FocusFirst() {
 
 Control* Form::PageButton(DesignFlag role) {
   for (auto& control : controls_) {
-    if (control && control->Handle() && RowOf(*control).type == ControlType::Button &&
+    if (control && control->Handle() && RowOf(*control).type == ControlType::kButton &&
         (RowOf(*control).flags & role) && IsWindowVisible(control->Handle()) &&
         control->Enabled()) {
       return control.get();
@@ -155,8 +155,8 @@ Control* Form::PageButton(DesignFlag role) {
 
 Control* Form::FocusedPushButton() {
   Control* focused = ControlOfWindow(GetFocus());
-  return focused && RowOf(*focused).type == ControlType::Button && focused->Enabled() ? focused
-                                                                                      : nullptr;
+  return focused && RowOf(*focused).type == ControlType::kButton && focused->Enabled() ? focused
+                                                                                       : nullptr;
 }
 
 // As a click does: the button's own command, without moving the focus.
@@ -170,11 +170,11 @@ void Form::ShowFocusCues() {
 }
 
 void Form::MarkDefaultButton(const Control* focused) {
-  if (focused && RowOf(*focused).type != ControlType::Button) focused = nullptr;
+  if (focused && RowOf(*focused).type != ControlType::kButton) focused = nullptr;
   for (auto& control : controls_) {
-    if (!control || !control->Handle() || RowOf(*control).type != ControlType::Button) continue;
+    if (!control || !control->Handle() || RowOf(*control).type != ControlType::kButton) continue;
     const bool marked =
-        focused ? control.get() == focused : (RowOf(*control).flags & DefaultButton) != 0;
+        focused ? control.get() == focused : (RowOf(*control).flags & kDefaultButton) != 0;
     SendMessageW(control->Handle(), BM_SETSTYLE, marked ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
   }
 }

@@ -39,7 +39,7 @@ void Form::ApplyFont() {
 }
 
 HFONT Form::FontFor(const Control& control) const {
-  return (RowOf(control).flags & CompactFont) ? compactFont_ : font_;
+  return (RowOf(control).flags & kCompactFont) ? compactFont_ : font_;
 }
 
 Control* Form::ContainerOf(const Control& control) {
@@ -68,8 +68,8 @@ void Form::Layout() {
     }
     int x = dpi_.Scale(left), y = dpi_.Scale(top);
     int height = dpi_.Scale(top + row.rect.height) - y;
-    if (row.flags & FollowsBottom) y -= shortfall;
-    if (row.flags & GivesWayToBottom) height -= shortfall;
+    if (row.flags & kFollowsBottom) y -= shortfall;
+    if (row.flags & kGivesWayToBottom) height -= shortfall;
     SetWindowPos(control->Handle(), nullptr, x, y, dpi_.Scale(left + row.rect.width) - x, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }

@@ -30,23 +30,23 @@ constexpr int Code(Enum code) {
 // clang-format off
 const ControlDesign kControls[] = {
     // id           type               text left  top  width height container page
-    {Toolbar,       Type::ToolBar,     "",  {0,    0,   674,  80}},
-    {Picture,       Type::PicBox,      "",  {496,  6,   168,  88}},
-    {Pages,         Type::PageControl, "",  {0,    80,  680,  392}, kNoContainer, 0,
-                                                                    kNoTabOrder, GivesWayToBottom},
-    {Status,        Type::StatusBar,   "",  {0,    472, 674,  20},  kNoContainer, 0,
-                                                                    kNoTabOrder, FollowsBottom},
-    {SearchBox,     Type::EditBox,     "搜索姓名、拼音或联系方式",
-                                            {1,    28,  200,  22},  Pages, kFriendListPage,
-                                                                    kNoTabOrder, HintText},
-    {FriendList,    Type::ListView,    "",  {1,    52,  672,  342}, Pages, kFriendListPage,
-                                                                    kNoTabOrder, GivesWayToBottom},
-    {DbConnection,  Type::NonVisual,   "",  {96,   264, 26,   26},  Pages, kFriendListPage},
-    {RecordSet,     Type::NonVisual,   "",  {136,  264, 26,   26},  Pages, kFriendListPage},
-    {UpcomingList,  Type::ListView,    "",  {1,    28,  672,  368}, Pages, kUpcomingPage,
-                                                                    kNoTabOrder, GivesWayToBottom},
-    {ReportView,    Type::HtmlViewer,  "",  {2,    24,  672,  368}, Pages, kReportPage,
-                                                                    kNoTabOrder, GivesWayToBottom},
+    {kToolbar,       Type::kToolBar,     "",  {0,    0,   674,  80}},
+    {kPicture,       Type::kPicBox,      "",  {496,  6,   168,  88}},
+    {kPages,         Type::kPageControl, "",  {0,    80,  680,  392}, kNoContainer, 0,
+                                                                    kNoTabOrder, kGivesWayToBottom},
+    {kStatus,        Type::kStatusBar,   "",  {0,    472, 674,  20},  kNoContainer, 0,
+                                                                    kNoTabOrder, kFollowsBottom},
+    {kSearchBox,     Type::kEditBox,     "搜索姓名、拼音或联系方式",
+                                            {1,    28,  200,  22},  kPages, kFriendListPage,
+                                                                    kNoTabOrder, kHintText},
+    {kFriendList,    Type::kListView,    "",  {1,    52,  672,  342}, kPages, kFriendListPage,
+                                                                    kNoTabOrder, kGivesWayToBottom},
+    {kDbConnection,  Type::kNonVisual,   "",  {96,   264, 26,   26},  kPages, kFriendListPage},
+    {kRecordSet,     Type::kNonVisual,   "",  {136,  264, 26,   26},  kPages, kFriendListPage},
+    {kUpcomingList,  Type::kListView,    "",  {1,    28,  672,  368}, kPages, kUpcomingPage,
+                                                                    kNoTabOrder, kGivesWayToBottom},
+    {kReportView,    Type::kHtmlViewer,  "",  {2,    24,  672,  368}, kPages, kReportPage,
+                                                                    kNoTabOrder, kGivesWayToBottom},
 };
 
 const WindowDesign kWindow = {kMainWindowClass, "寿辰备忘录", 680, 520, true, kControls,
@@ -165,12 +165,12 @@ MainWindow::MainWindow(MainWindowOperations& operations, FriendOperations& frien
       friendOperations_(friendOperations),
       exchangeOperations_(exchangeOperations),
       form_(kWindow) {
-  form_.Get<ToolBar>(Toolbar).SetButtons(kToolButtons, CountOf(kToolButtons), kToolbarImages);
-  form_.Get<TabControl>(Pages).SetPages(kPageList, CountOf(kPageList), &kPageImages);
+  form_.Get<ToolBar>(kToolbar).SetButtons(kToolButtons, CountOf(kToolButtons), kToolbarImages);
+  form_.Get<TabControl>(kPages).SetPages(kPageList, CountOf(kPageList), &kPageImages);
   FriendList().SetColumns(kFriendColumns, CountOf(kFriendColumns));
   UpcomingList().SetColumns(kUpcomingColumns, CountOf(kUpcomingColumns));
   Status().SetParts(kStatusParts, CountOf(kStatusParts), kStatusImages);
-  form_.Get<PictureControl>(main_window::Picture).SetBuiltInPicture(ResourceBytes(IDR_ADVERT));
+  form_.Get<PictureControl>(main_window::kPicture).SetBuiltInPicture(ResourceBytes(IDR_ADVERT));
   BindEvents();
 }
 
@@ -183,10 +183,10 @@ void MainWindow::BindEvents() {
   form_.onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
     return operations_.OnMainWindowMessage(message, wParam, lParam);
   };
-  form_.Get<PictureControl>(main_window::Picture).onLeftButtonDown = [this] {
+  form_.Get<PictureControl>(main_window::kPicture).onLeftButtonDown = [this] {
     operations_.OnPictureClicked();
   };
-  form_.Get<ToolBar>(Toolbar).onButtonClick = [this](int index) {
+  form_.Get<ToolBar>(kToolbar).onButtonClick = [this](int index) {
     operations_.OnToolbarButton(static_cast<ToolbarButton>(index));
   };
   FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
@@ -195,8 +195,8 @@ void MainWindow::BindEvents() {
   BindListCommands(UpcomingList());
   BindSearchBox();
   // 查看详情 shows no friends to edit or delete.
-  form_.Get<TabControl>(Pages).onPageChanged = [this](int page) {
-    ToolBar& toolbar = form_.Get<ToolBar>(Toolbar);
+  form_.Get<TabControl>(kPages).onPageChanged = [this](int page) {
+    ToolBar& toolbar = form_.Get<ToolBar>(kToolbar);
     toolbar.EnableButton(Code(ToolbarButton::kEdit), page != kReportPage);
     toolbar.EnableButton(Code(ToolbarButton::kDelete), page != kReportPage);
   };
@@ -218,7 +218,7 @@ void MainWindow::ShowSortArrow() {
 }
 
 void MainWindow::BindSearchBox() {
-  EditBox& box = form_.Get<EditBox>(SearchBox);
+  EditBox& box = form_.Get<EditBox>(kSearchBox);
   box.onTextChanged = [this, &box] { operations_.OnSearchText(box.Text()); };
   box.onKeyDown = [this, &box](WPARAM key) {
     switch (key) {
@@ -242,8 +242,8 @@ void MainWindow::BindSearchBox() {
 
 void MainWindow::FocusSearchBox(bool turnToPage) {
   if (turnToPage) ShowPage(kFriendListPage);
-  if (form_.Get<TabControl>(Pages).CurrentPage() != kFriendListPage) return;
-  EditBox& box = form_.Get<EditBox>(SearchBox);
+  if (form_.Get<TabControl>(kPages).CurrentPage() != kFriendListPage) return;
+  EditBox& box = form_.Get<EditBox>(kSearchBox);
   box.Focus();
   box.SelectAll();
 }
@@ -296,7 +296,7 @@ void MainWindow::SetCaption(const std::string& text) {
 }
 
 void MainWindow::ShowPage(int page) {
-  form_.Get<TabControl>(Pages).ShowPage(page);
+  form_.Get<TabControl>(kPages).ShowPage(page);
 }
 
 void MainWindow::ShowTrayMenu() {
@@ -314,13 +314,13 @@ void MainWindow::ShowTrayMenu() {
 }
 
 ListView& MainWindow::FriendList() {
-  return form_.Get<ListView>(main_window::FriendList);
+  return form_.Get<ListView>(main_window::kFriendList);
 }
 ListView& MainWindow::UpcomingList() {
-  return form_.Get<ListView>(main_window::UpcomingList);
+  return form_.Get<ListView>(main_window::kUpcomingList);
 }
 ListView* MainWindow::ShownList() {
-  switch (form_.Get<TabControl>(Pages).CurrentPage()) {
+  switch (form_.Get<TabControl>(kPages).CurrentPage()) {
     case kFriendListPage:
       return &FriendList();
     case kUpcomingPage:
@@ -330,13 +330,13 @@ ListView* MainWindow::ShownList() {
   }
 }
 StatusBarControl& MainWindow::Status() {
-  return form_.Get<StatusBarControl>(main_window::Status);
+  return form_.Get<StatusBarControl>(main_window::kStatus);
 }
 RichReportView& MainWindow::ReportView() {
-  return form_.Get<ReportViewControl>(main_window::ReportView).View();
+  return form_.Get<ReportViewControl>(main_window::kReportView).View();
 }
 PictureBox& MainWindow::Picture() {
-  return form_.Get<PictureControl>(main_window::Picture).Box();
+  return form_.Get<PictureControl>(main_window::kPicture).Box();
 }
 
 }  // namespace memo::ui

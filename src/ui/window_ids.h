@@ -14,16 +14,16 @@ constexpr const wchar_t* kCalendarExportWindowClass = L"BirthdayMemoCalendarExpo
 
 namespace main_window {
 enum ControlId : int {
-  Toolbar = 1,   // 工具条1
-  Picture,       // 图片框1
-  Pages,         // 高级选择夹1
-  Status,        // 状态条1
-  FriendList,    // 超级列表框1
-  DbConnection,  // 数据库连接1
-  RecordSet,     // 生日库
-  UpcomingList,  // 超级列表框2
-  ReportView,    // 超文本浏览框1
-  SearchBox,     // the friend list's search box
+  kToolbar = 1,   // 工具条1
+  kPicture,       // 图片框1
+  kPages,         // 高级选择夹1
+  kStatus,        // 状态条1
+  kFriendList,    // 超级列表框1
+  kDbConnection,  // 数据库连接1
+  kRecordSet,     // 生日库
+  kUpcomingList,  // 超级列表框2
+  kReportView,    // 超文本浏览框1
+  kSearchBox,     // the friend list's search box
 };
 
 // The toolbar's buttons by their place on it, separators included.
@@ -51,45 +51,45 @@ enum class TrayMenuItem : int {
 
 namespace settings_window {
 enum ControlId : int {
-  Tab = 1,         // 选择夹1
-  ReminderGroup,   // 分组框1
-  DaysLabel,       // 标签1
-  Days,            // 编辑框1
-  DaysArrows,      // the days box's up-down arrows
-  SaveDays,        // 按钮1
-  CancelDays,      // 按钮2
-  TitleLabel,      // 标签3
-  Title,           // 编辑框2
-  TrayBox,         // 选择框1
-  PopUpBox,        // 选择框2
-  SavePersonal,    // 按钮3
-  CancelPersonal,  // 按钮4
-  About,           // 标签2
-  LogOnBox,        // 选择框3
-  AgeLabel,        // 年龄显示：
-  FullYears,       // ○周岁
-  Nominal,         // ○虚岁
-  BothAges,        // ○两者
+  kTab = 1,         // 选择夹1
+  kReminderGroup,   // 分组框1
+  kDaysLabel,       // 标签1
+  kDays,            // 编辑框1
+  kDaysArrows,      // the days box's up-down arrows
+  kSaveDays,        // 按钮1
+  kCancelDays,      // 按钮2
+  kTitleLabel,      // 标签3
+  kTitle,           // 编辑框2
+  kTrayBox,         // 选择框1
+  kPopUpBox,        // 选择框2
+  kSavePersonal,    // 按钮3
+  kCancelPersonal,  // 按钮4
+  kAbout,           // 标签2
+  kLogOnBox,        // 选择框3
+  kAgeLabel,        // 年龄显示：
+  kFullYears,       // ○周岁
+  kNominal,         // ○虚岁
+  kBothAges,        // ○两者
 };
 }  // namespace settings_window
 
 namespace birthday_window {
 enum ControlId : int {
-  NameLabel = 1,   // 标签1
-  Name,            // 编辑框1
-  MethodGroup,     // 分组框1
-  Solar,           // 单选框1
-  Lunar,           // 单选框2
-  DateLabel,       // 标签2
-  Date,            // 日期框1
-  CalendarButton,  // 按钮3
-  LeapMonth,       // 选择框1
-  ContactLabel,    // 标签3
-  Contact,         // 编辑框3
-  Save,            // 按钮1
-  Cancel,          // 按钮2
-  Calendar,        // 农历月历1
-  LunarDate,       // the date box in lunar mode: the lunar date as text, read-only
+  kNameLabel = 1,   // 标签1
+  kName,            // 编辑框1
+  kMethodGroup,     // 分组框1
+  kSolar,           // 单选框1
+  kLunar,           // 单选框2
+  kDateLabel,       // 标签2
+  kDate,            // 日期框1
+  kCalendarButton,  // 按钮3
+  kLeapMonth,       // 选择框1
+  kContactLabel,    // 标签3
+  kContact,         // 编辑框3
+  kSave,            // 按钮1
+  kCancel,          // 按钮2
+  kCalendar,        // 农历月历1
+  kLunarDate,       // the date box in lunar mode: the lunar date as text, read-only
 };
 }  // namespace birthday_window
 

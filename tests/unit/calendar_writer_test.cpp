@@ -177,7 +177,7 @@ TEST_F(CalendarTest, RepeatingRules) {
     const Lines lines = Unfolded(Write({person}, 21, true).bytes);
     EXPECT_EQ(Values(lines, "DTSTART;VALUE=DATE"), Lines{start}) << rule;
     EXPECT_EQ(Values(lines, "RRULE"), Lines{rule});
-    EXPECT_EQ(Values(lines, "SUMMARY"), Lines{GbkToUtf8(person.name + " 生日")}) << rule;
+    EXPECT_EQ(Values(lines, "SUMMARY"), Lines{Gb18030ToUtf8(person.name + " 生日")}) << rule;
   }
 }
 

@@ -64,14 +64,14 @@ TEST(CliReckoning, AgreesWithTheProgram) {
       for (const char* text : texts) {
         const Birthday birthday = ReadBirthday(text, lunar);
         if (!birthday.ok()) continue;  // the mark, or 二月三十, in a solar text
-        arguments += " '" + GbkToUtf8(text) + "'";
-        monthDays += " '" + GbkToUtf8(NextBirthdayText(birthday)) + "'";
+        arguments += " '" + Gb18030ToUtf8(text) + "'";
+        monthDays += " '" + Gb18030ToUtf8(NextBirthdayText(birthday)) + "'";
         // The tool prints a birthday that never comes as the count back to 1899-12-30.
         const int never = static_cast<int>(-today.solar);
         counts += std::to_string(DaysUntilBirthday(birthday, today).value_or(never)) + "\n";
-        nexts += GbkToUtf8(NextBirthdayText(birthday)) + "\n";
+        nexts += Gb18030ToUtf8(NextBirthdayText(birthday)) + "\n";
         const std::optional<std::string> note = FallbackNote(birthday, today);
-        notes += (note ? "due\t" + GbkToUtf8(*note) : "not due") + "\n";
+        notes += (note ? "due\t" + Gb18030ToUtf8(*note) : "not due") + "\n";
       }
       const std::string on = std::string("--today ") + day;
       EXPECT_EQ(RunCli(on + " days" + arguments + flag).out, counts) << day << flag;

@@ -20,12 +20,12 @@ std::string Utf8Of(char32_t codePoint) {
           ? std::u16string(1, static_cast<char16_t>(codePoint))
           : std::u16string{static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10)),
                            static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF))};
-  return GbkToUtf8(Utf16ToGbk(utf16));
+  return Gb18030ToUtf8(Utf16ToGb18030(utf16));
 }
 
 // The page as a browser reads it: GB 18030, character references resolved; as UTF-8.
 std::string PageAsRead(const std::string& bytes) {
-  const std::string text = GbkToUtf8(bytes);
+  const std::string text = Gb18030ToUtf8(bytes);
   const std::regex reference("&#x([0-9A-F]+);");
   std::string out;
   auto last = text.cbegin();
@@ -59,7 +59,7 @@ TEST(CliTexts, NamesBeyondGbkSurviveEveryPath) {
 
   // A spreadsheet saved in GB 18030, where 𬱖 takes four bytes.
   testing::WriteFileBytes(folder.File("gb18030.csv"),
-                          Utf8ToGbk(u8"姓名,生日,历法\n" + zhang + u8",1980-05-03,公历\n"));
+                          Utf8ToGb18030(u8"姓名,生日,历法\n" + zhang + u8",1980-05-03,公历\n"));
   EXPECT_EQ(RunCli("import" + db + folder.File("gb18030.csv")).exitCode, 0);
   EXPECT_NE(RunCli(today + "list" + db).out.find(zhang + u8"\t1980年5月3日"), std::string::npos);
 

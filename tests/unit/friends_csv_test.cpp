@@ -48,7 +48,7 @@ TEST(FriendsCsv, EncodingsColumnOrdersAndDateForms) {
        u8"联系方式,备注,历法,姓名,生日\n123,x,阴历,甲,1980/5/3\n,,,乙,1980-05-04\n",
        {"甲|1980年5月3日|农历|123", "乙|1980年5月4日|公历|"}},
       {"GBK as a Chinese Excel saves it",
-       Utf8ToGbk(u8"姓名,生日,历法\r\n丙,1980年5月3日,农历\r\n"),
+       Utf8ToGb18030(u8"姓名,生日,历法\r\n丙,1980年5月3日,农历\r\n"),
        {"丙|1980年5月3日|农历|"}},
       {"no header", u8"丁,1980-5-3,公历,1\n", {"丁|1980年5月3日|公历|1"}},
   };
@@ -99,7 +99,7 @@ TEST(FriendsCsv, LunarDatesAsPeopleWriteThem) {
   for (const auto& c : cases) {
     const std::string csv =
         std::string("姓名,生日,历法\n甲,") + c.birthday + "," + c.calendar + "\n";
-    const Texts read = Read(GbkToUtf8(csv));
+    const Texts read = Read(Gb18030ToUtf8(csv));
     EXPECT_EQ(read, c.read ? Texts{"甲|" + std::string(c.read) + "|"} : Texts{}) << c.birthday;
   }
 }

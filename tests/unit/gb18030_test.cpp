@@ -103,7 +103,7 @@ TEST(Gb18030, CharacterLengthsAndBrokenCodes) {
       lengths.push_back(Gb18030CharLength(c.bytes, pos));
     }
     EXPECT_EQ(lengths, c.lengths) << c.bytes;
-    EXPECT_EQ(GbkToUtf16(c.bytes), c.read) << c.bytes;
+    EXPECT_EQ(Gb18030ToUtf16(c.bytes), c.read) << c.bytes;
   }
 }
 

@@ -37,7 +37,7 @@ std::vector<std::string> GeneralStandardBeyondGbk() {
       utf16 += static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10));
       utf16 += static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF));
     }
-    characters.push_back(GbkToUtf8(Utf16ToGbk(utf16)));
+    characters.push_back(Gb18030ToUtf8(Utf16ToGb18030(utf16)));
   }
   return characters;
 }
@@ -52,9 +52,9 @@ TEST(GeneralStandardCharacters, ThoseBeyondGbkSurviveConvertersAndTheTable) {
     FriendRepository repository(errors);
     ASSERT_TRUE(repository.Open(folder.path()));
     for (const std::string& character : characters) {
-      const std::string name = Utf8ToGbk(u8"王" + character);
-      EXPECT_EQ(GbkToUtf8(name), u8"王" + character);
-      EXPECT_EQ(Utf16ToGbk(GbkToUtf16(name)), name);
+      const std::string name = Utf8ToGb18030(u8"王" + character);
+      EXPECT_EQ(Gb18030ToUtf8(name), u8"王" + character);
+      EXPECT_EQ(Utf16ToGb18030(Gb18030ToUtf16(name)), name);
       repository.Insert(Friend{0, name, ReadBirthday("2000年3月4日", false), name});
       stored.push_back(name);
     }

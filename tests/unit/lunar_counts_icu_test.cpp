@@ -100,8 +100,8 @@ TEST(CountsAgainstIcu, EveryLunarDayInTheCoreAndThroughTheTool) {
           const std::string text = "2000年" + std::to_string(month) + "月" + std::to_string(day) +
                                    "日" + (leap ? "[闰月]" : "");
           // UTF-8, as the tool reads its arguments and prints its counts.
-          arguments += " '" + GbkToUtf8(text) + "'";
-          names.push_back(std::to_string(year) + ": " + GbkToUtf8(text));
+          arguments += " '" + Gb18030ToUtf8(text) + "'";
+          names.push_back(std::to_string(year) + ": " + Gb18030ToUtf8(text));
           counted.push_back(DaysUntilBirthday(ReadBirthday(text, true), TodayNow()));
           counts += std::to_string(counted.back().value_or(never)) + "\n";
           targets.push_back(birthdayIn(occurrence, month, day, leap));

@@ -43,11 +43,13 @@ TEST(NameOrder, FirstLevelKeepsItsGbkOrder) {
     if (gbk < 0xB0A1 || gbk > 0xD7F9 || (gbk & 0xFF) < 0xA1) continue;
     PinyinReading surname[kLongestSurname];
     if (SurnameReadings(std::u32string(1, code), surname) > 0) continue;
-    names.push_back(GbkToUtf8(std::string{static_cast<char>(gbk >> 8), static_cast<char>(gbk)}));
+    names.push_back(
+        Gb18030ToUtf8(std::string{static_cast<char>(gbk >> 8), static_cast<char>(gbk)}));
   }
   std::vector<std::string> byGbk = names;
-  std::sort(byGbk.begin(), byGbk.end(),
-            [](const std::string& a, const std::string& b) { return Utf8ToGbk(a) < Utf8ToGbk(b); });
+  std::sort(byGbk.begin(), byGbk.end(), [](const std::string& a, const std::string& b) {
+    return Utf8ToGb18030(a) < Utf8ToGb18030(b);
+  });
   std::vector<std::string> byName = names;
   std::sort(byName.begin(), byName.end(), [](const std::string& a, const std::string& b) {
     return CompareInNameOrder(a, b) < 0;

@@ -32,7 +32,7 @@ class UpcomingReportTest : public testing::RecordsFixture {
   }
   void Recompute() { RecomputeUpcoming(list, report); }
   // The page's path is GBK; on the disk its name is UTF-8.
-  std::string OnDisk() const { return GbkToUtf8(report.reportPath); }
+  std::string OnDisk() const { return Gb18030ToUtf8(report.reportPath); }
   // The page's body: what goes between the document's head and end.
   std::string Page() const {
     const std::string page = testing::ReadFileBytes(OnDisk());
@@ -106,8 +106,8 @@ TEST(UpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
 
 TEST(UpcomingPage, IsADocumentThatNamesItsEncodingAndRefersToCharactersBeyondGbk) {
   std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
-  entries[0].person.name = Utf8ToGbk(u8"王𬌗");
-  entries[0].person.contact = Utf8ToGbk(u8"䶮😀");
+  entries[0].person.name = Utf8ToGb18030(u8"王𬌗");
+  entries[0].person.contact = Utf8ToGb18030(u8"䶮😀");
   const std::string page = UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday(), 10);
   const std::string head =
       "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"gbk\">\r\n"

@@ -69,7 +69,7 @@ TEST(VCardReader, TheFormsPhonesWrite) {
        "John, Jr. Smith|1980年5月3日|公历|1;2"},
       // 淺 is 9C 5C in GBK: its second byte is a backslash that escapes nothing.
       {"an old phone's GBK card",
-       Utf8ToGbk(u8"BEGIN:VCARD\r\nN:淺;野\r\nBDAY:1980-05-03\r\nEND:VCARD"),
+       Utf8ToGb18030(u8"BEGIN:VCARD\r\nN:淺;野\r\nBDAY:1980-05-03\r\nEND:VCARD"),
        "淺野|1980年5月3日|公历|"},
   };
   for (const auto& [what, file, friendRead] : cases) {

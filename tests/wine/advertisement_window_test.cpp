@@ -41,7 +41,7 @@ Started StartWithPublisher(ProgramUnderTest& program, const std::string& host) {
 }
 
 COLORREF PictureMiddle(HWND main) {
-  return ScreenColorAt(GetDlgItem(main, ids::Picture), 84, 44);
+  return ScreenColorAt(GetDlgItem(main, ids::kPicture), 84, 44);
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ TEST(AdvertisementWindow, UpcomingPassNeverWaitsForTheDownload) {
   EXPECT_LT(started.upcomingMs, 5000u);
   EXPECT_TRUE(WaitUntil([&] { return !server.Request().empty(); }));
   // The window answers meanwhile, and a re-sort is not queued behind the download either.
-  HWND list = GetDlgItem(started.main, ids::FriendList);
+  HWND list = GetDlgItem(started.main, ids::kFriendList);
   DWORD_PTR result = 0;
   EXPECT_NE(SendMessageTimeoutW(started.main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result), 0);
   // 姓名降序

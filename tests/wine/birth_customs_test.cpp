@@ -51,7 +51,7 @@ TEST(BirthCustoms, ColumnsAgeFormMilestoneAndGreetingPastedIntoATextBox) {
   ASSERT_TRUE(AddFriends(program.Folder(), {{"王奶奶", "1942年4月18日", false, "13800000000"}}));
   HWND main = program.StartMainWith(1);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, ids::FriendList), upcoming = GetDlgItem(main, ids::UpcomingList);
+  HWND list = GetDlgItem(main, ids::kFriendList), upcoming = GetDlgItem(main, ids::kUpcomingList);
   EXPECT_TRUE(RowIs(program, list,
                     {"王奶奶", "1942年4月18日", "公历", "70岁", "马", "白羊座", "13800000000"}));
   EXPECT_TRUE(
@@ -64,15 +64,15 @@ TEST(BirthCustoms, ColumnsAgeFormMilestoneAndGreetingPastedIntoATextBox) {
   HWND settings =
       OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::kSettingsWindowClass);
   ASSERT_NE(settings, nullptr);
-  ClickTab(program, GetDlgItem(settings, settings_ids::Tab), 1);
-  HWND both = GetDlgItem(settings, settings_ids::BothAges);
+  ClickTab(program, GetDlgItem(settings, settings_ids::kTab), 1);
+  HWND both = GetDlgItem(settings, settings_ids::kBothAges);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(both) != FALSE; }));
-  EXPECT_TRUE(Checked(GetDlgItem(settings, settings_ids::FullYears)));
+  EXPECT_TRUE(Checked(GetDlgItem(settings, settings_ids::kFullYears)));
   ClickControl(both);
   ASSERT_TRUE(WaitUntil([&] { return Checked(both); }));
-  EXPECT_FALSE(Checked(GetDlgItem(settings, settings_ids::FullYears)));
+  EXPECT_FALSE(Checked(GetDlgItem(settings, settings_ids::kFullYears)));
   SaveScreenshot("customs-settings-age-form");
-  ClickControl(GetDlgItem(settings, settings_ids::SavePersonal));
+  ClickControl(GetDlgItem(settings, settings_ids::kSavePersonal));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(settings); }));
   EXPECT_EQ(settings::Read(L"nianling").number, 2u);
   EXPECT_TRUE(
@@ -85,12 +85,12 @@ TEST(BirthCustoms, ColumnsAgeFormMilestoneAndGreetingPastedIntoATextBox) {
   EXPECT_NE(FileBytes(program.Folder() + L"\\" + Wide("最近生日.html")).find("（七十大寿）"),
             std::string::npos);
 
-  ClickTab(program, GetDlgItem(main, ids::Pages), 2);
+  ClickTab(program, GetDlgItem(main, ids::kPages), 2);
   PumpMessages(500);
   SaveScreenshot("customs-report-view");
 
   // 复制祝福语 on the upcoming list's row.
-  ClickTab(program, GetDlgItem(main, ids::Pages), 1);
+  ClickTab(program, GetDlgItem(main, ids::kPages), 1);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(upcoming) != FALSE; }));
   SaveScreenshot("customs-upcoming-list");
   RightClick(upcoming, Centre(ListRowRect(program.Process(), upcoming, 0)));
@@ -104,7 +104,7 @@ TEST(BirthCustoms, ColumnsAgeFormMilestoneAndGreetingPastedIntoATextBox) {
   TypeMenuKeys(main, {VK_RETURN});
   const std::wstring greeting = Wide("祝王奶奶七十大寿快乐，福如东海，寿比南山！");
   EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == greeting; }));
-  HWND status = GetDlgItem(main, ids::Status);
+  HWND status = GetDlgItem(main, ids::kStatus);
   EXPECT_TRUE(WaitUntil(
       [&] { return StatusPartText(program.Process(), status, 0) == Wide("已复制祝福语"); }));
 

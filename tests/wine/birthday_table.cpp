@@ -17,7 +17,7 @@ struct CountedErrors : memo::ErrorReporter {
 
 std::string ColumnText(sqlite3_stmt* statement, int column) {
   const unsigned char* text = sqlite3_column_text(statement, column);
-  return text ? memo::Utf8ToGbk(reinterpret_cast<const char*>(text)) : std::string();
+  return text ? memo::Utf8ToGb18030(reinterpret_cast<const char*>(text)) : std::string();
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ std::string ColumnText(sqlite3_stmt* statement, int column) {
 bool StoreFriends(const std::wstring& folder, const std::vector<TableFriend>& friends) {
   CountedErrors errors;
   memo::FriendRepository repository(errors);
-  if (!repository.Open(Gbk(folder))) return false;
+  if (!repository.Open(Gb18030(folder))) return false;
   for (const TableFriend& entry : friends) {
     repository.Insert(memo::Friend{0, entry.name, memo::ReadBirthday(entry.birthday, entry.lunar),
                                    entry.contact});
@@ -37,11 +37,11 @@ std::vector<TableFriend> ReadTable(const std::wstring& folder) {
   std::vector<TableFriend> rows;
   std::wstring path = folder + L"\\config.mdb";
   sqlite3* connection = nullptr;
-  const std::string utf8Path = memo::GbkToUtf8(Gbk(path));
+  const std::string utf8Path = memo::Gb18030ToUtf8(Gb18030(path));
   if (sqlite3_open_v2(utf8Path.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
       memo::RegisterGbkCollation(connection)) {
     const std::string query =
-        memo::GbkToUtf8("select 姓名, 生日, 提醒方式, 联系方式 from 生日 order by rowid");
+        memo::Gb18030ToUtf8("select 姓名, 生日, 提醒方式, 联系方式 from 生日 order by rowid");
     sqlite3_stmt* statement = nullptr;
     sqlite3_prepare_v2(connection, query.c_str(), -1, &statement, nullptr);
     while (statement && sqlite3_step(statement) == SQLITE_ROW) {

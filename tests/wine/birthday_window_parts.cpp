@@ -20,13 +20,13 @@ HWND OpenBirthdayWindow(ProgramUnderTest& program, HWND main, ToolbarButton butt
 }
 
 std::string DateBox(ProgramUnderTest& program, HWND window) {
-  const SYSTEMTIME time = DatePickerTime(program.Process(), GetDlgItem(window, ids::Date));
+  const SYSTEMTIME time = DatePickerTime(program.Process(), GetDlgItem(window, ids::kDate));
   return std::to_string(time.wYear) + "-" + std::to_string(time.wMonth) + "-" +
          std::to_string(time.wDay);
 }
 
 std::wstring LunarDateBox(HWND window) {
-  return WindowText(GetDlgItem(window, ids::LunarDate));
+  return WindowText(GetDlgItem(window, ids::kLunarDate));
 }
 
 void SetText(HWND window, int id, const std::string& gbk) {

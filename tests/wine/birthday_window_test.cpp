@@ -27,32 +27,32 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
 
   // Places in the client area: the radio buttons lie in the group box at (11, 55).
   const ExpectedControl controls[] = {
-      {ids::NameLabel, L"Static", "姓名：", 8, 18, 40, 16},
-      {ids::Name, L"Edit", nullptr, 48, 18, 144, 24},
-      {ids::MethodGroup, L"Button", "提醒方式", 11, 55, 280, 48},
-      {ids::Solar, L"Button", "公历", 55, 74, 112, 20},
-      {ids::Lunar, L"Button", "农历", 183, 74, 89, 20},
-      {ids::DateLabel, L"Static", "生日：", 16, 122, 40, 16},
+      {ids::kNameLabel, L"Static", "姓名：", 8, 18, 40, 16},
+      {ids::kName, L"Edit", nullptr, 48, 18, 144, 24},
+      {ids::kMethodGroup, L"Button", "提醒方式", 11, 55, 280, 48},
+      {ids::kSolar, L"Button", "公历", 55, 74, 112, 20},
+      {ids::kLunar, L"Button", "农历", 183, 74, 89, 20},
+      {ids::kDateLabel, L"Static", "生日：", 16, 122, 40, 16},
       // Lunar mode: the date box is the lunar date's text, the picker waits hidden.
-      {ids::Date, L"SysDateTimePick32", nullptr, 56, 121, 184, 24, false},
-      {ids::LunarDate, L"Edit", "2012年三月廿五", 56, 121, 184, 24},
-      {ids::CalendarButton, L"Button", "…", 244, 123, 30, 20},
-      {ids::LeapMonth, L"Button", "闰月", 282, 122, 64, 20, false},
-      {ids::ContactLabel, L"Static", "联系方式：", 16, 166, 72, 16},
-      {ids::Contact, L"Edit", nullptr, 82, 162, 198, 24},
-      {ids::Save, L"Button", "确定", 160, 232, 96, 28},
-      {ids::Cancel, L"Button", "取消", 272, 232, 96, 28},
-      {ids::Calendar, L"CCalendar", nullptr, 56, 146, 365, 262, false},
+      {ids::kDate, L"SysDateTimePick32", nullptr, 56, 121, 184, 24, false},
+      {ids::kLunarDate, L"Edit", "2012年三月廿五", 56, 121, 184, 24},
+      {ids::kCalendarButton, L"Button", "…", 244, 123, 30, 20},
+      {ids::kLeapMonth, L"Button", "闰月", 282, 122, 64, 20, false},
+      {ids::kContactLabel, L"Static", "联系方式：", 16, 166, 72, 16},
+      {ids::kContact, L"Edit", nullptr, 82, 162, 198, 24},
+      {ids::kSave, L"Button", "确定", 160, 232, 96, 28},
+      {ids::kCancel, L"Button", "取消", 272, 232, 96, 28},
+      {ids::kCalendar, L"CCalendar", nullptr, 56, 146, 365, 262, false},
   };
   ExpectControls(window, controls);
-  EXPECT_FALSE(Checked(GetDlgItem(window, ids::Solar)));
-  EXPECT_TRUE(Checked(GetDlgItem(window, ids::Lunar)));
-  LONG dateStyle = GetWindowLongW(GetDlgItem(window, ids::Date), GWL_STYLE);
+  EXPECT_FALSE(Checked(GetDlgItem(window, ids::kSolar)));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::kLunar)));
+  LONG dateStyle = GetWindowLongW(GetDlgItem(window, ids::kDate), GWL_STYLE);
   EXPECT_TRUE(dateStyle & DTS_LONGDATEFORMAT);
   EXPECT_TRUE(dateStyle & DTS_UPDOWN);  // arrows, no drop-down calendar
-  EXPECT_TRUE(GetWindowLongW(GetDlgItem(window, ids::LunarDate), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongW(GetDlgItem(window, ids::kLunarDate), GWL_STYLE) & ES_READONLY);
   // The sample name and number are grey hints in empty boxes.
-  HWND name = GetDlgItem(window, ids::Name), contact = GetDlgItem(window, ids::Contact);
+  HWND name = GetDlgItem(window, ids::kName), contact = GetDlgItem(window, ids::kContact);
   EXPECT_TRUE(WindowText(name).empty());
   EXPECT_TRUE(WindowText(contact).empty());
   EXPECT_TRUE(CueBanner(program.Process(), name) == Wide("王小明"));
@@ -60,14 +60,14 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   SaveScreenshot("birthday-window-hints");
 
   // The … button lies inside the date box and above it: a click there reaches it.
-  HWND button = GetDlgItem(window, ids::CalendarButton);
+  HWND button = GetDlgItem(window, ids::kCalendarButton);
   RECT buttonPlace = PlaceInWindow(button);
   EXPECT_EQ(ChildWindowFromPointEx(window, Centre(buttonPlace), CWP_SKIPINVISIBLE), button);
 
   // The name box has the focus.
   EXPECT_EQ(FocusOf(window), name);
-  const int order[] = {ids::Solar,   ids::Lunar, ids::LunarDate, ids::CalendarButton,
-                       ids::Contact, ids::Save,  ids::Cancel,    ids::Name};
+  const int order[] = {ids::kSolar,   ids::kLunar, ids::kLunarDate, ids::kCalendarButton,
+                       ids::kContact, ids::kSave,  ids::kCancel,    ids::kName};
   for (int next : order) {
     PressKey(FocusOf(window), VK_TAB);
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, next); }, 2000))
@@ -84,10 +84,10 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   SaveScreenshot("birthday-window");
 
   // The … button shows and hides the calendar's place; a click on the window hides it.
-  HWND calendar = GetDlgItem(window, ids::Calendar);
+  HWND calendar = GetDlgItem(window, ids::kCalendar);
   RECT client;
   GetClientRect(window, &client);
-  EXPECT_LE(PlaceOf(GetDlgItem(window, ids::Save)).top + 28 + 8, client.bottom);
+  EXPECT_LE(PlaceOf(GetDlgItem(window, ids::kSave)).top + 28 + 8, client.bottom);
   ClickControl(button);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
   RECT frame;
@@ -107,7 +107,7 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   Click(window, {380, 40});
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
 
-  ClickControl(GetDlgItem(window, ids::Cancel));
+  ClickControl(GetDlgItem(window, ids::kCancel));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   EXPECT_TRUE(IsWindowEnabled(main));
   EXPECT_EQ(program.Close(), 0);

@@ -47,7 +47,7 @@ TEST(DaysBalloon, TooManyDaysShowTheHighestAndATextThatIsNoNumberIsNotSaved) {
   HWND settings =
       OpenFromToolbar(program, main, ToolbarButton::kSettings, memo::ui::kSettingsWindowClass);
   ASSERT_NE(settings, nullptr);
-  HWND days = GetDlgItem(settings, ids::Days);
+  HWND days = GetDlgItem(settings, ids::kDays);
   ASSERT_TRUE(input::Click(input::CentreOf(days)));
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(settings) == days; }));
   ASSERT_TRUE(input::PressKeys("End BackSpace BackSpace BackSpace"));

@@ -54,23 +54,23 @@ TEST(Dpi, At144DpiEveryPlaceAndSizeOfTheDesignIsScaledByOneAndAHalf) {
     int id;
     Place place;
   } controls[] = {
-      {memo::ui::main_window::Toolbar, {0, 0, 1011, 120}},
-      {memo::ui::main_window::Picture, {744, 9, 252, 132}},
-      {memo::ui::main_window::Pages, {0, 120, 1020, 588 - shortfall}},
-      {memo::ui::main_window::Status, {0, 708 - shortfall, 1011, 30}},
-      {memo::ui::main_window::SearchBox, {2, 162, 300, 33}},
-      {memo::ui::main_window::FriendList, {2, 198, 1008, 513 - shortfall}},
+      {memo::ui::main_window::kToolbar, {0, 0, 1011, 120}},
+      {memo::ui::main_window::kPicture, {744, 9, 252, 132}},
+      {memo::ui::main_window::kPages, {0, 120, 1020, 588 - shortfall}},
+      {memo::ui::main_window::kStatus, {0, 708 - shortfall, 1011, 30}},
+      {memo::ui::main_window::kSearchBox, {2, 162, 300, 33}},
+      {memo::ui::main_window::kFriendList, {2, 198, 1008, 513 - shortfall}},
   };
   for (const Scaled& control : controls) {
     EXPECT_EQ(PlaceOf(GetDlgItem(main, control.id)), control.place) << control.id;
   }
-  HWND status = GetDlgItem(main, memo::ui::main_window::Status);
+  HWND status = GetDlgItem(main, memo::ui::main_window::kStatus);
   RECT client;
   GetClientRect(main, &client);
   const Place bar = PlaceOf(status);
   EXPECT_LE(bar.top + bar.height, client.bottom);
   EXPECT_EQ(StatusPartEdges(program.Process(), status), (std::vector<int>{345, 570, 1020}));
-  HWND list = GetDlgItem(main, memo::ui::main_window::FriendList);
+  HWND list = GetDlgItem(main, memo::ui::main_window::kFriendList);
   EXPECT_EQ(ListColumns(program.Process(), list)[1].width, 210);
   Sleep(300);
   SaveScreenshot("main-window-144-dpi");
@@ -86,9 +86,9 @@ TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
   HWND window = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(window, nullptr);
   namespace ids = memo::ui::birthday_window;
-  ClickControl(GetDlgItem(window, ids::Solar));
-  ClickControl(GetDlgItem(window, ids::CalendarButton));
-  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ClickControl(GetDlgItem(window, ids::kSolar));
+  ClickControl(GetDlgItem(window, ids::kCalendarButton));
+  HWND calendar = GetDlgItem(window, ids::kCalendar);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
   EXPECT_EQ(PlaceOf(calendar), (Place{84, 219, 548, 393}));
   EXPECT_EQ(PlaceOf(GetDlgItem(calendar, 1019)).left - PlaceOf(calendar).left, 5);
@@ -107,7 +107,7 @@ TEST(Dpi, At144DpiTheMonthCalendarIsScaledAndItsDaysAreHitWhereTheyAreDrawn) {
 
   Click(calendar, {scaled(1 * 52 + 26), scaled(50 + 3 * 32 + 16)});  // cell 22: 17 April
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
-  SYSTEMTIME picked = DatePickerTime(program.Process(), GetDlgItem(window, ids::Date));
+  SYSTEMTIME picked = DatePickerTime(program.Process(), GetDlgItem(window, ids::kDate));
   EXPECT_EQ(picked.wMonth, 4);
   EXPECT_EQ(picked.wDay, 17);
   PostMessageW(window, WM_CLOSE, 0, 0);
@@ -125,15 +125,15 @@ TEST(Dpi, At144DpiTheSettingsWindowsReminderPageIsScaledAndNothingOnItOverlaps) 
   ASSERT_NE(settings, nullptr);
   namespace ids = memo::ui::settings_window;
   const ExpectedControl scaled[] = {
-      {ids::Tab, L"SysTabControl32", nullptr, 0, 0, 444, 240},
-      {ids::ReminderGroup, L"Button", "提醒设置", 24, 48, 408, 84},
-      {ids::LogOnBox, L"Button", "开机时自动启动", 24, 141, 300, 30},
-      {ids::SaveDays, L"Button", "确定", 132, 180, 132, 36},
-      {ids::CancelDays, L"Button", "取消", 288, 180, 132, 36},
+      {ids::kTab, L"SysTabControl32", nullptr, 0, 0, 444, 240},
+      {ids::kReminderGroup, L"Button", "提醒设置", 24, 48, 408, 84},
+      {ids::kLogOnBox, L"Button", "开机时自动启动", 24, 141, 300, 30},
+      {ids::kSaveDays, L"Button", "确定", 132, 180, 132, 36},
+      {ids::kCancelDays, L"Button", "取消", 288, 180, 132, 36},
   };
   ExpectControls(settings, scaled);
-  ExpectApartWithin(settings, ids::Tab,
-                    {ids::ReminderGroup, ids::LogOnBox, ids::SaveDays, ids::CancelDays});
+  ExpectApartWithin(settings, ids::kTab,
+                    {ids::kReminderGroup, ids::kLogOnBox, ids::kSaveDays, ids::kCancelDays});
   Sleep(300);
   SaveScreenshot("settings-window-144-dpi");
   PostMessageW(settings, WM_CLOSE, 0, 0);
@@ -151,7 +151,7 @@ TEST(Dpi, At144DpiTheAdvertisementPictureFillsItsScaledBox) {
   options.publisherHost = server.Host();
   HWND main = program.StartMain(options);
   ASSERT_NE(main, nullptr);
-  HWND picture = GetDlgItem(main, memo::ui::main_window::Picture);
+  HWND picture = GetDlgItem(main, memo::ui::main_window::kPicture);
   // The corners of the 252 x 132 box, beyond the picture's own 168 x 88 pixels.
   ASSERT_TRUE(WaitUntil([&] { return SameColor(ScreenColorAt(picture, 2, 2), served, 8); }));
   EXPECT_TRUE(SameColor(ScreenColorAt(picture, 249, 129), served, 8));
@@ -174,11 +174,11 @@ TEST(Dpi, ColumnsOfBothListsFitWithoutAHorizontalScrollBar) {
     ASSERT_TRUE(StoreFriends(program.Folder(), friends));
     HWND main = program.StartMainWith(40);
     ASSERT_NE(main, nullptr);
-    HWND upcoming = GetDlgItem(main, memo::ui::main_window::UpcomingList);
+    HWND upcoming = GetDlgItem(main, memo::ui::main_window::kUpcomingList);
     ASSERT_TRUE(WaitUntil([&] { return ReadListRows(program.Process(), upcoming).size() == 40; }));
-    ClickTab(program, GetDlgItem(main, memo::ui::main_window::Pages), 1);
+    ClickTab(program, GetDlgItem(main, memo::ui::main_window::kPages), 1);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(upcoming) != FALSE; }));
-    for (int id : {memo::ui::main_window::FriendList, memo::ui::main_window::UpcomingList}) {
+    for (int id : {memo::ui::main_window::kFriendList, memo::ui::main_window::kUpcomingList}) {
       HWND list = GetDlgItem(main, id);
       EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL) << id;
       EXPECT_TRUE(ColumnsFit(program.Process(), list)) << id;

@@ -26,7 +26,7 @@ enum class Item { kImport, kExport };
 
 // 排序方式 is the menu's first item; the exchange commands follow the separator.
 bool Choose(HWND main, Item item) {
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   switch (item) {
     case Item::kImport:
       return ChooseFromSortMenu(main, list, {VK_DOWN, VK_DOWN, VK_RETURN});
@@ -123,11 +123,11 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   const std::wstring folder = program.Folder();
   // A menu popped up before the start-up's upcoming pass has shown 孙八 (tomorrow) would
   // close when the pass changes the windows.
-  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
 
   // 导出… as 通讯录: the file type adds the extension; the message tells what was written.
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_TRUE(PopUpSortMenu(list));
   TypeMenuKeys(main, {VK_DOWN, VK_DOWN, VK_DOWN});
   SaveScreenshot("exchange-menu");
@@ -209,7 +209,7 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   // By days left: 赵六 today before 孙八 tomorrow.
   EXPECT_TRUE(ListCell(program.Process(), upcoming, 0, 0) == Wide("赵六"));
   EXPECT_TRUE(ListCell(program.Process(), upcoming, 1, 0) == Wide("孙八"));
-  EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::Status), 1) ==
+  EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::kStatus), 1) ==
               Wide("当前记录数：5"));
 
   // 备份数据… from the tray icon's menu, three above its last item 退出: a whole copy of the
@@ -250,7 +250,7 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   EXPECT_NE(safety, INVALID_HANDLE_VALUE);
   if (safety != INVALID_HANDLE_VALUE) FindClose(safety);
   // The deletion before it can no longer be undone: its friend would come back twice.
-  HWND status = GetDlgItem(main, main_ids::Status);
+  HWND status = GetDlgItem(main, main_ids::kStatus);
   EXPECT_TRUE(WaitUntil([&] { return StatusPartText(program.Process(), status, 0).empty(); }));
   ASSERT_TRUE(real_input::Click(real_input::RowCentre(program.Process(), list, 0)));
   ASSERT_TRUE(real_input::PressKeys("ctrl+z"));

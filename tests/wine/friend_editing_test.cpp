@@ -52,39 +52,39 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   EXPECT_FALSE(IsWindowEnabled(main));  // modal
   EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
   // Lunar by design, on today's lunar date (2012-04-15 is lunar 2012年三月廿五).
-  EXPECT_TRUE(Checked(GetDlgItem(window, ids::Lunar)));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::kLunar)));
   EXPECT_TRUE(LunarDateBox(window) == Wide("2012年三月廿五"));
-  EXPECT_FALSE(Shown(window, ids::Date));
-  EXPECT_FALSE(Shown(window, ids::Calendar));
-  EXPECT_FALSE(Shown(window, ids::LeapMonth));
-  EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::Name));
+  EXPECT_FALSE(Shown(window, ids::kDate));
+  EXPECT_FALSE(Shown(window, ids::kCalendar));
+  EXPECT_FALSE(Shown(window, ids::kLeapMonth));
+  EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::kName));
 
   // A click into the name box selects its whole text, so that typing replaces it.
-  SetText(window, ids::Name, "孙公历");
-  SetText(window, ids::Contact, "13912345678");
-  ClickControl(GetDlgItem(window, ids::Name));
+  SetText(window, ids::kName, "孙公历");
+  SetText(window, ids::kContact, "13912345678");
+  ClickControl(GetDlgItem(window, ids::kName));
   ASSERT_TRUE(
-      WaitUntil([&] { return Selection(GetDlgItem(window, ids::Name)) == std::make_pair(0, 3); }));
-  ClickControl(GetDlgItem(window, ids::Contact));
+      WaitUntil([&] { return Selection(GetDlgItem(window, ids::kName)) == std::make_pair(0, 3); }));
+  ClickControl(GetDlgItem(window, ids::kContact));
   ASSERT_TRUE(WaitUntil(
-      [&] { return Selection(GetDlgItem(window, ids::Contact)) == std::make_pair(0, 11); }));
+      [&] { return Selection(GetDlgItem(window, ids::kContact)) == std::make_pair(0, 11); }));
 
   // 公历 shows the same day as a solar date, in the date picker.
-  ClickControl(GetDlgItem(window, ids::Solar));
-  ASSERT_TRUE(WaitUntil([&] { return Shown(window, ids::Date); }));
+  ClickControl(GetDlgItem(window, ids::kSolar));
+  ASSERT_TRUE(WaitUntil([&] { return Shown(window, ids::kDate); }));
   EXPECT_EQ(DateBox(program, window), "2012-4-15");
-  EXPECT_FALSE(Shown(window, ids::LunarDate));
-  EXPECT_FALSE(Checked(GetDlgItem(window, ids::Lunar)));
+  EXPECT_FALSE(Shown(window, ids::kLunarDate));
+  EXPECT_FALSE(Checked(GetDlgItem(window, ids::kLunar)));
   // The "…" button lies beside the date picker, over none of its text, and takes the clicks
   // there, also once the picker has been used.
-  HWND button = GetDlgItem(window, ids::CalendarButton);
-  ClickControl(GetDlgItem(window, ids::Date));
-  ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::Date); }));
+  HWND button = GetDlgItem(window, ids::kCalendarButton);
+  ClickControl(GetDlgItem(window, ids::kDate));
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::kDate); }));
   EXPECT_EQ(ChildWindowFromPointEx(window, Centre(PlaceInWindow(button)), CWP_SKIPINVISIBLE),
             button);
 
   ClickControl(button);
-  HWND calendar = GetDlgItem(window, ids::Calendar);
+  HWND calendar = GetDlgItem(window, ids::kCalendar);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
   EXPECT_EQ(ClassName(calendar), L"CCalendar");
   EXPECT_EQ(PlaceOf(calendar), (Place{56, 146, 365, 262}));
@@ -111,11 +111,11 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   Click(calendar, CellCentre(20));  // 1990-05-20
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
   EXPECT_EQ(DateBox(program, window), "1990-5-20");
-  EXPECT_FALSE(Shown(window, ids::LeapMonth));
+  EXPECT_FALSE(Shown(window, ids::kLeapMonth));
 
-  ClickControl(GetDlgItem(window, ids::Save));
+  ClickControl(GetDlgItem(window, ids::kSave));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   const char* row[] = {"孙公历", "1990年5月20日", "公历", "22岁", "马", "金牛座", "13912345678"};
   for (int column = 0; column < 7; ++column) {
@@ -127,7 +127,7 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   EXPECT_EQ(table[0].birthday, "1990年5月20日");
   EXPECT_FALSE(table[0].lunar);
   EXPECT_EQ(table[0].contact, "13912345678");
-  EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::Status), 1) ==
+  EXPECT_TRUE(StatusPartText(program.Process(), GetDlgItem(main, main_ids::kStatus), 1) ==
               Wide("当前记录数：1"));
   EXPECT_EQ(program.Close(), 0);
 }
@@ -138,8 +138,8 @@ TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   ASSERT_NE(main, nullptr);
   HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
-  ClickControl(GetDlgItem(window, ids::CalendarButton));
-  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ClickControl(GetDlgItem(window, ids::kCalendarButton));
+  HWND calendar = GetDlgItem(window, ids::kCalendar);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
 
   // Lunar 2023 and its leap second month, 2023-03-22 .. 2023-04-19: the grid starts on
@@ -180,18 +180,18 @@ TEST(FriendEditing, AddsALunarLeapMonthFriendThroughTheMonthCalendar) {
   Click(calendar, CellCentre(16));  // 2023-04-05, 闰二月十五
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
   EXPECT_TRUE(LunarDateBox(window) == Wide("2023年闰二月十五"));
-  EXPECT_TRUE(Shown(window, ids::LeapMonth));
-  EXPECT_TRUE(Checked(GetDlgItem(window, ids::LeapMonth)));
+  EXPECT_TRUE(Shown(window, ids::kLeapMonth));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::kLeapMonth)));
 
-  SetText(window, ids::Name, "钱闰月");
-  ClickControl(GetDlgItem(window, ids::Save));
+  SetText(window, ids::kName, "钱闰月");
+  ClickControl(GetDlgItem(window, ids::kSave));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   std::vector<TableFriend> table = ReadTable(program.Folder());
   ASSERT_EQ(table.size(), 1u);
   EXPECT_EQ(table[0].name, "钱闰月");
   EXPECT_EQ(table[0].birthday, "2023年2月15日[闰月]");
   EXPECT_TRUE(table[0].lunar);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   // The list shows it in lunar words; the table keeps the stored text.
   EXPECT_TRUE(ListCell(program.Process(), list, 0, 1) == Wide("2023年闰二月十五"));
@@ -211,7 +211,7 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsRefused) {
   HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(DeleteFileW(page.c_str()));
-  ClickControl(GetDlgItem(window, ids::Cancel));
+  ClickControl(GetDlgItem(window, ids::kCancel));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   EXPECT_TRUE(
       WaitUntil([&] { return GetFileAttributesW(page.c_str()) != INVALID_FILE_ATTRIBUTES; }));
@@ -222,7 +222,7 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsRefused) {
   window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(WaitUntil([&] { return input::IsActive(window); }));
-  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Save))));
+  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::kSave))));
   HWND message = program.WaitForWindow(L"#32770", 5000);
   ASSERT_NE(message, nullptr);
   EXPECT_TRUE(WindowText(message) == Wide("寿辰备忘录"));
@@ -231,13 +231,13 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsRefused) {
   ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(message, IDOK))));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(message); }));
   EXPECT_TRUE(IsWindow(window));
-  EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::Name); }));
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, ids::kName); }));
   EXPECT_EQ(ReadTable(program.Folder()).size(), 1u);
 
   // A name typed there is stored; the contact's hint is not.
   ASSERT_TRUE(input::Type("Zhou"));
-  ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(window, ids::Name)) == L"Zhou"; }));
-  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Save))));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(window, ids::kName)) == L"Zhou"; }));
+  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::kSave))));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   std::vector<TableFriend> table = ReadTable(program.Folder());
   ASSERT_EQ(table.size(), 2u);
@@ -245,7 +245,7 @@ TEST(FriendEditing, CancelStillRecountsAndAnEmptyNameIsRefused) {
   EXPECT_EQ(table[1].contact, "");
   EXPECT_EQ(table[1].birthday, "2012年3月25日");
   EXPECT_TRUE(table[1].lunar);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }));
   EXPECT_TRUE(ListCell(program.Process(), list, 1, 0) == L"Zhou");
   EXPECT_EQ(program.Close(), 0);
@@ -257,25 +257,25 @@ TEST(FriendEditing, EditsALeapMonthFriendAndSavesItUnchanged) {
                                   {"王闰月", false, "2023年2月11日[闰月]", true, "qq 8"},
                                   {"赵六", false, "1990年8月15日", true, ""}});
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   SelectListRows(program.Process(), list, {1});
   HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kEdit);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindowEnabled(main));  // editing leaves the main window usable
   EXPECT_TRUE(WindowText(window) == Wide("修改生日"));
-  EXPECT_TRUE(WindowText(GetDlgItem(window, ids::Name)) == Wide("王闰月"));
-  EXPECT_TRUE(WindowText(GetDlgItem(window, ids::Contact)) == Wide("qq 8"));
-  EXPECT_TRUE(Checked(GetDlgItem(window, ids::Lunar)));
-  EXPECT_FALSE(Checked(GetDlgItem(window, ids::Solar)));
+  EXPECT_TRUE(WindowText(GetDlgItem(window, ids::kName)) == Wide("王闰月"));
+  EXPECT_TRUE(WindowText(GetDlgItem(window, ids::kContact)) == Wide("qq 8"));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::kLunar)));
+  EXPECT_FALSE(Checked(GetDlgItem(window, ids::kSolar)));
   EXPECT_TRUE(LunarDateBox(window) == Wide("2023年闰二月十一"));
-  EXPECT_TRUE(Shown(window, ids::LeapMonth));
-  EXPECT_TRUE(Checked(GetDlgItem(window, ids::LeapMonth)));
-  EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::Name));
+  EXPECT_TRUE(Shown(window, ids::kLeapMonth));
+  EXPECT_TRUE(Checked(GetDlgItem(window, ids::kLeapMonth)));
+  EXPECT_EQ(FocusOf(window), GetDlgItem(window, ids::kName));
   Sleep(500);
   SaveScreenshot("birthday-window-edit");
 
   const std::vector<TableFriend> before = ReadTable(program.Folder());
-  ClickControl(GetDlgItem(window, ids::Save));
+  ClickControl(GetDlgItem(window, ids::kSave));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   const std::vector<TableFriend> after = ReadTable(program.Folder());
   ASSERT_EQ(after.size(), 3u);
@@ -300,12 +300,12 @@ TEST(FriendEditing, AnOpenEditWritesOnlyItsOwnFriend) {
                          {"李四", false, "1975年1月2日", false, ""}},
                         memo::SortCode::kNameAscending);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_EQ(ListColumn(program, list, 0), WideNames({"李四", "王五", "张三", "赵六"}));
   SelectListRows(program.Process(), list, {1});
   HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kEdit);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(WindowText(GetDlgItem(window, ids::Name)) == Wide("王五"));
+  ASSERT_TRUE(WindowText(GetDlgItem(window, ids::kName)) == Wide("王五"));
 
   // While it is open, 李四 is deleted: 王五 moves up a row.
   SelectListRows(program.Process(), list, {0});
@@ -317,19 +317,19 @@ TEST(FriendEditing, AnOpenEditWritesOnlyItsOwnFriend) {
 
   // A solar birthday today, picked in the calendar (April 2012 begins on a Sunday, in cell
   // 6): once saved, the upcoming pass lists it.
-  SetText(window, ids::Contact, "新号码");
+  SetText(window, ids::kContact, "新号码");
   EXPECT_EQ(DateBox(program, window), "1985-6-1");
-  ClickControl(GetDlgItem(window, ids::CalendarButton));
-  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ClickControl(GetDlgItem(window, ids::kCalendarButton));
+  HWND calendar = GetDlgItem(window, ids::kCalendar);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
   Choose(calendar, kYearList, 2012 - 1902);
   Choose(calendar, kMonthList, 3);
   ASSERT_TRUE(WaitUntil([&] { return CellFills(calendar) == MonthFills(6, 35); }, 10000));
   Click(calendar, CellCentre(20));
   ASSERT_TRUE(WaitUntil([&] { return DateBox(program, window) == "2012-4-15"; }));
-  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   EXPECT_EQ(SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0), 0);
-  ClickControl(GetDlgItem(window, ids::Save));
+  ClickControl(GetDlgItem(window, ids::kSave));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   EXPECT_EQ(ListColumn(program, list, 0), WideNames({"王五", "张三", "赵六"}));
   EXPECT_EQ(ListColumn(program, list, 6), WideNames({"新号码", "", ""}));
@@ -357,8 +357,8 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
                          {"钱七", false, "1980年12月31日", false, ""}},
                         memo::SortCode::kNameAscending);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
-  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
+  HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   const auto all = WideNames({"阿明", "李四", "钱七", "王五", "张伟", "赵六"});
   ASSERT_EQ(ListColumn(program, list, 0), all);

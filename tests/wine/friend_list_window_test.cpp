@@ -138,7 +138,7 @@ TEST(FriendListWindow, StartsInTheStoredSortOrderWithEveryAge) {
     settings::WriteNumber(L"paixu", c.code);
     HWND main = program.StartMainWith(9);
     ASSERT_NE(main, nullptr) << context;
-    HWND list = GetDlgItem(main, ids::FriendList);
+    HWND list = GetDlgItem(main, ids::kFriendList);
     const ListRows rows = ReadListRows(program.Process(), list);
     ASSERT_EQ(rows.size(), 9u) << context;
     ExpectFriendRows(rows, context);
@@ -171,9 +171,9 @@ TEST(FriendListWindow, SortMenuStoresTheOrderAndReloadsSummaryFollowsTheCurrentR
   AddSampleFriends(program);
   HWND main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, ids::FriendList);
-  HWND upcoming = GetDlgItem(main, ids::UpcomingList);
-  HWND status = GetDlgItem(main, ids::Status);
+  HWND list = GetDlgItem(main, ids::kFriendList);
+  HWND upcoming = GetDlgItem(main, ids::kUpcomingList);
+  HWND status = GetDlgItem(main, ids::kStatus);
   ASSERT_TRUE(ListShows(program, list, kStoredOrder));
   ASSERT_TRUE(WaitUntil([&] { return ReadListRows(program.Process(), upcoming).size() == 5; }));
   const ListRows upcomingBefore = ReadListRows(program.Process(), upcoming);
@@ -219,7 +219,8 @@ TEST(FriendListWindow, SortMenuStoresTheOrderAndReloadsSummaryFollowsTheCurrentR
   EXPECT_EQ(program.Close(), 0);
   main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
-  EXPECT_TRUE(ListShows(program, GetDlgItem(main, ids::FriendList), Reversed(kBirthdaysAscending)));
+  EXPECT_TRUE(
+      ListShows(program, GetDlgItem(main, ids::kFriendList), Reversed(kBirthdaysAscending)));
   EXPECT_EQ(program.Close(), 0);
 }
 
@@ -230,7 +231,7 @@ TEST(FriendListWindow, MissingDatabaseIsCreatedEmpty) {
   HWND main = program.StartMainWith(0);
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(MessageBoxes(program).empty());
-  EXPECT_EQ(ReadListRows(program.Process(), GetDlgItem(main, ids::FriendList)).size(), 0u);
+  EXPECT_EQ(ReadListRows(program.Process(), GetDlgItem(main, ids::kFriendList)).size(), 0u);
   EXPECT_EQ(FileBytes(database).substr(0, 16), std::string("SQLite format 3\0", 16));
   // The upcoming pass ran on the empty list: a page that says nobody is coming up.
   const std::wstring page = program.Folder() + L"\\" + Wide("最近生日.html");
@@ -238,11 +239,11 @@ TEST(FriendListWindow, MissingDatabaseIsCreatedEmpty) {
   EXPECT_NE(FileBytes(page).find("最近10天内没有好友过生日"), std::string::npos);
   EXPECT_TRUE(WaitUntil([] { return TrayTip() == Wide("最近有0人将要过生日：\r\n"); }))
       << Utf8(TrayTip());
-  EXPECT_TRUE(WindowText(GetDlgItem(main, ids::ReportView)).empty());
+  EXPECT_TRUE(WindowText(GetDlgItem(main, ids::kReportView)).empty());
   SaveScreenshot("friend-list-new-database");
   EXPECT_EQ(program.Close(), 0);
   // The new database is one the tool can use.
-  EXPECT_EQ(RunCli({"list", "--db", Gbk(program.Folder())}), 0);
+  EXPECT_EQ(RunCli({"list", "--db", Gb18030(program.Folder())}), 0);
 }
 
 TEST(FriendListWindow, FileThatIsNoDatabaseIsReportedAndLeftAlone) {
@@ -274,9 +275,9 @@ TEST(FriendListWindow, FileThatIsNoDatabaseIsReportedAndLeftAlone) {
   EXPECT_GE(reports, 1);
   HWND main = program.WaitForWindow(memo::ui::kMainWindowClass);
   ASSERT_NE(main, nullptr);
-  HWND status = GetDlgItem(main, ids::Status);
+  HWND status = GetDlgItem(main, ids::kStatus);
   EXPECT_TRUE(StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"));
-  EXPECT_EQ(ReadListRows(program.Process(), GetDlgItem(main, ids::FriendList)).size(), 0u);
+  EXPECT_EQ(ReadListRows(program.Process(), GetDlgItem(main, ids::kFriendList)).size(), 0u);
   EXPECT_EQ(program.Close(), 0);
   EXPECT_TRUE(FileBytes(database) == notADatabase);
 }

@@ -28,9 +28,9 @@ TEST(FriendSearch, TypedInitialsNarrowTheListAndEscapeRestoresIt) {
   ASSERT_TRUE(AddFriends(program.Folder(), kSampleFriends));
   HWND main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, ids::FriendList);
-  HWND box = GetDlgItem(main, ids::SearchBox);
-  HWND status = GetDlgItem(main, ids::Status);
+  HWND list = GetDlgItem(main, ids::kFriendList);
+  HWND box = GetDlgItem(main, ids::kSearchBox);
+  HWND status = GetDlgItem(main, ids::kStatus);
   ASSERT_NE(box, nullptr);
   const auto shows = [&](size_t count) {
     return WaitUntil([&] { return ReadListRows(program.Process(), list).size() == count; });

@@ -47,7 +47,7 @@ TEST(Keyboard, BirthdayWindowTakesEnterEscapeAndTheFocusedButton) {
     EXPECT_TRUE(input::Click(add));
     HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
     if (window) {
-      EXPECT_TRUE(FocusIn(window, birthday_ids::Name));
+      EXPECT_TRUE(FocusIn(window, birthday_ids::kName));
     }
     return window;
   };
@@ -55,8 +55,8 @@ TEST(Keyboard, BirthdayWindowTakesEnterEscapeAndTheFocusedButton) {
     SCOPED_TRACE("Escape cancels");
     HWND window = open();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(DrawnAsDefault(GetDlgItem(window, birthday_ids::Save)));
-    EXPECT_FALSE(DrawnAsDefault(GetDlgItem(window, birthday_ids::Cancel)));
+    EXPECT_TRUE(DrawnAsDefault(GetDlgItem(window, birthday_ids::kSave)));
+    EXPECT_FALSE(DrawnAsDefault(GetDlgItem(window, birthday_ids::kCancel)));
     EXPECT_TRUE(input::Type("Ann"));
     EXPECT_TRUE(input::PressKeys("Escape"));
     ExpectGoneAndMainActive(window, main);
@@ -67,9 +67,9 @@ TEST(Keyboard, BirthdayWindowTakesEnterEscapeAndTheFocusedButton) {
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(input::Type("Bob"));
     EXPECT_TRUE(input::PressKeys("shift+Tab"));
-    EXPECT_TRUE(FocusIn(window, birthday_ids::Cancel));
-    EXPECT_TRUE(DrawnAsDefault(GetDlgItem(window, birthday_ids::Cancel)));
-    EXPECT_FALSE(DrawnAsDefault(GetDlgItem(window, birthday_ids::Save)));
+    EXPECT_TRUE(FocusIn(window, birthday_ids::kCancel));
+    EXPECT_TRUE(DrawnAsDefault(GetDlgItem(window, birthday_ids::kCancel)));
+    EXPECT_FALSE(DrawnAsDefault(GetDlgItem(window, birthday_ids::kSave)));
     SaveScreenshot("keyboard-birthday-window-cancel-focused");
     EXPECT_TRUE(input::PressKeys("Return"));
     ExpectGoneAndMainActive(window, main);
@@ -79,13 +79,13 @@ TEST(Keyboard, BirthdayWindowTakesEnterEscapeAndTheFocusedButton) {
     HWND window = open();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(input::Type("Cyd"));
-    HWND calendar = GetDlgItem(window, birthday_ids::Calendar);
-    ClickOn(window, birthday_ids::CalendarButton);
+    HWND calendar = GetDlgItem(window, birthday_ids::kCalendar);
+    ClickOn(window, birthday_ids::kCalendarButton);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
     EXPECT_TRUE(input::PressKeys("Escape"));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
     EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_TRUE(FocusIn(window, birthday_ids::Date));
+    EXPECT_TRUE(FocusIn(window, birthday_ids::kDate));
     EXPECT_TRUE(input::PressKeys("Return"));
     ExpectGoneAndMainActive(window, main);
   }
@@ -98,14 +98,14 @@ TEST(Keyboard, SettingsWindowTakesEnterEscapeAndCtrlTab) {
   ASSERT_TRUE(AddFriends(program.Folder(), kSampleFriends));
   HWND main = StartMainActive(program, 9);
   ASSERT_NE(main, nullptr);
-  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   ASSERT_TRUE(WaitUntil([&] { return ReadListRows(program.Process(), upcoming).size() == 5; }));
   const POINT settingsButton = ToolbarButtonCentre(program, main, ToolbarButton::kSettings);
   const auto open = [&] {
     EXPECT_TRUE(input::Click(settingsButton));
     HWND window = Opened(program, memo::ui::kSettingsWindowClass);
     if (window) {
-      EXPECT_TRUE(FocusIn(window, settings_ids::Days));
+      EXPECT_TRUE(FocusIn(window, settings_ids::kDays));
     }
     return window;
   };
@@ -113,16 +113,16 @@ TEST(Keyboard, SettingsWindowTakesEnterEscapeAndCtrlTab) {
     SCOPED_TRACE("Enter saves the days and the upcoming pass counts them");
     HWND window = open();
     ASSERT_NE(window, nullptr);
-    HWND save = GetDlgItem(window, settings_ids::SaveDays);
+    HWND save = GetDlgItem(window, settings_ids::kSaveDays);
     EXPECT_TRUE(DrawnAsDefault(save));
     // A check box with the focus leaves 确定 the default; a push button takes its place.
     EXPECT_TRUE(input::PressKeys("Tab"));
-    EXPECT_TRUE(FocusIn(window, settings_ids::LogOnBox));
+    EXPECT_TRUE(FocusIn(window, settings_ids::kLogOnBox));
     EXPECT_TRUE(DrawnAsDefault(save));
     EXPECT_TRUE(input::PressKeys("Tab"));
-    EXPECT_TRUE(FocusIn(window, settings_ids::SaveDays));
+    EXPECT_TRUE(FocusIn(window, settings_ids::kSaveDays));
     EXPECT_TRUE(input::PressKeys("shift+Tab shift+Tab"));
-    EXPECT_TRUE(FocusIn(window, settings_ids::Days));
+    EXPECT_TRUE(FocusIn(window, settings_ids::kDays));
     EXPECT_TRUE(input::Type("40"));
     EXPECT_TRUE(input::PressKeys("Return"));
     ExpectGoneAndMainActive(window, main);
@@ -143,16 +143,16 @@ TEST(Keyboard, SettingsWindowTakesEnterEscapeAndCtrlTab) {
     SCOPED_TRACE("Ctrl+Tab turns the pages; Enter saves the page shown");
     HWND window = open();
     ASSERT_NE(window, nullptr);
-    HWND tab = GetDlgItem(window, settings_ids::Tab);
+    HWND tab = GetDlgItem(window, settings_ids::kTab);
     EXPECT_TRUE(input::PressKeys("ctrl+Tab"));
     EXPECT_TRUE(WaitUntil([&] { return CurrentPage(tab) == 1; }));
-    EXPECT_TRUE(FocusIn(window, settings_ids::Title));
+    EXPECT_TRUE(FocusIn(window, settings_ids::kTitle));
     EXPECT_TRUE(input::PressKeys("ctrl+Tab"));
     EXPECT_TRUE(WaitUntil([&] { return CurrentPage(tab) == 2; }));
     EXPECT_TRUE(input::PressKeys("ctrl+shift+Tab"));
     EXPECT_TRUE(WaitUntil([&] { return CurrentPage(tab) == 1; }));
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, settings_ids::SavePersonal)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, settings_ids::SaveDays)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, settings_ids::kSavePersonal)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, settings_ids::kSaveDays)));
     SaveScreenshot("keyboard-settings-second-page");
     EXPECT_FALSE(settings::Read(L"biaoti").exists);
     EXPECT_TRUE(input::PressKeys("Return"));
@@ -175,8 +175,8 @@ TEST(Keyboard, FriendListTakesEnterAndDeleteAndCtrlTabTurnsThePages) {
   ASSERT_TRUE(AddFriends(program.Folder(), kSampleFriends));
   HWND main = StartMainActive(program, 9);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
-  HWND status = GetDlgItem(main, main_ids::Status);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
+  HWND status = GetDlgItem(main, main_ids::kStatus);
   ASSERT_TRUE(input::Click(input::RowCentre(program.Process(), list, 1)));
   ASSERT_TRUE(WaitUntil([&] {
     return StatusPartText(program.Process(), status, 0) == Wide("王芳生日：1990年4月16日(公历)");
@@ -185,7 +185,7 @@ TEST(Keyboard, FriendListTakesEnterAndDeleteAndCtrlTabTurnsThePages) {
   EXPECT_TRUE(input::PressKeys("Return"));
   HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::Name)) == Wide("王芳"));
+  EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::kName)) == Wide("王芳"));
   // The list shows its selection without the focus: the row the window edits.
   Sleep(300);
   SaveScreenshot("keyboard-list-selection-without-focus");
@@ -208,7 +208,7 @@ TEST(Keyboard, FriendListTakesEnterAndDeleteAndCtrlTabTurnsThePages) {
   EXPECT_EQ(ReadTable(program.Folder()).size(), 8u);
   SaveScreenshot("keyboard-list-after-delete");
 
-  HWND pages = GetDlgItem(main, main_ids::Pages);
+  HWND pages = GetDlgItem(main, main_ids::kPages);
   const struct {
     const char* keys;
     int page;
@@ -218,7 +218,7 @@ TEST(Keyboard, FriendListTakesEnterAndDeleteAndCtrlTabTurnsThePages) {
     EXPECT_TRUE(input::PressKeys(turn.keys));
     EXPECT_TRUE(WaitUntil([&] { return CurrentPage(pages) == turn.page; })) << turn.keys;
   }
-  EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, main_ids::ReportView)));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, main_ids::kReportView)));
   EXPECT_FALSE(IsWindowVisible(list));
   EXPECT_EQ(program.Close(), 0);
 }

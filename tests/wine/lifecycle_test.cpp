@@ -26,10 +26,10 @@ TEST(Lifecycle, AboutOpensTheSettingsWindowWithoutModalityOnItsThirdPage) {
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(GetWindow(about, GW_OWNER), main);
   EXPECT_TRUE(IsWindowEnabled(main));  // the main window stays usable
-  HWND tab = GetDlgItem(about, memo::ui::settings_window::Tab);
+  HWND tab = GetDlgItem(about, memo::ui::settings_window::kTab);
   EXPECT_EQ(SendMessageW(tab, TCM_GETCURSEL, 0, 0), 2);
-  EXPECT_TRUE(IsWindowVisible(GetDlgItem(about, memo::ui::settings_window::About)));
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(about, memo::ui::settings_window::Days)));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(about, memo::ui::settings_window::kAbout)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(about, memo::ui::settings_window::kDays)));
   Sleep(300);
   SaveScreenshot("about-window");
 
@@ -40,8 +40,8 @@ TEST(Lifecycle, AboutOpensTheSettingsWindowWithoutModalityOnItsThirdPage) {
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
   HWND settings = program.WaitForWindow(memo::ui::kSettingsWindowClass, 5000);
   ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(SendMessageW(GetDlgItem(settings, memo::ui::settings_window::Tab), TCM_GETCURSEL, 0, 0),
-            0);
+  EXPECT_EQ(
+      SendMessageW(GetDlgItem(settings, memo::ui::settings_window::kTab), TCM_GETCURSEL, 0, 0), 0);
   PostMessageW(settings, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
   EXPECT_EQ(program.Close(), 0);
@@ -98,14 +98,14 @@ TEST(Lifecycle, WithoutFriendsEditAndDeleteDoNothingUpcomingShowsDetailsAndADoub
   EXPECT_EQ(program.WaitForWindow(memo::ui::kBirthdayWindowClass, 0), nullptr);
   EXPECT_TRUE(IsWindowEnabled(main));
 
-  HWND pages = GetDlgItem(main, memo::ui::main_window::Pages);
+  HWND pages = GetDlgItem(main, memo::ui::main_window::kPages);
   ClickToolbarButton(program, main, ToolbarButton::kUpcoming);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 2; }));
-  EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, memo::ui::main_window::ReportView)));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, memo::ui::main_window::kReportView)));
 
   // A double click on the friend list with no row selected opens the add window.
   ClickTab(program, pages, 0);
-  HWND list = GetDlgItem(main, memo::ui::main_window::FriendList);
+  HWND list = GetDlgItem(main, memo::ui::main_window::kFriendList);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(list) != FALSE; }));
   PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 100));
   PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(200, 100));

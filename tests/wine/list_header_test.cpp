@@ -20,7 +20,7 @@ TEST(ListHeader, ClicksOnTheNameHeaderSortBothWaysAndAreStored) {
   ASSERT_TRUE(AddFriends(program.Folder(), kSampleFriends));
   HWND main = program.StartMainWith(9);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, ids::FriendList);
+  HWND list = GetDlgItem(main, ids::kFriendList);
   HWND header = FindWindowExW(list, nullptr, L"SysHeader32", nullptr);
   ASSERT_NE(header, nullptr);
   RECT place;
@@ -45,7 +45,7 @@ TEST(ListHeader, ClicksOnTheNameHeaderSortBothWaysAndAreStored) {
   SaveScreenshot("friend-list-header-name-descending");
 
   // The upcoming list, by its 姓名 header: its five friends in pinyin order.
-  HWND upcoming = GetDlgItem(main, ids::UpcomingList);
+  HWND upcoming = GetDlgItem(main, ids::kUpcomingList);
   ASSERT_TRUE(real_input::PressKeys("ctrl+Tab"));
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(upcoming) != FALSE; }));
   HWND upcomingHeader = FindWindowExW(upcoming, nullptr, L"SysHeader32", nullptr);
@@ -59,7 +59,7 @@ TEST(ListHeader, ClicksOnTheNameHeaderSortBothWaysAndAreStored) {
     sorted = names;
     // Names of common characters: their pinyin order is the order of their GBK bytes.
     std::sort(sorted.begin(), sorted.end(),
-              [](const std::wstring& a, const std::wstring& b) { return Gbk(a) < Gbk(b); });
+              [](const std::wstring& a, const std::wstring& b) { return Gb18030(a) < Gb18030(b); });
     return names.size() == 5 && names == sorted;
   }));
   SaveScreenshot("upcoming-list-header-name");

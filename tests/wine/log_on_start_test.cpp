@@ -29,14 +29,14 @@ bool LogOnBoxAtOpening(ProgramUnderTest& program, HWND main, int closeWith, int 
     ADD_FAILURE() << "no settings window";
     return false;
   }
-  HWND box = GetDlgItem(settings, ids::LogOnBox);
+  HWND box = GetDlgItem(settings, ids::kLogOnBox);
   const bool checked = Checked(box);
   if (setTo >= 0 && checked != (setTo == 1)) {
     ClickControl(box);
     EXPECT_TRUE(WaitUntil([&] { return Checked(box) == (setTo == 1); }));
   }
-  if (closeWith == ids::SavePersonal) {
-    ClickTab(program, GetDlgItem(settings, ids::Tab), 1);
+  if (closeWith == ids::kSavePersonal) {
+    ClickTab(program, GetDlgItem(settings, ids::kTab), 1);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(settings, closeWith)); }));
   }
   ClickControl(GetDlgItem(settings, closeWith));
@@ -50,7 +50,7 @@ TEST(LogOnStart, ReminderPagesOkWritesTheRunValueTheBoxReadsItBackAndUncheckedRe
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
-  EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::SaveDays, 1));
+  EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::kSaveDays, 1));
   settings::Stored value = log_on::Read();
   ASSERT_TRUE(value.exists);
   EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
@@ -58,18 +58,18 @@ TEST(LogOnStart, ReminderPagesOkWritesTheRunValueTheBoxReadsItBackAndUncheckedRe
       << Utf8(value.text);
 
   // 取消 and the other page's 确定 leave it, whatever the box shows.
-  EXPECT_TRUE(LogOnBoxAtOpening(program, main, ids::CancelDays, 0));
-  EXPECT_TRUE(LogOnBoxAtOpening(program, main, ids::SavePersonal, 0));
+  EXPECT_TRUE(LogOnBoxAtOpening(program, main, ids::kCancelDays, 0));
+  EXPECT_TRUE(LogOnBoxAtOpening(program, main, ids::kSavePersonal, 0));
   EXPECT_TRUE(log_on::Read().exists);
 
   // Another tool may take it away: the box follows.
   log_on::Clear();
-  EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::CancelDays));
+  EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::kCancelDays));
   EXPECT_FALSE(log_on::Read().exists);
-  EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::SaveDays, 1));
-  EXPECT_TRUE(LogOnBoxAtOpening(program, main, ids::SaveDays, 0));
+  EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::kSaveDays, 1));
+  EXPECT_TRUE(LogOnBoxAtOpening(program, main, ids::kSaveDays, 0));
   EXPECT_FALSE(log_on::Read().exists);
-  EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::CancelDays));
+  EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::kCancelDays));
   EXPECT_EQ(program.Close(), 0);
 }
 
@@ -101,16 +101,16 @@ TEST(LogOnStart, ARefusedChangeIsToldAndTheWindowStaysWithTheBoxAsTheSystemKeeps
   log_on::Clear();
   for (bool starts : {false, true}) {
     if (starts) {
-      EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::SaveDays, 1));
+      EXPECT_FALSE(LogOnBoxAtOpening(program, main, ids::kSaveDays, 1));
     }
     ASSERT_TRUE(log_on::DenyWrites(true));
     HWND settings = OpenSettings(program, main);
     ASSERT_NE(settings, nullptr);
-    HWND box = GetDlgItem(settings, ids::LogOnBox);
+    HWND box = GetDlgItem(settings, ids::kLogOnBox);
     EXPECT_EQ(Checked(box), starts);
     ClickControl(box);
     EXPECT_TRUE(WaitUntil([&] { return Checked(box) != starts; }));
-    ClickControl(GetDlgItem(settings, ids::SaveDays));
+    ClickControl(GetDlgItem(settings, ids::kSaveDays));
     HWND message = program.WaitForWindow(L"#32770", 5000);
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(MessageBoxText(message) == Wide("无法更改开机时自动启动"))
@@ -122,7 +122,7 @@ TEST(LogOnStart, ARefusedChangeIsToldAndTheWindowStaysWithTheBoxAsTheSystemKeeps
     EXPECT_EQ(Checked(box), starts);
     ASSERT_TRUE(log_on::DenyWrites(false));
     EXPECT_EQ(log_on::Read().exists, starts);
-    ClickControl(GetDlgItem(settings, ids::CancelDays));
+    ClickControl(GetDlgItem(settings, ids::kCancelDays));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(settings); }));
   }
   log_on::Clear();

@@ -38,8 +38,8 @@ TEST(LunarDateEntry, AddsAFriendBornOnTheThirtiethOfALunarMonth) {
   HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(LunarDateBox(window) == Wide("2024年二月廿七"));
-  ClickControl(GetDlgItem(window, ids::CalendarButton));
-  HWND calendar = GetDlgItem(window, ids::Calendar);
+  ClickControl(GetDlgItem(window, ids::kCalendarButton));
+  HWND calendar = GetDlgItem(window, ids::kCalendar);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
 
   // Lunar 2024 二月 runs from 2024-03-10, cell 6, to cell 35; today, cell 32, is the chosen
@@ -61,38 +61,38 @@ TEST(LunarDateEntry, AddsAFriendBornOnTheThirtiethOfALunarMonth) {
   Click(calendar, CellCentre(33));  // 二月三十
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
   EXPECT_TRUE(LunarDateBox(window) == Wide("2004年二月三十"));
-  EXPECT_FALSE(Shown(window, ids::LeapMonth));
-  SetText(window, ids::Name, "孙三十");
+  EXPECT_FALSE(Shown(window, ids::kLeapMonth));
+  SetText(window, ids::kName, "孙三十");
   Sleep(300);
   SaveScreenshot("lunar-date-box-second-month-thirtieth");
-  ClickControl(GetDlgItem(window, ids::Save));
+  ClickControl(GetDlgItem(window, ids::kSave));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
 
   std::vector<TableFriend> table = ReadTable(program.Folder());
   ASSERT_EQ(table.size(), 1u);
   EXPECT_EQ(table[0].birthday, "2004年2月30日");
   EXPECT_TRUE(table[0].lunar);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_EQ(ReadListRows(program.Process(), list)[0],
             WideCells({"孙三十", "2004年二月三十", "农历", "20岁", "猴", "双鱼座", ""}));
-  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_EQ(ReadListRows(program.Process(), upcoming)[0],
             WideCells({"孙三十", "二月三十（4月8日）", "农历", "20岁（二十岁整生日）", "",
                        "还有3天过生日"}));
-  ClickTab(program, GetDlgItem(main, main_ids::Pages), 1);
+  ClickTab(program, GetDlgItem(main, main_ids::kPages), 1);
   Sleep(300);
   SaveScreenshot("upcoming-lunar-second-month-thirtieth");
 
   // Opened for editing from the friend list, the friend shows the same date, and 确定 stores
   // it unchanged.
-  ClickTab(program, GetDlgItem(main, main_ids::Pages), 0);
+  ClickTab(program, GetDlgItem(main, main_ids::kPages), 0);
   SelectListRows(program.Process(), list, {0});
   window = OpenBirthdayWindow(program, main, ToolbarButton::kEdit);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(LunarDateBox(window) == Wide("2004年二月三十"));
-  ClickControl(GetDlgItem(window, ids::Save));
+  ClickControl(GetDlgItem(window, ids::kSave));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   EXPECT_EQ(ReadTable(program.Folder())[0].birthday, "2004年2月30日");
   EXPECT_EQ(program.Close(), 0);
@@ -106,7 +106,7 @@ TEST(LunarDateEntry, SolarToLunarAndBackKeepsTheDay) {
                                               {"钱闰", false, "2023年4月5日", false, ""}}));
   HWND main = program.StartMainWith(2);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   const struct {
     int row;
     const char *solar, *lunar;
@@ -119,17 +119,17 @@ TEST(LunarDateEntry, SolarToLunarAndBackKeepsTheDay) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return input::IsActive(window); }));
     EXPECT_EQ(DateBox(program, window), c.solar);
-    ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Lunar))));
+    ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::kLunar))));
     ASSERT_TRUE(WaitUntil([&] { return LunarDateBox(window) == Wide(c.lunar); }))
         << Utf8(LunarDateBox(window));
-    EXPECT_FALSE(Shown(window, ids::Date));
-    EXPECT_EQ(Shown(window, ids::LeapMonth), c.leap);
-    EXPECT_EQ(Checked(GetDlgItem(window, ids::LeapMonth)), c.leap);
+    EXPECT_FALSE(Shown(window, ids::kDate));
+    EXPECT_EQ(Shown(window, ids::kLeapMonth), c.leap);
+    EXPECT_EQ(Checked(GetDlgItem(window, ids::kLeapMonth)), c.leap);
     if (c.leap) SaveScreenshot("birthday-window-solar-day-as-lunar");
-    ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Solar))));
-    ASSERT_TRUE(WaitUntil([&] { return Shown(window, ids::Date); }));
+    ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::kSolar))));
+    ASSERT_TRUE(WaitUntil([&] { return Shown(window, ids::kDate); }));
     EXPECT_EQ(DateBox(program, window), c.solar);
-    ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Save))));
+    ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::kSave))));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   }
   std::vector<TableFriend> table = ReadTable(program.Folder());

@@ -25,22 +25,22 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
   // Places in the client area: the page controls' places are relative to the page control
   // at (0, 80). The toolbar grows from 28 to 80 to hold its 50 x 50 images with captions.
   const ExpectedControl controls[] = {
-      {ids::Toolbar, L"ToolbarWindow32", nullptr, 0, 0, 674, 80},
-      {ids::Picture, L"BirthdayMemoPicture", nullptr, 496, 6, 168, 88},
-      {ids::Pages, L"SysTabControl32", nullptr, 0, 80, 680, 392},
-      {ids::Status, L"msctls_statusbar32", nullptr, 0, 472, 674, 20},
-      {ids::SearchBox, L"Edit", nullptr, 1, 108, 200, 22},
-      {ids::FriendList, L"SysListView32", nullptr, 1, 132, 672, 342},
-      {ids::UpcomingList, L"SysListView32", nullptr, 1, 108, 672, 368, false},
-      {ids::ReportView, L"RICHEDIT50W", nullptr, 2, 104, 672, 368, false},
+      {ids::kToolbar, L"ToolbarWindow32", nullptr, 0, 0, 674, 80},
+      {ids::kPicture, L"BirthdayMemoPicture", nullptr, 496, 6, 168, 88},
+      {ids::kPages, L"SysTabControl32", nullptr, 0, 80, 680, 392},
+      {ids::kStatus, L"msctls_statusbar32", nullptr, 0, 472, 674, 20},
+      {ids::kSearchBox, L"Edit", nullptr, 1, 108, 200, 22},
+      {ids::kFriendList, L"SysListView32", nullptr, 1, 132, 672, 342},
+      {ids::kUpcomingList, L"SysListView32", nullptr, 1, 108, 672, 368, false},
+      {ids::kReportView, L"RICHEDIT50W", nullptr, 2, 104, 672, 368, false},
   };
   ExpectControls(main, controls);
-  HWND picture = GetDlgItem(main, ids::Picture);
+  HWND picture = GetDlgItem(main, ids::kPicture);
   // The picture lies over the toolbar and the page control, and takes the clicks there.
   EXPECT_EQ(ChildWindowFromPointEx(main, {580, 40}, CWP_SKIPINVISIBLE), picture);
   EXPECT_EQ(ChildWindowFromPointEx(main, {580, 90}, CWP_SKIPINVISIBLE), picture);
 
-  HWND toolbar = GetDlgItem(main, ids::Toolbar);
+  HWND toolbar = GetDlgItem(main, ids::kToolbar);
   std::vector<ToolButton> buttons = ToolButtons(program.Process(), toolbar);
   const char* captions[] = {"添加",     "编辑",  "删除", nullptr, "设置",
                             "最近生日", nullptr, "关于", "退出"};
@@ -57,7 +57,7 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
   }
   EXPECT_NE(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), 0);
 
-  HWND pages = GetDlgItem(main, ids::Pages);
+  HWND pages = GetDlgItem(main, ids::kPages);
   std::vector<std::wstring> pageCaptions = TabCaptions(program.Process(), pages);
   ASSERT_EQ(pageCaptions.size(), 3u);
   EXPECT_TRUE(pageCaptions[0] == Wide("好友生日列表"));
@@ -70,7 +70,7 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
     int id;
     std::vector<std::pair<const char*, int>> columns;
   } lists[] = {
-      {ids::FriendList,
+      {ids::kFriendList,
        {{"姓名", 100},
         {"出生年月", 140},
         {"提醒方式", 70},
@@ -78,7 +78,7 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
         {"生肖", 40},
         {"星座", 60},
         {"联系方式", 135}}},
-      {ids::UpcomingList,
+      {ids::kUpcomingList,
        {{"姓名", 80},
         {"生日", 140},
         {"提醒方式", 65},
@@ -113,7 +113,7 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
   }
 
-  HWND status = GetDlgItem(main, ids::Status);
+  HWND status = GetDlgItem(main, ids::kStatus);
   EXPECT_EQ(StatusPartEdges(program.Process(), status), (std::vector<int>{230, 380, 680}));
   EXPECT_NE(SendMessageW(status, SB_GETICON, 0, 0), 0);
   EXPECT_EQ(SendMessageW(status, SB_GETICON, 1, 0), 0);
@@ -127,12 +127,12 @@ TEST(MainWindow, ControlsToolbarPagesListsAndStatusBarFollowTheDesign) {
 
   // The other pages show their own control only.
   Click(pages, Centre(TabItemRect(program.Process(), pages, 2)));
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(main, ids::ReportView)); }));
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, ids::FriendList)));
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, ids::UpcomingList)));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(main, ids::kReportView)); }));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, ids::kFriendList)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, ids::kUpcomingList)));
   Click(pages, Centre(TabItemRect(program.Process(), pages, 1)));
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(main, ids::UpcomingList)); }));
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, ids::ReportView)));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(main, ids::kUpcomingList)); }));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, ids::kReportView)));
   SaveScreenshot("main-window-upcoming-page");
 }
 
@@ -159,7 +159,7 @@ TEST(MainWindow, CaptionIsTheStoredTitleWithItsVariablesExpanded) {
     settings::WriteNumber(L"biaoti", 5);
     HWND main = program.StartMain();
     ASSERT_NE(main, nullptr);
-    HWND status = GetDlgItem(main, ids::Status);
+    HWND status = GetDlgItem(main, ids::kStatus);
     ASSERT_TRUE(WaitUntil(
         [&] { return StatusPartText(program.Process(), status, 1) == Wide("当前记录数：0"); }));
     EXPECT_TRUE(WindowText(main) == Wide("寿辰备忘录"));
@@ -174,7 +174,7 @@ TEST(MainWindow, TodayPaneShowsALunarDayThatHasNoGregorianTwin) {
   options.today = "2014-03-30";
   HWND main = program.StartMain(options);
   ASSERT_NE(main, nullptr);
-  HWND status = GetDlgItem(main, ids::Status);
+  HWND status = GetDlgItem(main, ids::kStatus);
   EXPECT_EQ(Utf8(StatusPartText(program.Process(), status, 2)),
             u8"今天是：公历2014年3月30日   农历2014年2月30日");
   EXPECT_EQ(program.Close(), 0);
@@ -184,7 +184,7 @@ TEST(MainWindow, RightClickInTheFriendListPopsUpTheSortMenuWhoseLeavesStoreTheir
   ProgramUnderTest program;
   HWND main = program.StartMain();
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, ids::FriendList);
+  HWND list = GetDlgItem(main, ids::kFriendList);
   // 排序方式 > 按姓名 > 姓名降序, by the keyboard.
   ASSERT_TRUE(PopUpSortMenu(list));
   TypeMenuKeys(main, {VK_DOWN, VK_RIGHT, VK_RIGHT, VK_DOWN});

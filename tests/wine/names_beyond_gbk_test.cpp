@@ -39,11 +39,11 @@ void AddPasted(ProgramUnderTest& program, HWND main, const std::wstring& name) {
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(WaitUntil([&] { return input::IsActive(window); }));
   ASSERT_TRUE(PutOnClipboard(name));
-  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Name))));
+  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::kName))));
   ASSERT_TRUE(input::PressKeys("ctrl+v"));
-  ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(window, ids::Name)) == name; }));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(window, ids::kName)) == name; }));
   SaveScreenshot("names-beyond-gbk-pasted");
-  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::Save))));
+  ASSERT_TRUE(input::Click(input::CentreOf(GetDlgItem(window, ids::kSave))));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
 }
 
@@ -61,7 +61,7 @@ TEST(NamesBeyondGbk, PastedNamesReachTheTableTheListAndThePage) {
   ASSERT_EQ(table.size(), 2u);
   EXPECT_TRUE(Wide(table[0].name) == wang);
   EXPECT_TRUE(Wide(table[1].name) == liu);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }));
   EXPECT_TRUE(ListCell(program.Process(), list, 0, 0) == wang);
   EXPECT_TRUE(ListCell(program.Process(), list, 1, 0) == liu);

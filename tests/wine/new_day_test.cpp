@@ -33,7 +33,7 @@ constexpr int kBalloonGoneMs = 8000;
 constexpr DWORD kStartAllowanceMs = 3000;
 
 std::wstring TodayPane(ProgramUnderTest& program, HWND main) {
-  return StatusPartText(program.Process(), GetDlgItem(main, ids::Status), 2);
+  return StatusPartText(program.Process(), GetDlgItem(main, ids::kStatus), 2);
 }
 
 bool PaneShowsDate(ProgramUnderTest& program, HWND main, const char* solarDate) {
@@ -43,7 +43,7 @@ bool PaneShowsDate(ProgramUnderTest& program, HWND main, const char* solarDate) 
 
 // The countdown the upcoming list shows for this friend; empty when the friend is not in it.
 std::wstring Countdown(ProgramUnderTest& program, HWND main, const char* name) {
-  for (const auto& row : ReadListRows(program.Process(), GetDlgItem(main, ids::UpcomingList))) {
+  for (const auto& row : ReadListRows(program.Process(), GetDlgItem(main, ids::kUpcomingList))) {
     if (row[0] == Wide(name)) return row[5];
   }
   return std::wstring();
@@ -111,7 +111,7 @@ TEST(NewDay, BehindALockedSessionItWaitsForTheUnlockAResumeLooksTooAndTheAddWind
   ASSERT_NE(main, nullptr);
   HWND add = OpenFromToolbar(program, main, ToolbarButton::kAdd, memo::ui::kBirthdayWindowClass);
   ASSERT_NE(add, nullptr);
-  HWND name = GetDlgItem(add, memo::ui::birthday_window::Name);
+  HWND name = GetDlgItem(add, memo::ui::birthday_window::kName);
   SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide("新朋友").c_str()));
   const HWND focus = FocusOf(add);
   const std::wstring firstDay = TodayPane(program, main);

@@ -82,7 +82,7 @@ HWND ProgramUnderTest::StartMain(const StartOptions& options) {
   const std::wstring today = Wide("今天是：");
   bool setUp = WaitUntil(
       [&] {
-        HWND status = GetDlgItem(main_, memo::ui::main_window::Status);
+        HWND status = GetDlgItem(main_, memo::ui::main_window::kStatus);
         return StatusPartText(Process(), status, 2).compare(0, today.size(), today) == 0;
       },
       15000);
@@ -92,7 +92,7 @@ HWND ProgramUnderTest::StartMain(const StartOptions& options) {
 HWND ProgramUnderTest::StartMainWith(int recordCount, const StartOptions& options) {
   HWND main = StartMain(options);
   if (!main) return nullptr;
-  HWND status = GetDlgItem(main, memo::ui::main_window::Status);
+  HWND status = GetDlgItem(main, memo::ui::main_window::kStatus);
   const std::wstring count = Wide("当前记录数：" + std::to_string(recordCount));
   return StatusPartText(Process(), status, 1) == count ? main : nullptr;
 }

@@ -11,7 +11,7 @@ constexpr int kOpenTimeoutMs = 5000;
 }  // namespace
 
 void ClickToolbarButton(ProgramUnderTest& program, HWND main, ToolbarButton button) {
-  HWND toolbar = GetDlgItem(main, memo::ui::main_window::Toolbar);
+  HWND toolbar = GetDlgItem(main, memo::ui::main_window::kToolbar);
   std::vector<ToolButton> buttons = ToolButtons(program.Process(), toolbar);
   size_t index = static_cast<size_t>(button);
   if (index < buttons.size()) Click(toolbar, Centre(buttons[index].rect));

@@ -34,14 +34,14 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
   ProgramUnderTest program;
   HWND main = StartWithTwoFriends(program);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   {
     SCOPED_TRACE("add, then cancel");
     ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kAdd)));
     HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(IsWindowEnabled(main));
-    ClickOn(window, birthday_ids::Cancel);
+    ClickOn(window, birthday_ids::kCancel);
     ExpectGoneAndMainActive(window, main);
   }
   {
@@ -49,7 +49,7 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
     ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kSettings)));
     HWND window = Opened(program, memo::ui::kSettingsWindowClass);
     ASSERT_NE(window, nullptr);
-    ClickOn(window, settings_ids::CancelDays);
+    ClickOn(window, settings_ids::kCancelDays);
     ExpectGoneAndMainActive(window, main);
   }
   {
@@ -67,8 +67,8 @@ TEST(RealInput, EveryWindowOpensDrawnAndHandsTheActivationBack) {
     ASSERT_TRUE(input::Click(ToolbarButtonCentre(program, main, ToolbarButton::kEdit)));
     HWND window = Opened(program, memo::ui::kBirthdayWindowClass);
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::Name)) == Wide("李四"));
-    ClickOn(window, birthday_ids::Cancel);
+    EXPECT_TRUE(WindowText(GetDlgItem(window, birthday_ids::kName)) == Wide("李四"));
+    ClickOn(window, birthday_ids::kCancel);
     ExpectGoneAndMainActive(window, main);
   }
   {
@@ -87,7 +87,7 @@ TEST(RealInput, AddsAFriendTypedOnTheKeyboard) {
   ProgramUnderTest program;
   HWND main = StartWithTwoFriends(program);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
 
   // Below the rows no friend is chosen, so a double click there adds one.
   RECT area;
@@ -99,18 +99,18 @@ TEST(RealInput, AddsAFriendTypedOnTheKeyboard) {
   ASSERT_NE(window, nullptr);
 
   // The name box comes with the focus and its sample text selected: typing replaces it.
-  HWND name = GetDlgItem(window, birthday_ids::Name);
+  HWND name = GetDlgItem(window, birthday_ids::kName);
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == name; }));
   EXPECT_TRUE(input::Type("Tom Lee"));
-  ClickOn(window, birthday_ids::Solar);
-  EXPECT_TRUE(WaitUntil([&] { return Checked(GetDlgItem(window, birthday_ids::Solar)); }));
+  ClickOn(window, birthday_ids::kSolar);
+  EXPECT_TRUE(WaitUntil([&] { return Checked(GetDlgItem(window, birthday_ids::kSolar)); }));
   // A click in the contact box selects its sample text.
-  ClickOn(window, birthday_ids::Contact);
+  ClickOn(window, birthday_ids::kContact);
   EXPECT_TRUE(input::Type("13600001234"));
   EXPECT_TRUE(WaitUntil(
-      [&] { return WindowText(GetDlgItem(window, birthday_ids::Contact)) == L"13600001234"; }));
+      [&] { return WindowText(GetDlgItem(window, birthday_ids::kContact)) == L"13600001234"; }));
   EXPECT_TRUE(WindowText(name) == L"Tom Lee") << Utf8(WindowText(name));
-  ClickOn(window, birthday_ids::Save);
+  ClickOn(window, birthday_ids::kSave);
   ExpectGoneAndMainActive(window, main);
 
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }));

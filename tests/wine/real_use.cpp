@@ -15,7 +15,7 @@ HWND StartMainActive(ProgramUnderTest& program, int recordCount) {
 }
 
 POINT ToolbarButtonCentre(ProgramUnderTest& program, HWND main, ToolbarButton button) {
-  HWND toolbar = GetDlgItem(main, memo::ui::main_window::Toolbar);
+  HWND toolbar = GetDlgItem(main, memo::ui::main_window::kToolbar);
   POINT point =
       Centre(ToolButtons(program.Process(), toolbar).at(static_cast<size_t>(button)).rect);
   ClientToScreen(toolbar, &point);

@@ -55,8 +55,9 @@ int RunCli(const std::vector<std::string>& arguments) {
 
 bool AddFriends(const std::wstring& folder, const std::vector<SampleFriend>& friends) {
   for (const SampleFriend& person : friends) {
-    std::vector<std::string> arguments = {
-        "add", "--db", Gbk(folder), person.name, person.birthday, person.lunar ? "lunar" : "solar"};
+    std::vector<std::string> arguments = {"add",           "--db",
+                                          Gb18030(folder), person.name,
+                                          person.birthday, person.lunar ? "lunar" : "solar"};
     if (*person.contact) arguments.push_back(person.contact);
     if (RunCli(arguments) != 0) return false;
   }
@@ -65,7 +66,7 @@ bool AddFriends(const std::wstring& folder, const std::vector<SampleFriend>& fri
 
 std::string CliReportPage(const std::wstring& folder, const std::string& today) {
   const std::wstring page = folder + L"\\cli-report.html";
-  if (RunCli({"--today", today, "report", "--db", Gbk(folder), "--out", Gbk(page)}) != 0) {
+  if (RunCli({"--today", today, "report", "--db", Gb18030(folder), "--out", Gb18030(page)}) != 0) {
     return std::string();
   }
   return FileBytes(page);

@@ -65,7 +65,7 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
   EXPECT_EQ(GetWindow(settings, GW_OWNER), main);
   EXPECT_FALSE(IsWindowEnabled(main));  // modal
 
-  HWND tab = GetDlgItem(settings, ids::Tab);
+  HWND tab = GetDlgItem(settings, ids::kTab);
   std::vector<std::wstring> pages = TabCaptions(program.Process(), tab);
   ASSERT_EQ(pages.size(), 3u);
   EXPECT_TRUE(pages[0] == Wide("提醒设置"));
@@ -75,31 +75,31 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
 
   // Places in the client area: the group box's contents are relative to it at (16, 32).
   const ExpectedControl reminderPage[] = {
-      {ids::Tab, L"SysTabControl32", nullptr, 0, 0, 296, 160},
-      {ids::ReminderGroup, L"Button", "提醒设置", 16, 32, 272, 56},
-      {ids::DaysLabel, L"Static", "生日前多少天开始提醒：", 30, 55, 136, 20},
-      {ids::Days, L"Edit", "10", 161, 57, 53, 18},
-      {ids::SaveDays, L"Button", "确定", 88, 120, 88, 24},
-      {ids::CancelDays, L"Button", "取消", 192, 120, 88, 24},
-      {ids::LogOnBox, L"Button", "开机时自动启动", 16, 94, 200, 20},
-      {ids::TitleLabel, L"Static", "软件标题设置：", 13, 38, 80, 24, false},
-      {ids::Title, L"Edit", "寿辰备忘录", 97, 40, 152, 20, false},
-      {ids::TrayBox, L"Button", "显示托盘图标", 16, 72, 136, 24, false},
-      {ids::PopUpBox, L"Button", "弹出生日信息", 144, 72, 112, 24, false},
-      {ids::SavePersonal, L"Button", "确定", 96, 120, 88, 24, false},
-      {ids::CancelPersonal, L"Button", "取消", 200, 120, 88, 24, false},
-      {ids::About, L"Static", nullptr, 56, 64, 184, 48, false},
+      {ids::kTab, L"SysTabControl32", nullptr, 0, 0, 296, 160},
+      {ids::kReminderGroup, L"Button", "提醒设置", 16, 32, 272, 56},
+      {ids::kDaysLabel, L"Static", "生日前多少天开始提醒：", 30, 55, 136, 20},
+      {ids::kDays, L"Edit", "10", 161, 57, 53, 18},
+      {ids::kSaveDays, L"Button", "确定", 88, 120, 88, 24},
+      {ids::kCancelDays, L"Button", "取消", 192, 120, 88, 24},
+      {ids::kLogOnBox, L"Button", "开机时自动启动", 16, 94, 200, 20},
+      {ids::kTitleLabel, L"Static", "软件标题设置：", 13, 38, 80, 24, false},
+      {ids::kTitle, L"Edit", "寿辰备忘录", 97, 40, 152, 20, false},
+      {ids::kTrayBox, L"Button", "显示托盘图标", 16, 72, 136, 24, false},
+      {ids::kPopUpBox, L"Button", "弹出生日信息", 144, 72, 112, 24, false},
+      {ids::kSavePersonal, L"Button", "确定", 96, 120, 88, 24, false},
+      {ids::kCancelPersonal, L"Button", "取消", 200, 120, 88, 24, false},
+      {ids::kAbout, L"Static", nullptr, 56, 64, 184, 48, false},
   };
   ExpectControls(settings, reminderPage);
-  ExpectApartWithin(settings, ids::Tab,
-                    {ids::ReminderGroup, ids::LogOnBox, ids::SaveDays, ids::CancelDays});
-  EXPECT_FALSE(Checked(GetDlgItem(settings, ids::LogOnBox)));
-  HWND days = GetDlgItem(settings, ids::Days);
+  ExpectApartWithin(settings, ids::kTab,
+                    {ids::kReminderGroup, ids::kLogOnBox, ids::kSaveDays, ids::kCancelDays});
+  EXPECT_FALSE(Checked(GetDlgItem(settings, ids::kLogOnBox)));
+  HWND days = GetDlgItem(settings, ids::kDays);
   EXPECT_TRUE(GetWindowLongW(days, GWL_STYLE) & ES_CENTER);
-  EXPECT_TRUE(GetWindowLongW(GetDlgItem(settings, ids::Title), GWL_STYLE) & ES_CENTER);
+  EXPECT_TRUE(GetWindowLongW(GetDlgItem(settings, ids::kTitle), GWL_STYLE) & ES_CENTER);
   EXPECT_EQ(Selection(days), std::make_pair(0, 2));
   EXPECT_EQ(FocusOf(settings), days);
-  HWND arrows = GetDlgItem(settings, ids::DaysArrows);
+  HWND arrows = GetDlgItem(settings, ids::kDaysArrows);
   EXPECT_EQ(lstrcmpiW(ClassName(arrows).c_str(), UPDOWN_CLASSW), 0);
   RECT arrowPlace = PlaceInWindow(arrows);
   EXPECT_GE(arrowPlace.left, 161 + 53);  // beside the box
@@ -108,26 +108,26 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
   SaveScreenshot("settings-reminder-page");
 
   ClickTab(program, tab, 1);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(settings, ids::Title)); }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(settings, ids::kTitle)); }));
   const ExpectedControl personalPage[] = {
-      {ids::Days, L"Edit", "10", 161, 57, 53, 18, false},
-      {ids::LogOnBox, L"Button", "开机时自动启动", 16, 94, 200, 20, false},
-      {ids::TitleLabel, L"Static", "软件标题设置：", 13, 38, 80, 24},
-      {ids::Title, L"Edit", "寿辰备忘录", 97, 40, 152, 20},
-      {ids::TrayBox, L"Button", "显示托盘图标", 16, 72, 136, 24},
-      {ids::PopUpBox, L"Button", "弹出生日信息", 144, 72, 112, 24},  // enabled: icon shown
-      {ids::SavePersonal, L"Button", "确定", 96, 120, 88, 24},
-      {ids::CancelPersonal, L"Button", "取消", 200, 120, 88, 24},
+      {ids::kDays, L"Edit", "10", 161, 57, 53, 18, false},
+      {ids::kLogOnBox, L"Button", "开机时自动启动", 16, 94, 200, 20, false},
+      {ids::kTitleLabel, L"Static", "软件标题设置：", 13, 38, 80, 24},
+      {ids::kTitle, L"Edit", "寿辰备忘录", 97, 40, 152, 20},
+      {ids::kTrayBox, L"Button", "显示托盘图标", 16, 72, 136, 24},
+      {ids::kPopUpBox, L"Button", "弹出生日信息", 144, 72, 112, 24},  // enabled: icon shown
+      {ids::kSavePersonal, L"Button", "确定", 96, 120, 88, 24},
+      {ids::kCancelPersonal, L"Button", "取消", 200, 120, 88, 24},
   };
   ExpectControls(settings, personalPage);
-  EXPECT_TRUE(Checked(GetDlgItem(settings, ids::TrayBox)));
-  EXPECT_TRUE(Checked(GetDlgItem(settings, ids::PopUpBox)));
+  EXPECT_TRUE(Checked(GetDlgItem(settings, ids::kTrayBox)));
+  EXPECT_TRUE(Checked(GetDlgItem(settings, ids::kPopUpBox)));
   SaveScreenshot("settings-personal-page");
 
   ClickTab(program, tab, 2);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(settings, ids::About)); }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(settings, ids::kAbout)); }));
   // Name, version, what it does: lines separated by CR LF.
-  std::wstring about = Text(settings, ids::About);
+  std::wstring about = Text(settings, ids::kAbout);
   EXPECT_EQ(about.find(Wide("寿辰备忘录")), 0u);
   EXPECT_NE(about.find(L"\r\n"), std::wstring::npos);
   EXPECT_NE(about.find(L"1.0"), std::wstring::npos);
@@ -159,13 +159,13 @@ TEST(SettingsWindow, LoadShowsStoredValuesWithZeroAsTenAndOutOfRangeDaysAsTheHig
     ASSERT_NE(main, nullptr);
     HWND settings = OpenSettings(program, main);
     ASSERT_NE(settings, nullptr);
-    HWND days = GetDlgItem(settings, ids::Days);
+    HWND days = GetDlgItem(settings, ids::kDays);
     EXPECT_TRUE(WindowText(days) == run.shown);
     EXPECT_EQ(Selection(days), std::make_pair(0, static_cast<int>(wcslen(run.shown))));
-    EXPECT_FALSE(Checked(GetDlgItem(settings, ids::TrayBox)));
-    EXPECT_FALSE(Checked(GetDlgItem(settings, ids::PopUpBox)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(settings, ids::PopUpBox)));
-    EXPECT_TRUE(Text(settings, ids::Title) == Wide("我的备忘"));
+    EXPECT_FALSE(Checked(GetDlgItem(settings, ids::kTrayBox)));
+    EXPECT_FALSE(Checked(GetDlgItem(settings, ids::kPopUpBox)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(settings, ids::kPopUpBox)));
+    EXPECT_TRUE(Text(settings, ids::kTitle) == Wide("我的备忘"));
     // Loading writes nothing back.
     EXPECT_EQ(settings::Read(L"tianshuo").number, run.days);
     PostMessageW(settings, WM_CLOSE, 0, 0);
@@ -180,7 +180,7 @@ TEST(SettingsWindow, DaysBoxTakesDigitsAndMinusKeepsZeroToThreeSixtyAndItsArrows
   ASSERT_NE(main, nullptr);
   HWND settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
-  HWND days = GetDlgItem(settings, ids::Days);
+  HWND days = GetDlgItem(settings, ids::kDays);
 
   struct Typing {
     const wchar_t* typed;
@@ -200,10 +200,10 @@ TEST(SettingsWindow, DaysBoxTakesDigitsAndMinusKeepsZeroToThreeSixtyAndItsArrows
   EXPECT_EQ(Selection(days), std::make_pair(0, 1));  // "0", selected
 
   // Pasted text is not filtered, but checked.
-  SetText(settings, ids::Days, "7天");
+  SetText(settings, ids::kDays, "7天");
   EXPECT_TRUE(WindowText(days) == Wide("7天"));
 
-  HWND arrows = GetDlgItem(settings, ids::DaysArrows);
+  HWND arrows = GetDlgItem(settings, ids::kDaysArrows);
   struct Step {
     const char* before;
     bool up;
@@ -213,7 +213,7 @@ TEST(SettingsWindow, DaysBoxTakesDigitsAndMinusKeepsZeroToThreeSixtyAndItsArrows
       {"360", false, L"355"}, {"10", true, L"11"},  {"10", false, L"9"},
   };
   for (const Step& step : steps) {
-    SetText(settings, ids::Days, step.before);
+    SetText(settings, ids::kDays, step.before);
     SetFocus(nullptr);
     PressArrow(arrows, step.up);
     EXPECT_TRUE(Shows(days, step.after))
@@ -233,9 +233,9 @@ TEST(SettingsWindow, ReminderPageSavesTheDaysAloneAndCancelSavesNothing) {
   ASSERT_NE(main, nullptr);
   HWND settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
-  SetText(settings, ids::Days, "25");
-  SetText(settings, ids::Title, "别的标题");  // the other page's change is not saved
-  ClickControl(GetDlgItem(settings, ids::SaveDays));
+  SetText(settings, ids::kDays, "25");
+  SetText(settings, ids::kTitle, "别的标题");  // the other page's change is not saved
+  ClickControl(GetDlgItem(settings, ids::kSaveDays));
   ASSERT_TRUE(Closed(settings));
   EXPECT_TRUE(IsWindowEnabled(main));
   settings::Stored days = settings::Read(L"tianshuo");
@@ -247,9 +247,9 @@ TEST(SettingsWindow, ReminderPageSavesTheDaysAloneAndCancelSavesNothing) {
 
   settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
-  EXPECT_TRUE(Text(settings, ids::Days) == L"25");
-  SetText(settings, ids::Days, "30");
-  ClickControl(GetDlgItem(settings, ids::CancelDays));
+  EXPECT_TRUE(Text(settings, ids::kDays) == L"25");
+  SetText(settings, ids::kDays, "30");
+  ClickControl(GetDlgItem(settings, ids::kCancelDays));
   ASSERT_TRUE(Closed(settings));
   EXPECT_EQ(settings::Read(L"tianshuo").number, 25u);
   EXPECT_EQ(program.Close(), 0);
@@ -262,15 +262,16 @@ TEST(SettingsWindow, PersonalisationPageSavesTitleIconAndPopUpAndAppliesThem) {
   ASSERT_TRUE(WaitUntil(TrayShowsIcon));
   HWND settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
-  ClickTab(program, GetDlgItem(settings, ids::Tab), 1);
-  SetText(settings, ids::Title, "新标题");
-  SetText(settings, ids::Days, "99");  // the other page's change is not saved
-  HWND trayBox = GetDlgItem(settings, ids::TrayBox), popUpBox = GetDlgItem(settings, ids::PopUpBox);
+  ClickTab(program, GetDlgItem(settings, ids::kTab), 1);
+  SetText(settings, ids::kTitle, "新标题");
+  SetText(settings, ids::kDays, "99");  // the other page's change is not saved
+  HWND trayBox = GetDlgItem(settings, ids::kTrayBox),
+       popUpBox = GetDlgItem(settings, ids::kPopUpBox);
   ClickControl(trayBox);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(popUpBox); }));
   EXPECT_FALSE(Checked(trayBox));
   EXPECT_TRUE(Checked(popUpBox));  // keeps its mark while disabled
-  ClickControl(GetDlgItem(settings, ids::SavePersonal));
+  ClickControl(GetDlgItem(settings, ids::kSavePersonal));
   ASSERT_TRUE(Closed(settings));
   EXPECT_TRUE(settings::Read(L"biaoti").type == REG_SZ);
   EXPECT_TRUE(settings::Read(L"biaoti").text == Wide("新标题"));
@@ -284,18 +285,18 @@ TEST(SettingsWindow, PersonalisationPageSavesTitleIconAndPopUpAndAppliesThem) {
   // Back on: the icon returns; an empty title is stored and leaves no caption.
   settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
-  ClickTab(program, GetDlgItem(settings, ids::Tab), 1);
-  trayBox = GetDlgItem(settings, ids::TrayBox);
-  popUpBox = GetDlgItem(settings, ids::PopUpBox);
+  ClickTab(program, GetDlgItem(settings, ids::kTab), 1);
+  trayBox = GetDlgItem(settings, ids::kTrayBox);
+  popUpBox = GetDlgItem(settings, ids::kPopUpBox);
   EXPECT_FALSE(Checked(trayBox));
   EXPECT_FALSE(IsWindowEnabled(popUpBox));
-  EXPECT_TRUE(Text(settings, ids::Title) == Wide("新标题"));
+  EXPECT_TRUE(Text(settings, ids::kTitle) == Wide("新标题"));
   ClickControl(trayBox);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(popUpBox) != FALSE; }));
   ClickControl(popUpBox);
   ASSERT_TRUE(WaitUntil([&] { return !Checked(popUpBox); }));
-  SetText(settings, ids::Title, "");
-  ClickControl(GetDlgItem(settings, ids::SavePersonal));
+  SetText(settings, ids::kTitle, "");
+  ClickControl(GetDlgItem(settings, ids::kSavePersonal));
   ASSERT_TRUE(Closed(settings));
   EXPECT_TRUE(settings::Read(L"biaoti").exists);
   EXPECT_TRUE(settings::Read(L"biaoti").text.empty());

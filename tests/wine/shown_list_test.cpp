@@ -33,7 +33,7 @@ const std::vector<TableFriend> kFriends = {
 HWND StartWithFriends(ProgramUnderTest& program) {
   if (!StoreFriends(program.Folder(), kFriends)) return nullptr;
   HWND main = program.StartMainWith(static_cast<int>(kFriends.size()));
-  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   if (!main || !WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 2; })) {
     return nullptr;
   }
@@ -41,11 +41,11 @@ HWND StartWithFriends(ProgramUnderTest& program) {
 }
 
 std::wstring StatusPane(ProgramUnderTest& program, HWND main, int part) {
-  return StatusPartText(program.Process(), GetDlgItem(main, main_ids::Status), part);
+  return StatusPartText(program.Process(), GetDlgItem(main, main_ids::kStatus), part);
 }
 
 bool ToolbarButtonEnabled(ProgramUnderTest& program, HWND main, ToolbarButton button) {
-  HWND toolbar = GetDlgItem(main, main_ids::Toolbar);
+  HWND toolbar = GetDlgItem(main, main_ids::kToolbar);
   const int command = ToolButtons(program.Process(), toolbar)[static_cast<int>(button)].command;
   return SendMessageW(toolbar, TB_ISBUTTONENABLED, command, 0) != 0;
 }
@@ -77,14 +77,14 @@ TEST(ShownList, DeleteOnTheUpcomingPageDeletesItsSelectionAndCtrlZBringsItBack) 
   ProgramUnderTest program;
   HWND main = StartWithFriends(program);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
-  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
+  HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   // 李娜 stays selected on the hidden friend list.
   input::Click(input::RowCentre(program.Process(), list, 0));
   ASSERT_TRUE(WaitUntil([&] { return StatusPane(program, main, 0).find(Wide("李娜")) == 0; }));
   EXPECT_TRUE(ListCell(program.Process(), list, 2, 1) == Wide("1970年三月廿六"));
 
-  ClickTab(program, GetDlgItem(main, main_ids::Pages), kUpcomingPage);
+  ClickTab(program, GetDlgItem(main, main_ids::kPages), kUpcomingPage);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(upcoming) != FALSE; }));
   EXPECT_TRUE(ListCell(program.Process(), upcoming, 1, 1) == Wide("三月廿六（4月16日）"));
   input::Click(input::RowCentre(program.Process(), upcoming, 0));  // 王小明
@@ -114,12 +114,12 @@ TEST(ShownList, DeleteOnTheUpcomingPageDeletesItsSelectionAndCtrlZBringsItBack) 
 
   // 查看详情 shows no friends: 编辑 and 删除 are greyed there, and only there.
   EXPECT_TRUE(ToolbarButtonEnabled(program, main, ToolbarButton::kDelete));
-  ClickTab(program, GetDlgItem(main, main_ids::Pages), kReportPage);
+  ClickTab(program, GetDlgItem(main, main_ids::kPages), kReportPage);
   ASSERT_TRUE(
       WaitUntil([&] { return !ToolbarButtonEnabled(program, main, ToolbarButton::kEdit); }));
   EXPECT_FALSE(ToolbarButtonEnabled(program, main, ToolbarButton::kDelete));
   SaveScreenshot("shown-list-report-page-greys-edit-and-delete");
-  ClickTab(program, GetDlgItem(main, main_ids::Pages), kFriendListPage);
+  ClickTab(program, GetDlgItem(main, main_ids::kPages), kFriendListPage);
   EXPECT_TRUE(WaitUntil([&] { return ToolbarButtonEnabled(program, main, ToolbarButton::kEdit); }));
   EXPECT_EQ(program.Close(), 0);
 }
@@ -128,8 +128,8 @@ TEST(ShownList, KeysAndTheMenuWorkInBothLists) {
   ProgramUnderTest program;
   HWND main = StartWithFriends(program);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
-  HWND upcoming = GetDlgItem(main, main_ids::UpcomingList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
+  HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   input::Click(input::RowCentre(program.Process(), list, 1));  // 王小明
 
   // F2 edits the selected friend; Insert and Ctrl+N add.
@@ -146,7 +146,7 @@ TEST(ShownList, KeysAndTheMenuWorkInBothLists) {
     if (open.caption) {
       EXPECT_TRUE(WindowText(window) == Wide(open.caption));
     } else {
-      EXPECT_TRUE(WindowText(GetDlgItem(window, ids::Name)) == Wide("王小明"));
+      EXPECT_TRUE(WindowText(GetDlgItem(window, ids::kName)) == Wide("王小明"));
     }
     ASSERT_TRUE(input::PressKeys("Escape"));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
@@ -166,7 +166,7 @@ TEST(ShownList, KeysAndTheMenuWorkInBothLists) {
   EXPECT_EQ(ReadTable(program.Folder())[1].name, "王小明");
 
   // In the upcoming list: the Menu key opens the same menu, Enter edits its selected friend.
-  ClickTab(program, GetDlgItem(main, main_ids::Pages), kUpcomingPage);
+  ClickTab(program, GetDlgItem(main, main_ids::kPages), kUpcomingPage);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 2; }));
   input::Click(input::RowCentre(program.Process(), upcoming, 1));  // 孙八
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(main) == upcoming; }));
@@ -177,7 +177,7 @@ TEST(ShownList, KeysAndTheMenuWorkInBothLists) {
   ASSERT_TRUE(input::PressKeys("Return"));
   HWND window = program.WaitForWindow(memo::ui::kBirthdayWindowClass, 5000);
   ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(WindowText(GetDlgItem(window, ids::Name)) == Wide("孙八"));
+  EXPECT_TRUE(WindowText(GetDlgItem(window, ids::kName)) == Wide("孙八"));
   ASSERT_TRUE(input::PressKeys("Escape"));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   EXPECT_EQ(program.Close(), 0);
@@ -188,13 +188,13 @@ TEST(ShownList, EnterSavesTheDayTypedIntoTheDateBox) {
   ASSERT_TRUE(StoreFriends(program.Folder(), {{"王小明", false, "1990年12月7日", false, ""}}));
   HWND main = program.StartMainWith(1);
   ASSERT_NE(main, nullptr);
-  HWND list = GetDlgItem(main, main_ids::FriendList);
+  HWND list = GetDlgItem(main, main_ids::kFriendList);
   input::Click(input::RowCentre(program.Process(), list, 0));
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(main) == list; }));
   ASSERT_TRUE(input::PressKeys("F2"));
   HWND window = program.WaitForWindow(memo::ui::kBirthdayWindowClass, 5000);
   ASSERT_NE(window, nullptr);
-  HWND date = GetDlgItem(window, ids::Date);
+  HWND date = GetDlgItem(window, ids::kDate);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(date) != FALSE; }));
   ASSERT_EQ(DateBox(program, window), "1990-12-7");
 

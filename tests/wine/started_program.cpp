@@ -53,7 +53,7 @@ HWND WaitForSetUp(HANDLE process, DWORD processId) {
   const std::wstring today = Wide("今天是：");
   const bool setUp = WaitUntil(
       [&] {
-        HWND status = GetDlgItem(window, memo::ui::main_window::Status);
+        HWND status = GetDlgItem(window, memo::ui::main_window::kStatus);
         return StatusPartText(process, status, kTodayPart).compare(0, today.size(), today) == 0;
       },
       kStartTimeoutMs);
@@ -61,7 +61,8 @@ HWND WaitForSetUp(HANDLE process, DWORD processId) {
 }
 
 std::wstring RecordCountText(HANDLE process, HWND main) {
-  return StatusPartText(process, GetDlgItem(main, memo::ui::main_window::Status), kRecordCountPart);
+  return StatusPartText(process, GetDlgItem(main, memo::ui::main_window::kStatus),
+                        kRecordCountPart);
 }
 
 }  // namespace wine_test

@@ -58,7 +58,7 @@ HWND StartHiddenInTray(ProgramUnderTest& program) {
 }
 
 int ShownPage(HWND main) {
-  return static_cast<int>(SendMessageW(GetDlgItem(main, ids::Pages), TCM_GETCURSEL, 0, 0));
+  return static_cast<int>(SendMessageW(GetDlgItem(main, ids::kPages), TCM_GETCURSEL, 0, 0));
 }
 
 }  // namespace

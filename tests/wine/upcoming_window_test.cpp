@@ -81,7 +81,7 @@ std::vector<std::wstring> ExpectedShownLines() {
 bool UpcomingPassDone(ProgramUnderTest& program, HWND main, size_t rows) {
   return WaitUntil([&] {
     return FileExists(PagePath(program)) &&
-           ReadListRows(program.Process(), GetDlgItem(main, ids::UpcomingList)).size() == rows;
+           ReadListRows(program.Process(), GetDlgItem(main, ids::kUpcomingList)).size() == rows;
   });
 }
 
@@ -99,7 +99,7 @@ TEST(UpcomingWindow, StartUpFillsTheListPageReportViewTipAndBalloon) {
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(UpcomingPassDone(program, main, 5));
   // The balloon shows for a few seconds only: first.
-  ClickTab(program, GetDlgItem(main, ids::Pages), 1);
+  ClickTab(program, GetDlgItem(main, ids::kPages), 1);
   ASSERT_TRUE(WaitUntil([] { return VisibleBalloon() != nullptr; }, kBalloonDelayMs));
   Sleep(200);  // painted
   HWND balloon = VisibleBalloon();
@@ -109,11 +109,11 @@ TEST(UpcomingWindow, StartUpFillsTheListPageReportViewTipAndBalloon) {
   EXPECT_FALSE(BalloonShows(balloon, Wide("最近有4人将要过生日"), Wide(kTipText)));
   SaveScreenshot("upcoming-list-and-balloon");
 
-  EXPECT_TRUE(ReadListRows(program.Process(), GetDlgItem(main, ids::UpcomingList)) ==
+  EXPECT_TRUE(ReadListRows(program.Process(), GetDlgItem(main, ids::kUpcomingList)) ==
               ExpectedUpcomingRows());
   // The page beside the program is the one the tool writes for the same data and date.
   EXPECT_TRUE(WaitUntil([&] { return FileBytes(PagePath(program)) == cliPage; }));
-  HWND view = GetDlgItem(main, ids::ReportView);
+  HWND view = GetDlgItem(main, ids::kReportView);
   EXPECT_TRUE(WaitUntil([&] { return ShownLines(view) == ExpectedShownLines(); }))
       << Utf8(WindowText(view));
 

@@ -13,16 +13,16 @@ std::wstring WindowsPath(const std::string& unixPath) {
 }
 
 std::wstring Wide(const std::string& gbk) {
-  std::u16string text = memo::GbkToUtf16(gbk);
+  std::u16string text = memo::Gb18030ToUtf16(gbk);
   return std::wstring(text.begin(), text.end());
 }
 
-std::string Gbk(const std::wstring& text) {
-  return memo::Utf16ToGbk(std::u16string(text.begin(), text.end()));
+std::string Gb18030(const std::wstring& text) {
+  return memo::Utf16ToGb18030(std::u16string(text.begin(), text.end()));
 }
 
 std::string Utf8(const std::wstring& text) {
-  return memo::GbkToUtf8(memo::Utf16ToGbk(std::u16string(text.begin(), text.end())));
+  return memo::Gb18030ToUtf8(memo::Utf16ToGb18030(std::u16string(text.begin(), text.end())));
 }
 
 std::wstring ClassName(HWND window) {

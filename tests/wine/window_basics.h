@@ -14,7 +14,7 @@ namespace wine_test {
 // Unix path (as CTest passes it) to a Windows path on Wine's Z: drive.
 std::wstring WindowsPath(const std::string& unixPath);
 std::wstring Wide(const std::string& gbk);
-std::string Gbk(const std::wstring& text);
+std::string Gb18030(const std::wstring& text);
 // For failure messages.
 std::string Utf8(const std::wstring& text);
 

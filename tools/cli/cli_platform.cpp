@@ -19,7 +19,7 @@ std::optional<Arguments> GbkArguments(int, char**) {
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
   Arguments args;
   for (int i = 1; i < count; ++i) {
-    args.push_back(Utf16ToGbk(reinterpret_cast<const char16_t*>(wide[i])));
+    args.push_back(Utf16ToGb18030(reinterpret_cast<const char16_t*>(wide[i])));
   }
   LocalFree(wide);
   return args;
@@ -34,7 +34,7 @@ std::optional<Arguments> GbkArguments(int argc, char** argv) {
   Arguments args;
   for (int i = 1; i < argc; ++i) {
     if (!IsWellFormedUtf8(argv[i])) return std::nullopt;
-    args.push_back(Utf8ToGbk(argv[i]));
+    args.push_back(Utf8ToGb18030(argv[i]));
   }
   return args;
 }

@@ -46,13 +46,13 @@ CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandF
 }
 
 void PrintLine(const std::string& gbk) {
-  std::string utf8 = GbkToUtf8(gbk);
+  std::string utf8 = Gb18030ToUtf8(gbk);
   std::fwrite(utf8.data(), 1, utf8.size(), stdout);
   std::fputc('\n', stdout);
 }
 
 void PrintError(const std::string& gbk) {
-  std::string utf8 = GbkToUtf8(gbk);
+  std::string utf8 = Gb18030ToUtf8(gbk);
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
   std::fputc('\n', stderr);
 }
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
   PrepareOutput();
   std::optional<Arguments> given = GbkArguments(argc, argv);
   if (!given) {
-    std::fputs(memo::GbkToUtf8("参数不是有效的UTF-8文字\n").c_str(), stderr);
+    std::fputs(memo::Gb18030ToUtf8("参数不是有效的UTF-8文字\n").c_str(), stderr);
     return 2;
   }
   Arguments args = std::move(*given);

@@ -22,12 +22,12 @@ std::wstring WideExecutablePath() {
 }  // namespace
 
 std::string ExecutablePath() {
-  return Gbk(WideExecutablePath());
+  return Gb18030(WideExecutablePath());
 }
 
 std::string ExecutableDirectory() {
   const std::wstring file = WideExecutablePath();
-  return Gbk(file.substr(0, file.find_last_of(L"\\/")));
+  return Gb18030(file.substr(0, file.find_last_of(L"\\/")));
 }
 
 }  // namespace memo

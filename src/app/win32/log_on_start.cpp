@@ -26,7 +26,7 @@ bool StartsAtLogOn() {
 bool SetStartAtLogOn(bool on) {
   if (!on) return RegistryDeleteValue(kCurrentUserRootCode, kRunValuePath);
   // Quoted, as the path may hold spaces.
-  const std::string command = "\"" + ExecutablePath() + "\" " + Gbk(kLogOnSwitch);
+  const std::string command = "\"" + ExecutablePath() + "\" " + Gb18030(kLogOnSwitch);
   return RegistryWriteText(kCurrentUserRootCode, kRunValuePath, command);
 }
 

@@ -22,7 +22,7 @@ std::string EnvironmentText(const wchar_t* name) {
   if (size == 0) return std::string();
   std::vector<wchar_t> value(size);
   GetEnvironmentVariableW(name, value.data(), size);
-  return memo::Gbk(value.data());
+  return memo::Gb18030(value.data());
 }
 
 // Test hooks, read once here.

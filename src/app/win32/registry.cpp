@@ -119,7 +119,7 @@ std::string RegistryReadText(int rootCode, const std::string& path, const std::s
   if (!text.empty()) memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
   text.resize(wcsnlen(text.c_str(), text.size()));
   if (type == REG_EXPAND_SZ) text = ExpandVariables(text);
-  return Gbk(text);
+  return Gb18030(text);
 }
 
 bool RegistryWriteNumber(int rootCode, const std::string& path, int32_t value) {

@@ -10,17 +10,17 @@ namespace memo {
 
 bool IsSameFile(const std::string& first, const std::string& second) {
   struct stat one = {}, other = {};
-  return stat(GbkToUtf8(first).c_str(), &one) == 0 &&
-         stat(GbkToUtf8(second).c_str(), &other) == 0 && one.st_dev == other.st_dev &&
+  return stat(Gb18030ToUtf8(first).c_str(), &one) == 0 &&
+         stat(Gb18030ToUtf8(second).c_str(), &other) == 0 && one.st_dev == other.st_dev &&
          one.st_ino == other.st_ino;
 }
 
 bool ReplaceFileWith(const std::string& from, const std::string& to) {
-  return std::rename(GbkToUtf8(from).c_str(), GbkToUtf8(to).c_str()) == 0;
+  return std::rename(Gb18030ToUtf8(from).c_str(), Gb18030ToUtf8(to).c_str()) == 0;
 }
 
 bool RemoveFile(const std::string& path) {
-  return std::remove(GbkToUtf8(path).c_str()) == 0;
+  return std::remove(Gb18030ToUtf8(path).c_str()) == 0;
 }
 
 }  // namespace memo

@@ -6,7 +6,7 @@
 namespace memo {
 namespace {
 
-TEST(GbkText, FindTextCountsBytesFromOneAndSkipsHalfCharacters) {
+TEST(TextOperations, FindTextCountsBytesFromOneAndSkipsHalfCharacters) {
   EXPECT_EQ(FindText("1990年5月12日[闰月]", "[闰月]"), 14);
   EXPECT_EQ(FindText("abc", "c"), 3);
   EXPECT_EQ(FindText("abc", "d"), -1);
@@ -17,7 +17,7 @@ TEST(GbkText, FindTextCountsBytesFromOneAndSkipsHalfCharacters) {
   EXPECT_EQ(FindText(std::string("\xB0\xBA\xCF"), std::string("\xBA\xCF")), -1);
 }
 
-TEST(GbkText, ReplaceTextReplacesEveryWholeOccurrence) {
+TEST(TextOperations, ReplaceTextReplacesEveryWholeOccurrence) {
   EXPECT_EQ(ReplaceText("1990年5月12日[闰月]", "[闰月]", ""), "1990年5月12日");
   EXPECT_EQ(ReplaceText("%y-%y", "%y", "2024"), "2024-2024");
   EXPECT_EQ(ReplaceText("aaa", "aa", "b"), "ba");
@@ -28,18 +28,18 @@ TEST(GbkText, ReplaceTextReplacesEveryWholeOccurrence) {
             std::string("\xB0\xBA\xCF"));
 }
 
-TEST(GbkText, FoldFullWidthTurnsFullWidthFormsIntoAscii) {
+TEST(TextOperations, FoldFullWidthTurnsFullWidthFormsIntoAscii) {
   EXPECT_EQ(FoldFullWidth("２０１３年５月３日"), "2013年5月3日");
   EXPECT_EQ(FoldFullWidth("ＡＢｃ！　－．／："), "ABc! -./:");
   EXPECT_EQ(FoldFullWidth("寿辰"), "寿辰");
 }
 
-TEST(GbkText, PrefixLengthStopsBeforeASplitCharacter) {
-  EXPECT_EQ(GbkPrefixLength("寿辰备忘录", 127), 10u);
-  EXPECT_EQ(GbkPrefixLength("寿辰备忘录", 5), 4u);
-  EXPECT_EQ(GbkPrefixLength("a寿辰", 2), 1u);
-  EXPECT_EQ(GbkPrefixLength("a寿辰", 3), 3u);
-  EXPECT_EQ(GbkPrefixLength("", 3), 0u);
+TEST(TextOperations, PrefixLengthStopsBeforeASplitCharacter) {
+  EXPECT_EQ(Gb18030PrefixLength("寿辰备忘录", 127), 10u);
+  EXPECT_EQ(Gb18030PrefixLength("寿辰备忘录", 5), 4u);
+  EXPECT_EQ(Gb18030PrefixLength("a寿辰", 2), 1u);
+  EXPECT_EQ(Gb18030PrefixLength("a寿辰", 3), 3u);
+  EXPECT_EQ(Gb18030PrefixLength("", 3), 0u);
 }
 
 }  // namespace
