@@ -73,9 +73,9 @@ const char* BirthdayProblem(const std::string& text) {
 Birthday ReadCsvBirthday(std::string text, CalendarSays calendar) {
   const bool lunarWord = text.compare(0, sizeof(kLunarWord) - 1, kLunarWord) == 0;
   if (lunarWord) text.erase(0, sizeof(kLunarWord) - 1);
-  const std::optional<LunarDateWords> words = ReadLunarDateWords(text);
+  const std::optional<LunarDate> words = ReadLunarDateWords(text);
   if ((lunarWord || words) && calendar == CalendarSays::kSolar) return Birthday{};
-  if (words) return BirthdayOf(true, words->year, words->month, words->day, words->leap);
+  if (words) return BirthdayOf(true, words->year, words->month, words->day, words->isLeapMonth);
   return ReadBirthday(text, lunarWord || calendar == CalendarSays::kLunar);
 }
 

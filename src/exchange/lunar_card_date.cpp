@@ -33,7 +33,7 @@ std::string LunarCardDigits(int year, int month, int day) {
   return digits;
 }
 
-CardDateForm ReadLunarCardDigits(std::string_view value, LunarCardDate& date) {
+CardDateForm ReadLunarCardDigits(std::string_view value, LunarDate& date) {
   std::string digits;
   for (char c : value) {
     if (c != '-') digits.push_back(c);
@@ -45,7 +45,7 @@ CardDateForm ReadLunarCardDigits(std::string_view value, LunarCardDate& date) {
   if (digits.size() == 8) {
     const int year = Field(digits, 0, 4), month = Field(digits, 4, 2), day = Field(digits, 6, 2);
     if (year < 1 || month < 1 || day < 1) return CardDateForm::kInvalid;
-    date = LunarCardDate{year, month, day};
+    date = LunarDate{year, month, day, false};
     return CardDateForm::kFull;
   }
   if (digits.size() != 12) return CardDateForm::kInvalid;
@@ -54,7 +54,7 @@ CardDateForm ReadLunarCardDigits(std::string_view value, LunarCardDate& date) {
   if (cycle < 1 || yearInCycle < 1 || yearInCycle > kCycleYears || month < 1 || day < 1) {
     return CardDateForm::kInvalid;
   }
-  date = LunarCardDate{(cycle - 1) * kCycleYears + yearInCycle - 1 + kCycleEpoch, month, day};
+  date = LunarDate{(cycle - 1) * kCycleYears + yearInCycle - 1 + kCycleEpoch, month, day, false};
   return CardDateForm::kFull;
 }
 

@@ -8,13 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace memo {
+#include "lunar/lunar_engine.h"
 
-struct LunarCardDate {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-};
+namespace memo {
 
 std::string LunarCardDigits(int year, int month, int day);
 
@@ -22,7 +18,7 @@ enum class CardDateForm { kFull, kNoYear, kInvalid };
 // Reads the digits (dashes between them allowed); kNoYear for a month and day alone. Some
 // programs write the lunar date itself there, "1948-08-15" or "19480815": eight digits are
 // read as the lunar year, month and day.
-CardDateForm ReadLunarCardDigits(std::string_view value, LunarCardDate& date);
+CardDateForm ReadLunarCardDigits(std::string_view value, LunarDate& date);
 
 // The note this program writes beside a leap-month birthday, "农历生日：闰五月十二"; a card
 // whose note contains it for the month of its X-ALTBDAY is read as that leap month.

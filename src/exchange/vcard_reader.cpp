@@ -181,7 +181,7 @@ class Card {
   CardDateForm BirthdayOf(const TextDecoder& decoder, BirthdayFields& birthday) const {
     std::optional<CardDateForm> lunarForm;
     if (lunar_) {
-      LunarCardDate date;
+      LunarDate date;
       lunarForm = ReadLunarCardDigits(Trimmed(lunar_->value), date);
       if (*lunarForm == CardDateForm::kFull) {
         birthday = BirthdayFields{date.year, date.month, date.day, true, LeapNoted(decoder, date)};
@@ -206,7 +206,7 @@ class Card {
     return true;
   }
 
-  bool LeapNoted(const TextDecoder& decoder, const LunarCardDate& date) const {
+  bool LeapNoted(const TextDecoder& decoder, const LunarDate& date) const {
     for (const VCardProperty& note : notes_) {
       const std::optional<std::string> text = decoder.Gb18030(note, decoder.Text(note));
       if (text && NotesLeapMonth(*text, date.month)) return true;

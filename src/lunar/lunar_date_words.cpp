@@ -46,16 +46,16 @@ int DayOfName(std::string_view text) {
 
 }  // namespace
 
-std::optional<LunarDateWords> ReadLunarDateWords(const std::string& text) {
+std::optional<LunarDate> ReadLunarDateWords(const std::string& text) {
   std::string_view rest = text;
-  LunarDateWords date;
+  LunarDate date;
   size_t digits = 0;
   while (digits < rest.size() && digits < 4 && rest[digits] >= '0' && rest[digits] <= '9') {
     date.year = date.year * 10 + (rest[digits++] - '0');
   }
   rest.remove_prefix(digits);
   if (digits == 0 || !Take(rest, kYearMark)) return std::nullopt;
-  date.leap = Take(rest, kLeapMark);
+  date.isLeapMonth = Take(rest, kLeapMark);
   date.month = TakeMonth(rest);
   date.day = DayOfName(rest);
   if (date.month == 0 || date.day == 0) return std::nullopt;

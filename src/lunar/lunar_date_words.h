@@ -5,18 +5,13 @@
 #include <optional>
 #include <string>
 
-namespace memo {
+#include "lunar/lunar_engine.h"
 
-struct LunarDateWords {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  bool leap = false;
-};
+namespace memo {
 
 // The date of a text that is a year in digits, 年, an optional 闰, a lunar month's name and a
 // lunar day's name, and nothing else; nothing for any other text. The day need not exist in
 // that year.
-std::optional<LunarDateWords> ReadLunarDateWords(const std::string& text);
+std::optional<LunarDate> ReadLunarDateWords(const std::string& text);
 
 }  // namespace memo
