@@ -1,5 +1,5 @@
-// Converting to GBK a text that GBK mostly cannot hold, such as every character of the
-// Basic Multilingual Plane: its time should grow with the text's length, not faster.
+// Converting to GB 18030 a text that GBK cannot hold, whose every character takes four
+// bytes: its time should grow with the text's length, not faster.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -9,7 +9,7 @@
 namespace memo {
 namespace {
 
-void Utf16ToGbkOfMostlyUnconvertibleText(benchmark::State& state) {
+void Utf16ToGb18030OfTextBeyondGbk(benchmark::State& state) {
   // Hangul syllables, none of which GBK holds.
   constexpr char16_t kFirst = u'\uAC00';
   std::u16string text;
@@ -18,7 +18,7 @@ void Utf16ToGbkOfMostlyUnconvertibleText(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-BENCHMARK(Utf16ToGbkOfMostlyUnconvertibleText)->RangeMultiplier(4)->Range(256, 8192);
+BENCHMARK(Utf16ToGb18030OfTextBeyondGbk)->RangeMultiplier(4)->Range(256, 8192);
 
 }  // namespace
 }  // namespace memo
