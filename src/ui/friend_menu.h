@@ -18,6 +18,8 @@ class FriendOperations {
   virtual void OnDeleteFriends() = 0;
   // Puts the friends of the last deletion back.
   virtual void OnUndoDelete() = 0;
+  // A double click in the friend list: its current friend edited, or with none a new one added.
+  virtual void OnFriendListDoubleClick() = 0;
 };
 
 // Appends the commands at `level`, before the menu's other groups.

@@ -159,9 +159,10 @@ MenuCodeFilter GreetingNeedsAFriend(int64_t friendId) {
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowOperations& operations, FriendOperations& friendOperations,
-                       ExchangeOperations& exchangeOperations)
+MainWindow::MainWindow(MainWindowOperations& operations, FriendListOperations& listOperations,
+                       FriendOperations& friendOperations, ExchangeOperations& exchangeOperations)
     : operations_(operations),
+      listOperations_(listOperations),
       friendOperations_(friendOperations),
       exchangeOperations_(exchangeOperations),
       form_(kWindow) {
@@ -189,8 +190,8 @@ void MainWindow::BindEvents() {
   form_.Get<ToolBar>(kToolbar).onButtonClick = [this](int index) {
     operations_.OnToolbarButton(static_cast<ToolbarButton>(index));
   };
-  FriendList().onCurrentRowChanged = [this](int row) { operations_.OnFriendRowChanged(row); };
-  FriendList().onDoubleClick = [this] { operations_.OnFriendListDoubleClick(); };
+  FriendList().onCurrentRowChanged = [this](int row) { listOperations_.OnFriendRowChanged(row); };
+  FriendList().onDoubleClick = [this] { friendOperations_.OnFriendListDoubleClick(); };
   BindListCommands(FriendList());
   BindListCommands(UpcomingList());
   BindSearchBox();
@@ -201,25 +202,25 @@ void MainWindow::BindEvents() {
     toolbar.EnableButton(Code(ToolbarButton::kDelete), page != kReportPage);
   };
   FriendList().onColumnClick = [this](int column) {
-    if (const auto code = SortCodeOfHeaderClick(column, operations_.CurrentSortCode())) {
+    if (const auto code = SortCodeOfHeaderClick(column, listOperations_.CurrentSortCode())) {
       ChooseSort(*code);
     }
   };
 }
 
 void MainWindow::ChooseSort(SortCode code) {
-  operations_.OnSortMenu(code);
+  listOperations_.OnSortMenu(code);
   ShowSortArrow();
 }
 
 void MainWindow::ShowSortArrow() {
-  const SortArrow arrow = SortArrowOf(operations_.CurrentSortCode());
+  const SortArrow arrow = SortArrowOf(listOperations_.CurrentSortCode());
   FriendList().ShowSortArrow(arrow.column, arrow.ascending);
 }
 
 void MainWindow::BindSearchBox() {
   EditBox& box = form_.Get<EditBox>(kSearchBox);
-  box.onTextChanged = [this, &box] { operations_.OnSearchText(box.Text()); };
+  box.onTextChanged = [this, &box] { listOperations_.OnSearchText(box.Text()); };
   box.onKeyDown = [this, &box](WPARAM key) {
     switch (key) {
       case VK_ESCAPE:
@@ -269,14 +270,14 @@ void MainWindow::OnListKey(WORD key) {
 
 void MainWindow::ShowListMenu(ListView& list, bool fromKeyboard) {
   static const std::vector<MenuItemDesign> menu = ListMenu();
-  const int current = Code(operations_.CurrentSortCode());
+  const int current = Code(listOperations_.CurrentSortCode());
   const POINT keyboardPoint = fromKeyboard ? list.KeyboardMenuPoint() : POINT{};
   const int64_t friendId = list.CurrentId();
   const int code = ShowPopupMenu(
       form_.Handle(), menu.data(), menu.size(), GreetingNeedsAFriend(friendId),
       [current](int leaf) { return leaf == current; }, fromKeyboard ? &keyboardPoint : nullptr);
   if (code == kCopyGreetingCode) {
-    operations_.OnCopyGreeting(friendId);
+    listOperations_.OnCopyGreeting(friendId);
   } else if (code != kNoMenuCode && !RunFriendMenuCode(code, friendOperations_) &&
              !RunExchangeMenuCode(code, exchangeOperations_)) {
     ChooseSort(static_cast<SortCode>(code));

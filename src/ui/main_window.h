@@ -30,14 +30,19 @@ class MainWindowOperations {
   virtual bool OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
   virtual void OnPictureClicked() = 0;
   virtual void OnToolbarButton(main_window::ToolbarButton button) = 0;
+  virtual void OnTrayMenu(main_window::TrayMenuItem item) = 0;
+};
+
+// What the lists' own events ask of the friends behind them.
+class FriendListOperations {
+ public:
+  virtual ~FriendListOperations() = default;
   virtual void OnFriendRowChanged(int row) = 0;
-  virtual void OnFriendListDoubleClick() = 0;
   virtual void OnSortMenu(SortCode code) = 0;
-  // The search box's text (GBK) has changed.
+  // The search box's text has changed.
   virtual void OnSearchText(const std::string& text) = 0;
   // The order the friend list is shown in, checked in the sort menu.
   virtual SortCode CurrentSortCode() = 0;
-  virtual void OnTrayMenu(main_window::TrayMenuItem item) = 0;
   // 复制祝福语 on a friend of either list; 0 when no row is current.
   virtual void OnCopyGreeting(int64_t rowid) = 0;
 };
@@ -51,8 +56,8 @@ class MainWindow {
  public:
   // The commands on friends and the exchange commands come from the lists' keys and menu, the
   // tray menu too for the exchange ones.
-  MainWindow(MainWindowOperations& operations, FriendOperations& friendOperations,
-             ExchangeOperations& exchangeOperations);
+  MainWindow(MainWindowOperations& operations, FriendListOperations& listOperations,
+             FriendOperations& friendOperations, ExchangeOperations& exchangeOperations);
 
   // Shown, or hidden when it starts in the tray.
   void Open(bool shown);
@@ -89,6 +94,7 @@ class MainWindow {
   void OnListKey(WORD key);
 
   MainWindowOperations& operations_;
+  FriendListOperations& listOperations_;
   FriendOperations& friendOperations_;
   ExchangeOperations& exchangeOperations_;
   Form form_;

@@ -20,7 +20,7 @@ constexpr int kExitCode = 0;
 }  // namespace
 
 Application::Application()
-    : main_(*this, friends_, exchange_),
+    : main_(*this, records_, friends_, exchange_),
       tray_(main_),
       comeForwardMessage_(ComeForwardMessage()),
       records_(main_, settings_, tray_, worker_, ExecutableDirectory()),
@@ -148,30 +148,6 @@ void Application::OnToolbarButton(ui::main_window::ToolbarButton button) {
     case Button::kSecondSeparator:
       break;
   }
-}
-
-void Application::OnFriendListDoubleClick() {
-  friends_.EditCurrentOrAdd();
-}
-
-void Application::OnFriendRowChanged(int row) {
-  records_.ShowRowSummary(row);
-}
-
-void Application::OnSortMenu(SortCode code) {
-  records_.Sort(code);
-}
-
-void Application::OnSearchText(const std::string& text) {
-  records_.Search(text);
-}
-
-void Application::OnCopyGreeting(int64_t rowid) {
-  records_.CopyGreeting(rowid);
-}
-
-SortCode Application::CurrentSortCode() {
-  return ChosenSortCode(settings_);
 }
 
 void Application::OnTrayMenu(ui::main_window::TrayMenuItem item) {

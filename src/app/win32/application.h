@@ -43,13 +43,7 @@ class Application : private ui::MainWindowOperations,
   bool OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPictureClicked() override;
   void OnToolbarButton(ui::main_window::ToolbarButton button) override;
-  void OnFriendRowChanged(int row) override;
-  void OnFriendListDoubleClick() override;
-  void OnSortMenu(SortCode code) override;
-  void OnSearchText(const std::string& text) override;
-  SortCode CurrentSortCode() override;
   void OnTrayMenu(ui::main_window::TrayMenuItem item) override;
-  void OnCopyGreeting(int64_t rowid) override;
   // SettingsEffects and MainWindowView
   void SetCaption(const std::string& text) override;
   void ShowTrayIcon() override;

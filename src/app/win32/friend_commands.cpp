@@ -44,7 +44,7 @@ void FriendCommands::EditFriend(int64_t rowid) {
   });
 }
 
-void FriendCommands::EditCurrentOrAdd() {
+void FriendCommands::OnFriendListDoubleClick() {
   if (main_.FriendList().SelectedIds().empty()) {
     OnAddFriend();
   } else {

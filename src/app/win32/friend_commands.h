@@ -31,7 +31,7 @@ class FriendCommands : public ui::FriendOperations {
   void OnUndoDelete() override;
   // The friend list's double click: the current friend's birthday window, or a new friend's
   // when no friend is selected.
-  void EditCurrentOrAdd();
+  void OnFriendListDoubleClick() override;
   // The last deletion can no longer be undone (a backup replaced every friend): its friends
   // could come back twice. Its hint leaves the status bar.
   void ForgetDeletion();

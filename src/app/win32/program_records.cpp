@@ -67,25 +67,29 @@ void ProgramRecords::ReloadFriends() {
   StartUpcomingPass();
 }
 
-void ProgramRecords::Sort(SortCode code) {
-  OnSortMenu(records_, static_cast<int>(code), [this](std::function<void()> reload) {
+void ProgramRecords::OnSortMenu(SortCode code) {
+  memo::OnSortMenu(records_, static_cast<int>(code), [this](std::function<void()> reload) {
     Queue([reload](RecordsContext&) { reload(); });
   });
 }
 
-void ProgramRecords::Search(const std::string& text) {
+void ProgramRecords::OnSearchText(const std::string& text) {
   // In turn with the loads and changes of the list, which the search follows.
   Queue([text](RecordsContext& records) { SearchFriendList(records, text); });
 }
 
-void ProgramRecords::ShowRowSummary(int row) {
+SortCode ProgramRecords::CurrentSortCode() {
+  return ChosenSortCode(records_.settings);
+}
+
+void ProgramRecords::OnFriendRowChanged(int row) {
   // The friend is taken from the list view's row, then found in the records, which waits at
   // most for the end of the worker's current task.
   const int64_t rowid = window_.FriendList().IdAt(row);
   Use([rowid](RecordsContext& records) { memo::ShowRowSummary(records, rowid); });
 }
 
-void ProgramRecords::CopyGreeting(int64_t rowid) {
+void ProgramRecords::OnCopyGreeting(int64_t rowid) {
   if (rowid == 0) return;
   // The user's greetings file is read at each copy, so that an edit of it counts at once.
   std::string greeting;

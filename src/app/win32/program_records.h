@@ -41,7 +41,7 @@ class MessageBoxErrorReporter : public ErrorReporter {
   ui::MainWindow& window_;
 };
 
-class ProgramRecords : public FriendPasses {
+class ProgramRecords : public FriendPasses, public ui::FriendListOperations {
  public:
   // The database lives beside the executable, in programDirectory (GBK, no trailing
   // separator); the report page too. The worker runs the passes; it may be made later, as
@@ -60,12 +60,13 @@ class ProgramRecords : public FriendPasses {
   // sort menu, stored and loaded; the search box's text (GBK) held against the list.
   void StartUpcomingPass() override;
   void ReloadFriends();
-  void Sort(SortCode code);
-  void Search(const std::string& text);
+  void OnSortMenu(SortCode code) override;
+  void OnSearchText(const std::string& text) override;
+  SortCode CurrentSortCode() override;
   // On the user-interface thread: the friend list's current row named in the status bar;
   // a friend's greeting put on the clipboard (0: none), the status bar saying whether it is.
-  void ShowRowSummary(int row);
-  void CopyGreeting(int64_t rowid);
+  void OnFriendRowChanged(int row) override;
+  void OnCopyGreeting(int64_t rowid) override;
 
   // Runs the work with the records on the calling thread once no other thread holds them.
   // May be nested on one thread (a message box's loop can run another command).
