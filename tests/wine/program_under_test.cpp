@@ -2,6 +2,7 @@
 
 #include <aclapi.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/win32/log_on_start.h"
@@ -69,7 +70,16 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
       options.secondsPerDay > 0 ? std::to_wstring(options.secondsPerDay).c_str() : nullptr);
   std::wstring commandLine = L"\"" + exe + L"\"";
   if (options.atLogOn) commandLine += std::wstring(L" ") + memo::kLogOnSwitch;
-  return process_.Start(commandLine, Folder());
+  // Wine has been seen to refuse a start now and then right after another test's program
+  // ended; a second try a moment later starts it.
+  DWORD error = 0;
+  const bool started = WaitUntil([&] {
+    if (process_.Start(commandLine, Folder())) return true;
+    error = GetLastError();
+    return false;
+  });
+  if (!started) std::fprintf(stderr, "the program did not start: error %lu\n", error);
+  return started;
 }
 
 HWND ProgramUnderTest::StartMain(const StartOptions& options) {
