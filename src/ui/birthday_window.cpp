@@ -19,22 +19,22 @@ constexpr char kMessageCaption[] = "寿辰备忘录";
 // and the buttons while it is shown. The sample name and number are hints, never content.
 // clang-format off
 const ControlDesign kControls[] = {
-  // id             type                   text            left top  width height  container    page tab flags
-  {kNameLabel,       Type::kLabel,           "姓名：",       {8,   18,  40,  16}},
-  {kName,            Type::kEditBox,         "王小明",       {48,  18,  144, 24},  kNoContainer, 0,   0,  kHintText},
-  {kMethodGroup,     Type::kGroupBox,        "提醒方式",     {11,  55,  280, 48}},
-  {kSolar,           Type::kRadioBox,        "公历",         {44,  19,  112, 20},  kMethodGroup, 0,   1},
-  {kLunar,           Type::kRadioBox,        "农历",         {172, 19,  89,  20},  kMethodGroup, 0,   2, kInitiallyChecked},
-  {kDateLabel,       Type::kLabel,           "生日：",       {16,  122, 40,  16}},
-  {kDate,            Type::kDatePicker,      "",             {56,  121, 184, 24},  kNoContainer, 0,   3, kHidden},
-  {kLunarDate,       Type::kEditBox,         "",             {56,  121, 184, 24},  kNoContainer, 0,   3, kReadOnly},
-  {kCalendarButton,  Type::kButton,          "…",            {244, 123, 30,  20},  kNoContainer, 0,   4},
-  {kLeapMonth,       Type::kCheckBox,        "闰月",         {282, 122, 64,  20},  kNoContainer, 0,   kNoTabOrder, kHidden},
-  {kContactLabel,    Type::kLabel,           "联系方式：",   {16,  166, 72,  16}},
-  {kContact,         Type::kEditBox,         "13800138000",  {82,  162, 198, 24},  kNoContainer, 0,   5,  kHintText},
-  {kSave,            Type::kButton,          "确定",         {160, 232, 96,  28},  kNoContainer, 0,   6,  kDefaultButton},
-  {kCancel,          Type::kButton,          "取消",         {272, 232, 96,  28},  kNoContainer, 0,   7,  kCancelButton},
-  {kCalendar,        Type::kLunarMonthCalendar, "",             {56,  146, 365, 262}, kNoContainer, 0,   8, kHidden},
+  // id             type                       text            left top  width height  container    page tab flags
+  {kNameLabel,      Type::kLabel,              "姓名：",       {8,   18,  40,  16}},
+  {kName,           Type::kEditBox,            "王小明",       {48,  18,  144, 24},  kNoContainer, 0,   0,  kHintText},
+  {kMethodGroup,    Type::kGroupBox,           "提醒方式",     {11,  55,  280, 48}},
+  {kSolar,          Type::kRadioBox,           "公历",         {44,  19,  112, 20},  kMethodGroup, 0,   1},
+  {kLunar,          Type::kRadioBox,           "农历",         {172, 19,  89,  20},  kMethodGroup, 0,   2, kInitiallyChecked},
+  {kDateLabel,      Type::kLabel,              "生日：",       {16,  122, 40,  16}},
+  {kDate,           Type::kDatePicker,         "",             {56,  121, 184, 24},  kNoContainer, 0,   3, kHidden},
+  {kLunarDate,      Type::kEditBox,            "",             {56,  121, 184, 24},  kNoContainer, 0,   3, kReadOnly},
+  {kCalendarButton, Type::kButton,             "…",            {244, 123, 30,  20},  kNoContainer, 0,   4},
+  {kLeapMonth,      Type::kCheckBox,           "闰月",         {282, 122, 64,  20},  kNoContainer, 0,   kNoTabOrder, kHidden},
+  {kContactLabel,   Type::kLabel,              "联系方式：",   {16,  166, 72,  16}},
+  {kContact,        Type::kEditBox,            "13800138000",  {82,  162, 198, 24},  kNoContainer, 0,   5,  kHintText},
+  {kSave,           Type::kButton,             "确定",         {160, 232, 96,  28},  kNoContainer, 0,   6,  kDefaultButton},
+  {kCancel,         Type::kButton,             "取消",         {272, 232, 96,  28},  kNoContainer, 0,   7,  kCancelButton},
+  {kCalendar,       Type::kLunarMonthCalendar, "",             {56,  146, 365, 262}, kNoContainer, 0,   8, kHidden},
 };
 // clang-format on
 

@@ -18,13 +18,13 @@ const char* const kRulesNoteText =
 
 // clang-format off
 const ControlDesign kControls[] = {
-  // id          type             text                                 left top  width height
-  {kYearsLabel,  Type::kLabel,     "导出多少年（从今年起）：",           {16,  18,  160,  20}},
-  {kYears,       Type::kEditBox,   "21",                                {180, 16,  56,   20}, kNoContainer, 0, kNoTabOrder, kCentredText | kIntegerInput},
-  {kRules,       Type::kCheckBox,  "每位好友一个重复事件",                {16,  46,  300,  20}},
-  {kRulesNote,   Type::kLabel,     kRulesNoteText,                      {16,  72,  300,  48}, kNoContainer, 0, kNoTabOrder, kCompactFont},
-  {kSave,        Type::kButton,    "确定",                              {128, 128, 88,   24}, kNoContainer, 0, kNoTabOrder, kDefaultButton},
-  {kCancel,      Type::kButton,    "取消",                              {228, 128, 88,   24}, kNoContainer, 0, kNoTabOrder, kCancelButton},
+  // id         type             text                                 left top  width height
+  {kYearsLabel, Type::kLabel,    "导出多少年（从今年起）：",           {16,  18,  160,  20}},
+  {kYears,      Type::kEditBox,  "21",                                {180, 16,  56,   20}, kNoContainer, 0, kNoTabOrder, kCentredText | kIntegerInput},
+  {kRules,      Type::kCheckBox, "每位好友一个重复事件",                {16,  46,  300,  20}},
+  {kRulesNote,  Type::kLabel,    kRulesNoteText,                      {16,  72,  300,  48}, kNoContainer, 0, kNoTabOrder, kCompactFont},
+  {kSave,       Type::kButton,   "确定",                              {128, 128, 88,   24}, kNoContainer, 0, kNoTabOrder, kDefaultButton},
+  {kCancel,     Type::kButton,   "取消",                              {228, 128, 88,   24}, kNoContainer, 0, kNoTabOrder, kCancelButton},
 };
 // clang-format on
 

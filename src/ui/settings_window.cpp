@@ -18,26 +18,26 @@ const char* const kAboutText = "寿辰备忘录\r\n版本 " PROGRAM_VERSION "\r\
 
 // clang-format off
 const ControlDesign kControls[] = {
-  // id              type            text                       left top  width height  container      page          tab order       flags
-  {kTab,              Type::kTab,      "",                        {0,   0,   296, 160}},
-  {kReminderGroup,    Type::kGroupBox, "提醒设置",                {16,  32,  272, 56},  kTab,           kReminderPage},
-  {kDaysLabel,        Type::kLabel,    "生日前多少天开始提醒：",  {14,  23,  136, 20},  kReminderGroup, kReminderPage},
-  {kDays,             Type::kEditBox,  "10",                      {145, 25,  53,  18},  kReminderGroup, kReminderPage, kNoTabOrder, kCentredText | kIntegerInput},
-  {kDaysArrows,       Type::kUpDown,   "",                        {199, 25,  16,  18},  kReminderGroup, kReminderPage},
-  {kLogOnBox,         Type::kCheckBox, "开机时自动启动",          {16,  94,  200, 20},  kTab,           kReminderPage},
-  {kSaveDays,         Type::kButton,   "确定",                    {88,  120, 88,  24},  kTab,           kReminderPage, kNoTabOrder, kDefaultButton},
-  {kCancelDays,       Type::kButton,   "取消",                    {192, 120, 88,  24},  kTab,           kReminderPage, kNoTabOrder, kCancelButton},
-  {kTitleLabel,       Type::kLabel,    "软件标题设置：",          {13,  38,  80,  24},  kTab,           kPersonalPage, kNoTabOrder, kCompactFont},
-  {kTitle,            Type::kEditBox,  "",                        {97,  40,  152, 20},  kTab,           kPersonalPage, kNoTabOrder, kCentredText},
-  {kTrayBox,          Type::kCheckBox, "显示托盘图标",            {16,  72,  136, 24},  kTab,           kPersonalPage},
-  {kPopUpBox,         Type::kCheckBox, "弹出生日信息",            {144, 72,  112, 24},  kTab,           kPersonalPage, kNoTabOrder, kDisabled},
-  {kAgeLabel,         Type::kLabel,    "年龄显示：",              {16,  100, 64,  16},  kTab,           kPersonalPage, kNoTabOrder, kCompactFont},
-  {kFullYears,        Type::kRadioBox, "周岁",                    {80,  98,  56,  18},  kTab,           kPersonalPage},
-  {kNominal,          Type::kRadioBox, "虚岁",                    {136, 98,  56,  18},  kTab,           kPersonalPage},
-  {kBothAges,         Type::kRadioBox, "两者",                    {192, 98,  56,  18},  kTab,           kPersonalPage},
-  {kSavePersonal,     Type::kButton,   "确定",                    {96,  120, 88,  24},  kTab,           kPersonalPage, kNoTabOrder, kDefaultButton},
-  {kCancelPersonal,   Type::kButton,   "取消",                    {200, 120, 88,  24},  kTab,           kPersonalPage, kNoTabOrder, kCancelButton},
-  {kAbout,            Type::kLabel,    kAboutText,                 {56,  64,  184, 48},  kTab,           kAboutPage},
+  // id             type             text                       left top  width height  container      page          tab order       flags
+  {kTab,            Type::kTab,      "",                        {0,   0,   296, 160}},
+  {kReminderGroup,  Type::kGroupBox, "提醒设置",                {16,  32,  272, 56},  kTab,           kReminderPage},
+  {kDaysLabel,      Type::kLabel,    "生日前多少天开始提醒：",  {14,  23,  136, 20},  kReminderGroup, kReminderPage},
+  {kDays,           Type::kEditBox,  "10",                      {145, 25,  53,  18},  kReminderGroup, kReminderPage, kNoTabOrder, kCentredText | kIntegerInput},
+  {kDaysArrows,     Type::kUpDown,   "",                        {199, 25,  16,  18},  kReminderGroup, kReminderPage},
+  {kLogOnBox,       Type::kCheckBox, "开机时自动启动",          {16,  94,  200, 20},  kTab,           kReminderPage},
+  {kSaveDays,       Type::kButton,   "确定",                    {88,  120, 88,  24},  kTab,           kReminderPage, kNoTabOrder, kDefaultButton},
+  {kCancelDays,     Type::kButton,   "取消",                    {192, 120, 88,  24},  kTab,           kReminderPage, kNoTabOrder, kCancelButton},
+  {kTitleLabel,     Type::kLabel,    "软件标题设置：",          {13,  38,  80,  24},  kTab,           kPersonalPage, kNoTabOrder, kCompactFont},
+  {kTitle,          Type::kEditBox,  "",                        {97,  40,  152, 20},  kTab,           kPersonalPage, kNoTabOrder, kCentredText},
+  {kTrayBox,        Type::kCheckBox, "显示托盘图标",            {16,  72,  136, 24},  kTab,           kPersonalPage},
+  {kPopUpBox,       Type::kCheckBox, "弹出生日信息",            {144, 72,  112, 24},  kTab,           kPersonalPage, kNoTabOrder, kDisabled},
+  {kAgeLabel,       Type::kLabel,    "年龄显示：",              {16,  100, 64,  16},  kTab,           kPersonalPage, kNoTabOrder, kCompactFont},
+  {kFullYears,      Type::kRadioBox, "周岁",                    {80,  98,  56,  18},  kTab,           kPersonalPage},
+  {kNominal,        Type::kRadioBox, "虚岁",                    {136, 98,  56,  18},  kTab,           kPersonalPage},
+  {kBothAges,       Type::kRadioBox, "两者",                    {192, 98,  56,  18},  kTab,           kPersonalPage},
+  {kSavePersonal,   Type::kButton,   "确定",                    {96,  120, 88,  24},  kTab,           kPersonalPage, kNoTabOrder, kDefaultButton},
+  {kCancelPersonal, Type::kButton,   "取消",                    {200, 120, 88,  24},  kTab,           kPersonalPage, kNoTabOrder, kCancelButton},
+  {kAbout,          Type::kLabel,    kAboutText,                 {56,  64,  184, 48},  kTab,           kAboutPage},
 };
 
 const PageDesign kPages[] = {
