@@ -29,24 +29,24 @@ constexpr int Code(Enum code) {
 // grows to end above the page control.
 // clang-format off
 const ControlDesign kControls[] = {
-    // id           type               text left  top  width height container page
+    // id            type                text left  top  width height container page
     {kToolbar,       Type::kToolBar,     "",  {0,    0,   674,  80}},
     {kPicture,       Type::kPicBox,      "",  {496,  6,   168,  88}},
     {kPages,         Type::kPageControl, "",  {0,    80,  680,  392}, kNoContainer, 0,
-                                                                    kNoTabOrder, kGivesWayToBottom},
+                                                                      kNoTabOrder, kGivesWayToBottom},
     {kStatus,        Type::kStatusBar,   "",  {0,    472, 674,  20},  kNoContainer, 0,
-                                                                    kNoTabOrder, kFollowsBottom},
+                                                                      kNoTabOrder, kFollowsBottom},
     {kSearchBox,     Type::kEditBox,     "搜索姓名、拼音或联系方式",
-                                            {1,    28,  200,  22},  kPages, kFriendListPage,
-                                                                    kNoTabOrder, kHintText},
+                                              {1,    28,  200,  22},  kPages, kFriendListPage,
+                                                                      kNoTabOrder, kHintText},
     {kFriendList,    Type::kListView,    "",  {1,    52,  672,  342}, kPages, kFriendListPage,
-                                                                    kNoTabOrder, kGivesWayToBottom},
+                                                                      kNoTabOrder, kGivesWayToBottom},
     {kDbConnection,  Type::kNonVisual,   "",  {96,   264, 26,   26},  kPages, kFriendListPage},
     {kRecordSet,     Type::kNonVisual,   "",  {136,  264, 26,   26},  kPages, kFriendListPage},
     {kUpcomingList,  Type::kListView,    "",  {1,    28,  672,  368}, kPages, kUpcomingPage,
-                                                                    kNoTabOrder, kGivesWayToBottom},
+                                                                      kNoTabOrder, kGivesWayToBottom},
     {kReportView,    Type::kHtmlViewer,  "",  {2,    24,  672,  368}, kPages, kReportPage,
-                                                                    kNoTabOrder, kGivesWayToBottom},
+                                                                      kNoTabOrder, kGivesWayToBottom},
 };
 
 const WindowDesign kWindow = {kMainWindowClass, "寿辰备忘录", 680, 520, true, kControls,
