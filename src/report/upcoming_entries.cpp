@@ -38,15 +38,6 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
   return entries;
 }
 
-std::vector<const UpcomingEntry*> ShownEntries(const std::vector<UpcomingEntry>& entries,
-                                               int daysAhead) {
-  std::vector<const UpcomingEntry*> shown;
-  for (const UpcomingEntry& entry : entries) {
-    if (entry.days < daysAhead) shown.push_back(&entry);
-  }
-  return shown;
-}
-
 std::string OneLine(const std::string& text) {
   std::string line;
   line.reserve(text.size());

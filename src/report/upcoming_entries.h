@@ -27,11 +27,6 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
                                            const TodayDates& today, int daysAhead,
                                            AgeForm ageForm = AgeForm::kFullYears);
 
-// What the page, the tray and the report view show: the entries (in the order UpcomingEntries
-// gives) due before daysAhead.
-std::vector<const UpcomingEntry*> ShownEntries(const std::vector<UpcomingEntry>& entries,
-                                               int daysAhead);
-
 // A typed text on one line, as the page, the tray and the report view show names and
 // contacts: each run of CR and LF becomes one blank.
 std::string OneLine(const std::string& text);

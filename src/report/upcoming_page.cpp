@@ -102,21 +102,20 @@ std::string WithReferencesBeyondGbk(const std::string& text) {
 
 }  // namespace
 
-std::string UpcomingPageBody(const std::vector<const UpcomingEntry*>& shown,
-                             const TodayDates& today) {
-  if (shown.empty()) return std::string();
+std::string UpcomingPageBody(const std::vector<UpcomingEntry>& entries, const TodayDates& today) {
+  if (entries.empty()) return std::string();
   std::string sections[kUpcomingSectionCount];
-  for (const UpcomingEntry* entry : shown) {
-    sections[static_cast<int>(SectionOf(*entry))] += Content(PageLine(*entry)) + "\r\n";
+  for (const UpcomingEntry& entry : entries) {
+    sections[static_cast<int>(SectionOf(entry))] += Content(PageLine(entry)) + "\r\n";
   }
   return TodayLine(today) + Section(UpcomingSection::kToday, sections[0]) +
          Section(UpcomingSection::kTomorrow, sections[1]) +
          Section(UpcomingSection::kLater, sections[2]);
 }
 
-std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today,
+std::string UpcomingPage(const std::vector<UpcomingEntry>& entries, const TodayDates& today,
                          int daysAhead) {
-  std::string body = UpcomingPageBody(shown, today);
+  std::string body = UpcomingPageBody(entries, today);
   if (body.empty()) {
     body = TodayLine(today) + "\r\n" +
            Content("最近" + NumberToText(daysAhead) + "天内没有好友过生日") + "\r\n";

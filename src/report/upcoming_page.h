@@ -11,12 +11,11 @@
 namespace memo {
 
 // The page's body: the today line and the sections; empty when no entry is shown.
-std::string UpcomingPageBody(const std::vector<const UpcomingEntry*>& shown,
-                             const TodayDates& today);
+std::string UpcomingPageBody(const std::vector<UpcomingEntry>& entries, const TodayDates& today);
 
 // The whole page: a document that names its encoding, the body (or a line saying that nobody
 // has a birthday within `daysAhead` days), characters outside GBK as character references.
-std::string UpcomingPage(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today,
+std::string UpcomingPage(const std::vector<UpcomingEntry>& entries, const TodayDates& today,
                          int daysAhead);
 
 }  // namespace memo

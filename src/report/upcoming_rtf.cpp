@@ -73,26 +73,26 @@ Paragraph Line(const UpcomingEntry& entry) {
 
 }  // namespace
 
-std::vector<Paragraph> UpcomingParagraphs(const std::vector<const UpcomingEntry*>& shown,
+std::vector<Paragraph> UpcomingParagraphs(const std::vector<UpcomingEntry>& entries,
                                           const TodayDates& today) {
   std::vector<Paragraph> paragraphs;
-  if (shown.empty()) return paragraphs;
+  if (entries.empty()) return paragraphs;
   paragraphs.push_back(OneRun(ParagraphAlign::kLeft, false, kTodayLineStyle, TodayLineText(today)));
   int section = -1;
-  for (const UpcomingEntry* entry : shown) {
-    const int entrySection = static_cast<int>(SectionOf(*entry));
+  for (const UpcomingEntry& entry : entries) {
+    const int entrySection = static_cast<int>(SectionOf(entry));
     if (entrySection != section) {
       section = entrySection;
       const SectionHeading& heading = kSectionHeadings[section];
       paragraphs.push_back(OneRun(ParagraphAlign::kCenter, true, heading.style, heading.text));
     }
-    paragraphs.push_back(Line(*entry));
+    paragraphs.push_back(Line(entry));
   }
   return paragraphs;
 }
 
-std::string UpcomingRtf(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today) {
-  return RtfDocument(UpcomingParagraphs(shown, today));
+std::string UpcomingRtf(const std::vector<UpcomingEntry>& entries, const TodayDates& today) {
+  return RtfDocument(UpcomingParagraphs(entries, today));
 }
 
 }  // namespace memo

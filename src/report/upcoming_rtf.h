@@ -11,9 +11,9 @@
 namespace memo {
 
 // No paragraph when no entry is shown.
-std::vector<Paragraph> UpcomingParagraphs(const std::vector<const UpcomingEntry*>& shown,
+std::vector<Paragraph> UpcomingParagraphs(const std::vector<UpcomingEntry>& entries,
                                           const TodayDates& today);
 
-std::string UpcomingRtf(const std::vector<const UpcomingEntry*>& shown, const TodayDates& today);
+std::string UpcomingRtf(const std::vector<UpcomingEntry>& entries, const TodayDates& today);
 
 }  // namespace memo

@@ -19,12 +19,13 @@ std::string TipLine(const UpcomingEntry& entry) {
   return OneLine(entry.person.name) + lead + CountdownText(entry.days) + entry.mark;
 }
 
-// The lines under the tip's and the balloon's title: the first four shown entries, then a
-// row of dots when the upcoming list holds more.
-std::string TipLines(const std::vector<const UpcomingEntry*>& shown, size_t upcomingCount) {
+// The lines under the tip's and the balloon's title: the first four entries, then a row of
+// dots when the upcoming list holds more.
+std::string TipLines(const std::vector<UpcomingEntry>& entries) {
   std::string lines;
-  for (size_t i = 0; i < shown.size() && i < kTipLines; ++i) lines += TipLine(*shown[i]) + "\r\n";
-  if (upcomingCount > kTipLines) lines += kMoreTips;
+  for (size_t i = 0; i < entries.size() && i < kTipLines; ++i)
+    lines += TipLine(entries[i]) + "\r\n";
+  if (entries.size() > kTipLines) lines += kMoreTips;
   return lines;
 }
 
@@ -49,11 +50,10 @@ void RecomputeUpcoming(const std::vector<Friend>& friends, ReportContext& contex
 
 void BuildUpcomingReport(ReportContext& context, const std::vector<UpcomingEntry>& entries,
                          const TodayDates& today) {
-  const std::vector<const UpcomingEntry*> shown = ShownEntries(entries, context.daysAhead);
-  WriteWholeFile(context.reportPath, UpcomingPage(shown, today, context.daysAhead));
-  context.reportView.ShowReport(UpcomingRtf(shown, today));
+  WriteWholeFile(context.reportPath, UpcomingPage(entries, today, context.daysAhead));
+  context.reportView.ShowReport(UpcomingRtf(entries, today));
   const std::string count = NumberToText(static_cast<int>(entries.size()));
-  const std::string tip = TipLines(shown, entries.size());
+  const std::string tip = TipLines(entries);
   context.tray.SetTip("最近有" + count + "人将要过生日：\r\n" + tip);
   // Both settings read 0 when missing: the balloon is wanted unless switched off, and
   // only while the tray icon is shown.

@@ -99,8 +99,7 @@ TEST_F(UpcomingReportTest, AgesInTheChosenFormWithTheirMarksInEveryOutput) {
 
 TEST(UpcomingPage, SampleEntriesGiveTheSamplePageByteForByte) {
   const std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
-  EXPECT_EQ(UpcomingPageBody(ShownEntries(entries, 10), memo_test::SampleToday()),
-            memo_test::SampleUpcomingPage());
+  EXPECT_EQ(UpcomingPageBody(entries, memo_test::SampleToday()), memo_test::SampleUpcomingPage());
   EXPECT_EQ(UpcomingPageBody({}, memo_test::SampleToday()), "");
 }
 
@@ -108,7 +107,7 @@ TEST(UpcomingPage, IsADocumentThatNamesItsEncodingAndRefersToCharactersBeyondGbk
   std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
   entries[0].person.name = Utf8ToGb18030(u8"王𬌗");
   entries[0].person.contact = Utf8ToGb18030(u8"䶮😀");
-  const std::string page = UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday(), 10);
+  const std::string page = UpcomingPage(entries, memo_test::SampleToday(), 10);
   const std::string head =
       "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"gbk\">\r\n"
       "<title>最近生日</title>\r\n</head>\r\n<body>\r\n";
@@ -118,9 +117,9 @@ TEST(UpcomingPage, IsADocumentThatNamesItsEncodingAndRefersToCharactersBeyondGbk
   // Nothing else is written as a reference: the rest of the body keeps its bytes.
   entries[0].person.name = "王";
   entries[0].person.contact = "";
-  const std::string plain = UpcomingPage(ShownEntries(entries, 10), memo_test::SampleToday(), 10);
+  const std::string plain = UpcomingPage(entries, memo_test::SampleToday(), 10);
   EXPECT_EQ(plain.substr(head.size(), plain.size() - head.size() - 18),
-            UpcomingPageBody(ShownEntries(entries, 10), memo_test::SampleToday()));
+            UpcomingPageBody(entries, memo_test::SampleToday()));
   EXPECT_NE(UpcomingPage({}, memo_test::SampleToday(), 7).find("最近7天内没有好友过生日"),
             std::string::npos);
 }
@@ -149,7 +148,7 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
   Friend("乙", "1980年5月1日", false);   // 1
   Friend("甲", "1980年4月30日", false);  // 0
   Friend("己", "1980年4月30日", false);  // 0, after 甲 in list order
-  Friend("庚", "1980年5月10日", false);  // 10: listed, but neither on the page nor tipped
+  Friend("庚", "1980年5月10日", false);  // 10: the edge of the window, still upcoming everywhere
   Friend("辛", "1980年4月29日", false);  // past this month: not upcoming
   Recompute();
 
@@ -167,7 +166,7 @@ TEST_F(UpcomingReportTest, SectionsTipsAndTheEdgeOfTheWindow) {
   EXPECT_LT(at("甲(33岁)"), at("己(33岁)"));
   EXPECT_LT(at("丙(33岁)"), at("丁(33岁)"));
   EXPECT_GT(at("丙(33岁)&nbsp; 公历5月2日&nbsp; 还有2天生日" + kLineEnd), at("<STRONG>"));
-  EXPECT_EQ(at("庚"), std::string::npos);
+  EXPECT_GT(at("庚(33岁)&nbsp; 公历5月10日&nbsp; 还有10天生日"), at("丁(33岁)"));
   EXPECT_EQ(at("辛"), std::string::npos);
   // No contact: no "联系方式：" either.
   EXPECT_NE(at(kLine + "甲(33岁)&nbsp; 公历4月30日" + kLineEnd + "\r\n" + kLine + "己(33岁)"),
@@ -236,10 +235,14 @@ TEST_F(UpcomingReportTest, SettingsDecideWindowAndBalloon) {
   settings.WriteNumber(kDaysSetting, 0);  // as if missing
   Recompute();
   EXPECT_EQ(report.daysAhead, 10);
-  settings.WriteNumber(kDaysSetting, 3);  // 3 days away: listed, not on the page
+  settings.WriteNumber(kDaysSetting, 3);  // 3 days away: on the list, the page and the tip alike
   Recompute();
   EXPECT_EQ(upcoming.rows.size(), 1u);
-  EXPECT_NE(Page().find("最近3天内没有好友过生日"), std::string::npos);
+  EXPECT_NE(Page().find("甲(33岁)"), std::string::npos);
+  EXPECT_EQ(tray.tips.back(), "最近有1人将要过生日：\r\n甲还有3天过生日\r\n");
+  settings.WriteNumber(kDaysSetting, 2);
+  Recompute();
+  EXPECT_NE(Page().find("最近2天内没有好友过生日"), std::string::npos);
   settings.WriteNumber(kDaysSetting, -5);
   Recompute();
   EXPECT_TRUE(upcoming.rows.empty());

@@ -25,7 +25,7 @@ void ExpectRun(const StyledRun& run, const RunStyle& style, const std::u16string
 
 std::vector<Paragraph> SampleParagraphs() {
   const std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
-  return UpcomingParagraphs(ShownEntries(entries, 10), memo_test::SampleToday());
+  return UpcomingParagraphs(entries, memo_test::SampleToday());
 }
 
 // The paragraph of one entry whose name and contact are these.
@@ -33,7 +33,7 @@ Paragraph LineOf(const std::string& name, const std::string& contact = "") {
   UpcomingEntry entry = memo_test::SampleUpcomingEntries()[2];
   entry.person.name = name;
   entry.person.contact = contact;
-  const std::vector<Paragraph> paragraphs = UpcomingParagraphs({&entry}, memo_test::SampleToday());
+  const std::vector<Paragraph> paragraphs = UpcomingParagraphs({entry}, memo_test::SampleToday());
   return paragraphs.size() == 3 ? paragraphs[2] : Paragraph();
 }
 
@@ -163,7 +163,7 @@ bool AllAscii(const std::string& text) {
 
 TEST(UpcomingRtf, WritesTheSampleWithItsFontsColoursAndParagraphs) {
   const std::vector<UpcomingEntry> entries = memo_test::SampleUpcomingEntries();
-  std::string rtf = UpcomingRtf(ShownEntries(entries, 10), memo_test::SampleToday());
+  std::string rtf = UpcomingRtf(entries, memo_test::SampleToday());
   EXPECT_TRUE(AllAscii(rtf));
   EXPECT_TRUE(BracesBalance(rtf));
   EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg936\\deff0\\uc1", 0), 0u);
@@ -202,7 +202,7 @@ TEST(UpcomingRtf, NoEntriesAndAnyTypedTextGiveSoundRtf) {
         for (size_t i = random() % 40; i > 0; --i) *text += alphabet[random() % alphabet.size()];
       }
     }
-    const std::string rtf = UpcomingRtf(ShownEntries(entries, 10), memo_test::SampleToday());
+    const std::string rtf = UpcomingRtf(entries, memo_test::SampleToday());
     ASSERT_TRUE(BracesBalance(rtf)) << entries[0].person.name;
     ASSERT_TRUE(AllAscii(rtf)) << entries[0].person.name;
   }

@@ -21,7 +21,7 @@ constexpr RECT kHostPlace = {40, 40, 740, 480};
 
 // The report of these entries, as the upcoming pass hands it to the view.
 std::string ReportOf(const std::vector<memo::UpcomingEntry>& entries) {
-  return memo::UpcomingRtf(memo::ShownEntries(entries, 10), memo_test::SampleToday());
+  return memo::UpcomingRtf(entries, memo_test::SampleToday());
 }
 
 std::wstring ViewText(HWND view) {
