@@ -9,9 +9,9 @@
 
 namespace memo {
 
-// The friend list's age in the chosen form: the 周岁 is the plain difference of the year
-// numbers of the friend's calendar followed by "岁", whether or not this year's birthday has
-// passed; empty for a birthday that could not be read.
+// The friend list's age in the chosen form: the 周岁 is the years completed today ("59岁" the
+// day before the 60th birthday), a lunar birthday's by its lunar day; empty for a birthday
+// that could not be read.
 std::string AgeText(const Birthday& birthday, const TodayDates& today,
                     AgeForm form = AgeForm::kFullYears);
 

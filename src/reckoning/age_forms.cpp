@@ -27,12 +27,22 @@ std::string TensInWords(int age) {
   return words;
 }
 
+// The years completed today: one less than the difference of the year numbers until this
+// year's birthday, on the day the upcoming list counts it, has come. A year whose birthday
+// falls on no day (outside the engine's years) keeps the difference; a birth later this year
+// is 0, not −1.
+int CompletedYears(const Birthday& birthday, const TodayDates& today) {
+  const int year = CurrentYear(today, birthday.lunar());
+  const DayNumber day = OccurrenceIn(birthday, year);
+  const bool stillToCome = day.ok() && day > DayNumberOf(today.solar) && year > birthday.year;
+  return year - birthday.year - (stillToCome ? 1 : 0);
+}
+
 }  // namespace
 
 std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today) {
   if (!birthday.ok()) return std::nullopt;
-  return Ages{CurrentYear(today, birthday.lunar()) - birthday.year,
-              NominalAge(birthday, today.lunar)};
+  return Ages{CompletedYears(birthday, today), NominalAge(birthday, today.lunar)};
 }
 
 Ages AgesOnBirthday(const Birthday& birthday, int year, DayNumber day) {

@@ -12,13 +12,14 @@
 namespace memo {
 
 struct Ages {
-  int fullYears = 0;  // 周岁, the difference of the year numbers of the birthday's calendar
+  int fullYears = 0;  // 周岁, in years of the birthday's own calendar
   // 虚岁: the lunar year of the day − the lunar year of birth + 1, growing at 正月初一;
   // nothing where either lunar year is unknown.
   std::optional<int> nominal;
 };
 
-// Today's ages, as the friend list shows them; nothing for an unreadable birthday.
+// Today's ages, as the friend list shows them: the 周岁 in years completed today; nothing
+// for an unreadable birthday.
 std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today);
 // The ages reached on the birthday being counted (OccurrenceYear).
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today);

@@ -77,11 +77,17 @@ TEST(BirthCustoms, NominalAgeGrowsAtTheLunarNewYear) {
   } cases[] = {
       {"1990年6月1日", false, DayOf(2024, 2, 9), AgeForm::kNominal, "虚岁34"},  // 除夕
       {"1990年6月1日", false, DayOf(2024, 2, 10), AgeForm::kNominal, "虚岁35"},
-      {"1990年6月1日", false, DayOf(2024, 2, 10), AgeForm::kFullYears, "34岁"},
-      {"1990年6月1日", false, DayOf(2024, 2, 10), AgeForm::kBoth, "34岁（虚岁35）"},
+      {"1990年6月1日", false, DayOf(2024, 2, 10), AgeForm::kFullYears, "33岁"},
+      {"1990年6月1日", false, DayOf(2024, 2, 10), AgeForm::kBoth, "33岁（虚岁35）"},
+      // The 周岁 is completed years: one short until the birthday itself.
+      {"1966年12月15日", false, DayOf(2026, 12, 8), AgeForm::kFullYears, "59岁"},
+      {"1966年12月8日", false, DayOf(2026, 12, 8), AgeForm::kFullYears, "60岁"},
+      {"2026年1月8日", false, DayOf(2026, 12, 8), AgeForm::kFullYears, "0岁"},
+      {"1966年11月1日", true, DayOf(2026, 12, 8), AgeForm::kFullYears, "59岁"},  // 十月三十
+      {"1966年10月30日", true, DayOf(2026, 12, 8), AgeForm::kFullYears, "60岁"},
       {"1990年1月20日", false, DayOf(2024, 2, 10), AgeForm::kNominal, "虚岁36"},  // lunar 1989
       {"1989年12月24日", true, DayOf(2024, 2, 9), AgeForm::kBoth, "34岁（虚岁35）"},
-      {"1989年12月24日", true, DayOf(2024, 2, 10), AgeForm::kBoth, "35岁（虚岁36）"},
+      {"1989年12月24日", true, DayOf(2024, 2, 10), AgeForm::kBoth, "34岁（虚岁36）"},
       {"1900年1月1日", false, DayOf(2024, 2, 10), AgeForm::kBoth, "124岁"},  // no lunar year
       {"1900年1月1日", false, DayOf(2024, 2, 10), AgeForm::kNominal, ""},
   };

@@ -387,7 +387,7 @@ TEST_F(BirthdayWindowTest, EditWritesOnlyTheFriendItOpenedWith) {
   zhaoForm.name = "赵六六";
   zhao->OnOk();
   EXPECT_EQ(Row(0), (Names{"王五", "2023年闰二月十一", "农历", "1岁", "兔", "白羊座", "新号码"}));
-  EXPECT_EQ(Row(1), (Names{"赵六六", "1990年八月十五", "农历", "34岁", "马", "天秤座", ""}));
+  EXPECT_EQ(Row(1), (Names{"赵六六", "1990年八月十五", "农历", "33岁", "马", "天秤座", ""}));
 
   // The friend of the third window is gone: its 确定 brings nobody back.
   li->OnOk();

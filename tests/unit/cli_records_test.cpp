@@ -90,7 +90,7 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
   const std::string today = "--today 2013-04-30 ";
   auto add = RunCli(today + "add" + db + u8"甲 1980年5月3日 solar 123");
   EXPECT_EQ(add.exitCode, 0);
-  EXPECT_EQ(add.out, u8"甲\t1980年5月3日\t公历\t33岁\t猴\t金牛座\t123\n");
+  EXPECT_EQ(add.out, u8"甲\t1980年5月3日\t公历\t32岁\t猴\t金牛座\t123\n");
   RunCli(today + "add" + db + u8"王五 1990年5月8日[闰月] lunar");
   RunCli(today + "add" + db + u8"'<b>' 1980年4月30日 solar 'a&b'");
   RunCli(today + "add" + db + u8"乙 1980年5月10日 lunar");
@@ -98,14 +98,14 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
   EXPECT_EQ(RunCli(today + "add" + db + u8"丙 1980年2月3日 both").exitCode, 2);
 
   EXPECT_EQ(RunCli(today + "list" + db).out,
-            u8"甲\t1980年5月3日\t公历\t33岁\t猴\t金牛座\t123\n"
-            u8"王五\t1990年闰五月初八\t农历\t23岁\t马\t巨蟹座\t\n"
+            u8"甲\t1980年5月3日\t公历\t32岁\t猴\t金牛座\t123\n"
+            u8"王五\t1990年闰五月初八\t农历\t22岁\t马\t巨蟹座\t\n"
             u8"<b>\t1980年4月30日\t公历\t33岁\t猴\t金牛座\ta&b\n"
-            u8"乙\t1980年五月初十\t农历\t33岁\t猴\t巨蟹座\t\n");
+            u8"乙\t1980年五月初十\t农历\t32岁\t猴\t巨蟹座\t\n");
   // 虚岁: lunar 2013 − lunar 1980 + 1.
   const std::string both = RunCli(today + "list" + db + u8"--age 两者").out;
   EXPECT_EQ(both.substr(0, both.find('\n')),
-            u8"甲\t1980年5月3日\t公历\t33岁（虚岁34）\t猴\t金牛座\t123");
+            u8"甲\t1980年5月3日\t公历\t32岁（虚岁34）\t猴\t金牛座\t123");
   EXPECT_EQ(RunCli(today + "list" + db + "--age 3").exitCode, 2);
   const auto sorted = RunCli(today + "list" + db + "--sort 1");
   EXPECT_EQ(sorted.out.substr(0, sorted.out.find('\n')),
@@ -134,8 +134,8 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
 
   EXPECT_EQ(RunCli(today + "delete" + db + "2 0").exitCode, 0);
   EXPECT_EQ(RunCli(today + "list" + db).out,
-            u8"王五\t1990年闰五月初八\t农历\t23岁\t马\t巨蟹座\t\n"
-            u8"乙\t1980年五月初十\t农历\t33岁\t猴\t巨蟹座\t\n");
+            u8"王五\t1990年闰五月初八\t农历\t22岁\t马\t巨蟹座\t\n"
+            u8"乙\t1980年五月初十\t农历\t32岁\t猴\t巨蟹座\t\n");
   EXPECT_EQ(RunCli(today + "delete" + db + "2").exitCode, 1);
   EXPECT_EQ(RunCli(today + "delete" + db + "x").exitCode, 2);
   EXPECT_EQ(RunCli("list --db").exitCode, 2);

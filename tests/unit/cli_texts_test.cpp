@@ -43,11 +43,11 @@ TEST(CliTexts, NamesBeyondGbkSurviveEveryPath) {
   testing::TempFolder folder;
   const std::string today = "--today 2026-03-01 ";
   const std::string db = " --db " + folder.path() + " ";
-  const std::string wangRow = wang + u8"\t2000年3月4日\t公历\t26岁\t龙\t双鱼座\t" + smile + "\n";
+  const std::string wangRow = wang + u8"\t2000年3月4日\t公历\t25岁\t龙\t双鱼座\t" + smile + "\n";
   EXPECT_EQ(RunCli(today + "add" + db + wang + u8" 2000年3月4日 solar " + smile).out, wangRow);
   EXPECT_EQ(RunCli(today + "add" + db + liu + u8" 1990年3月3日 solar").exitCode, 0);
   EXPECT_EQ(RunCli(today + "list" + db).out,
-            wangRow + liu + u8"\t1990年3月3日\t公历\t36岁\t马\t双鱼座\t\n");
+            wangRow + liu + u8"\t1990年3月3日\t公历\t35岁\t马\t双鱼座\t\n");
   EXPECT_EQ(RunCli(today + "upcoming" + db).out, liu + u8"\t3月3日\t公历\t36岁\t\t还有2天过生日\n" +
                                                      wang + u8"\t3月4日\t公历\t26岁\t" + smile +
                                                      u8"\t还有3天过生日\n");

@@ -107,11 +107,11 @@ TEST_F(FriendListTest, ColumnsAndAges) {
 
   EXPECT_EQ(LoadFriendList(context, 0), 10);
   ASSERT_EQ(friends.rows.size(), 10u);
-  EXPECT_EQ(Row(0), (Names{"张伟", "1980年5月3日", "公历", "32岁", "猴", "金牛座", "123"}));
+  EXPECT_EQ(Row(0), (Names{"张伟", "1980年5月3日", "公历", "31岁", "猴", "金牛座", "123"}));
   // Lunar ages count from today's lunar year: 2012-01-01 is in lunar 2011. A lunar birthday
   // shows in lunar words; the stored text stays as it is.
   EXPECT_EQ(Row(3), (Names{"王五", "1990年闰五月初八", "农历", "21岁", "马", "巨蟹座", "qq"}));
-  EXPECT_EQ(friends.rows[5].cells[3], "32岁");  // whether or not the birthday has passed
+  EXPECT_EQ(friends.rows[5].cells[3], "31岁");  // completed years: 32 on its birthday
   EXPECT_EQ(Row(6), (Names{"孙八", "garbage", "公历", "", "", "", ""}));
   EXPECT_EQ(Row(7), (Names{"孙八", "", "公历", "", "", "", ""}));
   EXPECT_EQ(Row(8), (Names{"孙八", "2013年2月29日", "公历", "", "", "", ""}));

@@ -239,7 +239,7 @@ TEST_F(ReckoningTest, StoredTextsReadOnce) {
 
 TEST_F(ReckoningTest, Ages) {
   On(2012, 1, 1);  // lunar 2011
-  EXPECT_EQ(AgeText(ReadBirthday("1980年12月31日", false), TodayNow()), "32岁");
+  EXPECT_EQ(AgeText(ReadBirthday("1980年12月31日", false), TodayNow()), "31岁");
   EXPECT_EQ(AgeText(ReadBirthday("1990年5月8日[闰月]", true), TodayNow()), "21岁");
   EXPECT_EQ(AgeText(ReadBirthday("1980年2月30日", true), TodayNow()), "31岁");
   EXPECT_EQ(AgeText(ReadBirthday("garbage", false), TodayNow()), "");

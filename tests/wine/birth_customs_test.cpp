@@ -53,7 +53,7 @@ TEST(BirthCustoms, ColumnsAgeFormMilestoneAndGreetingPastedIntoATextBox) {
   ASSERT_NE(main, nullptr);
   HWND list = GetDlgItem(main, ids::kFriendList), upcoming = GetDlgItem(main, ids::kUpcomingList);
   EXPECT_TRUE(RowIs(program, list,
-                    {"王奶奶", "1942年4月18日", "公历", "70岁", "马", "白羊座", "13800000000"}));
+                    {"王奶奶", "1942年4月18日", "公历", "69岁", "马", "白羊座", "13800000000"}));
   EXPECT_TRUE(
       RowIs(program, upcoming,
             {"王奶奶", "4月18日", "公历", "70岁（七十大寿）", "13800000000", "还有3天过生日"}));
@@ -77,7 +77,7 @@ TEST(BirthCustoms, ColumnsAgeFormMilestoneAndGreetingPastedIntoATextBox) {
   EXPECT_EQ(settings::Read(L"nianling").number, 2u);
   EXPECT_TRUE(
       RowIs(program, list,
-            {"王奶奶", "1942年4月18日", "公历", "70岁（虚岁71）", "马", "白羊座", "13800000000"}));
+            {"王奶奶", "1942年4月18日", "公历", "69岁（虚岁71）", "马", "白羊座", "13800000000"}));
   EXPECT_TRUE(RowIs(
       program, upcoming,
       {"王奶奶", "4月18日", "公历", "70岁（虚岁71）（七十大寿）", "13800000000", "还有3天过生日"}));

@@ -117,7 +117,7 @@ TEST(FriendEditing, AddsASolarFriendPickedInTheSolarCalendar) {
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
-  const char* row[] = {"孙公历", "1990年5月20日", "公历", "22岁", "马", "金牛座", "13912345678"};
+  const char* row[] = {"孙公历", "1990年5月20日", "公历", "21岁", "马", "金牛座", "13912345678"};
   for (int column = 0; column < 7; ++column) {
     EXPECT_TRUE(ListCell(program.Process(), list, 0, column) == Wide(row[column])) << column;
   }

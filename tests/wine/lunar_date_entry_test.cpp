@@ -75,7 +75,7 @@ TEST(LunarDateEntry, AddsAFriendBornOnTheThirtiethOfALunarMonth) {
   HWND list = GetDlgItem(main, main_ids::kFriendList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_EQ(ReadListRows(program.Process(), list)[0],
-            WideCells({"孙三十", "2004年二月三十", "农历", "20岁", "猴", "双鱼座", ""}));
+            WideCells({"孙三十", "2004年二月三十", "农历", "19岁", "猴", "双鱼座", ""}));
   HWND upcoming = GetDlgItem(main, main_ids::kUpcomingList);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 1; }));
   EXPECT_EQ(ReadListRows(program.Process(), upcoming)[0],
