@@ -75,6 +75,8 @@ int CountedAge(const Ages& ages, AgeForm form) {
 }
 
 std::string MilestoneName(const Ages& ages, AgeForm form) {
+  // 虚岁 alone shows no age where it is unknown, and a mark needs an age beside it.
+  if (form == AgeForm::kNominal && !ages.nominal) return std::string();
   if (ages.fullYears == 1) return "一周岁";
   const int age = CountedAge(ages, form);
   if (age < 10 || age > kLastMilestone || age % 10 != 0) return std::string();

@@ -33,7 +33,8 @@ std::string AgeInForm(const Ages& ages, AgeForm form);
 int CountedAge(const Ages& ages, AgeForm form);
 
 // "七十大寿" for a counted age of 60, 70 … 120 ("百岁大寿" at 100), "三十岁整生日" for 10 to 50,
-// "一周岁" for a first birthday (周岁 1 in every form); empty otherwise.
+// "一周岁" for a first birthday (周岁 1 in every form); empty otherwise, and for 虚岁 where
+// the 虚岁 is unknown (no age shows then).
 std::string MilestoneName(const Ages& ages, AgeForm form);
 // The mark the upcoming texts add after an age: "（七十大寿）", or empty.
 std::string MilestoneMark(const Ages& ages, AgeForm form);

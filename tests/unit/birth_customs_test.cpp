@@ -128,6 +128,9 @@ TEST(BirthCustoms, MilestonesInEitherReckoning) {
       {"1995年6月1日", false, DayOf(2025, 5, 30), AgeForm::kFullYears, "30岁", "（三十岁整生日）"},
       {"1996年6月1日", false, DayOf(2025, 5, 30), AgeForm::kFullYears, "29岁", ""},
       {"1895年6月1日", false, DayOf(2025, 5, 30), AgeForm::kFullYears, "130岁", ""},
+      // Before the lunar years there is no 虚岁, so 虚岁 shows no age and no mark either.
+      {"1899年2月4日", false, DayOf(2019, 2, 2), AgeForm::kNominal, "", ""},
+      {"1899年2月4日", false, DayOf(2019, 2, 2), AgeForm::kBoth, "120岁", "（一百二十大寿）"},
   };
   for (const auto& c : cases) {
     const std::vector<UpcomingEntry> entries =

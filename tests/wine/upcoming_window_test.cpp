@@ -34,8 +34,7 @@ ListRows ExpectedUpcomingRows() {
   return expected;
 }
 
-// The first four tips, then the dots for the fifth row; 刘洋 at 10 days is counted but not
-// listed.
+// The first four tips, then the dots for the fifth row, 刘洋's at 10 days.
 const char kTipText[] =
     "张伟：  今天生日\r\n王芳：  明天生日\r\n李娜还有3天过生日\r\n吴敏还有5天过生日\r\n"
     "…………………………";
@@ -71,6 +70,7 @@ std::vector<std::wstring> ExpectedShownLines() {
            "最近生日",
            "李娜(36岁)  农历三月廿八（4月18日）  还有3天生日  联系方式：18611112222",
            "吴敏(54岁)  公历4月20日  还有5天生日",
+           "刘洋(11岁)  公历4月25日  还有10天生日",
        }) {
     lines.push_back(Wide(line));
   }
