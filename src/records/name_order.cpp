@@ -81,13 +81,27 @@ uint32_t FirstLevelCharacter(uint16_t gbk) {
   return NextGb18030Character(bytes, pos);
 }
 
-// The spelling each first-level character is filed under: of its readings, the first in
-// alphabetical order that is neither before the spelling of the character before it nor
-// after every reading of the one after it (the few readings Unihan has that the standard
+struct FiledReading {
+  uint16_t spelling;
+  int tone;
+};
+
+// The tone of the first reading spelled `place`, else `otherwise`.
+int ToneSpelled(uint16_t place, const PinyinReading* readings, int otherwise) {
+  for (const PinyinReading* r = readings; *r != 0; ++r) {
+    if (Places().ofSyllable[*r >> 3] == place) return PinyinTone(*r);
+  }
+  return otherwise;
+}
+
+// The reading each first-level character is filed under. The spelling: of its readings, the
+// first in alphabetical order that is neither before the spelling of the character before it
+// nor after every reading of the one after it (the few readings Unihan has that the standard
 // did not file by are passed over). Unihan's customary reading is not always the one the
 // standard files a character under (长 is filed under chang, 剥 under bao), and names of
-// these characters keep the order they had.
-std::vector<uint16_t> MakeFiledSpellings() {
+// these characters keep the order they had. The tone: that of its first reading so spelled
+// (a character with none takes its neighbour's).
+std::vector<FiledReading> MakeFiledReadings() {
   std::vector<const PinyinReading*> readings;
   for (uint32_t lead = kFirstLevelStart >> 8; lead <= (kFirstLevelEnd - 1) >> 8; ++lead) {
     for (int trail = kFirstTrail; trail < kFirstTrail + kTrailsInRow; ++trail) {
@@ -96,8 +110,9 @@ std::vector<uint16_t> MakeFiledSpellings() {
     }
   }
   const std::vector<uint16_t>& ofSyllable = Places().ofSyllable;
-  std::vector<uint16_t> filed(readings.size());
+  std::vector<FiledReading> filed(readings.size());
   uint16_t previous = 0;
+  int previousTone = 0;
   for (size_t i = 0; i < readings.size(); ++i) {
     uint16_t nextLast = kNotChinese;
     if (i + 1 < readings.size() && *readings[i + 1] != 0) {
@@ -111,7 +126,9 @@ std::vector<uint16_t> MakeFiledSpellings() {
       const uint16_t place = ofSyllable[*r >> 3];
       if (place >= previous && place <= nextLast && place < chosen) chosen = place;
     }
-    filed[i] = previous = chosen == kNotChinese ? previous : chosen;
+    previous = chosen == kNotChinese ? previous : chosen;
+    previousTone = ToneSpelled(previous, readings[i], previousTone);
+    filed[i] = {previous, previousTone};
   }
   return filed;
 }
@@ -121,21 +138,23 @@ void AppendNumber(uint32_t value, int bytes, std::string& key) {
     key += static_cast<char>(value >> shift);
 }
 
-// A character's place: how it is spelled, its tone, its GBK code (kNoShortCode for a character
-// GBK lacks) and its code point. Latin letters and the first level's characters (unless
-// read as a surname) take tone 0: they come before the other characters of the same
-// spelling, and the first level among itself keeps its GBK order.
+// A character's place: how it is spelled, its tone, whether it is outside the first level,
+// its GBK code (kNoShortCode for a character GBK lacks) and its code point. Latin letters take
+// tone 0, before the characters of the same spelling; within a spelling and tone the first
+// level comes first, in its GBK order, a character read as a surname among it by its code.
 uint64_t PlaceOf(uint32_t code, const PinyinReading* surname) {
-  static const std::vector<uint16_t> filedSpellings = MakeFiledSpellings();
+  static const std::vector<FiledReading> filedReadings = MakeFiledReadings();
   const uint16_t gbk = GbkCode(code);
-  const int firstLevel = surname ? -1 : FirstLevelPlace(gbk);
-  uint64_t spelled = kNotChinese;
+  const int firstLevel = FirstLevelPlace(gbk);
+  uint64_t spelled = kNotChinese, tone = 0;
   PinyinReading reading = 0;
   const uint32_t lower = code >= 'A' && code <= 'Z' ? code + ('a' - 'A') : code;
-  if (firstLevel >= 0) {
-    spelled = filedSpellings[firstLevel];
+  if (firstLevel >= 0 && !surname) {
+    spelled = filedReadings[firstLevel].spelling;
+    tone = filedReadings[firstLevel].tone;
   } else if ((reading = surname ? *surname : PinyinReadingsOf(code)[0]) != 0) {
     spelled = Places().ofSyllable[reading >> 3];
+    tone = PinyinTone(reading);
   } else if (lower >= 'a' && lower <= 'z') {
     spelled = Places().ofLetter[lower - 'a'];
   } else if (code >= '0' && code <= '9') {
@@ -143,7 +162,7 @@ uint64_t PlaceOf(uint32_t code, const PinyinReading* surname) {
   } else if (code < 0x80) {
     spelled = kOtherAscii;
   }
-  return spelled << 40 | static_cast<uint64_t>(PinyinTone(reading)) << 37 |
+  return spelled << 41 | tone << 38 | static_cast<uint64_t>(firstLevel < 0) << 37 |
          static_cast<uint64_t>(gbk) << 21 | code;
 }
 
@@ -179,6 +198,8 @@ class Ranks {
       }
     }
     count_ = static_cast<uint32_t>(places.size());
+    // Case breaks ties only after the whole name (AppendCaseTies).
+    for (uint32_t capital = 'A'; capital <= 'Z'; ++capital) plane_[capital] = plane_[capital + 32];
   }
 
   uint32_t Of(uint32_t code) const {
@@ -212,16 +233,36 @@ class Ranks {
   uint32_t count_ = 0;
 };
 
-// A rank in two bytes below 0xFF00 (every character with a reading, every Latin letter and
-// digit), else in four that start with 0xFF; byte order stays rank order.
+// A rank in two bytes from 0x0100 to below 0xFF00 (every character with a reading, every
+// Latin letter and digit), else in four that start with 0xFF; byte order stays rank order,
+// and no rank starts with the 0 byte that begins a name's case ties.
 void AppendRank(uint32_t rank, std::string& key) {
-  constexpr uint32_t kTwoByteRanks = 0xFF00;
+  constexpr uint32_t kFirstRank = 0x100, kTwoByteRanks = 0xFF00;
+  rank += kFirstRank;
   if (rank < kTwoByteRanks) {
     AppendNumber(rank, 2, key);
   } else {
     key += '\xFF';
     AppendNumber(rank - kTwoByteRanks, 3, key);
   }
+}
+
+bool IsCapital(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+
+// Capitals rank as their small letters; a name that has any ends in a 0 byte (below every
+// rank) and a byte a character up to its last capital, 1 for a capital, so that "alice" comes
+// just before "Alice", and both before "Anna".
+void AppendCaseTies(std::string_view utf8, std::string& key) {
+  if (std::none_of(utf8.begin(), utf8.end(), IsCapital)) return;
+  std::string ties(1, '\0');
+  for (size_t pos = 0; pos < utf8.size();) {
+    const char first = utf8[pos];
+    if (!NextUtf8Character(utf8, pos)) ++pos;
+    ties += IsCapital(first) ? '\x01' : '\0';
+  }
+  key.append(ties, 0, ties.find_last_of('\x01') + 1);
 }
 
 }  // namespace
@@ -243,6 +284,7 @@ void AppendNameSortKey(std::string_view utf8, std::string& key) {
     AppendRank(i < surnameLength ? ranks.OfSurname(start[i], surname[i]) : ranks.Of(start[i]), key);
   }
   while (pos < utf8.size()) AppendRank(ranks.Of(next()), key);
+  AppendCaseTies(utf8, key);
 }
 
 int CompareInNameOrder(std::string_view a, std::string_view b) {

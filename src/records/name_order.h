@@ -1,8 +1,9 @@
-// The order of names, as a phone's address book has it: by the pinyin of each character,
-// the tone and then the character's code breaking ties, the start of a name read as a
-// surname where it is one (曾 zeng, 单 shan, 长孙 zhangsun); Latin letters among the same
-// letters of pinyin, digits before them, and characters that are not Chinese after them all.
-// The GBK order of the common characters (GB 2312's first level) is this order already.
+// The order of names, as a phone's address book has it: by the pinyin of each character and
+// its tone, the start of a name read as a surname where it is one (曾 zeng, 单 shan, 长孙
+// zhangsun); within a syllable and tone the common characters (GB 2312's first level) first,
+// in their GBK order, then the others by code. Latin letters among the same letters of
+// pinyin, without case until the whole name ties; digits before them, and characters that
+// are not Chinese after them all.
 #pragma once
 
 #include <string>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "records/surname_readings.h"
 #include "text/gb18030.h"
@@ -34,27 +35,42 @@ TEST(NameOrder, OrdersAsAnAddressBook) {
   for (size_t i = 0; i < sorted.size(); ++i) EXPECT_EQ(sorted[i], ascending[i]) << i;
 }
 
-// Names of GB 2312's first level that start with no surname of the table keep the order of
-// their GBK bytes.
-TEST(NameOrder, FirstLevelKeepsItsGbkOrder) {
-  std::vector<std::string> names;
+// Each pair in name order: characters beyond the first level among it by syllable and tone,
+// Latin names without case first.
+TEST(NameOrder, OtherCharactersGoByToneAndLettersByCaseLast) {
+  const std::pair<const char*, const char*> pairs[] = {
+      {u8"刘", u8"劉调"},    {u8"劉调", u8"柳宇军"},  {u8"羅", u8"骆"},
+      {u8"邬", u8"伍"},      {u8"盧", u8"陆"},        {u8"郗", u8"席"},
+      {u8"鍾", u8"仲"},      {u8"琶", u8"帕"},        {u8"alice", u8"Alice"},
+      {u8"Alice", u8"Anna"}, {u8"Alice", u8"alice1"}, {u8"aLice", u8"Alice"},
+  };
+  for (const auto& [before, after] : pairs) {
+    EXPECT_LT(CompareInNameOrder(before, after), 0) << before << " " << after;
+    EXPECT_GT(CompareInNameOrder(after, before), 0) << before << " " << after;
+  }
+}
+
+// Names of one character of GB 2312's first level with a single reading keep the order of
+// their GBK bytes within each syllable and tone.
+TEST(NameOrder, FirstLevelKeepsItsGbkOrderWithinASyllableAndTone) {
+  std::map<PinyinReading, std::vector<std::string>> byReading;
   for (uint32_t code = 0; code < 0x10000; ++code) {
     const uint16_t gbk = GbkCode(code);
-    if (gbk < 0xB0A1 || gbk > 0xD7F9 || (gbk & 0xFF) < 0xA1) continue;
-    PinyinReading surname[kLongestSurname];
-    if (SurnameReadings(std::u32string(1, code), surname) > 0) continue;
-    names.push_back(
+    const PinyinReading* readings = PinyinReadingsOf(code);
+    if (gbk < 0xB0A1 || gbk > 0xD7F9 || (gbk & 0xFF) < 0xA1 || readings[1] != 0) continue;
+    byReading[readings[0]].push_back(
         Gb18030ToUtf8(std::string{static_cast<char>(gbk >> 8), static_cast<char>(gbk)}));
   }
-  std::vector<std::string> byGbk = names;
-  std::sort(byGbk.begin(), byGbk.end(), [](const std::string& a, const std::string& b) {
-    return Utf8ToGb18030(a) < Utf8ToGb18030(b);
-  });
-  std::vector<std::string> byName = names;
-  std::sort(byName.begin(), byName.end(), [](const std::string& a, const std::string& b) {
-    return CompareInNameOrder(a, b) < 0;
-  });
-  EXPECT_EQ(byName, byGbk);
+  for (auto& [reading, byGbk] : byReading) {
+    std::sort(byGbk.begin(), byGbk.end(), [](const std::string& a, const std::string& b) {
+      return Utf8ToGb18030(a) < Utf8ToGb18030(b);
+    });
+    std::vector<std::string> byName = byGbk;
+    std::sort(byName.begin(), byName.end(), [](const std::string& a, const std::string& b) {
+      return CompareInNameOrder(a, b) < 0;
+    });
+    EXPECT_EQ(byName, byGbk) << PinyinSyllable(reading) << PinyinTone(reading);
+  }
 }
 
 TEST(SurnameReadings, ReadsTheStartOfANameAsASurname) {
