@@ -44,18 +44,23 @@ add_test(NAME independent.CalendarReadByAnotherLibrary
 set_tests_properties(independent.CalendarReadByAnotherLibrary PROPERTIES
   LABELS independent TIMEOUT 600)
 
-# The pinyin table, made from Unihan's readings (Debian's unicode-data) by tools/pinyin-table
-# at every build that finds it out of date; the Windows sub-build compiles the same file.
+# The pinyin table, made from Unihan's readings and variants (Debian's unicode-data) by
+# tools/pinyin-table at every build that finds it out of date; the Windows sub-build compiles
+# the same file.
 set(UNIHAN_READINGS /usr/share/unicode/Unihan_Readings.txt.bz2 CACHE FILEPATH
   "Unihan's reading fields, compressed with bzip2")
+set(UNIHAN_VARIANTS /usr/share/unicode/Unihan_Variants.txt.bz2 CACHE FILEPATH
+  "Unihan's variant fields, compressed with bzip2")
 set(pinyin_table_source ${CMAKE_BINARY_DIR}/generated/pinyin_table.cpp)
 set(unihan_text ${CMAKE_BINARY_DIR}/generated/Unihan_Readings.txt)
+set(unihan_variants_text ${CMAKE_BINARY_DIR}/generated/Unihan_Variants.txt)
 add_custom_command(OUTPUT ${pinyin_table_source}
-  COMMAND sh -c "bzip2 -dc \"$1\" > \"$2\"" sh ${UNIHAN_READINGS} ${unihan_text}
-  COMMAND pinyin-table ${unihan_text} ${pinyin_table_source}
-  COMMAND ${CMAKE_COMMAND} -E rm ${unihan_text}
-  DEPENDS pinyin-table ${UNIHAN_READINGS}
-  COMMENT "Making the pinyin table from ${UNIHAN_READINGS}"
+  COMMAND sh -c "bzip2 -dc \"$1\" > \"$2\" && bzip2 -dc \"$3\" > \"$4\"" sh
+          ${UNIHAN_READINGS} ${unihan_text} ${UNIHAN_VARIANTS} ${unihan_variants_text}
+  COMMAND pinyin-table ${unihan_text} ${unihan_variants_text} ${pinyin_table_source}
+  COMMAND ${CMAKE_COMMAND} -E rm ${unihan_text} ${unihan_variants_text}
+  DEPENDS pinyin-table ${UNIHAN_READINGS} ${UNIHAN_VARIANTS}
+  COMMENT "Making the pinyin table from ${UNIHAN_READINGS} and ${UNIHAN_VARIANTS}"
   VERBATIM)
 add_custom_target(pinyin-table-source DEPENDS ${pinyin_table_source})
 target_sources(core PRIVATE ${pinyin_table_source})

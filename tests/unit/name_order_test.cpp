@@ -39,10 +39,11 @@ TEST(NameOrder, OrdersAsAnAddressBook) {
 // Latin names without case first.
 TEST(NameOrder, OtherCharactersGoByToneAndLettersByCaseLast) {
   const std::pair<const char*, const char*> pairs[] = {
-      {u8"刘", u8"劉调"},    {u8"劉调", u8"柳宇军"},  {u8"羅", u8"骆"},
-      {u8"邬", u8"伍"},      {u8"盧", u8"陆"},        {u8"郗", u8"席"},
-      {u8"鍾", u8"仲"},      {u8"琶", u8"帕"},        {u8"alice", u8"Alice"},
-      {u8"Alice", u8"Anna"}, {u8"Alice", u8"alice1"}, {u8"aLice", u8"Alice"},
+      {u8"刘", u8"劉调"},     {u8"劉调", u8"柳宇军"}, {u8"羅", u8"骆"},
+      {u8"邬", u8"伍"},       {u8"盧", u8"陆"},       {u8"郗", u8"席"},
+      {u8"鍾", u8"仲"},       {u8"琶", u8"帕"},       {u8"𠮷祥", u8"周"},
+      {u8"alice", u8"Alice"}, {u8"Alice", u8"Anna"},  {u8"Alice", u8"alice1"},
+      {u8"aLice", u8"Alice"},
   };
   for (const auto& [before, after] : pairs) {
     EXPECT_LT(CompareInNameOrder(before, after), 0) << before << " " << after;

@@ -6,6 +6,7 @@
 #include "table_source.h"
 #include "text/pinyin.h"
 #include "unihan_readings.h"
+#include "unihan_variants.h"
 
 namespace memo {
 namespace {
@@ -48,6 +49,26 @@ TEST(PinyinTable, GeneratorReadsEveryReadingField) {
   EXPECT_NE(pinyin_table::PinyinTableSource(readings).find("\"zhang\""), std::string::npos);
 }
 
+TEST(PinyinTable, GeneratorGivesCharactersWithoutReadingsTheirVariants) {
+  std::map<uint32_t, std::vector<Reading>> readings = {
+      {0x5409, {{"ji", 2}}}, {0x4E18, {{"qiu", 1}}}, {0x4E94, {{"wu", 3}}}};
+  std::istringstream lines(
+      "# comment\n"
+      "U+20BB7\tkSpoofingVariant\tU+5409\n"  // 𠮷, by its look alone
+      "U+3400\tkSemanticVariant\tU+4E18\n"
+      "U+3405\tkSpoofingVariant\tU+4E18\n"
+      "U+3405\tkSemanticVariant\tU+9999 U+4E94<kMatthews\n"  // the first that has a reading
+      "U+5409\tkSpoofingVariant\tU+20BB7\n"                  // has its own
+      "U+3406\tkSimplifiedVariant\tU+4E94\n"                 // not a field taken
+      "U+3407\tkZVariant\tU+3400\n");                        // no chains
+  pinyin_table::AddVariantReadings(lines, readings);
+  const std::map<uint32_t, std::string> expected = {{0x5409, "ji2"},  {0x4E18, "qiu1"},
+                                                    {0x4E94, "wu3"},  {0x20BB7, "ji2"},
+                                                    {0x3400, "qiu1"}, {0x3405, "wu3"}};
+  ASSERT_EQ(readings.size(), expected.size());
+  for (const auto& [code, spelled] : expected) EXPECT_EQ(Spelled(readings.at(code)), spelled);
+}
+
 std::string ReadingsText(uint32_t code) {
   std::string text;
   for (const PinyinReading* reading = PinyinReadingsOf(code); *reading != 0; ++reading) {
@@ -63,6 +84,7 @@ TEST(PinyinTable, BuiltTableCoversTheExtensions) {
       {0x9FA5, "yu4"},               // 龥, the last of GBK's
       {0x3400, "qiu1"},              // Extension A
       {0x20000, "he1"},              // Extension B
+      {0x20BB7, "ji2"},              // 𠮷, from its variant 吉
       {0x2A6D6, ""},                 // Extension B, no reading in Unihan
       {0x5355, "dan1 chan2 shan4"},  // 单
       {'a', ""},
