@@ -68,14 +68,19 @@ const char* BirthdayProblem(const std::string& text) {
 }
 
 // The birthday column as people write lunar dates too: with 农历 before it, or in lunar
-// words ("1940年腊月初八"), either of which makes it lunar; a 历法 column that says 公历
-// then contradicts it, and the birthday is not read.
+// words ("1940年腊月初八", with the table's leap mark too: "1963年四月十五[闰月]"), either of
+// which makes it lunar; a 历法 column that says 公历 then contradicts it, and the birthday is
+// not read.
 Birthday ReadCsvBirthday(std::string text, CalendarSays calendar) {
   const bool lunarWord = text.compare(0, sizeof(kLunarWord) - 1, kLunarWord) == 0;
   if (lunarWord) text.erase(0, sizeof(kLunarWord) - 1);
-  const std::optional<LunarDate> words = ReadLunarDateWords(text);
+  const std::string unmarked = ReplaceText(text, kLeapMonthMark, "");
+  const std::optional<LunarDate> words = ReadLunarDateWords(unmarked);
   if ((lunarWord || words) && calendar == CalendarSays::kSolar) return Birthday{};
-  if (words) return BirthdayOf(true, words->year, words->month, words->day, words->isLeapMonth);
+  if (words) {
+    const bool leap = words->isLeapMonth || unmarked != text;
+    return BirthdayOf(true, words->year, words->month, words->day, leap);
+  }
   return ReadBirthday(text, lunarWord || calendar == CalendarSays::kLunar);
 }
 
