@@ -110,6 +110,12 @@ TEST(CliRecords, FriendListUpcomingListPageAndDeletion) {
   const auto sorted = RunCli(today + "list" + db + "--sort 1");
   EXPECT_EQ(sorted.out.substr(0, sorted.out.find('\n')),
             u8"<b>\t1980年4月30日\t公历\t33岁\t猴\t金牛座\ta&b");
+  // --numbers: the rows that delete and greeting take (stored order), however the list is shown.
+  const auto numbered = RunCli(today + "list" + db + "--sort 1 --numbers");
+  EXPECT_EQ(numbered.out.substr(0, numbered.out.find('\n')),
+            u8"2\t<b>\t1980年4月30日\t公历\t33岁\t猴\t金牛座\ta&b");
+  EXPECT_EQ(RunCli(today + "list" + db + u8"--numbers --find 乙").out,
+            u8"3\t乙\t1980年五月初十\t农历\t32岁\t猴\t巨蟹座\t\n");
 
   // Lunar 2013-5-8 and 5-10 are 2013-06-15 and 06-17, 46 and 48 days away; the upcoming
   // list goes by days.

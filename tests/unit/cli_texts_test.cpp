@@ -38,6 +38,14 @@ std::string PageAsRead(const std::string& bytes) {
   return out;
 }
 
+// Usage lines too are UTF-8 (read here through a pipe that takes standard error).
+TEST(CliTexts, UsageIsUtf8) {
+  for (const char* arguments : {"", "greeting --help", "list --db"}) {
+    const std::string usage = RunCli(std::string(arguments) + " 2>&1 | cat").out;
+    EXPECT_NE(usage.find(u8"[--age 周岁|虚岁|两者]"), std::string::npos) << arguments;
+  }
+}
+
 TEST(CliTexts, NamesBeyondGbkSurviveEveryPath) {
   const std::string wang = u8"王𬌗", liu = u8"刘䶮", smile = u8"😀", zhang = u8"张𬱖";
   testing::TempFolder folder;

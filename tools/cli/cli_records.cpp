@@ -1,8 +1,10 @@
 // The friend list of a data folder on the command line, as the program builds it from
 // FOLDER/config.mdb (created empty when missing):
-//   list --db DIR [--sort CODE] [--age FORM] [--find TEXT]
+//   list --db DIR [--sort CODE] [--age FORM] [--find TEXT] [--numbers]
 //                                          the friend list, seven columns a line; only the
-//                                          friends the search box finds with TEXT
+//                                          friends the search box finds with TEXT; with
+//                                          --numbers each line starts with the ROW that
+//                                          greeting and delete take
 //   upcoming --db DIR [--days N] [--age FORM]
 //                                          the upcoming list after the upcoming pass
 //   report --db DIR [--days N] [--age FORM] [--out FILE]
@@ -94,10 +96,17 @@ bool TakeAgeForm(Arguments& args, Session& session) {
   return true;
 }
 
-void PrintCells(const std::vector<std::string>& cells) {
-  std::string line = cells.front();
+void PrintCells(const std::vector<std::string>& cells, const std::string& lead = "") {
+  std::string line = lead + cells.front();
   for (size_t c = 1; c < cells.size(); ++c) line += "\t" + cells[c];
   PrintLine(line);
+}
+
+// The rows greeting and delete take count the friends in stored order, which is rowid order,
+// whatever order the list is shown in.
+std::string StoredRowLead(const std::vector<int64_t>& storedRowids, int64_t rowid) {
+  const auto found = std::lower_bound(storedRowids.begin(), storedRowids.end(), rowid);
+  return NumberToText(static_cast<int>(found - storedRowids.begin())) + "\t";
 }
 
 int ListCommand(const Arguments& input) {
@@ -106,6 +115,7 @@ int ListCommand(const Arguments& input) {
   int sortCode = 0;
   bool ok = true;
   const std::string find = TakeOption(args, "--find", "", ok);
+  const bool numbers = TakeFlag(args, "--numbers");
   Session session;
   if (!TakeCommon(args, directory, "--sort", sortCode) || !TakeAgeForm(args, session) || !ok ||
       !args.empty()) {
@@ -113,7 +123,12 @@ int ListCommand(const Arguments& input) {
   }
   if (!session.Load(directory, sortCode)) return 1;
   SearchFriendList(session.records, find);
-  for (const MemoryFriendList::Row& row : session.friendList.ShownRows()) PrintCells(row.cells);
+  std::vector<int64_t> storedRowids;
+  for (const Friend& person : session.records.friends) storedRowids.push_back(person.rowid);
+  std::sort(storedRowids.begin(), storedRowids.end());
+  for (const MemoryFriendList::Row& row : session.friendList.ShownRows()) {
+    PrintCells(row.cells, numbers ? StoredRowLead(storedRowids, row.rowid) : "");
+  }
   return 0;
 }
 
@@ -246,7 +261,8 @@ int DeleteCommand(const Arguments& input) {
 }
 
 const CommandRegistrar list("list",
-                            "list --db DIR [--sort CODE] [--age 周岁|虚岁|两者] [--find TEXT]",
+                            "list --db DIR [--sort CODE] [--age 周岁|虚岁|两者] [--find TEXT] "
+                            "[--numbers]",
                             ListCommand);
 const CommandRegistrar upcoming("upcoming", "upcoming --db DIR [--days N] [--age 周岁|虚岁|两者]",
                                 UpcomingCommand);

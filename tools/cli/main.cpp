@@ -29,13 +29,19 @@ std::map<std::string, Command>& Commands() {
 
 const char* runningUsage = nullptr;
 
+// Every text the tool prints is GBK inside and UTF-8 outside, usage lines too.
+void PrintTo(std::FILE* stream, const std::string& gbk) {
+  std::string utf8 = Gb18030ToUtf8(gbk);
+  std::fwrite(utf8.data(), 1, utf8.size(), stream);
+  std::fputc('\n', stream);
+}
+
 void PrintAllUsage() {
-  std::fputs(
+  PrintError(
       "usage: birthday-memo-cli [--today YYYY-MM-DD] COMMAND ARGS...\n"
-      "       birthday-memo-cli --version\n",
-      stderr);
+      "       birthday-memo-cli --version");
   for (const auto& [name, command] : Commands()) {
-    std::fprintf(stderr, "  birthday-memo-cli %s\n", command.usage);
+    PrintError(std::string("  birthday-memo-cli ") + command.usage);
   }
 }
 
@@ -46,19 +52,15 @@ CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandF
 }
 
 void PrintLine(const std::string& gbk) {
-  std::string utf8 = Gb18030ToUtf8(gbk);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-  std::fputc('\n', stdout);
+  PrintTo(stdout, gbk);
 }
 
 void PrintError(const std::string& gbk) {
-  std::string utf8 = Gb18030ToUtf8(gbk);
-  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
-  std::fputc('\n', stderr);
+  PrintTo(stderr, gbk);
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: birthday-memo-cli %s\n", runningUsage ? runningUsage : "");
+  PrintError(std::string("usage: birthday-memo-cli ") + (runningUsage ? runningUsage : ""));
   return 2;
 }
 
@@ -104,7 +106,7 @@ int main(int argc, char** argv) {
   PrepareOutput();
   std::optional<Arguments> given = GbkArguments(argc, argv);
   if (!given) {
-    std::fputs(memo::Gb18030ToUtf8("参数不是有效的UTF-8文字\n").c_str(), stderr);
+    PrintError("参数不是有效的UTF-8文字");
     return 2;
   }
   Arguments args = std::move(*given);
