@@ -55,6 +55,7 @@ set(pinyin_table_source ${CMAKE_BINARY_DIR}/generated/pinyin_table.cpp)
 set(unihan_text ${CMAKE_BINARY_DIR}/generated/Unihan_Readings.txt)
 set(unihan_variants_text ${CMAKE_BINARY_DIR}/generated/Unihan_Variants.txt)
 add_custom_command(OUTPUT ${pinyin_table_source}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
   COMMAND sh -c "bzip2 -dc \"$1\" > \"$2\" && bzip2 -dc \"$3\" > \"$4\"" sh
           ${UNIHAN_READINGS} ${unihan_text} ${UNIHAN_VARIANTS} ${unihan_variants_text}
   COMMAND pinyin-table ${unihan_text} ${unihan_variants_text} ${pinyin_table_source}
