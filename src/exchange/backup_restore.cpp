@@ -16,7 +16,7 @@ std::optional<int> RestoreBackup(FriendRepository& repository, ErrorReporter& er
     errors.ShowError(kUnreadableBackup);
     return std::nullopt;
   }
-  if (!repository.BackupTo(safetyPath) || !repository.ReplaceAll(friends)) return std::nullopt;
+  if (!repository.ReplaceAll(friends, safetyPath)) return std::nullopt;
   return static_cast<int>(friends.size());
 }
 

@@ -4,10 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <thread>
+
+#include <sqlite3.h>
 
 #include "recorders.h"
 #include "temp_folder.h"
+#include "text/text_codec.h"
 
 namespace memo {
 namespace {
@@ -60,6 +66,43 @@ TEST(BackupRestore, ReplacesEveryFriendAfterACopyOfThoseBefore) {
   EXPECT_EQ(errors.texts.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(folder.File("s2.mdb")));
   EXPECT_EQ(RowsOf(folder.path()), backedUp);
+}
+
+// Another connection (the command-line tool, a second window) adds a friend while a restore
+// runs: it holds its write open until the restore's copy is whole, or for a moment. Whatever
+// the timing, the friend is in the copy or in the friends after.
+TEST(BackupRestore, AFriendAddedMeanwhileIsInTheCopyOrKept) {
+  testing::TempFolder folder;
+  testing::RecordedErrors errors;
+  FriendRepository repository(errors);
+  ASSERT_TRUE(repository.Open(folder.path()));
+  repository.Insert(Person("甲", "1980年5月3日", false));
+  const std::string backup = folder.File("backup.mdb");
+  ASSERT_TRUE(repository.BackupTo(backup));
+  const std::string safety = folder.File("safety.mdb");
+
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open((folder.path() + "/config.mdb").c_str(), &other), SQLITE_OK);
+  sqlite3_busy_timeout(other, 5000);
+  const std::string add = "begin immediate; insert into \"" + Gb18030ToUtf8(kBirthdayTable) +
+                          "\" (\"" + Gb18030ToUtf8(kNameColumn) + "\") values ('meanwhile')";
+  ASSERT_EQ(sqlite3_exec(other, add.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+  std::thread restore([&] { RestoreBackup(repository, errors, backup, safety); });
+  for (int i = 0; i < 50 && !std::filesystem::exists(safety); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_EQ(sqlite3_exec(other, "commit", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(other);
+  restore.join();
+
+  Rows kept = RowsOf(folder.path());
+  if (std::filesystem::exists(safety)) {
+    std::filesystem::create_directory(folder.File("before"));
+    std::filesystem::copy_file(safety, folder.File("before") + "/config.mdb");
+    const Rows copied = RowsOf(folder.File("before"));
+    kept.insert(kept.end(), copied.begin(), copied.end());
+  }
+  EXPECT_NE(std::find(kept.begin(), kept.end(), Rows::value_type{2, "meanwhile "}), kept.end());
 }
 
 }  // namespace
