@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "records/backup_name.h"
 #include "records/birthday_order.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
@@ -400,6 +401,7 @@ bool FriendRepository::CopyTo(const std::string& path) {
   // It reads through a connection of its own: SQLite copies from none that holds a write
   // transaction, as this one does during a restore.
   const std::string partial = path + kPartialSuffix;
+  RemovePartialCopy(partial);  // what a killed backup left: SQLite would roll it back, or fail
   sqlite3* source = nullptr;
   sqlite3* copy = nullptr;
   int result = sqlite3_open_v2(database, &source, SQLITE_OPEN_READONLY, nullptr);
@@ -407,6 +409,11 @@ bool FriendRepository::CopyTo(const std::string& path) {
     sqlite3_busy_timeout(source, kBusyTimeoutMs);
     result = sqlite3_open_v2(Gb18030ToUtf8(partial).c_str(), &copy,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  }
+  // A partial copy is thrown away whole when anything fails, so it needs no journal, and
+  // none is left behind when the copy is killed.
+  if (result == SQLITE_OK) {
+    result = sqlite3_exec(copy, "pragma journal_mode = off", nullptr, nullptr, nullptr);
   }
   if (result == SQLITE_OK) {
     sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
@@ -423,7 +430,7 @@ bool FriendRepository::CopyTo(const std::string& path) {
     if (ReplaceFileWith(partial, path)) return true;
     lastError_ = "所选的文件无法替换";
   }
-  RemoveFile(partial);
+  RemovePartialCopy(partial);
   return false;
 }
 

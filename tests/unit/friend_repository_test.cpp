@@ -202,6 +202,29 @@ TEST_F(FriendRepositoryTest, BackupIsAWholeCopyThatReadsBackAndNeverItsOwnFile) 
   EXPECT_FALSE(std::filesystem::exists(folder.File("absent.mdb")));
 }
 
+// A backup killed on the way leaves its partial copy and journal; the next backup to that
+// file starts afresh, and a failed one leaves neither.
+TEST_F(FriendRepositoryTest, BackupClearsWhatAKilledOneLeftAndLeavesNothingWhenItFails) {
+  Fill({Person("甲", "1980年1月1日", false, "1")});
+  FriendRepository repository(errors);
+  ASSERT_TRUE(repository.Open(folder.path()));
+  const std::string copy = folder.File("copy.mdb");
+  const std::string leftovers[] = {copy + ".part", copy + ".part-journal"};
+  for (const std::string& leftover : leftovers) {
+    testing::WriteFileBytes(leftover, "half a copy" + std::string(600, '.'));
+  }
+  EXPECT_TRUE(repository.BackupTo(copy));
+  std::filesystem::create_directory(folder.File("folder.mdb"));  // no file can replace it
+  EXPECT_FALSE(repository.BackupTo(folder.File("folder.mdb")));
+  for (const std::string& left : {leftovers[0], leftovers[1], folder.File("folder.mdb.part"),
+                                  folder.File("folder.mdb.part-journal")}) {
+    EXPECT_FALSE(std::filesystem::exists(left)) << left;
+  }
+  std::vector<Friend> friends;
+  ASSERT_TRUE(ReadBackupFile(copy, 10, friends));
+  EXPECT_EQ(Names(friends), Texts{"甲"});
+}
+
 // Every order of a column is the one the table itself gives for the sort code's ORDER BY
 // (ties in stored order): names in the GBK collation, NULL first, the calendar by number.
 TEST_F(FriendRepositoryTest, LoadsInTheOrdersTheTableSortsIn) {
