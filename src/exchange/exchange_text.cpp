@@ -68,7 +68,10 @@ std::optional<std::string> FromGb18030(const std::string& text) {
 }  // namespace
 
 std::string_view WithoutBom(std::string_view bytes) {
-  return bytes.substr(0, 3) == kUtf8Bom ? bytes.substr(3) : bytes;
+  for (const std::string_view bom : {kUtf8Bom, kGb18030Bom}) {
+    if (bytes.substr(0, bom.size()) == bom) return bytes.substr(bom.size());
+  }
+  return bytes;
 }
 
 bool IsUtf8(std::string_view bytes) {

@@ -10,6 +10,8 @@
 namespace memo {
 
 inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+// U+FEFF in GB 18030, as a few programs put it before a GB 18030 file.
+inline constexpr char kGb18030Bom[] = "\x84\x31\x95\x33";
 
 // GB 18030 holds GBK, which is what a Chinese Windows writes.
 enum class FileEncoding { kUtf8, kGb18030 };
@@ -18,7 +20,7 @@ enum class FileEncoding { kUtf8, kGb18030 };
 // as UTF-8: it needs this many characters beyond ASCII for each broken byte.
 inline constexpr size_t kUtf8CharactersPerBrokenByte = 2;
 
-// The bytes after a UTF-8 byte order mark, or all of them.
+// The bytes after a UTF-8 or a GB 18030 byte order mark, or all of them.
 std::string_view WithoutBom(std::string_view bytes);
 // Surrogate pairs written as CESU-8 writes them count as the characters they encode, here and
 // wherever UTF-8 is read.
