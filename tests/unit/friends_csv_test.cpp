@@ -55,7 +55,11 @@ TEST(FriendsCsv, EncodingsColumnOrdersAndDateForms) {
        {"丙|1980年5月3日|公历|"}},
       {"no header", u8"丁,1980-5-3,公历,1\n", {"丁|1980年5月3日|公历|1"}},
   };
-  for (const auto& [what, bytes, read] : cases) EXPECT_EQ(Read(bytes), read) << what;
+  for (const auto& [what, bytes, read] : cases) {
+    Texts refusals;
+    EXPECT_EQ(Read(bytes, &refusals), read) << what;
+    EXPECT_EQ(refusals, Texts{}) << what;
+  }
 }
 
 TEST(FriendsCsv, RefusedRowsWithTheirLines) {
