@@ -59,10 +59,15 @@ bool ImportRead::Full() const {
 
 // The name is only shown: its control characters are shown as blanks.
 void ImportRead::Refuse(int line, const std::string& name, const std::string& reason) {
-  std::string shown = name;
+  size_t end = 0;
+  for (size_t count = 0; end < name.size() && count < kMaxRefusedNameCharacters; ++count) {
+    end += Gb18030CharLength(name, end);
+  }
+  std::string shown = name.substr(0, end);
   for (char& c : shown) {
     if (IsControl(c)) c = ' ';
   }
+  if (end < name.size()) shown += "…";
   refusals.push_back(Refusal{line, std::move(shown), reason});
 }
 

@@ -131,6 +131,23 @@ TEST(ImportSafety, ControlCharactersAreRefusedButLineSpaceIsOneBlank) {
   }
 }
 
+TEST(ImportSafety, ARefusalQuotesTheFirstFortyCharactersOfAName) {
+  const std::string forty = u8"张三李四王五赵六孙七周八" + std::string(28, 'a');
+  const struct {
+    std::string name;  // UTF-8
+    std::string shown;
+  } cases[] = {
+      {forty, forty},
+      {forty + u8"吴", forty + u8"…"},
+      {u8"\U0001F600" + forty, u8"\U0001F600" + forty.substr(0, forty.size() - 1) + u8"…"},
+      {forty + std::string(1 << 20, 'b'), forty + u8"…"},
+  };
+  for (const auto& c : cases) {
+    const Texts outcome = Outcome(ReadFriendsCsv(c.name + ",\n", FileEncoding::kUtf8));
+    EXPECT_EQ(outcome, Texts{"1|" + Utf8ToGb18030(c.shown) + "|" + kNoBirthday}) << c.shown;
+  }
+}
+
 TEST(ImportSafety, FormulasGoOutAsTextAndComeBackAsTheyWere) {
   const Texts names = {
       "=HYPERLINK(\"http://x\",\"y\")", "+86 138", "-1", "@SUM(A1)", "'Tis", "'=x", "=", "a=b"};
