@@ -71,13 +71,17 @@ void ImportRead::Refuse(int line, const std::string& name, const std::string& re
   refusals.push_back(Refusal{line, std::move(shown), reason});
 }
 
-void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
-                const std::string& shownName, std::optional<std::string> contact,
-                const BirthdayFields& birthday) {
+const char* TextsProblem(std::optional<std::string>& name, std::optional<std::string>& contact) {
   const char* problem =
       name && name->empty() ? kNoName : TextProblem(name, kNameNotText, kNameTooLong);
   if (!problem) problem = TextProblem(contact, kContactNotText, kContactTooLong);
-  if (!problem) problem = ControlProblem(*name, *contact);
+  return problem ? problem : ControlProblem(*name, *contact);
+}
+
+void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
+                const std::string& shownName, std::optional<std::string> contact,
+                const BirthdayFields& birthday) {
+  const char* problem = TextsProblem(name, contact);
   // The stored text is read as the program reads every stored text, so that whatever it
   // refuses to count is refused here.
   Birthday stored;

@@ -81,9 +81,13 @@ struct BirthdayFields {
 // reason, or nothing with both texts made one line.
 const char* ControlProblem(std::string& name, std::string& contact);
 
-// Adds the friend with the birthday in its stored form, or a refusal: a name that is empty,
-// too long or without a GBK form (nothing), a contact too long or without one, or a date
-// that is no birthday.
+// The reason a name and a contact cannot be stored, or nothing with both made one line: a
+// name that is empty, too long or without a GBK form (nothing), a contact too long or
+// without one, or a control character.
+const char* TextsProblem(std::optional<std::string>& name, std::optional<std::string>& contact);
+
+// Adds the friend with the birthday in its stored form, or a refusal: a TextsProblem, or a
+// date that is no birthday.
 void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
                 const std::string& shownName, std::optional<std::string> contact,
                 const BirthdayFields& birthday);

@@ -70,6 +70,11 @@ class FriendRepositoryTest : public ::testing::Test {
     for (const Friend& person : friends) names.push_back(person.name);
     return names;
   }
+  static Texts Names(const std::vector<BackupRow>& rows) {
+    Texts names;
+    for (const BackupRow& row : rows) names.push_back(row.person.name);
+    return names;
+  }
 
   TempFolder folder;
   RecordedErrors errors;
@@ -180,9 +185,9 @@ TEST_F(FriendRepositoryTest, BackupIsAWholeCopyThatReadsBackAndNeverItsOwnFile) 
   testing::WriteFileBytes(copyOnDisk, "a file the user chose to replace");
   ASSERT_TRUE(repository.BackupTo(copy));
   EXPECT_EQ(ReadFileBytes(copyOnDisk).substr(0, 15), "SQLite format 3");
-  std::vector<Friend> friends;
-  ASSERT_TRUE(ReadBackupFile(copy, 10, friends));
-  EXPECT_EQ(Names(friends), (Texts{"甲", "乙"}));
+  std::vector<BackupRow> rows;
+  ASSERT_TRUE(ReadBackupFile(copy, 10, rows));
+  EXPECT_EQ(Names(rows), (Texts{"甲", "乙"}));
   EXPECT_TRUE(errors.texts.empty());
 
   const std::string before = ReadFileBytes(File());
@@ -196,8 +201,8 @@ TEST_F(FriendRepositoryTest, BackupIsAWholeCopyThatReadsBackAndNeverItsOwnFile) 
   // Reading never creates nor writes a file.
   const std::string foreign = "not a database" + std::string(600, '.');
   testing::WriteFileBytes(folder.File("foreign.mdb"), foreign);
-  EXPECT_FALSE(ReadBackupFile(folder.File("foreign.mdb"), 10, friends));
-  EXPECT_FALSE(ReadBackupFile(folder.File("absent.mdb"), 10, friends));
+  EXPECT_FALSE(ReadBackupFile(folder.File("foreign.mdb"), 10, rows));
+  EXPECT_FALSE(ReadBackupFile(folder.File("absent.mdb"), 10, rows));
   EXPECT_EQ(ReadFileBytes(folder.File("foreign.mdb")), foreign);
   EXPECT_FALSE(std::filesystem::exists(folder.File("absent.mdb")));
 }
@@ -220,9 +225,9 @@ TEST_F(FriendRepositoryTest, BackupClearsWhatAKilledOneLeftAndLeavesNothingWhenI
                                   folder.File("folder.mdb.part-journal")}) {
     EXPECT_FALSE(std::filesystem::exists(left)) << left;
   }
-  std::vector<Friend> friends;
-  ASSERT_TRUE(ReadBackupFile(copy, 10, friends));
-  EXPECT_EQ(Names(friends), Texts{"甲"});
+  std::vector<BackupRow> rows;
+  ASSERT_TRUE(ReadBackupFile(copy, 10, rows));
+  EXPECT_EQ(Names(rows), Texts{"甲"});
 }
 
 // Every order of a column is the one the table itself gives for the sort code's ORDER BY
