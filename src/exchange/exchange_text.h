@@ -10,6 +10,8 @@
 namespace memo {
 
 inline constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+// U+FEFF in GB 18030, as a few programs put it before a GB 18030 file.
+inline constexpr char kGb18030Bom[] = "\x84\x31\x95\x33";
 
 // GB 18030 holds GBK, which is what a Chinese Windows writes.
 enum class FileEncoding { kUtf8, kGb18030 };
@@ -18,11 +20,14 @@ enum class FileEncoding { kUtf8, kGb18030 };
 // as UTF-8: it needs this many characters beyond ASCII for each broken byte.
 inline constexpr size_t kUtf8CharactersPerBrokenByte = 2;
 
-// The bytes after a UTF-8 byte order mark, or all of them.
+// The bytes after a UTF-8 or a GB 18030 byte order mark, or all of them.
 std::string_view WithoutBom(std::string_view bytes);
+// Surrogate pairs written as CESU-8 writes them count as the characters they encode, here and
+// wherever UTF-8 is read.
 bool IsUtf8(std::string_view bytes);
-// UTF-8 when the bytes are well-formed UTF-8 (an ASCII file is both) or nearly so, else
-// GB 18030. The entries holding the broken bytes of a nearly UTF-8 file are refused.
+// UTF-8 when the bytes are UTF-8 (an ASCII file is both) or nearly so, else GB 18030. Bytes in
+// UTF-8's form count for UTF-8 even where they encode no character (a surrogate, an overlong
+// form). The entries holding the broken bytes of a nearly UTF-8 file are refused.
 FileEncoding EncodingOf(std::string_view bytes);
 FileEncoding OtherEncoding(FileEncoding encoding);
 // "UTF-8", "GB 18030".

@@ -65,6 +65,10 @@ std::string RefusalLine(const Refusal& refusal) {
   return line + refusal.reason;
 }
 
+std::string RefusalList(const char* title, const std::vector<Refusal>& refusals, size_t maxLines) {
+  return Listed(title, refusals, maxLines, RefusalLine);
+}
+
 std::string EncodingLine(const ImportPlan& plan) {
   return plan.encoding ? std::string("文件编码：") + EncodingName(*plan.encoding) : std::string();
 }
@@ -74,7 +78,7 @@ std::string PreviewText(const ImportPlan& plan, size_t maxLines) {
   return PlanSummary(plan, false) + (encoding.empty() ? "" : "\r\n" + encoding) +
          Listed("将导入的好友：", plan.additions, maxLines,
                 [](const ImportedFriend& entry) { return PreviewLine(entry.person); }) +
-         Listed("不能导入的条目：", plan.refusals, maxLines, RefusalLine);
+         RefusalList("不能导入的条目：", plan.refusals, maxLines);
 }
 
 std::string PlanSummary(const ImportPlan& plan, bool done) {

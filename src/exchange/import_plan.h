@@ -30,6 +30,9 @@ ImportPlan PlanImport(ImportRead read, const std::vector<Friend>& stored);
 std::string PreviewLine(const Friend& person);
 // "第12行 张三：生日没有年份"
 std::string RefusalLine(const Refusal& refusal);
+// The refusals after a blank line and the title, a line each, cut after maxLines with the
+// number left out.
+std::string RefusalList(const char* title, const std::vector<Refusal>& refusals, size_t maxLines);
 // "将导入3位好友，跳过重复的2位（已有1位，文件中重复1位），不能导入1条。"; with `done`,
 // "已导入…" for the message after the import.
 std::string PlanSummary(const ImportPlan& plan, bool done);

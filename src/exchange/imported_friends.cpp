@@ -59,20 +59,29 @@ bool ImportRead::Full() const {
 
 // The name is only shown: its control characters are shown as blanks.
 void ImportRead::Refuse(int line, const std::string& name, const std::string& reason) {
-  std::string shown = name;
+  size_t end = 0;
+  for (size_t count = 0; end < name.size() && count < kMaxRefusedNameCharacters; ++count) {
+    end += Gb18030CharLength(name, end);
+  }
+  std::string shown = name.substr(0, end);
   for (char& c : shown) {
     if (IsControl(c)) c = ' ';
   }
+  if (end < name.size()) shown += "…";
   refusals.push_back(Refusal{line, std::move(shown), reason});
+}
+
+const char* TextsProblem(std::optional<std::string>& name, std::optional<std::string>& contact) {
+  const char* problem =
+      name && name->empty() ? kNoName : TextProblem(name, kNameNotText, kNameTooLong);
+  if (!problem) problem = TextProblem(contact, kContactNotText, kContactTooLong);
+  return problem ? problem : ControlProblem(*name, *contact);
 }
 
 void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
                 const std::string& shownName, std::optional<std::string> contact,
                 const BirthdayFields& birthday) {
-  const char* problem =
-      name && name->empty() ? kNoName : TextProblem(name, kNameNotText, kNameTooLong);
-  if (!problem) problem = TextProblem(contact, kContactNotText, kContactTooLong);
-  if (!problem) problem = ControlProblem(*name, *contact);
+  const char* problem = TextsProblem(name, contact);
   // The stored text is read as the program reads every stored text, so that whatever it
   // refuses to count is refused here.
   Birthday stored;

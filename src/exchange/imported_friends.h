@@ -15,6 +15,9 @@ namespace memo {
 inline constexpr size_t kMaxImportFileBytes = 64u << 20;
 inline constexpr size_t kMaxImportEntries = 100000;      // friends and refusals together
 inline constexpr size_t kMaxImportTextCharacters = 255;  // a name or a contact
+// Enough of a refused entry's name to find it in the file; a hostile file's name of
+// megabytes would otherwise fill the preview and the terminal.
+inline constexpr size_t kMaxRefusedNameCharacters = 40;
 
 // The reasons an entry is refused.
 inline constexpr char kNoBirthday[] = "没有生日";
@@ -45,7 +48,9 @@ struct ImportedFriend {
 
 struct Refusal {
   int line = 0;
-  std::string name;  // as far as it could be read, for the user to find the entry
+  // As far as it could be read, for the user to find the entry: its first
+  // kMaxRefusedNameCharacters characters, and "…" when there were more.
+  std::string name;
   std::string reason;
 };
 
@@ -76,9 +81,13 @@ struct BirthdayFields {
 // reason, or nothing with both texts made one line.
 const char* ControlProblem(std::string& name, std::string& contact);
 
-// Adds the friend with the birthday in its stored form, or a refusal: a name that is empty,
-// too long or without a GBK form (nothing), a contact too long or without one, or a date
-// that is no birthday.
+// The reason a name and a contact cannot be stored, or nothing with both made one line: a
+// name that is empty, too long or without a GBK form (nothing), a contact too long or
+// without one, or a control character.
+const char* TextsProblem(std::optional<std::string>& name, std::optional<std::string>& contact);
+
+// Adds the friend with the birthday in its stored form, or a refusal: a TextsProblem, or a
+// date that is no birthday.
 void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
                 const std::string& shownName, std::optional<std::string> contact,
                 const BirthdayFields& birthday);

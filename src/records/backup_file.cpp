@@ -37,11 +37,13 @@ Statement Prepare(sqlite3* connection, const std::string& sqlUtf8) {
 }
 
 // The whole text, a NUL in it too, for the import to refuse rather than cut.
-std::string TextAt(sqlite3_stmt* statement, int column) {
+std::string TextAt(sqlite3_stmt* statement, int column, bool& broken) {
   const unsigned char* text = sqlite3_column_text(statement, column);
   if (!text) return std::string();
-  return Utf8ToGb18030(
-      std::string(reinterpret_cast<const char*>(text), sqlite3_column_bytes(statement, column)));
+  const std::string utf8(reinterpret_cast<const char*>(text),
+                         sqlite3_column_bytes(statement, column));
+  broken = broken || !IsWellFormedUtf8(utf8);
+  return Utf8ToGb18030(utf8);
 }
 
 std::string Quoted(const char* gbk) {
@@ -119,7 +121,7 @@ bool HasPlainTable(sqlite3* connection) {
   return true;
 }
 
-bool ReadRows(sqlite3* connection, size_t maxRows, std::vector<Friend>& friends) {
+bool ReadRows(sqlite3* connection, size_t maxRows, std::vector<BackupRow>& rows) {
   std::string columns;
   for (const char* column : kColumns) columns += (columns.empty() ? "" : ", ") + Quoted(column);
   const Statement select =
@@ -130,24 +132,28 @@ bool ReadRows(sqlite3* connection, size_t maxRows, std::vector<Friend>& friends)
   while ((result = sqlite3_step(select.get())) == SQLITE_ROW) {
     sqlite3_stmt* row = select.get();
     const bool lunar = sqlite3_column_int64(row, 2) != 0;
-    friends.push_back(Friend{sqlite3_column_int64(row, 4), TextAt(row, 0),
-                             ReadBirthday(TextAt(row, 1), lunar), TextAt(row, 3)});
+    BackupRow& read = rows.emplace_back();
+    Friend& person = read.person;
+    person.rowid = sqlite3_column_int64(row, 4);
+    person.name = TextAt(row, 0, read.brokenText);
+    person.birthday = ReadBirthday(TextAt(row, 1, read.brokenText), lunar);
+    person.contact = TextAt(row, 3, read.brokenText);
   }
   return result == SQLITE_DONE;
 }
 
 }  // namespace
 
-bool ReadBackupFile(const std::string& path, size_t maxRows, std::vector<Friend>& friends,
+bool ReadBackupFile(const std::string& path, size_t maxRows, std::vector<BackupRow>& rows,
                     std::chrono::milliseconds timeLimit) {
-  friends.clear();
+  rows.clear();
   Clock::time_point deadline = Clock::now() + timeLimit;
   const Connection connection = OpenUntrusted(path, &deadline);
   if (connection && Answers(connection.get(), "pragma quick_check", "ok") &&
-      HasPlainTable(connection.get()) && ReadRows(connection.get(), maxRows, friends)) {
+      HasPlainTable(connection.get()) && ReadRows(connection.get(), maxRows, rows)) {
     return true;
   }
-  friends.clear();
+  rows.clear();
   return false;
 }
 

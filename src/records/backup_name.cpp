@@ -2,12 +2,32 @@
 
 #include <cstdio>
 
+#include "text/file_operations.h"
+#include "text/program_files.h"
+
 namespace memo {
+namespace {
+
+constexpr char kBackupPrefix[] = "寿辰备忘录备份-";
+constexpr char kSafetyPrefix[] = "寿辰备忘录恢复前-";
+constexpr char kBackupExtension[] = ".mdb";
+// SQLite's name for the rollback journal beside a database file.
+constexpr char kJournalSuffix[] = "-journal";
+
+bool StartsWith(const std::string& text, const std::string& start) {
+  return text.compare(0, start.size(), start) == 0;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
 
 std::string BackupFileName(DateTime moment) {
   char day[16];
   std::snprintf(day, sizeof(day), "%04d-%02d-%02d", YearOf(moment), MonthOf(moment), DayOf(moment));
-  return std::string("寿辰备忘录备份-") + day + ".mdb";
+  return kBackupPrefix + std::string(day) + kBackupExtension;
 }
 
 std::string SafetyBackupFileName(DateTime moment) {
@@ -15,7 +35,22 @@ std::string SafetyBackupFileName(DateTime moment) {
   const int seconds = SecondOfDay(moment);
   std::snprintf(time, sizeof(time), "%04d-%02d-%02d-%02d%02d%02d", YearOf(moment), MonthOf(moment),
                 DayOf(moment), seconds / 3600, seconds / 60 % 60, seconds % 60);
-  return std::string("寿辰备忘录恢复前-") + time + ".mdb";
+  return kSafetyPrefix + std::string(time) + kBackupExtension;
+}
+
+void RemovePartialCopy(const std::string& partial) {
+  RemoveFile(partial);
+  RemoveFile(partial + kJournalSuffix);
+}
+
+void RemoveLeftoverCopies(const std::string& directory) {
+  const std::string partial = std::string(kBackupExtension) + kPartialSuffix;
+  for (const std::string& name : NamesIn(directory)) {
+    if ((StartsWith(name, kBackupPrefix) || StartsWith(name, kSafetyPrefix)) &&
+        (EndsWith(name, partial) || EndsWith(name, partial + kJournalSuffix))) {
+      RemoveFile(ProgramFilePath(directory, name));
+    }
+  }
 }
 
 }  // namespace memo

@@ -1,5 +1,5 @@
 // The name a backup of the friends is offered under: the day in it, so that the backups of
-// several days sit side by side and sort by their day.
+// several days sit side by side and sort by their day. And what a killed backup leaves.
 #pragma once
 
 #include <string>
@@ -13,5 +13,11 @@ std::string BackupFileName(DateTime moment);
 // The copy of the friends written before a backup replaces them, with the time too, so that
 // two restores of one day keep both: "寿辰备忘录恢复前-2026-12-07-201530.mdb".
 std::string SafetyBackupFileName(DateTime moment);
+
+// Removes the copy being written at `partial` and the journal SQLite keeps beside it.
+void RemovePartialCopy(const std::string& partial);
+// Removes what a backup or safety copy under the names above, killed or failed, left in the
+// directory: its partial copy and that copy's journal. No other file is touched.
+void RemoveLeftoverCopies(const std::string& directory);
 
 }  // namespace memo

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "records/backup_name.h"
 #include "records/birthday_order.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
@@ -341,10 +342,15 @@ bool FriendRepository::InsertChosen(const Chooser& choose) {
       "无法导入好友生日：");
 }
 
-bool FriendRepository::ReplaceAll(const std::vector<Friend>& friends) {
+bool FriendRepository::ReplaceAll(const std::vector<Friend>& friends,
+                                  const std::string& safetyPath) {
+  // The copy is taken under the write lock the replacement holds, so that no friend another
+  // connection adds can fall between the two.
   return InTransaction(
       [&] {
-        if (!Execute("delete from " + QuotedIdentifier(kBirthdayTable))) return false;
+        if (!CopyTo(safetyPath) || !Execute("delete from " + QuotedIdentifier(kBirthdayTable))) {
+          return false;
+        }
         Statement insert(connection_, InsertCommand(true));
         if (!insert.Prepared()) return false;
         for (const Friend& person : friends) {
@@ -363,9 +369,11 @@ bool FriendRepository::InTransaction(const std::function<bool()>& work, const ch
     Fail(what);
     return false;
   }
+  lastError_.clear();
   if (!Execute("begin immediate") || !work() || !Execute("commit")) {
-    // The reason is taken before the rollback, which would replace it.
-    lastError_ = Utf8ToGb18030(sqlite3_errmsg(connection_));
+    // The reason is taken before the rollback, which would replace it, unless the work
+    // gave its own.
+    if (lastError_.empty()) lastError_ = Utf8ToGb18030(sqlite3_errmsg(connection_));
     Execute("rollback");
     Fail(what);
     return false;
@@ -375,36 +383,54 @@ bool FriendRepository::InTransaction(const std::function<bool()>& work, const ch
 
 bool FriendRepository::BackupTo(const std::string& path) {
   constexpr char kWhat[] = "无法备份好友生日：";
-  if (!open_) {
+  if (!open_ || !CopyTo(path)) {
     Fail(kWhat);
     return false;
   }
-  if (IsSameFile(path, Utf8ToGb18030(sqlite3_db_filename(connection_, "main")))) {
+  return true;
+}
+
+bool FriendRepository::CopyTo(const std::string& path) {
+  const char* const database = sqlite3_db_filename(connection_, "main");
+  if (IsSameFile(path, Utf8ToGb18030(database))) {
     lastError_ = "不能备份到数据库文件本身";
-    Fail(kWhat);
     return false;
   }
   // The copy is made beside the target and takes its place once it is whole, so that a
   // failure never leaves half a copy, and any file the user chose to replace goes only then.
+  // It reads through a connection of its own: SQLite copies from none that holds a write
+  // transaction, as this one does during a restore.
   const std::string partial = path + kPartialSuffix;
+  RemovePartialCopy(partial);  // what a killed backup left: SQLite would roll it back, or fail
+  sqlite3* source = nullptr;
   sqlite3* copy = nullptr;
-  int result = sqlite3_open_v2(Gb18030ToUtf8(partial).c_str(), &copy,
-                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  int result = sqlite3_open_v2(database, &source, SQLITE_OPEN_READONLY, nullptr);
   if (result == SQLITE_OK) {
-    sqlite3_backup* backup = sqlite3_backup_init(copy, "main", connection_, "main");
+    sqlite3_busy_timeout(source, kBusyTimeoutMs);
+    result = sqlite3_open_v2(Gb18030ToUtf8(partial).c_str(), &copy,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  }
+  // A partial copy is thrown away whole when anything fails, so it needs no journal, and
+  // none is left behind when the copy is killed.
+  if (result == SQLITE_OK) {
+    result = sqlite3_exec(copy, "pragma journal_mode = off", nullptr, nullptr, nullptr);
+  }
+  if (result == SQLITE_OK) {
+    sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
     result = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(copy);
     if (backup) sqlite3_backup_finish(backup);
   }
   if (result != SQLITE_DONE) {
-    lastError_ = Utf8ToGb18030(copy ? sqlite3_errmsg(copy) : sqlite3_errstr(result));
+    sqlite3* failed = copy ? copy : source;
+    lastError_ = Utf8ToGb18030(failed ? sqlite3_errmsg(failed) : sqlite3_errstr(result));
   }
   sqlite3_close_v2(copy);
+  sqlite3_close_v2(source);
   if (result == SQLITE_DONE) {
     if (ReplaceFileWith(partial, path)) return true;
     lastError_ = "所选的文件无法替换";
   }
-  RemoveFile(partial);
-  Fail(kWhat);
+  RemovePartialCopy(partial);
   return false;
 }
 

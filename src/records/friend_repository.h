@@ -68,9 +68,11 @@ class FriendRepository {
   // doing the same waits, and then chooses in view of these. Their rowids are not used.
   bool InsertChosen(const Chooser& choose);
 
-  // Replaces every row with these friends, each under its own rowid, in one transaction: all
-  // of them, or nothing changed when the table refuses any (reported).
-  bool ReplaceAll(const std::vector<Friend>& friends);
+  // Writes a copy of the database to safetyPath (GBK) as BackupTo does, then replaces every
+  // row with these friends, each under its own rowid, all under one write lock: no other
+  // connection's change falls between the copy and the replacement. All of them, or nothing
+  // changed when the copy fails or the table refuses any (reported).
+  bool ReplaceAll(const std::vector<Friend>& friends, const std::string& safetyPath);
 
   // Writes a consistent copy of the whole database, made with SQLite's online backup, to
   // the file at `path` (GBK), which it replaces only once the copy is complete; false
@@ -81,6 +83,8 @@ class FriendRepository {
   bool Connect(const std::string& path, int flags);
   bool CheckReadable();
   bool EnsureTable();
+  // BackupTo's copy, with the reason kept for the caller to report.
+  bool CopyTo(const std::string& path);
   // Runs the work in a transaction of its own: committed when it succeeds, else rolled
   // back and reported with `what` before SQLite's reason.
   bool InTransaction(const std::function<bool()>& work, const char* what);

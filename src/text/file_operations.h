@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace memo {
 
@@ -15,5 +16,8 @@ bool ReplaceFileWith(const std::string& from, const std::string& to);
 
 // Removes the file; false when it could not (or was not there).
 bool RemoveFile(const std::string& path);
+
+// The names of the files and folders in the directory, without "." and "..".
+std::vector<std::string> NamesIn(const std::string& directory);
 
 }  // namespace memo

@@ -284,8 +284,8 @@ void MainWindow::ShowListMenu(ListView& list, bool fromKeyboard) {
   }
 }
 
-void MainWindow::Open(bool shown) {
-  form_.Open(nullptr, shown);
+bool MainWindow::Open(bool shown) {
+  return form_.Open(nullptr, shown);
 }
 
 void MainWindow::Close() {

@@ -59,8 +59,9 @@ class MainWindow {
   MainWindow(MainWindowOperations& operations, FriendListOperations& listOperations,
              FriendOperations& friendOperations, ExchangeOperations& exchangeOperations);
 
-  // Shown, or hidden when it starts in the tray.
-  void Open(bool shown);
+  // Shown, or hidden when it starts in the tray. False when the window could not be made
+  // whole (reported to the user); then no window is left.
+  bool Open(bool shown);
   // Destroys the window and with it every window it owns.
   void Close();
   HWND Handle() const { return form_.Handle(); }

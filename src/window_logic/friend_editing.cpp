@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "reckoning/birthday_words.h"
+#include "settings/settings_names.h"
 #include "window_logic/friend_list.h"
 
 namespace memo {
@@ -13,12 +14,18 @@ std::optional<Birthday> SolarBirthdayOfDate(DateTime date) {
   return BirthdayOf(false, YearOf(day), MonthOf(day), DayOf(day), false);
 }
 
+namespace {
+
+// The list loaded again in its order, so that new friends take their places in it at once.
+void LoadInOrder(RecordsContext& context) {
+  LoadFriendList(context, context.settings.ReadNumber(kSortSetting));
+}
+
+}  // namespace
+
 bool AddFriend(RecordsContext& context, Friend person) {
-  person.rowid = context.repository.Insert(person);
-  if (person.rowid == 0) return false;
-  context.friendList.PutFriend(person.rowid, person, TodayNow(), ChosenAgeForm(context.settings));
-  context.friends.push_back(std::move(person));
-  ShowListStatus(context);
+  if (context.repository.Insert(person) == 0) return false;
+  LoadInOrder(context);
   return true;
 }
 
@@ -92,19 +99,31 @@ std::vector<Friend> DeleteChosenFriends(RecordsContext& context, const std::vect
 }
 
 int RestoreFriends(RecordsContext& context, const std::vector<Friend>& friends) {
-  const TodayDates today = TodayNow();
-  const AgeForm ageForm = ChosenAgeForm(context.settings);
+  // A friend imported or added again since the deletion is not put back a second time.
+  std::vector<Friend> stored;
+  context.repository.Load(SortCode::kStored, stored);
+  std::vector<Friend> present;
+  int64_t firstRestored = 0;
   int restored = 0;
-  for (Friend person : friends) {
-    person.rowid = context.repository.Restore(person);
-    if (person.rowid == 0) break;
-    context.friendList.PutFriend(person.rowid, person, today, ageForm);
-    context.friends.push_back(std::move(person));
-    ++restored;
+  for (const Friend& person : friends) {
+    if (std::any_of(stored.begin(), stored.end(), [&](const Friend& other) {
+          return other.name == person.name && other.birthday.text == person.birthday.text &&
+                 other.birthday.lunar() == person.birthday.lunar();
+        })) {
+      present.push_back(person);
+      continue;
+    }
+    const int64_t rowid = context.repository.Restore(person);
+    if (rowid == 0) break;
+    if (restored++ == 0) firstRestored = rowid;
   }
-  ShowListStatus(context);
-  if (restored > 0)
-    ShowRowSummary(context, context.friends[context.friends.size() - restored].rowid);
+  LoadInOrder(context);
+  if (!present.empty()) {
+    context.statusBar.SetPartText(kGreetingPart,
+                                  WhomText(present) + "已在好友列表中，没有再恢复。");
+  } else if (restored > 0) {
+    ShowRowSummary(context, firstRestored);
+  }
   return restored;
 }
 

@@ -16,8 +16,8 @@ namespace memo {
 // of day does not count); nothing for a value outside the dates a birthday text can hold.
 std::optional<Birthday> SolarBirthdayOfDate(DateTime date);
 
-// Stores a new friend, adds it at the end of the friend list and brings the status bar up
-// to the list.
+// Stores a new friend, loads the friend list again in its order, so that the friend takes
+// its place there, and brings the status bar up to the list.
 // False when the table refused it (reported): the list stays as it was. The window shows
 // the friend list's page itself.
 bool AddFriend(RecordsContext& context, Friend person);
@@ -46,8 +46,9 @@ std::vector<Friend> DeleteChosenFriends(RecordsContext& context, const std::vect
                                         const Confirmation& confirm);
 
 // Puts deleted friends back as they were: in the table, under their old rowids where those
-// are still free, and at the end of the list. Gives the number put back; one the table
-// refuses (reported) stays out, with every one after it.
+// are still free, and in their places in the list. A friend with the same name and birthday
+// stored again meanwhile (an import) is not put back, and status pane 0 says so. Gives the
+// number put back; one the table refuses (reported) stays out, with every one after it.
 int RestoreFriends(RecordsContext& context, const std::vector<Friend>& friends);
 
 }  // namespace memo

@@ -84,9 +84,9 @@ TEST(BackupFile, CraftedFilesAreRefusedAndNothingInThemRuns) {
     if (kind == "directory") std::filesystem::create_directory(file);
     const std::string before = std::filesystem::is_regular_file(file) ? ReadFileBytes(file) : "";
 
-    std::vector<Friend> friends;
-    EXPECT_EQ(ReadBackupFile(file, 100, friends), c.rows > 0) << kind;
-    EXPECT_EQ(friends.size(), c.rows) << kind;
+    std::vector<BackupRow> rows;
+    EXPECT_EQ(ReadBackupFile(file, 100, rows), c.rows > 0) << kind;
+    EXPECT_EQ(rows.size(), c.rows) << kind;
     if (std::filesystem::is_regular_file(file)) {
       EXPECT_EQ(ReadFileBytes(file), before) << kind;
     }
@@ -101,14 +101,14 @@ TEST(BackupFile, ReadsNoMoreRowsThanAskedNorForLongerThanAllowed) {
   std::string sql = kProgramTable;
   for (int i = 0; i < 500; ++i) sql += std::string(";") + kTwoRows;
   Build(file, sql);
-  std::vector<Friend> friends;
-  ASSERT_TRUE(ReadBackupFile(file, 3, friends));
-  ASSERT_EQ(friends.size(), 4u);  // one more than asked: the caller sees there are too many
-  EXPECT_EQ(friends[1].name, "乙");
-  EXPECT_TRUE(friends[1].birthday.lunar());
-  EXPECT_EQ(friends[0].contact, "1");
-  EXPECT_FALSE(ReadBackupFile(file, 3, friends, std::chrono::milliseconds(0)));
-  EXPECT_TRUE(friends.empty());
+  std::vector<BackupRow> rows;
+  ASSERT_TRUE(ReadBackupFile(file, 3, rows));
+  ASSERT_EQ(rows.size(), 4u);  // one more than asked: the caller sees there are too many
+  EXPECT_EQ(rows[1].person.name, "乙");
+  EXPECT_TRUE(rows[1].person.birthday.lunar());
+  EXPECT_EQ(rows[0].person.contact, "1");
+  EXPECT_FALSE(ReadBackupFile(file, 3, rows, std::chrono::milliseconds(0)));
+  EXPECT_TRUE(rows.empty());
 }
 
 }  // namespace

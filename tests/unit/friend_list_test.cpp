@@ -314,8 +314,34 @@ TEST_F(FriendListTest, UndoPutsTheDeletedFriendsBackUnderTheirRowids) {
   EXPECT_EQ(stored[5].contact, "123");
   EXPECT_EQ(stored[5].birthday.text, "1980年5月3日");
   EXPECT_TRUE(stored[1].birthday.lunar());
-  EXPECT_EQ(Column(0), (Names{"李四", "阿明", "王五", "张伟", "赵六"}));
+  EXPECT_EQ(Column(0), (Names{"新人", "赵六", "李四", "王五", "阿明", "张伟"}));
   EXPECT_TRUE(errors.texts.empty());
+}
+
+// In a list sorted by name, a friend added or brought back is at its place at once.
+TEST_F(FriendListTest, AnAddedOrRestoredFriendTakesItsPlaceInTheOrder) {
+  settings.WriteNumber(kSortSetting, 1);
+  AddFive();
+  const Names ordered = {"阿明", "李四", "王五", "张伟", "赵六"};
+  EXPECT_EQ(Column(0), ordered);
+  std::vector<Friend> deleted =
+      DeleteChosenFriends(context, {3}, [](const std::string&) { return true; });
+  EXPECT_EQ(RestoreFriends(context, deleted), 1);
+  EXPECT_EQ(Column(0), ordered);
+}
+
+// Deleted, then imported again before Ctrl+Z: that friend is not put back a second time; a
+// friend of the same name with another birthday is another friend.
+TEST_F(FriendListTest, UndoLeavesOutAFriendThatIsInTheListAgain) {
+  AddFive();  // rowids 1 to 5: 张伟 赵六 李四 王五 阿明
+  std::vector<Friend> deleted =
+      DeleteChosenFriends(context, {4, 5}, [](const std::string&) { return true; });
+  repository.Insert(Person("王五", "1990年5月8日[闰月]", true, "qq"));
+  repository.Insert(Person("阿明", "1980年5月12日", true));
+  LoadFriendList(context, 0);
+  EXPECT_EQ(RestoreFriends(context, deleted), 1);
+  EXPECT_EQ(statusBar.parts[0], "王五已在好友列表中，没有再恢复。");
+  EXPECT_EQ(Column(0), (Names{"张伟", "赵六", "李四", "王五", "阿明", "阿明"}));
 }
 
 TEST_F(FriendListTest, RefusedChangesAreReportedAndTheListKeepsItsRows) {

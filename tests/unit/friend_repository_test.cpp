@@ -70,6 +70,11 @@ class FriendRepositoryTest : public ::testing::Test {
     for (const Friend& person : friends) names.push_back(person.name);
     return names;
   }
+  static Texts Names(const std::vector<BackupRow>& rows) {
+    Texts names;
+    for (const BackupRow& row : rows) names.push_back(row.person.name);
+    return names;
+  }
 
   TempFolder folder;
   RecordedErrors errors;
@@ -180,9 +185,9 @@ TEST_F(FriendRepositoryTest, BackupIsAWholeCopyThatReadsBackAndNeverItsOwnFile) 
   testing::WriteFileBytes(copyOnDisk, "a file the user chose to replace");
   ASSERT_TRUE(repository.BackupTo(copy));
   EXPECT_EQ(ReadFileBytes(copyOnDisk).substr(0, 15), "SQLite format 3");
-  std::vector<Friend> friends;
-  ASSERT_TRUE(ReadBackupFile(copy, 10, friends));
-  EXPECT_EQ(Names(friends), (Texts{"甲", "乙"}));
+  std::vector<BackupRow> rows;
+  ASSERT_TRUE(ReadBackupFile(copy, 10, rows));
+  EXPECT_EQ(Names(rows), (Texts{"甲", "乙"}));
   EXPECT_TRUE(errors.texts.empty());
 
   const std::string before = ReadFileBytes(File());
@@ -196,10 +201,33 @@ TEST_F(FriendRepositoryTest, BackupIsAWholeCopyThatReadsBackAndNeverItsOwnFile) 
   // Reading never creates nor writes a file.
   const std::string foreign = "not a database" + std::string(600, '.');
   testing::WriteFileBytes(folder.File("foreign.mdb"), foreign);
-  EXPECT_FALSE(ReadBackupFile(folder.File("foreign.mdb"), 10, friends));
-  EXPECT_FALSE(ReadBackupFile(folder.File("absent.mdb"), 10, friends));
+  EXPECT_FALSE(ReadBackupFile(folder.File("foreign.mdb"), 10, rows));
+  EXPECT_FALSE(ReadBackupFile(folder.File("absent.mdb"), 10, rows));
   EXPECT_EQ(ReadFileBytes(folder.File("foreign.mdb")), foreign);
   EXPECT_FALSE(std::filesystem::exists(folder.File("absent.mdb")));
+}
+
+// A backup killed on the way leaves its partial copy and journal; the next backup to that
+// file starts afresh, and a failed one leaves neither.
+TEST_F(FriendRepositoryTest, BackupClearsWhatAKilledOneLeftAndLeavesNothingWhenItFails) {
+  Fill({Person("甲", "1980年1月1日", false, "1")});
+  FriendRepository repository(errors);
+  ASSERT_TRUE(repository.Open(folder.path()));
+  const std::string copy = folder.File("copy.mdb");
+  const std::string leftovers[] = {copy + ".part", copy + ".part-journal"};
+  for (const std::string& leftover : leftovers) {
+    testing::WriteFileBytes(leftover, "half a copy" + std::string(600, '.'));
+  }
+  EXPECT_TRUE(repository.BackupTo(copy));
+  std::filesystem::create_directory(folder.File("folder.mdb"));  // no file can replace it
+  EXPECT_FALSE(repository.BackupTo(folder.File("folder.mdb")));
+  for (const std::string& left : {leftovers[0], leftovers[1], folder.File("folder.mdb.part"),
+                                  folder.File("folder.mdb.part-journal")}) {
+    EXPECT_FALSE(std::filesystem::exists(left)) << left;
+  }
+  std::vector<BackupRow> rows;
+  ASSERT_TRUE(ReadBackupFile(copy, 10, rows));
+  EXPECT_EQ(Names(rows), Texts{"甲"});
 }
 
 // Every order of a column is the one the table itself gives for the sort code's ORDER BY

@@ -50,9 +50,16 @@ TEST(FriendsCsv, EncodingsColumnOrdersAndDateForms) {
       {"GBK as a Chinese Excel saves it",
        Utf8ToGb18030(u8"姓名,生日,历法\r\n丙,1980年5月3日,农历\r\n"),
        {"丙|1980年5月3日|农历|"}},
+      {"GB 18030 with its byte order mark",
+       "\x84\x31\x95\x33" + Utf8ToGb18030(u8"姓名,生日\r\n丙,1980年5月3日\r\n"),
+       {"丙|1980年5月3日|公历|"}},
       {"no header", u8"丁,1980-5-3,公历,1\n", {"丁|1980年5月3日|公历|1"}},
   };
-  for (const auto& [what, bytes, read] : cases) EXPECT_EQ(Read(bytes), read) << what;
+  for (const auto& [what, bytes, read] : cases) {
+    Texts refusals;
+    EXPECT_EQ(Read(bytes, &refusals), read) << what;
+    EXPECT_EQ(refusals, Texts{}) << what;
+  }
 }
 
 TEST(FriendsCsv, RefusedRowsWithTheirLines) {

@@ -75,6 +75,19 @@ TEST(ImportSafety, EachFileIsReadInItsOwnEncoding) {
        std::nullopt,
        FileEncoding::kUtf8,
        {"张三|1980年5月3日|公历|", "5|Ren" + kBroken + "|含有不是UTF-8编码的字节"}},
+      {"UTF-8 with an emoji as CESU-8 writes its surrogates",
+       sheet + "\xED\xA0\xBD\xED\xB8\x80,1982-07-05\n",
+       std::nullopt,
+       FileEncoding::kUtf8,
+       {"张三|1980年5月3日|公历|", "李四|1981年6月4日|公历|",
+        Utf8ToGb18030(u8"\U0001F600") + "|1982年7月5日|公历|"}},
+      {"UTF-8 with an overlong form and a lone surrogate",
+       sheet + "a\xC0\xAF,1982-07-05\n\xED\xA0\xBD,1983-01-01\n",
+       std::nullopt,
+       FileEncoding::kUtf8,
+       {"张三|1980年5月3日|公历|", "李四|1981年6月4日|公历|",
+        "4|a" + kBroken + kBroken + "|含有不是UTF-8编码的字节",
+        "5|" + kBroken + kBroken + kBroken + "|含有不是UTF-8编码的字节"}},
       {"cards in GBK",
        Utf8ToGb18030(u8"BEGIN:VCARD\nFN:张三\nBDAY:1980-05-03\nEND:VCARD\n"),
        std::nullopt,
@@ -115,6 +128,23 @@ TEST(ImportSafety, ControlCharactersAreRefusedButLineSpaceIsOneBlank) {
   };
   for (const auto& [what, bytes, outcome] : cases) {
     EXPECT_EQ(Outcome(ReadEither(bytes, std::nullopt)), outcome) << what;
+  }
+}
+
+TEST(ImportSafety, ARefusalQuotesTheFirstFortyCharactersOfAName) {
+  const std::string forty = u8"张三李四王五赵六孙七周八" + std::string(28, 'a');
+  const struct {
+    std::string name;  // UTF-8
+    std::string shown;
+  } cases[] = {
+      {forty, forty},
+      {forty + u8"吴", forty + u8"…"},
+      {u8"\U0001F600" + forty, u8"\U0001F600" + forty.substr(0, forty.size() - 1) + u8"…"},
+      {forty + std::string(1 << 20, 'b'), forty + u8"…"},
+  };
+  for (const auto& c : cases) {
+    const Texts outcome = Outcome(ReadFriendsCsv(c.name + ",\n", FileEncoding::kUtf8));
+    EXPECT_EQ(outcome, Texts{"1|" + Utf8ToGb18030(c.shown) + "|" + kNoBirthday}) << c.shown;
   }
 }
 

@@ -9,6 +9,7 @@
 #include "program_windows.h"
 #include "real_input.h"
 #include "remote_controls.h"
+#include "test_files.h"
 #include "tray_area.h"
 #include "ui/window_ids.h"
 #include "window_basics.h"
@@ -256,5 +257,22 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   ASSERT_TRUE(real_input::PressKeys("ctrl+z"));
   Sleep(500);
   EXPECT_EQ(ReadTable(folder).size(), 5u);
+  EXPECT_EQ(program.Close(), 0);
+}
+
+// What a killed restore's safety copy left in the program's folder goes at the next start;
+// nothing else there.
+TEST(ExchangeMenu, AKilledSafetyCopysLeftoversGoAtTheNextStart) {
+  ProgramUnderTest program;
+  const std::wstring copy =
+      program.Folder() + L"\\" + Wide("寿辰备忘录恢复前-2012-04-15-101010.mdb");
+  const std::wstring files[] = {copy + L".part", copy + L".part-journal",
+                                program.Folder() + L"\\download.mdb.part"};
+  for (const std::wstring& file : files) WriteFileBytes(file, "half a copy");
+  HWND main = program.StartMain();
+  ASSERT_NE(main, nullptr);
+  EXPECT_FALSE(FileExists(files[0]));
+  EXPECT_FALSE(FileExists(files[1]));
+  EXPECT_TRUE(FileExists(files[2]));
   EXPECT_EQ(program.Close(), 0);
 }

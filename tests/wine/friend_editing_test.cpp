@@ -392,5 +392,16 @@ TEST(FriendEditing, DeletesTheSelectedRowsOfASortedListAfterTheQuestion) {
   EXPECT_EQ(ListColumn(program, list, 0), WideNames({"阿明", "钱七", "赵六"}));
   EXPECT_EQ(TableNames(program.Folder()), (std::vector<std::string>{"赵六", "阿明", "钱七"}));
   EXPECT_TRUE(WaitUntil([&] { return SendMessageW(upcoming, LVM_GETITEMCOUNT, 0, 0) == 0; }));
+
+  // A friend added takes its place in the sorted list at once.
+  HWND window = OpenBirthdayWindow(program, main, ToolbarButton::kAdd);
+  ASSERT_NE(window, nullptr);
+  SetText(window, ids::kName, "李四");
+  ClickControl(GetDlgItem(window, ids::kSave));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  EXPECT_TRUE(WaitUntil([&] {
+    return ListColumn(program, list, 0) == WideNames({"阿明", "李四", "钱七", "赵六"});
+  }));
+  SaveScreenshot("birthday-added-into-a-sorted-list");
   EXPECT_EQ(program.Close(), 0);
 }

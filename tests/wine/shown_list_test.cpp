@@ -9,6 +9,7 @@
 #include "program_windows.h"
 #include "real_input.h"
 #include "remote_controls.h"
+#include "sample_friends.h"
 #include "ui/window_ids.h"
 #include "window_basics.h"
 
@@ -111,6 +112,20 @@ TEST(ShownList, DeleteOnTheUpcomingPageDeletesItsSelectionAndCtrlZBringsItBack) 
   ASSERT_TRUE(input::PressKeys("ctrl+z"));
   Sleep(300);
   EXPECT_EQ(ReadTable(program.Folder()).size(), 3u);
+
+  // Deleted again, then stored again by another program (an import) before Ctrl+Z: it is not
+  // put back a second time, and the status bar says so.
+  input::Click(input::RowCentre(program.Process(), upcoming, 0));
+  ClickToolbarButton(program, main, ToolbarButton::kDelete);
+  EXPECT_TRUE(AnswerYes(program).find(Wide("王小明")) != std::wstring::npos);
+  ASSERT_TRUE(WaitUntil([&] { return ReadTable(program.Folder()).size() == 2; }));
+  ASSERT_TRUE(AddFriends(program.Folder(), {{"王小明", "1990年4月15日", false, "13912345678"}}));
+  ASSERT_TRUE(input::PressKeys("ctrl+z"));
+  EXPECT_TRUE(WaitUntil([&] {
+    return StatusPane(program, main, 0) == Wide("王小明已在好友列表中，没有再恢复。");
+  })) << Utf8(StatusPane(program, main, 0));
+  EXPECT_EQ(TableNames(program.Folder()), (std::vector<std::string>{"李娜", "孙八", "王小明"}));
+  SaveScreenshot("shown-list-undo-of-a-friend-stored-again");
 
   // 查看详情 shows no friends: 编辑 and 删除 are greyed there, and only there.
   EXPECT_TRUE(ToolbarButtonEnabled(program, main, ToolbarButton::kDelete));

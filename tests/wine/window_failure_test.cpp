@@ -58,6 +58,6 @@ TEST(WindowFailure, AMainWindowLackingAControlIsReportedNeverShownAndTheProgramE
     SaveScreenshot("window-failure-report");
     EXPECT_EQ(program.WaitForWindow(memo::ui::kMainWindowClass, 0), nullptr);
     SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(program.WaitForExit(), 1);
   }
 }

@@ -14,8 +14,10 @@
 namespace memo {
 namespace {
 
-// Every end is the user's own (closing the window, or 退出): a success.
+// Every end after a start is the user's own (closing the window, or 退出): a success.
 constexpr int kExitCode = 0;
+// A start whose main window could not be made, so that whoever started the program hears it.
+constexpr int kWindowFailedExitCode = 1;
 
 }  // namespace
 
@@ -36,10 +38,13 @@ void Application::SetStartBalloon(const std::string& title, const std::string& t
 // the last window gone, with or without the tray icon. The window's procedure hands the
 // destroy message to the tray icon, which goes with it; the quit message carries the exit
 // code out of the message loop; Run() gives it back once the loop has ended, and the worker
-// is joined as the application goes. The picture download is never waited for.
+// is joined as the application goes. The picture download is never waited for. A main
+// window that cannot be made ends the start at once, with a code that says it failed.
 int Application::Run(bool startedAtLogOn) {
   // Without the icon a hidden window could not be reached at all.
-  main_.Open(!startedAtLogOn || settings_.ReadNumber(kTraySetting) != 0);
+  if (!main_.Open(!startedAtLogOn || settings_.ReadNumber(kTraySetting) != 0)) {
+    return kWindowFailedExitCode;
+  }
   return ui::RunMessageLoop();
 }
 

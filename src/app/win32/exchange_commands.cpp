@@ -152,7 +152,7 @@ void ExchangeCommands::OnRestore() {
   }
   const std::string safety = ProgramFilePath(ExecutableDirectory(), SafetyBackupFileName(Now()));
   FirstError unreadable;
-  std::optional<int> restored;
+  std::optional<RestoredBackup> restored;
   records_.Use([&](RecordsContext& records) {
     restored = RestoreBackup(records.repository, unreadable, *path, safety);
   });
@@ -162,8 +162,8 @@ void ExchangeCommands::OnRestore() {
   if (!restored) return;
   friends_.ForgetDeletion();
   records_.ReloadFriends();
-  Tell("已恢复备份里的" + NumberToText(*restored) + "位好友。恢复前的好友已备份到" + safety,
-       kRestoreCaption, MB_OK | MB_ICONINFORMATION);
+  Tell(RestoreSummary(*restored, safety, kPreviewLines), kRestoreCaption,
+       MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace memo

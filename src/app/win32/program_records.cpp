@@ -4,6 +4,7 @@
 
 #include "app/win32/clipboard.h"
 #include "reckoning/today.h"
+#include "records/backup_name.h"
 #include "report/greetings.h"
 #include "settings/settings_names.h"
 #include "text/win32/wide_text.h"
@@ -44,6 +45,8 @@ void ProgramRecords::Queue(std::function<void(RecordsContext&)> work) {
 }
 
 void ProgramRecords::Open() {
+  // The safety copies of restores are written here; one killed on the way is no use.
+  RemoveLeftoverCopies(programDirectory_);
   Use([this](RecordsContext& records) { records.repository.Open(programDirectory_); });
 }
 

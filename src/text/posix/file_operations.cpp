@@ -1,5 +1,6 @@
 #include "text/file_operations.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -21,6 +22,18 @@ bool ReplaceFileWith(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) {
   return std::remove(Gb18030ToUtf8(path).c_str()) == 0;
+}
+
+std::vector<std::string> NamesIn(const std::string& directory) {
+  std::vector<std::string> names;
+  DIR* listing = opendir(Gb18030ToUtf8(directory).c_str());
+  if (!listing) return names;
+  while (const dirent* entry = readdir(listing)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(Utf8ToGb18030(name));
+  }
+  closedir(listing);
+  return names;
 }
 
 }  // namespace memo

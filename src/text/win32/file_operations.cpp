@@ -36,4 +36,17 @@ bool RemoveFile(const std::string& path) {
   return DeleteFileW(Wide(path).c_str()) != 0;
 }
 
+std::vector<std::string> NamesIn(const std::string& directory) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found;
+  HANDLE listing = FindFirstFileW(Wide(directory + "\\*").c_str(), &found);
+  if (listing == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = Gb18030(found.cFileName);
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileW(listing, &found));
+  FindClose(listing);
+  return names;
+}
+
 }  // namespace memo
