@@ -3,10 +3,13 @@
 #include <sqlite3.h>
 
 #include <string_view>
+#include <unordered_map>
 
+#include "records/backup_name.h"
 #include "records/birthday_order.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
+#include "records/schema_upgrade.h"
 #include "text/file_operations.h"
 #include "text/gbk_table.h"
 #include "text/program_files.h"
@@ -76,6 +79,16 @@ std::string QuotedIdentifier(const std::string& gbk) {
   return quoted + "\"";
 }
 
+// The details table's columns: the friend's rowid, its name, 称呼, 分组 and 备注.
+std::string DetailsColumns() {
+  std::string columns;
+  for (const char* column :
+       {kDetailsRowidColumn, kDetailsNameColumn, kCalledAsColumn, kGroupsColumn, kNoteColumn}) {
+    columns += (columns.empty() ? "" : ", ") + QuotedIdentifier(column);
+  }
+  return columns;
+}
+
 // The positions of the program's columns in a result whose column 0 is the rowid; -1 for
 // a column the table lacks.
 struct Columns {
@@ -134,11 +147,21 @@ bool FriendRepository::Open(const std::string& directory) {
   open_ = false;
   // Opening creates a missing file but never truncates an existing one, and a file that
   // is not writable opens read-only.
+  bool created = false;
   if (Connect(ProgramFilePath(directory, kDatabaseFileName),
-              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
-    EnsureTable();
+              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) &&
+      EnsureTable(created)) {
+    Upgrade(created ? std::string() : ProgramFilePath(directory, UpgradeBackupFileName(Now())));
   }
   return CheckReadable();
+}
+
+// A file that cannot be written is read as it is, without the details of later versions.
+void FriendRepository::Upgrade(const std::string& safetyCopyPath) {
+  if (sqlite3_db_readonly(connection_, "main") == 1) return;
+  if (!UpgradeSchema(connection_, SchemaSteps(), safetyCopyPath, lastError_)) {
+    errors_.ShowError("无法升级生日表：" + lastError_);
+  }
 }
 
 // Reading the first row tells whether the table can be read at all.
@@ -176,7 +199,8 @@ bool FriendRepository::Connect(const std::string& path, int flags) {
 
 // Creates the table in a new (empty) database. Reading the schema of a file that is not
 // a database fails before anything is written, so such a file is left alone.
-bool FriendRepository::EnsureTable() {
+bool FriendRepository::EnsureTable(bool& created) {
+  created = false;
   {
     Statement lookup(connection_,
                      "select count(*) from sqlite_master where type = 'table' and name = ?");
@@ -186,6 +210,7 @@ bool FriendRepository::EnsureTable() {
     if (sqlite3_column_int(lookup.get(), 0) > 0) return true;
   }  // the schema read ends before the table is made
   const std::string text = std::string(" text collate ") + kGbkCollation;
+  created = true;
   return Execute("create table " + QuotedIdentifier(kBirthdayTable) + " (" +
                  QuotedIdentifier(kNameColumn) + text + ", " + QuotedIdentifier(kBirthdayColumn) +
                  text + ", " + QuotedIdentifier(kLunarColumn) + " integer not null default 0, " +
@@ -243,8 +268,49 @@ bool FriendRepository::Read(SortCode order, const TodayDates& today, bool inSql,
     ReadFailed();
     return false;
   }
+  ReadDetails(friends);
   if (sortHere && keyed) Reorder(friends, keys.Order(ordering.descending));
   return true;
+}
+
+// A file without the details table (read-only, of an older version) has no details to give.
+void FriendRepository::ReadDetails(std::vector<Friend>& friends) {
+  Statement select(connection_,
+                   "select " + DetailsColumns() + " from " + QuotedIdentifier(kDetailsTable));
+  if (!select.Prepared()) return;
+  std::unordered_map<int64_t, size_t> positions;
+  for (size_t i = 0; i < friends.size(); ++i) positions.emplace(friends[i].rowid, i);
+  std::string name;
+  while (select.Step() == SQLITE_ROW) {
+    const auto found = positions.find(sqlite3_column_int64(select.get(), 0));
+    if (found == positions.end()) continue;
+    Friend& person = friends[found->second];
+    select.ReadText(1, name);
+    if (name != person.name) continue;
+    select.ReadText(2, person.calledAs);
+    select.ReadText(3, person.groups);
+    select.ReadText(4, person.note);
+  }
+}
+
+// Stored with the friend's row, in its transaction; a friend without details has no row.
+bool FriendRepository::WriteDetails(int64_t rowid, const Friend& person) {
+  if (!person.HasDetails()) {
+    Statement remove(connection_, "delete from " + QuotedIdentifier(kDetailsTable) + " where " +
+                                      QuotedIdentifier(kDetailsRowidColumn) + " = ?1");
+    if (!remove.Prepared()) return false;
+    remove.BindInteger(1, rowid);
+    return remove.Step() == SQLITE_DONE;
+  }
+  Statement write(connection_, "insert or replace into " + QuotedIdentifier(kDetailsTable) + " (" +
+                                   DetailsColumns() + ") values (?1, ?2, ?3, ?4, ?5)");
+  if (!write.Prepared()) return false;
+  write.BindInteger(1, rowid);
+  write.BindText(2, person.name);
+  write.BindText(3, person.calledAs);
+  write.BindText(4, person.groups);
+  write.BindText(5, person.note);
+  return write.Step() == SQLITE_DONE;
 }
 
 int64_t FriendRepository::Insert(const Friend& person) {
@@ -277,14 +343,14 @@ int64_t FriendRepository::Store(const Friend& person, bool update) {
       change.BindInteger(5, person.rowid);
       if (change.Step() != SQLITE_DONE) return false;
       rowid = person.rowid;
-      if (sqlite3_changes(connection_) > 0) return true;
+      if (sqlite3_changes(connection_) > 0) return WriteDetails(rowid, person);
     }
     Statement insert(connection_, InsertCommand());
     if (!insert.Prepared()) return false;
     insert.BindFriend(person);
     if (insert.Step() != SQLITE_DONE) return false;
     rowid = sqlite3_last_insert_rowid(connection_);
-    return true;
+    return WriteDetails(rowid, person);
   };
   return InTransaction(write, "无法保存好友生日：") ? rowid : 0;
 }
@@ -296,7 +362,7 @@ bool FriendRepository::Delete(int64_t rowid) {
                          "delete from " + QuotedIdentifier(kBirthdayTable) + " where rowid = ?1");
         if (!remove.Prepared()) return false;
         remove.BindInteger(1, rowid);
-        return remove.Step() == SQLITE_DONE;
+        return remove.Step() == SQLITE_DONE && WriteDetails(rowid, Friend{});
       },
       "无法删除好友生日：");
 }
@@ -317,7 +383,7 @@ int64_t FriendRepository::Restore(const Friend& person) {
     if (atRowid) insert.BindInteger(5, person.rowid);
     if (insert.Step() != SQLITE_DONE) return false;
     rowid = sqlite3_last_insert_rowid(connection_);
-    return true;
+    return WriteDetails(rowid, person);
   };
   return InTransaction(write, "无法恢复好友生日：") ? rowid : 0;
 }
@@ -333,7 +399,10 @@ bool FriendRepository::InsertChosen(const Chooser& choose) {
         if (!insert.Prepared()) return false;
         for (const Friend& person : friends) {
           insert.BindFriend(person);
-          if (insert.Step() != SQLITE_DONE) return false;
+          if (insert.Step() != SQLITE_DONE ||
+              !WriteDetails(sqlite3_last_insert_rowid(connection_), person)) {
+            return false;
+          }
           sqlite3_reset(insert.get());
         }
         return true;
@@ -344,13 +413,16 @@ bool FriendRepository::InsertChosen(const Chooser& choose) {
 bool FriendRepository::ReplaceAll(const std::vector<Friend>& friends) {
   return InTransaction(
       [&] {
-        if (!Execute("delete from " + QuotedIdentifier(kBirthdayTable))) return false;
+        if (!Execute("delete from " + QuotedIdentifier(kBirthdayTable)) ||
+            !Execute("delete from " + QuotedIdentifier(kDetailsTable))) {
+          return false;
+        }
         Statement insert(connection_, InsertCommand(true));
         if (!insert.Prepared()) return false;
         for (const Friend& person : friends) {
           insert.BindFriend(person);
           insert.BindInteger(5, person.rowid);
-          if (insert.Step() != SQLITE_DONE) return false;
+          if (insert.Step() != SQLITE_DONE || !WriteDetails(person.rowid, person)) return false;
           sqlite3_reset(insert.get());
         }
         return true;
@@ -384,26 +456,7 @@ bool FriendRepository::BackupTo(const std::string& path) {
     Fail(kWhat);
     return false;
   }
-  // The copy is made beside the target and takes its place once it is whole, so that a
-  // failure never leaves half a copy, and any file the user chose to replace goes only then.
-  const std::string partial = path + kPartialSuffix;
-  sqlite3* copy = nullptr;
-  int result = sqlite3_open_v2(Gb18030ToUtf8(partial).c_str(), &copy,
-                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-  if (result == SQLITE_OK) {
-    sqlite3_backup* backup = sqlite3_backup_init(copy, "main", connection_, "main");
-    result = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(copy);
-    if (backup) sqlite3_backup_finish(backup);
-  }
-  if (result != SQLITE_DONE) {
-    lastError_ = Utf8ToGb18030(copy ? sqlite3_errmsg(copy) : sqlite3_errstr(result));
-  }
-  sqlite3_close_v2(copy);
-  if (result == SQLITE_DONE) {
-    if (ReplaceFileWith(partial, path)) return true;
-    lastError_ = "所选的文件无法替换";
-  }
-  RemoveFile(partial);
+  if (CopyDatabase(connection_, path, lastError_)) return true;
   Fail(kWhat);
   return false;
 }
