@@ -29,6 +29,7 @@ ImportRead ReadFriendsCsv(std::string_view bytes,
 
 // The reason a birthday is refused, naming the forms that are taken.
 inline constexpr char kBadCsvBirthday[] =
-    "生日不是有效日期（可写作1990年5月1日、1990-5-1、1940年腊月初八或农历1940年十二月初八）";
+    "生日不是有效日期（可写作1990年5月1日、1990-5-"
+    "1、5月1日、1940年腊月初八或农历1940年十二月初八）";
 
 }  // namespace memo

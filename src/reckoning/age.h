@@ -9,9 +9,11 @@
 
 namespace memo {
 
+inline constexpr char kNoAge[] = "—";
+
 // The friend list's age in the chosen form: the 周岁 is the plain difference of the year
 // numbers of the friend's calendar followed by "岁", whether or not this year's birthday has
-// passed; empty for a birthday that could not be read.
+// passed; empty for a birthday that could not be read, kNoAge for one without a year.
 std::string AgeText(const Birthday& birthday, const TodayDates& today,
                     AgeForm form = AgeForm::kFullYears);
 

@@ -30,7 +30,7 @@ std::string TensInWords(int age) {
 }  // namespace
 
 std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today) {
-  if (!birthday.ok()) return std::nullopt;
+  if (!birthday.ok() || !birthday.hasYear()) return std::nullopt;
   return Ages{CurrentYear(today, birthday.lunar()) - birthday.year,
               NominalAge(birthday, today.lunar)};
 }
@@ -40,7 +40,7 @@ Ages AgesOnBirthday(const Birthday& birthday, int year, DayNumber day) {
 }
 
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today) {
-  if (!birthday.ok()) return std::nullopt;
+  if (!birthday.ok() || !birthday.hasYear()) return std::nullopt;
   const int year = OccurrenceYear(birthday, today);
   return AgesOnBirthday(birthday, year, OccurrenceIn(birthday, year));
 }

@@ -18,7 +18,8 @@ struct Ages {
   std::optional<int> nominal;
 };
 
-// Today's ages, as the friend list shows them; nothing for an unreadable birthday.
+// Today's ages, as the friend list shows them; nothing for an unreadable birthday or one
+// without a year.
 std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today);
 // The ages reached on the birthday being counted (OccurrenceYear).
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today);

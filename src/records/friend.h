@@ -34,4 +34,8 @@ struct Friend {
 // Between two of a friend's groups; no group name holds it.
 inline constexpr char kGroupSeparator[] = "、";
 
+// The name as the lists show it: "王丽（妈妈）" with the 称呼, unless the name already ends
+// with it in brackets, as people wrote it before there was a place for it.
+std::string ListedName(const Friend& person);
+
 }  // namespace memo
