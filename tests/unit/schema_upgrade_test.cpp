@@ -13,6 +13,8 @@
 #include "recorders.h"
 #include "records/friend_repository.h"
 #include "temp_folder.h"
+#include "text/text_codec.h"
+#include "text/text_operations.h"
 
 namespace memo {
 namespace {
@@ -128,6 +130,39 @@ TEST_F(SchemaUpgradeTest, DetailsOfARowAnOlderCopyDeletedDoNotPassToItsSuccessor
   ASSERT_TRUE(repository.Open(folder.path()));
   ASSERT_TRUE(repository.Load(SortCode::kStored, friends));
   EXPECT_FALSE(friends.at(2).HasDetails());
+}
+
+// A copy of the program that knows no birthday without a year reads the 生日 column by the
+// date texts' rules (the leap mark taken off first): such a text must be no date at all, which
+// that copy lists as stored and never counts or writes back, while a dated one still reads.
+TEST_F(SchemaUpgradeTest, BirthdaysWithoutAYearAreNoDateToAnOlderCopy) {
+  {
+    FriendRepository repository(errors);
+    ASSERT_TRUE(repository.Open(folder.path()));
+    for (const Birthday& birthday :
+         {BirthdayOf(false, 0, 5, 1, false), BirthdayOf(false, 0, 12, 31, false),
+          BirthdayOf(false, 0, 2, 29, false), BirthdayOf(true, 0, 12, 8, false),
+          BirthdayOf(true, 0, 4, 15, true), BirthdayOf(true, 0, 2, 30, false)}) {
+      ASSERT_NE(repository.Insert(Friend(0, "某人", birthday, "")), 0);
+    }
+  }
+  sqlite3* connection = nullptr;
+  ASSERT_EQ(sqlite3_open(Path().c_str(), &connection), SQLITE_OK);
+  sqlite3_stmt* statement = nullptr;
+  sqlite3_prepare_v2(connection, u8"select 生日 from 生日 order by rowid", -1, &statement, nullptr);
+  std::vector<std::string> texts;
+  while (sqlite3_step(statement) == SQLITE_ROW) {
+    texts.push_back(
+        Utf8ToGb18030(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))));
+  }
+  sqlite3_finalize(statement);
+  sqlite3_close(connection);
+  ASSERT_EQ(texts.size(), 8u);
+  EXPECT_NE(DateFromText(texts[0]), kMinDateTime);  // the previous version's own rows
+  for (size_t i = 2; i < texts.size(); ++i) {
+    EXPECT_EQ(DateFromText(ReplaceText(texts[i], kLeapMonthMark, "")), kMinDateTime) << texts[i];
+    EXPECT_TRUE(ReadBirthday(texts[i], i >= 5).ok()) << texts[i];  // and this version reads it
+  }
 }
 
 // The child process dies by SIGKILL while the upgrade's transaction is open, after its
