@@ -3,10 +3,10 @@
 #include <sqlite3.h>
 
 #include <string_view>
-#include <unordered_map>
 
 #include "records/backup_name.h"
 #include "records/birthday_order.h"
+#include "records/friend_details.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
 #include "records/schema_upgrade.h"
@@ -275,21 +275,17 @@ bool FriendRepository::Read(SortCode order, const TodayDates& today, bool inSql,
 
 // A file without the details table (read-only, of an older version) has no details to give.
 void FriendRepository::ReadDetails(std::vector<Friend>& friends) {
-  Statement select(connection_,
-                   "select " + DetailsColumns() + " from " + QuotedIdentifier(kDetailsTable));
+  Statement select(connection_, SelectDetailsUtf8());
   if (!select.Prepared()) return;
-  std::unordered_map<int64_t, size_t> positions;
-  for (size_t i = 0; i < friends.size(); ++i) positions.emplace(friends[i].rowid, i);
-  std::string name;
+  DetailsAttacher attacher(friends);
   while (select.Step() == SQLITE_ROW) {
-    const auto found = positions.find(sqlite3_column_int64(select.get(), 0));
-    if (found == positions.end()) continue;
-    Friend& person = friends[found->second];
-    select.ReadText(1, name);
-    if (name != person.name) continue;
-    select.ReadText(2, person.calledAs);
-    select.ReadText(3, person.groups);
-    select.ReadText(4, person.note);
+    StoredDetails details;
+    details.rowid = sqlite3_column_int64(select.get(), 0);
+    select.ReadText(1, details.name);
+    select.ReadText(2, details.calledAs);
+    select.ReadText(3, details.groups);
+    select.ReadText(4, details.note);
+    attacher.Attach(std::move(details));
   }
 }
 

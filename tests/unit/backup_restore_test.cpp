@@ -26,7 +26,8 @@ Rows RowsOf(const std::string& folder) {
   repository.Load(SortCode::kStored, friends);
   Rows rows;
   for (const Friend& person : friends)
-    rows.push_back({person.rowid, person.name + " " + person.birthday.text});
+    rows.push_back({person.rowid, person.name + " " + person.birthday.text + " " + person.calledAs +
+                                      "|" + person.groups + "|" + person.note});
   return rows;
 }
 
@@ -36,12 +37,17 @@ TEST(BackupRestore, ReplacesEveryFriendAfterACopyOfThoseBefore) {
   FriendRepository repository(errors);
   ASSERT_TRUE(repository.Open(folder.path()));
   repository.Insert(Person("甲", "1980年5月3日", false));
-  repository.Insert(Person("乙", "1990年5月12日[闰月]", true));
+  Friend mother = Person("乙", "5月12日[闰月]", true);
+  mother.calledAs = "妈妈";
+  mother.groups = "家人、亲戚";
+  mother.note = "兰花";
+  repository.Insert(mother);
   repository.Insert(Person("丙", "不知道", false));
   const std::string backup = folder.File("backup.mdb");
   ASSERT_TRUE(repository.BackupTo(backup));
   const Rows backedUp = RowsOf(folder.path());
   repository.Delete(1);
+  repository.Update(Friend(2, "乙", ReadBirthday("1990年5月12日", true), ""));
   repository.Insert(Person("丁", "2000年1月1日", false));
   const Rows before = RowsOf(folder.path());
 
