@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "exchange/exchange_text.h"
-#include "records/friend.h"
+#include "records/friend_groups.h"
 #include "text/gb18030.h"
 #include "text/text_operations.h"
 
@@ -41,13 +41,9 @@ std::string GroupsOf(const std::vector<std::string>& labels) {
   for (const std::string& label : labels) {
     std::string group(Trimmed(label));
     if (group.compare(0, 2, "* ") == 0) group = std::string(Trimmed(group.substr(2)));
-    group = ReplaceText(group, kGroupSeparator, " ");
-    if (group.empty() || IsSystemGroup(group)) continue;
-    if (std::find(groups.begin(), groups.end(), group) == groups.end()) groups.push_back(group);
+    if (!IsSystemGroup(group)) groups.push_back(std::move(group));
   }
-  std::string joined;
-  for (const std::string& group : groups) joined += (joined.empty() ? "" : kGroupSeparator) + group;
-  return joined;
+  return JoinedGroups(groups);
 }
 
 }  // namespace memo

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "exchange/contact_groups.h"
 #include "exchange/content_lines.h"
 #include "exchange/lunar_card_date.h"
+#include "records/friend_groups.h"
 #include "text/text_codec.h"
 
 namespace memo {
@@ -42,7 +42,7 @@ void AppendDetails(std::string& out, const Friend& person) {
   if (!person.calledAs.empty()) AppendContentLine(out, "NICKNAME:" + Text(person.calledAs));
   if (!person.groups.empty()) {
     std::string categories;
-    for (const std::string& group : SplitLabels(person.groups, {kGroupSeparator})) {
+    for (const std::string& group : GroupsOfFriend(person)) {
       categories += (categories.empty() ? "" : ",") + Text(group);
     }
     AppendContentLine(out, "CATEGORIES:" + categories);
