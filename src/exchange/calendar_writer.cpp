@@ -68,8 +68,11 @@ FriendTexts TextsOf(const Friend& person) {
                                     LunarDayName(birthday.day) + "）");
   }
   std::string description;
-  if (!person.contact.empty()) description = "联系方式：" + person.contact + "\n";
-  if (birthday.hasYear()) description += "生于" + std::to_string(birthday.year) + "年";
+  if (!person.contact.empty()) description = "联系方式：" + person.contact;
+  if (birthday.hasYear()) {
+    description +=
+        (description.empty() ? "" : "\n") + ("生于" + std::to_string(birthday.year)) + "年";
+  }
   texts.description = EscapedText(Gb18030ToUtf8(description));
   return texts;
 }
