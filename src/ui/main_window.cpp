@@ -195,6 +195,7 @@ void MainWindow::BindEvents() {
   FriendList().onCurrentRowChanged = [this](int row) { listOperations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { friendOperations_.OnFriendListDoubleClick(); };
   BindListCommands(FriendList());
+  FriendList().onHeaderMenu = [this] { ShowHeaderMenu(FriendList()); };
   BindListCommands(UpcomingList());
   BindSearchBox();
   // 查看详情 shows no friends to edit or delete.
@@ -289,6 +290,26 @@ void MainWindow::OnListKey(WORD key) {
   } else if (control && key == 'Z') {
     friendOperations_.OnUndoDelete();
   }
+}
+
+// The friend list header's own menu: the 称呼 and 分组 columns, checked while shown.
+void MainWindow::ShowHeaderMenu(ListView& list) {
+  struct Extra {
+    const char* caption;
+    int cell;
+  };
+  static const Extra kExtras[] = {{"称呼", FriendListControl::kCalledAsCell},
+                                  {"分组", FriendListControl::kGroupsCell}};
+  static const MenuItemDesign menu[] = {{0, "", kNoMenuCode}, {1, "称呼", 0}, {1, "分组", 1}};
+  const int code = ShowPopupMenu(form_.Handle(), menu, CountOf(menu), nullptr, [&](int item) {
+    return list.CellColumnShown(kExtras[item].cell);
+  });
+  if (code == kNoMenuCode) return;
+  const Extra& extra = kExtras[code];
+  // Wide enough for "妈妈" and for two or three groups.
+  constexpr int kExtraColumnWidth = 90;
+  list.ShowCellColumn(extra.caption, kExtraColumnWidth, extra.cell,
+                      !list.CellColumnShown(extra.cell));
 }
 
 void MainWindow::ShowListMenu(ListView& list, bool fromKeyboard) {

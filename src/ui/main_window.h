@@ -96,6 +96,7 @@ class MainWindow {
   // The keys and the pop-up menu of a list; both lists have the same.
   void BindListCommands(ListView& list);
   void ShowListMenu(ListView& list, bool fromKeyboard);
+  void ShowHeaderMenu(ListView& list);
   void OnListKey(WORD key);
 
   MainWindowOperations& operations_;

@@ -87,6 +87,20 @@ TEST(YearLessFriend, AddedWithCalledAsAndGroupFilteredAndGreeted) {
   EXPECT_TRUE(WindowText(GetDlgItem(main, ids::kGroupFilter)) == Wide("分组：家人 ▼"));
   SaveScreenshot("year-less-friend-filtered");
 
+  // The header's own menu shows the 分组 column.
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 7);
+  RightClick(header, {40, 8});
+  ASSERT_TRUE(PopupShown());
+  Sleep(300);
+  TypeMenuKeys(main, {VK_DOWN, VK_DOWN});
+  SaveScreenshot("year-less-friend-header-menu");
+  TypeMenuKeys(main, {VK_RETURN});
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(header, HDM_GETITEMCOUNT, 0, 0) == 8; }));
+  EXPECT_TRUE(WaitUntil([&] { return ListCell(program.Process(), list, 0, 8) == Wide("家人"); }));
+  PumpMessages(300);
+  SaveScreenshot("year-less-friend-groups-column");
+
   // 复制祝福语 on her row: the 称呼 and no age.
   RightClick(list, Centre(ListRowRect(program.Process(), list, 0)));
   ASSERT_TRUE(PopupShown());
