@@ -89,6 +89,14 @@ TEST(VCardReader, RefusalsWithLineAndReason) {
       u8"BEGIN:VCARD\r\nFN:农历\r\nX-ALTBDAY;CALSCALE=chinese:0078000211\r\nEND:VCARD\r\n"
       u8"BEGIN:VCARD\r\nBDAY:1980-05-03\r\nEND:VCARD\r\n"  // 25
       u8"BEGIN:VCARD\r\nFN:未完\r\nBDAY:1980-05-03\r\n";   // 28
+  // The cards without a year are friends without a year.
+  const Texts friends = Described(FriendsOf(ReadVCards(file)));
+  ASSERT_GE(friends.size(), 2u);
+  EXPECT_EQ(Texts(friends.begin(), friends.begin() + 2),
+            (Texts{"无年份|5月3日|公历|", "苹果|5月3日|公历|"}));
+  EXPECT_EQ(
+      Described(FriendsOf(ReadVCards(u8"BEGIN:VCARD\r\nFN:甲\r\nBDAY:--05-03\r\nEND:VCARD\r\n"))),
+      Texts{"甲|5月3日|公历|"});
   EXPECT_EQ(Refusals(ReadVCards(file)),
             (Texts{"1|无生日|没有生日", "17|二月|生日不是有效日期",
                    std::string("21|农历|") + kBadCardBirthday, "25||没有姓名",
