@@ -153,6 +153,7 @@ bool FriendRepository::Open(const std::string& directory) {
       EnsureTable(created)) {
     Upgrade(created ? std::string() : ProgramFilePath(directory, UpgradeBackupFileName(Now())));
   }
+  detailsTable_ = connection_ && TableExists(kDetailsTable).value_or(false);
   return CheckReadable();
 }
 
@@ -201,20 +202,25 @@ bool FriendRepository::Connect(const std::string& path, int flags) {
 // a database fails before anything is written, so such a file is left alone.
 bool FriendRepository::EnsureTable(bool& created) {
   created = false;
-  {
-    Statement lookup(connection_,
-                     "select count(*) from sqlite_master where type = 'table' and name = ?");
-    if (!lookup.Prepared()) return false;
-    lookup.BindText(1, kBirthdayTable);
-    if (lookup.Step() != SQLITE_ROW) return false;
-    if (sqlite3_column_int(lookup.get(), 0) > 0) return true;
-  }  // the schema read ends before the table is made
+  const std::optional<bool> exists = TableExists(kBirthdayTable);
+  if (!exists) return false;
+  if (*exists) return true;
   const std::string text = std::string(" text collate ") + kGbkCollation;
   created = true;
   return Execute("create table " + QuotedIdentifier(kBirthdayTable) + " (" +
                  QuotedIdentifier(kNameColumn) + text + ", " + QuotedIdentifier(kBirthdayColumn) +
                  text + ", " + QuotedIdentifier(kLunarColumn) + " integer not null default 0, " +
                  QuotedIdentifier(kContactColumn) + text + ")");
+}
+
+// Nothing when the schema cannot be read.
+std::optional<bool> FriendRepository::TableExists(const char* name) {
+  Statement lookup(connection_,
+                   "select count(*) from sqlite_master where type = 'table' and name = ?");
+  if (!lookup.Prepared()) return std::nullopt;
+  lookup.BindText(1, name);
+  if (lookup.Step() != SQLITE_ROW) return std::nullopt;
+  return sqlite3_column_int(lookup.get(), 0) > 0;
 }
 
 bool FriendRepository::Load(SortCode order, std::vector<Friend>& friends, const TodayDates& today) {
@@ -291,6 +297,9 @@ void FriendRepository::ReadDetails(std::vector<Friend>& friends) {
 
 // Stored with the friend's row, in its transaction; a friend without details has no row.
 bool FriendRepository::WriteDetails(int64_t rowid, const Friend& person) {
+  // Without the table (a file that could not be upgraded) a friend without details is still
+  // stored; details are refused with SQLite's reason.
+  if (!detailsTable_ && !person.HasDetails()) return true;
   if (!person.HasDetails()) {
     Statement remove(connection_, "delete from " + QuotedIdentifier(kDetailsTable) + " where " +
                                       QuotedIdentifier(kDetailsRowidColumn) + " = ?1");
@@ -410,7 +419,7 @@ bool FriendRepository::ReplaceAll(const std::vector<Friend>& friends) {
   return InTransaction(
       [&] {
         if (!Execute("delete from " + QuotedIdentifier(kBirthdayTable)) ||
-            !Execute("delete from " + QuotedIdentifier(kDetailsTable))) {
+            (detailsTable_ && !Execute("delete from " + QuotedIdentifier(kDetailsTable)))) {
           return false;
         }
         Statement insert(connection_, InsertCommand(true));

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,7 @@ class FriendRepository {
   // `created` tells whether the file had no table yet.
   bool EnsureTable(bool& created);
   void Upgrade(const std::string& safetyCopyPath);
+  std::optional<bool> TableExists(const char* name);
   void ReadDetails(std::vector<Friend>& friends);
   bool WriteDetails(int64_t rowid, const Friend& person);
   // Runs the work in a transaction of its own: committed when it succeeds, else rolled
@@ -102,7 +104,8 @@ class FriendRepository {
   ErrorReporter& errors_;
   sqlite3* connection_ = nullptr;
   bool open_ = false;
-  std::string lastError_;  // SQLite's reason for the last failure, GBK
+  bool detailsTable_ = false;  // the file has the details table
+  std::string lastError_;      // SQLite's reason for the last failure, GBK
 };
 
 }  // namespace memo

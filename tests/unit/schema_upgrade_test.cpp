@@ -10,6 +10,7 @@
 
 #include <filesystem>
 
+#include "datetime/clock.h"
 #include "recorders.h"
 #include "records/friend_repository.h"
 #include "temp_folder.h"
@@ -130,6 +131,28 @@ TEST_F(SchemaUpgradeTest, DetailsOfARowAnOlderCopyDeletedDoNotPassToItsSuccessor
   ASSERT_TRUE(repository.Open(folder.path()));
   ASSERT_TRUE(repository.Load(SortCode::kStored, friends));
   EXPECT_FALSE(friends.at(2).HasDetails());
+}
+
+// When the copy cannot be written the file stays as it was, the user hears of it, and friends
+// without details can still be stored.
+TEST_F(SchemaUpgradeTest, UpgradeThatCannotCopyLeavesTheFileAndStillStoresFriends) {
+  FixClock(MakeDateTime(2026, 12, 8, 10, 15, 0));
+  std::filesystem::create_directory(folder.File(u8"寿辰备忘录升级前-2026-12-08-101500.mdb"));
+  {
+    FriendRepository repository(errors);
+    ASSERT_TRUE(repository.Open(folder.path()));
+    SetClock(nullptr);
+    ASSERT_EQ(errors.texts.size(), 1u);
+    EXPECT_EQ(errors.texts[0].find("无法升级生日表："), 0u);
+    Friend plain(0, "赵强", ReadBirthday("1980年1月1日", false), "");
+    EXPECT_NE(repository.Insert(plain), 0);
+    plain.calledAs = "强哥";
+    EXPECT_EQ(repository.Insert(plain), 0);  // refused and reported, not lost silently
+    EXPECT_EQ(errors.texts.size(), 2u);
+  }
+  const Database file(Path());
+  EXPECT_EQ(file.One("pragma user_version"), "0");
+  EXPECT_EQ(file.One(u8"select count(*) from 生日"), "3");
 }
 
 // A copy of the program that knows no birthday without a year reads the 生日 column by the
