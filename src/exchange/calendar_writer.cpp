@@ -68,8 +68,11 @@ FriendTexts TextsOf(const Friend& person) {
                                     LunarDayName(birthday.day) + "）");
   }
   std::string description;
-  if (!person.contact.empty()) description = "联系方式：" + person.contact + "\n";
-  description += "生于" + std::to_string(birthday.year) + "年";
+  if (!person.contact.empty()) description = "联系方式：" + person.contact;
+  if (birthday.hasYear()) {
+    description +=
+        (description.empty() ? "" : "\n") + ("生于" + std::to_string(birthday.year)) + "年";
+  }
   texts.description = EscapedText(Gb18030ToUtf8(description));
   return texts;
 }
@@ -143,15 +146,18 @@ void AddYearEvents(CalendarBuilder& builder, const Friend& person, const FriendT
   static const std::string of = Gb18030ToUtf8("的");
   const Birthday& birthday = person.birthday;
   for (int year = firstYear; year < firstYear + years; ++year) {
-    if (year - birthday.year < 1) continue;  // the day of birth itself is no birthday
+    // The day of birth itself is no birthday.
+    if (birthday.hasYear() && year - birthday.year < 1) continue;
     const DayNumber day = OccurrenceIn(birthday, year);
     if (!day.ok()) continue;
-    const Ages ages = AgesOnBirthday(birthday, year, day);
+    // Without a year there is no age to name.
+    std::string title = "生日";
+    if (birthday.hasYear()) {
+      const Ages ages = AgesOnBirthday(birthday, year, day);
+      title = AgeInForm(ages, form) + title + MilestoneMark(ages, form);
+    }
     builder.Event(person, year, DateTimeOf(day),
-                  texts.name + of +
-                      parts.Of(AgeInForm(ages, form) + "生日" + MilestoneMark(ages, form)) +
-                      texts.lunarDate,
-                  texts, std::string());
+                  texts.name + of + parts.Of(title) + texts.lunarDate, texts, std::string());
   }
 }
 
@@ -168,13 +174,15 @@ std::string RepeatRule(const Birthday& birthday) {
   return "FREQ=YEARLY";
 }
 
-void AddRepeatingEvent(CalendarBuilder& builder, const Friend& person, const FriendTexts& texts) {
+// The first occurrence is the birth date, or for a lunar birth before the engine's years the
+// first occurrence that it converts; without a year, this year's.
+void AddRepeatingEvent(CalendarBuilder& builder, const Friend& person, const FriendTexts& texts,
+                       int thisYear) {
   static const std::string birthdayWord = Gb18030ToUtf8(" 生日");
-  // The first occurrence is the birth date, or for a lunar birth before the engine's years
-  // the first occurrence that it converts.
   const Birthday& birthday = person.birthday;
+  const int from = birthday.hasYear() ? birthday.year : thisYear;
   DayNumber first;
-  for (int year = birthday.year; !first.ok() && year <= birthday.year + kMaxCalendarYears; ++year) {
+  for (int year = from; !first.ok() && year <= from + kMaxCalendarYears; ++year) {
     first = OccurrenceIn(birthday, year);
   }
   if (!first.ok()) {
@@ -198,11 +206,11 @@ CalendarFile WriteCalendar(const std::vector<Friend>& friends, const CalendarOpt
       continue;
     }
     const FriendTexts texts = TextsOf(person);
+    const int thisYear = CurrentYear(options.today, person.birthday.lunar());
     if (options.rules) {
-      AddRepeatingEvent(builder, person, texts);
+      AddRepeatingEvent(builder, person, texts, thisYear);
     } else {
-      AddYearEvents(builder, person, texts, CurrentYear(options.today, person.birthday.lunar()),
-                    years, options.ageForm, parts);
+      AddYearEvents(builder, person, texts, thisYear, years, options.ageForm, parts);
     }
   }
   return builder.Finish();

@@ -8,7 +8,9 @@
 
 namespace memo {
 
-inline constexpr size_t kMaxCsvFields = 16;  // fields beyond these are read over and dropped
+// Fields beyond these are read over and dropped: Outlook's export has about 90 columns and
+// Google's a few dozen, more with many numbers, and the ones read here come early.
+inline constexpr size_t kMaxCsvFields = 256;
 
 struct CsvRecord {
   int line = 0;  // the line the record begins on, from 1

@@ -28,7 +28,7 @@ ImportPlan PlanImport(ImportRead read, const std::vector<Friend>& stored);
 
 // "张三  1980年5月3日  公历  13800000000", a line of the preview.
 std::string PreviewLine(const Friend& person);
-// "第12行 张三：生日没有年份"
+// "第12行 张三：没有生日"
 std::string RefusalLine(const Refusal& refusal);
 // The refusals after a blank line and the title, a line each, cut after maxLines with the
 // number left out.

@@ -45,6 +45,20 @@ bool OnOneLine(std::string& text) {
   return true;
 }
 
+// Line breaks as LF, tabs kept, other control characters dropped.
+std::string CleanNote(const std::string& note) {
+  std::string clean;
+  for (size_t i = 0; i < note.size(); ++i) {
+    const char c = note[i];
+    if (c == '\r') {
+      if (i + 1 >= note.size() || note[i + 1] != '\n') clean += '\n';
+    } else if (c == '\n' || c == '\t' || !IsControl(c)) {
+      clean += c;
+    }
+  }
+  return std::string(Trimmed(clean));
+}
+
 }  // namespace
 
 const char* ControlProblem(std::string& name, std::string& contact) {
@@ -80,7 +94,7 @@ const char* TextsProblem(std::optional<std::string>& name, std::optional<std::st
 
 void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
                 const std::string& shownName, std::optional<std::string> contact,
-                const BirthdayFields& birthday) {
+                const BirthdayFields& birthday, ContactDetails details) {
   const char* problem = TextsProblem(name, contact);
   // The stored text is read as the program reads every stored text, so that whatever it
   // refuses to count is refused here.
@@ -95,7 +109,12 @@ void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
     read.Refuse(line, shownName, problem);
     return;
   }
-  read.friends.push_back(ImportedFriend{line, Friend{0, *name, stored, *contact}});
+  Friend person(0, *name, stored, *contact);
+  std::string calledAs = details.calledAs;
+  if (OnOneLine(calledAs)) person.calledAs = std::string(Trimmed(calledAs));
+  person.groups = std::move(details.groups);
+  person.note = CleanNote(details.note);
+  read.friends.push_back(ImportedFriend{line, std::move(person)});
 }
 
 }  // namespace memo

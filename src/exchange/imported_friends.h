@@ -21,7 +21,6 @@ inline constexpr size_t kMaxRefusedNameCharacters = 40;
 
 // The reasons an entry is refused.
 inline constexpr char kNoBirthday[] = "没有生日";
-inline constexpr char kNoBirthYear[] = "生日没有年份";
 inline constexpr char kBadBirthday[] = "生日不是有效日期";
 inline constexpr char kUnknownCalendar[] = "历法不是公历或农历";
 inline constexpr char kNoName[] = "没有姓名";
@@ -68,7 +67,7 @@ struct ImportRead {
 
 // A birthday as an exchange file gives it, before it is checked.
 struct BirthdayFields {
-  int year = 0;
+  int year = 0;  // 0 when the file gives none
   int month = 0;
   int day = 0;
   bool lunar = false;
@@ -86,10 +85,19 @@ const char* ControlProblem(std::string& name, std::string& contact);
 // without one, or a control character.
 const char* TextsProblem(std::optional<std::string>& name, std::optional<std::string>& contact);
 
+// What a file says of a contact beyond the birthday table's columns. They never refuse an
+// entry: the 称呼 is made one line, a note keeps its line breaks and loses other control
+// characters.
+struct ContactDetails {
+  std::string calledAs;
+  std::string groups;  // as GroupsOf gives them
+  std::string note;
+};
+
 // Adds the friend with the birthday in its stored form, or a refusal: a TextsProblem, or a
 // date that is no birthday.
 void TakeFriend(ImportRead& read, int line, std::optional<std::string> name,
                 const std::string& shownName, std::optional<std::string> contact,
-                const BirthdayFields& birthday);
+                const BirthdayFields& birthday, ContactDetails details = {});
 
 }  // namespace memo

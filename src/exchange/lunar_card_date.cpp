@@ -40,7 +40,10 @@ CardDateForm ReadLunarCardDigits(std::string_view value, LunarDate& date) {
     if (digits.size() > 12) return CardDateForm::kInvalid;
   }
   if (digits.size() == 4 && value.substr(0, 2) == "--") {
-    return Field(digits, 0, 4) < 0 ? CardDateForm::kInvalid : CardDateForm::kNoYear;
+    const int month = Field(digits, 0, 2), day = Field(digits, 2, 2);
+    if (month < 1 || day < 1) return CardDateForm::kInvalid;
+    date = LunarDate{0, month, day, false};
+    return CardDateForm::kNoYear;
   }
   if (digits.size() == 8) {
     const int year = Field(digits, 0, 4), month = Field(digits, 4, 2), day = Field(digits, 6, 2);

@@ -15,7 +15,8 @@ namespace memo {
 std::string LunarCardDigits(int year, int month, int day);
 
 enum class CardDateForm { kFull, kNoYear, kInvalid };
-// Reads the digits (dashes between them allowed); kNoYear for a month and day alone. Some
+// Reads the digits (dashes between them allowed); kNoYear for a month and day alone ("--1208",
+// as vCard 4 leaves out a year), read with year 0. Some
 // programs write the lunar date itself there, "1948-08-15" or "19480815": eight digits are
 // read as the lunar year, month and day.
 CardDateForm ReadLunarCardDigits(std::string_view value, LunarDate& date);

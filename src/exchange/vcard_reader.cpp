@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "exchange/contact_columns.h"
+#include "exchange/contact_groups.h"
 #include "exchange/exchange_text.h"
 #include "exchange/lunar_card_date.h"
 #include "exchange/vcard_lines.h"
@@ -10,8 +12,9 @@
 namespace memo {
 namespace {
 
-constexpr std::array<std::string_view, 9> kWantedProperties = {
-    "BEGIN", "END", "FN", "N", "TEL", "EMAIL", "BDAY", "X-ALTBDAY", "NOTE"};
+constexpr std::array<std::string_view, 11> kWantedProperties = {
+    "BEGIN", "END",       "FN",   "N",        "TEL",       "EMAIL",
+    "BDAY",  "X-ALTBDAY", "NOTE", "NICKNAME", "CATEGORIES"};
 
 // A property's text: escapes undone, then in GBK from the charset the property names or
 // the file's own encoding. A double-byte GBK character is stepped over whole, since its
@@ -27,8 +30,9 @@ class TextDecoder {
     return fileEncoding_;
   }
 
-  // The value split at unescaped semicolons (N's components), each unescaped.
-  std::vector<std::string> Components(const VCardProperty& property) const {
+  // The value split at unescaped semicolons (N's components) or commas (a list), each
+  // unescaped.
+  std::vector<std::string> Components(const VCardProperty& property, char separator = ';') const {
     const bool gbk = EncodingOf(property) == FileEncoding::kGb18030;
     std::vector<std::string> parts(1);
     const std::string& value = property.value;
@@ -39,7 +43,7 @@ class TextDecoder {
       } else if (c == '\\' && i + 1 < value.size()) {
         const char escaped = value[++i];
         parts.back().push_back(escaped == 'n' || escaped == 'N' ? '\n' : escaped);
-      } else if (c == ';') {
+      } else if (c == separator) {
         parts.emplace_back();
       } else {
         parts.back().push_back(c);
@@ -72,24 +76,10 @@ class TextDecoder {
   FileEncoding fileEncoding_;
 };
 
-bool IsAscii(const std::string& text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
-
-// N is family;given;middle;prefix;suffix. A Chinese name is family and given name run
-// together; a Latin one is given, middle and family name with blanks between.
+// N is family;given;middle;prefix;suffix.
 std::string NameFromComponents(const std::vector<std::string>& parts) {
   auto part = [&](size_t i) { return std::string(i < parts.size() ? Trimmed(parts[i]) : ""); };
-  const std::string family = part(0), given = part(1), middle = part(2);
-  if (!IsAscii(family + given + middle)) return family + middle + given;
-  std::string name;
-  for (const std::string& piece : {given, middle, family}) {
-    if (!piece.empty()) name += (name.empty() ? "" : " ") + piece;
-  }
-  return name;
+  return NameOfParts(part(0), part(1), part(2));
 }
 
 // A BDAY value: 1980-05-03, 19800503, either with a time after "T"; --0503 or --05-03 is a
@@ -97,7 +87,15 @@ std::string NameFromComponents(const std::vector<std::string>& parts) {
 CardDateForm ReadSolarDate(const VCardProperty& property, BirthdayFields& date) {
   std::string_view value = Trimmed(property.value);
   value = value.substr(0, value.find_first_of("Tt"));
-  if (value.substr(0, 2) == "--") return CardDateForm::kNoYear;
+  std::string withYear;
+  const bool noYear = value.substr(0, 2) == "--";
+  if (noYear) {
+    // Year 0 before the month and day reads them in their places: 00000501, 0000-05-01.
+    const std::string_view monthDay = value.substr(2);
+    withYear = "0000" + std::string(monthDay.find('-') == std::string_view::npos ? "" : "-") +
+               std::string(monthDay);
+    value = withYear;
+  }
   int fields[3] = {0, 0, 0};
   size_t field = 0, digits = 0;
   const bool separated = value.find_first_of("-./") != std::string_view::npos;
@@ -115,13 +113,14 @@ CardDateForm ReadSolarDate(const VCardProperty& property, BirthdayFields& date) 
   }
   if (field != 2 || (!separated && digits != 8)) return CardDateForm::kInvalid;
   const std::string omitted = property.Parameter("X-APPLE-OMIT-YEAR");
-  if (!omitted.empty() && omitted == std::to_string(fields[0])) return CardDateForm::kNoYear;
-  date = BirthdayFields{fields[0], fields[1], fields[2], false, false};
-  return CardDateForm::kFull;
+  const bool yearOmitted = noYear || (!omitted.empty() && omitted == std::to_string(fields[0]));
+  date = BirthdayFields{yearOmitted ? 0 : fields[0], fields[1], fields[2], false, false};
+  return yearOmitted ? CardDateForm::kNoYear : CardDateForm::kFull;
 }
 
-const char* ReasonOf(CardDateForm form) {
-  return form == CardDateForm::kNoYear ? kNoBirthYear : kBadCardBirthday;
+// The better of two forms: a date with its year, then one without.
+bool Better(CardDateForm form, CardDateForm than) {
+  return static_cast<int>(form) < static_cast<int>(than);
 }
 
 // One card's properties as they come, then the friend or the refusal it makes.
@@ -138,6 +137,8 @@ class Card {
     if (name == "EMAIL" && !email_) email_ = property;
     if (name == "BDAY" && !bday_) bday_ = property;
     if (name == "NOTE") notes_.push_back(property);
+    if (name == "NICKNAME" && !nickname_) nickname_ = property;
+    if (name == "CATEGORIES") categories_.push_back(property);
     if (name == "X-ALTBDAY" && !lunar_ &&
         EqualsIgnoringCase(property.Parameter("CALSCALE"), "chinese")) {
       lunar_ = property;
@@ -168,31 +169,55 @@ class Card {
     }
     BirthdayFields birthday;
     const CardDateForm form = BirthdayOf(decoder, birthday);
-    if (form != CardDateForm::kFull) {
-      read.Refuse(line_, shown, bday_ || lunar_ ? ReasonOf(form) : kNoBirthday);
+    if (form == CardDateForm::kInvalid) {
+      read.Refuse(line_, shown, bday_ || lunar_ ? kBadCardBirthday : kNoBirthday);
       return;
     }
-    TakeFriend(read, line_, name, shown, contact, birthday);
+    TakeFriend(read, line_, name, shown, contact, birthday, Details(decoder, birthday));
   }
 
  private:
-  // The lunar birthday when it reads with its year, else the solar one; when neither
-  // reads, the form of the first that is there.
+  // The lunar birthday when it reads with its year, else the solar one when it does; of two
+  // without a year, the lunar one.
   CardDateForm BirthdayOf(const TextDecoder& decoder, BirthdayFields& birthday) const {
-    std::optional<CardDateForm> lunarForm;
+    CardDateForm form = CardDateForm::kInvalid;
     if (lunar_) {
       LunarDate date;
-      lunarForm = ReadLunarCardDigits(Trimmed(lunar_->value), date);
-      if (*lunarForm == CardDateForm::kFull) {
+      form = ReadLunarCardDigits(Trimmed(lunar_->value), date);
+      if (form != CardDateForm::kInvalid) {
         birthday = BirthdayFields{date.year, date.month, date.day, true, LeapNoted(decoder, date)};
-        return CardDateForm::kFull;
       }
     }
-    if (bday_) {
-      const CardDateForm solarForm = ReadSolarDate(*bday_, birthday);
-      if (solarForm == CardDateForm::kFull || !lunarForm) return solarForm;
+    BirthdayFields solar;
+    const CardDateForm solarForm = bday_ ? ReadSolarDate(*bday_, solar) : CardDateForm::kInvalid;
+    if (Better(solarForm, form)) {
+      birthday = solar;
+      form = solarForm;
     }
-    return lunarForm.value_or(CardDateForm::kInvalid);
+    return form;
+  }
+
+  // The nickname as the 称呼, the categories as the groups, the notes but this program's leap
+  // month note as the 备注.
+  ContactDetails Details(const TextDecoder& decoder, const BirthdayFields& birthday) const {
+    ContactDetails details;
+    auto text = [&](const VCardProperty& property) {
+      return decoder.Gb18030(property, decoder.Text(property)).value_or("");
+    };
+    if (nickname_) details.calledAs = text(*nickname_);
+    std::vector<std::string> labels;
+    for (const VCardProperty& categories : categories_) {
+      for (const std::string& label : decoder.Components(categories, ',')) {
+        labels.push_back(decoder.Gb18030(categories, label).value_or(""));
+      }
+    }
+    details.groups = GroupsOf(labels);
+    for (const VCardProperty& note : notes_) {
+      const std::string noteText = text(note);
+      if (birthday.leap && NotesLeapMonth(noteText, birthday.month)) continue;
+      details.note += (details.note.empty() ? "" : "\n") + noteText;
+    }
+    return details;
   }
 
   bool Readable(const TextDecoder& decoder) const {
@@ -215,8 +240,8 @@ class Card {
   }
 
   int line_;
-  std::optional<VCardProperty> fn_, n_, tel_, email_, bday_, lunar_;
-  std::vector<VCardProperty> notes_;
+  std::optional<VCardProperty> fn_, n_, tel_, email_, bday_, lunar_, nickname_;
+  std::vector<VCardProperty> notes_, categories_;
 };
 
 }  // namespace

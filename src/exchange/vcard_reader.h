@@ -18,6 +18,6 @@ ImportRead ReadVCards(std::string_view bytes, std::optional<FileEncoding> encodi
 
 // The reason a card's birthday is refused, naming the forms that are taken.
 inline constexpr char kBadCardBirthday[] =
-    "生日不是有效日期（公历如1980-05-03，农历如1948-08-15或007800021101）";
+    "生日不是有效日期（公历如1980-05-03或--05-03，农历如1948-08-15或007800021101）";
 
 }  // namespace memo

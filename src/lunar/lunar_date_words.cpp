@@ -54,7 +54,8 @@ std::optional<LunarDate> ReadLunarDateWords(const std::string& text) {
     date.year = date.year * 10 + (rest[digits++] - '0');
   }
   rest.remove_prefix(digits);
-  if (digits == 0 || !Take(rest, kYearMark)) return std::nullopt;
+  // Without a year ("腊月初八") the year is 0.
+  if (digits > 0 && !Take(rest, kYearMark)) return std::nullopt;
   date.isLeapMonth = Take(rest, kLeapMark);
   date.month = TakeMonth(rest);
   date.day = DayOfName(rest);

@@ -9,9 +9,9 @@
 
 namespace memo {
 
-// The date of a text that is a year in digits, 年, an optional 闰, a lunar month's name and a
-// lunar day's name, and nothing else; nothing for any other text. The day need not exist in
-// that year.
+// The date of a text that is a year in digits and 年 (or no year: year 0), an optional 闰, a
+// lunar month's name and a lunar day's name, and nothing else; nothing for any other text. The
+// day need not exist in that year.
 std::optional<LunarDate> ReadLunarDateWords(const std::string& text);
 
 }  // namespace memo

@@ -9,9 +9,11 @@
 
 namespace memo {
 
+inline constexpr char kNoAge[] = "—";
+
 // The friend list's age in the chosen form: the 周岁 is the years completed today ("59岁" the
 // day before the 60th birthday), a lunar birthday's by its lunar day; empty for a birthday
-// that could not be read.
+// that could not be read, kNoAge for one without a year.
 std::string AgeText(const Birthday& birthday, const TodayDates& today,
                     AgeForm form = AgeForm::kFullYears);
 

@@ -41,7 +41,7 @@ int CompletedYears(const Birthday& birthday, const TodayDates& today) {
 }  // namespace
 
 std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today) {
-  if (!birthday.ok()) return std::nullopt;
+  if (!birthday.ok() || !birthday.hasYear()) return std::nullopt;
   return Ages{CompletedYears(birthday, today), NominalAge(birthday, today.lunar)};
 }
 
@@ -50,7 +50,7 @@ Ages AgesOnBirthday(const Birthday& birthday, int year, DayNumber day) {
 }
 
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today) {
-  if (!birthday.ok()) return std::nullopt;
+  if (!birthday.ok() || !birthday.hasYear()) return std::nullopt;
   const int year = OccurrenceYear(birthday, today);
   return AgesOnBirthday(birthday, year, OccurrenceIn(birthday, year));
 }

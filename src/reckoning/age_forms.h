@@ -19,7 +19,7 @@ struct Ages {
 };
 
 // Today's ages, as the friend list shows them: the 周岁 in years completed today; nothing
-// for an unreadable birthday.
+// for an unreadable birthday or one without a year.
 std::optional<Ages> AgesToday(const Birthday& birthday, const TodayDates& today);
 // The ages reached on the birthday being counted (OccurrenceYear).
 std::optional<Ages> AgesAtOccurrence(const Birthday& birthday, const TodayDates& today);

@@ -18,7 +18,15 @@ constexpr StarSign kStarSigns[] = {
     {9, 23, "天秤座"}, {10, 24, "天蝎座"}, {11, 23, "射手座"}, {12, 22, "摩羯座"},
 };
 
+// A solar birthday without a year is placed in a leap year, where every month and day is one;
+// a lunar one without a year falls on no known solar day.
+constexpr int kAnyLeapYear = 2000;
+
 DayNumber SolarBirthDay(const Birthday& birthday) {
+  if (!birthday.hasYear()) {
+    return birthday.lunar() ? DayNumber()
+                            : DayNumber::FromCivil(kAnyLeapYear, birthday.month, birthday.day);
+  }
   if (birthday.lunar()) {
     return SolarDayOf(birthday.year, birthday.month, birthday.day, birthday.leap);
   }
@@ -28,7 +36,7 @@ DayNumber SolarBirthDay(const Birthday& birthday) {
 }  // namespace
 
 std::optional<int> LunarYearOfBirth(const Birthday& birthday) {
-  if (!birthday.ok()) return std::nullopt;
+  if (!birthday.ok() || !birthday.hasYear()) return std::nullopt;
   if (birthday.lunar()) return birthday.year;
   const std::optional<LunarDate> lunar = LunarFromSolar(SolarBirthDay(birthday));
   if (!lunar) return std::nullopt;

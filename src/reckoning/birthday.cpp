@@ -7,6 +7,8 @@ namespace {
 
 constexpr int kLunarMonthsInYear = 12;
 constexpr int kLongestLunarMonth = 30;
+// Put before a month and day to read them; a leap year, so that 2月29日 reads too.
+constexpr char kAnyYear[] = "2000年";
 
 std::optional<DateTextFields> ReadLunarText(const std::string& text) {
   const std::optional<DateTextFields> read = ReadDateTextFields(text);
@@ -26,8 +28,11 @@ Birthday ReadBirthday(std::string storedText, bool lunar) {
   const bool leap = lunar && storedText.find(kLeapMonthMark[0]) != std::string::npos &&
                     FindText(storedText, kLeapMonthMark) != -1;
   const std::string dateText = leap ? ReplaceText(storedText, kLeapMonthMark, "") : storedText;
-  const std::optional<DateTextFields> date =
-      lunar ? ReadLunarText(dateText) : ReadDateText(dateText);
+  auto read = [lunar](const std::string& text) {
+    return lunar ? ReadLunarText(text) : ReadDateText(text);
+  };
+  std::optional<DateTextFields> date = read(dateText);
+  if (!date && (date = read(kAnyYear + dateText))) date->year = 0;
   birthday.text = std::move(storedText);
   if (!date) return birthday;
   birthday.year = date->year;
@@ -48,7 +53,9 @@ Birthday BirthdayOf(bool lunar, int year, int month, int day, bool leap) {
   birthday.month = month;
   birthday.day = day;
   birthday.leap = lunar && leap;
-  birthday.text = DateTextOf(year, month, day) + (birthday.leap ? kLeapMonthMark : "");
+  const std::string date = year == 0 ? NumberToText(month) + "月" + NumberToText(day) + "日"
+                                     : DateTextOf(year, month, day);
+  birthday.text = date + (birthday.leap ? kLeapMonthMark : "");
   return birthday;
 }
 

@@ -6,6 +6,8 @@ namespace memo {
 
 std::string BirthdayWords(const Birthday& birthday) {
   if (!birthday.lunar() || !birthday.ok()) return birthday.text;
+  if (!birthday.hasYear())
+    return LunarMonthName(birthday.month, birthday.leap) + LunarDayName(birthday.day);
   return LunarDateName(birthday.year, birthday.month, birthday.day, birthday.leap);
 }
 

@@ -8,7 +8,8 @@
 
 namespace memo {
 
-// "2004年二月三十", "1990年闰五月初十" for a lunar birthday that could be read; the stored
+// "2004年二月三十", "1990年闰五月初十", "腊月初八" without a year, for a lunar birthday
+// that could be read; the stored
 // text for a solar one and for one that could not be read.
 std::string BirthdayWords(const Birthday& birthday);
 

@@ -5,8 +5,10 @@
 #include <array>
 #include <memory>
 
+#include "records/friend_details.h"
 #include "records/friend_repository.h"
 #include "records/gbk_collation.h"
+#include "records/schema_steps.h"
 #include "text/text_codec.h"
 
 namespace memo {
@@ -19,6 +21,8 @@ constexpr int kProgressSteps = 100;
 constexpr int kMaxValueBytes = 1 << 16;
 constexpr std::array<const char*, 4> kColumns = {kNameColumn, kBirthdayColumn, kLunarColumn,
                                                  kContactColumn};
+constexpr std::array<const char*, 5> kDetailsColumns = {
+    kDetailsRowidColumn, kDetailsNameColumn, kCalledAsColumn, kGroupsColumn, kNoteColumn};
 
 struct Closer {
   void operator()(sqlite3* connection) const { sqlite3_close_v2(connection); }
@@ -101,16 +105,17 @@ bool Answers(sqlite3* connection, const std::string& sqlUtf8, const char* expect
   return answer && std::string(reinterpret_cast<const char*>(answer)) == expected;
 }
 
-// "生日" must be a plain table (not a view, nor a virtual table whose module would run) and
-// hold the program's columns as stored ones, not computed.
-bool HasPlainTable(sqlite3* connection) {
-  const std::string table = "'" + Gb18030ToUtf8(kBirthdayTable) + "'";
+// A table read must be a plain table (not a view, nor a virtual table whose module would run)
+// and hold the program's columns as stored ones, not computed.
+template <typename Columns>
+bool HasPlainTable(sqlite3* connection, const char* name, const Columns& columns) {
+  const std::string table = "'" + Gb18030ToUtf8(name) + "'";
   if (!Answers(connection,
                "select type from pragma_table_list where schema = 'main' and name = " + table,
                "table")) {
     return false;
   }
-  for (const char* column : kColumns) {
+  for (const char* column : columns) {
     if (!Answers(connection,
                  "select count(*) from pragma_table_xinfo(" + table +
                      ", 'main') where hidden = 0 and name = '" + Gb18030ToUtf8(column) + "'",
@@ -142,6 +147,24 @@ bool ReadRows(sqlite3* connection, size_t maxRows, std::vector<BackupRow>& rows)
   return result == SQLITE_DONE;
 }
 
+// A backup of an older version has no details; one whose details cannot be read gives none.
+void ReadDetailRows(sqlite3* connection, std::vector<BackupRow>& rows) {
+  if (!HasPlainTable(connection, kDetailsTable, kDetailsColumns)) return;
+  const Statement select = Prepare(connection, SelectDetailsUtf8());
+  if (!select) return;
+  DetailsAttacher attacher;
+  for (BackupRow& row : rows) attacher.Add(row.person);
+  while (sqlite3_step(select.get()) == SQLITE_ROW) {
+    sqlite3_stmt* row = select.get();
+    // Details never refuse their friend: a broken byte in them reads as U+FFFD, as in the
+    // program's own table, and the name they were stored with must still match.
+    bool broken = false;
+    attacher.Attach(StoredDetails{sqlite3_column_int64(row, 0), TextAt(row, 1, broken),
+                                  TextAt(row, 2, broken), TextAt(row, 3, broken),
+                                  TextAt(row, 4, broken)});
+  }
+}
+
 }  // namespace
 
 bool ReadBackupFile(const std::string& path, size_t maxRows, std::vector<BackupRow>& rows,
@@ -150,7 +173,9 @@ bool ReadBackupFile(const std::string& path, size_t maxRows, std::vector<BackupR
   Clock::time_point deadline = Clock::now() + timeLimit;
   const Connection connection = OpenUntrusted(path, &deadline);
   if (connection && Answers(connection.get(), "pragma quick_check", "ok") &&
-      HasPlainTable(connection.get()) && ReadRows(connection.get(), maxRows, rows)) {
+      HasPlainTable(connection.get(), kBirthdayTable, kColumns) &&
+      ReadRows(connection.get(), maxRows, rows)) {
+    ReadDetailRows(connection.get(), rows);
     return true;
   }
   rows.clear();

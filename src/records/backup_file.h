@@ -22,7 +22,8 @@ struct BackupRow {
 };
 
 // Reads at most maxRows + 1 rows of the table "生日" in stored order, so that the caller
-// can tell a file with too many, each with its rowid. False, with no row given, for a file
+// can tell a file with too many, each with its rowid, and the 称呼, 分组 and 备注 of its details
+// table when it has one as this program writes it. False, with no row given, for a file
 // that is no sound database, whose "生日" is no plain table with the program's four columns,
 // or that takes longer than `timeLimit` to check and read. The path is GBK.
 bool ReadBackupFile(const std::string& path, size_t maxRows, std::vector<BackupRow>& rows,

@@ -10,6 +10,7 @@ namespace {
 
 constexpr char kBackupPrefix[] = "寿辰备忘录备份-";
 constexpr char kSafetyPrefix[] = "寿辰备忘录恢复前-";
+constexpr char kUpgradePrefix[] = "寿辰备忘录升级前-";
 constexpr char kBackupExtension[] = ".mdb";
 // SQLite's name for the rollback journal beside a database file.
 constexpr char kJournalSuffix[] = "-journal";
@@ -30,12 +31,24 @@ std::string BackupFileName(DateTime moment) {
   return kBackupPrefix + std::string(day) + kBackupExtension;
 }
 
-std::string SafetyBackupFileName(DateTime moment) {
+namespace {
+
+std::string MomentText(DateTime moment) {
   char time[32];
   const int seconds = SecondOfDay(moment);
   std::snprintf(time, sizeof(time), "%04d-%02d-%02d-%02d%02d%02d", YearOf(moment), MonthOf(moment),
                 DayOf(moment), seconds / 3600, seconds / 60 % 60, seconds % 60);
-  return kSafetyPrefix + std::string(time) + kBackupExtension;
+  return time;
+}
+
+}  // namespace
+
+std::string SafetyBackupFileName(DateTime moment) {
+  return kSafetyPrefix + MomentText(moment) + kBackupExtension;
+}
+
+std::string UpgradeBackupFileName(DateTime moment) {
+  return kUpgradePrefix + MomentText(moment) + kBackupExtension;
 }
 
 void RemovePartialCopy(const std::string& partial) {
@@ -46,7 +59,8 @@ void RemovePartialCopy(const std::string& partial) {
 void RemoveLeftoverCopies(const std::string& directory) {
   const std::string partial = std::string(kBackupExtension) + kPartialSuffix;
   for (const std::string& name : NamesIn(directory)) {
-    if ((StartsWith(name, kBackupPrefix) || StartsWith(name, kSafetyPrefix)) &&
+    if ((StartsWith(name, kBackupPrefix) || StartsWith(name, kSafetyPrefix) ||
+         StartsWith(name, kUpgradePrefix)) &&
         (EndsWith(name, partial) || EndsWith(name, partial + kJournalSuffix))) {
       RemoveFile(ProgramFilePath(directory, name));
     }

@@ -13,6 +13,9 @@ std::string BackupFileName(DateTime moment);
 // The copy of the friends written before a backup replaces them, with the time too, so that
 // two restores of one day keep both: "寿辰备忘录恢复前-2026-12-07-201530.mdb".
 std::string SafetyBackupFileName(DateTime moment);
+// The copy written before this version of the program first changes the tables of a file of
+// an older one, a backup that 恢复 reads: "寿辰备忘录升级前-2026-12-07-201530.mdb".
+std::string UpgradeBackupFileName(DateTime moment);
 
 // Removes the copy being written at `partial` and the journal SQLite keeps beside it.
 void RemovePartialCopy(const std::string& partial);

@@ -1,6 +1,6 @@
 // The friend list's birthday and age orders: by the birthday's numbers whatever its calendar,
-// a leap month after its ordinary month, and the birthdays that could not be read last in
-// either direction.
+// a leap month after its ordinary month; after them the birthdays without a year by month and
+// day, and the birthdays that could not be read last, in either direction.
 #pragma once
 
 #include <cstdint>

@@ -6,8 +6,11 @@
 
 #include "records/backup_name.h"
 #include "records/birthday_order.h"
+#include "records/database_copy.h"
+#include "records/friend_details.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
+#include "records/schema_upgrade.h"
 #include "text/file_operations.h"
 #include "text/gbk_table.h"
 #include "text/program_files.h"
@@ -15,11 +18,6 @@
 
 namespace memo {
 namespace {
-
-// How long a statement waits for another connection (the command-line tool, a second copy
-// of the program) to let go of the file before it fails as busy: longer than any of our own
-// transactions take, short enough that the user hears of a stuck one at once.
-constexpr int kBusyTimeoutMs = 2000;
 
 // A prepared statement that finalizes itself.
 class Statement {
@@ -75,6 +73,16 @@ std::string QuotedIdentifier(const std::string& gbk) {
     if (c == '"') quoted += '"';
   }
   return quoted + "\"";
+}
+
+// The details table's columns: the friend's rowid, its name, 称呼, 分组 and 备注.
+std::string DetailsColumns() {
+  std::string columns;
+  for (const char* column :
+       {kDetailsRowidColumn, kDetailsNameColumn, kCalledAsColumn, kGroupsColumn, kNoteColumn}) {
+    columns += (columns.empty() ? "" : ", ") + QuotedIdentifier(column);
+  }
+  return columns;
 }
 
 // The positions of the program's columns in a result whose column 0 is the rowid; -1 for
@@ -135,11 +143,22 @@ bool FriendRepository::Open(const std::string& directory) {
   open_ = false;
   // Opening creates a missing file but never truncates an existing one, and a file that
   // is not writable opens read-only.
+  bool created = false;
   if (Connect(ProgramFilePath(directory, kDatabaseFileName),
-              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
-    EnsureTable();
+              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) &&
+      EnsureTable(created)) {
+    Upgrade(created ? std::string() : ProgramFilePath(directory, UpgradeBackupFileName(Now())));
   }
+  detailsTable_ = connection_ && TableExists(kDetailsTable).value_or(false);
   return CheckReadable();
+}
+
+// A file that cannot be written is read as it is, without the details of later versions.
+void FriendRepository::Upgrade(const std::string& safetyCopyPath) {
+  if (sqlite3_db_readonly(connection_, "main") == 1) return;
+  if (!UpgradeSchema(connection_, SchemaSteps(), safetyCopyPath, lastError_)) {
+    errors_.ShowError("无法升级生日表：" + lastError_);
+  }
 }
 
 // Reading the first row tells whether the table can be read at all.
@@ -177,20 +196,27 @@ bool FriendRepository::Connect(const std::string& path, int flags) {
 
 // Creates the table in a new (empty) database. Reading the schema of a file that is not
 // a database fails before anything is written, so such a file is left alone.
-bool FriendRepository::EnsureTable() {
-  {
-    Statement lookup(connection_,
-                     "select count(*) from sqlite_master where type = 'table' and name = ?");
-    if (!lookup.Prepared()) return false;
-    lookup.BindText(1, kBirthdayTable);
-    if (lookup.Step() != SQLITE_ROW) return false;
-    if (sqlite3_column_int(lookup.get(), 0) > 0) return true;
-  }  // the schema read ends before the table is made
+bool FriendRepository::EnsureTable(bool& created) {
+  created = false;
+  const std::optional<bool> exists = TableExists(kBirthdayTable);
+  if (!exists) return false;
+  if (*exists) return true;
   const std::string text = std::string(" text collate ") + kGbkCollation;
+  created = true;
   return Execute("create table " + QuotedIdentifier(kBirthdayTable) + " (" +
                  QuotedIdentifier(kNameColumn) + text + ", " + QuotedIdentifier(kBirthdayColumn) +
                  text + ", " + QuotedIdentifier(kLunarColumn) + " integer not null default 0, " +
                  QuotedIdentifier(kContactColumn) + text + ")");
+}
+
+// Nothing when the schema cannot be read.
+std::optional<bool> FriendRepository::TableExists(const char* name) {
+  Statement lookup(connection_,
+                   "select count(*) from sqlite_master where type = 'table' and name = ?");
+  if (!lookup.Prepared()) return std::nullopt;
+  lookup.BindText(1, name);
+  if (lookup.Step() != SQLITE_ROW) return std::nullopt;
+  return sqlite3_column_int(lookup.get(), 0) > 0;
 }
 
 bool FriendRepository::Load(SortCode order, std::vector<Friend>& friends, const TodayDates& today) {
@@ -244,8 +270,48 @@ bool FriendRepository::Read(SortCode order, const TodayDates& today, bool inSql,
     ReadFailed();
     return false;
   }
+  ReadDetails(friends);
   if (sortHere && keyed) Reorder(friends, keys.Order(ordering.descending));
   return true;
+}
+
+// A file without the details table (read-only, of an older version) has no details to give.
+void FriendRepository::ReadDetails(std::vector<Friend>& friends) {
+  Statement select(connection_, SelectDetailsUtf8());
+  if (!select.Prepared()) return;
+  DetailsAttacher attacher(friends);
+  while (select.Step() == SQLITE_ROW) {
+    StoredDetails details;
+    details.rowid = sqlite3_column_int64(select.get(), 0);
+    select.ReadText(1, details.name);
+    select.ReadText(2, details.calledAs);
+    select.ReadText(3, details.groups);
+    select.ReadText(4, details.note);
+    attacher.Attach(std::move(details));
+  }
+}
+
+// Stored with the friend's row, in its transaction; a friend without details has no row.
+bool FriendRepository::WriteDetails(int64_t rowid, const Friend& person) {
+  // Without the table (a file that could not be upgraded) a friend without details is still
+  // stored; details are refused with SQLite's reason.
+  if (!detailsTable_ && !person.HasDetails()) return true;
+  if (!person.HasDetails()) {
+    Statement remove(connection_, "delete from " + QuotedIdentifier(kDetailsTable) + " where " +
+                                      QuotedIdentifier(kDetailsRowidColumn) + " = ?1");
+    if (!remove.Prepared()) return false;
+    remove.BindInteger(1, rowid);
+    return remove.Step() == SQLITE_DONE;
+  }
+  Statement write(connection_, "insert or replace into " + QuotedIdentifier(kDetailsTable) + " (" +
+                                   DetailsColumns() + ") values (?1, ?2, ?3, ?4, ?5)");
+  if (!write.Prepared()) return false;
+  write.BindInteger(1, rowid);
+  write.BindText(2, person.name);
+  write.BindText(3, person.calledAs);
+  write.BindText(4, person.groups);
+  write.BindText(5, person.note);
+  return write.Step() == SQLITE_DONE;
 }
 
 int64_t FriendRepository::Insert(const Friend& person) {
@@ -278,14 +344,14 @@ int64_t FriendRepository::Store(const Friend& person, bool update) {
       change.BindInteger(5, person.rowid);
       if (change.Step() != SQLITE_DONE) return false;
       rowid = person.rowid;
-      if (sqlite3_changes(connection_) > 0) return true;
+      if (sqlite3_changes(connection_) > 0) return WriteDetails(rowid, person);
     }
     Statement insert(connection_, InsertCommand());
     if (!insert.Prepared()) return false;
     insert.BindFriend(person);
     if (insert.Step() != SQLITE_DONE) return false;
     rowid = sqlite3_last_insert_rowid(connection_);
-    return true;
+    return WriteDetails(rowid, person);
   };
   return InTransaction(write, "无法保存好友生日：") ? rowid : 0;
 }
@@ -297,7 +363,7 @@ bool FriendRepository::Delete(int64_t rowid) {
                          "delete from " + QuotedIdentifier(kBirthdayTable) + " where rowid = ?1");
         if (!remove.Prepared()) return false;
         remove.BindInteger(1, rowid);
-        return remove.Step() == SQLITE_DONE;
+        return remove.Step() == SQLITE_DONE && WriteDetails(rowid, Friend{});
       },
       "无法删除好友生日：");
 }
@@ -318,7 +384,7 @@ int64_t FriendRepository::Restore(const Friend& person) {
     if (atRowid) insert.BindInteger(5, person.rowid);
     if (insert.Step() != SQLITE_DONE) return false;
     rowid = sqlite3_last_insert_rowid(connection_);
-    return true;
+    return WriteDetails(rowid, person);
   };
   return InTransaction(write, "无法恢复好友生日：") ? rowid : 0;
 }
@@ -334,7 +400,10 @@ bool FriendRepository::InsertChosen(const Chooser& choose) {
         if (!insert.Prepared()) return false;
         for (const Friend& person : friends) {
           insert.BindFriend(person);
-          if (insert.Step() != SQLITE_DONE) return false;
+          if (insert.Step() != SQLITE_DONE ||
+              !WriteDetails(sqlite3_last_insert_rowid(connection_), person)) {
+            return false;
+          }
           sqlite3_reset(insert.get());
         }
         return true;
@@ -348,7 +417,8 @@ bool FriendRepository::ReplaceAll(const std::vector<Friend>& friends,
   // connection adds can fall between the two.
   return InTransaction(
       [&] {
-        if (!CopyTo(safetyPath) || !Execute("delete from " + QuotedIdentifier(kBirthdayTable))) {
+        if (!CopyTo(safetyPath) || !Execute("delete from " + QuotedIdentifier(kBirthdayTable)) ||
+            (detailsTable_ && !Execute("delete from " + QuotedIdentifier(kDetailsTable)))) {
           return false;
         }
         Statement insert(connection_, InsertCommand(true));
@@ -356,7 +426,7 @@ bool FriendRepository::ReplaceAll(const std::vector<Friend>& friends,
         for (const Friend& person : friends) {
           insert.BindFriend(person);
           insert.BindInteger(5, person.rowid);
-          if (insert.Step() != SQLITE_DONE) return false;
+          if (insert.Step() != SQLITE_DONE || !WriteDetails(person.rowid, person)) return false;
           sqlite3_reset(insert.get());
         }
         return true;
@@ -396,42 +466,7 @@ bool FriendRepository::CopyTo(const std::string& path) {
     lastError_ = "不能备份到数据库文件本身";
     return false;
   }
-  // The copy is made beside the target and takes its place once it is whole, so that a
-  // failure never leaves half a copy, and any file the user chose to replace goes only then.
-  // It reads through a connection of its own: SQLite copies from none that holds a write
-  // transaction, as this one does during a restore.
-  const std::string partial = path + kPartialSuffix;
-  RemovePartialCopy(partial);  // what a killed backup left: SQLite would roll it back, or fail
-  sqlite3* source = nullptr;
-  sqlite3* copy = nullptr;
-  int result = sqlite3_open_v2(database, &source, SQLITE_OPEN_READONLY, nullptr);
-  if (result == SQLITE_OK) {
-    sqlite3_busy_timeout(source, kBusyTimeoutMs);
-    result = sqlite3_open_v2(Gb18030ToUtf8(partial).c_str(), &copy,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-  }
-  // A partial copy is thrown away whole when anything fails, so it needs no journal, and
-  // none is left behind when the copy is killed.
-  if (result == SQLITE_OK) {
-    result = sqlite3_exec(copy, "pragma journal_mode = off", nullptr, nullptr, nullptr);
-  }
-  if (result == SQLITE_OK) {
-    sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
-    result = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(copy);
-    if (backup) sqlite3_backup_finish(backup);
-  }
-  if (result != SQLITE_DONE) {
-    sqlite3* failed = copy ? copy : source;
-    lastError_ = Utf8ToGb18030(failed ? sqlite3_errmsg(failed) : sqlite3_errstr(result));
-  }
-  sqlite3_close_v2(copy);
-  sqlite3_close_v2(source);
-  if (result == SQLITE_DONE) {
-    if (ReplaceFileWith(partial, path)) return true;
-    lastError_ = "所选的文件无法替换";
-  }
-  RemovePartialCopy(partial);
-  return false;
+  return CopyDatabase(connection_, path, lastError_);
 }
 
 bool FriendRepository::Execute(const std::string& sqlUtf8) {

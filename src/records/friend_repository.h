@@ -3,8 +3,10 @@
 //
 // Texts are GBK here and UTF-8 in the file; an empty text is stored as NULL and NULL reads
 // as empty; the yes/no column holds 1 or 0. Columns other than the program's are left
-// alone. Every insert, update and delete is a transaction of its own. A failure to open,
-// read or store is shown through the ErrorReporter and leaves the file as it was.
+// alone. A friend's 称呼, 分组 and 备注 live in a table of their own (schema_steps.h), written
+// in the same transaction as the friend's row; opening a file of an older version adds it. Every
+// insert, update and delete is a transaction of its own. A failure to open, read or store is shown
+// through the ErrorReporter and leaves the file as it was.
 //
 // One object serves one thread at a time; the program's single worker and its
 // user-interface thread take turns.
@@ -12,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,7 +85,12 @@ class FriendRepository {
  private:
   bool Connect(const std::string& path, int flags);
   bool CheckReadable();
-  bool EnsureTable();
+  // `created` tells whether the file had no table yet.
+  bool EnsureTable(bool& created);
+  void Upgrade(const std::string& safetyCopyPath);
+  std::optional<bool> TableExists(const char* name);
+  void ReadDetails(std::vector<Friend>& friends);
+  bool WriteDetails(int64_t rowid, const Friend& person);
   // BackupTo's copy, with the reason kept for the caller to report.
   bool CopyTo(const std::string& path);
   // Runs the work in a transaction of its own: committed when it succeeds, else rolled
@@ -100,7 +108,8 @@ class FriendRepository {
   ErrorReporter& errors_;
   sqlite3* connection_ = nullptr;
   bool open_ = false;
-  std::string lastError_;  // SQLite's reason for the last failure, GBK
+  bool detailsTable_ = false;  // the file has the details table
+  std::string lastError_;      // SQLite's reason for the last failure, GBK
 };
 
 }  // namespace memo

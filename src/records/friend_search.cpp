@@ -10,6 +10,8 @@ namespace {
 constexpr char32_t kIdeographicSpace = 0x3000, kFullWidthFirst = 0xFF01, kFullWidthLast = 0xFF5E;
 constexpr char32_t kFullWidthOffset = kFullWidthFirst - U'!';
 constexpr char32_t kUWithDiaeresis = 0xFC, kCapitalUWithDiaeresis = 0xDC;
+// Between a friend's contact, 称呼 and 备注: a control character no typed text holds.
+constexpr char32_t kBetweenTexts = 0x1F;
 
 // Writes the folded characters from `out` on, at most one for each byte of the text, and
 // gives where they end. Written where they go: an index of many names is made at every load.
@@ -95,7 +97,7 @@ FriendSearchIndex::FriendSearchIndex(const std::vector<Friend>& friends) {
   size_t nameBytes = 0, contactBytes = 0;
   for (const Friend& person : friends) {
     nameBytes += person.name.size();
-    contactBytes += person.contact.size();
+    contactBytes += person.contact.size() + person.calledAs.size() + person.note.size() + 2;
   }
   names_.resize(nameBytes);
   contacts_.resize(contactBytes);
@@ -108,7 +110,14 @@ FriendSearchIndex::FriendSearchIndex(const std::vector<Friend>& friends) {
     name = FoldInto(person.name, name);
     entry.nameLength = static_cast<uint32_t>(name - names) - entry.nameStart;
     entry.contactStart = static_cast<uint32_t>(contact - contacts);
+    // The 称呼 and the 备注 are found as the contact is, each apart so that no text is
+    // found across two of them.
     contact = FoldInto(person.contact, contact);
+    for (const std::string* more : {&person.calledAs, &person.note}) {
+      if (more->empty()) continue;
+      *contact++ = kBetweenTexts;
+      contact = FoldInto(*more, contact);
+    }
     entry.contactLength = static_cast<uint32_t>(contact - contacts) - entry.contactStart;
   }
   names_.resize(name - names);

@@ -1,4 +1,5 @@
-// Finding friends by what a user types: a part of the name or the contact, or the name's
+// Finding friends by what a user types: a part of the name, the contact, the 称呼 or the 备注,
+// or the name's
 // pinyin, whole or by initials, mixed with its characters in name order ("zhangwei", "zw",
 // "zhw", "张w" all find 张伟). Every reading of a character counts, ü may be typed "v" or
 // "u"; case and blanks do not count.

@@ -106,8 +106,10 @@ std::string GreetingFor(const Friend& person, const TodayDates& today, AgeForm f
   std::string greeting = (*greetings)[pick % greetings->size()];
   greeting = ReplaceText(greeting, "%年龄%", age);
   greeting = ReplaceText(greeting, "%寿%", occasion);
-  // The name last, so that a name is never read as a field.
-  return ReplaceText(greeting, "%姓名%", OneLine(person.name));
+  // The name last, so that a name is never read as a field. The user greets a friend by what
+  // they call them, "妈妈", where they said so.
+  return ReplaceText(greeting, "%姓名%",
+                     OneLine(person.calledAs.empty() ? person.name : person.calledAs));
 }
 
 }  // namespace memo

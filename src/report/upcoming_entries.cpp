@@ -28,12 +28,13 @@ std::vector<UpcomingEntry> UpcomingEntries(const std::vector<Friend>& friends,
   entries.reserve(due.size());
   for (const Due& next : due) {
     const Birthday& birthday = next.person->birthday;
-    // An upcoming birthday was read, so it has ages.
-    const Ages ages = *AgesAtOccurrence(birthday, today);
+    // A birthday without a year has no age, and so no 整寿.
+    const std::optional<Ages> ages = AgesAtOccurrence(birthday, today);
     const DateTime solarDay = today.solar + next.days;
-    entries.push_back(UpcomingEntry{
-        *next.person, next.days, OccurrenceText(birthday, solarDay), AgeInForm(ages, ageForm),
-        FallbackNote(birthday, today).value_or(""), MilestoneMark(ages, ageForm)});
+    entries.push_back(UpcomingEntry{*next.person, next.days, OccurrenceText(birthday, solarDay),
+                                    ages ? AgeInForm(*ages, ageForm) : std::string(),
+                                    FallbackNote(birthday, today).value_or(""),
+                                    ages ? MilestoneMark(*ages, ageForm) : std::string()});
   }
   return entries;
 }

@@ -15,7 +15,7 @@ struct UpcomingEntry {
   Friend person;
   int days = 0;              // 0 today, 1 tomorrow
   std::string nextBirthday;  // "5月3日", "闰五月十二（7月5日）"
-  std::string age;           // reached on that birthday, in the chosen form
+  std::string age;           // reached on that birthday, in the chosen form; empty without a year
   std::string note;          // the fallback note when that birthday's year lacks the day
   std::string mark;          // "（七十大寿）" when that age rounds out a decade, else empty
 };

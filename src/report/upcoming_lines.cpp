@@ -22,7 +22,8 @@ std::string TodayLineText(const TodayDates& today) {
 
 std::vector<std::string> EntryLineParts(const UpcomingEntry& entry) {
   const Friend& person = entry.person;
-  std::vector<std::string> parts = {OneLine(person.name) + "(" + entry.age + ")" + entry.mark,
+  const std::string age = entry.age.empty() ? std::string() : "(" + entry.age + ")";
+  std::vector<std::string> parts = {OneLine(ListedName(person)) + age + entry.mark,
                                     person.birthday.calendarName() + entry.nextBirthday};
   if (SectionOf(entry) == UpcomingSection::kLater) {
     parts.push_back("还有" + NumberToText(entry.days) + "天生日");

@@ -1,7 +1,9 @@
 #include "ui/birthday_window.h"
 
+#include "text/text_operations.h"
 #include "text/win32/wide_text.h"
 #include "ui/month_calendar.h"
+#include "ui/popup_menu.h"
 #include "ui/ui_thread.h"
 #include "ui/window_ids.h"
 
@@ -30,17 +32,25 @@ const ControlDesign kControls[] = {
   {kLunarDate,      Type::kEditBox,            "",             {56,  121, 184, 24},  kNoContainer, 0,   3, kReadOnly},
   {kCalendarButton, Type::kButton,             "…",            {244, 123, 30,  20},  kNoContainer, 0,   4},
   {kLeapMonth,      Type::kCheckBox,           "闰月",         {282, 122, 64,  20},  kNoContainer, 0,   kNoTabOrder, kHidden},
-  {kContactLabel,   Type::kLabel,              "联系方式：",   {16,  166, 72,  16}},
-  {kContact,        Type::kEditBox,            "13800138000",  {82,  162, 198, 24},  kNoContainer, 0,   5,  kHintText},
-  {kSave,           Type::kButton,             "确定",         {160, 232, 96,  28},  kNoContainer, 0,   6,  kDefaultButton},
-  {kCancel,         Type::kButton,             "取消",         {272, 232, 96,  28},  kNoContainer, 0,   7,  kCancelButton},
-  {kCalendar,       Type::kLunarMonthCalendar, "",             {56,  146, 365, 262}, kNoContainer, 0,   8, kHidden},
+  {kNoYear,         Type::kCheckBox,           "不知道年份",   {56,  148, 120, 20},  kNoContainer, 0,   5},
+  {kContactLabel,   Type::kLabel,              "联系方式：",   {16,  184, 72,  16}},
+  {kContact,        Type::kEditBox,            "13800138000",  {82,  180, 198, 24},  kNoContainer, 0,   6,  kHintText},
+  {kCalledAsLabel,  Type::kLabel,              "称呼：",       {16,  216, 72,  16}},
+  {kCalledAs,       Type::kEditBox,            "妈妈",         {82,  212, 198, 24},  kNoContainer, 0,   7,  kHintText},
+  {kGroupsLabel,    Type::kLabel,              "分组：",       {16,  248, 72,  16}},
+  {kGroups,         Type::kEditBox,            "家人、同事",   {82,  244, 198, 24},  kNoContainer, 0,   8,  kHintText},
+  {kGroupsButton,   Type::kButton,             "▼",            {284, 246, 30,  20},  kNoContainer, 0,   9},
+  {kNoteLabel,      Type::kLabel,              "备注：",       {16,  280, 72,  16}},
+  {kNote,           Type::kEditBox,            "",             {82,  276, 320, 64},  kNoContainer, 0,   10, kMultiLine},
+  {kSave,           Type::kButton,             "确定",         {160, 356, 96,  28},  kNoContainer, 0,   11, kDefaultButton},
+  {kCancel,         Type::kButton,             "取消",         {272, 356, 96,  28},  kNoContainer, 0,   12, kCancelButton},
+  {kCalendar,       Type::kLunarMonthCalendar, "",             {56,  146, 365, 262}, kNoContainer, 0,   13, kHidden},
 };
 // clang-format on
 
 // The window ends below its buttons; while the calendar is open it grows to hold it.
-constexpr int kWindowHeight = 300;
-constexpr int kHeightWithCalendar = 440;
+constexpr int kWindowHeight = 424;
+constexpr int kHeightWithCalendar = 448;
 
 const WindowDesign kWindow = {kBirthdayWindowClass,
                               "添加好友生日",
@@ -72,7 +82,7 @@ BirthdayWindow::BirthdayWindow(RecordsContext& records, RecordsGuard guard, int6
 void BirthdayWindow::BindEvents() {
   form_.onCreated = [this] { guard_([this] { logic_.OnCreated(); }); };
   form_.onLeftButtonDown = [this] { logic_.OnWindowClick(); };
-  for (int box : {kName, kContact}) {
+  for (int box : {kName, kContact, kCalledAs, kGroups}) {
     EditBox& edit = form_.Get<EditBox>(box);
     edit.onFocus = [&edit] { edit.SelectAll(); };
     edit.onLeftButtonUp = [&edit] { edit.SelectAll(); };
@@ -82,6 +92,9 @@ void BirthdayWindow::BindEvents() {
   form_.Get<Button>(kCalendarButton).onClick = [this] { logic_.OnCalendarButton(); };
   form_.Get<MonthCalendar>(kCalendar).onDatePicked = [this] { logic_.OnCalendarDatePicked(); };
   form_.Get<CheckBox>(kLeapMonth).onClick = [this] { logic_.OnLeapClicked(); };
+  form_.Get<Button>(kGroupsButton).onClick = [this] {
+    guard_([this] { logic_.OnGroupsButton(); });
+  };
   form_.Get<Button>(kSave).onClick = [this] {
     if (!logic_.RefusesEmptyName()) guard_([this] { logic_.OnOk(); });
   };
@@ -121,6 +134,47 @@ std::string BirthdayWindow::ContactText() const {
 }
 void BirthdayWindow::SetContactText(const std::string& text) {
   form_.Get<EditBox>(kContact).SetText(text);
+}
+std::string BirthdayWindow::CalledAsText() const {
+  return form_.Get<EditBox>(kCalledAs).Text();
+}
+void BirthdayWindow::SetCalledAsText(const std::string& text) {
+  form_.Get<EditBox>(kCalledAs).SetText(text);
+}
+std::string BirthdayWindow::GroupsText() const {
+  return form_.Get<EditBox>(kGroups).Text();
+}
+void BirthdayWindow::SetGroupsText(const std::string& text) {
+  form_.Get<EditBox>(kGroups).SetText(text);
+}
+// The box ends its lines with CR LF, the friend with LF.
+std::string BirthdayWindow::NoteText() const {
+  return ReplaceText(form_.Get<EditBox>(kNote).Text(), "\r\n", "\n");
+}
+void BirthdayWindow::SetNoteText(const std::string& text) {
+  form_.Get<EditBox>(kNote).SetText(ReplaceText(text, "\n", "\r\n"));
+}
+bool BirthdayWindow::NoYearChosen() const {
+  return form_.Get<CheckBox>(kNoYear).Checked();
+}
+void BirthdayWindow::ChooseNoYear(bool noYear) {
+  form_.Get<CheckBox>(kNoYear).SetChecked(noYear);
+}
+// Under the 分组 box's button, the items' codes their places.
+std::optional<size_t> BirthdayWindow::PickFromMenu(const std::vector<std::string>& items,
+                                                   const std::vector<bool>& checked) {
+  std::vector<MenuItemDesign> menu = {{0, "", kNoMenuCode}};
+  for (size_t i = 0; i < items.size(); ++i) {
+    menu.push_back({1, items[i].c_str(), static_cast<int>(i)});
+  }
+  RECT button;
+  GetWindowRect(form_.ControlAt(kGroupsButton).Handle(), &button);
+  const POINT at = {button.left, button.bottom};
+  const int code = ShowPopupMenu(
+      form_.Handle(), menu.data(), menu.size(), nullptr,
+      [&checked](int item) { return checked.at(static_cast<size_t>(item)); }, &at);
+  if (code == kNoMenuCode) return std::nullopt;
+  return static_cast<size_t>(code);
 }
 bool BirthdayWindow::LunarChosen() const {
   return form_.Get<RadioBox>(kLunar).Checked();

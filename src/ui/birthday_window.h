@@ -41,6 +41,16 @@ class BirthdayWindow : private BirthdayForm {
   void SetNameText(const std::string& text) override;
   std::string ContactText() const override;
   void SetContactText(const std::string& text) override;
+  std::string CalledAsText() const override;
+  void SetCalledAsText(const std::string& text) override;
+  std::string GroupsText() const override;
+  void SetGroupsText(const std::string& text) override;
+  std::string NoteText() const override;
+  void SetNoteText(const std::string& text) override;
+  bool NoYearChosen() const override;
+  void ChooseNoYear(bool noYear) override;
+  std::optional<size_t> PickFromMenu(const std::vector<std::string>& items,
+                                     const std::vector<bool>& checked) override;
   bool LunarChosen() const override;
   void ChooseLunar(bool lunar) override;
   DateTime SolarDate() const override;

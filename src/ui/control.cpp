@@ -130,7 +130,9 @@ void CheckBox::SetChecked(bool checked) {
 }
 
 bool EditBox::Create(const EditBoxArgs& args) {
-  DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
+  DWORD style = WS_TABSTOP;
+  style |=
+      args.multiLine ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
   if (args.centred) style |= ES_CENTER;
   if (args.readOnly) style |= ES_READONLY;
   integerInput_ = args.integerInput;

@@ -146,6 +146,7 @@ struct EditBoxArgs : CreateArgs {
   bool centred = false;
   bool readOnly = false;
   bool integerInput = false;   // only digits and the minus sign can be typed
+  bool multiLine = false;      // several lines; Enter starts a new one
   const char* hint = nullptr;  // a grey text shown while the box is empty
 };
 

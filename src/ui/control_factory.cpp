@@ -55,6 +55,7 @@ DesignedControl DesignedEditBox(const ControlDesign& design) {
   args.centred = (design.flags & kCentredText) != 0;
   args.readOnly = (design.flags & kReadOnly) != 0;
   args.integerInput = (design.flags & kIntegerInput) != 0;
+  args.multiLine = (design.flags & kMultiLine) != 0;
   if (design.flags & kHintText) args.hint = design.text;
   return MadeWith<EditBox>(args);
 }

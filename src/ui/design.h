@@ -51,6 +51,7 @@ enum DesignFlag : unsigned {
   // a bar along the bottom rises with the window's edge and the views above it give way.
   kFollowsBottom = 1u << 10,
   kGivesWayToBottom = 1u << 11,
+  kMultiLine = 1u << 12,  // an edit box of several lines, Enter starting a new one
 };
 
 constexpr int kNoContainer = 0;

@@ -44,6 +44,13 @@ void ListView::OnDpiChanged(const Dpi& dpi) {
 
 bool ListView::DropsMessage(UINT message, WPARAM wParam) {
   if (message == WM_SIZE && host_) SetColumnWidths(host_->CurrentDpi());
+  // A right click on the headers asks for their own menu, not the rows'.
+  if (message == WM_CONTEXTMENU && onHeaderMenu &&
+      reinterpret_cast<HWND>(wParam) ==
+          reinterpret_cast<HWND>(SendMessageW(window_, LVM_GETHEADER, 0, 0))) {
+    onHeaderMenu();
+    return true;
+  }
   return message == WM_KEYUP && wParam == VK_APPS;
 }
 
@@ -73,6 +80,42 @@ void ListView::SetColumnWidths(const Dpi& dpi) {
     room -= width;
     SendMessageW(window_, LVM_SETCOLUMNWIDTH, i, width);
   }
+}
+
+int ListView::ColumnOfCell(int cell) const {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(window_, LVM_GETHEADER, 0, 0));
+  const int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    LVCOLUMNW column = {};
+    column.mask = LVCF_SUBITEM;
+    if (SendMessageW(window_, LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&column)) &&
+        column.iSubItem == cell) {
+      return i;
+    }
+  }
+  return -1;
+}
+
+bool ListView::CellColumnShown(int cell) const {
+  return ColumnOfCell(cell) >= 0;
+}
+
+void ListView::ShowCellColumn(const char* caption, int width, int cell, bool shown) {
+  const int at = ColumnOfCell(cell);
+  if (!shown) {
+    if (at >= 0) SendMessageW(window_, LVM_DELETECOLUMN, at, 0);
+    return;
+  }
+  if (at >= 0) return;
+  HWND header = reinterpret_cast<HWND>(SendMessageW(window_, LVM_GETHEADER, 0, 0));
+  std::wstring text = Wide(caption);
+  LVCOLUMNW column = {};
+  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.pszText = text.data();
+  column.cx = host_ ? host_->CurrentDpi().Scale(width) : width;
+  column.iSubItem = cell;
+  SendMessageW(window_, LVM_INSERTCOLUMNW, SendMessageW(header, HDM_GETITEMCOUNT, 0, 0),
+               reinterpret_cast<LPARAM>(&column));
 }
 
 void ListView::SetRows(std::vector<ListRow> rows) {
@@ -286,14 +329,22 @@ void FriendListControl::ShowFriends(const std::vector<Friend>& friends, const To
   std::vector<ListRow> rows;
   rows.reserve(friends.size());
   for (const Friend& person : friends) {
-    rows.push_back({person.rowid, FriendCells(person, today, ageForm)});
+    rows.push_back({person.rowid, Cells(person, today, ageForm)});
   }
   list_.SetRows(std::move(rows));
 }
 
+std::vector<std::string> FriendListControl::Cells(const Friend& person, const TodayDates& today,
+                                                  AgeForm ageForm) {
+  std::vector<std::string> cells = FriendCells(person, today, ageForm);
+  cells.push_back(person.calledAs);
+  cells.push_back(person.groups);
+  return cells;
+}
+
 void FriendListControl::PutFriend(int64_t rowid, const Friend& person, const TodayDates& today,
                                   AgeForm ageForm) {
-  list_.PutRow(rowid, {person.rowid, FriendCells(person, today, ageForm)});
+  list_.PutRow(rowid, {person.rowid, Cells(person, today, ageForm)});
 }
 
 void FriendListControl::RemoveFriends(const std::vector<int64_t>& rowids) {

@@ -48,6 +48,11 @@ class ListView : public Control {
   // The id of the row at a position; 0 outside the rows.
   int64_t IdAt(int row) const;
 
+  // Columns after the designed ones, shown at the user's wish, each showing the rows' cell
+  // of that number.
+  bool CellColumnShown(int cell) const;
+  void ShowCellColumn(const char* caption, int width, int cell, bool shown);
+
   // The header's arrow on this column (-1: on none), pointing up for an ascending order.
   void ShowSortArrow(int column, bool ascending);
 
@@ -61,6 +66,8 @@ class ListView : public Control {
   // Any other key pressed in the list (a virtual-key code); the Menu key asks for the
   // context menu instead.
   std::function<void(WORD key)> onKeyDown;
+  // A right click on the column headers; without it they give the rows' context menu.
+  std::function<void()> onHeaderMenu;
 
   // Where a context menu asked for from the keyboard opens, on the screen: below the row with
   // the focus mark, or at the list's top left.
@@ -69,7 +76,8 @@ class ListView : public Control {
  protected:
   LRESULT OnNotify(NMHDR* header) override;
   // A new size fits the columns to it. The Menu key's release is dropped: the menu opened
-  // when the key went down, and the system's default handling would open it again.
+  // when the key went down, and the system's default handling would open it again. The
+  // headers' context menu goes to onHeaderMenu.
   bool DropsMessage(UINT message, WPARAM wParam) override;
   void OnDpiChanged(const Dpi& dpi) override;
 
@@ -83,6 +91,8 @@ class ListView : public Control {
   void RequestRefresh();
   void Refresh();
   void SetColumnWidths(const Dpi& dpi);
+  // The place among the columns of the one showing this cell; -1 when none does.
+  int ColumnOfCell(int cell) const;
 
   const ColumnDesign* columns_ = nullptr;
   size_t columnCount_ = 0;
@@ -104,7 +114,13 @@ class FriendListControl : public FriendListView {
                  AgeForm ageForm) override;
   void RemoveFriends(const std::vector<int64_t>& rowids) override;
 
+  // The 称呼 and 分组 cells after the designed columns' ones, for the columns the header's
+  // menu shows.
+  static constexpr int kCalledAsCell = 7, kGroupsCell = 8;
+
  private:
+  static std::vector<std::string> Cells(const Friend& person, const TodayDates& today,
+                                        AgeForm ageForm);
   ListView& list_;
 };
 

@@ -39,6 +39,8 @@ const ControlDesign kControls[] = {
     {kSearchBox,     Type::kEditBox,     "搜索姓名、拼音或联系方式",
                                               {1,    28,  200,  22},  kPages, kFriendListPage,
                                                                       kNoTabOrder, kHintText},
+    {kGroupFilter,   Type::kButton,      "分组：全部 ▼",
+                                              {206,  28,  140,  22},  kPages, kFriendListPage},
     {kFriendList,    Type::kListView,    "",  {1,    52,  672,  342}, kPages, kFriendListPage,
                                                                       kNoTabOrder, kGivesWayToBottom},
     {kDbConnection,  Type::kNonVisual,   "",  {96,   264, 26,   26},  kPages, kFriendListPage},
@@ -193,6 +195,7 @@ void MainWindow::BindEvents() {
   FriendList().onCurrentRowChanged = [this](int row) { listOperations_.OnFriendRowChanged(row); };
   FriendList().onDoubleClick = [this] { friendOperations_.OnFriendListDoubleClick(); };
   BindListCommands(FriendList());
+  FriendList().onHeaderMenu = [this] { ShowHeaderMenu(FriendList()); };
   BindListCommands(UpcomingList());
   BindSearchBox();
   // 查看详情 shows no friends to edit or delete.
@@ -233,12 +236,33 @@ void MainWindow::BindSearchBox() {
     }
     return false;
   };
+  form_.Get<Button>(kGroupFilter).onClick = [this] { ShowGroupFilterMenu(); };
   // Ctrl+F from anywhere in the window.
   form_.onShortcut = [this](WPARAM key) {
     if (key != 'F' || GetKeyState(VK_CONTROL) >= 0) return false;
     FocusSearchBox(true);
     return true;
   };
+}
+
+// 全部, every group, 未分组, under the button; the choice names itself on the button.
+void MainWindow::ShowGroupFilterMenu() {
+  const std::vector<std::string> choices = listOperations_.GroupFilterChoices();
+  std::vector<MenuItemDesign> menu = {{0, "", kNoMenuCode}};
+  for (size_t i = 0; i < choices.size(); ++i) {
+    menu.push_back({1, choices[i].c_str(), static_cast<int>(i)});
+  }
+  Button& button = form_.Get<Button>(kGroupFilter);
+  RECT place;
+  GetWindowRect(button.Handle(), &place);
+  const POINT at = {place.left, place.bottom};
+  const int code = ShowPopupMenu(
+      form_.Handle(), menu.data(), menu.size(), nullptr,
+      [&](int item) { return choices.at(static_cast<size_t>(item)) == groupFilter_; }, &at);
+  if (code == kNoMenuCode) return;
+  groupFilter_ = choices.at(static_cast<size_t>(code));
+  button.SetText("分组：" + groupFilter_ + " ▼");
+  listOperations_.OnGroupFilter(groupFilter_);
 }
 
 void MainWindow::FocusSearchBox(bool turnToPage) {
@@ -266,6 +290,26 @@ void MainWindow::OnListKey(WORD key) {
   } else if (control && key == 'Z') {
     friendOperations_.OnUndoDelete();
   }
+}
+
+// The friend list header's own menu: the 称呼 and 分组 columns, checked while shown.
+void MainWindow::ShowHeaderMenu(ListView& list) {
+  struct Extra {
+    const char* caption;
+    int cell;
+  };
+  static const Extra kExtras[] = {{"称呼", FriendListControl::kCalledAsCell},
+                                  {"分组", FriendListControl::kGroupsCell}};
+  static const MenuItemDesign menu[] = {{0, "", kNoMenuCode}, {1, "称呼", 0}, {1, "分组", 1}};
+  const int code = ShowPopupMenu(form_.Handle(), menu, CountOf(menu), nullptr, [&](int item) {
+    return list.CellColumnShown(kExtras[item].cell);
+  });
+  if (code == kNoMenuCode) return;
+  const Extra& extra = kExtras[code];
+  // Wide enough for "妈妈" and for two or three groups.
+  constexpr int kExtraColumnWidth = 90;
+  list.ShowCellColumn(extra.caption, kExtraColumnWidth, extra.cell,
+                      !list.CellColumnShown(extra.cell));
 }
 
 void MainWindow::ShowListMenu(ListView& list, bool fromKeyboard) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/exchange_menu.h"
@@ -41,6 +42,9 @@ class FriendListOperations {
   virtual void OnSortMenu(SortCode code) = 0;
   // The search box's text has changed.
   virtual void OnSearchText(const std::string& text) = 0;
+  // The 分组 filter's choices: 全部, the groups, 未分组; and the one chosen.
+  virtual std::vector<std::string> GroupFilterChoices() = 0;
+  virtual void OnGroupFilter(const std::string& group) = 0;
   // The order the friend list is shown in, checked in the sort menu.
   virtual SortCode CurrentSortCode() = 0;
   // 复制祝福语 on a friend of either list; 0 when no row is current.
@@ -86,12 +90,14 @@ class MainWindow {
  private:
   void BindEvents();
   void BindSearchBox();
+  void ShowGroupFilterMenu();
   // The order chosen by the sort menu or a header, and the header's arrow for it.
   void ChooseSort(SortCode code);
   void ShowSortArrow();
   // The keys and the pop-up menu of a list; both lists have the same.
   void BindListCommands(ListView& list);
   void ShowListMenu(ListView& list, bool fromKeyboard);
+  void ShowHeaderMenu(ListView& list);
   void OnListKey(WORD key);
 
   MainWindowOperations& operations_;
@@ -99,6 +105,7 @@ class MainWindow {
   FriendOperations& friendOperations_;
   ExchangeOperations& exchangeOperations_;
   Form form_;
+  std::string groupFilter_ = "全部";  // the 分组 filter's choice, as its button names it
 };
 
 }  // namespace memo::ui

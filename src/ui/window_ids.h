@@ -24,6 +24,7 @@ enum ControlId : int {
   kUpcomingList,  // 超级列表框2
   kReportView,    // 超文本浏览框1
   kSearchBox,     // the friend list's search box
+  kGroupFilter,   // the 分组 filter beside it
 };
 
 // The toolbar's buttons by their place on it, separators included.
@@ -90,6 +91,14 @@ enum ControlId : int {
   kCancel,          // 按钮2
   kCalendar,        // 农历月历1
   kLunarDate,       // the date box in lunar mode: the lunar date as text, read-only
+  kNoYear,          // 不知道年份
+  kCalledAsLabel,
+  kCalledAs,
+  kGroupsLabel,
+  kGroups,
+  kGroupsButton,
+  kNoteLabel,
+  kNote,
 };
 }  // namespace birthday_window
 

@@ -1,8 +1,14 @@
 #include "window_logic/birthday_window_logic.h"
 
+#include <algorithm>
+
+#include "exchange/contact_groups.h"
+#include "exchange/exchange_text.h"
 #include "lunar/date_names.h"
+#include "reckoning/birthday_words.h"
 #include "reckoning/lunar_days.h"
 #include "reckoning/today.h"
+#include "records/friend_groups.h"
 #include "window_logic/friend_editing.h"
 #include "window_logic/friend_list.h"
 
@@ -29,13 +35,21 @@ void BirthdayWindowLogic::FillFrom(const Friend& person) {
   form_.SetCaption(kEditCaption);
   form_.SetNameText(person.name);
   form_.SetContactText(person.contact);
+  form_.SetCalledAsText(person.calledAs);
+  form_.SetGroupsText(person.groups);
+  form_.SetNoteText(person.note);
   form_.ChooseLunar(birthday.lunar());
+  form_.ChooseNoYear(birthday.ok() && !birthday.hasYear());
   if (birthday.lunar()) {
     ShowLunar(birthday);
+  } else if (birthday.ok()) {
+    // Without a year, the month and day in a leap year, which holds every one of them.
+    constexpr int kAnyLeapYear = 2000;
+    ShowSolar(MakeDateTime(birthday.hasYear() ? birthday.year : kAnyLeapYear, birthday.month,
+                           birthday.day),
+              false);
   } else {
-    ShowSolar(
-        birthday.ok() ? MakeDateTime(birthday.year, birthday.month, birthday.day) : kMinDateTime,
-        false);
+    ShowSolar(kMinDateTime, false);
   }
   form_.SelectCalendarDay(SolarDayShown());
   form_.FocusName();
@@ -50,9 +64,7 @@ void BirthdayWindowLogic::ShowSolar(DateTime date, bool leap) {
 void BirthdayWindowLogic::ShowLunar(const Birthday& birthday) {
   lunarShown_ = true;
   lunar_ = birthday;
-  form_.ShowLunarDate(
-      birthday.ok() ? LunarDateName(birthday.year, birthday.month, birthday.day, birthday.leap)
-                    : birthday.text);
+  form_.ShowLunarDate(BirthdayWords(birthday));
   ShowLeap(birthday.leap);
 }
 
@@ -118,6 +130,37 @@ void BirthdayWindowLogic::OnLeapClicked() {
   form_.ShowLeap(leapShown_);
 }
 
+void BirthdayWindowLogic::OnGroupsButton() {
+  std::vector<std::string> inBox = GroupsOfFriend(DetailsShown());
+  std::vector<std::string> offered = GroupChoices(context_.friends);
+  for (const std::string& group : inBox) {
+    if (std::find(offered.begin(), offered.end(), group) == offered.end()) offered.push_back(group);
+  }
+  std::vector<bool> checked;
+  for (const std::string& group : offered) {
+    checked.push_back(std::find(inBox.begin(), inBox.end(), group) != inBox.end());
+  }
+  const std::optional<size_t> chosen = form_.PickFromMenu(offered, checked);
+  if (!chosen) return;
+  const auto there = std::find(inBox.begin(), inBox.end(), offered[*chosen]);
+  if (there != inBox.end()) {
+    inBox.erase(there);
+  } else {
+    inBox.push_back(offered[*chosen]);
+  }
+  form_.SetGroupsText(JoinedGroups(inBox));
+}
+
+// The details as the boxes hold them: groups may be typed between "、", commas or semicolons.
+Friend BirthdayWindowLogic::DetailsShown() const {
+  Friend person;
+  person.calledAs = std::string(Trimmed(form_.CalledAsText()));
+  person.groups =
+      GroupsOf(SplitLabels(form_.GroupsText(), {kGroupSeparator, ",", "，", ";", "；"}));
+  person.note = std::string(Trimmed(form_.NoteText()));
+  return person;
+}
+
 void BirthdayWindowLogic::OnWindowClick() {
   form_.ShowCalendar(false);
 }
@@ -139,7 +182,14 @@ bool BirthdayWindowLogic::Save() {
     birthday = lunar_;
   }
   if (!birthday) return false;
-  Friend person{editedFriend_, form_.NameText(), *birthday, form_.ContactText()};
+  if (form_.NoYearChosen() && birthday->ok()) {
+    birthday = BirthdayOf(birthday->lunar(), 0, birthday->month, birthday->day, birthday->leap);
+  }
+  Friend person = DetailsShown();
+  person.rowid = editedFriend_;
+  person.name = form_.NameText();
+  person.birthday = *birthday;
+  person.contact = form_.ContactText();
   if (editedFriend_ == kNewFriend) return AddFriend(context_, std::move(person));
   return FindFriend(context_, editedFriend_) && UpdateFriend(context_, person);
 }

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "datetime/date_time.h"
 #include "lunar/lunar_engine.h"
@@ -20,6 +22,20 @@ class BirthdayForm {
   virtual void SetNameText(const std::string& text) = 0;
   virtual std::string ContactText() const = 0;
   virtual void SetContactText(const std::string& text) = 0;
+  // 称呼, 分组 (groups between "、") and 备注 (lines between "\n").
+  virtual std::string CalledAsText() const = 0;
+  virtual void SetCalledAsText(const std::string& text) = 0;
+  virtual std::string GroupsText() const = 0;
+  virtual void SetGroupsText(const std::string& text) = 0;
+  virtual std::string NoteText() const = 0;
+  virtual void SetNoteText(const std::string& text) = 0;
+  // 不知道年份: the date box's month and day are the birthday, its year is not.
+  virtual bool NoYearChosen() const = 0;
+  virtual void ChooseNoYear(bool noYear) = 0;
+  // A pop-up menu of these items, the checked ones marked, under the 分组 box's button; the
+  // item chosen, or nothing.
+  virtual std::optional<size_t> PickFromMenu(const std::vector<std::string>& items,
+                                             const std::vector<bool>& checked) = 0;
   // 农历 checked; choosing checks one radio button and unchecks the other.
   virtual bool LunarChosen() const = 0;
   virtual void ChooseLunar(bool lunar) = 0;
@@ -72,6 +88,9 @@ class BirthdayWindowLogic {
   void OnCalendarDatePicked();
   // The leap-month box tells the date's month; a click does not change it.
   void OnLeapClicked();
+  // The 分组 box's button: the groups offered, those in the box checked; the one chosen is
+  // added to the box, or taken out when it was there.
+  void OnGroupsButton();
   // The left button pressed on the window's background.
   void OnWindowClick();
   // 确定 with an empty name: says so and puts the focus in the name box; the window stays
@@ -91,6 +110,7 @@ class BirthdayWindowLogic {
   void ShowLunar(const Birthday& birthday);
   void ShowLunarToday();
   void ShowLeap(bool leap);
+  Friend DetailsShown() const;
   // The solar day the date box shows, for the calendar; no day when it has none.
   DayNumber SolarDayShown() const;
   bool Save();

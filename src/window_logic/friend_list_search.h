@@ -13,6 +13,10 @@ namespace memo {
 // order, or every friend for a text of blanks only; the status bar says how many.
 void SearchFriendList(RecordsContext& context, const std::string& text);
 
+// The 分组 filter beside the search box: kAllGroups, kNoGroup or a group (GBK). The list shows
+// the friends of that choice that the search finds, and the status bar counts them.
+void FilterFriendListByGroup(RecordsContext& context, const std::string& group);
+
 // After any change to the friend list (a load, an add, an edit, a deletion): the search,
 // if any, is held against the list as it now is, and the status bar counts what it shows.
 void ShowSearchAfterChange(RecordsContext& context);

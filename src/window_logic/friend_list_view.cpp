@@ -11,12 +11,9 @@ namespace memo {
 std::vector<std::string> FriendCells(const Friend& person, const TodayDates& today,
                                      AgeForm ageForm) {
   const Birthday& birthday = person.birthday;
-  return {person.name,
-          BirthdayWords(birthday),
-          birthday.calendarName(),
-          AgeText(birthday, today, ageForm),
-          ZodiacOfBirth(birthday),
-          StarSignOfBirth(birthday),
+  return {ListedName(person),      BirthdayWords(birthday),
+          birthday.calendarName(), AgeText(birthday, today, ageForm),
+          ZodiacOfBirth(birthday), StarSignOfBirth(birthday),
           person.contact};
 }
 

@@ -25,6 +25,7 @@ struct RecordsContext {
   std::vector<Friend> friends;   // the friend list as shown, in its order
   int64_t summarisedFriend = 0;  // the friend status pane 0 names; 0 for none
   std::string searchText{};      // the search box's text; the list shows what it finds
+  std::string groupFilter{};     // the 分组 filter's choice; empty or 全部 for every friend
   // The friends' texts as searches read them: made at the first search after a change.
   std::optional<FriendSearchIndex> searchIndex{};
 };

@@ -34,7 +34,8 @@ Rows RowsOf(const std::string& folder) {
   repository.Load(SortCode::kStored, friends);
   Rows rows;
   for (const Friend& person : friends)
-    rows.push_back({person.rowid, person.name + " " + person.birthday.text});
+    rows.push_back({person.rowid, person.name + " " + person.birthday.text + " " + person.calledAs +
+                                      "|" + person.groups + "|" + person.note});
   return rows;
 }
 
@@ -44,12 +45,17 @@ TEST(BackupRestore, ReplacesEveryFriendAfterACopyOfThoseBefore) {
   FriendRepository repository(errors);
   ASSERT_TRUE(repository.Open(folder.path()));
   repository.Insert(Person("甲", "1980年5月3日", false));
-  repository.Insert(Person("乙", "1990年5月12日[闰月]", true));
+  Friend mother = Person("乙", "5月12日[闰月]", true);
+  mother.calledAs = "妈妈";
+  mother.groups = "家人、亲戚";
+  mother.note = "兰花";
+  repository.Insert(mother);
   repository.Insert(Person("丙", "不知道", false));
   const std::string backup = folder.File("backup.mdb");
   ASSERT_TRUE(repository.BackupTo(backup));
   const Rows backedUp = RowsOf(folder.path());
   repository.Delete(1);
+  repository.Update(Friend(2, "乙", ReadBirthday("1990年5月12日", true), ""));
   repository.Insert(Person("丁", "2000年1月1日", false));
   const Rows before = RowsOf(folder.path());
 
@@ -106,7 +112,7 @@ TEST(BackupRestore, AFriendAddedMeanwhileIsInTheCopyOrKept) {
     const Rows copied = RowsOf(folder.File("before"));
     kept.insert(kept.end(), copied.begin(), copied.end());
   }
-  EXPECT_NE(std::find(kept.begin(), kept.end(), Rows::value_type{2, "meanwhile "}), kept.end());
+  EXPECT_NE(std::find(kept.begin(), kept.end(), Rows::value_type{2, "meanwhile  ||"}), kept.end());
 }
 
 // A backup's rows pass the checks a contact card's or a spreadsheet's entries pass, in an
@@ -158,7 +164,7 @@ TEST(BackupRestore, RowsAnImportWouldRefuseAreListedAndTheOthersCome) {
       RestoreSummary(*restored, "S", 1),
       "已恢复备份里的2位好友，不能恢复4条。恢复前的好友已备份到S\r\n\r\n不能恢复的条目：\r\n" +
           refused[0] + "\r\n……另有3条");
-  EXPECT_EQ(RowsOf(folder.path()), (Rows{{1, "ok 1980年5月3日"}, {6, "unknown 不知道"}}));
+  EXPECT_EQ(RowsOf(folder.path()), (Rows{{1, "ok 1980年5月3日 ||"}, {6, "unknown 不知道 ||"}}));
 }
 
 }  // namespace

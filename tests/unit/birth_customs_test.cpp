@@ -172,6 +172,14 @@ TEST(BirthCustoms, GreetingsByAgeAndOccasionFromTheBuiltInOnesOrTheUsersFile) {
     const Friend person{1, c.name, ReadBirthday(c.text, false), ""};
     EXPECT_EQ(GreetingFor(person, DayOf(2025, 5, 30), c.form, c.book), c.greeting) << c.name;
   }
+  // The 称呼 in the name's place; a birthday without a year has no age to name.
+  Friend mother{1, "王丽（妈妈）", ReadBirthday("1966年6月1日", false), ""};
+  mother.calledAs = "妈妈";
+  EXPECT_EQ(GreetingFor(mother, DayOf(2025, 5, 30), AgeForm::kFullYears, BuiltInGreetings()),
+            "祝妈妈59岁生日快乐，工作顺利，前程似锦！");
+  mother.birthday = ReadBirthday("6月1日", false);
+  EXPECT_EQ(GreetingFor(mother, DayOf(2025, 5, 30), AgeForm::kFullYears, BuiltInGreetings()),
+            "祝妈妈生日快乐，万事如意，心想事成！");
 }
 
 }  // namespace

@@ -26,6 +26,23 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
   void SetNameText(const std::string& text) override { name = text; }
   std::string ContactText() const override { return contact; }
   void SetContactText(const std::string& text) override { contact = text; }
+  std::string CalledAsText() const override { return calledAs; }
+  void SetCalledAsText(const std::string& text) override { calledAs = text; }
+  std::string GroupsText() const override { return groups; }
+  void SetGroupsText(const std::string& text) override { groups = text; }
+  std::string NoteText() const override { return note; }
+  void SetNoteText(const std::string& text) override { note = text; }
+  bool NoYearChosen() const override { return noYear; }
+  void ChooseNoYear(bool value) override { noYear = value; }
+  std::optional<size_t> PickFromMenu(const std::vector<std::string>& items,
+                                     const std::vector<bool>& checked) override {
+    menu.clear();
+    for (size_t i = 0; i < items.size(); ++i) menu += (checked[i] ? "√" : "") + items[i] + " ";
+    for (size_t i = 0; i < items.size(); ++i) {
+      if (items[i] == menuChoice) return i;
+    }
+    return std::nullopt;
+  }
   bool LunarChosen() const override { return lunar; }
   void ChooseLunar(bool value) override { lunar = value; }
   DateTime SolarDate() const override { return solarDate; }
@@ -74,6 +91,9 @@ class MemoryBirthdayForm : public BirthdayForm, private CalendarEventSink {
 
   std::string name;  // the sample name and number are hints, no content
   std::string contact;
+  std::string calledAs, groups, note;
+  bool noYear = false;
+  std::string menu, menuChoice;  // the menu last shown, and the item to choose from it
   std::string caption = "添加好友生日";
   bool lunar = true;
   DateTime solarDate = MakeDateTime(2000, 1, 1);
@@ -401,6 +421,56 @@ TEST_F(BirthdayWindowTest, EditWritesOnlyTheFriendItOpenedWith) {
   EXPECT_EQ(stored[1].name, "赵六六");
   EXPECT_EQ(stored[1].contact, "");
   EXPECT_TRUE(errors.texts.empty());
+}
+
+}  // namespace
+}  // namespace memo
+
+namespace memo {
+namespace {
+
+// 不知道年份 keeps the month and day of either calendar; the details are stored with the friend
+// and shown again for an edit; the 分组 button adds and takes out groups.
+TEST_F(BirthdayWindowTest, BirthdayWithoutAYearAndTheDetails) {
+  On(2024, 2, 10);
+  Open();
+  form->name = "王丽";
+  form->lunar = false;
+  logic->OnSolarChosen();
+  form->solarDate = MakeDateTime(1966, 5, 1);
+  form->noYear = true;
+  form->calledAs = " 妈妈 ";
+  form->groups = "家人，家人; 球友";
+  form->note = "喜欢兰花\n不吃辣";
+  form->menuChoice = "亲戚";
+  logic->OnGroupsButton();
+  EXPECT_EQ(form->menu, "√家人 亲戚 同事 同学 朋友 √球友 ");
+  EXPECT_EQ(form->groups, "家人、球友、亲戚");
+  form->menuChoice = "球友";
+  logic->OnGroupsButton();
+  EXPECT_EQ(form->groups, "家人、亲戚");
+  logic->OnOk();
+  ASSERT_EQ(Stored().size(), 1u);
+  const Friend stored = Stored()[0];
+  EXPECT_EQ(stored.birthday.text, "5月1日");
+  EXPECT_EQ(stored.calledAs + "|" + stored.groups + "|" + stored.note,
+            "妈妈|家人、亲戚|喜欢兰花\n不吃辣");
+  EXPECT_EQ(Row(0)[0], "王丽（妈妈）");
+
+  Open(stored.rowid);
+  EXPECT_TRUE(form->noYear);
+  EXPECT_EQ(form->DateShown(), "2000年5月1日");
+  EXPECT_EQ(form->calledAs, "妈妈");
+  form->lunar = true;
+  logic->OnLunarChosen();  // 2000-05-01 is lunar 2000-03-27
+  EXPECT_EQ(form->DateShown(), "2000年三月廿七");
+  logic->OnOk();
+  EXPECT_EQ(StoredBirthdays(), Names{"3月27日"});
+  Open(stored.rowid);
+  EXPECT_EQ(form->DateShown(), "三月廿七");
+  form->noYear = false;
+  logic->OnOk();
+  EXPECT_EQ(StoredBirthdays(), Names{"3月27日"});  // no year to give it back
 }
 
 }  // namespace

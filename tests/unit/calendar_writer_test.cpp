@@ -142,6 +142,21 @@ TEST_F(CalendarTest, TitlesInTheChosenAgeFormWithItsMilestones) {
   }
 }
 
+// Without a year: every year of the span from this one, no age in the title, no year of birth.
+TEST_F(CalendarTest, BirthdaysWithoutAYear) {
+  const CalendarFile file =
+      Write({Person("王丽", "5月1日", false, "138"), Person("张伟", "4月15日[闰月]", true)}, 2);
+  const Lines lines = Unfolded(file.bytes);
+  EXPECT_EQ(Values(lines, "DTSTART;VALUE=DATE"),
+            (Lines{"20120501", "20130501", "20120604", "20130524"}));
+  EXPECT_EQ(Values(lines, "SUMMARY"),
+            (Lines{u8"王丽的生日", u8"王丽的生日", u8"张伟的生日（农历闰四月十五）",
+                   u8"张伟的生日（农历闰四月十五）"}));
+  EXPECT_EQ(Values(lines, "DESCRIPTION")[0], u8"联系方式：138");
+  const Lines repeating = Unfolded(Write({Person("王丽", "5月1日", false)}, 21, true).bytes);
+  EXPECT_EQ(Values(repeating, "DTSTART;VALUE=DATE"), Lines{"20120501"});
+}
+
 TEST_F(CalendarTest, IdentifiersStayTheSameAcrossExports) {
   const Friend person = Person("甲", "1980年5月3日", false);
   const Lines first = Values(Unfolded(Write({person}, 3).bytes), "UID");

@@ -48,10 +48,13 @@ TEST(CliExchange, DryRunsRefusalsAndWrongArguments) {
   testing::TempFolder folder;
   const std::string db = " --db " + folder.path() + " ";
   testing::WriteFileBytes(folder.File("in.csv"),
-                          u8"姓名,生日,历法\n甲,1980-05-03,公历\n乙,--0503,公历\n");
+                          u8"姓名,生日,历法\n甲,1980-05-03,公历\n乙,5月3号,公历\n");
   EXPECT_EQ(RunCli("import" + db + folder.File("in.csv") + " --dry-run").out,
             u8"将导入1位好友，不能导入1条。\n文件编码：UTF-8\n+ 甲  1980年5月3日  公历\n"
-            u8"! 第3行 乙：生日没有年份\n");
+            u8"! 第3行 乙：" +
+                std::string(u8"生日不是有效日期（可写作1990年5月1日、1990-5-"
+                            u8"1、5月1日、1940年腊月初八或农历1940年十二月初八）") +
+                u8"\n");
   EXPECT_EQ(RunCli("list" + db).out, "");
   testing::WriteFileBytes(folder.File("in.ics"), "BEGIN:VCALENDAR\r\n");
   EXPECT_EQ(RunCli("import" + db + folder.File("in.ics")).exitCode, 1);

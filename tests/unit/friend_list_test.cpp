@@ -57,7 +57,8 @@ TEST_F(FriendListTest, LoadsInEverySortOrder) {
 
 // The birthday orders go by the numbers, a leap month after its ordinary month; the age
 // orders by the ages shown, which before the lunar new year count a lunar birth year as one
-// later. Unreadable birthdays come last and ties keep the stored order, either way.
+// later. Birthdays without a year come after them by month and day (backwards only in the
+// descending birthday order), unreadable ones last, and ties keep the stored order.
 TEST_F(FriendListTest, BirthdayAndAgeOrders) {
   const struct {
     const char *name, *birthday;
@@ -66,10 +67,13 @@ TEST_F(FriendListTest, BirthdayAndAgeOrders) {
                 {"丙", "garbage", false},       {"丁", "1990年5月8日[闰月]", true},
                 {"戊", "1990年5月8日", true},   {"己", "1990年6月1日", true},
                 {"庚", "1980年5月1日", false},  {"辛", "", true},
-                {"壬", "1991年1月10日", false}, {"癸", "1991年1月5日", true}};
+                {"壬", "1991年1月10日", false}, {"癸", "1991年1月5日", true},
+                {"子", "12月1日", false},       {"丑", "3月1日", true}};
   for (const auto& person : stored) StoreRaw(person.name, person.birthday, person.lunar);
-  const Names ascending = {"乙", "庚", "甲", "戊", "丁", "己", "癸", "壬", "丙", "辛"};
-  const Names descending = {"壬", "癸", "己", "丁", "戊", "甲", "乙", "庚", "丙", "辛"};
+  const Names ascending = {"乙", "庚", "甲", "戊", "丁", "己", "癸", "壬", "丑", "子", "丙", "辛"};
+  const Names descending = {"壬", "癸", "己", "丁", "戊", "甲", "乙", "庚", "子", "丑", "丙", "辛"};
+  Names ageAscending = descending;
+  std::swap(ageAscending[8], ageAscending[9]);
   const struct {
     int month, day;  // in 2012; 10 January is lunar 2011-12-17
     SortCode code;
@@ -77,17 +81,17 @@ TEST_F(FriendListTest, BirthdayAndAgeOrders) {
   } cases[] = {
       {4, 15, SortCode::kBirthdayAscending, ascending},
       {4, 15, SortCode::kBirthdayDescending, descending},
-      {4, 15, SortCode::kAgeAscending, descending},
+      {4, 15, SortCode::kAgeAscending, ageAscending},
       {4, 15, SortCode::kAgeDescending, ascending},
       {1, 10, SortCode::kBirthdayAscending, ascending},
       {1,
        10,
        SortCode::kAgeAscending,
-       {"癸", "己", "丁", "戊", "壬", "甲", "乙", "庚", "丙", "辛"}},
+       {"癸", "己", "丁", "戊", "壬", "甲", "乙", "庚", "丑", "子", "丙", "辛"}},
       {1,
        10,
        SortCode::kAgeDescending,
-       {"乙", "庚", "甲", "壬", "戊", "丁", "己", "癸", "丙", "辛"}},
+       {"乙", "庚", "甲", "壬", "戊", "丁", "己", "癸", "丑", "子", "丙", "辛"}},
   };
   for (const auto& c : cases) {
     On(2012, c.month, c.day);

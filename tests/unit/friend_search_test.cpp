@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
+#include "records/friend_groups.h"
 #include "records_fixture.h"
 #include "temp_folder.h"
 #include "window_logic/friend_list_search.h"
@@ -94,6 +95,48 @@ TEST_F(FriendListSearch, ShowsWhatTheTextFindsThroughChanges) {
   SearchFriendList(context, "");
   EXPECT_EQ(shownNames(), (std::vector<std::string>{"周五", "王芳", "李娜"}));
   EXPECT_EQ(count(), "当前记录数：3");
+}
+
+// The 分组 filter beside the box keeps its friends of what the text finds; the text also finds
+// 称呼 and 备注, and the list shows the 称呼 after the name.
+TEST_F(FriendListSearch, GroupFilterAndDetailsFoundByTheText) {
+  On(2026, 6, 1);
+  const struct {
+    const char *name, *calledAs, *groups, *note;
+  } people[] = {{"王丽", "妈妈", "家人、亲戚", "喜欢兰花"},
+                {"李娜（同学）", "同学", "同学", ""},
+                {"张伟", "", "", "生日送茶叶"}};
+  for (const auto& p : people) {
+    Friend person = Person(p.name, "5月1日", false);
+    person.calledAs = p.calledAs;
+    person.groups = p.groups;
+    person.note = p.note;
+    AddFriend(context, person);
+  }
+  const auto shown = [&] {
+    std::string names;
+    for (const MemoryFriendList::Row& row : friends.ShownRows()) names += row.cells[0] + "|";
+    return names + " " + statusBar.parts[kRecordCountPart];
+  };
+  const struct {
+    const char *text, *group, *shown;
+  } cases[] = {
+      {"", kAllGroups, "王丽（妈妈）|李娜（同学）|张伟| 当前记录数：3"},
+      {"", "家人", "王丽（妈妈）| 找到1位好友"},
+      {"", "亲戚", "王丽（妈妈）| 找到1位好友"},
+      {"", kNoGroup, "张伟| 找到1位好友"},
+      {"妈妈", kAllGroups, "王丽（妈妈）| 找到1位好友"},
+      {"茶叶", kAllGroups, "张伟| 找到1位好友"},
+      {"茶叶", "家人", " 找到0位好友"},
+      {"l", "同学", "李娜（同学）| 找到1位好友"},
+  };
+  for (const auto& c : cases) {
+    SearchFriendList(context, c.text);
+    FilterFriendListByGroup(context, c.group);
+    EXPECT_EQ(shown(), c.shown) << c.text << " " << c.group;
+  }
+  EXPECT_EQ(GroupChoices(context.friends),
+            (std::vector<std::string>{"家人", "亲戚", "同事", "同学", "朋友"}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "exchange/contact_columns.h"
 #include "exchange_friends.h"
 #include "text/text_codec.h"
 
@@ -32,10 +33,41 @@ TEST(FriendsCsv, WrittenWithBomAndHeaderAndReadBack) {
                                        Person(" 王五", "1965年2月3日", true)};
   const std::string bytes = WriteFriendsCsv(friends);
   EXPECT_EQ(bytes.substr(0, bytes.find(u8"李")),
-            u8"\xEF\xBB\xBF姓名,生日,历法,联系方式\r\n张三,1980年5月3日,公历,13800000000\r\n\"");
+            u8"\xEF\xBB\xBF姓名,生日,历法,联系方式,称呼,分组,备注\r\n张三,1980年5月3日,公历,"
+            u8"13800000000,,,\r\n\"");
   EXPECT_EQ(Read(bytes),
             (Texts{"张三|1980年5月3日|公历|13800000000", "李, \"四\"|1990年5月12日[闰月]|农历|a b",
                    "王五|1965年2月3日|农历|"}));  // blanks at the ends go
+}
+
+TEST(FriendsCsv, DetailsAndBirthdaysWithoutAYearReadBack) {
+  std::vector<Friend> friends = {Person("王丽", "5月1日", false),
+                                 Person("张伟", "4月15日[闰月]", true),
+                                 Person("李娜", "1990年12月8日", true)};
+  friends[0].calledAs = "妈妈";
+  friends[0].groups = "家人、亲戚";
+  friends[0].note = "喜欢兰花\n不吃辣";
+  const std::string bytes = WriteFriendsCsv(friends);
+  EXPECT_NE(bytes.find(u8"王丽,'--05-01,公历,,妈妈,家人、亲戚,\"喜欢兰花\n不吃辣\""),
+            std::string::npos);
+  EXPECT_EQ(Read(bytes), Described(friends));
+}
+
+// A header the program knows, but without a column it cannot do without.
+TEST(FriendsCsv, HeaderWithoutNameOrBirthdayRefusesTheFile) {
+  const struct {
+    const char* csv;
+    const char* failure;
+  } cases[] = {
+      {"Name,Phone 1 - Value\n王丽,138\n", kNoBirthdayColumn},
+      {"Birthday,Notes,Mobile Phone\n1966/5/1,,138\n", kNoNameColumn},
+      {"First Name,Birthday\n丽,1966-05-01\n", nullptr},
+  };
+  for (const auto& c : cases) {
+    const ImportRead read = ReadFriendsCsv(c.csv);
+    EXPECT_EQ(read.failure, c.failure ? c.failure : "") << c.csv;
+    EXPECT_EQ(read.friends.size() + read.refusals.size(), c.failure ? 0u : 1u) << c.csv;
+  }
 }
 
 TEST(FriendsCsv, EncodingsColumnOrdersAndDateForms) {
@@ -44,9 +76,9 @@ TEST(FriendsCsv, EncodingsColumnOrdersAndDateForms) {
     std::string bytes;
     Texts read;
   } cases[] = {
-      {"UTF-8 without a mark, columns reordered, an extra column",
-       u8"联系方式,备注,历法,姓名,生日\n123,x,阴历,甲,1980/5/3\n,,,乙,1980-05-04\n",
-       {"甲|1980年5月3日|农历|123", "乙|1980年5月4日|公历|"}},
+      {"UTF-8 without a mark, columns reordered, an unknown column",
+       u8"联系方式,备注,历法,姓名,附加,生日\n123,x,阴历,甲,?,1980/5/3\n,,,乙,,1980-05-04\n",
+       {"甲|1980年5月3日|农历|123|||x", "乙|1980年5月4日|公历|"}},
       {"GBK as a Chinese Excel saves it",
        Utf8ToGb18030(u8"姓名,生日,历法\r\n丙,1980年5月3日,农历\r\n"),
        {"丙|1980年5月3日|农历|"}},
@@ -74,12 +106,12 @@ TEST(FriendsCsv, RefusedRowsWithTheirLines) {
       u8"丁,1980年5月3日[闰月],公历\n"
       u8"戊,1980年5月31日,农历\n"
       u8"己,1980年5月3日,农历\n"
-      u8"庚,5月3日,公历\n",
+      u8"庚,5月3号,公历\n",
       &refusals);
   EXPECT_EQ(read, Texts{"己|1980年5月3日|农历|"});
   const std::string bad = kBadCsvBirthday;
   EXPECT_EQ(refusals, (Texts{"2|甲|历法不是公历或农历", "3|乙 (两行)|" + bad, "5|丙|没有生日",
-                             "6||没有姓名", "8|丁|" + bad, "9|戊|" + bad, "11|庚|生日没有年份"}));
+                             "6||没有姓名", "8|丁|" + bad, "9|戊|" + bad, "11|庚|" + bad}));
 }
 
 // Lunar birthdays as people write them: in lunar words, or with 农历 in the date itself.
@@ -105,7 +137,15 @@ TEST(FriendsCsv, LunarDatesAsPeopleWriteThem) {
       {"1940年腊月初八", "公历", nullptr},  // the columns contradict each other
       {"1940年腊月三十一", "", nullptr},
       {"1940年十三月初八", "农历", nullptr},
-      {"腊月初八", "农历", nullptr},
+      {"腊月初八", "农历", "12月8日|农历"},
+      {"闰四月十五", "", "4月15日[闰月]|农历"},
+      {"5月1日", "", "5月1日|公历"},
+      {"--05-01", "", "5月1日|公历"},
+      {"1990/5/1", "", "1990年5月1日|公历"},
+      {"5/1/1990", "", "1990年5月1日|公历"},
+      {"--02-29", "", "2月29日|公历"},
+      {"2月30日", "", nullptr},
+      {"--12-08", "农历", "12月8日|农历"},
   };
   for (const auto& c : cases) {
     const std::string csv =

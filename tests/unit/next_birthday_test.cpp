@@ -6,6 +6,8 @@
 
 #include "datetime/clock.h"
 #include "reckoning/age.h"
+#include "reckoning/birth_signs.h"
+#include "reckoning/birthday_words.h"
 #include "reckoning/fallback_note.h"
 #include "reckoning/lunar_days.h"
 #include "reckoning/today.h"
@@ -221,6 +223,14 @@ TEST_F(ReckoningTest, StoredTextsReadOnce) {
       {"1980年2月31日", true, 0, 0, 0, false},
       {"1980年13月1日", true, 0, 0, 0, false},
       {"1980年2月0日", true, 0, 0, 0, false},
+      // Month and day alone: a birthday without a year.
+      {"5月1日", false, 0, 5, 1, false},
+      {"2月29日", false, 0, 2, 29, false},
+      {"2月30日", false, 0, 0, 0, false},
+      {"12月8日", true, 0, 12, 8, false},
+      {"2月30日", true, 0, 2, 30, false},
+      {"4月15日[闰月]", true, 0, 4, 15, true},
+      {"13月1日", true, 0, 0, 0, false},
   };
   for (const auto& c : cases) {
     const Birthday birthday = ReadBirthday(c.text, c.lunar);
@@ -235,6 +245,34 @@ TEST_F(ReckoningTest, StoredTextsReadOnce) {
   EXPECT_EQ(BirthdayOf(true, 2012, 6, 1, true).text, "2012年6月1日[闰月]");
   EXPECT_EQ(BirthdayOf(false, 2012, 6, 1, true).text, "2012年6月1日");
   EXPECT_EQ(BirthdayOf(true, 2004, 2, 30, false).text, "2004年2月30日");
+  EXPECT_EQ(BirthdayOf(true, 0, 4, 15, true).text, "4月15日[闰月]");
+  EXPECT_EQ(BirthdayOf(false, 0, 5, 1, false).text, "5月1日");
+}
+
+// Counted and upcoming like any other, without an age, 生肖 or (for a lunar one) 星座.
+TEST_F(ReckoningTest, BirthdaysWithoutAYear) {
+  On(2012, 4, 28);  // lunar 2012-04-08
+  const struct {
+    const char* text;
+    bool lunar;
+    int days;
+    const char *words, *zodiac, *starSign;
+  } cases[] = {
+      {"5月1日", false, 3, "5月1日", "", "金牛座"},
+      {"2月29日", false, 306, "2月29日", "", "双鱼座"},  // 2013-02-28
+      {"4月15日", true, 7, "四月十五", "", ""},
+      {"4月15日[闰月]", true, 37, "闰四月十五", "", ""},
+      {"12月8日", true, 266, "腊月初八", "", ""},  // 2013-01-19
+  };
+  for (const auto& c : cases) {
+    const Birthday birthday = ReadBirthday(c.text, c.lunar);
+    EXPECT_EQ(Days(c.text, c.lunar), c.days) << c.text;
+    EXPECT_EQ(BirthdayWords(birthday), c.words) << c.text;
+    EXPECT_EQ(ZodiacOfBirth(birthday), c.zodiac) << c.text;
+    EXPECT_EQ(StarSignOfBirth(birthday), c.starSign) << c.text;
+    EXPECT_EQ(AgeText(birthday, TodayNow(), AgeForm::kBoth), kNoAge) << c.text;
+    EXPECT_EQ(OccurrenceAgeText(birthday, TodayNow()), kNoAge) << c.text;
+  }
 }
 
 TEST_F(ReckoningTest, Ages) {

@@ -89,10 +89,18 @@ TEST(VCardReader, RefusalsWithLineAndReason) {
       u8"BEGIN:VCARD\r\nFN:农历\r\nX-ALTBDAY;CALSCALE=chinese:0078000211\r\nEND:VCARD\r\n"
       u8"BEGIN:VCARD\r\nBDAY:1980-05-03\r\nEND:VCARD\r\n"  // 25
       u8"BEGIN:VCARD\r\nFN:未完\r\nBDAY:1980-05-03\r\n";   // 28
+  // The cards without a year are friends without a year.
+  const Texts friends = Described(FriendsOf(ReadVCards(file)));
+  ASSERT_GE(friends.size(), 2u);
+  EXPECT_EQ(Texts(friends.begin(), friends.begin() + 2),
+            (Texts{"无年份|5月3日|公历|", "苹果|5月3日|公历|"}));
+  EXPECT_EQ(
+      Described(FriendsOf(ReadVCards(u8"BEGIN:VCARD\r\nFN:甲\r\nBDAY:--05-03\r\nEND:VCARD\r\n"))),
+      Texts{"甲|5月3日|公历|"});
   EXPECT_EQ(Refusals(ReadVCards(file)),
-            (Texts{"1|无生日|没有生日", "5|无年份|生日没有年份", "9|苹果|生日没有年份",
-                   "17|二月|生日不是有效日期", std::string("21|农历|") + kBadCardBirthday,
-                   "25||没有姓名", "28||名片没有结束（缺少END:VCARD）"}));
+            (Texts{"1|无生日|没有生日", "17|二月|生日不是有效日期",
+                   std::string("21|农历|") + kBadCardBirthday, "25||没有姓名",
+                   "28||名片没有结束（缺少END:VCARD）"}));
 }
 
 TEST(VCardWriter, CardsForAPhoneReadBackAsTheSameFriends) {
@@ -112,6 +120,25 @@ TEST(VCardWriter, CardsForAPhoneReadBackAsTheSameFriends) {
   EXPECT_NE(file.bytes.find("EMAIL:li@example.com"), std::string::npos);
   EXPECT_EQ(Described(FriendsOf(ReadVCards(file.bytes))), Described(friends));
   EXPECT_EQ(WriteVCards({Person("甲", "不是日期", false)}).skipped, 1);
+}
+
+// vCard → program → vCard → program keeps the details and the birthdays without a year.
+TEST(VCardWriter, DetailsAndBirthdaysWithoutAYearTravelBothWays) {
+  const std::string phone =
+      u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:王丽\r\nNICKNAME:妈妈\r\nBDAY:--0501\r\n"
+      u8"CATEGORIES:家人,亲戚\\,远房\r\nNOTE:喜欢兰花\\n不吃辣\r\nEND:VCARD\r\n"
+      u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:张伟\r\nX-ALTBDAY;CALSCALE=chinese:--1208\r\n"
+      u8"END:VCARD\r\n"
+      u8"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:李娜\r\nX-ALTBDAY;CALSCALE=chinese:--0415\r\n"
+      u8"NOTE:农历生日：闰四月十五\r\nNOTE:同学\r\nEND:VCARD\r\n";
+  const Texts expected = {"王丽|5月1日|公历||妈妈|家人、亲戚,远房|喜欢兰花\n不吃辣",
+                          "张伟|12月8日|农历|", "李娜|4月15日[闰月]|农历||||同学"};
+  const std::vector<Friend> first = FriendsOf(ReadVCards(phone));
+  EXPECT_EQ(Described(first), expected);
+  const CardFile written = WriteVCards(first);
+  EXPECT_NE(written.bytes.find("BDAY:--0501\r\n"), std::string::npos);
+  EXPECT_NE(written.bytes.find("X-ALTBDAY;CALSCALE=chinese:--1208\r\n"), std::string::npos);
+  EXPECT_EQ(Described(FriendsOf(ReadVCards(written.bytes))), expected);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(WindowText(window) == Wide("添加好友生日"));
   // No empty band below the buttons: the window grows only while its calendar is open.
-  ExpectWindowFrame(window, 431, 300);
+  ExpectWindowFrame(window, 431, 424);
   EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_MINIMIZEBOX);
   EXPECT_FALSE(IsWindowEnabled(main));  // modal for adding
 
@@ -38,10 +38,18 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
       {ids::kLunarDate, L"Edit", "2012年三月廿五", 56, 121, 184, 24},
       {ids::kCalendarButton, L"Button", "…", 244, 123, 30, 20},
       {ids::kLeapMonth, L"Button", "闰月", 282, 122, 64, 20, false},
-      {ids::kContactLabel, L"Static", "联系方式：", 16, 166, 72, 16},
-      {ids::kContact, L"Edit", nullptr, 82, 162, 198, 24},
-      {ids::kSave, L"Button", "确定", 160, 232, 96, 28},
-      {ids::kCancel, L"Button", "取消", 272, 232, 96, 28},
+      {ids::kNoYear, L"Button", "不知道年份", 56, 148, 120, 20},
+      {ids::kContactLabel, L"Static", "联系方式：", 16, 184, 72, 16},
+      {ids::kContact, L"Edit", nullptr, 82, 180, 198, 24},
+      {ids::kCalledAsLabel, L"Static", "称呼：", 16, 216, 72, 16},
+      {ids::kCalledAs, L"Edit", nullptr, 82, 212, 198, 24},
+      {ids::kGroupsLabel, L"Static", "分组：", 16, 248, 72, 16},
+      {ids::kGroups, L"Edit", nullptr, 82, 244, 198, 24},
+      {ids::kGroupsButton, L"Button", "▼", 284, 246, 30, 20},
+      {ids::kNoteLabel, L"Static", "备注：", 16, 280, 72, 16},
+      {ids::kNote, L"Edit", nullptr, 82, 276, 320, 64},
+      {ids::kSave, L"Button", "确定", 160, 356, 96, 28},
+      {ids::kCancel, L"Button", "取消", 272, 356, 96, 28},
       {ids::kCalendar, L"CCalendar", nullptr, 56, 146, 365, 262, false},
   };
   ExpectControls(window, controls);
@@ -66,8 +74,10 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
 
   // The name box has the focus.
   EXPECT_EQ(FocusOf(window), name);
-  const int order[] = {ids::kSolar,   ids::kLunar, ids::kLunarDate, ids::kCalendarButton,
-                       ids::kContact, ids::kSave,  ids::kCancel,    ids::kName};
+  const int order[] = {ids::kSolar,        ids::kLunar,   ids::kLunarDate, ids::kCalendarButton,
+                       ids::kNoYear,       ids::kContact, ids::kCalledAs,  ids::kGroups,
+                       ids::kGroupsButton, ids::kNote,    ids::kSave,      ids::kCancel,
+                       ids::kName};
   for (int next : order) {
     PressKey(FocusOf(window), VK_TAB);
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, next); }, 2000))
@@ -92,13 +102,13 @@ TEST(BirthdayWindow, AddOpensItModalWithTheDesignedControlsTabOrderAndSelection)
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; }));
   RECT frame;
   GetWindowRect(window, &frame);
-  EXPECT_EQ(frame.bottom - frame.top, 440);
+  EXPECT_EQ(frame.bottom - frame.top, 448);
   GetClientRect(window, &client);
   const Place calendarPlace = PlaceOf(calendar);
   EXPECT_LE(calendarPlace.top + calendarPlace.height, client.bottom);
   ClickControl(button);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(calendar); }));
-  ExpectWindowFrame(window, 431, 300);
+  ExpectWindowFrame(window, 431, 424);
   Click(window, {380, 40});  // the window's own client area: stays hidden
   Sleep(200);
   EXPECT_FALSE(IsWindowVisible(calendar));

@@ -168,7 +168,7 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
   EXPECT_EQ(Count(calendar, "TRIGGER:-PT15H\r\n"), 8u);
   EXPECT_EQ(Count(calendar, "TRIGGER:PT9H\r\n"), 8u);
 
-  // 导入…: a phone's cards, one of them already here, one without a year; the preview,
+  // 导入…: a phone's cards, one of them already here, one on a day that is none; the preview,
   // then the summary, and the list and the upcoming list follow.
   WriteFileBytes(folder + L"\\phone.vcf",
                  "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\xE8\xB5\xB5\xE5\x85\xAD\r\n"  // 赵六
@@ -176,7 +176,7 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
                  "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\xE5\xBC\xA0\xE4\xB8\x89\r\n"  // 张三
                  "BDAY:1980-05-03\r\nEND:VCARD\r\n"
                  "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\xE9\x92\xB1\xE4\xB8\x83\r\n"  // 钱七
-                 "BDAY:--0503\r\nEND:VCARD\r\n");
+                 "BDAY:1990-02-30\r\nEND:VCARD\r\n");
   ASSERT_TRUE(Choose(main, Item::kImport));
   ASSERT_TRUE(ChooseFile(program, folder + L"\\phone.vcf", -1));
   Message preview = NextMessage(program);
@@ -185,7 +185,7 @@ TEST(ExchangeMenu, ExportsInTheChosenFormatImportsWithAPreviewAndBacksUp) {
       "将导入1位好友，跳过重复的1位（已有1位，文件中重复0位），不能导入1条。\r\n"
       "文件编码：UTF-8\r\n\r\n"
       "将导入的好友：\r\n赵六  1990年4月15日  公历  139\r\n\r\n"
-      "不能导入的条目：\r\n第12行 钱七：生日没有年份\r\n\r\n"
+      "不能导入的条目：\r\n第12行 钱七：生日不是有效日期\r\n\r\n"
       "导入这些好友吗？选“否”改按GB 18030读取。");
   EXPECT_TRUE(preview.text == utf8Preview) << Utf8(preview.text);
   SaveScreenshot("exchange-import-preview");

@@ -5,6 +5,7 @@
 #include "app/win32/clipboard.h"
 #include "reckoning/today.h"
 #include "records/backup_name.h"
+#include "records/friend_groups.h"
 #include "report/greetings.h"
 #include "settings/settings_names.h"
 #include "text/win32/wide_text.h"
@@ -79,6 +80,19 @@ void ProgramRecords::OnSortMenu(SortCode code) {
 void ProgramRecords::OnSearchText(const std::string& text) {
   // In turn with the loads and changes of the list, which the search follows.
   Queue([text](RecordsContext& records) { SearchFriendList(records, text); });
+}
+
+std::vector<std::string> ProgramRecords::GroupFilterChoices() {
+  std::vector<std::string> choices = {kAllGroups};
+  Use([&choices](RecordsContext& records) {
+    for (std::string& group : GroupChoices(records.friends)) choices.push_back(std::move(group));
+  });
+  choices.push_back(kNoGroup);
+  return choices;
+}
+
+void ProgramRecords::OnGroupFilter(const std::string& group) {
+  Queue([group](RecordsContext& records) { FilterFriendListByGroup(records, group); });
 }
 
 SortCode ProgramRecords::CurrentSortCode() {

@@ -62,6 +62,8 @@ class ProgramRecords : public FriendPasses, public ui::FriendListOperations {
   void ReloadFriends();
   void OnSortMenu(SortCode code) override;
   void OnSearchText(const std::string& text) override;
+  std::vector<std::string> GroupFilterChoices() override;
+  void OnGroupFilter(const std::string& group) override;
   SortCode CurrentSortCode() override;
   // On the user-interface thread: the friend list's current row named in the status bar;
   // a friend's greeting put on the clipboard (0: none), the status bar saying whether it is.

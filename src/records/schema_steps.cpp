@@ -1,0 +1,14 @@
+#include "records/schema_steps.h"
+
+namespace memo {
+
+const std::vector<SchemaStep>& SchemaSteps() {
+  static const std::vector<SchemaStep> steps = {
+      // 1: 称呼, 分组 and 备注.
+      u8"create table if not exists \"好友资料\" (\"好友\" integer primary key, "
+      u8"\"姓名\" text, \"称呼\" text, \"分组\" text, \"备注\" text)",
+  };
+  return steps;
+}
+
+}  // namespace memo
