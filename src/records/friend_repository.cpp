@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "records/alert_states.h"
 #include "records/birthday_order.h"
 #include "records/gbk_collation.h"
 #include "records/load_order.h"
@@ -136,7 +137,8 @@ bool FriendRepository::Open(const std::string& directory) {
   // is not writable opens read-only.
   if (Connect(ProgramFilePath(directory, kDatabaseFileName),
               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
-    EnsureTable();
+    // A file that is not writable keeps no alert states; its friends still load.
+    if (EnsureTable()) CreateAlertStateTable(connection_);
   }
   return CheckReadable();
 }
