@@ -37,6 +37,10 @@ constexpr int kDefaultAlertTicks = kAlertOnTheDay | kAlertOneDayBefore | kAlertS
 
 // What the main window's close box does: asks once, hides to the tray, or ends the program.
 enum class CloseChoice { kAsk = 0, kTray = 1, kExit = 2 };
+// The choice a stored value stands for; kAsk for a missing or unknown one.
+constexpr CloseChoice CloseChoiceOf(int stored) {
+  return stored == 1 ? CloseChoice::kTray : stored == 2 ? CloseChoice::kExit : CloseChoice::kAsk;
+}
 
 // 年龄显示: 周岁, 虚岁 or both ("32岁（虚岁33）"), stored as 0, 1 and 2.
 enum class AgeForm { kFullYears = 0, kNominal = 1, kBoth = 2 };

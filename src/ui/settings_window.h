@@ -39,6 +39,8 @@ class SettingsWindow : private SettingsForm {
   void SetTitleText(const std::string& text) override;
   AgeForm ChosenAgeForm() const override;
   void ChooseAgeForm(AgeForm form) override;
+  CloseChoice ChosenCloseChoice() const override;
+  void ChooseCloseChoice(CloseChoice choice) override;
   void ShowError(const std::string& text) override;
   void Close() override;
 

@@ -11,6 +11,7 @@ constexpr const wchar_t* kMainWindowClass = L"BirthdayMemoMain";
 constexpr const wchar_t* kSettingsWindowClass = L"BirthdayMemoSettings";
 constexpr const wchar_t* kBirthdayWindowClass = L"BirthdayMemoBirthday";
 constexpr const wchar_t* kCalendarExportWindowClass = L"BirthdayMemoCalendarExport";
+constexpr const wchar_t* kCloseQuestionWindowClass = L"BirthdayMemoCloseQuestion";
 
 namespace main_window {
 enum ControlId : int {
@@ -70,6 +71,9 @@ enum ControlId : int {
   kFullYears,       // ○周岁
   kNominal,         // ○虚岁
   kBothAges,        // ○两者
+  kCloseGroup,      // 关闭主窗口时
+  kCloseToTray,     // ○最小化到托盘，继续提醒
+  kCloseExits,      // ○退出
 };
 }  // namespace settings_window
 
@@ -103,5 +107,16 @@ enum ControlId : int {
   kCancel,
 };
 }  // namespace calendar_export_window
+
+namespace close_question_window {
+enum ControlId : int {
+  kQuestion = 1,
+  kToTray,   // ○最小化到托盘，继续提醒
+  kExit,     // ○退出寿辰备忘录
+  kDontAsk,  // ☐不再询问
+  kConfirm,
+  kCancel,
+};
+}  // namespace close_question_window
 
 }  // namespace memo::ui

@@ -73,6 +73,7 @@ void SettingsWindowLogic::Load() {
   if (form_.TitleText().empty()) form_.SetTitleText(kDefaultTitle);
 
   form_.ChooseAgeForm(AgeFormOf(settings_.ReadNumber(kAgeSetting)));
+  form_.ChooseCloseChoice(CloseChoiceOf(settings_.ReadNumber(kCloseSetting)));
 }
 
 void SettingsWindowLogic::CheckDays() {
@@ -130,6 +131,8 @@ void SettingsWindowLogic::SavePersonalisationPage() {
   const AgeForm before = AgeFormOf(settings_.ReadNumber(kAgeSetting));
   settings_.WriteNumber(kAgeSetting, static_cast<int>(ageForm));
   if (ageForm != before) effects_.AgeFormChanged();
+  const CloseChoice close = form_.ChosenCloseChoice();
+  if (close != CloseChoice::kAsk) settings_.WriteNumber(kCloseSetting, static_cast<int>(close));
   effects_.SetCaption(title);
   form_.Close();
 }

@@ -34,6 +34,9 @@ class SettingsForm {
   // 年龄显示: the one of ○周岁 ○虚岁 ○两者 checked.
   virtual AgeForm ChosenAgeForm() const = 0;
   virtual void ChooseAgeForm(AgeForm form) = 0;
+  // 关闭主窗口时: ○最小化到托盘 ○退出; neither checked (kAsk) while the question is still asked.
+  virtual CloseChoice ChosenCloseChoice() const = 0;
+  virtual void ChooseCloseChoice(CloseChoice choice) = 0;
   // A message box over the window that says what went wrong.
   virtual void ShowError(const std::string& text) = 0;
   virtual void Close() = 0;

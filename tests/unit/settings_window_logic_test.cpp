@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/settings_names.h"
+#include "window_logic/close_choice.h"
 #include "window_logic/settings_window_logic.h"
 
 namespace memo {
@@ -34,6 +35,8 @@ class FakeSettingsForm : public SettingsForm {
   void SetTitleText(const std::string& text) override { title = text; }
   AgeForm ChosenAgeForm() const override { return ageForm; }
   void ChooseAgeForm(AgeForm form) override { ageForm = form; }
+  CloseChoice ChosenCloseChoice() const override { return closeChoice; }
+  void ChooseCloseChoice(CloseChoice choice) override { closeChoice = choice; }
   void ShowError(const std::string& text) override { error = text; }
   void Close() override { closed = true; }
 
@@ -52,6 +55,7 @@ class FakeSettingsForm : public SettingsForm {
   bool logOnChecked = false;
   std::string title;
   AgeForm ageForm = AgeForm::kNominal;  // none checked reads as 周岁; a stale mark must go
+  CloseChoice closeChoice = CloseChoice::kExit;  // a stale mark must go
   std::string error;
   bool closed = false;
 };
@@ -321,6 +325,37 @@ TEST(SettingsWindow, AgeFormLoadsAndSavesWithThePersonalisationPage) {
     const auto& calls = window.effects.calls;
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "ages"), c.changed ? 1 : 0) << c.stored;
   }
+}
+
+// 关闭主窗口时: the close box asks until the user keeps an answer, here or on 个性化设置; with
+// the tray icon off it always ends the program.
+TEST(SettingsWindow, CloseChoiceAskedKeptAndShownOnThePersonalisationPage) {
+  const struct {
+    int stored;  // -1: missing
+    bool trayShown;
+    CloseChoice closeBox;
+  } cases[] = {
+      {-1, true, CloseChoice::kAsk},  {1, true, CloseChoice::kTray},
+      {2, true, CloseChoice::kExit},  {9, true, CloseChoice::kAsk},
+      {1, false, CloseChoice::kExit}, {-1, false, CloseChoice::kExit},
+  };
+  for (const auto& c : cases) {
+    SettingsWindowFixture window;
+    if (c.stored >= 0) window.store.WriteNumber(kCloseSetting, c.stored);
+    window.store.WriteNumber(kTraySetting, c.trayShown ? 0 : 1);
+    EXPECT_EQ(CloseBoxChoice(window.store), c.closeBox) << c.stored;
+    window.logic.Load();
+    EXPECT_EQ(window.form.closeChoice, CloseChoiceOf(c.stored)) << c.stored;
+  }
+  SettingsWindowFixture window;
+  KeepCloseAnswer(window.store, CloseChoice::kExit, true);  // asked again next time
+  EXPECT_EQ(CloseBoxChoice(window.store), CloseChoice::kAsk);
+  KeepCloseAnswer(window.store, CloseChoice::kTray, false);  // 不再询问
+  EXPECT_EQ(CloseBoxChoice(window.store), CloseChoice::kTray);
+  window.logic.Load();
+  window.form.closeChoice = CloseChoice::kExit;
+  window.logic.SavePersonalisationPage();
+  EXPECT_EQ(CloseBoxChoice(window.store), CloseChoice::kExit);
 }
 
 }  // namespace

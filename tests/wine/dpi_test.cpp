@@ -125,11 +125,11 @@ TEST(Dpi, At144DpiTheSettingsWindowsReminderPageIsScaledAndNothingOnItOverlaps) 
   ASSERT_NE(settings, nullptr);
   namespace ids = memo::ui::settings_window;
   const ExpectedControl scaled[] = {
-      {ids::kTab, L"SysTabControl32", nullptr, 0, 0, 444, 240},
+      {ids::kTab, L"SysTabControl32", nullptr, 0, 0, 444, 312},
       {ids::kReminderGroup, L"Button", "提醒设置", 24, 48, 408, 84},
       {ids::kLogOnBox, L"Button", "开机时自动启动", 24, 141, 300, 30},
-      {ids::kSaveDays, L"Button", "确定", 132, 180, 132, 36},
-      {ids::kCancelDays, L"Button", "取消", 288, 180, 132, 36},
+      {ids::kSaveDays, L"Button", "确定", 132, 252, 132, 36},
+      {ids::kCancelDays, L"Button", "取消", 288, 252, 132, 36},
   };
   ExpectControls(settings, scaled);
   ExpectApartWithin(settings, ids::kTab,

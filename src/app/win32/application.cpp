@@ -7,8 +7,10 @@
 #include "app/win32/single_instance.h"
 #include "app/win32/web_extras.h"
 #include "settings/settings_names.h"
+#include "ui/close_question_window.h"
 #include "ui/settings_window.h"
 #include "ui/ui_thread.h"
+#include "window_logic/close_choice.h"
 #include "window_logic/friend_list.h"
 
 namespace memo {
@@ -49,6 +51,21 @@ void Application::Exit() {
   main_.Close();
 }
 
+void Application::OnCloseBox() {
+  CloseChoice choice = CloseBoxChoice(settings_);
+  if (choice == CloseChoice::kAsk) {
+    const std::optional<ui::CloseAnswer> answer = ui::CloseQuestionWindow().Ask(main_.Handle());
+    if (!answer) return;
+    KeepCloseAnswer(settings_, answer->choice, answer->askAgain);
+    choice = answer->choice;
+  }
+  if (choice == CloseChoice::kTray) {
+    ShowWindow(main_.Handle(), SW_HIDE);
+  } else {
+    Exit();
+  }
+}
+
 void Application::OnMainWindowDestroying() {
   StopDaySignals(main_.Handle());
   // Work still on its way to a window is dropped: the worker must not wait for it.
@@ -67,6 +84,12 @@ void Application::OnMainWindowCreated() {
 
 bool Application::OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (tray_.OnWindowMessage(message, wParam, lParam)) return true;
+  // The close box, Alt+F4 and the window menu's 关闭; a WM_CLOSE sent by another program (the
+  // setup program ending this copy, the end of the session) still ends the program.
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+    OnCloseBox();
+    return true;
+  }
   if (comeForwardMessage_ != 0 && message == comeForwardMessage_) {
     BringForward();
     return true;

@@ -58,6 +58,8 @@ class Application : private ui::MainWindowOperations,
   void SetUpMainWindow();
   void OnDaySignal(DaySignal signal);
   void Exit();
+  // Hides the window to the tray or ends the program, as the user chose.
+  void OnCloseBox();
   // Shows, restores and activates the main window, or the modal window that is open.
   void BringForward();
 
