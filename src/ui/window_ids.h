@@ -12,6 +12,7 @@ constexpr const wchar_t* kSettingsWindowClass = L"BirthdayMemoSettings";
 constexpr const wchar_t* kBirthdayWindowClass = L"BirthdayMemoBirthday";
 constexpr const wchar_t* kCalendarExportWindowClass = L"BirthdayMemoCalendarExport";
 constexpr const wchar_t* kCloseQuestionWindowClass = L"BirthdayMemoCloseQuestion";
+constexpr const wchar_t* kReminderWindowClass = L"BirthdayMemoReminder";
 
 namespace main_window {
 enum ControlId : int {
@@ -118,5 +119,15 @@ enum ControlId : int {
   kCancel,
 };
 }  // namespace close_question_window
+
+namespace reminder_window {
+enum ControlId : int {
+  kAlerts = 1,    // the due alerts, one a row
+  kCopyGreeting,  // 复制祝福语
+  kSnooze,        // 稍后提醒, with its menu of SnoozeChoice in order
+  kGreeted,       // 已祝福
+  kDone,          // 关闭
+};
+}  // namespace reminder_window
 
 }  // namespace memo::ui

@@ -35,11 +35,24 @@ ReminderLine ReminderLineOf(const Friend& person, const DueAlert& alert, DayNumb
   line.countdown = Countdown(static_cast<int>(alert.occurrence.day - today));
   line.contact = OneLine(person.contact);
   if (alert.snoozed) {
-    line.due = "稍后提醒";
+    line.due = kSnoozedAlertText;
   } else if (alert.missed) {
     line.due = MonthDayText(alert.alertDay) + "的提醒";
   }
   return line;
+}
+
+std::vector<std::string> ReminderCells(const ReminderLine& line) {
+  const bool missed = !line.due.empty() && line.due != kSnoozedAlertText;
+  return {
+      line.name,    line.occurrence,
+      line.age,     line.countdown,
+      line.contact, missed ? std::string(kMissedAlertsTitle) + "（" + line.due + "）" : line.due};
+}
+
+std::string ReminderBalloonText(const std::vector<ReminderLine>& lines) {
+  if (lines.size() != 1) return NumberToText(static_cast<int>(lines.size())) + "位好友最近过生日";
+  return lines.front().name + lines.front().countdown;
 }
 
 }  // namespace memo

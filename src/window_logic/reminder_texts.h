@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "records/friend.h"
 #include "settings/settings_names.h"
@@ -10,6 +11,7 @@
 namespace memo {
 
 inline constexpr char kMissedAlertsTitle[] = "错过的提醒";
+inline constexpr char kSnoozedAlertText[] = "稍后提醒";
 
 // The one place that makes the name a reminder shows for a friend.
 std::string ShownName(const Friend& person);
@@ -24,5 +26,11 @@ struct ReminderLine {
 };
 ReminderLine ReminderLineOf(const Friend& person, const DueAlert& alert, DayNumber today,
                             AgeForm form);
+
+// The reminder window's cells of a line: name, date, age, countdown, contact, and for a missed
+// alert "错过的提醒（3月3日的提醒）".
+std::vector<std::string> ReminderCells(const ReminderLine& line);
+// The balloon that announces the alerts: "王小明今天生日", "王小明还有7天", "3位好友最近过生日".
+std::string ReminderBalloonText(const std::vector<ReminderLine>& lines);
 
 }  // namespace memo

@@ -61,6 +61,8 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
     return false;
   }
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_TODAY", Wide(options.today).c_str());
+  SetEnvironmentVariableW(L"BIRTHDAY_MEMO_NOW",
+                          options.now.empty() ? nullptr : Wide(options.now).c_str());
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_BALLOON",
                           options.balloon.empty() ? nullptr : Wide(options.balloon).c_str());
   // By default the advertisement download meets a closed port at once, not a distant site.

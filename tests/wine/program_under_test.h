@@ -16,7 +16,8 @@ namespace wine_test {
 
 struct StartOptions {
   std::string today = "2012-04-15";  // the fixed date the program reads at start-up
-  std::string balloon;               // "TITLE|TEXT": a balloon shown at start-up
+  std::string now;      // "YYYY-MM-DDTHH:MM:SS": instead, a moment the clock runs on from
+  std::string balloon;  // "TITLE|TEXT": a balloon shown at start-up
   // Where the advertisement comes from; a closed port answers at once.
   std::string publisherHost = "127.0.0.1:9";
   int secondsPerDay = 0;  // above 0: the fixed date moves on a day every so many seconds

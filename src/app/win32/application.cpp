@@ -26,6 +26,7 @@ Application::Application()
       tray_(main_),
       comeForwardMessage_(ComeForwardMessage()),
       records_(main_, settings_, tray_, worker_, ExecutableDirectory()),
+      reminders_(main_, records_, settings_, tray_, worker_),
       friends_(records_, main_),
       exchange_(records_, friends_, main_, settings_) {}
 
@@ -68,6 +69,7 @@ void Application::OnCloseBox() {
 
 void Application::OnMainWindowDestroying() {
   StopDaySignals(main_.Handle());
+  reminders_.Stop();
   // Work still on its way to a window is dropped: the worker must not wait for it.
   ui::EndUiWork();
   PostQuitMessage(kExitCode);
@@ -77,6 +79,7 @@ void Application::OnMainWindowCreated() {
   // The look of the standard controls comes from the manifest (Common Controls 6).
   tray_.Attach();
   records_.Open();
+  reminders_.Open(ExecutableDirectory());
   worker_.Post([this] { SetUpMainWindow(); });
   // Their work is queued behind the set-up, which makes the day watch.
   StartDaySignals(main_.Handle());
@@ -109,6 +112,8 @@ void Application::SetUpMainWindow() {
   // Before anything reads the clock: a midnight during the set-up is then a new day.
   dayWatch_.emplace(Now());
   memo::SetUpMainWindow(Parts(), settings_);
+  // Alerts missed while the program was not running show at once.
+  reminders_.LookOnWorker();
   // Behind the upcoming pass, whose own balloon would replace it.
   worker_.Post([this] { tray_.ShowStartBalloon(); });
 }
@@ -127,6 +132,8 @@ void Application::OnDaySignal(DaySignal signal) {
       change = dayWatch_->Look(Now());
     }
     ShowNewDay(Parts(), settings_, change);
+    // A resume, an unlock or a change of the clock may have passed an alert's time.
+    if (signal != DaySignal::kLock) reminders_.LookOnWorker();
   });
 }
 

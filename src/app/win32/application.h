@@ -16,6 +16,7 @@
 #include "app/win32/exchange_commands.h"
 #include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"
+#include "app/win32/program_reminders.h"
 #include "app/win32/program_tray.h"
 #include "app/win32/registry_settings_store.h"
 #include "ui/main_window.h"
@@ -68,6 +69,7 @@ class Application : private ui::MainWindowOperations,
   ProgramTray tray_;
   const UINT comeForwardMessage_;
   ProgramRecords records_;
+  ProgramReminders reminders_;
   FriendCommands friends_;
   ExchangeCommands exchange_;
   // The background worker's alone; made by start-up's set-up, before it reads the clock.
