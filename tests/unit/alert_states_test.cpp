@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "datetime/local_minute.h"
 #include "recorders.h"
 #include "records/alert_states.h"
 #include "records/friend_repository.h"
 #include "temp_folder.h"
 #include "text/text_codec.h"
+#include "window_logic/reminder_desk.h"
 
 namespace memo {
 namespace {
@@ -68,6 +70,31 @@ TEST(AlertStates, KeptBesideTheUnchangedBirthdayTable) {
   sqlite3_finalize(columns);
   sqlite3_close(connection);
   EXPECT_EQ(Utf8ToGb18030(names), "姓名 生日 提醒方式 联系方式 ");
+}
+
+// What the program shows is recorded before it is shown: a second look, or another process
+// on the same file, finds nothing more until a snooze's time comes.
+TEST(AlertStates, TheDeskRecordsWhatItShows) {
+  TempFolder folder;
+  RecordedErrors errors;
+  FriendRepository repository(errors);
+  ASSERT_TRUE(repository.Open(folder.path()));
+  const std::vector<Friend> friends = {{3, "王小明", ReadBirthday("1980年4月15日", false), ""}};
+  AlertStateStore store(errors), other(errors);
+  ASSERT_TRUE(store.Open(folder.path()) && other.Open(folder.path()));
+  MemorySettingsStore settings;
+  ReminderDesk desk(store, settings), otherDesk(other, settings);
+  const int64_t nine = MinuteNumber(DayNumber::FromCivil(2012, 4, 15), 9 * 60);
+  const std::vector<ShownAlert> shown = desk.TakeDue(friends, nine);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].line.countdown, "今天生日");
+  EXPECT_TRUE(otherDesk.TakeDue(friends, nine + 1).empty());
+  EXPECT_TRUE(desk.Act(shown[0], AlertAction::kSnoozed, nine + 10));
+  EXPECT_EQ(otherDesk.NextWake(nine + 1), nine + 10);
+  EXPECT_TRUE(desk.TakeDue(friends, nine + 9).empty());
+  EXPECT_EQ(otherDesk.TakeDue(friends, nine + 10).size(), 1u);
+  EXPECT_TRUE(desk.TakeDue(friends, nine + 11).empty());
+  EXPECT_TRUE(errors.texts.empty());
 }
 
 }  // namespace
