@@ -33,6 +33,12 @@ class SettingsWindow : private SettingsForm {
   bool PopUpBoxChecked() const override;
   void SetPopUpBoxChecked(bool checked) override;
   void EnablePopUpBox(bool enabled) override;
+  std::string ReminderTimeText() const override;
+  void SetReminderTimeText(const std::string& text) override;
+  int AlertTicks() const override;
+  void SetAlertTicks(int ticks) override;
+  bool SoundBoxChecked() const override;
+  void SetSoundBoxChecked(bool checked) override;
   bool LogOnBoxChecked() const override;
   void SetLogOnBoxChecked(bool checked) override;
   std::string TitleText() const override;

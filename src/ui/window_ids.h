@@ -75,6 +75,12 @@ enum ControlId : int {
   kCloseGroup,      // 关闭主窗口时
   kCloseToTray,     // ○最小化到托盘，继续提醒
   kCloseExits,      // ○退出
+  kTimeLabel,       // 提醒时间：
+  kReminderTime,    // the time of day, "09:00"
+  kTicksLabel,      // 提前提醒：
+  kFirstTick,  // ☐当天, then 提前1天, 3天, 7天, 15天, 30天: one box an AlertTick bit
+  kLastTick = kFirstTick + 5,
+  kSoundBox,  // ☐提醒时播放声音
 };
 }  // namespace settings_window
 

@@ -27,6 +27,13 @@ class SettingsForm {
   virtual bool PopUpBoxChecked() const = 0;
   virtual void SetPopUpBoxChecked(bool checked) = 0;
   virtual void EnablePopUpBox(bool enabled) = 0;
+  // 提醒时间 as typed ("09:00"), 提前提醒 as AlertTick bits, 提醒时播放声音.
+  virtual std::string ReminderTimeText() const = 0;
+  virtual void SetReminderTimeText(const std::string& text) = 0;
+  virtual int AlertTicks() const = 0;
+  virtual void SetAlertTicks(int ticks) = 0;
+  virtual bool SoundBoxChecked() const = 0;
+  virtual void SetSoundBoxChecked(bool checked) = 0;
   virtual bool LogOnBoxChecked() const = 0;
   virtual void SetLogOnBoxChecked(bool checked) = 0;
   virtual std::string TitleText() const = 0;
@@ -56,6 +63,8 @@ class SettingsEffects {
   virtual void DaysAheadChanged() = 0;
   // The age form changed: the friend list and the upcoming texts show ages again.
   virtual void AgeFormChanged() = 0;
+  // 提醒时间 or 提前提醒 changed: the reminders look again and wake at the new time.
+  virtual void RemindersChanged() = 0;
   // Whether this copy starts when the user logs on: kept by the system, outside the
   // settings key, and changed by other tools too, so it is asked at each opening.
   virtual bool StartsAtLogOn() = 0;
@@ -70,6 +79,7 @@ int SteppedDays(const std::string& text, int step);
 
 inline constexpr char kDaysRangeTip[] = "提醒天数可以是0到360天";
 inline constexpr char kLogOnRefusedText[] = "无法更改开机时自动启动";
+inline constexpr char kReminderTimeText[] = "提醒时间请按“时:分”填写，例如09:00";
 
 class SettingsWindowLogic {
  public:
@@ -82,8 +92,9 @@ class SettingsWindowLogic {
   void TrayBoxClicked();
   // step +1 for the up arrow, -1 for the down arrow.
   void StepDays(int step);
-  // A days text that is no number is not saved: the balloon shows and the window stays. A
-  // refused change of 开机时自动启动 is told, and the window stays with the box as it is.
+  // A days text that is no number is not saved: the balloon shows and the window stays; nor
+  // is a 提醒时间 that is no time of day, which is told. A refused change of 开机时自动启动 is
+  // told, and the window stays with the box as it is.
   void SaveReminderPage();
   void SavePersonalisationPage();
 

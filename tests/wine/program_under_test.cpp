@@ -60,6 +60,9 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
   if (!WaitUntil([&] { return CopyFileW(source.c_str(), exe.c_str(), FALSE) != 0; })) {
     return false;
   }
+  if (!options.reminders && !settings::Read(L"tiqiantixing").exists) {
+    settings::WriteNumber(L"tiqiantixing", 0);
+  }
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_TODAY", Wide(options.today).c_str());
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_NOW",
                           options.now.empty() ? nullptr : Wide(options.now).c_str());

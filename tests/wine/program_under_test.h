@@ -22,6 +22,9 @@ struct StartOptions {
   std::string publisherHost = "127.0.0.1:9";
   int secondsPerDay = 0;  // above 0: the fixed date moves on a day every so many seconds
   bool atLogOn = false;   // started as the log-on starts it; the main window may stay hidden
+  // Off, 提前提醒 has no tick unless the test set one, so that no reminder window opens over
+  // the windows a test looks at.
+  bool reminders = false;
 };
 
 class ProgramUnderTest {

@@ -54,6 +54,7 @@ TEST(ReminderWindow, OpensAtTheSetTimeAndItsButtonsRecord) {
                                             {"李四", "1990年4月15日", false, ""},
                                             {"张三", "1972年4月15日", false, ""}}));
   StartOptions options;
+  options.reminders = true;
   options.now = "2012-04-15T08:59:57";
   HWND main = program.StartMainWith(3, options);
   ASSERT_NE(main, nullptr);
@@ -118,6 +119,7 @@ TEST(ReminderWindow, ShowsTheAlertsMissedWhileTheProgramWasNotRunning) {
   ProgramUnderTest program;
   ASSERT_TRUE(AddFriends(program.Folder(), kFriends));
   StartOptions options;
+  options.reminders = true;
   options.now = "2012-04-17T08:00:00";  // two days off
   HWND main = program.StartMainWith(3, options);
   ASSERT_NE(main, nullptr);

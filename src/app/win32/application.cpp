@@ -226,6 +226,10 @@ void Application::AgeFormChanged() {
   records_.ReloadFriends();
 }
 
+void Application::RemindersChanged() {
+  worker_.Post([this] { reminders_.LookOnWorker(); });
+}
+
 bool Application::StartsAtLogOn() {
   return memo::StartsAtLogOn();
 }

@@ -51,6 +51,7 @@ class Application : private ui::MainWindowOperations,
   void RemoveTrayIcon() override;
   void DaysAheadChanged() override;
   void AgeFormChanged() override;
+  void RemindersChanged() override;
   bool StartsAtLogOn() override;
   bool SetStartAtLogOn(bool on) override;
   void ShowAdvertisement() override;
