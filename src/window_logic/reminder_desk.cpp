@@ -13,7 +13,8 @@ constexpr int kKeptStateDays = 400;
 
 std::vector<ShownAlert> ReminderDesk::TakeDue(const std::vector<Friend>& friends, int64_t now) {
   const DayNumber today = DayOfMinute(now);
-  store_.Forget(today - kKeptStateDays);
+  // Once a day: a look finds the file unchanged otherwise.
+  if (today != forgottenOn_ && store_.Forget(today - kKeptStateDays)) forgottenOn_ = today;
   std::vector<AlertState> states;
   store_.Load(today - kKeptStateDays, states);
   const AgeForm form = AgeFormOf(settings_.ReadNumber(kAgeSetting));

@@ -35,6 +35,7 @@ class ReminderDesk {
  private:
   AlertStateStore& store_;
   SettingsStore& settings_;
+  DayNumber forgottenOn_;  // the day old states were last forgotten
 };
 
 }  // namespace memo
