@@ -12,11 +12,13 @@
 #include <string>
 
 #include "datetime/clock.h"
+#include "datetime/local_minute.h"
 #include "records/friend_repository.h"
 #include "records/friend_search.h"
 #include "records/gbk_collation.h"
 #include "text/text_codec.h"
 #include "window_logic/friend_list.h"
+#include "window_logic/reminder_rules.h"
 #include "window_logic/upcoming_report.h"
 
 namespace memo {
@@ -205,6 +207,24 @@ void MakeSearchIndex(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(FriendSearchIndex(program.records.friends));
 }
 
+// The alerts due at a moment: every friend's occurrence and alert days at every tick, each
+// due one held against the states, a state stored for every due alert at the moment before.
+void DueReminders(benchmark::State& state) {
+  Program program(FolderWithFriends(static_cast<int>(state.range(0))));
+  LoadFriendList(program.records, 0);
+  const std::vector<Friend>& friends = program.records.friends;
+  const ReminderSettings settings{9 * 60, (1 << std::size(kAlertTickDays)) - 1};
+  const int64_t now = MinuteNumberOf(MakeDateTime(2026, 3, 5, 10, 0));
+  std::vector<AlertState> states;
+  for (const DueAlert& alert : DueAlerts(friends, settings, AlertStateIndex({}), now - 1440))
+    states.push_back(StateOf(friends[alert.friendIndex], alert, AlertAction::kShown));
+  size_t due = 0;
+  for (auto _ : state) due = DueAlerts(friends, settings, AlertStateIndex(states), now).size();
+  state.counters["states"] = static_cast<double>(states.size());
+  state.counters["due"] = static_cast<double>(due);
+}
+
+BENCHMARK(DueReminders)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FindFriends)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(MakeSearchIndex)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadCountAndPage)

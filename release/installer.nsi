@@ -47,15 +47,59 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "Copyright (c) ${PUBLISHER}, MIT 许
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM}"
 !define MUI_FINISHPAGE_RUN_TEXT "运行 ${PRODUCT}"
+; The second box of the last page starts the program at log-on, so that its reminders come
+; without the user looking for the setting.
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "开机时自动启动"
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION StartAtLogOn
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW ShowStartAtLogOnBox
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE LeaveFinishPage
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "SimpChinese"
+
+!define LOG_ON_COMMAND '"$INSTDIR\${PROGRAM}" /autostart'
+; 1 when the program is to start at log-on: on a first installation, as the box is ticked;
+; an upgrade keeps what the user chose before.
+Var StartsAtLogOn
+
+Function .onInit
+  StrCpy $StartsAtLogOn 1
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+    ReadRegStr $0 HKCU "${RUN_KEY}" "${PRODUCT}"
+    ${If} $0 == ""
+      StrCpy $StartsAtLogOn 0
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+Function StartAtLogOn
+  WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '${LOG_ON_COMMAND}'
+FunctionEnd
+
+Function ShowStartAtLogOnBox
+  ${If} $StartsAtLogOn == 0
+    SendMessage $mui.FinishPage.ShowReadme ${BM_SETCHECK} ${BST_UNCHECKED} 0
+  ${EndIf}
+FunctionEnd
+
+; The box ticked is written by StartAtLogOn; unticked, the value goes when it names this copy.
+Function LeaveFinishPage
+  SendMessage $mui.FinishPage.ShowReadme ${BM_GETCHECK} 0 0 $0
+  ${If} $0 != ${BST_CHECKED}
+    ReadRegStr $0 HKCU "${RUN_KEY}" "${PRODUCT}"
+    ${If} $0 == '${LOG_ON_COMMAND}'
+      DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
 
 ; Ends the copy of the program that runs from $INSTDIR, as closing its main window would;
 ; the copies of other folders go on. A copy that does not end leaves the choice to the user.
@@ -124,6 +168,10 @@ Section "${PRODUCT}" SectionProgram
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+  ; A silent installation has no last page: the box's state is taken as it stands.
+  ${If} $StartsAtLogOn == 1
+    Call StartAtLogOn
+  ${EndIf}
 SectionEnd
 
 Section /o "桌面快捷方式" SectionDesktop

@@ -43,6 +43,16 @@ void FixClock(DateTime moment, int secondsPerDay) {
   });
 }
 
+void RunClockFrom(DateTime moment, int secondsPerDay) {
+  constexpr double kSecondsPerDay = 24 * 60 * 60;
+  const double pace = secondsPerDay > 0 ? kSecondsPerDay / secondsPerDay : 1;
+  const auto start = std::chrono::steady_clock::now();
+  SetClock([moment, pace, start] {
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    return moment + elapsed.count() * pace / kSecondsPerDay;
+  });
+}
+
 DateTime Now() {
   ClockFunction clock;
   {

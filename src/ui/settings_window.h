@@ -33,12 +33,20 @@ class SettingsWindow : private SettingsForm {
   bool PopUpBoxChecked() const override;
   void SetPopUpBoxChecked(bool checked) override;
   void EnablePopUpBox(bool enabled) override;
+  std::string ReminderTimeText() const override;
+  void SetReminderTimeText(const std::string& text) override;
+  int AlertTicks() const override;
+  void SetAlertTicks(int ticks) override;
+  bool SoundBoxChecked() const override;
+  void SetSoundBoxChecked(bool checked) override;
   bool LogOnBoxChecked() const override;
   void SetLogOnBoxChecked(bool checked) override;
   std::string TitleText() const override;
   void SetTitleText(const std::string& text) override;
   AgeForm ChosenAgeForm() const override;
   void ChooseAgeForm(AgeForm form) override;
+  CloseChoice ChosenCloseChoice() const override;
+  void ChooseCloseChoice(CloseChoice choice) override;
   void ShowError(const std::string& text) override;
   void Close() override;
 

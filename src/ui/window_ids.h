@@ -11,6 +11,8 @@ constexpr const wchar_t* kMainWindowClass = L"BirthdayMemoMain";
 constexpr const wchar_t* kSettingsWindowClass = L"BirthdayMemoSettings";
 constexpr const wchar_t* kBirthdayWindowClass = L"BirthdayMemoBirthday";
 constexpr const wchar_t* kCalendarExportWindowClass = L"BirthdayMemoCalendarExport";
+constexpr const wchar_t* kCloseQuestionWindowClass = L"BirthdayMemoCloseQuestion";
+constexpr const wchar_t* kReminderWindowClass = L"BirthdayMemoReminder";
 
 namespace main_window {
 enum ControlId : int {
@@ -71,6 +73,15 @@ enum ControlId : int {
   kFullYears,       // ○周岁
   kNominal,         // ○虚岁
   kBothAges,        // ○两者
+  kCloseGroup,      // 关闭主窗口时
+  kCloseToTray,     // ○最小化到托盘，继续提醒
+  kCloseExits,      // ○退出
+  kTimeLabel,       // 提醒时间：
+  kReminderTime,    // the time of day, "09:00"
+  kTicksLabel,      // 提前提醒：
+  kFirstTick,  // ☐当天, then 提前1天, 3天, 7天, 15天, 30天: one box an AlertTick bit
+  kLastTick = kFirstTick + 5,
+  kSoundBox,  // ☐提醒时播放声音
 };
 }  // namespace settings_window
 
@@ -112,5 +123,26 @@ enum ControlId : int {
   kCancel,
 };
 }  // namespace calendar_export_window
+
+namespace close_question_window {
+enum ControlId : int {
+  kQuestion = 1,
+  kToTray,   // ○最小化到托盘，继续提醒
+  kExit,     // ○退出寿辰备忘录
+  kDontAsk,  // ☐不再询问
+  kConfirm,
+  kCancel,
+};
+}  // namespace close_question_window
+
+namespace reminder_window {
+enum ControlId : int {
+  kAlerts = 1,    // the due alerts, one a row
+  kCopyGreeting,  // 复制祝福语
+  kSnooze,        // 稍后提醒, with its menu of SnoozeChoice in order
+  kGreeted,       // 已祝福
+  kDone,          // 关闭
+};
+}  // namespace reminder_window
 
 }  // namespace memo::ui

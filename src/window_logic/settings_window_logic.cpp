@@ -2,10 +2,13 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "datetime/date_time.h"
+#include "datetime/local_minute.h"
 #include "settings/settings_names.h"
 #include "text/text_operations.h"
+#include "window_logic/reminder_rules.h"
 
 namespace memo {
 namespace {
@@ -62,6 +65,10 @@ void SettingsWindowLogic::Load() {
   if (form_.DaysText() == "0") form_.SetDaysText(NumberToText(kDefaultDaysAhead));
   form_.SelectAllDays();
   form_.SetLogOnBoxChecked(effects_.StartsAtLogOn());
+  const ReminderSettings reminders = ReadReminderSettings(settings_);
+  form_.SetReminderTimeText(TimeOfDayText(reminders.minuteOfDay));
+  form_.SetAlertTicks(reminders.ticks);
+  form_.SetSoundBoxChecked(settings_.ReadNumber(kReminderSoundSetting) == 1);
 
   bool trayShown = settings_.ReadNumber(kTraySetting) == 0;
   form_.SetTrayBoxChecked(trayShown);
@@ -73,6 +80,7 @@ void SettingsWindowLogic::Load() {
   if (form_.TitleText().empty()) form_.SetTitleText(kDefaultTitle);
 
   form_.ChooseAgeForm(AgeFormOf(settings_.ReadNumber(kAgeSetting)));
+  form_.ChooseCloseChoice(CloseChoiceOf(settings_.ReadNumber(kCloseSetting)));
 }
 
 void SettingsWindowLogic::CheckDays() {
@@ -102,9 +110,21 @@ void SettingsWindowLogic::SaveReminderPage() {
     form_.ShowDaysBalloon(kDaysRangeTip);
     return;
   }
+  const std::optional<int> minute = ReadTimeOfDay(form_.ReminderTimeText());
+  if (!minute) {
+    form_.ShowError(kReminderTimeText);
+    return;
+  }
   const int before = settings_.ReadNumber(kDaysSetting);
   const int days = ToStoredWholeNumber(TextToNumber(form_.DaysText()));
   settings_.WriteNumber(kDaysSetting, days);
+  const ReminderSettings remindersBefore = ReadReminderSettings(settings_);
+  settings_.WriteNumber(kReminderTimeSetting, *minute);
+  settings_.WriteNumber(kAlertTicksSetting, form_.AlertTicks());
+  settings_.WriteNumber(kReminderSoundSetting, form_.SoundBoxChecked() ? 1 : 0);
+  if (remindersBefore.minuteOfDay != *minute || remindersBefore.ticks != form_.AlertTicks()) {
+    effects_.RemindersChanged();
+  }
   const bool logOnChanged = effects_.SetStartAtLogOn(form_.LogOnBoxChecked());
   if (DaysAheadOf(days) != DaysAheadOf(before)) effects_.DaysAheadChanged();
   if (!logOnChanged) {
@@ -130,6 +150,8 @@ void SettingsWindowLogic::SavePersonalisationPage() {
   const AgeForm before = AgeFormOf(settings_.ReadNumber(kAgeSetting));
   settings_.WriteNumber(kAgeSetting, static_cast<int>(ageForm));
   if (ageForm != before) effects_.AgeFormChanged();
+  const CloseChoice close = form_.ChosenCloseChoice();
+  if (close != CloseChoice::kAsk) settings_.WriteNumber(kCloseSetting, static_cast<int>(close));
   effects_.SetCaption(title);
   form_.Close();
 }

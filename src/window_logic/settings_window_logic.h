@@ -27,6 +27,13 @@ class SettingsForm {
   virtual bool PopUpBoxChecked() const = 0;
   virtual void SetPopUpBoxChecked(bool checked) = 0;
   virtual void EnablePopUpBox(bool enabled) = 0;
+  // 提醒时间 as typed ("09:00"), 提前提醒 as AlertTick bits, 提醒时播放声音.
+  virtual std::string ReminderTimeText() const = 0;
+  virtual void SetReminderTimeText(const std::string& text) = 0;
+  virtual int AlertTicks() const = 0;
+  virtual void SetAlertTicks(int ticks) = 0;
+  virtual bool SoundBoxChecked() const = 0;
+  virtual void SetSoundBoxChecked(bool checked) = 0;
   virtual bool LogOnBoxChecked() const = 0;
   virtual void SetLogOnBoxChecked(bool checked) = 0;
   virtual std::string TitleText() const = 0;
@@ -34,6 +41,9 @@ class SettingsForm {
   // 年龄显示: the one of ○周岁 ○虚岁 ○两者 checked.
   virtual AgeForm ChosenAgeForm() const = 0;
   virtual void ChooseAgeForm(AgeForm form) = 0;
+  // 关闭主窗口时: ○最小化到托盘 ○退出; neither checked (kAsk) while the question is still asked.
+  virtual CloseChoice ChosenCloseChoice() const = 0;
+  virtual void ChooseCloseChoice(CloseChoice choice) = 0;
   // A message box over the window that says what went wrong.
   virtual void ShowError(const std::string& text) = 0;
   virtual void Close() = 0;
@@ -53,6 +63,8 @@ class SettingsEffects {
   virtual void DaysAheadChanged() = 0;
   // The age form changed: the friend list and the upcoming texts show ages again.
   virtual void AgeFormChanged() = 0;
+  // 提醒时间 or 提前提醒 changed: the reminders look again and wake at the new time.
+  virtual void RemindersChanged() = 0;
   // Whether this copy starts when the user logs on: kept by the system, outside the
   // settings key, and changed by other tools too, so it is asked at each opening.
   virtual bool StartsAtLogOn() = 0;
@@ -67,6 +79,7 @@ int SteppedDays(const std::string& text, int step);
 
 inline constexpr char kDaysRangeTip[] = "提醒天数可以是0到360天";
 inline constexpr char kLogOnRefusedText[] = "无法更改开机时自动启动";
+inline constexpr char kReminderTimeText[] = "提醒时间请按“时:分”填写，例如09:00";
 
 class SettingsWindowLogic {
  public:
@@ -79,8 +92,9 @@ class SettingsWindowLogic {
   void TrayBoxClicked();
   // step +1 for the up arrow, -1 for the down arrow.
   void StepDays(int step);
-  // A days text that is no number is not saved: the balloon shows and the window stays. A
-  // refused change of 开机时自动启动 is told, and the window stays with the box as it is.
+  // A days text that is no number is not saved: the balloon shows and the window stays; nor
+  // is a 提醒时间 that is no time of day, which is told. A refused change of 开机时自动启动 is
+  // told, and the window stays with the box as it is.
   void SaveReminderPage();
   void SavePersonalisationPage();
 

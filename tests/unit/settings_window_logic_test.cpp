@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/settings_names.h"
+#include "window_logic/close_choice.h"
 #include "window_logic/settings_window_logic.h"
 
 namespace memo {
@@ -28,12 +29,20 @@ class FakeSettingsForm : public SettingsForm {
   bool PopUpBoxChecked() const override { return popUpChecked; }
   void SetPopUpBoxChecked(bool checked) override { popUpChecked = checked; }
   void EnablePopUpBox(bool enabled) override { popUpEnabled = enabled; }
+  std::string ReminderTimeText() const override { return reminderTime; }
+  void SetReminderTimeText(const std::string& text) override { reminderTime = text; }
+  int AlertTicks() const override { return ticks; }
+  void SetAlertTicks(int value) override { ticks = value; }
+  bool SoundBoxChecked() const override { return sound; }
+  void SetSoundBoxChecked(bool checked) override { sound = checked; }
   bool LogOnBoxChecked() const override { return logOnChecked; }
   void SetLogOnBoxChecked(bool checked) override { logOnChecked = checked; }
   std::string TitleText() const override { return title; }
   void SetTitleText(const std::string& text) override { title = text; }
   AgeForm ChosenAgeForm() const override { return ageForm; }
   void ChooseAgeForm(AgeForm form) override { ageForm = form; }
+  CloseChoice ChosenCloseChoice() const override { return closeChoice; }
+  void ChooseCloseChoice(CloseChoice choice) override { closeChoice = choice; }
   void ShowError(const std::string& text) override { error = text; }
   void Close() override { closed = true; }
 
@@ -52,6 +61,10 @@ class FakeSettingsForm : public SettingsForm {
   bool logOnChecked = false;
   std::string title;
   AgeForm ageForm = AgeForm::kNominal;  // none checked reads as 周岁; a stale mark must go
+  CloseChoice closeChoice = CloseChoice::kExit;  // a stale mark must go
+  std::string reminderTime = "09:00";
+  int ticks = 0;
+  bool sound = false;
   std::string error;
   bool closed = false;
 };
@@ -63,6 +76,7 @@ class RecordingEffects : public SettingsEffects {
   void RemoveTrayIcon() override { calls.push_back("remove-icon"); }
   void DaysAheadChanged() override { calls.push_back("upcoming-pass"); }
   void AgeFormChanged() override { calls.push_back("ages"); }
+  void RemindersChanged() override { calls.push_back("reminders"); }
   bool StartsAtLogOn() override { return startsAtLogOn; }
   bool SetStartAtLogOn(bool on) override {
     calls.push_back(on ? "log-on" : "no-log-on");
@@ -321,6 +335,72 @@ TEST(SettingsWindow, AgeFormLoadsAndSavesWithThePersonalisationPage) {
     const auto& calls = window.effects.calls;
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "ages"), c.changed ? 1 : 0) << c.stored;
   }
+}
+
+// 关闭主窗口时: the close box asks until the user keeps an answer, here or on 个性化设置; with
+// the tray icon off it always ends the program.
+TEST(SettingsWindow, CloseChoiceAskedKeptAndShownOnThePersonalisationPage) {
+  const struct {
+    int stored;  // -1: missing
+    bool trayShown;
+    CloseChoice closeBox;
+  } cases[] = {
+      {-1, true, CloseChoice::kAsk},  {1, true, CloseChoice::kTray},
+      {2, true, CloseChoice::kExit},  {9, true, CloseChoice::kAsk},
+      {1, false, CloseChoice::kExit}, {-1, false, CloseChoice::kExit},
+  };
+  for (const auto& c : cases) {
+    SettingsWindowFixture window;
+    if (c.stored >= 0) window.store.WriteNumber(kCloseSetting, c.stored);
+    window.store.WriteNumber(kTraySetting, c.trayShown ? 0 : 1);
+    EXPECT_EQ(CloseBoxChoice(window.store), c.closeBox) << c.stored;
+    window.logic.Load();
+    EXPECT_EQ(window.form.closeChoice, CloseChoiceOf(c.stored)) << c.stored;
+  }
+  SettingsWindowFixture window;
+  KeepCloseAnswer(window.store, CloseChoice::kExit, true);  // asked again next time
+  EXPECT_EQ(CloseBoxChoice(window.store), CloseChoice::kAsk);
+  KeepCloseAnswer(window.store, CloseChoice::kTray, false);  // 不再询问
+  EXPECT_EQ(CloseBoxChoice(window.store), CloseChoice::kTray);
+  window.logic.Load();
+  window.form.closeChoice = CloseChoice::kExit;
+  window.logic.SavePersonalisationPage();
+  EXPECT_EQ(CloseBoxChoice(window.store), CloseChoice::kExit);
+}
+
+// 提醒时间, 提前提醒 and the sound load with their defaults and save with the reminder page; a
+// time that is no time of day saves nothing; a change makes the reminders look again.
+TEST(SettingsWindow, ReminderTimeTicksAndSoundSaveWithTheReminderPage) {
+  SettingsWindowFixture window;
+  window.logic.Load();
+  EXPECT_EQ(window.form.reminderTime, "09:00");
+  EXPECT_EQ(window.form.ticks, kDefaultAlertTicks);
+  EXPECT_FALSE(window.form.sound);
+  for (const char* wrong : {"9:00", "24:00", "08:60", "", "九点"}) {
+    window.form.reminderTime = wrong;
+    window.form.closed = false;
+    window.logic.SaveReminderPage();
+    EXPECT_FALSE(window.form.closed) << wrong;
+    EXPECT_EQ(window.form.error, kReminderTimeText);
+    EXPECT_EQ(window.store.ReadNumber(kReminderTimeSetting, -1), -1) << wrong;
+  }
+  window.form.reminderTime = "20:30";
+  window.form.ticks = kAlertOnTheDay | kAlertThirtyDaysBefore;
+  window.form.sound = true;
+  window.logic.SaveReminderPage();
+  EXPECT_TRUE(window.form.closed);
+  EXPECT_EQ(window.store.ReadNumber(kReminderTimeSetting), 20 * 60 + 30);
+  EXPECT_EQ(window.store.ReadNumber(kAlertTicksSetting), kAlertOnTheDay | kAlertThirtyDaysBefore);
+  EXPECT_EQ(window.store.ReadNumber(kReminderSoundSetting), 1);
+  EXPECT_EQ(window.effects.calls, (std::vector<std::string>{"reminders", "no-log-on"}));
+
+  SettingsWindowFixture again;  // unchanged: nothing to look at again; no tick is a choice too
+  again.store.WriteNumber(kAlertTicksSetting, 0);
+  again.logic.Load();
+  EXPECT_EQ(again.form.ticks, 0);
+  again.logic.SaveReminderPage();
+  EXPECT_EQ(again.effects.calls, std::vector<std::string>{"no-log-on"});
+  EXPECT_EQ(again.store.ReadNumber(kAlertTicksSetting, -1), 0);
 }
 
 }  // namespace

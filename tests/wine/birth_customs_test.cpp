@@ -30,19 +30,6 @@ bool RowIs(ProgramUnderTest& program, HWND list, std::initializer_list<const cha
   });
 }
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
 }  // namespace
 
 TEST(BirthCustoms, ColumnsAgeFormMilestoneAndGreetingPastedIntoATextBox) {

@@ -125,15 +125,18 @@ TEST(Dpi, At144DpiTheSettingsWindowsReminderPageIsScaledAndNothingOnItOverlaps) 
   ASSERT_NE(settings, nullptr);
   namespace ids = memo::ui::settings_window;
   const ExpectedControl scaled[] = {
-      {ids::kTab, L"SysTabControl32", nullptr, 0, 0, 444, 240},
+      {ids::kTab, L"SysTabControl32", nullptr, 0, 0, 444, 384},
       {ids::kReminderGroup, L"Button", "提醒设置", 24, 48, 408, 84},
-      {ids::kLogOnBox, L"Button", "开机时自动启动", 24, 141, 300, 30},
-      {ids::kSaveDays, L"Button", "确定", 132, 180, 132, 36},
-      {ids::kCancelDays, L"Button", "取消", 288, 180, 132, 36},
+      {ids::kLogOnBox, L"Button", "开机时自动启动", 24, 273, 300, 30},
+      {ids::kSaveDays, L"Button", "确定", 132, 324, 132, 36},
+      {ids::kCancelDays, L"Button", "取消", 288, 324, 132, 36},
   };
   ExpectControls(settings, scaled);
-  ExpectApartWithin(settings, ids::kTab,
-                    {ids::kReminderGroup, ids::kLogOnBox, ids::kSaveDays, ids::kCancelDays});
+  ExpectApartWithin(
+      settings, ids::kTab,
+      {ids::kReminderGroup, ids::kTimeLabel, ids::kReminderTime, ids::kSoundBox, ids::kTicksLabel,
+       ids::kFirstTick, ids::kFirstTick + 1, ids::kFirstTick + 2, ids::kFirstTick + 3,
+       ids::kFirstTick + 4, ids::kLastTick, ids::kLogOnBox, ids::kSaveDays, ids::kCancelDays});
   Sleep(300);
   SaveScreenshot("settings-window-144-dpi");
   PostMessageW(settings, WM_CLOSE, 0, 0);

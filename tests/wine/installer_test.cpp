@@ -1,7 +1,8 @@
 // The setup program as a user meets it, in a Wine prefix of its own that run-installer-test
 // makes afresh and these tests share, in this order: a silent install, an upgrade over a
-// running earlier program, a silent uninstall. BIRTHDAY_MEMO_SETUP names the setup program,
-// BIRTHDAY_MEMO_RELEASE_PROGRAM the program it holds. Only that script runs this suite.
+// running earlier program, a silent uninstall, an install page by page. BIRTHDAY_MEMO_SETUP names
+// the setup program, BIRTHDAY_MEMO_RELEASE_PROGRAM the program it holds. Only that script runs this
+// suite.
 #include <windows.h>
 
 #include <objbase.h>
@@ -110,6 +111,27 @@ class InstalledProgram {
   ChildProcess process_;
 };
 
+std::wstring LogOnCommand() {
+  return L"\"" + Installed(L"birthday-memo.exe") + L"\" /autostart";
+}
+
+// The control of the setup program's window, at any depth, that shows this text.
+HWND ControlWithText(HWND window, const std::wstring& text) {
+  struct Search {
+    const std::wstring& text;
+    HWND found;
+  } search{text, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) {
+        auto* search = reinterpret_cast<Search*>(data);
+        if (WindowText(child) == search->text) search->found = child;
+        return search->found ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 const std::wstring kSampleCount = L"当前记录数：" + std::to_wstring(kSampleFriends.size());
 
 }  // namespace
@@ -136,6 +158,8 @@ TEST(Installer, SilentInstallGivesShortcutAppsEntryAndPrograms) {
   EXPECT_TRUE(FileBytes(Installed(L"birthday-memo.exe")) == FileBytes(ReleaseProgram()));
   EXPECT_FALSE(FileExists(Installed(L"config.mdb")));
   EXPECT_FALSE(FileExists(DesktopShortcut())) << "the desktop shortcut is the user's choice";
+  // As the last page's box is ticked.
+  EXPECT_EQ(log_on::Read().text, LogOnCommand());
 
   struct Expected {
     const wchar_t* name;
@@ -186,8 +210,11 @@ TEST(Installer, UpgradeEndsTheRunningProgramAndKeepsTheFriends) {
   ASSERT_TRUE(WaitUntil([&] { return FileExists(page); }, kPageTimeoutMs));
   const std::string friends = FileBytes(Installed(L"config.mdb"));
   const std::string pageBytes = FileBytes(page);
+  // The user turned the start at log-on off; the upgrade keeps it so.
+  log_on::Clear();
 
   ASSERT_EQ(RunSetup(L"/S"), 0);
+  EXPECT_FALSE(log_on::Read().exists);
   EXPECT_TRUE(running.EndsWithin(0)) << "the setup program left the earlier program running";
   EXPECT_TRUE(FileBytes(Installed(L"birthday-memo.exe")) == FileBytes(ReleaseProgram()));
   EXPECT_TRUE(FileBytes(Installed(L"config.mdb")) == friends);
@@ -233,4 +260,33 @@ TEST(Installer, SilentUninstallRemovesAllButTheFriends) {
   EXPECT_FALSE(FileExists(StartMenuShortcut()));
   EXPECT_FALSE(log_on::Read().exists);
   EXPECT_TRUE(FileBytes(Installed(L"config.mdb")) == friends);
+}
+
+TEST(Installer, LastPageTicksTheStartAtLogOn) {
+  ChildProcess setup;
+  ASSERT_TRUE(setup.Start(L"\"" + Environment(L"BIRTHDAY_MEMO_SETUP") + L"\""));
+  HWND window = nullptr;
+  ASSERT_TRUE(
+      WaitUntil([&] { return (window = VisibleWindowOf(setup.Id())) != nullptr; }, kPageTimeoutMs));
+  // 下一步 (the outer window's button 1) through the pages until the last one shows.
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        box = ControlWithText(window, L"开机时自动启动");
+        if (box && IsWindowVisible(box)) return true;
+        HWND next = GetDlgItem(window, 1);
+        if (IsWindowEnabled(next)) PostMessageW(next, BM_CLICK, 0, 0);
+        PumpMessages(500);
+        return false;
+      },
+      kSetupTimeoutMs));
+  EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+  HWND run = ControlWithText(window, L"运行 寿辰备忘录");
+  ASSERT_NE(run, nullptr);
+  SendMessageW(run, BM_SETCHECK, BST_UNCHECKED, 0);  // nothing to start in this test
+  PumpMessages(kPaintMs);
+  SaveScreenshot("installer-last-page");
+  PostMessageW(GetDlgItem(window, 1), BM_CLICK, 0, 0);
+  EXPECT_EQ(setup.WaitForExit(kSetupTimeoutMs), 0);
+  EXPECT_EQ(log_on::Read().text, LogOnCommand());
 }

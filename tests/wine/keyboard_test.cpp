@@ -115,13 +115,17 @@ TEST(Keyboard, SettingsWindowTakesEnterEscapeAndCtrlTab) {
     ASSERT_NE(window, nullptr);
     HWND save = GetDlgItem(window, settings_ids::kSaveDays);
     EXPECT_TRUE(DrawnAsDefault(save));
-    // A check box with the focus leaves 确定 the default; a push button takes its place.
-    EXPECT_TRUE(input::PressKeys("Tab"));
+    // A check box with the focus leaves 确定 the default; a push button takes its place. The
+    // log-on box comes after 提醒时间, the sound box and the six ticks.
+    EXPECT_TRUE(input::PressKeys("Tab Tab Tab Tab Tab Tab Tab Tab Tab"));
     EXPECT_TRUE(FocusIn(window, settings_ids::kLogOnBox));
     EXPECT_TRUE(DrawnAsDefault(save));
     EXPECT_TRUE(input::PressKeys("Tab"));
     EXPECT_TRUE(FocusIn(window, settings_ids::kSaveDays));
-    EXPECT_TRUE(input::PressKeys("shift+Tab shift+Tab"));
+    // Back over the log-on box, the reminder page's boxes and 提醒时间 to the days.
+    EXPECT_TRUE(input::PressKeys(
+        "shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab "
+        "shift+Tab shift+Tab"));
     EXPECT_TRUE(FocusIn(window, settings_ids::kDays));
     EXPECT_TRUE(input::Type("40"));
     EXPECT_TRUE(input::PressKeys("Return"));

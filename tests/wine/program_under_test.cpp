@@ -60,7 +60,12 @@ bool ProgramUnderTest::Start(const StartOptions& options) {
   if (!WaitUntil([&] { return CopyFileW(source.c_str(), exe.c_str(), FALSE) != 0; })) {
     return false;
   }
+  if (!options.reminders && !settings::Read(L"tiqiantixing").exists) {
+    settings::WriteNumber(L"tiqiantixing", 0);
+  }
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_TODAY", Wide(options.today).c_str());
+  SetEnvironmentVariableW(L"BIRTHDAY_MEMO_NOW",
+                          options.now.empty() ? nullptr : Wide(options.now).c_str());
   SetEnvironmentVariableW(L"BIRTHDAY_MEMO_BALLOON",
                           options.balloon.empty() ? nullptr : Wide(options.balloon).c_str());
   // By default the advertisement download meets a closed port at once, not a distant site.

@@ -16,11 +16,15 @@ namespace wine_test {
 
 struct StartOptions {
   std::string today = "2012-04-15";  // the fixed date the program reads at start-up
-  std::string balloon;               // "TITLE|TEXT": a balloon shown at start-up
+  std::string now;      // "YYYY-MM-DDTHH:MM:SS": instead, a moment the clock runs on from
+  std::string balloon;  // "TITLE|TEXT": a balloon shown at start-up
   // Where the advertisement comes from; a closed port answers at once.
   std::string publisherHost = "127.0.0.1:9";
   int secondsPerDay = 0;  // above 0: the fixed date moves on a day every so many seconds
   bool atLogOn = false;   // started as the log-on starts it; the main window may stay hidden
+  // Off, 提前提醒 has no tick unless the test set one, so that no reminder window opens over
+  // the windows a test looks at.
+  bool reminders = false;
 };
 
 class ProgramUnderTest {

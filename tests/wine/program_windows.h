@@ -40,4 +40,7 @@ void TypeMenuKeys(HWND main, std::initializer_list<WPARAM> keys);
 // Pops up the sort menu and types the keys that choose an entry (VK_RETURN last).
 bool ChooseFromSortMenu(HWND main, HWND list, std::initializer_list<WPARAM> keys);
 
+// The text on the clipboard; empty when there is none.
+std::wstring ClipboardText();
+
 }  // namespace wine_test

@@ -60,7 +60,7 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
   HWND settings = OpenSettings(program, main);
   ASSERT_NE(settings, nullptr);
   EXPECT_TRUE(WindowText(settings) == Wide("设置"));
-  ExpectWindowFrame(settings, 300, 184);
+  ExpectWindowFrame(settings, 300, 280);
   EXPECT_FALSE(GetWindowLongW(settings, GWL_STYLE) & WS_MINIMIZEBOX);
   EXPECT_EQ(GetWindow(settings, GW_OWNER), main);
   EXPECT_FALSE(IsWindowEnabled(main));  // modal
@@ -75,24 +75,27 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
 
   // Places in the client area: the group box's contents are relative to it at (16, 32).
   const ExpectedControl reminderPage[] = {
-      {ids::kTab, L"SysTabControl32", nullptr, 0, 0, 296, 160},
+      {ids::kTab, L"SysTabControl32", nullptr, 0, 0, 296, 256},
       {ids::kReminderGroup, L"Button", "提醒设置", 16, 32, 272, 56},
       {ids::kDaysLabel, L"Static", "生日前多少天开始提醒：", 30, 55, 136, 20},
       {ids::kDays, L"Edit", "10", 161, 57, 53, 18},
-      {ids::kSaveDays, L"Button", "确定", 88, 120, 88, 24},
-      {ids::kCancelDays, L"Button", "取消", 192, 120, 88, 24},
-      {ids::kLogOnBox, L"Button", "开机时自动启动", 16, 94, 200, 20},
+      {ids::kSaveDays, L"Button", "确定", 88, 216, 88, 24},
+      {ids::kCancelDays, L"Button", "取消", 192, 216, 88, 24},
+      {ids::kLogOnBox, L"Button", "开机时自动启动", 16, 182, 200, 20},
       {ids::kTitleLabel, L"Static", "软件标题设置：", 13, 38, 80, 24, false},
       {ids::kTitle, L"Edit", "寿辰备忘录", 97, 40, 152, 20, false},
       {ids::kTrayBox, L"Button", "显示托盘图标", 16, 72, 136, 24, false},
       {ids::kPopUpBox, L"Button", "弹出生日信息", 144, 72, 112, 24, false},
-      {ids::kSavePersonal, L"Button", "确定", 96, 120, 88, 24, false},
-      {ids::kCancelPersonal, L"Button", "取消", 200, 120, 88, 24, false},
+      {ids::kSavePersonal, L"Button", "确定", 96, 216, 88, 24, false},
+      {ids::kCancelPersonal, L"Button", "取消", 200, 216, 88, 24, false},
       {ids::kAbout, L"Static", nullptr, 56, 64, 184, 48, false},
   };
   ExpectControls(settings, reminderPage);
-  ExpectApartWithin(settings, ids::kTab,
-                    {ids::kReminderGroup, ids::kLogOnBox, ids::kSaveDays, ids::kCancelDays});
+  ExpectApartWithin(
+      settings, ids::kTab,
+      {ids::kReminderGroup, ids::kTimeLabel, ids::kReminderTime, ids::kSoundBox, ids::kTicksLabel,
+       ids::kFirstTick, ids::kFirstTick + 1, ids::kFirstTick + 2, ids::kFirstTick + 3,
+       ids::kFirstTick + 4, ids::kLastTick, ids::kLogOnBox, ids::kSaveDays, ids::kCancelDays});
   EXPECT_FALSE(Checked(GetDlgItem(settings, ids::kLogOnBox)));
   HWND days = GetDlgItem(settings, ids::kDays);
   EXPECT_TRUE(GetWindowLongW(days, GWL_STYLE) & ES_CENTER);
@@ -111,13 +114,13 @@ TEST(SettingsWindow, OpensModalOnTheFirstPageWithTheDesignedControlsAndTheFirstS
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(settings, ids::kTitle)); }));
   const ExpectedControl personalPage[] = {
       {ids::kDays, L"Edit", "10", 161, 57, 53, 18, false},
-      {ids::kLogOnBox, L"Button", "开机时自动启动", 16, 94, 200, 20, false},
+      {ids::kLogOnBox, L"Button", "开机时自动启动", 16, 182, 200, 20, false},
       {ids::kTitleLabel, L"Static", "软件标题设置：", 13, 38, 80, 24},
       {ids::kTitle, L"Edit", "寿辰备忘录", 97, 40, 152, 20},
       {ids::kTrayBox, L"Button", "显示托盘图标", 16, 72, 136, 24},
       {ids::kPopUpBox, L"Button", "弹出生日信息", 144, 72, 112, 24},  // enabled: icon shown
-      {ids::kSavePersonal, L"Button", "确定", 96, 120, 88, 24},
-      {ids::kCancelPersonal, L"Button", "取消", 200, 120, 88, 24},
+      {ids::kSavePersonal, L"Button", "确定", 96, 216, 88, 24},
+      {ids::kCancelPersonal, L"Button", "取消", 200, 216, 88, 24},
   };
   ExpectControls(settings, personalPage);
   EXPECT_TRUE(Checked(GetDlgItem(settings, ids::kTrayBox)));

@@ -17,19 +17,6 @@ namespace window_ids = memo::ui::birthday_window;
 
 namespace {
 
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
 bool PopupShown() {
   return WaitUntil([] {
     HWND popup = FindWindowW(L"#32768", nullptr);

@@ -7,8 +7,10 @@
 #include "app/win32/single_instance.h"
 #include "app/win32/web_extras.h"
 #include "settings/settings_names.h"
+#include "ui/close_question_window.h"
 #include "ui/settings_window.h"
 #include "ui/ui_thread.h"
+#include "window_logic/close_choice.h"
 #include "window_logic/friend_list.h"
 
 namespace memo {
@@ -26,6 +28,7 @@ Application::Application()
       tray_(main_),
       comeForwardMessage_(ComeForwardMessage()),
       records_(main_, settings_, tray_, worker_, ExecutableDirectory()),
+      reminders_(main_, records_, settings_, tray_, worker_),
       friends_(records_, main_),
       exchange_(records_, friends_, main_, settings_) {}
 
@@ -54,8 +57,24 @@ void Application::Exit() {
   main_.Close();
 }
 
+void Application::OnCloseBox() {
+  CloseChoice choice = CloseBoxChoice(settings_);
+  if (choice == CloseChoice::kAsk) {
+    const std::optional<ui::CloseAnswer> answer = ui::CloseQuestionWindow().Ask(main_.Handle());
+    if (!answer) return;
+    KeepCloseAnswer(settings_, answer->choice, answer->askAgain);
+    choice = answer->choice;
+  }
+  if (choice == CloseChoice::kTray) {
+    ShowWindow(main_.Handle(), SW_HIDE);
+  } else {
+    Exit();
+  }
+}
+
 void Application::OnMainWindowDestroying() {
   StopDaySignals(main_.Handle());
+  reminders_.Stop();
   // Work still on its way to a window is dropped: the worker must not wait for it.
   ui::EndUiWork();
   PostQuitMessage(kExitCode);
@@ -65,6 +84,7 @@ void Application::OnMainWindowCreated() {
   // The look of the standard controls comes from the manifest (Common Controls 6).
   tray_.Attach();
   records_.Open();
+  reminders_.Open(ExecutableDirectory());
   worker_.Post([this] { SetUpMainWindow(); });
   // Their work is queued behind the set-up, which makes the day watch.
   StartDaySignals(main_.Handle());
@@ -72,6 +92,12 @@ void Application::OnMainWindowCreated() {
 
 bool Application::OnMainWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (tray_.OnWindowMessage(message, wParam, lParam)) return true;
+  // The close box, Alt+F4 and the window menu's 关闭; a WM_CLOSE sent by another program (the
+  // setup program ending this copy, the end of the session) still ends the program.
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+    OnCloseBox();
+    return true;
+  }
   if (comeForwardMessage_ != 0 && message == comeForwardMessage_) {
     BringForward();
     return true;
@@ -91,6 +117,8 @@ void Application::SetUpMainWindow() {
   // Before anything reads the clock: a midnight during the set-up is then a new day.
   dayWatch_.emplace(Now());
   memo::SetUpMainWindow(Parts(), settings_);
+  // Alerts missed while the program was not running show at once.
+  reminders_.LookOnWorker();
   // Behind the upcoming pass, whose own balloon would replace it.
   worker_.Post([this] { tray_.ShowStartBalloon(); });
 }
@@ -109,6 +137,8 @@ void Application::OnDaySignal(DaySignal signal) {
       change = dayWatch_->Look(Now());
     }
     ShowNewDay(Parts(), settings_, change);
+    // A resume, an unlock or a change of the clock may have passed an alert's time.
+    if (signal != DaySignal::kLock) reminders_.LookOnWorker();
   });
 }
 
@@ -199,6 +229,10 @@ void Application::DaysAheadChanged() {
 
 void Application::AgeFormChanged() {
   records_.ReloadFriends();
+}
+
+void Application::RemindersChanged() {
+  worker_.Post([this] { reminders_.LookOnWorker(); });
 }
 
 bool Application::StartsAtLogOn() {

@@ -16,6 +16,7 @@
 #include "app/win32/exchange_commands.h"
 #include "app/win32/friend_commands.h"
 #include "app/win32/program_records.h"
+#include "app/win32/program_reminders.h"
 #include "app/win32/program_tray.h"
 #include "app/win32/registry_settings_store.h"
 #include "ui/main_window.h"
@@ -50,6 +51,7 @@ class Application : private ui::MainWindowOperations,
   void RemoveTrayIcon() override;
   void DaysAheadChanged() override;
   void AgeFormChanged() override;
+  void RemindersChanged() override;
   bool StartsAtLogOn() override;
   bool SetStartAtLogOn(bool on) override;
   void ShowAdvertisement() override;
@@ -58,6 +60,8 @@ class Application : private ui::MainWindowOperations,
   void SetUpMainWindow();
   void OnDaySignal(DaySignal signal);
   void Exit();
+  // Hides the window to the tray or ends the program, as the user chose.
+  void OnCloseBox();
   // Shows, restores and activates the main window, or the modal window that is open.
   void BringForward();
 
@@ -66,6 +70,7 @@ class Application : private ui::MainWindowOperations,
   ProgramTray tray_;
   const UINT comeForwardMessage_;
   ProgramRecords records_;
+  ProgramReminders reminders_;
   FriendCommands friends_;
   ExchangeCommands exchange_;
   // The background worker's alone; made by start-up's set-up, before it reads the clock.

@@ -12,6 +12,7 @@
 #include "app/win32/log_on_start.h"
 #include "app/win32/single_instance.h"
 #include "datetime/clock.h"
+#include "datetime/local_minute.h"
 #include "text/win32/wide_text.h"
 #include "ui/ui_thread.h"
 
@@ -32,6 +33,10 @@ void ApplyTestHooks(memo::Application& application) {
   const memo::DayNumber today = memo::ParseIsoDate(EnvironmentText(L"BIRTHDAY_MEMO_TODAY"));
   const int secondsPerDay = std::atoi(EnvironmentText(L"BIRTHDAY_MEMO_DAY_SECONDS").c_str());
   if (today.ok()) memo::FixClock(memo::DateTimeOf(today), secondsPerDay);
+  // BIRTHDAY_MEMO_NOW=YYYY-MM-DDTHH:MM:SS starts the clock at that moment and lets it run, a day
+  // every BIRTHDAY_MEMO_DAY_SECONDS seconds when that is set.
+  const auto now = memo::ReadLocalMoment(EnvironmentText(L"BIRTHDAY_MEMO_NOW"));
+  if (now) memo::RunClockFrom(*now, secondsPerDay);
   // BIRTHDAY_MEMO_BALLOON=TITLE|TEXT shows that balloon once the tray icon is up.
   std::string balloon = EnvironmentText(L"BIRTHDAY_MEMO_BALLOON");
   size_t bar = balloon.find('|');
