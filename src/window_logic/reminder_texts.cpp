@@ -1,5 +1,6 @@
 #include "window_logic/reminder_texts.h"
 
+#include "reckoning/age.h"
 #include "reckoning/age_forms.h"
 #include "reckoning/next_birthday.h"
 #include "report/upcoming_entries.h"
@@ -21,17 +22,21 @@ std::string Countdown(int days) {
 }  // namespace
 
 std::string ShownName(const Friend& person) {
-  return OneLine(person.name);
+  return OneLine(ListedName(person));
 }
 
 ReminderLine ReminderLineOf(const Friend& person, const DueAlert& alert, DayNumber today,
                             AgeForm form) {
   const Birthday& birthday = person.birthday;
-  const Ages ages = AgesOnBirthday(birthday, alert.occurrence.year, alert.occurrence.day);
   ReminderLine line;
   line.name = ShownName(person);
   line.occurrence = OccurrenceText(birthday, DateTimeOf(alert.occurrence.day));
-  line.age = AgeInForm(ages, form) + MilestoneMark(ages, form);
+  if (birthday.hasYear()) {
+    const Ages ages = AgesOnBirthday(birthday, alert.occurrence.year, alert.occurrence.day);
+    line.age = AgeInForm(ages, form) + MilestoneMark(ages, form);
+  } else {
+    line.age = kNoAge;
+  }
   line.countdown = Countdown(static_cast<int>(alert.occurrence.day - today));
   line.contact = OneLine(person.contact);
   if (alert.snoozed) {
