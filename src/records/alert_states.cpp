@@ -35,6 +35,7 @@ AlertStateStore::~AlertStateStore() {
 bool AlertStateStore::Open(const std::string& directory) {
   sqlite3_close_v2(connection_);
   connection_ = nullptr;
+  hasTable_ = false;
   const std::string path = Gb18030ToUtf8(ProgramFilePath(directory, kDatabaseFileName));
   if (sqlite3_open_v2(path.c_str(), &connection_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
                       nullptr) != SQLITE_OK) {
@@ -44,11 +45,16 @@ bool AlertStateStore::Open(const std::string& directory) {
     return false;
   }
   sqlite3_busy_timeout(connection_, kBusyTimeoutMs);
+  // A file that is no database, or one left without the table (read-only, or an upgrade that
+  // failed), has been reported by the repository already; its alerts then stay unrecorded,
+  // and so unshown, without a report at every look.
+  hasTable_ = Statement(connection_, "select 1 from alert_states").get() != nullptr;
   return true;
 }
 
 bool AlertStateStore::Load(DayNumber since, std::vector<AlertState>& states) {
   states.clear();
+  if (!hasTable_) return false;
   Statement select(connection_,
                    "select friend, occurrence, alert_day, name, action, until from alert_states "
                    "where occurrence >= ?");
@@ -74,6 +80,7 @@ bool AlertStateStore::Load(DayNumber since, std::vector<AlertState>& states) {
 }
 
 bool AlertStateStore::Record(const AlertState& state) {
+  if (!hasTable_) return false;
   Statement insert(connection_,
                    "insert or replace into alert_states (friend, occurrence, alert_day, name, "
                    "action, until) values (?, ?, ?, ?, ?, ?)");
@@ -91,6 +98,7 @@ bool AlertStateStore::Record(const AlertState& state) {
 }
 
 bool AlertStateStore::Forget(DayNumber before) {
+  if (!hasTable_) return false;
   Statement remove(connection_, "delete from alert_states where occurrence < ?");
   if (remove.get()) sqlite3_bind_int64(remove.get(), 1, before.days());
   if (!remove.get() || sqlite3_step(remove.get()) != SQLITE_DONE) return Fail("提醒记录无法保存：");

@@ -44,7 +44,9 @@ class AlertStateStore {
   AlertStateStore(const AlertStateStore&) = delete;
   AlertStateStore& operator=(const AlertStateStore&) = delete;
 
-  // Connects to directory/config.mdb, whose repository has made the table.
+  // Connects to directory/config.mdb, whose repository has made the table. Without the table
+  // (a file that is no database, or one that could not be upgraded) every call below fails
+  // unreported: the repository has told the user of the file.
   bool Open(const std::string& directory);
   // The states of occurrences on or after `since`; false (reported) when unreadable.
   bool Load(DayNumber since, std::vector<AlertState>& states);
@@ -59,6 +61,7 @@ class AlertStateStore {
 
   ErrorReporter& errors_;
   sqlite3* connection_ = nullptr;
+  bool hasTable_ = false;
 };
 
 }  // namespace memo

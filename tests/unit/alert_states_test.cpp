@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <fstream>
+
 #include "datetime/local_minute.h"
 #include "recorders.h"
 #include "records/alert_states.h"
@@ -29,6 +31,31 @@ std::vector<std::string> Lines(AlertStateStore& store, DayNumber since) {
   for (const AlertState& state : states) lines.push_back(Line(state));
   std::sort(lines.begin(), lines.end());
   return lines;
+}
+
+// A file the repository has reported (no database, or a read-only one of an older version
+// without the table) records nothing and reports nothing more, however often it is looked at.
+TEST(AlertStates, AFileWithoutTheTableFailsUnreported) {
+  for (const std::string& bytes :
+       {std::string("not a database at all, not even close"), std::string()}) {
+    TempFolder folder;
+    if (!bytes.empty()) {
+      std::ofstream(folder.File("config.mdb"), std::ios::binary) << bytes;
+    } else {
+      sqlite3* old = nullptr;
+      ASSERT_EQ(sqlite3_open(folder.File("config.mdb").c_str(), &old), SQLITE_OK);
+      sqlite3_exec(old, "create table t (x)", nullptr, nullptr, nullptr);
+      sqlite3_close(old);
+    }
+    RecordedErrors errors;
+    AlertStateStore store(errors);
+    ASSERT_TRUE(store.Open(folder.path()));
+    std::vector<AlertState> states;
+    EXPECT_FALSE(store.Load(DayNumber(0), states));
+    EXPECT_FALSE(store.Record({7, "王", DayNumber(100), DayNumber(99), AlertAction::kShown}));
+    EXPECT_FALSE(store.Forget(DayNumber(0)));
+    EXPECT_TRUE(errors.texts.empty()) << errors.texts.front();
+  }
 }
 
 TEST(AlertStates, KeptBesideTheUnchangedBirthdayTable) {

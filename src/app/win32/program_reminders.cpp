@@ -78,15 +78,31 @@ void ProgramReminders::WakeAt(int64_t minute) {
   SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE);
 }
 
+// A later alert of a birthday already in the window (the day's alert after the missed one
+// of the day before) takes that one's place: one line for each friend's birthday.
+void ProgramReminders::ForgetOlderAlertOf(const ShownAlert& alert, std::vector<int64_t>& older) {
+  for (const auto& [id, shown] : shown_) {
+    if (shown.person.rowid == alert.person.rowid &&
+        shown.alert.occurrence.day == alert.alert.occurrence.day) {
+      older.push_back(id);
+    }
+  }
+  for (int64_t id : older) shown_.erase(id);
+}
+
 void ProgramReminders::Show(std::vector<ShownAlert> alerts) {
   std::vector<ui::ListRow> rows;
   std::vector<ReminderLine> lines;
+  std::vector<int64_t> older;
   for (ShownAlert& alert : alerts) {
+    ForgetOlderAlertOf(alert, older);
     lines.push_back(alert.line);
     rows.push_back({nextId_, ReminderCells(alert.line)});
     shown_[nextId_++] = std::move(alert);
   }
   reminderWindow_.Show(std::move(rows));
+  // Taken away after the new lines are in, so that the window never empties and closes.
+  if (!older.empty()) reminderWindow_.Remove(older);
   if (settings_.ReadNumber(kReminderSoundSetting) == 1) MessageBeep(MB_ICONASTERISK);
   if (settings_.ReadNumber(kTraySetting) == 0) {
     tray_.ShowBalloon("生日提醒", ReminderBalloonText(lines), kInformationBalloonIcon,

@@ -36,6 +36,7 @@ class ProgramReminders {
   void LookOnWorker();
 
  private:
+  void ForgetOlderAlertOf(const ShownAlert& alert, std::vector<int64_t>& older);
   void Show(std::vector<ShownAlert> alerts);
   void OnAction(ui::ReminderWindow::Action action, int snoozeChoice,
                 const std::vector<int64_t>& ids);
