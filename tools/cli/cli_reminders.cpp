@@ -11,7 +11,8 @@
 // --time HH:MM (提醒时间, 09:00 by default), --ticks DAYS,... (提前提醒 as the days before,
 // from 0 1 3 7 15 30; "none" for no tick; 0,1,7 by default).
 // Data-access errors go to standard error and end the command with 1.
-#include <sstream>
+
+#include <algorithm>
 
 #include "cli.h"
 #include "datetime/clock.h"
@@ -27,11 +28,13 @@ std::optional<int> ReadTicks(const std::string& text) {
   if (text == "none") return 0;
   if (text.empty()) return std::nullopt;
   int ticks = 0;
-  std::istringstream days(text);
-  std::string day;
-  while (std::getline(days, day, ',')) {
+  // Split by hand: a string stream would bring the C++ library's locale machinery into the
+  // tool, several hundred kilobytes.
+  for (size_t start = 0; start <= text.size();) {
+    const size_t comma = std::min(text.find(',', start), text.size());
     int value = 0, tick = 0;
-    if (!ReadInteger(day, value)) return std::nullopt;
+    if (!ReadInteger(text.substr(start, comma - start), value)) return std::nullopt;
+    start = comma + 1;
     while (tick < static_cast<int>(std::size(kAlertTickDays)) && kAlertTickDays[tick] != value)
       ++tick;
     if (tick == static_cast<int>(std::size(kAlertTickDays))) return std::nullopt;
